@@ -1,0 +1,248 @@
+#include "app/calculatorwindow.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <stdexcept>
+
+#include "app/fonts.h"
+#include "app/menuentry.h"
+#include "app/message.h"
+
+namespace velunda::ui {
+namespace {
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+void setTextColor(QWidget* w, const QColor& color, QPalette::ColorRole role) {
+    if (!color.isValid()) return;
+    QPalette p = w->palette();
+    p.setColor(role, color);
+    w->setPalette(p);
+}
+
+void setBackground(QWidget* w, const QColor& color) {
+    if (!color.isValid()) return;
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, color);
+    p.setColor(QPalette::Button, color);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+// A label keeps its designed place; where the installed font needs more room than the
+// design gave, it grows to the right and downwards so that no caption is cut off.
+void placeLabel(QLabel* label, QRect rect, bool wrap) {
+    if (wrap) {
+        label->setWordWrap(true);
+        rect.setHeight(std::max(rect.height(), label->heightForWidth(rect.width())));
+    } else {
+        const QSize hint = label->sizeHint();
+        rect.setWidth(std::max(rect.width(), hint.width()));
+        rect.setHeight(std::max(rect.height(), hint.height()));
+    }
+    label->setGeometry(rect);
+}
+
+}  // namespace
+
+void OptionButton::focusInEvent(QFocusEvent* event) {
+    QRadioButton::focusInEvent(event);
+    if (!isChecked()) setChecked(true);
+}
+
+CalculatorWindow::CalculatorWindow(const WindowSpec& spec, QWidget* parent) : QWidget(parent) {
+    setObjectName(qs(spec.name));
+    setWindowTitle(qs(spec.title));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(px(spec.width), px(spec.height));
+    setFont(MakeFont(kDefaultFont));
+    setBackground(this, spec.background);
+
+    QList<QWidget*> order;
+    QLabel* caption = nullptr;  // the label just described, if any
+    for (const ControlSpec& c : spec.controls) {
+        QWidget* w = build(c);
+        controls_.insert(w->objectName(), w);
+        if (spec.tabOrder.empty() && w->focusPolicy() != Qt::NoFocus) order.append(w);
+        // A label described directly before a field is that field's caption: screen
+        // readers announce the field by it.
+        if (c.kind == Kind::Field && caption) {
+            caption->setBuddy(w);
+            w->setAccessibleName(caption->text().simplified());
+        }
+        caption = c.kind == Kind::Label ? static_cast<QLabel*>(w) : nullptr;
+    }
+    for (std::string_view name : spec.tabOrder) order.append(control(name));
+    for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+    if (!order.isEmpty()) firstFocus_ = order.front();
+
+    if (!spec.clearButton.empty()) {
+        onClick(spec.clearButton, [this, fields = spec.clearedFields] { clear(fields); });
+    }
+    if (!spec.exitButton.empty()) onClick(spec.exitButton, [this] { close(); });
+}
+
+CalculatorWindow::~CalculatorWindow() = default;
+
+QWidget* CalculatorWindow::build(const ControlSpec& c) {
+    const QRect rect(px(c.left), px(c.top), px(c.width), px(c.height));
+    QWidget* w = nullptr;
+    switch (c.kind) {
+    case Kind::Label:
+    case Kind::Link: {
+        auto* label = c.kind == Kind::Link ? new MenuEntry(qs(c.caption), this) : new QLabel(qs(c.caption), this);
+        label->setFont(MakeFont(c.font));
+        label->setAlignment((c.centered ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        setTextColor(label, c.color, QPalette::WindowText);
+        setBackground(label, c.background);
+        placeLabel(label, rect, c.wrap);
+        w = label;
+        break;
+    }
+    case Kind::Field: {
+        auto* edit = new QLineEdit(qs(c.caption), this);
+        edit->setFont(MakeFont(c.font));
+        setTextColor(edit, c.color, QPalette::Text);
+        edit->setGeometry(rect);
+        edit->installEventFilter(this);
+        w = edit;
+        break;
+    }
+    case Kind::Button: {
+        auto* button = new QPushButton(qs(c.caption), this);
+        button->setFont(MakeFont(c.font));
+        button->setAutoDefault(false);
+        setTextColor(button, c.color, QPalette::ButtonText);
+        button->setGeometry(rect);
+        w = button;
+        break;
+    }
+    case Kind::Option: {
+        auto* option = new OptionButton(qs(c.caption), this);
+        option->setFont(MakeFont(c.font));
+        setTextColor(option, c.color, QPalette::WindowText);
+        setBackground(option, c.background);
+        option->setGeometry(rect);
+        w = option;
+        break;
+    }
+    }
+    w->setObjectName(qs(c.name));
+    // Buttons are announced by their caption without the blanks that space it out.
+    if (c.kind == Kind::Button || c.kind == Kind::Option || c.kind == Kind::Link)
+        w->setAccessibleName(qs(c.caption).remove(' '));
+    else if (c.kind == Kind::Field)
+        w->setAccessibleName(w->objectName());
+    return w;
+}
+
+QWidget* CalculatorWindow::control(std::string_view name) const {
+    QWidget* w = controls_.value(qs(name));
+    if (!w) throw std::logic_error("no control named " + std::string(name) + " in " + objectName().toStdString());
+    return w;
+}
+
+template <class T>
+static T* as(QWidget* w, std::string_view name) {
+    auto* t = qobject_cast<T*>(w);
+    if (!t) throw std::logic_error("control " + std::string(name) + " is not of the expected kind");
+    return t;
+}
+
+QLineEdit* CalculatorWindow::field(std::string_view name) const { return as<QLineEdit>(control(name), name); }
+QLabel* CalculatorWindow::label(std::string_view name) const { return as<QLabel>(control(name), name); }
+QPushButton* CalculatorWindow::button(std::string_view name) const { return as<QPushButton>(control(name), name); }
+QRadioButton* CalculatorWindow::option(std::string_view name) const { return as<QRadioButton>(control(name), name); }
+
+std::string CalculatorWindow::text(std::string_view name) const {
+    QWidget* w = control(name);
+    if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text().toStdString();
+    if (auto* l = qobject_cast<QLabel*>(w)) return l->text().toStdString();
+    return as<QAbstractButton>(w, name)->text().toStdString();
+}
+
+bool CalculatorWindow::selected(std::string_view name) const { return option(name)->isChecked(); }
+
+void CalculatorWindow::write(std::string_view name, std::string text) {
+    const QString t = QString::fromStdString(text);
+    QWidget* w = control(name);
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        e->setText(t);
+        e->setCursorPosition(0);
+    } else if (auto* l = qobject_cast<QLabel*>(w)) {
+        l->setText(t);
+    } else {
+        as<QAbstractButton>(w, name)->setText(t);
+    }
+}
+
+void CalculatorWindow::ShowMessage(std::string_view text, Icon icon, std::string_view title) {
+    ShowMessageBox(this, qs(text), icon, qs(title));
+}
+
+bool CalculatorWindow::compute(const std::function<void(Form&)>& computation) {
+    return RunComputation(*this, computation);
+}
+
+void CalculatorWindow::onClick(std::string_view name, std::function<void()> handler) {
+    connect(button(name), &QPushButton::clicked, this, [h = std::move(handler)] { h(); });
+}
+
+void CalculatorWindow::onKeyPress(std::string_view name, std::function<void(int)> handler) {
+    keyPress_.insert(field(name), std::move(handler));
+}
+
+void CalculatorWindow::onKeyUp(std::string_view name, std::function<void(int)> handler) {
+    keyUp_.insert(field(name), std::move(handler));
+}
+
+void CalculatorWindow::onSelected(std::string_view name, std::function<void()> handler) {
+    connect(option(name), &QRadioButton::toggled, this, [h = std::move(handler)](bool checked) {
+        if (checked) h();
+    });
+}
+
+void CalculatorWindow::clear(const std::vector<std::string_view>& fields) {
+    for (std::string_view f : fields) field(f)->clear();
+}
+
+void CalculatorWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    // On opening, the first control of the focus order receives the focus, which
+    // selects it when it is an option button.
+    if (firstFocus_) {
+        firstFocus_->setFocus(Qt::OtherFocusReason);
+        if (auto* o = dynamic_cast<OptionButton*>(firstFocus_); o && !o->isChecked()) o->setChecked(true);
+    }
+}
+
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
+    const bool press = event->type() == QEvent::KeyPress;
+    const bool release = event->type() == QEvent::KeyRelease;
+    if (press || release) {
+        auto& handlers = press ? keyPress_ : keyUp_;
+        auto it = handlers.find(watched);
+        if (it != handlers.end()) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (release && key->isAutoRepeat()) return false;
+            int code = 0;
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+                code = 13;
+            else if (!key->text().isEmpty())
+                code = key->text().at(0).unicode();
+            else if (press)
+                return false;  // keys without a character are no key press
+            else
+                code = key->key();
+            const auto handler = it.value();  // the handler may close the window
+            handler(code);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace velunda::ui

@@ -1,0 +1,71 @@
+// The declarative description of a window: its title, size and colours, and one row
+// per control with its name, caption, place, font and colour. Places and sizes are in
+// twips, as the windows were designed; 15 twips make one logical pixel.
+#pragma once
+
+#include <QColor>
+#include <string_view>
+#include <vector>
+
+namespace velunda::ui {
+
+inline int px(int twips) { return (twips * 2 + 15) / 30; }  // nearest pixel
+
+// The typefaces the captions ask for; each resolves to a list of installed fallbacks.
+enum class Face { Default, SimSun, SimHei, KaiTi };
+
+struct FontSpec {
+    Face face = Face::Default;
+    double points = 9;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+
+inline constexpr FontSpec kDefaultFont{};
+inline FontSpec SimSun(double points) { return {Face::SimSun, points}; }
+inline FontSpec SimHei(double points) { return {Face::SimHei, points}; }
+inline FontSpec KaiTi(double points) { return {Face::KaiTi, points}; }
+
+enum class Kind {
+    Label,   // static text
+    Field,   // single-line editable text
+    Button,  // command button
+    Option,  // option button, one group per window
+    Link,    // a label that opens a window when clicked (the main menu's entries)
+};
+
+struct ControlSpec {
+    Kind kind;
+    std::string_view name;     // the control's name: "Text1", "lbl15", "Label1(2)"
+    std::string_view caption;  // caption, or a field's initial text
+    int left, top, width, height;  // twips
+    FontSpec font = kDefaultFont;
+    QColor color = {};       // text colour; invalid: the default
+    QColor background = {};  // opaque background; invalid: transparent over the window
+    bool wrap = false;       // a label whose caption wraps onto several lines
+    bool centered = false;   // a label whose caption is centred
+};
+
+// Colours the windows share.
+inline const QColor kBrightGreen{0, 255, 0};
+inline const QColor kLightGreen{128, 255, 128};
+inline const QColor kRed{255, 0, 0};
+
+// A Label row directly followed by a Field row is that field's caption: it becomes the
+// field's buddy and gives the field its accessible name.
+struct WindowSpec {
+    std::string_view name;   // "frm12"
+    std::string_view title;  // "解正方形"
+    int width, height;       // client area, twips
+    QColor background;
+    std::vector<ControlSpec> controls;
+    // The focus order by name; empty means the focusable controls in the order above.
+    std::vector<std::string_view> tabOrder = {};
+    // The clear button and the fields it empties, in order; the exit button.
+    std::string_view clearButton = {};
+    std::vector<std::string_view> clearedFields = {};
+    std::string_view exitButton = {};
+};
+
+}  // namespace velunda::ui

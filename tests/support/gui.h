@@ -1,0 +1,92 @@
+// Helpers for tests that drive the real windows: open them from the menu by clicking
+// their entries, type, press keys, and answer the message boxes they show.
+#pragma once
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/calculatorwindow.h"
+#include "app/frmmulu.h"
+#include "app/windowcatalog.h"
+
+namespace velunda::testing {
+
+struct ShownMessage {
+    QString text;
+    QMessageBox::Icon icon;
+    QString title;
+};
+
+// Watches for modal message boxes while it lives, records each and presses its OK.
+class MessageCatcher {
+public:
+    MessageCatcher() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            messages.push_back({box->text(), box->icon(), box->windowTitle()});
+            if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+                ok->click();
+            else
+                box->accept();
+        });
+        timer_.start();
+    }
+    // "text|icon|title" with icon i (information) or - (none), joined by " / ".
+    QString shown() const {
+        QStringList parts;
+        for (const ShownMessage& m : messages)
+            parts << m.text + "|" + (m.icon == QMessageBox::Information ? "i" : "-") + "|" + m.title;
+        return parts.join(" / ");
+    }
+    void clear() { messages.clear(); }
+    std::vector<ShownMessage> messages;
+
+private:
+    QTimer timer_;
+};
+
+// The main menu with its catalog, as the program starts it.
+class MenuFixture {
+public:
+    MenuFixture() : menu(new ui::frmmulu(catalog)) { menu->show(); }
+    ~MenuFixture() {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            w->close();
+        }
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Clicks the menu entry and returns the window it opened.
+    template <class Window = ui::CalculatorWindow>
+    Window* open(const char* entry, const char* window) {
+        QLabel* label = menu->label(entry);
+        QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+        return dynamic_cast<Window*>(catalog.find(window));
+    }
+
+    ui::WindowCatalog catalog;
+    QPointer<ui::frmmulu> menu;
+};
+
+inline void typeInto(QLineEdit* field, const QString& text) {
+    field->setFocus();
+    field->clear();
+    QTest::keyClicks(field, text);
+}
+
+inline void pressEnter(QLineEdit* field) { QTest::keyClick(field, Qt::Key_Return); }
+
+inline void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+}  // namespace velunda::testing

@@ -1,0 +1,147 @@
+// What every window shares: computations as a unit, option buttons selected by focus,
+// the message box, and captions that fit.
+#include <QFontInfo>
+#include <QTest>
+
+#include "app/calculatorwindow.h"
+#include "app/fonts.h"
+#include "numeric/numbertext.h"
+#include "support/fakeform.h"
+#include "support/gui.h"
+
+using namespace velunda;
+using namespace velunda::testing;
+
+namespace {
+
+ui::WindowSpec OptionsWindow() {
+    return {"frmTest", "测试", 4000, 2000, ui::kBrightGreen,
+            {
+                {ui::Kind::Option, "opt1", "角度", 120, 120, 1200, 300},
+                {ui::Kind::Option, "opt2", "弧度", 1440, 120, 1200, 300},
+                {ui::Kind::Label, "Label1", "边  长", 120, 600, 900, 300},
+                {ui::Kind::Field, "Text1", "请输入数据", 1080, 600, 975, 375},
+                {ui::Kind::Button, "Command1", "清  零", 120, 1200, 975, 375},
+                {ui::Kind::Button, "Command2", "退  出", 1200, 1200, 975, 375},
+            },
+            {},
+            "Command1",
+            {"Text1"},
+            "Command2"};
+}
+
+class OptionsTestWindow : public ui::CalculatorWindow {
+public:
+    OptionsTestWindow() : CalculatorWindow(OptionsWindow()) {
+        onSelected("opt1", [this] { selections << "opt1"; });
+        onSelected("opt2", [this] { selections << "opt2"; });
+    }
+    QStringList selections;
+};
+
+}  // namespace
+
+class CalculatorWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void writesApplyWhenTheComputationCompletes() {
+        FakeForm form{{"Text1", "2"}};
+        const bool done = RunComputation(form, [](Form& f) {
+            f.write("Text2", "a");
+            QCOMPARE(f.text("Text2"), std::string("a"));  // its own pending write
+            f.write("Text2", "b");
+            f.ShowMessage("中途", Icon::None, "");
+        });
+        QVERIFY(done);
+        QCOMPARE(form.writes.size(), size_t(2));
+        QCOMPARE(form.fields["Text2"], std::string("b"));
+        QCOMPARE(QString::fromStdString(form.shown()), QString("中途|-|"));
+    }
+
+    void faultDropsEveryWriteAndKeepsEarlierMessages() {
+        FakeForm form{{"Text1", "2"}, {"Text2", "old"}};
+        const bool done = RunComputation(form, [](Form& f) {
+            f.write("Text2", NumberText(1));
+            f.ShowMessage("无解", Icon::None, "");
+            f.write("Text1", NumberText(1.0 / 0.0));
+        });
+        QVERIFY(!done);
+        QVERIFY(form.writes.empty());
+        QCOMPARE(form.fields["Text2"], std::string("old"));
+        QCOMPARE(QString::fromStdString(form.shown()), QString::fromStdString("无解|-| / " + kFault));
+    }
+
+    void failedStrictNumberIsAFault() {
+        FakeForm form{{"Text1", "12a"}};
+        QVERIFY(!RunComputation(form, [](Form& f) { f.write("Text2", NumberText(StrictNumber(f.text("Text1")))); }));
+        QCOMPARE(QString::fromStdString(form.shown()), QString::fromStdString(kFault));
+    }
+
+    void firstOptionSelectedOnOpening() {
+        OptionsTestWindow w;
+        w.show();
+        QVERIFY(w.option("opt1")->isChecked());
+        QVERIFY(!w.option("opt2")->isChecked());
+        QCOMPARE(w.selections, QStringList{"opt1"});
+    }
+
+    void optionSelectedByFocusAndClick() {
+        OptionsTestWindow w;
+        w.show();
+        QApplication::setActiveWindow(&w);
+        w.option("opt2")->setFocus(Qt::TabFocusReason);
+        QVERIFY(w.option("opt2")->isChecked());
+        QTest::mouseClick(w.option("opt1"), Qt::LeftButton);
+        QVERIFY(w.option("opt1")->isChecked());
+        // A click on the option already selected runs nothing again.
+        QTest::mouseClick(w.option("opt1"), Qt::LeftButton);
+        QCOMPARE(w.selections, (QStringList{"opt1", "opt2", "opt1"}));
+    }
+
+    void clearEmptiesAndExitCloses() {
+        OptionsTestWindow w;
+        w.show();
+        QCOMPARE(w.field("Text1")->text(), QString("请输入数据"));
+        click(w.button("Command1"));
+        QCOMPARE(w.field("Text1")->text(), QString());
+        QVERIFY(w.option("opt1")->isChecked());  // options keep their state
+        click(w.button("Command2"));
+        QVERIFY(!w.isVisible());
+    }
+
+    void messageBoxAsAsked() {
+        OptionsTestWindow w;
+        w.show();
+        MessageCatcher catcher;
+        w.ShowMessage("不能构成三角形");
+        w.ShowMessage("无法计算", Icon::Information, "自定");
+        QCOMPARE(catcher.shown(), QString("不能构成三角形|-|Velunda / 无法计算|i|自定"));
+    }
+
+    void accessibleNames() {
+        OptionsTestWindow w;
+        QCOMPARE(w.field("Text1")->accessibleName(), QString("边 长"));
+        QCOMPARE(w.label("Label1")->buddy(), w.field("Text1"));
+        QCOMPARE(w.button("Command1")->accessibleName(), QString("清零"));
+        QCOMPARE(w.option("opt2")->accessibleName(), QString("弧度"));
+    }
+
+    void fontsFallBackToChineseFaces_data() {
+        QTest::addColumn<int>("face");
+        QTest::newRow("SimSun") << int(ui::Face::SimSun);
+        QTest::newRow("SimHei") << int(ui::Face::SimHei);
+        QTest::newRow("KaiTi") << int(ui::Face::KaiTi);
+        QTest::newRow("default") << int(ui::Face::Default);
+    }
+    void fontsFallBackToChineseFaces() {
+        QFETCH(int, face);
+        const QString family = QFontInfo(ui::MakeFont({ui::Face(face), 12})).family();
+        QVERIFY2(!family.contains("DejaVu"), qPrintable(family));
+        QVERIFY2(family.contains("CJK") || family.contains("AR PL") || family.contains("WenQuanYi"),
+                 qPrintable(family));
+    }
+};
+
+QTEST_MAIN(CalculatorWindowTest)
+#include "tst_calculatorwindow.moc"

@@ -26,22 +26,13 @@ struct ShownMessage {
     QString title;
 };
 
-// Watches for modal message boxes while it lives, records each and presses its OK.
-class MessageCatcher {
+// Watches for modal message boxes while it lives, records each as it is shown and
+// presses its OK as soon as its event loop runs.
+class MessageCatcher : public QObject {
 public:
-    MessageCatcher() {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible()) return;
-            messages.push_back({box->text(), box->icon(), box->windowTitle()});
-            if (QAbstractButton* ok = box->button(QMessageBox::Ok))
-                ok->click();
-            else
-                box->accept();
-        });
-        timer_.start();
-    }
+    MessageCatcher() { qApp->installEventFilter(this); }
+    ~MessageCatcher() override { qApp->removeEventFilter(this); }
+
     // "text|icon|title" with icon i (information) or - (none), joined by " / ".
     QString shown() const {
         QStringList parts;
@@ -52,8 +43,23 @@ public:
     void clear() { messages.clear(); }
     std::vector<ShownMessage> messages;
 
-private:
-    QTimer timer_;
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+                messages.push_back({box->text(), box->icon(), box->windowTitle()});
+                QPointer<QMessageBox> guard = box;
+                QTimer::singleShot(0, box, [guard] {
+                    if (!guard) return;
+                    if (QAbstractButton* ok = guard->button(QMessageBox::Ok))
+                        ok->click();
+                    else
+                        guard->accept();
+                });
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
 };
 
 // The main menu with its catalog, as the program starts it.

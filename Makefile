@@ -4,11 +4,15 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
-            fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming xvfb xauth imagemagick
+            fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming xvfb xauth imagemagick \
+            clang libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build build-sanitized run test test-plain test-sanitized fuzz clean
+
+SANITIZED ?= build-sanitized
+TEST_ENV := QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
 
 all: build
 
@@ -31,8 +35,28 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	./$(BUILD)/velunda
 
-test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+# Every test, then every test again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test: test-plain test-sanitized
+
+test-plain: build
+	cd $(BUILD) && $(TEST_ENV) ctest --output-on-failure -j $(JOBS)
+
+$(SANITIZED)/CMakeCache.txt: | deps
+	cmake -S . -B $(SANITIZED) -DVELUNDA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug $(LAUNCHER)
+
+build-sanitized: deps $(SANITIZED)/CMakeCache.txt
+	cmake --build $(SANITIZED) -j $(JOBS)
+
+test-sanitized: build-sanitized
+	cd $(SANITIZED) && $(TEST_ENV) ctest --output-on-failure -j $(JOBS)
+
+# Longer fuzzing: five minutes of libFuzzer, then many more random GUI actions with a
+# fresh seed (printed, so that a failure can be replayed).
+FUZZ_SECONDS ?= 300
+fuzz: build
+	cd $(BUILD) && ./fuzz_numbertext -max_total_time=$(FUZZ_SECONDS) -max_len=100000 fuzz-corpus ../fuzz/corpus
+	seed=$$(date +%s); echo "GUI fuzz seed $$seed"; \
+	  cd $(BUILD) && $(TEST_ENV) VELUNDA_FUZZ_SEED=$$seed VELUNDA_FUZZ_ACTIONS=20000 ./tst_guifuzz
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZED)

@@ -5,11 +5,11 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
             fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming xvfb xauth imagemagick \
-            clang libclang-rt-14-dev
+            clang libclang-rt-14-dev desktop-file-utils appstream
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps build build-sanitized run test test-plain test-sanitized fuzz clean
+.PHONY: all deps build build-sanitized run test test-plain test-sanitized fuzz install package clean
 
 SANITIZED ?= build-sanitized
 TEST_ENV := QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
@@ -57,6 +57,12 @@ fuzz: build
 	cd $(BUILD) && ./fuzz_numbertext -max_total_time=$(FUZZ_SECONDS) -max_len=100000 fuzz-corpus ../fuzz/corpus
 	seed=$$(date +%s); echo "GUI fuzz seed $$seed"; \
 	  cd $(BUILD) && $(TEST_ENV) VELUNDA_FUZZ_SEED=$$seed VELUNDA_FUZZ_ACTIONS=20000 ./tst_guifuzz
+
+install: build
+	$(SUDO) cmake --install $(BUILD)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(SANITIZED)

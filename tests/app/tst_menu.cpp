@@ -1,4 +1,5 @@
 // The main menu: its captions and places, and what its entries open.
+#include <QAccessible>
 #include <QFontInfo>
 #include <QTest>
 
@@ -170,6 +171,29 @@ private slots:
         }
         QTest::mouseClick(app.menu, Qt::LeftButton, {}, QPoint(5, 460));
         QCOMPARE(visibleTopLevels(), before);
+    }
+
+    // Assistive technology sees every entry as a named link it can press, and the
+    // keyboard reaches and opens it too.
+    void entriesAreAccessibleLinks() {
+        MenuFixture app;
+        for (const auto& e : ui::frmmulu::Entries()) {
+            QLabel* l = app.menu->label(e.label);
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(l);
+            QVERIFY(a);
+            QCOMPARE(a->role(), QAccessible::Link);
+            QCOMPARE(a->text(QAccessible::Name), l->text().remove(' '));
+            QVERIFY(a->actionInterface());
+            QCOMPARE(a->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        }
+        QAccessibleInterface* square = QAccessible::queryAccessibleInterface(app.menu->label("lbl15"));
+        square->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(app.catalog.find("frm12") && app.catalog.find("frm12")->isVisible());
+
+        QLabel* version = app.menu->label("lbl1");
+        version->setFocus();
+        QTest::keyClick(version, Qt::Key_Return);
+        QVERIFY(app.catalog.find("frmbanben") && app.catalog.find("frmbanben")->isVisible());
     }
 
     // Every entry names a window, and each window the menu names opens once built.

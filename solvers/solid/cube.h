@@ -1,0 +1,15 @@
+#pragma once
+
+#include "numeric/form.h"
+
+namespace velunda {
+
+// Enter in one field of the cube window: its text must be one number; the other three
+// fields receive the edge (Text1), edge sum (Text2), surface area (Text3) or volume
+// (Text4) derived from it. The field itself keeps what was typed.
+void CubeFromEdge(Form& f);     // Text1
+void CubeFromEdgeSum(Form& f);  // Text2
+void CubeFromSurface(Form& f);  // Text3
+void CubeFromVolume(Form& f);   // Text4
+
+}  // namespace velunda

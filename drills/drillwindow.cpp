@@ -1,0 +1,135 @@
+#include "drills/drillwindow.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace velunda::ui {
+namespace {
+
+const QColor kBlack{0, 0, 0};
+const QColor kYellow{255, 255, 0};
+const QColor kLightYellow{255, 255, 192};
+const int kGap = 4;  // pixels between the problem and the answer field
+
+// The count labels are wider than designed, up to the options, so that counts of
+// several digits show whole; they are transparent, so nothing else changes. The window
+// leaves room on the right for an answer field pushed past its designed place by a
+// long problem (see placeAnswerField).
+WindowSpec DrillDesign(std::string_view name, const QColor& clockColour) {
+    const FontSpec large = SimSun(21.75);
+    const FontSpec caption = SimSun(12);
+    return {
+        name, "口算练习", 7440, 2700, kBlack,
+        {
+            {Kind::Label, "Label1", "00:00:00", 480, 360, 1935, 375, SimHei(21.75), clockColour},
+            {Kind::Label, "lbl1", "", 2760, 480, 2535, 495, large, kYellow},
+            {Kind::Field, "Text1", "", 3480, 480, 2775, 495, large},
+            {Kind::Label, "Label2(0)", " 总  计  ：", 480, 960, 1335, 255, caption, kBrightGreen},
+            {Kind::Label, "Label2(1)", "正确的个数：", 360, 1440, 1455, 255, caption, kBrightGreen},
+            {Kind::Label, "Label2(2)", "错误的个数：", 360, 1920, 1455, 255, caption, kBrightGreen},
+            {Kind::Label, "lbl4", "00", 1800, 840, 960, 435, large, kRed},
+            {Kind::Label, "lbl2", "00", 1800, 1320, 960, 435, large, kRed},
+            {Kind::Label, "lbl3", "00", 1800, 1800, 960, 435, large, kRed},
+            {Kind::Option, "opt1", "一位数相加", 2760, 1200, 1575, 375, caption, kLightYellow},
+            {Kind::Option, "opt2", "一位数相减", 5040, 1200, 1575, 375, caption, kLightYellow},
+            {Kind::Option, "opt3", "一位数相乘", 2760, 1800, 1575, 375, caption, kLightYellow},
+            {Kind::Option, "opt4", "一位数相除", 5040, 1800, 1575, 375, caption, kLightYellow},
+        },
+        // The addition option takes the focus when the window opens.
+        {"opt1", "opt2", "opt3", "opt4", "Text1"},
+    };
+}
+
+}  // namespace
+
+DrillWindow::DrillWindow(std::string_view name, const QColor& clockColour)
+    : CalculatorWindow(DrillDesign(name, clockColour)),
+      random_(std::make_unique<TimeOfDayRandom>()),
+      drill_(*random_) {
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(999);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+
+    onSelected("opt1", [this] { opt1_Click(); });
+    onSelected("opt2", [this] { opt2_Click(); });
+    onSelected("opt3", [this] { opt3_Click(); });
+    onSelected("opt4", [this] { opt4_Click(); });
+    onKeyPress("Text1", [this](int k) { Text1_KeyPress(k); });
+}
+
+DrillWindow::~DrillWindow() = default;
+
+void DrillWindow::showEvent(QShowEvent* event) {
+    // Showing the window gives opt1 the focus, which selects it.
+    CalculatorWindow::showEvent(event);
+    if (!loaded_) {
+        loaded_ = true;
+        Form_Load();
+    }
+}
+
+void DrillWindow::Form_Load() {
+    drill_.ResetCounts();
+    random_->Randomize();
+    drill_.Pose(Operation::Addition, Occasion::Selection);
+    showProblem();
+    field("Text1")->clear();
+    Timer1->start();
+}
+
+void DrillWindow::opt1_Click() { select(Operation::Addition); }
+void DrillWindow::opt2_Click() { select(Operation::Subtraction); }
+void DrillWindow::opt3_Click() { select(Operation::Multiplication); }
+void DrillWindow::opt4_Click() { select(Operation::Division); }
+
+void DrillWindow::select(Operation op) {
+    drill_.Pose(op, Occasion::Selection);
+    showProblem();
+}
+
+void DrillWindow::Text1_KeyPress(int keyAscii) {
+    if (keyAscii != 13) return;
+    const Operation op = selectedOperation();
+    drill_.Answer(text("Text1"), op);
+    write("lbl2", CountText(drill_.right()));
+    lbl2_Change();
+    write("lbl3", CountText(drill_.wrong()));
+    lbl3_Change();
+    showProblem();
+    field("Text1")->clear();
+}
+
+void DrillWindow::lbl2_Change() { write("lbl4", TotalText(text("lbl3"), text("lbl2"))); }
+void DrillWindow::lbl3_Change() { write("lbl4", TotalText(text("lbl3"), text("lbl2"))); }
+
+void DrillWindow::Timer1_Timer() { write("Label1", ClockText(++ticks_)); }
+
+Operation DrillWindow::selectedOperation() const {
+    if (selected("opt1")) return Operation::Addition;
+    if (selected("opt2")) return Operation::Subtraction;
+    if (selected("opt3")) return Operation::Multiplication;
+    if (selected("opt4")) return Operation::Division;
+    return Operation::Addition;
+}
+
+void DrillWindow::placeAnswerField() {
+    // The field stands at its operation's edge; where the problem in the installed face
+    // is wider than the designed face (a three-digit dividend), it moves on to the right
+    // so that the whole problem, "=" included, stays in sight.
+    QLabel* problem = label("lbl1");
+    QLineEdit* answer = field("Text1");
+    const int problemEnd = problem->x() + QFontMetrics(problem->font()).horizontalAdvance(problem->text()) + kGap;
+    answer->move(std::max(px(AnswerFieldLeft(drill_.problem().operation)), problemEnd), answer->y());
+}
+
+void DrillWindow::showProblem() {
+    const std::string problem = drill_.problem().text();
+    write("lbl1", problem);
+    placeAnswerField();
+    field("Text1")->setAccessibleName(QString::fromStdString(problem));
+}
+
+}  // namespace velunda::ui

@@ -1,0 +1,207 @@
+// The two drill windows opened from the menu: their look when they open, answers
+// typed by reading the problem, the counts, the clock, and the test window's summary.
+#include <QFontInfo>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+
+#include "drills/frm22.h"
+#include "drills/frm23.h"
+#include "support/gui.h"
+
+using namespace velunda;
+using namespace velunda::testing;
+
+namespace {
+
+// The result of a problem such as "7+2=" or "56÷7=", worked out here.
+int solve(const QString& problem) {
+    static const QRegularExpression form("^(\\d+)([-+×÷])(\\d+)=$");
+    const auto m = form.match(problem);
+    if (!m.hasMatch()) return -1000;
+    const int a = m.captured(1).toInt(), b = m.captured(3).toInt();
+    const QString op = m.captured(2);
+    if (op == "+") return a + b;
+    if (op == "-") return a - b;
+    if (op == "×") return a * b;
+    return a % b == 0 ? a / b : -1000;
+}
+
+QString counts(ui::DrillWindow* w) {
+    return w->label("lbl2")->text() + "/" + w->label("lbl3")->text() + "/" + w->label("lbl4")->text();
+}
+
+// Types the right answer to the problem on show, or one more than it.
+void answer(ui::DrillWindow* w, bool right) {
+    const int result = solve(w->label("lbl1")->text());
+    QVERIFY2(result >= 0, qPrintable(w->label("lbl1")->text()));
+    typeInto(w->field("Text1"), QString::number(right ? result : result + 1));
+    pressEnter(w->field("Text1"));
+}
+
+// The problem is whole and the answer field stands at its operation's place, or right
+// of a problem too wide for it.
+void checkProblem(ui::DrillWindow* w, const QString& pattern, int designedLeft) {
+    QLabel* problem = w->label("lbl1");
+    QVERIFY2(QRegularExpression(pattern).match(problem->text()).hasMatch(), qPrintable(problem->text()));
+    const int x = w->field("Text1")->x();
+    QVERIFY2(x >= ui::px(designedLeft), qPrintable(QString::number(x)));
+    QVERIFY(problem->x() + QFontMetrics(problem->font()).horizontalAdvance(problem->text()) < x);
+    QVERIFY(x + w->field("Text1")->width() <= w->width());
+}
+
+const QString addition = "^\\d\\+\\d=$", subtraction = "^\\d-\\d=$", multiplication = "^\\d×\\d=$",
+              division = "^\\d+÷\\d=$";
+
+}  // namespace
+
+class DrillWindowsTest : public QObject {
+    Q_OBJECT
+
+    static void windows_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QColor>("clock");
+        QTest::newRow("practice: blue clock") << "lbl33" << "frm22" << QColor(0, 0, 255);
+        QTest::newRow("test: pink clock") << "lbl34" << "frm23" << QColor(255, 128, 255);
+    }
+
+private slots:
+
+    void opening_data() { windows_data(); }
+    void opening() {
+        QFETCH(QString, entry);
+        QFETCH(QString, window);
+        QFETCH(QColor, clock);
+        MenuFixture app;
+        auto* w = app.open<ui::DrillWindow>(qPrintable(entry), qPrintable(window));
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QString("口算练习"));
+        QCOMPARE(w->palette().color(QPalette::Window), QColor(0, 0, 0));
+        QCOMPARE(w->label("Label1")->palette().color(QPalette::WindowText), clock);
+        QCOMPARE(w->label("lbl1")->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+        QCOMPARE(w->label("lbl2")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QVERIFY(QFontInfo(w->label("lbl1")->font()).family().contains("CJK"));
+        QVERIFY(QFontInfo(w->label("Label1")->font()).family().contains("Sans CJK"));
+        // The addition option is selected, the counts are at 0 and an addition problem shows.
+        QVERIFY(w->option("opt1")->isChecked());
+        for (const char* o : {"opt2", "opt3", "opt4"}) QVERIFY(!w->option(o)->isChecked());
+        QCOMPARE(counts(w), QString("00/00/00"));
+        QCOMPARE(w->field("Text1")->text(), QString());
+        checkProblem(w, addition, 3720);
+        auto* timer = w->findChild<QTimer*>("Timer1");
+        QVERIFY(timer && timer->isActive());
+        QCOMPARE(timer->interval(), 999);
+    }
+
+    void drill_data() { windows_data(); }
+    void drill() {
+        QFETCH(QString, entry);
+        QFETCH(QString, window);
+        MenuFixture app;
+        auto* w = app.open<ui::DrillWindow>(qPrintable(entry), qPrintable(window));
+        answer(w, true);
+        QCOMPARE(counts(w), QString("1/0/1"));
+        QCOMPARE(w->field("Text1")->text(), QString());
+        checkProblem(w, addition, 3720);
+        answer(w, false);
+        QCOMPARE(counts(w), QString("1/1/2"));
+
+        // Another operation: a new problem and a new place for the answer, same counts.
+        QTest::mouseClick(w->option("opt4"), Qt::LeftButton);
+        checkProblem(w, division, 4080);
+        QCOMPARE(counts(w), QString("1/1/2"));
+        for (int i = 0; i < 5; ++i) answer(w, true);
+        checkProblem(w, division, 4080);
+        QCOMPARE(counts(w), QString("6/1/7"));
+
+        QTest::mouseClick(w->option("opt2"), Qt::LeftButton);
+        checkProblem(w, subtraction, 3720);
+        const QStringList operands = w->label("lbl1")->text().split(QRegularExpression("[-=]"));
+        QVERIFY(operands[0].toInt() >= operands[1].toInt());
+        answer(w, true);
+        QCOMPARE(counts(w), QString("7/1/8"));
+
+        QTest::mouseClick(w->option("opt3"), Qt::LeftButton);
+        checkProblem(w, multiplication, 3820);
+        answer(w, false);
+        QCOMPARE(counts(w), QString("7/2/9"));
+        // An answer that is no number counts as 0.
+        const bool zero = solve(w->label("lbl1")->text()) == 0;
+        typeInto(w->field("Text1"), "abc");
+        pressEnter(w->field("Text1"));
+        QCOMPARE(counts(w), zero ? QString("8/2/10") : QString("7/3/10"));
+
+        // The clock counts on, whatever the pupil does.
+        QTRY_VERIFY_WITH_TIMEOUT(QRegularExpression("^0:00:[0-5]\\d$").match(w->label("Label1")->text()).hasMatch() &&
+                                     w->label("Label1")->text() != "0:00:00",
+                                 10000);
+    }
+
+    void summaryOnClosing_data() {
+        QTest::addColumn<QString>("answers");  // R right, W wrong
+        QTest::addColumn<QString>("firstLine");
+        QTest::addColumn<QString>("lastLine");
+        QTest::newRow("no answer: not tested") << "" << "正 确 率 ：未检测" << "题 目 总 数 ：0";
+        QTest::newRow("2 of 3: 66％") << "RWR" << "正 确 率 ：66％" << "题 目 总 数 ：3";
+        QTest::newRow("3 of 3: 100％") << "RRR" << "正 确 率 ：100％" << "题 目 总 数 ：3";
+        QTest::newRow("0 of 4: 0％") << "WWWW" << "正 确 率 ：0％" << "题 目 总 数 ：4";
+    }
+    void summaryOnClosing() {
+        QFETCH(QString, answers);
+        QFETCH(QString, firstLine);
+        QFETCH(QString, lastLine);
+        MenuFixture app;
+        MessageCatcher catcher;
+        QPointer<ui::DrillWindow> w = app.open<ui::DrillWindow>("lbl34", "frm23");
+        for (QChar a : answers) answer(w, a == 'R');
+        const QString clock = w->label("Label1")->text();
+        w->close();
+        QCOMPARE(catcher.shown(), firstLine + "\r\n用 时 ：" + clock + "\r\n" + lastLine + "|-|Velunda");
+        QVERIFY(!w || !w->isVisible());
+        // Opened again, it starts afresh.
+        auto* again = app.open<ui::DrillWindow>("lbl34", "frm23");
+        QVERIFY(again != w.data() || !w);
+        QCOMPARE(counts(again), QString("00/00/00"));
+    }
+
+    void practiceClosesWithoutMessage() {
+        MenuFixture app;
+        MessageCatcher catcher;
+        QPointer<ui::DrillWindow> w = app.open<ui::DrillWindow>("lbl33", "frm22");
+        answer(w, true);
+        w->close();
+        QVERIFY(!w || !w->isVisible());
+        QCOMPARE(catcher.shown(), QString());
+    }
+
+    void windowsKeepTheirOwnCounts() {
+        MenuFixture app;
+        auto* practice = app.open<ui::DrillWindow>("lbl33", "frm22");
+        auto* test = app.open<ui::DrillWindow>("lbl34", "frm23");
+        answer(practice, true);
+        answer(test, false);
+        answer(test, false);
+        QCOMPARE(counts(practice), QString("1/0/1"));
+        QCOMPARE(counts(test), QString("0/2/2"));
+    }
+
+    // Before the window opens, every label holds its designed text.
+    void designedTexts() {
+        ui::frm23 w;
+        QCOMPARE(w.label("Label1")->text(), QString("00:00:00"));
+        QCOMPARE(w.label("lbl1")->text(), QString());
+        for (const char* count : {"lbl2", "lbl3", "lbl4"}) QCOMPARE(w.label(count)->text(), QString("00"));
+        QCOMPARE(w.label("Label2(0)")->text(), QString(" 总  计  ："));
+        QCOMPARE(w.label("Label2(1)")->text(), QString("正确的个数："));
+        QCOMPARE(w.label("Label2(2)")->text(), QString("错误的个数："));
+        QCOMPARE(w.option("opt1")->text(), QString("一位数相加"));
+        QCOMPARE(w.option("opt2")->text(), QString("一位数相减"));
+        QCOMPARE(w.option("opt3")->text(), QString("一位数相乘"));
+        QCOMPARE(w.option("opt4")->text(), QString("一位数相除"));
+        QCOMPARE(w.field("Text1")->geometry(), QRect(232, 32, 185, 33));
+    }
+};
+
+QTEST_MAIN(DrillWindowsTest)
+#include "tst_drillwindows.moc"

@@ -1,6 +1,5 @@
 // The base-height-area window: its case list over a fake form, and the real window
 // opened from its menu entry.
-#include <QPointer>
 #include <QTest>
 
 #include "solvers/triangle/baseheightarea.h"
@@ -40,17 +39,9 @@ private slots:
         QTest::newRow("only the base") << "Text1=6" << "Text1=6;Text2=0;Text3=0" << help;
         QTest::newRow("all empty") << "" << "Text1=0;Text2=0;Text3=0" << help;
         QTest::newRow("base and height overflow") << "Text1=1e200;Text2=1e200" << ""
-                                                  << QString::fromStdString(kFault);
+                                                  << kFaultForm;
     }
-    void computation() {
-        QFETCH(QString, typed);
-        QFETCH(QString, writes);
-        QFETCH(QString, message);
-        FakeForm form = Filled(typed);
-        form.run(TriangleBaseHeightArea);
-        QCOMPARE(Written(form), writes);
-        QCOMPARE(QString::fromStdString(form.shown()), message);
-    }
+    void computation() { CheckComputation(TriangleBaseHeightArea); }
 
     void windowFromMenu() {
         MenuFixture app;
@@ -82,10 +73,7 @@ private slots:
         for (const QString& f : kFields) typeInto(w->field(f.toStdString()), "2");
         click(w->button("Command1"));
         QCOMPARE(Texts(w, kFields), QStringList(3, QString()));
-        QPointer<QWidget> window = w;
-        click(w->button("Command3"));
-        QVERIFY(!window || !window->isVisible());
-        QVERIFY(app.menu && app.menu->isVisible());
+        CheckExit(app, w, "Command3");
     }
 };
 

@@ -1,6 +1,5 @@
 // The sides-and-angles window: the law-of-cosines and law-of-sines steps over a fake
 // form in radians and degrees, and the real window with its unit options.
-#include <QPointer>
 #include <QTest>
 
 #include "solvers/triangle/frm21.h"
@@ -13,6 +12,11 @@ using namespace velunda::testing;
 
 namespace {
 const QStringList kFields{"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"};
+void ChooseDegrees(ui::CalculatorWindow* w) {
+    QRadioButton* degrees = w->option("Opt2");
+    QTest::mouseClick(degrees, Qt::LeftButton, {}, QPoint(8, degrees->height() / 2));
+}
+
 const QString kVisitUs = "请登陆https://velunda.example.org下载更新版本|-|";
 }  // namespace
 
@@ -55,25 +59,18 @@ private slots:
         QTest::newRow("sides with units are rewritten as numbers")
             << "Opt1" << "Text2=5cm;Text4=abc" << "Text2=5;Text4=0;Text6=0" << "";
         QTest::newRow("two right angles: sine of 0 as divisor")
-            << "Opt2" << "Text3=90;Text5=90;Text2=1" << "" << QString::fromStdString(kFault);
+            << "Opt2" << "Text3=90;Text5=90;Text2=1" << "" << kFaultForm;
         QTest::newRow("radians: third angle of exactly 0 is no divisor")
             << "Opt1" << "Text1=1.5707963267948966;Text3=1.5707963267948966;Text2=1"
             << "Text2=1;Text4=1;Text6=0" << "";
         QTest::newRow("squares overflow") << "Opt1" << "Text2=1e200;Text4=1e200;Text5=1" << ""
-                                          << QString::fromStdString(kFault);
+                                          << kFaultForm;
         QTest::newRow("rounding leaves a negative under the root")
-            << "Opt1" << "Text2=1.1;Text4=1.1000000000000012;Text5=1e-9" << "" << QString::fromStdString(kFault);
+            << "Opt1" << "Text2=1.1;Text4=1.1000000000000012;Text5=1e-9" << "" << kFaultForm;
     }
     void computation() {
         QFETCH(QString, unit);
-        QFETCH(QString, typed);
-        QFETCH(QString, writes);
-        QFETCH(QString, message);
-        FakeForm form = Filled(typed);
-        if (!unit.isEmpty()) form.options.insert(unit.toStdString());
-        form.run(TriangleSidesAndAngles);
-        QCOMPARE(Written(form), writes);
-        QCOMPARE(QString::fromStdString(form.shown()), message);
+        CheckComputation(TriangleSidesAndAngles, unit);
     }
 
     void opensInRadians() {
@@ -102,10 +99,9 @@ private slots:
         QFETCH(QStringList, texts);
         MenuFixture app;
         auto* w = app.open<ui::frm21>("lbl12", "frm21");
-        if (degrees) QTest::mouseClick(w->option("Opt2"), Qt::LeftButton, {}, QPoint(8, w->option("Opt2")->height() / 2));
+        if (degrees) ChooseDegrees(w);
         QCOMPARE(w->option("Opt2")->isChecked(), degrees);
-        for (qsizetype i = 0; i < kFields.size(); ++i)
-            if (!typed[i].isEmpty()) typeInto(w->field(kFields[i].toStdString()), typed[i]);
+        TypeInto(w, kFields, typed);
         click(w->button("Command2"));
         QCOMPARE(Texts(w, kFields), texts);
     }
@@ -124,7 +120,7 @@ private slots:
     void sineOfZeroShowsFaultAndKeepsFields() {
         MenuFixture app;
         auto* w = app.open<ui::frm21>("lbl12", "frm21");
-        QTest::mouseClick(w->option("Opt2"), Qt::LeftButton, {}, QPoint(8, w->option("Opt2")->height() / 2));
+        ChooseDegrees(w);
         typeInto(w->field("Text3"), "90");
         typeInto(w->field("Text5"), "90");
         typeInto(w->field("Text2"), "1");
@@ -137,7 +133,7 @@ private slots:
     void clearKeepsTheUnitAndExitCloses() {
         MenuFixture app;
         auto* w = app.open<ui::frm21>("lbl12", "frm21");
-        QTest::mouseClick(w->option("Opt2"), Qt::LeftButton, {}, QPoint(8, w->option("Opt2")->height() / 2));
+        ChooseDegrees(w);
         for (const QString& f : kFields) typeInto(w->field(f.toStdString()), "7");
         click(w->button("Command1"));
         QCOMPARE(Texts(w, kFields), QStringList(6, QString()));
@@ -145,10 +141,7 @@ private slots:
         QCOMPARE(w->button("Command1")->text(), QString("清 零"));
         QCOMPARE(w->label("Label3")->text(), QString("第三边的对角"));
         QCOMPARE(w->label("Label6")->text(), QString("第六边"));
-        QPointer<QWidget> window = w;
-        click(w->button("Command3"));
-        QVERIFY(!window || !window->isVisible());
-        QVERIFY(app.menu && app.menu->isVisible());
+        CheckExit(app, w, "Command3");
     }
 };
 

@@ -1,6 +1,5 @@
 // The sides-perimeter-area window: its cases and its own QIUGEN over a fake form, and
 // the real window opened from the menu.
-#include <QPointer>
 #include <QTest>
 
 #include "solvers/triangle/frm8.h"
@@ -48,22 +47,13 @@ private slots:
         QTest::newRow("first and third side are not supported")
             << "Text1=3;Text3=5;Text5=6" << "Text1=3;Text2=0;Text3=5;Text4=0;Text5=6" << update;
         QTest::newRow("all empty") << "" << "Text1=0;Text2=0;Text3=0;Text4=0;Text5=0" << update;
-        const QString fault = QString::fromStdString(kFault);
-        QTest::newRow("sides 1 2 5: Heron's root of a negative") << "Text1=1;Text2=2;Text3=5" << "" << fault;
+        QTest::newRow("sides 1 2 5: Heron's root of a negative") << "Text1=1;Text2=2;Text3=5" << "" << kFaultForm;
         QTest::newRow("sides 1 5 and perimeter 7: Heron's root of a negative")
-            << "Text1=1;Text2=5;Text4=7" << "" << fault;
-        QTest::newRow("sides overflow") << "Text1=1e200;Text2=1e200;Text3=1e200" << "" << fault;
-        QTest::newRow("huge sides with an area") << "Text1=1e200;Text2=1;Text5=1" << "" << fault;
+            << "Text1=1;Text2=5;Text4=7" << "" << kFaultForm;
+        QTest::newRow("sides overflow") << "Text1=1e200;Text2=1e200;Text3=1e200" << "" << kFaultForm;
+        QTest::newRow("huge sides with an area") << "Text1=1e200;Text2=1;Text5=1" << "" << kFaultForm;
     }
-    void computation() {
-        QFETCH(QString, typed);
-        QFETCH(QString, writes);
-        QFETCH(QString, message);
-        FakeForm form = Filled(typed);
-        form.run(TriangleSidesPerimeterArea);
-        QCOMPARE(Written(form), writes);
-        QCOMPARE(QString::fromStdString(form.shown()), message);
-    }
+    void computation() { CheckComputation(TriangleSidesPerimeterArea); }
 
     void qiugen_data() {
         QTest::addColumn<double>("p");
@@ -106,8 +96,7 @@ private slots:
         auto* w = app.open<ui::frm8>("lbl14", "frm8");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("三角形三边,周长,面积转化"));
-        for (qsizetype i = 0; i < kFields.size(); ++i)
-            if (!typed[i].isEmpty()) typeInto(w->field(kFields[i].toStdString()), typed[i]);
+        TypeInto(w, kFields, typed);
         click(w->button("Command2"));
         QCOMPARE(Texts(w, kFields), texts);
     }
@@ -117,7 +106,7 @@ private slots:
         auto* w = app.open<ui::frm8>("lbl14", "frm8");
         // The perimeter field holds text that reads as 0: it stays as typed.
         const QStringList typed{"1", "1", "", "abc", "1"};
-        for (qsizetype i = 0; i < kFields.size(); ++i) typeInto(w->field(kFields[i].toStdString()), typed[i]);
+        TypeInto(w, kFields, typed);
         MessageCatcher catcher;
         click(w->button("Command2"));
         QCOMPARE(catcher.shown(), QString("无解|-|Velunda"));
@@ -143,10 +132,7 @@ private slots:
         for (const QString& f : kFields) typeInto(w->field(f.toStdString()), "2");
         click(w->button("Command1"));
         QCOMPARE(Texts(w, kFields), QStringList(5, QString()));
-        QPointer<QWidget> window = w;
-        click(w->button("Command3"));
-        QVERIFY(!window || !window->isVisible());
-        QVERIFY(app.menu && app.menu->isVisible());
+        CheckExit(app, w, "Command3");
     }
 };
 

@@ -1,7 +1,6 @@
 // The three-sides window: its computation over a fake form, the radian text, and the
 // real window opened from the menu.
 #include <QImage>
-#include <QPointer>
 #include <QTest>
 
 #include "solvers/triangle/frm1.h"
@@ -30,7 +29,7 @@ class ThreeSidesTest : public QObject {
 
 private slots:
     void computation_data() {
-        QTest::addColumn<QString>("sides");
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("writes");
         QTest::addColumn<QString>("message");
         const QString third = "0.3333π≈1.0471975511966";
@@ -68,19 +67,11 @@ private slots:
         QTest::newRow("zero side") << "Text1=3;Text2=0;Text3=5" << "" << noTriangle;
         QTest::newRow("side beyond range") << "Text1=1e400;Text2=4;Text3=5" << "" << noTriangle;
         QTest::newRow("very thin: a cosine rounds to 1")
-            << "Text1=100000000;Text2=100000000;Text3=1" << "" << QString::fromStdString(kFault);
+            << "Text1=100000000;Text2=100000000;Text3=1" << "" << kFaultForm;
         QTest::newRow("squares overflow") << "Text1=1e200;Text2=1e200;Text3=1e200" << ""
-                                          << QString::fromStdString(kFault);
+                                          << kFaultForm;
     }
-    void computation() {
-        QFETCH(QString, sides);
-        QFETCH(QString, writes);
-        QFETCH(QString, message);
-        FakeForm form = Filled(sides);
-        form.run(TriangleFromThreeSides);
-        QCOMPARE(Written(form), writes);
-        QCOMPARE(QString::fromStdString(form.shown()), message);
-    }
+    void computation() { CheckComputation(TriangleFromThreeSides); }
 
     void radianText_data() {
         QTest::addColumn<double>("angle");
@@ -109,9 +100,7 @@ private slots:
         QCOMPARE(Texts(w, {"Text1", "Text2", "Text3"}), QStringList(3, "请输入数据"));
         QCOMPARE(Texts(w, kOutputs), QStringList(13, "输出数据"));
         QCOMPARE(w->button("Command2")->text(), QString("计  算"));
-        typeInto(w->field("Text1"), "3");
-        typeInto(w->field("Text2"), "4");
-        typeInto(w->field("Text3"), "5");
+        TypeInto(w, {"Text1", "Text2", "Text3"}, {"3", "4", "5"});
         click(w->button("Command2"));
         QCOMPARE(Results(Texts(w, kOutputs)),
                  Results({"12", "6", "4", "3", "2.4", " 36.869897645844", " 53.130102354156", " 90", "2.5", "01",
@@ -131,9 +120,7 @@ private slots:
     void thinTriangleShowsFaultAndKeepsFields() {
         MenuFixture app;
         auto* w = app.open<ui::frm1>("lbl4", "frm1");
-        typeInto(w->field("Text1"), "1");
-        typeInto(w->field("Text2"), "1");
-        typeInto(w->field("Text3"), "1");
+        TypeInto(w, {"Text1", "Text2", "Text3"}, {"1", "1", "1"});
         click(w->button("Command2"));
         typeInto(w->field("Text1"), "100000000");
         typeInto(w->field("Text2"), "100000000");
@@ -147,17 +134,12 @@ private slots:
     void clearEmptiesOnlyTheSides() {
         MenuFixture app;
         auto* w = app.open<ui::frm1>("lbl4", "frm1");
-        typeInto(w->field("Text1"), "1");
-        typeInto(w->field("Text2"), "1");
-        typeInto(w->field("Text3"), "1");
+        TypeInto(w, {"Text1", "Text2", "Text3"}, {"1", "1", "1"});
         click(w->button("Command2"));
         click(w->button("Command1"));
         QCOMPARE(Texts(w, {"Text1", "Text2", "Text3"}), QStringList(3, QString()));
         QCOMPARE(Texts(w, {"txt1", "txt6", "txt7"}), (QStringList{"3", " 60", "0.3333π≈1.0471975511966"}));
-        QPointer<QWidget> window = w;
-        click(w->button("Command3"));
-        QVERIFY(!window || !window->isVisible());
-        QVERIFY(app.menu && app.menu->isVisible());
+        CheckExit(app, w, "Command3");
         // Opened again, the window shows its initial texts.
         w = app.open<ui::frm1>("lbl4", "frm1");
         QCOMPARE(Texts(w, {"Text1", "txt1"}), (QStringList{"请输入数据", "输出数据"}));

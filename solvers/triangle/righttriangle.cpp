@@ -1,0 +1,39 @@
+#include "solvers/triangle/righttriangle.h"
+
+#include <cmath>
+
+#include "numeric/numbertext.h"
+
+namespace velunda {
+
+void SolveRightTriangle(Form& f) {
+    double a = ParseNumber(f.text("Text1"));
+    double b = ParseNumber(f.text("Text2"));
+    double c = ParseNumber(f.text("Text3"));
+    double S = ParseNumber(f.text("Text4"));
+    // A hypotenuse shorter than the leg, or an area beyond a quarter of the square of
+    // the hypotenuse, leaves a negative number under a root: no length comes out, and
+    // the window says it cannot compute.
+    if (a != 0 && b != 0) {
+        c = std::sqrt(a * a + b * b);
+        S = a * b / 2;
+    } else if (a != 0 && c != 0) {
+        b = std::sqrt(c * c - a * a);
+        S = a * b / 2;
+    } else if (a != 0 && S != 0) {
+        b = 2 * S / a;
+        c = std::sqrt(a * a + b * b);
+    } else if (c != 0 && S != 0) {
+        // The larger leg goes to the first field.
+        a = (std::sqrt(c * c + 4 * S) + std::sqrt(c * c - 4 * S)) / 2;
+        b = 2 * S / a;
+    } else {
+        f.ShowMessage("请下载新版本");
+    }
+    f.write("Text1", NumberText(a));
+    f.write("Text2", NumberText(b));
+    f.write("Text3", NumberText(c));
+    f.write("Text4", NumberText(S));
+}
+
+}  // namespace velunda

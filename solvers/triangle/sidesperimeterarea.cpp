@@ -1,0 +1,71 @@
+#include "solvers/triangle/sidesperimeterarea.h"
+
+#include <cmath>
+
+#include "numeric/numbertext.h"
+
+namespace velunda {
+namespace {
+
+// Heron's formula with the product taken as ((s − a)·s)·(s − b), then times (s − c).
+// Sides that are no triangle can leave a negative product: its root is no number and
+// the window says it cannot compute.
+double HeronArea(double s, double a, double b, double c) {
+    return std::sqrt((s - a) * s * (s - b) * (s - c));
+}
+
+std::string Either(double first, double second) {
+    return SignedNumberText(first) + "或" + SignedNumberText(second);
+}
+
+}  // namespace
+
+bool QIUGEN(Form& f, double p, double q, double r, double& x1, double& x2) {
+    const double D = std::pow(q, 2) - 4 * p * r;
+    if (D < 0) {
+        f.ShowMessage("无解");
+        return false;
+    }
+    x1 = ((-q + std::sqrt(D)) / 2) / p;
+    x2 = ((-q - std::sqrt(D)) / 2) / p;
+    return true;
+}
+
+void TriangleSidesPerimeterArea(Form& f) {
+    const double a = ParseNumber(f.text("Text1"));
+    const double b = ParseNumber(f.text("Text2"));
+    double c = ParseNumber(f.text("Text3"));
+    double P = ParseNumber(f.text("Text4"));
+    double S = ParseNumber(f.text("Text5"));
+
+    if (a != 0 && b != 0 && c != 0) {
+        const double s = (a + b + c) / 2;
+        P = a + b + c;
+        S = HeronArea(s, a, b, c);
+    } else if (a != 0 && b != 0 && P != 0) {
+        c = P - a - b;
+        const double s = P / 2;
+        S = HeronArea(s, a, b, c);
+    } else if (a != 0 && b != 0 && S != 0) {
+        // The square of the third side solves x² + q·x + r = 0.
+        const double q = (-2 * a) * a - (2 * b) * b;
+        const double r = (a - b) * (a - b) * (a + b) * (a + b) + 16 * S * S;
+        double x1 = 0, x2 = 0;
+        // After "无解" nothing is written: every field keeps its text.
+        if (!QIUGEN(f, 1, q, r, x1, x2)) return;
+        const double c1 = std::sqrt(x1), c2 = std::sqrt(x2);
+        const double P1 = (a + b) + c1, P2 = (a + b) + c2;
+        f.write("Text3", Either(c1, c2));
+        f.write("Text4", Either(P1, P2));
+        return;
+    } else {
+        f.ShowMessage("请下载新版本或查看帮助", Icon::Information);
+    }
+    f.write("Text1", NumberText(a));
+    f.write("Text2", NumberText(b));
+    f.write("Text3", NumberText(c));
+    f.write("Text4", NumberText(P));
+    f.write("Text5", NumberText(S));
+}
+
+}  // namespace velunda

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "numeric/form.h"
+
+namespace velunda {
+
+// p·x² + q·x + r = 0: writes the two roots, the larger first when p > 0, and returns
+// true; with a negative discriminant shows "无解" and returns false.
+bool QIUGEN(Form& f, double p, double q, double r, double& x1, double& x2);
+
+// "计算" of the sides-perimeter-area window: sides a, b, c (Text1 to Text3), perimeter
+// (Text4) and area (Text5). Three sides, or two sides and the perimeter, give the rest;
+// two sides and the area give both possible third sides and perimeters.
+void TriangleSidesPerimeterArea(Form& f);
+
+}  // namespace velunda

@@ -1,0 +1,52 @@
+#include "solvers/triangle/threesides.h"
+
+#include <cmath>
+
+#include "numeric/module1.h"
+#include "numeric/numbertext.h"
+
+namespace velunda {
+
+std::string RadianText(double x) {
+    // nearbyint rounds in the current mode, which is to nearest with ties to even.
+    const double multiple = std::nearbyint(x / Pi() * 10000) / 10000;
+    return LeadingZeroText(multiple) + "π≈" + LeadingZeroText(x);
+}
+
+void TriangleFromThreeSides(Form& f) {
+    const double a = ParseNumber(f.text("Text1"));  // BC
+    const double b = ParseNumber(f.text("Text2"));  // AC
+    const double c = ParseNumber(f.text("Text3"));  // AB
+    if (a + b <= c || a + c <= b || b + c <= a) {
+        f.ShowMessage("不能构成三角形");
+        return;
+    }
+    const double cosA = (b * b + c * c - a * a) / 2 / b / c;
+    const double cosB = (a * a + c * c - b * b) / 2 / a / c;
+    const double cosC = (a * a + b * b - c * c) / 2 / a / b;
+    // A triangle so thin that a cosine rounds to exactly 1 or -1 passed the test above
+    // but has an angle of 0 or 180 degrees: no triangle can be shown for it.
+    for (const double cosine : {cosA, cosB, cosC})
+        if (cosine == 1 || cosine == -1) throw ComputationFault("angle of 0 or 180 degrees");
+    const double A = ArcCos(cosA), B = ArcCos(cosB), C = ArcCos(cosC);
+    const double p = a + b + c;
+    const double S = b * std::sin(A) * c / 2;
+    const double R = a / std::sin(A) / 2;
+    const double r = 2 * S / p;
+
+    f.write("txt1", LeadingZeroText(p));
+    f.write("txt2", LeadingZeroText(S));
+    f.write("txt3", LeadingZeroText(2 * S / a));
+    f.write("txt4", LeadingZeroText(2 * S / b));
+    f.write("txt5", LeadingZeroText(2 * S / c));
+    f.write("txt6", SignedNumberText(RadToDeg(A)));
+    f.write("txt8", SignedNumberText(RadToDeg(B)));
+    f.write("txt10", SignedNumberText(RadToDeg(C)));
+    f.write("txt12", LeadingZeroText(R));
+    f.write("txt13", LeadingZeroText(r));
+    f.write("txt7", RadianText(A));
+    f.write("txt9", RadianText(B));
+    f.write("txt11", RadianText(C));
+}
+
+}  // namespace velunda

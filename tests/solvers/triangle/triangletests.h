@@ -1,0 +1,79 @@
+// What the triangle windows' tests share: fields given as "Text1=3;Text2=4", the
+// writes of a computation in the same form, and the texts of a real window's fields.
+#pragma once
+
+#include <QPointer>
+#include <QStringList>
+#include <QTest>
+
+#include "app/calculatorwindow.h"
+#include "support/fakeform.h"
+#include "support/gui.h"
+
+namespace velunda::testing {
+
+// A form whose fields hold the texts given as "name=text" pairs joined by ";".
+inline FakeForm Filled(const QString& fields) {
+    FakeForm form;
+    for (const QString& pair : fields.split(';', Qt::SkipEmptyParts)) {
+        const qsizetype eq = pair.indexOf('=');
+        form.fields[pair.left(eq).toStdString()] = pair.mid(eq + 1).toStdString();
+    }
+    return form;
+}
+
+// The writes of a computation, in order, as "name=text" pairs joined by ";".
+inline QString Written(const FakeForm& form) {
+    QStringList written;
+    for (const auto& [name, text] : form.writes) written << QString::fromStdString(name + "=" + text);
+    return written.join(';');
+}
+
+inline QStringList Texts(const ui::CalculatorWindow* w, const QStringList& fields) {
+    QStringList texts;
+    for (const QString& name : fields) texts << w->field(name.toStdString())->text();
+    return texts;
+}
+
+// For a data row with the columns "typed", "writes" and "message": runs the computation
+// on a form filled as typed (with the option named, if any, selected) and compares what
+// it wrote and what it showed.
+inline void CheckComputation(void (*computation)(Form&), const QString& option = {}) {
+    QFETCH(QString, typed);
+    QFETCH(QString, writes);
+    QFETCH(QString, message);
+    FakeForm form = Filled(typed);
+    if (!option.isEmpty()) form.options.insert(option.toStdString());
+    form.run(computation);
+    QCOMPARE(Written(form), writes);
+    QCOMPARE(QString::fromStdString(form.shown()), message);
+}
+
+// Types each non-empty text into the field of the same place.
+inline void TypeInto(ui::CalculatorWindow* w, const QStringList& fields, const QStringList& texts) {
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        if (!texts[i].isEmpty()) typeInto(w->field(fields[i].toStdString()), texts[i]);
+}
+
+// The exit button closes its window and leaves the menu open.
+inline void CheckExit(const MenuFixture& app, ui::CalculatorWindow* w, std::string_view exitButton) {
+    QPointer<QWidget> window = w;
+    click(w->button(exitButton));
+    QVERIFY(!window || !window->isVisible());
+    QVERIFY(app.menu && app.menu->isVisible());
+}
+
+// The control the Tab key moves to from w.
+inline QWidget* NextFocus(QWidget* w) {
+    QWidget* next = w->nextInFocusChain();
+    while (next != w && !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+    return next;
+}
+
+// The fault message as FakeForm::shown() gives it.
+inline const QString kFaultForm = QString::fromStdString(kFault);
+
+// The fault message as MessageCatcher::shown() gives it.
+inline const QString kFaultShown = QString::fromUtf8(kFaultMessage.data(), kFaultMessage.size()) + "|i|Velunda";
+
+}  // namespace velunda::testing

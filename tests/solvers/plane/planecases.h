@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTest>
 
 #include "support/fakeform.h"
 
@@ -32,5 +33,16 @@ inline Outcome RunCase(Computation computation, const QString& fields, const QSt
 
 // The fault message of a computation that could not write its results.
 inline const QString kFaultShown = QString::fromStdString(kFault);
+
+// The body of a case-list test whose rows have the columns "fields", "writes" and
+// "shown"; options are the selected option buttons.
+inline void checkCase(Computation computation, const QStringList& options = {}) {
+    QFETCH(QString, fields);
+    QFETCH(QString, writes);
+    QFETCH(QString, shown);
+    const Outcome out = RunCase(computation, fields, options);
+    QCOMPARE(out.writes, writes);
+    QCOMPARE(out.shown, shown);
+}
 
 }  // namespace velunda::testing

@@ -14,21 +14,21 @@ constexpr std::array<std::string_view, 3> kButtonCaptions{"清  零", "计  算"
 
 WindowSpec ThreeRowWindow(std::string_view name, std::string_view title, int width, int height,
                           const std::array<CaptionRow, 3>& rows, const ThreeRowGrid& g) {
-    WindowSpec spec{name, title, width, height, kBrightGreen, {}};
+    WindowSpec window{name, title, width, height, kBrightGreen, {}};
     for (std::size_t i = 0; i < 3; ++i) {
         const int top = g.top + g.pitch * int(i);
-        spec.controls.push_back({Kind::Label, rows[i].label, rows[i].caption, g.labelLeft, top + kLabelDrop,
+        window.controls.push_back({Kind::Label, rows[i].label, rows[i].caption, g.labelLeft, top + kLabelDrop,
                                  g.fieldLeft - g.labelLeft - 60, kLabelHeight});
-        spec.controls.push_back({Kind::Field, kFields[i], "", g.fieldLeft, top, g.fieldWidth, kRowHeight});
+        window.controls.push_back({Kind::Field, kFields[i], "", g.fieldLeft, top, g.fieldWidth, kRowHeight});
     }
     for (std::size_t i = 0; i < 3; ++i)
-        spec.controls.push_back(
+        window.controls.push_back(
             {Kind::Button, kButtons[i], kButtonCaptions[i], g.buttonLeft, g.top + g.pitch * int(i), g.buttonWidth,
              kRowHeight});
-    spec.clearButton = "Command1";
-    spec.clearedFields = {kFields.begin(), kFields.end()};
-    spec.exitButton = "Command3";
-    return spec;
+    window.clearButton = "Command1";
+    window.clearedFields = {kFields.begin(), kFields.end()};
+    window.exitButton = "Command3";
+    return window;
 }
 
 ControlSpec RadianOption(int left, int top) { return {Kind::Option, "opt1", "弧度", left, top, 855, 375}; }

@@ -18,7 +18,7 @@ WindowSpec ThreeRowWindow(std::string_view name, std::string_view title, int wid
     for (std::size_t i = 0; i < 3; ++i) {
         const int top = g.top + g.pitch * int(i);
         window.controls.push_back({Kind::Label, rows[i].label, rows[i].caption, g.labelLeft, top + kLabelDrop,
-                                 g.fieldLeft - g.labelLeft - 60, kLabelHeight});
+                                   g.fieldLeft - g.labelLeft - 60, kLabelHeight});
         window.controls.push_back({Kind::Field, kFields[i], "", g.fieldLeft, top, g.fieldWidth, kRowHeight});
     }
     for (std::size_t i = 0; i < 3; ++i)

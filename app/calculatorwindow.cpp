@@ -48,6 +48,17 @@ void placeLabel(QLabel* label, QRect rect, bool wrap) {
 }  // namespace
 
 void OptionButton::focusInEvent(QFocusEvent* event) {
+    // The group is one stop of the Tab key: tabbing into it lands on its selected
+    // button, so that passing through does not change the choice.
+    const bool tab = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (tab && !isChecked() && parentWidget()) {
+        for (auto* sibling : parentWidget()->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly)) {
+            if (sibling != this && sibling->isChecked() && sibling->isEnabled()) {
+                sibling->setFocus(event->reason());
+                return;
+            }
+        }
+    }
     QRadioButton::focusInEvent(event);
     if (!isChecked()) setChecked(true);
 }

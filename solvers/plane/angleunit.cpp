@@ -1,0 +1,17 @@
+#include "solvers/plane/angleunit.h"
+
+#include "numeric/module1.h"
+#include "numeric/numbertext.h"
+
+namespace velunda {
+
+bool InRadians(const Form& f) { return f.selected("opt1"); }
+
+double ReadAngle(const Form& f, std::string_view field) {
+    const double typed = ParseNumber(f.text(field));
+    return InRadians(f) ? typed : DegToRad(typed);
+}
+
+double AngleInUnit(const Form& f, double theta) { return InRadians(f) ? theta : RadToDeg(theta); }
+
+}  // namespace velunda

@@ -1,0 +1,47 @@
+#include "solvers/plane/chord.h"
+
+#include <cmath>
+
+#include "numeric/module1.h"
+#include "numeric/numbertext.h"
+#include "solvers/plane/angleunit.h"
+
+namespace velunda {
+
+// A chord that is a diameter has d = 0: (c / 2) / d is then an infinity and the angle
+// 2 × arctan of it is π, a true 180 degrees.
+
+void SolveChord(Form& f) {
+    double theta = ReadAngle(f, "Text4");
+    double r = ParseNumber(f.text("Text1"));
+    double c = ParseNumber(f.text("Text2"));
+    double d = ParseNumber(f.text("Text3"));
+
+    if (r != 0 && c != 0) {
+        d = std::sqrt(r * r - (c / 2) * (c / 2));
+        theta = 2 * std::atan((c / 2) / d);
+    } else if (r != 0 && d != 0) {
+        c = 2 * std::sqrt(r * r - d * d);
+        theta = 2 * std::atan((c / 2) / d);
+    } else if (c != 0 && d != 0) {
+        r = std::sqrt((c / 2) * (c / 2) + d * d);
+        theta = 2 * std::atan((c / 2) / d);
+    } else if (theta != 0 && c != 0) {
+        d = (c / 2) / std::tan(theta / 2);
+        r = std::sqrt((c / 2) * (c / 2) + d * d);
+    } else if (theta != 0 && d != 0) {
+        r = d / std::cos(theta / 2);
+        c = 2 * std::sqrt(r * r - d * d);
+    } else if (theta != 0 && r != 0) {
+        d = std::cos(theta / 2) * r;
+        c = 2 * std::sqrt(r * r - d * d);
+    }
+
+    f.write("Text1", SignedNumberText(r));
+    f.write("Text2", SignedNumberText(c));
+    f.write("Text3", SignedNumberText(d));
+    const std::string angle = SignedNumberText(AngleInUnit(f, theta));
+    f.write("Text4", InRadians(f) ? angle + "rad" : angle);
+}
+
+}  // namespace velunda

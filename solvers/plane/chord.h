@@ -1,0 +1,13 @@
+#pragma once
+
+#include "numeric/form.h"
+
+namespace velunda {
+
+// "计  算" of the chord window: from two of radius (Text1), chord (Text2), distance
+// of the chord from the centre (Text3) and central angle (Text4, in the unit of the
+// option buttons) the first rule that applies finds the other two; all four fields
+// are then rewritten.
+void SolveChord(Form& f);
+
+}  // namespace velunda

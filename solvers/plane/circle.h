@@ -1,0 +1,18 @@
+#pragma once
+
+#include "numeric/form.h"
+
+namespace velunda {
+
+// Enter in one field of the circle window computes the other three with the π typed
+// or chosen in Text5.
+void CircleFromRadius(Form& f);         // Text1
+void CircleFromDiameter(Form& f);       // Text2
+void CircleFromCircumference(Form& f);  // Text3
+void CircleFromArea(Form& f);           // Text4
+
+// The π option buttons write their value into Text5.
+void PiFromOption1(Form& f);  // "3.14"
+void PiFromOption2(Form& f);  // "3.1415926"
+
+}  // namespace velunda

@@ -1,0 +1,70 @@
+#include "solvers/plane/frm10.h"
+
+#include "app/windowcatalog.h"
+#include "solvers/plane/circle.h"
+
+namespace velunda::ui {
+namespace {
+
+WindowSpec Spec() {
+    return {
+        "frm10", "解圆", 4635, 2775, kBrightGreen,
+        {
+            {Kind::Label, "Label1", "圆周率π=", 120, 300, 780, 255},
+            {Kind::Field, "Text5", "", 960, 240, 975, 375},
+            {Kind::Option, "Option1", "3.14", 2040, 360, 855, 255},
+            {Kind::Option, "Option2", "3.1415926", 3000, 360, 1455, 255},
+            {Kind::Label, "Label2", "圆的半径", 120, 780, 780, 255},
+            {Kind::Field, "Text1", "", 960, 720, 975, 375},
+            {Kind::Label, "Label3", "圆的直径", 2520, 780, 900, 255},
+            {Kind::Field, "Text2", "", 3480, 720, 975, 375},
+            {Kind::Label, "Label4", "圆的周长", 120, 1260, 780, 255},
+            {Kind::Field, "Text3", "", 960, 1200, 975, 375},
+            {Kind::Label, "Label5", "圆的面积", 2520, 1260, 900, 255},
+            {Kind::Field, "Text4", "", 3480, 1200, 975, 375},
+            {Kind::Label, "Label6", "先选取或自定义圆周率，然后填入一个元素，按回车，即可得到另外的三个元素。", 120,
+             1680, 3135, 855, SimSun(12), kRed, {}, true},
+            {Kind::Button, "Command1", "清零", 3480, 1680, 975, 375},
+            {Kind::Button, "Command2", "结束", 3480, 2160, 975, 375},
+        },
+        // The focus starts in the radius field; the π controls come after the four
+        // quantities.
+        {"Text1", "Text2", "Text3", "Text4", "Option1", "Option2", "Text5", "Command1", "Command2"},
+        "Command1", {"Text1", "Text2", "Text3", "Text4"},
+        "Command2",
+    };
+}
+
+}  // namespace
+
+frm10::frm10() : CalculatorWindow(Spec()) {
+    onKeyPress("Text1", [this](int k) { Text1_KeyPress(k); });
+    onKeyPress("Text2", [this](int k) { Text2_KeyPress(k); });
+    onKeyPress("Text3", [this](int k) { Text3_KeyPress(k); });
+    onKeyPress("Text4", [this](int k) { Text4_KeyPress(k); });
+    // An option writes its π when it becomes selected, and again when it is clicked
+    // while selected, so that a π typed over it can be put back.
+    onSelected("Option1", [this] { Option1_Click(); });
+    onSelected("Option2", [this] { Option2_Click(); });
+    connect(option("Option1"), &QRadioButton::clicked, this, [this] { Option1_Click(); });
+    connect(option("Option2"), &QRadioButton::clicked, this, [this] { Option2_Click(); });
+}
+
+void frm10::Text1_KeyPress(int keyAscii) {
+    if (keyAscii == 13) compute(CircleFromRadius);
+}
+void frm10::Text2_KeyPress(int keyAscii) {
+    if (keyAscii == 13) compute(CircleFromDiameter);
+}
+void frm10::Text3_KeyPress(int keyAscii) {
+    if (keyAscii == 13) compute(CircleFromCircumference);
+}
+void frm10::Text4_KeyPress(int keyAscii) {
+    if (keyAscii == 13) compute(CircleFromArea);
+}
+void frm10::Option1_Click() { compute(PiFromOption1); }
+void frm10::Option2_Click() { compute(PiFromOption2); }
+
+static const bool registered = RegisterWindow("frm10", []() -> QWidget* { return new frm10; });
+
+}  // namespace velunda::ui

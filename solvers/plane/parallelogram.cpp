@@ -1,0 +1,80 @@
+#include "solvers/plane/parallelogram.h"
+
+#include <cmath>
+
+#include "numeric/module1.h"
+#include "numeric/numbertext.h"
+#include "solvers/plane/angleunit.h"
+
+namespace velunda {
+namespace {
+
+// Reads Text1–Text3, lets the case list fill in the missing one, and writes all three
+// back, in order, with a blank in front of values that are not negative; with fewer
+// than two given the fields are only rewritten (an empty field shows " 0").
+template <class Cases>
+void TwoOfThree(Form& f, Cases cases) {
+    double x = ParseNumber(f.text("Text1"));
+    double y = ParseNumber(f.text("Text2"));
+    double z = ParseNumber(f.text("Text3"));
+    cases(x, y, z);
+    f.write("Text1", SignedNumberText(x));
+    f.write("Text2", SignedNumberText(y));
+    f.write("Text3", SignedNumberText(z));
+}
+
+}  // namespace
+
+void SolveParallelogramArea(Form& f) {
+    TwoOfThree(f, [](double& d, double& h, double& S) {
+        if (d != 0 && h != 0)
+            S = d * h;
+        else if (d != 0 && S != 0)
+            h = S / d;
+        else if (h != 0 && S != 0)
+            d = S / h;
+    });
+}
+
+void SolveParallelogramPerimeter(Form& f) {
+    // Sums and differences step by step, left to right.
+    TwoOfThree(f, [](double& a, double& b, double& P) {
+        if (a != 0 && b != 0)
+            P = ((a + a) + b) + b;
+        else if (a != 0 && P != 0)
+            b = ((P - a) - a) / 2;
+        else if (b != 0 && P != 0)
+            a = ((P - b) - b) / 2;
+    });
+}
+
+void SolveParallelogramAngle(Form& f) {
+    double a = ParseNumber(f.text("Text1"));
+    double b = ParseNumber(f.text("Text2"));
+    double S = ParseNumber(f.text("Text4"));
+    const double theta = ReadAngle(f, "Text3");
+
+    if (a != 0 && b != 0 && theta != 0) {
+        S = (std::sin(theta) * a) * b;
+    } else if (a != 0 && b != 0 && S != 0) {
+        // The angle is sought: both angles with the sine S / a / b. The sides and the
+        // area keep the text the user typed.
+        const double s = S / a / b;
+        const double first = ArcSin(s);
+        const double second = Pi() - first;
+        f.write("Text3", SignedNumberText(AngleInUnit(f, first)) + "或" + SignedNumberText(AngleInUnit(f, second)));
+        return;
+    } else if (a != 0 && theta != 0 && S != 0) {
+        b = S / a / std::sin(theta);
+    } else if (b != 0 && theta != 0 && S != 0) {
+        a = S / b / std::sin(theta);
+    }
+
+    // A typed degree value goes to radians and back; at 15 digits it reads the same.
+    f.write("Text3", NumberText(AngleInUnit(f, theta)));
+    f.write("Text1", NumberText(a));
+    f.write("Text2", NumberText(b));
+    f.write("Text4", NumberText(S));
+}
+
+}  // namespace velunda

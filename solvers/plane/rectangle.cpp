@@ -1,0 +1,71 @@
+#include "solvers/plane/rectangle.h"
+
+#include <cmath>
+
+#include "numeric/numbertext.h"
+
+namespace velunda {
+namespace {
+
+double Perimeter(double a, double b) { return a + a + b + b; }
+double Diagonal(double a, double b) { return std::sqrt(a * a + b * b); }
+
+// The sides of a rectangle with perimeter P and area S: the longer one first.
+struct Sides {
+    double a, b;
+};
+Sides SidesFromPerimeterAndArea(double P, double S) {
+    const double q = std::sqrt(P * P - S * 16) * 0.25;
+    const double a = P / 4 + q;
+    return {a, P / 2 - a};
+}
+
+}  // namespace
+
+void SolveRectangle(Form& f) {
+    const double a = ParseNumber(f.text("Text1"));
+    const double b = ParseNumber(f.text("Text2"));
+    const double P = ParseNumber(f.text("Text3"));
+    const double S = ParseNumber(f.text("Text4"));
+    const double D = ParseNumber(f.text("Text5"));
+
+    if (a != 0 && b != 0) {
+        f.write("Text3", NumberText(Perimeter(a, b)));
+        f.write("Text4", NumberText(b * a));
+        f.write("Text5", NumberText(Diagonal(a, b)));
+    } else if (a != 0 && P != 0) {
+        const double other = P / 2 - a;
+        f.write("Text2", NumberText(other));
+        f.write("Text4", NumberText(other * a));
+        f.write("Text5", NumberText(Diagonal(a, other)));
+    } else if (a != 0 && S != 0) {
+        const double other = S / a;
+        f.write("Text2", NumberText(other));
+        f.write("Text3", NumberText(Perimeter(a, other)));
+        f.write("Text5", NumberText(Diagonal(a, other)));
+    } else if (a != 0 && D != 0) {
+        const double other = std::sqrt(D * D - a * a);
+        f.write("Text2", NumberText(other));
+        f.write("Text4", NumberText(other * a));
+        f.write("Text3", NumberText(Perimeter(a, other)));
+    } else if (P != 0 && S != 0) {
+        const Sides s = SidesFromPerimeterAndArea(P, S);
+        f.write("Text2", NumberText(s.b));
+        f.write("Text1", NumberText(s.a));
+        f.write("Text5", NumberText(Diagonal(s.a, s.b)));
+    } else if (P != 0 && D != 0) {
+        const double area = P * 0.125 * P - D * 0.5 * D;
+        const Sides s = SidesFromPerimeterAndArea(P, area);
+        f.write("Text2", NumberText(s.b));
+        f.write("Text1", NumberText(s.a));
+        f.write("Text4", NumberText(area));
+    } else if (D != 0 && S != 0) {
+        const double perimeter = std::sqrt(S * 8 + D * 4 * D);
+        const Sides s = SidesFromPerimeterAndArea(perimeter, S);
+        f.write("Text2", NumberText(s.b));
+        f.write("Text1", NumberText(s.a));
+        f.write("Text3", NumberText(perimeter));
+    }
+}
+
+}  // namespace velunda

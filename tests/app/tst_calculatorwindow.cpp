@@ -90,7 +90,12 @@ private slots:
         OptionsTestWindow w;
         w.show();
         QApplication::setActiveWindow(&w);
+        // Tabbing into the group lands on its selected button and keeps the choice.
         w.option("opt2")->setFocus(Qt::TabFocusReason);
+        QVERIFY(w.option("opt1")->isChecked());
+        QVERIFY(w.option("opt1")->hasFocus());
+        // The program giving the focus to another button selects it.
+        w.option("opt2")->setFocus(Qt::OtherFocusReason);
         QVERIFY(w.option("opt2")->isChecked());
         QTest::mouseClick(w.option("opt1"), Qt::LeftButton);
         QVERIFY(w.option("opt1")->isChecked());

@@ -6,7 +6,7 @@
 #include "solvers/algebra/quadratic.h"
 #include "support/fakeform.h"
 #include "support/gui.h"
-#include "focusorder.h"
+#include "windowchecks.h"
 
 using namespace velunda;
 using namespace velunda::testing;
@@ -100,10 +100,7 @@ private slots:
         click(w->button("Command1"));
         for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5"})
             QCOMPARE(w->field(name)->text(), QString());
-        QPointer<QWidget> window = w;
-        click(w->button("Command3"));
-        QVERIFY(!window || !window->isVisible());
-        QVERIFY(app.menu && app.menu->isVisible());
+        QVERIFY(ExitClosesOnlyThisWindow(app, w, w->button("Command3")));
     }
 
     void layoutAsDesigned() {

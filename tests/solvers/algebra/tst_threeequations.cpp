@@ -2,11 +2,11 @@
 // over a fake form, and the real window driven from the menu.
 #include <QTest>
 
-#include "focusorder.h"
 #include "solvers/algebra/frm20.h"
 #include "solvers/algebra/linear.h"
 #include "support/fakeform.h"
 #include "support/gui.h"
+#include "windowchecks.h"
 
 using namespace velunda;
 using namespace velunda::testing;
@@ -86,10 +86,7 @@ private slots:
         for (int i = 1; i <= 12; ++i) QCOMPARE(w->field(Coefficient(i))->text(), QString());
         QCOMPARE(w->field("Text2")->text(), QString());
 
-        QPointer<QWidget> window = w;
-        click(w->button("Command3"));
-        QVERIFY(!window || !window->isVisible());
-        QVERIFY(app.menu && app.menu->isVisible());
+        QVERIFY(ExitClosesOnlyThisWindow(app, w, w->button("Command3")));
     }
 
     void layoutAsDesigned() {

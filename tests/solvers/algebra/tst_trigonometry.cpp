@@ -2,11 +2,11 @@
 // menu.
 #include <QTest>
 
-#include "focusorder.h"
 #include "solvers/algebra/frm18.h"
 #include "solvers/algebra/trigonometry.h"
 #include "support/fakeform.h"
 #include "support/gui.h"
+#include "windowchecks.h"
 
 using namespace velunda;
 using namespace velunda::testing;
@@ -154,10 +154,7 @@ private slots:
         click(w->button("Command2"));
         for (int i = 0; i < 6; ++i) QCOMPARE(w->field(kFields[i])->text(), kNoAngle[i]);
 
-        QPointer<QWidget> window = w;
-        click(w->button("Command3"));
-        QVERIFY(!window || !window->isVisible());
-        QVERIFY(app.menu && app.menu->isVisible());
+        QVERIFY(ExitClosesOnlyThisWindow(app, w, w->button("Command3")));
     }
 
     void layoutAsDesigned() {

@@ -2,11 +2,11 @@
 // they leave open, over a fake form, and the real window driven from the menu.
 #include <QTest>
 
-#include "focusorder.h"
 #include "solvers/algebra/frm19.h"
 #include "solvers/algebra/linear.h"
 #include "support/fakeform.h"
 #include "support/gui.h"
+#include "windowchecks.h"
 
 using namespace velunda;
 using namespace velunda::testing;
@@ -108,10 +108,7 @@ private slots:
         }
         QCOMPARE(w->field("Text1")->text(), QString("1e200"));
 
-        QPointer<QWidget> window = w;
-        click(w->button("Command3"));
-        QVERIFY(!window || !window->isVisible());
-        QVERIFY(app.menu && app.menu->isVisible());
+        QVERIFY(ExitClosesOnlyThisWindow(app, w, w->button("Command3")));
     }
 
     void layoutAsDesigned() {

@@ -42,9 +42,6 @@ private slots:
         QTest::newRow("C: 120 degrees, leading zero after the minus")
             << QStringList{"120", "", "", "", "", ""}
             << QStringList{"120", "2.0943951023932", "0.866025403784439", "-0.5", "-1.732051", "-0.5773503"};
-        QTest::newRow("C: -45 degrees") << QStringList{"-45", "", "", "", "", ""}
-                                        << QStringList{"-45", "-0.785398163397448", "-0.707106781186547",
-                                                       "0.707106781186548", "-1", "-1"};
         QTest::newRow("C: 180 degrees, tiny tangent keeps its cotangent")
             << QStringList{"180", "", "", "", "", ""}
             << QStringList{"180", "3.14159265358979", "01.22464679914735E-16", "-1", "-01.224647E-16",
@@ -59,9 +56,6 @@ private slots:
         QTest::newRow("D: sine .5") << QStringList{"", "", "0.5", "", "", ""}
                                     << QStringList{"30", "0.523598775598299", "0.5", "0.866025403784439", "0.5773503",
                                                    "1.732051"};
-        QTest::newRow("D: sine -.5") << QStringList{"", "", "-.5", "", "", ""}
-                                     << QStringList{"-30", "-0.523598775598299", "-0.5", "0.866025403784439",
-                                                    "-0.5773503", "-1.732051"};
         QTest::newRow("D: sine 1 is a right angle") << QStringList{"", "", "1", "", "", ""} << kRightAngle;
         QTest::newRow("D: sine -1") << QStringList{"", "", "-1", "", "", ""}
                                     << QStringList{"-90", "-1.5707963267949", "-1", "06.12323399573677E-17",
@@ -91,10 +85,6 @@ private slots:
         QTest::newRow("G: cotangent 2 is kept") << QStringList{"", "", "", "", "", "2"}
                                                 << QStringList{"26.565051177078", "0.463647609000806",
                                                                "0.447213595499958", "0.894427190999916", "0.5", "2"};
-        QTest::newRow("G: cotangent 3, a double") << QStringList{"", "", "", "", "", "3"}
-                                                  << QStringList{"18.4349493351862", "0.321750563337339",
-                                                                 "0.316227774498728", "0.948683295223217", "0.3333333",
-                                                                 "3"};
         QTest::newRow("G: a cotangent whose tangent rounds to 0 is kept")
             << QStringList{"", "", "", "", "", "1e300"} << QStringList{"0", "0", "0", "1", "0", "1E+300"};
         QTest::newRow("G: tangent of the cotangent beyond single range")

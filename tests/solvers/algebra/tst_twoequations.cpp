@@ -57,8 +57,6 @@ private slots:
         QTest::newRow("case 2 with 0 = 0") << QStringList{"1", "1", "1", "0", "", ""} << "old" << kNotASystem;
         QTest::newRow("large x is not rounded away") << QStringList{"1", "0", "-1e300", "1", "1", "0"}
                                                      << "x=1E+300  y=-1E+300" << "";
-        QTest::newRow("text after the number is ignored") << QStringList{"1x", "1y", "-3", "1", "-1", "-1"}
-                                                          << "x=2  y=1" << "";
         QTest::newRow("a product overflows") << QStringList{"1e200", "1", "1", "1", "1e200", "1"} << "old" << fault;
         QTest::newRow("typed beyond range") << QStringList{"1e400", "1", "1", "1", "-1", "1"} << "old" << fault;
         QTest::newRow("a product underflows") << QStringList{"0", "1e-200", "1", "1e-200", "1", "1"} << "old"

@@ -1,0 +1,45 @@
+#include "solvers/algebra/frm16.h"
+
+#include "app/windowcatalog.h"
+#include "solvers/algebra/quadratic.h"
+
+namespace velunda::ui {
+namespace {
+
+WindowSpec Spec() {
+    const FontSpec caption = SimSun(15.75);
+    return {
+        "frm16", "解形如Ax^2+Bx+C=0的一元二次方程", 5520, 2040, kBrightGreen,
+        {
+            {Kind::Label, "Label1(0)", "A=", 120, 240, 480, 375, caption},
+            {Kind::Field, "Text1", "", 600, 240, 1095, 375},
+            {Kind::Label, "Label1(4)", "B=", 1920, 240, 480, 375, caption},
+            {Kind::Field, "Text2", "", 2400, 240, 1095, 375},
+            {Kind::Label, "Label1(3)", "C=", 3720, 240, 480, 375, caption},
+            {Kind::Field, "Text3", "", 4200, 240, 1095, 375},
+            // The field beside "X1=" is Text5, the one beside "X2=" is Text4.
+            {Kind::Label, "Label1(1)", "X1=", 120, 840, 600, 375, caption},
+            {Kind::Field, "Text5", "", 720, 840, 1935, 375},
+            {Kind::Label, "Label1(2)", "X2=", 2880, 840, 600, 375, caption},
+            {Kind::Field, "Text4", "", 3480, 840, 1815, 375},
+            {Kind::Button, "Command1", "清  零", 600, 1440, 1215, 375},
+            {Kind::Button, "Command2", "计  算", 2160, 1440, 1215, 375},
+            {Kind::Button, "Command3", "退  出", 3720, 1440, 1215, 375},
+        },
+        {"Text1", "Text2", "Text3", "Text4", "Text5", "Command1", "Command2", "Command3"},
+        "Command1", {"Text1", "Text2", "Text3", "Text4", "Text5"},
+        "Command3",
+    };
+}
+
+}  // namespace
+
+frm16::frm16() : CalculatorWindow(Spec()) {
+    onClick("Command2", [this] { Command2_Click(); });
+}
+
+void frm16::Command2_Click() { compute(QuadraticEquation); }
+
+static const bool registered = RegisterWindow("frm16", []() -> QWidget* { return new frm16; });
+
+}  // namespace velunda::ui

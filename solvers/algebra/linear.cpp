@@ -1,0 +1,125 @@
+#include "solvers/algebra/linear.h"
+
+#include <array>
+#include <cmath>
+#include <initializer_list>
+#include <string>
+
+#include "numeric/numbertext.h"
+
+namespace velunda {
+namespace {
+
+// x (and y of three equations) are shown to 5 decimals; a value exactly halfway goes
+// to the even last digit. A value so large that it has no digits left after the point
+// stays as it is.
+double RoundToFiveDecimals(double v) {
+    const double scaled = v * 100000;
+    if (!std::isfinite(scaled)) return v;
+    return std::nearbyint(scaled) / 100000;
+}
+
+// Products that overflow make every comparison between them meaningless, and a
+// coefficient typed beyond the double range reaches them as an infinity or no number.
+void RequireFinite(std::initializer_list<double> values) {
+    for (double v : values)
+        if (!std::isfinite(v)) throw ComputationFault("a product overflows");
+}
+
+const std::string kNoSolution = "无解";
+
+}  // namespace
+
+void TwoLinearEquations(Form& f) {
+    const double a1 = ParseNumber(f.text("Text1"));
+    const double b1 = ParseNumber(f.text("Text2"));
+    const double c1 = ParseNumber(f.text("Text6"));
+    const double a2 = ParseNumber(f.text("Text3"));
+    const double b2 = ParseNumber(f.text("Text4"));
+    const double c2 = ParseNumber(f.text("Text7"));
+    RequireFinite({a1 * c2, a2 * c1, a1 * b2, a2 * b1, c1 * b2, b1 * c2});
+
+    const auto pair = [&f](double x, double y) {
+        f.write("Text5", "x=" + NumberText(RoundToFiveDecimals(x)) + "  y=" + NumberText(y));
+    };
+    // An equation left with neither unknown: 0 = c has no solution unless c is 0, and
+    // then it is no equation at all.
+    const auto withoutUnknowns = [&f](double c) {
+        if (c != 0)
+            f.write("Text5", kNoSolution);
+        else
+            f.ShowMessage("这个不是二元一次方程组");
+    };
+
+    if (b1 == 0 && b2 != 0) {
+        if (a1 == 0) return withoutUnknowns(c1);
+        const double x = (-c1) / a1;
+        const double y = (a2 * c1 - a1 * c2) / (a1 * b2);
+        pair(x, y);
+    } else if (b2 == 0 && b1 != 0) {
+        if (a2 == 0) return withoutUnknowns(c2);
+        const double x = (-c2) / a2;
+        const double y = (a1 * c2 - a2 * c1) / (a2 * b1);
+        pair(x, y);
+    } else if (b2 == 0 && b1 == 0 && a1 * c2 == a2 * c1) {
+        if (a1 == 0) {
+            f.ShowMessage("这个不是二元一次方程组");
+            return;
+        }
+        const double x = (-c1) / a1;
+        f.write("Text5", "x=" + NumberText(RoundToFiveDecimals(x)) + "  y为任何实数");
+    } else if (a1 == 0 && b1 == 0 && a1 * c2 != a2 * c1) {
+        f.write("Text5", kNoSolution);
+    } else if (b1 == 0 && b2 == 0 && a1 != 0 && a1 * c2 != a2 * c1) {
+        // Two equations in x alone that contradict each other.
+        f.write("Text5", kNoSolution);
+    } else if (b1 != 0 && b2 != 0 && a1 * b2 != a2 * b1) {
+        const double x = (c1 * b2 - b1 * c2) / (b1 * a2 - a1 * b2);
+        const double y = (-a1 * x) / b1 - c1 / b1;
+        pair(x, y);
+    } else if (b1 != 0 && b2 != 0 && a1 * b2 == a2 * b1 && a1 == 0 && a2 == 0) {
+        if (c1 * b2 == b1 * c2)
+            f.write("Text5", "x为任何实数  y=" + NumberText((-c1) / b1));
+        else
+            f.write("Text5", kNoSolution);
+    } else if (b1 != 0 && b2 != 0 && a1 * b2 == a2 * b1 && a1 != 0 && a2 != 0) {
+        if (c1 * b2 == b1 * c2)
+            f.write("Text5", "解为任意实数");
+        else
+            f.write("Text5", kNoSolution);
+    } else {
+        // Only left for coefficients so small that a product underflows to 0 beside
+        // one that does not: no case can say anything sound about them.
+        throw ComputationFault("a product underflows");
+    }
+}
+
+void ThreeLinearEquations(Form& f) {
+    std::array<double, 13> k{};  // k[1] … k[12], in the order of the fields
+    for (int i = 1; i <= 12; ++i) k[i] = ParseNumber(f.text("Text1(" + std::to_string(i) + ")"));
+    const double a1 = k[1], b1 = k[2], c1 = k[3], d1 = k[4];
+    const double a2 = k[5], b2 = k[6], c2 = k[7], d2 = k[8];
+    const double a3 = k[9], b3 = k[10], c3 = k[11], d3 = k[12];
+
+    // The first row times a2 minus the second times a1, and the second times a3 minus
+    // the third times a2: two equations in y and z.
+    const double P1 = a2 * b1 - a1 * b2, Q1 = a2 * c1 - a1 * c2, R1 = a2 * d1 - a1 * d2;
+    const double P3 = a3 * b2 - a2 * b3, Q3 = a3 * c2 - a2 * c3, R3 = a3 * d2 - a2 * d3;
+    const double D = Q1 * P3 - Q3 * P1;
+    RequireFinite({P1, Q1, R1, P3, Q3, R3, D});
+
+    std::string x, y, z;  // a number-less result line when the method cannot go on
+    if (D != 0 && Q1 != 0 && a1 != 0) {
+        const double vy = (R1 * Q3 - Q1 * R3) / D;
+        const double vz = (-R1 - P1 * vy) / Q1;
+        const double vx = -(b1 * vy + c1 * vz + d1) / a1;
+        x = NumberText(RoundToFiveDecimals(vx));
+        y = NumberText(RoundToFiveDecimals(vy));
+        z = NumberText(vz);
+    } else {
+        f.ShowMessage("请下载更新版本");
+    }
+    f.write("Text2", "x=" + x + "  y=" + y + "  z=" + z);
+}
+
+}  // namespace velunda

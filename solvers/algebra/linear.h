@@ -1,0 +1,15 @@
+#pragma once
+
+#include "numeric/form.h"
+
+namespace velunda {
+
+// a1·x + b1·y + c1 = 0 and a2·x + b2·y + c2 = 0, with a1, b1, c1 in Text1, Text2,
+// Text6 and a2, b2, c2 in Text3, Text4, Text7; the answer line goes into Text5.
+void TwoLinearEquations(Form& f);
+
+// Three equations a·x + b·y + c·z + d = 0, one per row of Text1(1) … Text1(12);
+// x is eliminated through the second row. The answer line goes into Text2.
+void ThreeLinearEquations(Form& f);
+
+}  // namespace velunda

@@ -1,0 +1,107 @@
+#include "solvers/algebra/trigonometry.h"
+
+#include <cmath>
+#include <string>
+
+#include "numeric/module1.h"
+#include "numeric/numbertext.h"
+
+namespace velunda {
+namespace {
+
+const std::string kMeaningless = "无意义";
+
+// The radian text the right-angle case answers to: the double nearest to
+// 1.57079632679489, which lies 30 units in the last place below π/2.
+constexpr double kRightAngleRadians = 1.57079632679489;
+
+// LeadingZeroText for a single-precision value: 7 significant digits.
+std::string SingleLeadingZeroText(float x) {
+    if (0 < x && x < 1) return "0" + SingleNumberText(x);
+    if (-1 < x && x < 0) return "-0" + SingleNumberText(-x);
+    return SingleNumberText(x);
+}
+
+float Single(double v) {
+    const float s = static_cast<float>(v);
+    if (std::isinf(s) && std::isfinite(v)) throw ComputationFault("beyond single precision");
+    return s;
+}
+
+void WriteRightAngle(Form& f) {
+    f.write("Text1", "90");
+    f.write("Text2", "1.57079632679489");
+    f.write("Text5", "1");
+    f.write("Text6", "0");
+    f.write("Text7", kMeaningless);
+    f.write("Text8", "0");
+}
+
+}  // namespace
+
+void AngleAndFunctions(Form& f) {
+    double RAD = ParseNumber(f.text("Text2"));
+    double DEG = ParseNumber(f.text("Text1"));
+    double SIN = ParseNumber(f.text("Text5"));
+    double COS = ParseNumber(f.text("Text6"));
+    float TAN = Single(ParseNumber(f.text("Text7")));  // a tangent beyond its range cannot be held
+    const double typedCot = ParseNumber(f.text("Text8"));
+
+    if (DEG == 90 || RAD == kRightAngleRadians) return WriteRightAngle(f);
+
+    // The cotangent's text: 1 / TAN in single precision, or without meaning where the
+    // tangent is 0 rather than a division by zero.
+    std::string COT;
+    const auto tangentAndCotangent = [&] {
+        TAN = static_cast<float>(std::tan(RAD));
+        COT = TAN == 0 ? kMeaningless : SingleLeadingZeroText(1.0f / TAN);
+    };
+
+    if (RAD != 0) {
+        DEG = RadToDeg(RAD);
+        SIN = std::sin(RAD);
+        COS = std::cos(RAD);
+        tangentAndCotangent();
+    } else if (DEG != 0) {
+        RAD = DegToRad(DEG);
+        SIN = std::sin(RAD);
+        COS = std::cos(RAD);
+        tangentAndCotangent();
+    } else if (SIN != 0) {
+        if (SIN == 1) return WriteRightAngle(f);
+        RAD = ArcSin(SIN);
+        DEG = RadToDeg(RAD);
+        COS = std::cos(RAD);
+        tangentAndCotangent();
+    } else if (COS != 0) {
+        RAD = ArcCos(COS);
+        DEG = RadToDeg(RAD);
+        SIN = std::sin(RAD);
+        tangentAndCotangent();
+    } else if (TAN != 0) {
+        RAD = std::atan(static_cast<double>(TAN));
+        DEG = RadToDeg(RAD);
+        SIN = std::sin(RAD);
+        COS = std::cos(RAD);
+        tangentAndCotangent();
+    } else if (typedCot != 0) {
+        TAN = Single(1 / typedCot);
+        RAD = std::atan(static_cast<double>(TAN));
+        DEG = RadToDeg(RAD);
+        SIN = std::sin(RAD);
+        COS = std::cos(RAD);
+        COT = LeadingZeroText(typedCot);  // the typed cotangent stays as it was typed
+    } else {
+        DEG = 0, RAD = 0, SIN = 0, COS = 1, TAN = 0;
+        COT = kMeaningless;
+    }
+
+    f.write("Text1", NumberText(DEG));
+    f.write("Text2", LeadingZeroText(RAD));
+    f.write("Text5", LeadingZeroText(SIN));
+    f.write("Text6", LeadingZeroText(COS));
+    f.write("Text7", SingleLeadingZeroText(TAN));
+    f.write("Text8", COT);
+}
+
+}  // namespace velunda

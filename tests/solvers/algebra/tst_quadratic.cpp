@@ -1,0 +1,126 @@
+// The quadratic equation window: the computation over a fake form, and the real window
+// driven from the menu.
+#include <QTest>
+
+#include "solvers/algebra/frm16.h"
+#include "solvers/algebra/quadratic.h"
+#include "support/fakeform.h"
+#include "support/gui.h"
+#include "windowchecks.h"
+
+using namespace velunda;
+using namespace velunda::testing;
+
+class QuadraticTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void roots_data() {
+        QTest::addColumn<QStringList>("typed");    // A, B, C
+        QTest::addColumn<QString>("x2");           // Text4, or "-" when nothing is written
+        QTest::addColumn<QString>("x1");           // Text5
+        QTest::addColumn<QString>("message");
+        const QString fault = QString::fromStdString(kFault);
+        QTest::newRow("two roots: X1 the smaller") << QStringList{"1", "-3", "2"} << "2" << "1" << "";
+        QTest::newRow("negative A: X1 the larger") << QStringList{"-1", "3", "-2"} << "1" << "2" << "";
+        QTest::newRow("zero discriminant: one root twice") << QStringList{"1", "2", "1"} << "-1" << "-1" << "";
+        QTest::newRow("root of 2") << QStringList{"1", "0", "-2"} << "1.4142135623731" << "-1.4142135623731" << "";
+        QTest::newRow("single-precision discriminant")
+            << QStringList{"1", "0.1", "0"} << "-5.5879355309596E-10" << "-.0999999994412065" << "";
+        QTest::newRow("blanks around the digits") << QStringList{" 1 ", " -3", "2 "} << "2" << "1" << "";
+        QTest::newRow("group separator") << QStringList{"1", "1,000", "0"} << "0" << "-1000" << "";
+        QTest::newRow("full-width digits") << QStringList{"１", "－３", "２"} << "2" << "1" << "";
+        QTest::newRow("no real root: both emptied") << QStringList{"1", "0", "1"} << "" << "" << "无解|-|";
+        QTest::newRow("A = 0") << QStringList{"0", "2", "1"} << "-" << "-" << fault;
+        QTest::newRow("A = 0, B = 0") << QStringList{"0", "0", "1"} << "-" << "-" << fault;
+        QTest::newRow("empty A") << QStringList{"", "-3", "2"} << "-" << "-" << fault;
+        QTest::newRow("2x is no number") << QStringList{"2x", "-3", "2"} << "-" << "-" << fault;
+        QTest::newRow("B squared overflows") << QStringList{"1", "1e200", "1"} << "-" << "-" << fault;
+        QTest::newRow("typed beyond range") << QStringList{"1", "1e400", "1"} << "-" << "-" << fault;
+    }
+    void roots() {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, x2);
+        QFETCH(QString, x1);
+        QFETCH(QString, message);
+        FakeForm form{{"Text1", typed[0].toStdString()},
+                      {"Text2", typed[1].toStdString()},
+                      {"Text3", typed[2].toStdString()},
+                      {"Text4", "old X2"},
+                      {"Text5", "old X1"}};
+        form.run(QuadraticEquation);
+        QStringList written;
+        for (const auto& [name, text] : form.writes) written << QString::fromStdString(name + "=" + text);
+        const QString expected = x2 == "-" ? QString() : "Text4=" + x2 + ";Text5=" + x1;
+        QCOMPARE(written.join(";"), expected);
+        QCOMPARE(QString::fromStdString(form.shown()), message);
+    }
+
+    void windowFromMenu() {
+        MenuFixture app;
+        auto* w = app.open<ui::frm16>("lbl20", "frm16");
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QString("解形如Ax^2+Bx+C=0的一元二次方程"));
+        typeInto(w->field("Text1"), "1");
+        typeInto(w->field("Text2"), "-3");
+        typeInto(w->field("Text3"), "2");
+        pressEnter(w->field("Text3"));  // Enter computes nothing
+        QCOMPARE(w->field("Text4")->text(), QString());
+        click(w->button("Command2"));
+        QCOMPARE(w->field("Text5")->text(), QString("1"));
+        QCOMPARE(w->field("Text4")->text(), QString("2"));
+
+        // No real root: the message, then both results empty and the inputs kept.
+        typeInto(w->field("Text3"), "3");
+        {
+            MessageCatcher catcher;
+            click(w->button("Command2"));
+            QCOMPARE(catcher.shown(), QString("无解|-|Velunda"));
+        }
+        QCOMPARE(w->field("Text4")->text(), QString());
+        QCOMPARE(w->field("Text5")->text(), QString());
+        QCOMPARE(w->field("Text3")->text(), QString("3"));
+
+        // A = 0: the fault message and every field as it was.
+        click(w->button("Command1"));
+        typeInto(w->field("Text1"), "0");
+        typeInto(w->field("Text2"), "2");
+        typeInto(w->field("Text3"), "1");
+        w->field("Text4")->setText("kept");
+        {
+            MessageCatcher catcher;
+            click(w->button("Command2"));
+            QCOMPARE(catcher.shown(), QString("无法计算，请检查输入的数据|i|Velunda"));
+        }
+        QCOMPARE(w->field("Text4")->text(), QString("kept"));
+        QCOMPARE(w->field("Text1")->text(), QString("0"));
+
+        click(w->button("Command1"));
+        for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5"})
+            QCOMPARE(w->field(name)->text(), QString());
+        QVERIFY(ExitClosesOnlyThisWindow(app, w, w->button("Command3")));
+    }
+
+    void layoutAsDesigned() {
+        MenuFixture app;
+        auto* w = app.open<ui::frm16>("lbl20", "frm16");
+        // The crossing: "X1=" names Text5 and "X2=" names Text4.
+        QCOMPARE(w->label("Label1(1)")->text(), QString("X1="));
+        QCOMPARE(w->label("Label1(1)")->buddy(), w->field("Text5"));
+        QCOMPARE(w->label("Label1(2)")->buddy(), w->field("Text4"));
+        QCOMPARE(w->label("Label1(4)")->text(), QString("B="));
+        QCOMPARE(w->label("Label1(3)")->text(), QString("C="));
+        QCOMPARE(w->label("Label1(0)")->font().pointSizeF(), 15.75);
+        QCOMPARE(w->button("Command1")->text(), QString("清  零"));
+        QCOMPARE(w->button("Command2")->text(), QString("计  算"));
+        QCOMPARE(w->button("Command3")->text(), QString("退  出"));
+        // Tab goes A, B, C, then Text4 before Text5, then the buttons.
+        QCOMPARE(FocusOrder(w->field("Text1"), 9),
+                 QStringList({"Text1", "Text2", "Text3", "Text4", "Text5", "Command1", "Command2", "Command3",
+                              "Text1"}));
+        QCOMPARE(w->focusWidget(), w->field("Text1"));  // the first of the order on opening
+    }
+};
+
+QTEST_MAIN(QuadraticTest)
+#include "tst_quadratic.moc"

@@ -23,7 +23,8 @@ import sys
 import tempfile
 import time
 
-BUILD, OUTPUT = sys.argv[1], sys.argv[2]
+BUILD = sys.argv[1] if len(sys.argv) > 1 else "build"
+OUTPUT = sys.argv[2] if len(sys.argv) > 2 else "docs/performance.md"
 RUNS = int(sys.argv[3]) if len(sys.argv) > 3 else 21
 HERE = os.path.dirname(os.path.abspath(__file__))
 RUNTIME = tempfile.mkdtemp(prefix="velunda-bench-")
@@ -225,4 +226,5 @@ def main():
     print(f"\nwritten to {OUTPUT}")
 
 
-main()
+if __name__ == "__main__":
+    main()

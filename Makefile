@@ -1,15 +1,17 @@
 # make run   installs what is missing, builds, starts Velunda
 # make test  installs what is missing, builds, runs every test headless
+# make bench measures start-up, memory, interaction and the conversions; writes docs/performance.md
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
             fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming xvfb xauth imagemagick \
-            clang libclang-rt-14-dev desktop-file-utils appstream
+            clang libclang-rt-14-dev desktop-file-utils appstream \
+            libbenchmark-dev python3
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps build build-sanitized run test test-plain test-sanitized fuzz install package clean
+.PHONY: all deps build build-sanitized run test test-plain test-sanitized fuzz bench install package clean
 
 SANITIZED ?= build-sanitized
 TEST_ENV := QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
@@ -57,6 +59,14 @@ fuzz: build
 	cd $(BUILD) && ./fuzz_numbertext -max_total_time=$(FUZZ_SECONDS) -max_len=100000 fuzz-corpus ../fuzz/corpus
 	seed=$$(date +%s); echo "GUI fuzz seed $$seed"; \
 	  cd $(BUILD) && $(TEST_ENV) VELUNDA_FUZZ_SEED=$$seed VELUNDA_FUZZ_ACTIONS=20000 ./tst_guifuzz
+
+# The performance bench: Velunda against a bare Qt program, run by run, and the number
+# conversions against C library references. Prints the table and writes it down.
+BENCH_RUNS ?= 21
+bench: build
+	cmake -S . -B $(BUILD) >/dev/null
+	cmake --build $(BUILD) -j $(JOBS) --target bench-programs
+	python3 bench/run_bench.py $(BUILD) docs/performance.md $(BENCH_RUNS)
 
 install: build
 	$(SUDO) cmake --install $(BUILD)

@@ -17,10 +17,16 @@ void paintBoard(QPainter& p, const QRect& area, const QColor& top, const QColor&
     sky.setColorAt(1, bottom);
     p.fillRect(area, sky);
 
+    // The grid: each antialiased hairline on a whole coordinate covers half of the two
+    // pixels beside it, so it is filled as two-pixel stripes at half the strength, which
+    // looks the same and costs a fraction of stroking the lines.
+    const QColor chalk(255, 255, 255, 9);
+    for (int x = area.left(); x < area.right(); x += 24)
+        p.fillRect(QRect(x - 1, area.top(), 2, area.height()), chalk);
+    for (int y = area.top(); y < area.bottom(); y += 24)
+        p.fillRect(QRect(area.left(), y - 1, area.width(), 2), chalk);
+
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(255, 255, 255, 18), 1));
-    for (int x = area.left(); x < area.right(); x += 24) p.drawLine(x, area.top(), x, area.bottom());
-    for (int y = area.top(); y < area.bottom(); y += 24) p.drawLine(area.left(), y, area.right(), y);
 
     const double w = area.width(), h = area.height();
     p.setPen(QPen(QColor(255, 255, 255, 40), 2));

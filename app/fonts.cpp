@@ -1,5 +1,6 @@
 #include "app/fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace velunda::ui {
@@ -21,11 +22,36 @@ const QStringList& families(Face face) {
     return serif;
 }
 
+// The face a caption gets is the first installed family of its list. Asking the font
+// database for it once, and then for that family alone, spares every font of a window
+// the search through fontconfig's fallback faces, which costs more than drawing the
+// whole menu; a glyph the face lacks is still found among the fallbacks when needed.
+QStringList installed(Face face) {
+    static const QStringList present = QFontDatabase::families();
+    const QStringList& all = families(face);
+    for (const QString& family : all)
+        if (present.contains(family, Qt::CaseInsensitive)) return {family};
+    return all;
+}
+
+const QStringList& resolved(Face face) {
+    static const QStringList serif = installed(Face::SimSun);
+    static const QStringList sans = installed(Face::SimHei);
+    static const QStringList kai = installed(Face::KaiTi);
+    switch (face) {
+    case Face::SimHei: return sans;
+    case Face::KaiTi: return kai;
+    case Face::SimSun:
+    case Face::Default: break;
+    }
+    return serif;
+}
+
 }  // namespace
 
 QFont MakeFont(const FontSpec& spec) {
     QFont font;
-    font.setFamilies(families(spec.face));
+    font.setFamilies(resolved(spec.face));
     font.setPointSizeF(spec.points);
     font.setBold(spec.bold);
     font.setItalic(spec.italic);

@@ -1,5 +1,6 @@
 #include "numeric/numbertext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -15,29 +16,25 @@ namespace {
 // comes out as '\x01', which fits no rule of either reader.
 class NumberChars {
 public:
-    explicit NumberChars(std::string_view text) : text_(text) {}
+    explicit NumberChars(std::string_view text, std::size_t from = 0) : text_(text), pos_(from) {
+        decodeCurrent();
+    }
 
     bool atEnd() const { return pos_ >= text_.size(); }
     std::size_t position() const { return pos_; }
-    void rewind(std::size_t pos) { pos_ = pos; }
 
-    // The character at the cursor and how many bytes it takes; 0 at the end.
-    char peek(std::size_t* length = nullptr) const {
-        std::size_t len = 1;
-        char c = decode(pos_, &len);
-        if (length) *length = len;
-        return c;
-    }
+    // The character at the cursor, decoded once when the cursor gets there; 0 at the end.
+    char peek() const { return current_; }
     char next() {
-        std::size_t len = 0;
-        char c = peek(&len);
-        pos_ += len;
+        const char c = current_;
+        pos_ += length_;
+        decodeCurrent();
         return c;
     }
 
     // U+3000, the ideographic space, counts as a blank.
     bool atIdeographicSpace() const {
-        return text_.substr(pos_, 3) == "\xE3\x80\x80";
+        return length_ == 3 && text_[pos_] == '\xE3' && text_[pos_ + 1] == '\x80' && text_[pos_ + 2] == '\x80';
     }
 
 private:
@@ -79,8 +76,12 @@ private:
         return '\x01';
     }
 
+    void decodeCurrent() { current_ = decode(pos_, &length_); }
+
     std::string_view text_;
     std::size_t pos_ = 0;
+    std::size_t length_ = 0;  // bytes of the character at the cursor
+    char current_ = '\0';
 };
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -88,14 +89,16 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // Collects the digits of a decimal number and turns them into the nearest double.
 // Only the first 800 significant digits are kept, with a sticky digit standing for
 // the rest: enough to round every double correctly, and the conversion stays linear in
-// the length of the text however many digits are typed.
+// the length of the text however many digits are typed. The digits live in the object
+// itself, so reading a field allocates nothing.
 class DecimalDigits {
 public:
     void addDigit(char d, bool afterPoint) {
         if (afterPoint) ++fractionDigits_;
-        if (digits_.empty() && d == '0') return;  // leading zeros carry no value
-        if (digits_.size() < kKept) {
-            digits_.push_back(d);
+        if (count_ == 0 && d == '0') return;  // leading zeros carry no value
+        if (count_ < kKept) {
+            if (count_ < kExactDigits) mantissa_ = mantissa_ * 10 + std::uint64_t(d - '0');
+            digits_[count_++] = d;
         } else {
             ++dropped_;
             if (d != '0') sticky_ = true;
@@ -106,26 +109,42 @@ public:
 
     double value(bool negative) const {
         const double zero = negative ? -0.0 : 0.0;
-        if (digits_.empty()) return zero;
+        if (count_ == 0) return zero;
         // value = digits × 10^scale
         std::int64_t scale = exponent_ - fractionDigits_ + dropped_;
-        const auto magnitude = scale + static_cast<std::int64_t>(digits_.size());
+        const auto magnitude = scale + static_cast<std::int64_t>(count_);
         if (magnitude > 400) return negative ? -kInf : kInf;
         if (magnitude < -400) return zero;
-        std::string buffer = digits_;
-        if (sticky_) buffer.push_back('1'), --scale;
-        buffer.push_back('e');
-        buffer += std::to_string(scale);
+        // The texts pupils type: up to 15 digits and a power of ten up to 22 are both
+        // exact doubles, so one multiplication or division gives the correctly rounded
+        // value, the same that the full conversion below gives.
+        if (count_ <= kExactDigits && scale >= -22 && scale <= 22) {
+            const double m = static_cast<double>(mantissa_);
+            const double v = scale < 0 ? m / kPowersOfTen[-scale] : m * kPowersOfTen[scale];
+            return negative ? -v : v;
+        }
+        char buffer[kKept + 32];
+        std::size_t n = count_;
+        std::copy(digits_, digits_ + count_, buffer);
+        if (sticky_) buffer[n++] = '1', --scale;
+        buffer[n++] = 'e';
+        const auto end = std::to_chars(buffer + n, buffer + sizeof buffer, scale).ptr;
         double v = 0;
-        const auto [ptr, ec] = std::from_chars(buffer.data(), buffer.data() + buffer.size(), v);
+        const auto [ptr, ec] = std::from_chars(buffer, end, v);
         if (ec == std::errc::result_out_of_range) v = magnitude > 0 ? kInf : 0.0;
         return negative ? -v : v;
     }
 
 private:
     static constexpr std::size_t kKept = 800;
+    static constexpr std::size_t kExactDigits = 15;  // below 2^53
     static constexpr double kInf = std::numeric_limits<double>::infinity();
-    std::string digits_;
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    char digits_[kKept];
+    std::size_t count_ = 0;
+    std::uint64_t mantissa_ = 0;  // the first kExactDigits digits
     std::int64_t fractionDigits_ = 0;
     std::int64_t dropped_ = 0;
     std::int64_t exponent_ = 0;
@@ -138,121 +157,119 @@ std::int64_t saturatingAppend(std::int64_t e, char d) {
     return e >= kLimit ? e : e * 10 + (d - '0');
 }
 
-// The position of a number in 15 (or 7) significant digits: the digits without
-// trailing zeros and the decimal exponent of the first one.
-struct Significant {
-    std::string digits;
-    int exponent = 0;
-};
+// Writes |x| rounded to `digits` significant digits by the layout rules into `out`,
+// which has room for 32 characters; returns the end.
+char* writeSignificant(char* out, double magnitude, int digits) {
+    // "d.ddd…e±XX": the rounded digits and the decimal exponent of the first one.
+    char sci[40];
+    const char* sciEnd =
+        std::to_chars(sci, sci + sizeof sci, magnitude, std::chars_format::scientific, digits - 1).ptr;
+    char rounded[24];
+    std::size_t count = 0;
+    const char* c = sci;
+    for (; *c != 'e'; ++c)
+        if (*c != '.') rounded[count++] = *c;
+    while (count > 1 && rounded[count - 1] == '0') --count;  // no trailing zeros
+    const bool negativeExponent = c[1] == '-';
+    int e = 0;
+    for (c += 2; c < sciEnd; ++c) e = e * 10 + (*c - '0');
+    if (negativeExponent) e = -e;
 
-Significant roundTo(double magnitude, int digits) {
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, digits - 1);
-    std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    const auto e = text.find('e');
-    Significant s;
-    for (char c : text.substr(0, e))
-        if (c != '.') s.digits.push_back(c);
-    while (s.digits.size() > 1 && s.digits.back() == '0') s.digits.pop_back();
-    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), s.exponent);
-    return s;
-}
-
-std::string formatSignificant(double x, int digits) {
-    if (!std::isfinite(x)) throw ComputationFault("not a finite number");
-    if (x == 0) return "0";
-    const Significant s = roundTo(std::fabs(x), digits);
-    std::string out;
-    if (x < 0) out.push_back('-');
-    const int e = s.exponent;
     if (e < -4 || e >= digits) {
-        out.push_back(s.digits[0]);
-        if (s.digits.size() > 1) {
-            out.push_back('.');
-            out.append(s.digits, 1);
+        *out++ = rounded[0];
+        if (count > 1) {
+            *out++ = '.';
+            out = std::copy(rounded + 1, rounded + count, out);
         }
-        out.push_back('E');
-        out.push_back(e < 0 ? '-' : '+');
+        *out++ = 'E';
+        *out++ = e < 0 ? '-' : '+';
         const int a = e < 0 ? -e : e;
-        if (a < 10) out.push_back('0');
-        out += std::to_string(a);
+        if (a < 10) *out++ = '0';
+        out = std::to_chars(out, out + 4, a).ptr;
     } else if (e >= 0) {
         const auto whole = static_cast<std::size_t>(e) + 1;
-        if (s.digits.size() <= whole) {
-            out += s.digits;
-            out.append(whole - s.digits.size(), '0');
+        if (count <= whole) {
+            out = std::copy(rounded, rounded + count, out);
+            out = std::fill_n(out, whole - count, '0');
         } else {
-            out.append(s.digits, 0, whole);
-            out.push_back('.');
-            out.append(s.digits, whole);
+            out = std::copy(rounded, rounded + whole, out);
+            *out++ = '.';
+            out = std::copy(rounded + whole, rounded + count, out);
         }
     } else {
-        out.push_back('.');
-        out.append(static_cast<std::size_t>(-e - 1), '0');
-        out += s.digits;
+        *out++ = '.';
+        out = std::fill_n(out, -e - 1, '0');
+        out = std::copy(rounded, rounded + count, out);
     }
     return out;
+}
+
+// The text of x in `digits` significant digits, after `prefix` (a blank or nothing).
+std::string formatSignificant(double x, int digits, std::string_view prefix = {}) {
+    if (!std::isfinite(x)) throw ComputationFault("not a finite number");
+    char out[40];
+    char* end = std::copy(prefix.begin(), prefix.end(), out);
+    if (x == 0) {
+        *end++ = '0';
+    } else {
+        if (x < 0) *end++ = '-';
+        end = writeSignificant(end, std::fabs(x), digits);
+    }
+    return std::string(out, end);
 }
 
 }  // namespace
 
 double ParseNumber(std::string_view text) {
-    NumberChars in(text);
-    // Blanks, tabs and line feeds are removed wherever they stand.
-    auto skipBlanks = [&in] {
-        while (!in.atEnd()) {
-            const char c = in.peek();
-            if (c == ' ' || c == '\t' || c == '\n') {
-                in.next();
-            } else if (in.atIdeographicSpace()) {
-                in.next();
-            } else {
-                break;
-            }
+    // Blanks, tabs, line feeds and ideographic spaces are removed wherever they stand and
+    // full-width characters become their ASCII twins; the number is then read from what
+    // is left, in place on the stack for any text a field ordinarily holds.
+    char local[64];
+    std::string large;
+    char* const begin = text.size() <= sizeof local ? local : (large.resize(text.size()), large.data());
+    char* end = begin;
+    for (std::size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        if (static_cast<unsigned char>(c) < 0x80) {  // ASCII, most texts throughout
+            ++i;
+            if (c != ' ' && c != '\t' && c != '\n') *end++ = c;
+            continue;
         }
-    };
-    auto peek = [&] { skipBlanks(); return in.peek(); };
-
-    bool negative = false;
-    if (const char c = peek(); c == '+' || c == '-') {
-        negative = c == '-';
+        NumberChars in(text, i);
+        if (!in.atIdeographicSpace()) *end++ = in.peek();
         in.next();
+        i = in.position();
     }
+
+    const char* p = begin;
+    bool negative = false;
+    if (p < end && (*p == '+' || *p == '-')) negative = *p++ == '-';
     DecimalDigits number;
     bool anyDigit = false, point = false;
-    for (;;) {
-        const char c = peek();
-        if (isDigit(c)) {
-            number.addDigit(c, point);
+    for (; p < end; ++p) {
+        if (isDigit(*p)) {
+            number.addDigit(*p, point);
             anyDigit = true;
-        } else if (c == '.' && !point) {
+        } else if (*p == '.' && !point) {
             point = true;
         } else {
             break;
         }
-        in.next();
     }
     if (!anyDigit) return 0.0;
 
-    if (const char c = peek(); c == 'E' || c == 'e' || c == 'D' || c == 'd') {
-        const std::size_t before = in.position();
-        in.next();
+    if (p < end && (*p == 'E' || *p == 'e' || *p == 'D' || *p == 'd')) {
+        ++p;
         bool expNegative = false;
-        if (const char s = peek(); s == '+' || s == '-') {
-            expNegative = s == '-';
-            in.next();
-        }
+        if (p < end && (*p == '+' || *p == '-')) expNegative = *p++ == '-';
         std::int64_t e = 0;
         bool expDigit = false;
-        while (isDigit(peek())) {
-            e = saturatingAppend(e, in.next());
+        for (; p < end && isDigit(*p); ++p) {
+            e = saturatingAppend(e, *p);
             expDigit = true;
         }
-        if (expDigit)
-            number.setExponent(expNegative ? -e : e);
-        else
-            in.rewind(before);  // an exponent letter without digits is ignored
+        // An exponent letter without digits is ignored.
+        if (expDigit) number.setExponent(expNegative ? -e : e);
     }
     return number.value(negative);
 }
@@ -319,11 +336,7 @@ double StrictNumber(std::string_view text) {
 
 std::string NumberText(double x) { return formatSignificant(x, 15); }
 
-std::string SignedNumberText(double x) {
-    std::string text = NumberText(x);
-    if (!(x < 0)) text.insert(text.begin(), ' ');
-    return text;
-}
+std::string SignedNumberText(double x) { return formatSignificant(x, 15, x < 0 ? "" : " "); }
 
 std::string SingleNumberText(float x) { return formatSignificant(static_cast<double>(x), 7); }
 

@@ -54,6 +54,32 @@ private slots:
         QCOMPARE(ParseNumber(text.toStdString()), value);
     }
 
+    // Short texts take a quicker road than long ones; both give the nearest double, which
+    // the compiler's own reading of the same literal gives.
+    void parseNumberRoundsToNearest_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("15 digits, fraction") << "7.07106781186548" << 7.07106781186548;
+        QTest::newRow("15 digits times 1e22") << "123456789012345e22" << 123456789012345e22;
+        QTest::newRow("15 digits over 1e22") << "123456789012345e-22" << 123456789012345e-22;
+        QTest::newRow("power 1e23 beyond the exact ones") << "1e23" << 1e23;
+        QTest::newRow("power 1e-23 beyond the exact ones") << "1e-23" << 1e-23;
+        QTest::newRow("16 digits") << "1234567890123456.7" << 1234567890123456.7;
+        QTest::newRow("one tenth") << "0.1" << 0.1;
+        QTest::newRow("fraction digits count into the power") << "0.000000000000000000000001" << 1e-24;
+        QTest::newRow("trailing zeros of a fraction") << "2.50000000000000000000" << 2.5;
+        QTest::newRow("whole number with exponent") << "25d-1" << 2.5;
+        QTest::newRow("long text beyond the stack buffer")
+            << "                                                                  42.5" << 42.5;
+        QTest::newRow("full-width in a long text")
+            << QString::fromUtf8("４２．５                                                                  ") << 42.5;
+    }
+    void parseNumberRoundsToNearest() {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(ParseNumber(text.toStdString()), value);
+    }
+
     void parseNumberOverflowsToInfinity() {
         QCOMPARE(ParseNumber("1e400"), std::numeric_limits<double>::infinity());
         QCOMPARE(ParseNumber("-1e400"), -std::numeric_limits<double>::infinity());
@@ -158,6 +184,8 @@ private slots:
         QTest::newRow("negative") << -3.0 << "-3";
         QTest::newRow("half") << 0.5 << " .5";
         QTest::newRow("scientific") << 1e20 << " 1E+20";
+        QTest::newRow("negative scientific") << -2.5e-300 << "-2.5E-300";
+        QTest::newRow("largest, 21 characters with the blank") << 1.7976931348623157e308 << " 1.79769313486232E+308";
     }
     void signedNumberText() {
         QFETCH(double, value);

@@ -1,0 +1,73 @@
+// Velunda's own start path, timed: it starts as the program does and quits after the
+// menu's first paint. With "open-all" it then first opens every window the menu lists
+// by clicking its entry, waits until each has painted, and quits; the driver reads the
+// peak resident memory of the process.
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "app/frmmulu.h"
+#include "app/startup.h"
+#include "app/windowcatalog.h"
+#include "bench/firstpaint.h"
+
+using namespace velunda;
+
+namespace {
+
+// A left click on a menu entry, as the mouse gives it.
+void clickEntry(QWidget* entry) {
+    const QPointF at = entry->rect().center();
+    const QPointF global = entry->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(entry, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, {});
+    QApplication::sendEvent(entry, &release);
+}
+
+void openEveryWindow(ui::frmmulu& menu, ui::WindowCatalog& catalog) {
+    auto pending = std::make_shared<int>(0);
+    int opened = 0;
+    for (const auto& entry : ui::frmmulu::Entries()) {
+        if (!ui::HasWindow(entry.window)) continue;
+        clickEntry(menu.control(entry.label));
+        QWidget* window = catalog.find(entry.window);
+        if (!window) {
+            std::fprintf(stderr, "the entry %s did not open %s\n", std::string(entry.label).c_str(),
+                         std::string(entry.window).c_str());
+            std::exit(1);
+        }
+        ++*pending;
+        ++opened;
+        new bench::FirstPaint(window, [pending] {
+            if (--*pending == 0) QApplication::quit();
+        });
+    }
+    std::printf("opened %d\n", opened);
+    std::fflush(stdout);
+    if (opened == 0) QApplication::quit();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const bool openAll = argc > 1 && std::strcmp(argv[1], "open-all") == 0;
+    if (openAll) {
+        argv[1] = argv[0];
+        ++argv;
+        --argc;
+    }
+    return ui::RunProgram(argc, argv, [openAll](ui::frmmulu& menu, ui::WindowCatalog& catalog) {
+        new bench::FirstPaint(&menu, [openAll, &menu, &catalog] {
+            bench::ReportPainted();
+            if (openAll)
+                openEveryWindow(menu, catalog);
+            else
+                QApplication::quit();
+        });
+    });
+}

@@ -1,0 +1,230 @@
+#!/usr/bin/env python3
+"""make bench: measures Velunda against the floor the toolkit sets and writes the table.
+
+    run_bench.py BUILD_DIR OUTPUT.md [RUNS]
+
+Start-up: Velunda's start path (velunda-probe) and a bare Qt Widgets program with one
+window and one label (bare-probe), built in the same tree, started alternately, each
+timed from just before the process is started to the end of its window's first paint,
+under Xvfb (the xcb platform, real fonts) and under the offscreen platform.
+Memory: the peak resident memory of Velunda after opening every window from the menu,
+and of the bare program after its first paint. Interaction: bench_interaction.
+Core: bench_core (Google Benchmark), by CPU time, so that other work on a shared
+machine weighs less.
+"""
+import datetime
+import json
+import os
+import platform
+import signal
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+BUILD = sys.argv[1] if len(sys.argv) > 1 else "build"
+OUTPUT = sys.argv[2] if len(sys.argv) > 2 else "docs/performance.md"
+RUNS = int(sys.argv[3]) if len(sys.argv) > 3 else 21
+HERE = os.path.dirname(os.path.abspath(__file__))
+RUNTIME = tempfile.mkdtemp(prefix="velunda-bench-")
+os.chmod(RUNTIME, 0o700)
+
+
+def program(name):
+    return os.path.join(BUILD, name)
+
+
+def environment(display):
+    env = dict(os.environ, XDG_RUNTIME_DIR=RUNTIME)
+    if display:
+        env.update(QT_QPA_PLATFORM="xcb", DISPLAY=display)
+    else:
+        env.update(QT_QPA_PLATFORM="offscreen")
+        env.pop("DISPLAY", None)
+    return env
+
+
+def run_probe(args, env):
+    """Starts a probe; returns (ms from start to first paint, peak resident KiB)."""
+    start = time.clock_gettime_ns(time.CLOCK_MONOTONIC)
+    child = subprocess.Popen(args, env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    out = child.stdout.read()
+    _, status, usage = os.wait4(child.pid, 0)
+    child.returncode = os.waitstatus_to_exitcode(status)
+    if child.returncode != 0:
+        sys.exit(f"{' '.join(args)} failed with {child.returncode}")
+    painted = next(int(line.split()[1]) for line in out.splitlines() if line.startswith("painted "))
+    return (painted - start) / 1e6, usage.ru_maxrss
+
+
+def start_xvfb():
+    read, write = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                              pass_fds=[write], stderr=subprocess.DEVNULL)
+    os.close(write)
+    number = b""
+    while not number.endswith(b"\n"):
+        chunk = os.read(read, 16)
+        if not chunk:
+            sys.exit("Xvfb did not start")
+        number += chunk
+    os.close(read)
+    return server, ":" + number.decode().strip()
+
+
+def startup(env):
+    velunda, bare = [], []
+    for _ in range(2):  # warm the file cache; not counted
+        run_probe([program("velunda-probe")], env)
+        run_probe([program("bare-probe")], env)
+    for _ in range(RUNS):
+        velunda.append(run_probe([program("velunda-probe")], env)[0])
+        bare.append(run_probe([program("bare-probe")], env)[0])
+    return statistics.median(velunda), statistics.median(bare)
+
+
+def memory(env):
+    velunda, bare = [], []
+    for _ in range(5):
+        velunda.append(run_probe([program("velunda-probe"), "open-all"], env)[1])
+        bare.append(run_probe([program("bare-probe")], env)[1])
+    return statistics.median(velunda) / 1024, statistics.median(bare) / 1024
+
+
+def opened_windows(env):
+    out = subprocess.run([program("velunda-probe"), "open-all"], env=env, capture_output=True, text=True).stdout
+    return next(int(line.split()[1]) for line in out.splitlines() if line.startswith("opened "))
+
+
+def interaction(env):
+    out = subprocess.run([program("bench_interaction")], env=env, capture_output=True, text=True, check=True).stdout
+    return [line.split("\t") for line in out.splitlines() if line.strip()]
+
+
+def core():
+    out = subprocess.run([program("bench_core"), "--benchmark_format=json", "--benchmark_repetitions=5",
+                          "--benchmark_report_aggregates_only=true", "--benchmark_min_time=0.2"],
+                         capture_output=True, text=True, check=True).stdout
+    results = {}
+    for b in json.loads(out)["benchmarks"]:
+        if b.get("aggregate_name") == "median":
+            name = b["run_name"]
+            per = b["cpu_time"] / (b["items_per_second"] * b["cpu_time"] / 1e9) if "items_per_second" in b else None
+            results[name] = per if per else b["cpu_time"]
+    return results
+
+
+def machine():
+    model = "unknown"
+    with open("/proc/cpuinfo") as f:
+        for line in f:
+            if line.startswith("model name"):
+                model = line.split(":", 1)[1].strip()
+                break
+    with open("/proc/meminfo") as f:
+        total = int(f.readline().split()[1]) // 1024
+    qt = subprocess.run(["pkg-config", "--modversion", "Qt6Widgets"], capture_output=True, text=True).stdout.strip()
+    load = " ".join(f"{x:.2f}" for x in os.getloadavg())
+    return (f"{model}, {os.cpu_count()} logical CPUs, {total} MiB; {platform.system()} {platform.release()}; "
+            f"Qt {qt}; load average at the start {load}")
+
+
+def met(ok):
+    return "met" if ok else "**not met**"
+
+
+def main():
+    lines = []
+
+    def say(text=""):
+        print(text, flush=True)
+        lines.append(text)
+
+    when = datetime.datetime.now().astimezone().strftime("%Y-%m-%d %H:%M %Z")
+    say("# Performance")
+    say()
+    say(f"Measured by `make bench` on {when}.")
+    say()
+    say(f"Machine: {machine()}.")
+    say()
+    goals = []
+
+    server, display = start_xvfb()
+    try:
+        platforms = [("Xvfb (xcb, real fonts)", environment(display)), ("offscreen", environment(None))]
+        say(f"## Start-up: process start to the first paint of the main menu (median of {RUNS}, run alternately)")
+        say()
+        say("| platform | Velunda | bare Qt program | ratio | goal ≤ 1.15 |")
+        say("|---|---:|---:|---:|---|")
+        for name, env in platforms:
+            v, b = startup(env)
+            goals.append(v / b <= 1.15)
+            say(f"| {name} | {v:.1f} ms | {b:.1f} ms | {v / b:.2f} | {met(v / b <= 1.15)} |")
+        say()
+        windows = opened_windows(platforms[0][1])
+        say(f"## Memory: peak resident memory, every window open ({windows} windows from the menu; median of 5)")
+        say()
+        say("| platform | Velunda | bare Qt program | difference | goal ≤ +15 MiB |")
+        say("|---|---:|---:|---:|---|")
+        for name, env in platforms:
+            v, b = memory(env)
+            goals.append(v - b <= 15)
+            say(f"| {name} | {v:.1f} MiB | {b:.1f} MiB | +{v - b:.1f} MiB | {met(v - b <= 15)} |")
+        say()
+        say("## Interaction: trigger to updated field texts, and to the repainted window (1000 runs)")
+        say()
+        say("| platform | window | trigger | texts median | texts worst | painted median | painted worst | goal: worst < 5 ms |")
+        say("|---|---|---|---:|---:|---:|---:|---|")
+        for name, env in platforms:
+            for row in interaction(env):
+                trigger = "Return in " + row[1] if row[1].startswith("Text") else "click on “计  算” " + row[1]
+                if len(row) < 6:
+                    say(f"| {name} | {row[0]} | {trigger} | {row[2]} | | | | |")
+                    continue
+                median, worst, pmedian, pworst = (float(x) for x in row[2:6])
+                goals.append(worst < 5000)
+                say(f"| {name} | {row[0]} | {trigger} | {median:.0f} µs | {worst:.0f} µs | {pmedian:.0f} µs | "
+                    f"{pworst:.0f} µs | {met(worst < 5000)} |")
+        say()
+    finally:
+        server.send_signal(signal.SIGTERM)
+        server.wait()
+
+    results = core()
+    say("## Core: conversions against their C library references (CPU time per conversion, median of 5)")
+    say()
+    say("Each conversion gives exactly its reference's result on the mixed set (checked before timing).")
+    say()
+    say("| conversion | Velunda | reference | speed-up | goal |")
+    say("|---|---:|---:|---:|---|")
+    wanted = {"NumberText": 3.0, "ParseNumber": 2.0, "SignedNumberText": None, "StrictNumber": None}
+    for name, goal in wanted.items():
+        ours, ref = results[name], results[name + "/reference"]
+        speedup = ref / ours
+        verdict = f"≥ {goal:g}×: {met(speedup >= goal)}" if goal else ""
+        if goal:
+            goals.append(speedup >= goal)
+        say(f"| `{name}` | {ours:.1f} ns | {ref:.1f} ns | {speedup:.2f}× | {verdict} |")
+    say()
+    say("Computations as a window runs them (over a fake `Form`, writes held back and applied):")
+    say()
+    say("| computation | CPU time |")
+    say("|---|---:|")
+    for name, t in results.items():
+        if name.startswith("computation/"):
+            say(f"| {name[len('computation/'):]} | {t / 1000:.2f} µs |")
+    say()
+    say(f"Goals met: {sum(goals)} of {len(goals)}.")
+    say()
+    say("Command: `make bench` (`python3 bench/run_bench.py build docs/performance.md`).")
+    say()
+    with open(os.path.join(HERE, "notes.md")) as f:
+        notes = f.read().strip()
+    with open(OUTPUT, "w") as f:
+        f.write("\n".join(lines) + "\n" + notes + "\n")
+    print(f"\nwritten to {OUTPUT}")
+
+
+if __name__ == "__main__":
+    main()

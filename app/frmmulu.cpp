@@ -1,6 +1,7 @@
 #include "app/frmmulu.h"
 
 #include <QPainter>
+#include <QTimer>
 
 #include "app/artwork.h"
 #include "app/menuentry.h"
@@ -102,6 +103,12 @@ frmmulu::frmmulu(WindowCatalog& catalog) : CalculatorWindow(MenuSpec()) {
 void frmmulu::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintMenuBackground(painter, rect());
+    if (entriesTakeFocus_) return;
+    // After the first paint the entries become reachable with the Tab key.
+    entriesTakeFocus_ = true;
+    QTimer::singleShot(0, this, [this] {
+        for (const Entry& e : Entries()) control(e.label)->setFocusPolicy(Qt::TabFocus);
+    });
 }
 
 // The version window.

@@ -20,6 +20,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool entriesTakeFocus_ = false;
 };
 
 // The version window: product name, slogan, author and edition over a picture.

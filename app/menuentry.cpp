@@ -33,7 +33,6 @@ QAccessibleInterface* accessibleFactory(const QString& className, QObject* objec
 MenuEntry::MenuEntry(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
     static const bool installed = (QAccessible::installFactory(accessibleFactory), true);
     Q_UNUSED(installed);
-    setFocusPolicy(Qt::TabFocus);
     setAccessibleName(caption);
 }
 

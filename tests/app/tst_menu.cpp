@@ -190,6 +190,8 @@ private slots:
         square->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QVERIFY(app.catalog.find("frm12") && app.catalog.find("frm12")->isVisible());
 
+        QVERIFY(QTest::qWaitForWindowExposed(app.menu));
+        QTRY_COMPARE(app.menu->label("lbl1")->focusPolicy(), Qt::TabFocus);
         QLabel* version = app.menu->label("lbl1");
         version->setFocus();
         QTest::keyClick(version, Qt::Key_Return);

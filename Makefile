@@ -11,7 +11,7 @@ PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-pl
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps build build-sanitized run test test-plain test-sanitized fuzz bench install package clean
+.PHONY: all deps build build-sanitized run test test-plain test-sanitized fuzz bench install package screenshots clean
 
 SANITIZED ?= build-sanitized
 TEST_ENV := QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
@@ -73,6 +73,16 @@ install: build
 
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# The menu and every window, each filled with a worked example, as PNG pictures in
+# docs/screenshots/; the menu and a few windows again at twice the scale in
+# docs/screenshots/hidpi/, on a virtual screen large enough for them.
+SHOTS := docs/screenshots
+HIDPI_WINDOWS := frmmulu frm1 frm12 frm15 frm16 frm22
+screenshots: build
+	xvfb-run -a $(BUILD)/velunda-screenshots $(SHOTS)
+	QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2560x1600x24" \
+	  $(BUILD)/velunda-screenshots $(SHOTS)/hidpi $(HIDPI_WINDOWS)
 
 clean:
 	rm -rf $(BUILD) $(SANITIZED)

@@ -1,6 +1,7 @@
 #include "solvers/algebra/frm19.h"
 
 #include "app/windowcatalog.h"
+#include "solvers/algebra/equationnames.h"
 #include "solvers/algebra/linear.h"
 
 namespace velunda::ui {
@@ -41,6 +42,7 @@ WindowSpec Spec() {
 }  // namespace
 
 frm19::frm19() : CalculatorWindow(Spec()) {
+    NameEquationFields(*this, {{"Text1", "Text2", "Text6"}, {"Text3", "Text4", "Text7"}}, "Text5");
     onClick("Command4", [this] { Command4_Click(); });
 }
 

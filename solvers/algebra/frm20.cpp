@@ -1,6 +1,7 @@
 #include "solvers/algebra/frm20.h"
 
 #include "app/windowcatalog.h"
+#include "solvers/algebra/equationnames.h"
 #include "solvers/algebra/linear.h"
 
 namespace velunda::ui {
@@ -60,6 +61,11 @@ WindowSpec Spec() {
 }  // namespace
 
 frm20::frm20() : CalculatorWindow(Spec()) {
+    NameEquationFields(*this,
+                       {{"Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)"},
+                        {"Text1(5)", "Text1(6)", "Text1(7)", "Text1(8)"},
+                        {"Text1(9)", "Text1(10)", "Text1(11)", "Text1(12)"}},
+                       "Text2");
     onClick("Command2", [this] { Command2_Click(); });
 }
 

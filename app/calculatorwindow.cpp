@@ -63,20 +63,20 @@ void OptionButton::focusInEvent(QFocusEvent* event) {
     if (!isChecked()) setChecked(true);
 }
 
-CalculatorWindow::CalculatorWindow(const WindowSpec& spec, QWidget* parent) : QWidget(parent) {
-    setObjectName(qs(spec.name));
-    setWindowTitle(qs(spec.title));
+CalculatorWindow::CalculatorWindow(const WindowSpec& design, QWidget* parent) : QWidget(parent) {
+    setObjectName(qs(design.name));
+    setWindowTitle(qs(design.title));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(px(spec.width), px(spec.height));
+    setFixedSize(px(design.width), px(design.height));
     setFont(MakeFont(kDefaultFont));
-    setBackground(this, spec.background);
+    setBackground(this, design.background);
 
     QList<QWidget*> order;
     QLabel* caption = nullptr;  // the label just described, if any
-    for (const ControlSpec& c : spec.controls) {
+    for (const ControlSpec& c : design.controls) {
         QWidget* w = build(c);
         controls_.insert(w->objectName(), w);
-        if (spec.tabOrder.empty() && w->focusPolicy() != Qt::NoFocus) order.append(w);
+        if (design.tabOrder.empty() && w->focusPolicy() != Qt::NoFocus) order.append(w);
         // A label described directly before a field is that field's caption: screen
         // readers announce the field by it.
         if (c.kind == Kind::Field && caption) {
@@ -85,14 +85,14 @@ CalculatorWindow::CalculatorWindow(const WindowSpec& spec, QWidget* parent) : QW
         }
         caption = c.kind == Kind::Label ? static_cast<QLabel*>(w) : nullptr;
     }
-    for (std::string_view name : spec.tabOrder) order.append(control(name));
+    for (std::string_view name : design.tabOrder) order.append(control(name));
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
     if (!order.isEmpty()) firstFocus_ = order.front();
 
-    if (!spec.clearButton.empty()) {
-        onClick(spec.clearButton, [this, fields = spec.clearedFields] { clear(fields); });
+    if (!design.clearButton.empty()) {
+        onClick(design.clearButton, [this, fields = design.clearedFields] { clear(fields); });
     }
-    if (!spec.exitButton.empty()) onClick(spec.exitButton, [this] { close(); });
+    if (!design.exitButton.empty()) onClick(design.exitButton, [this] { close(); });
 }
 
 CalculatorWindow::~CalculatorWindow() = default;

@@ -29,7 +29,7 @@ protected:
 
 class CalculatorWindow : public QWidget, public Form {
 public:
-    explicit CalculatorWindow(const WindowSpec& spec, QWidget* parent = nullptr);
+    explicit CalculatorWindow(const WindowSpec& design, QWidget* parent = nullptr);
     ~CalculatorWindow() override;
 
     QWidget* control(std::string_view name) const;

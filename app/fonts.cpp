@@ -49,13 +49,13 @@ const QStringList& resolved(Face face) {
 
 }  // namespace
 
-QFont MakeFont(const FontSpec& spec) {
+QFont MakeFont(const FontSpec& design) {
     QFont font;
-    font.setFamilies(resolved(spec.face));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+    font.setFamilies(resolved(design.face));
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
+    font.setItalic(design.italic);
+    font.setUnderline(design.underline);
     return font;
 }
 

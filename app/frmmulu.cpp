@@ -63,19 +63,19 @@ const EntrySpec kEntries[] = {
 };
 
 WindowSpec MenuSpec() {
-    WindowSpec spec{"frmmulu", "总 目 录 ", 9870, 6990, QColor(10, 30, 80), {}};
-    spec.controls.push_back(
+    WindowSpec design{"frmmulu", "总 目 录 ", 9870, 6990, QColor(10, 30, 80), {}};
+    design.controls.push_back(
         {Kind::Label, "Label1", "Velunda", 1560, 240, 6855, 855, SimSun(42), kYellow, {}, false, true});
     for (const Heading& h : kHeadings)
-        spec.controls.push_back({Kind::Label, h.name, h.caption, h.left, h.top, 0, 0, SimSun(h.points), kGreen});
+        design.controls.push_back({Kind::Label, h.name, h.caption, h.left, h.top, 0, 0, SimSun(h.points), kGreen});
     FontSpec link = SimSun(12);
     link.italic = link.underline = true;
     for (const EntrySpec& e : kEntries)
-        spec.controls.push_back({Kind::Link, e.name, e.caption, e.left, e.top, 0, 0, link, kLightCyan});
+        design.controls.push_back({Kind::Link, e.name, e.caption, e.left, e.top, 0, 0, link, kLightCyan});
     FontSpec bold = SimSun(12);
     bold.bold = true;
-    spec.controls.push_back({Kind::Link, "lbl1", "版本信息", 7080, 6000, 0, 0, bold, {}, kOrange});
-    return spec;
+    design.controls.push_back({Kind::Link, "lbl1", "版本信息", 7080, 6000, 0, 0, bold, {}, kOrange});
+    return design;
 }
 
 }  // namespace

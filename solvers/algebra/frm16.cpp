@@ -6,7 +6,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Spec() {
+WindowSpec Design() {
     const FontSpec caption = SimSun(15.75);
     return {
         "frm16", "解形如Ax^2+Bx+C=0的一元二次方程", 5520, 2040, kBrightGreen,
@@ -34,7 +34,7 @@ WindowSpec Spec() {
 
 }  // namespace
 
-frm16::frm16() : CalculatorWindow(Spec()) {
+frm16::frm16() : CalculatorWindow(Design()) {
     onClick("Command2", [this] { Command2_Click(); });
 }
 

@@ -7,7 +7,7 @@ namespace velunda::ui {
 namespace {
 
 // Each label stands above its field; the two unit labels have full-width brackets.
-WindowSpec Spec() {
+WindowSpec Design() {
     return {
         "frm18", "角度，弧度，三角函数转化", 4890, 2790, kBrightGreen,
         {
@@ -35,7 +35,7 @@ WindowSpec Spec() {
 
 }  // namespace
 
-frm18::frm18() : CalculatorWindow(Spec()) {
+frm18::frm18() : CalculatorWindow(Design()) {
     onClick("Command2", [this] { Command2_Click(); });
 }
 

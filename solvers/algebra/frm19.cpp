@@ -9,7 +9,7 @@ namespace {
 
 // The equations are printed around the coefficient fields: "(" a ")X+(" b ")Y+(" c
 // ")=0". The brackets name no field, so they are described apart from the fields.
-WindowSpec Spec() {
+WindowSpec Design() {
     const FontSpec big = SimSun(26.25);
     return {
         "frm19", "解二元一次方程组", 6975, 3120, kLightGreen,
@@ -41,7 +41,7 @@ WindowSpec Spec() {
 
 }  // namespace
 
-frm19::frm19() : CalculatorWindow(Spec()) {
+frm19::frm19() : CalculatorWindow(Design()) {
     NameEquationFields(*this, {{"Text1", "Text2", "Text6"}, {"Text3", "Text4", "Text7"}}, "Text5");
     onClick("Command4", [this] { Command4_Click(); });
 }

@@ -10,7 +10,7 @@ namespace {
 // Three rows "(" a ")X+(" b ")Y+(" c ")Z+(" d ")=0" with the coefficients in the
 // control array Text1(1) … Text1(12). The brackets name no field, so they are
 // described apart from the fields.
-WindowSpec Spec() {
+WindowSpec Design() {
     const FontSpec big = SimSun(26.25);
     return {
         "frm20", "解三元一次方程组", 8295, 3960, kLightGreen,
@@ -60,7 +60,7 @@ WindowSpec Spec() {
 
 }  // namespace
 
-frm20::frm20() : CalculatorWindow(Spec()) {
+frm20::frm20() : CalculatorWindow(Design()) {
     NameEquationFields(*this,
                        {{"Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)"},
                         {"Text1(5)", "Text1(6)", "Text1(7)", "Text1(8)"},

@@ -6,7 +6,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Spec() {
+WindowSpec Design() {
     return {
         "frm10", "解圆", 4635, 2775, kBrightGreen,
         {
@@ -37,7 +37,7 @@ WindowSpec Spec() {
 
 }  // namespace
 
-frm10::frm10() : CalculatorWindow(Spec()) {
+frm10::frm10() : CalculatorWindow(Design()) {
     onKeyPress("Text1", [this](int k) { Text1_KeyPress(k); });
     onKeyPress("Text2", [this](int k) { Text2_KeyPress(k); });
     onKeyPress("Text3", [this](int k) { Text3_KeyPress(k); });

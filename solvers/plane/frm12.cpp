@@ -6,7 +6,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Spec() {
+WindowSpec Design() {
     const FontSpec instruction = KaiTi(15.75);
     return {
         "frm12", "解正方形", 4680, 2355, kBrightGreen,
@@ -32,7 +32,7 @@ WindowSpec Spec() {
 
 }  // namespace
 
-frm12::frm12() : CalculatorWindow(Spec()) {
+frm12::frm12() : CalculatorWindow(Design()) {
     onKeyPress("Text1", [this](int k) { Text1_KeyPress(k); });
     onKeyPress("Text2", [this](int k) { Text2_KeyPress(k); });
     onKeyPress("Text3", [this](int k) { Text3_KeyPress(k); });

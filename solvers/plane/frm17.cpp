@@ -7,7 +7,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Spec() {
+WindowSpec Design() {
     return {
         "frm17", "垂径定理", 4950, 2430, kBrightGreen,
         {
@@ -34,7 +34,7 @@ WindowSpec Spec() {
 
 }  // namespace
 
-frm17::frm17() : CalculatorWindow(Spec()) { onClick("Command2", [this] { Command2_Click(); }); }
+frm17::frm17() : CalculatorWindow(Design()) { onClick("Command2", [this] { Command2_Click(); }); }
 
 void frm17::Command2_Click() { compute(SolveChord); }
 

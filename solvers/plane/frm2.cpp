@@ -7,7 +7,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Spec() {
+WindowSpec Design() {
     return ThreeRowWindow("frm2", "解平行四边形(边与周长互换)", 4815, 2040,
                           {{{"Label1(0)", "底边"}, {"Label1(1)", "邻边"}, {"Label1(2)", "周长"}}},
                           {360, 1080, 1935, 3360, 1215, 240, 600});
@@ -15,7 +15,7 @@ WindowSpec Spec() {
 
 }  // namespace
 
-frm2::frm2() : CalculatorWindow(Spec()) { onClick("Command2", [this] { Command2_Click(); }); }
+frm2::frm2() : CalculatorWindow(Design()) { onClick("Command2", [this] { Command2_Click(); }); }
 
 void frm2::Command2_Click() { compute(SolveParallelogramPerimeter); }
 

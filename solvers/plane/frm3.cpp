@@ -7,7 +7,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Spec() {
+WindowSpec Design() {
     return ThreeRowWindow("frm3", "解平行四边形（底，高，面积互换）", 4470, 1950,
                           {{{"Label1(0)", " 平行四边形的底"},
                             {"Label1(2)", " 平行四边形的高"},
@@ -17,7 +17,7 @@ WindowSpec Spec() {
 
 }  // namespace
 
-frm3::frm3() : CalculatorWindow(Spec()) { onClick("Command2", [this] { Command2_Click(); }); }
+frm3::frm3() : CalculatorWindow(Design()) { onClick("Command2", [this] { Command2_Click(); }); }
 
 void frm3::Command2_Click() { compute(SolveParallelogramArea); }
 

@@ -7,7 +7,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Spec() {
+WindowSpec Design() {
     return {
         "frm4", "解平行四边形（两边，夹角，面积互换）", 5175, 2475, kBrightGreen,
         {
@@ -33,7 +33,7 @@ WindowSpec Spec() {
 
 }  // namespace
 
-frm4::frm4() : CalculatorWindow(Spec()) { onClick("Command2", [this] { Command2_Click(); }); }
+frm4::frm4() : CalculatorWindow(Design()) { onClick("Command2", [this] { Command2_Click(); }); }
 
 void frm4::Command2_Click() { compute(SolveParallelogramAngle); }
 

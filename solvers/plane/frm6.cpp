@@ -6,7 +6,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Spec() {
+WindowSpec Design() {
     return {
         "frm6", "解长方形", 5640, 2040, kBrightGreen,
         {
@@ -32,7 +32,7 @@ WindowSpec Spec() {
 
 }  // namespace
 
-frm6::frm6() : CalculatorWindow(Spec()) { onClick("Command1", [this] { Command1_Click(); }); }
+frm6::frm6() : CalculatorWindow(Design()) { onClick("Command1", [this] { Command1_Click(); }); }
 
 void frm6::Command1_Click() { compute(SolveRectangle); }
 

@@ -6,7 +6,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Spec() {
+WindowSpec Design() {
     return {
         "frm9", "解梯形", 4680, 2415, kLightGreen,
         {
@@ -33,7 +33,7 @@ WindowSpec Spec() {
 
 }  // namespace
 
-frm9::frm9() : CalculatorWindow(Spec()) { onClick("Command3", [this] { Command3_Click(); }); }
+frm9::frm9() : CalculatorWindow(Design()) { onClick("Command3", [this] { Command3_Click(); }); }
 
 void frm9::Command3_Click() { compute(SolveTrapezoid); }
 

@@ -7,7 +7,7 @@ namespace velunda::ui {
 namespace {
 
 // Two rows of caption and field; below them the red instruction beside the buttons.
-WindowSpec Spec() {
+WindowSpec Design() {
     return {
         "frm11", "解正方体", 4470, 2460, kBrightGreen,
         {
@@ -32,7 +32,7 @@ WindowSpec Spec() {
 
 }  // namespace
 
-frm11::frm11() : CalculatorWindow(Spec()) {
+frm11::frm11() : CalculatorWindow(Design()) {
     onKeyPress("Text1", [this](int k) { Text1_KeyPress(k); });
     onKeyPress("Text2", [this](int k) { Text2_KeyPress(k); });
     onKeyPress("Text3", [this](int k) { Text3_KeyPress(k); });

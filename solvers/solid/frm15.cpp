@@ -7,7 +7,7 @@ namespace velunda::ui {
 namespace {
 
 // Three rows of caption and field in three columns; the buttons share the last row.
-WindowSpec Spec() {
+WindowSpec Design() {
     return {
         "frm15", "解圆柱体", 5820, 2430, kBrightGreen,
         {
@@ -37,7 +37,7 @@ WindowSpec Spec() {
 
 }  // namespace
 
-frm15::frm15() : CalculatorWindow(Spec()) {
+frm15::frm15() : CalculatorWindow(Design()) {
     onClick("Command2", [this] { Command2_Click(); });
 }
 

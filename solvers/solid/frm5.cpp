@@ -8,7 +8,7 @@ namespace {
 
 // Two columns of caption and field; the blanks in the two-line captions decide where
 // they wrap.
-WindowSpec Spec() {
+WindowSpec Design() {
     return {
         "frm5", "解长方体", 4920, 2325, kBrightGreen,
         {
@@ -36,7 +36,7 @@ WindowSpec Spec() {
 
 }  // namespace
 
-frm5::frm5() : CalculatorWindow(Spec()) {
+frm5::frm5() : CalculatorWindow(Design()) {
     onClick("Command1", [this] { Command1_Click(); });
 }
 

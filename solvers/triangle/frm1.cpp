@@ -12,7 +12,7 @@ namespace {
 constexpr int kApexX = 2040, kApexY = 3120;
 constexpr int kBaseLeft = 1200, kBaseRight = 2880, kBaseY = 3840;
 
-WindowSpec Spec() {
+WindowSpec Design() {
     const FontSpec input = SimSun(12);
     // Three columns of caption and field; a caption too long for one line wraps.
     constexpr int L1 = 60, F1 = 960, L2 = 2280, F2 = 3180, L3 = 4500, F3 = 5400;
@@ -69,7 +69,7 @@ WindowSpec Spec() {
 
 }  // namespace
 
-frm1::frm1() : CalculatorWindow(Spec()) {
+frm1::frm1() : CalculatorWindow(Design()) {
     onClick("Command2", [this] { Command2_Click(); });
 }
 

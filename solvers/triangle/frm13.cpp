@@ -6,7 +6,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Spec() {
+WindowSpec Design() {
     constexpr int L = 120, F = 1800, B = 3720;
     constexpr int LW = 1560, FW = 1695, BW = 1095, H = 375;
     constexpr int R1 = 240, R2 = 780, R3 = 1320, R4 = 1860;
@@ -34,7 +34,7 @@ WindowSpec Spec() {
 
 }  // namespace
 
-frm13::frm13() : CalculatorWindow(Spec()) {
+frm13::frm13() : CalculatorWindow(Design()) {
     onClick("Command2", [this] { Command2_Click(); });
 }
 

@@ -8,7 +8,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Spec() {
+WindowSpec Design() {
     constexpr int L = 240, F = 1440, B = 3360;
     constexpr int LW = 1080, FW = 1695, BW = 1095, H = 375;
     constexpr int R1 = 150, R2 = 630, R3 = 1110, R4 = 1590;
@@ -35,7 +35,7 @@ WindowSpec Spec() {
 
 }  // namespace
 
-frm14::frm14() : CalculatorWindow(Spec()) {
+frm14::frm14() : CalculatorWindow(Design()) {
     field("Text2")->setEnabled(false);
     onKeyUp("Text1", [this](int k) { Text1_KeyUp(k); });
     onClick("Command2", [this] { Command2_Click(); });

@@ -6,7 +6,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Spec() {
+WindowSpec Design() {
     constexpr int L = 240, F = 1560, B = 3360;
     constexpr int LW = 1200, FW = 1575, BW = 1095, H = 375;
     constexpr int R1 = 240, R2 = 840, R3 = 1440;
@@ -31,7 +31,7 @@ WindowSpec Spec() {
 
 }  // namespace
 
-frm7::frm7() : CalculatorWindow(Spec()) {
+frm7::frm7() : CalculatorWindow(Design()) {
     onClick("Command2", [this] { Command2_Click(); });
 }
 

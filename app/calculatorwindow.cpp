@@ -63,7 +63,7 @@ void OptionButton::focusInEvent(QFocusEvent* event) {
     if (!isChecked()) setChecked(true);
 }
 
-CalculatorWindow::CalculatorWindow(const WindowSpec& design, QWidget* parent) : QWidget(parent) {
+CalculatorWindow::CalculatorWindow(const WindowDesign& design, QWidget* parent) : QWidget(parent) {
     setObjectName(qs(design.name));
     setWindowTitle(qs(design.title));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -73,7 +73,7 @@ CalculatorWindow::CalculatorWindow(const WindowSpec& design, QWidget* parent) : 
 
     QList<QWidget*> order;
     QLabel* caption = nullptr;  // the label just described, if any
-    for (const ControlSpec& c : design.controls) {
+    for (const ControlDesign& c : design.controls) {
         QWidget* w = build(c);
         controls_.insert(w->objectName(), w);
         if (design.tabOrder.empty() && w->focusPolicy() != Qt::NoFocus) order.append(w);
@@ -97,7 +97,7 @@ CalculatorWindow::CalculatorWindow(const WindowSpec& design, QWidget* parent) : 
 
 CalculatorWindow::~CalculatorWindow() = default;
 
-QWidget* CalculatorWindow::build(const ControlSpec& c) {
+QWidget* CalculatorWindow::build(const ControlDesign& c) {
     const QRect rect(px(c.left), px(c.top), px(c.width), px(c.height));
     QWidget* w = nullptr;
     switch (c.kind) {

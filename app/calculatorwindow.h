@@ -1,4 +1,4 @@
-// The common shape of every window: built from its WindowSpec, with fields, labels,
+// The common shape of every window: built from its WindowDesign, with fields, labels,
 // buttons and option buttons found by name, and the Form its computations run against.
 #pragma once
 
@@ -8,7 +8,7 @@
 #include <functional>
 #include <string_view>
 
-#include "app/windowspec.h"
+#include "app/windowdesign.h"
 #include "numeric/form.h"
 
 class QLabel;
@@ -29,7 +29,7 @@ protected:
 
 class CalculatorWindow : public QWidget, public Form {
 public:
-    explicit CalculatorWindow(const WindowSpec& design, QWidget* parent = nullptr);
+    explicit CalculatorWindow(const WindowDesign& design, QWidget* parent = nullptr);
     ~CalculatorWindow() override;
 
     QWidget* control(std::string_view name) const;
@@ -64,7 +64,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* build(const ControlSpec& c);
+    QWidget* build(const ControlDesign& c);
 
     QHash<QString, QWidget*> controls_;
     QWidget* firstFocus_ = nullptr;

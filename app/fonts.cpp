@@ -49,7 +49,7 @@ const QStringList& resolved(Face face) {
 
 }  // namespace
 
-QFont MakeFont(const FontSpec& design) {
+QFont MakeFont(const FontStyle& design) {
     QFont font;
     font.setFamilies(resolved(design.face));
     font.setPointSizeF(design.points);

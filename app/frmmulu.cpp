@@ -20,7 +20,7 @@ struct Heading {
     double points;
 };
 
-struct EntrySpec {
+struct EntryDesign {
     std::string_view name, caption;
     int left, top;
     std::string_view window;
@@ -36,7 +36,7 @@ const Heading kHeadings[] = {
     {"Label2(2)", "关于圆的计算", 7680, 4080, 10.5},
 };
 
-const EntrySpec kEntries[] = {
+const EntryDesign kEntries[] = {
     {"lbl4", "已知三边求其它元素", 240, 1800, "frm1"},
     {"lbl12", "边 角 互 换", 600, 2160, "frm21"},
     {"lbl13", "底,高,面积互换", 360, 2520, "frm7"},
@@ -62,17 +62,17 @@ const EntrySpec kEntries[] = {
     {"lbl27", "解 垂 径 定 理", 7560, 4920, "frm17"},
 };
 
-WindowSpec MenuSpec() {
-    WindowSpec design{"frmmulu", "总 目 录 ", 9870, 6990, QColor(10, 30, 80), {}};
+WindowDesign MenuDesign() {
+    WindowDesign design{"frmmulu", "总 目 录 ", 9870, 6990, QColor(10, 30, 80), {}};
     design.controls.push_back(
         {Kind::Label, "Label1", "Velunda", 1560, 240, 6855, 855, SimSun(42), kYellow, {}, false, true});
     for (const Heading& h : kHeadings)
         design.controls.push_back({Kind::Label, h.name, h.caption, h.left, h.top, 0, 0, SimSun(h.points), kGreen});
-    FontSpec link = SimSun(12);
+    FontStyle link = SimSun(12);
     link.italic = link.underline = true;
-    for (const EntrySpec& e : kEntries)
+    for (const EntryDesign& e : kEntries)
         design.controls.push_back({Kind::Link, e.name, e.caption, e.left, e.top, 0, 0, link, kLightCyan});
-    FontSpec bold = SimSun(12);
+    FontStyle bold = SimSun(12);
     bold.bold = true;
     design.controls.push_back({Kind::Link, "lbl1", "版本信息", 7080, 6000, 0, 0, bold, {}, kOrange});
     return design;
@@ -83,14 +83,14 @@ WindowSpec MenuSpec() {
 const std::vector<frmmulu::Entry>& frmmulu::Entries() {
     static const std::vector<Entry> all = [] {
         std::vector<Entry> v;
-        for (const EntrySpec& e : kEntries) v.push_back({e.name, e.window});
+        for (const EntryDesign& e : kEntries) v.push_back({e.name, e.window});
         v.push_back({"lbl1", "frmbanben"});
         return v;
     }();
     return all;
 }
 
-frmmulu::frmmulu(WindowCatalog& catalog) : CalculatorWindow(MenuSpec()) {
+frmmulu::frmmulu(WindowCatalog& catalog) : CalculatorWindow(MenuDesign()) {
     setAttribute(Qt::WA_DeleteOnClose);
     const QCursor pointer = EntryCursor();
     for (const Entry& e : Entries()) {
@@ -117,8 +117,8 @@ namespace {
 
 const QColor kWhite{255, 255, 255};
 
-WindowSpec VersionSpec() {
-    FontSpec name = SimSun(28);
+WindowDesign VersionDesign() {
+    FontStyle name = SimSun(28);
     name.bold = true;
     return {"frmbanben", "版本信息", 6000, 3600, QColor(20, 60, 90),
             {
@@ -136,7 +136,7 @@ WindowSpec VersionSpec() {
 
 }  // namespace
 
-frmbanben::frmbanben() : CalculatorWindow(VersionSpec()) {}
+frmbanben::frmbanben() : CalculatorWindow(VersionDesign()) {}
 
 void frmbanben::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -17,9 +17,9 @@ const int kGap = 4;  // pixels between the problem and the answer field
 // several digits show whole; they are transparent, so nothing else changes. The window
 // leaves room on the right for an answer field pushed past its designed place by a
 // long problem (see placeAnswerField).
-WindowSpec DrillDesign(std::string_view name, const QColor& clockColour) {
-    const FontSpec large = SimSun(21.75);
-    const FontSpec caption = SimSun(12);
+WindowDesign DrillDesign(std::string_view name, const QColor& clockColour) {
+    const FontStyle large = SimSun(21.75);
+    const FontStyle caption = SimSun(12);
     return {
         name, "口算练习", 7440, 2700, kBlack,
         {

@@ -6,8 +6,8 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Design() {
-    const FontSpec caption = SimSun(15.75);
+WindowDesign Design() {
+    const FontStyle caption = SimSun(15.75);
     return {
         "frm16", "解形如Ax^2+Bx+C=0的一元二次方程", 5520, 2040, kBrightGreen,
         {

@@ -7,7 +7,7 @@ namespace velunda::ui {
 namespace {
 
 // Each label stands above its field; the two unit labels have full-width brackets.
-WindowSpec Design() {
+WindowDesign Design() {
     return {
         "frm18", "角度，弧度，三角函数转化", 4890, 2790, kBrightGreen,
         {

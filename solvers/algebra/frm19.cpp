@@ -9,8 +9,8 @@ namespace {
 
 // The equations are printed around the coefficient fields: "(" a ")X+(" b ")Y+(" c
 // ")=0". The brackets name no field, so they are described apart from the fields.
-WindowSpec Design() {
-    const FontSpec big = SimSun(26.25);
+WindowDesign Design() {
+    const FontStyle big = SimSun(26.25);
     return {
         "frm19", "解二元一次方程组", 6975, 3120, kLightGreen,
         {

@@ -10,8 +10,8 @@ namespace {
 // Three rows "(" a ")X+(" b ")Y+(" c ")Z+(" d ")=0" with the coefficients in the
 // control array Text1(1) … Text1(12). The brackets name no field, so they are
 // described apart from the fields.
-WindowSpec Design() {
-    const FontSpec big = SimSun(26.25);
+WindowDesign Design() {
+    const FontStyle big = SimSun(26.25);
     return {
         "frm20", "解三元一次方程组", 8295, 3960, kLightGreen,
         {

@@ -6,7 +6,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Design() {
+WindowDesign Design() {
     return {
         "frm10", "解圆", 4635, 2775, kBrightGreen,
         {

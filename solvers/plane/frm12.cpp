@@ -6,8 +6,8 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Design() {
-    const FontSpec instruction = KaiTi(15.75);
+WindowDesign Design() {
+    const FontStyle instruction = KaiTi(15.75);
     return {
         "frm12", "解正方形", 4680, 2355, kBrightGreen,
         {

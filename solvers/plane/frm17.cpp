@@ -7,7 +7,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Design() {
+WindowDesign Design() {
     return {
         "frm17", "垂径定理", 4950, 2430, kBrightGreen,
         {

@@ -7,7 +7,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Design() {
+WindowDesign Design() {
     return ThreeRowWindow("frm2", "解平行四边形(边与周长互换)", 4815, 2040,
                           {{{"Label1(0)", "底边"}, {"Label1(1)", "邻边"}, {"Label1(2)", "周长"}}},
                           {360, 1080, 1935, 3360, 1215, 240, 600});

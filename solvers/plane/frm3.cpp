@@ -7,7 +7,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Design() {
+WindowDesign Design() {
     return ThreeRowWindow("frm3", "解平行四边形（底，高，面积互换）", 4470, 1950,
                           {{{"Label1(0)", " 平行四边形的底"},
                             {"Label1(2)", " 平行四边形的高"},

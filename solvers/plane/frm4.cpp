@@ -7,7 +7,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Design() {
+WindowDesign Design() {
     return {
         "frm4", "解平行四边形（两边，夹角，面积互换）", 5175, 2475, kBrightGreen,
         {

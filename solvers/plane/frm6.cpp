@@ -6,7 +6,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Design() {
+WindowDesign Design() {
     return {
         "frm6", "解长方形", 5640, 2040, kBrightGreen,
         {

@@ -6,7 +6,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Design() {
+WindowDesign Design() {
     return {
         "frm9", "解梯形", 4680, 2415, kLightGreen,
         {

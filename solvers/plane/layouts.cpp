@@ -12,9 +12,9 @@ constexpr std::array<std::string_view, 3> kButtonCaptions{"清  零", "计  算"
 
 }  // namespace
 
-WindowSpec ThreeRowWindow(std::string_view name, std::string_view title, int width, int height,
+WindowDesign ThreeRowWindow(std::string_view name, std::string_view title, int width, int height,
                           const std::array<CaptionRow, 3>& rows, const ThreeRowGrid& g) {
-    WindowSpec window{name, title, width, height, kBrightGreen, {}};
+    WindowDesign window{name, title, width, height, kBrightGreen, {}};
     for (std::size_t i = 0; i < 3; ++i) {
         const int top = g.top + g.pitch * int(i);
         window.controls.push_back({Kind::Label, rows[i].label, rows[i].caption, g.labelLeft, top + kLabelDrop,
@@ -31,7 +31,7 @@ WindowSpec ThreeRowWindow(std::string_view name, std::string_view title, int wid
     return window;
 }
 
-ControlSpec RadianOption(int left, int top) { return {Kind::Option, "opt1", "弧度", left, top, 855, 375}; }
-ControlSpec DegreeOption(int left, int top) { return {Kind::Option, "opt2", "角度", left, top, 855, 375}; }
+ControlDesign RadianOption(int left, int top) { return {Kind::Option, "opt1", "弧度", left, top, 855, 375}; }
+ControlDesign DegreeOption(int left, int top) { return {Kind::Option, "opt2", "角度", left, top, 855, 375}; }
 
 }  // namespace velunda::ui

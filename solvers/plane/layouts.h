@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "app/windowspec.h"
+#include "app/windowdesign.h"
 
 namespace velunda::ui {
 
@@ -19,11 +19,11 @@ struct ThreeRowGrid {
     int labelLeft, fieldLeft, fieldWidth, buttonLeft, buttonWidth;
     int top, pitch;  // of the first row; from one row to the next
 };
-WindowSpec ThreeRowWindow(std::string_view name, std::string_view title, int width, int height,
+WindowDesign ThreeRowWindow(std::string_view name, std::string_view title, int width, int height,
                           const std::array<CaptionRow, 3>& rows, const ThreeRowGrid& grid);
 
 // The angle unit option buttons: `opt1` "弧度" (radians) and `opt2` "角度" (degrees).
-ControlSpec RadianOption(int left, int top);
-ControlSpec DegreeOption(int left, int top);
+ControlDesign RadianOption(int left, int top);
+ControlDesign DegreeOption(int left, int top);
 
 }  // namespace velunda::ui

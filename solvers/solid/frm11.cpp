@@ -7,7 +7,7 @@ namespace velunda::ui {
 namespace {
 
 // Two rows of caption and field; below them the red instruction beside the buttons.
-WindowSpec Design() {
+WindowDesign Design() {
     return {
         "frm11", "解正方体", 4470, 2460, kBrightGreen,
         {

@@ -7,7 +7,7 @@ namespace velunda::ui {
 namespace {
 
 // Three rows of caption and field in three columns; the buttons share the last row.
-WindowSpec Design() {
+WindowDesign Design() {
     return {
         "frm15", "解圆柱体", 5820, 2430, kBrightGreen,
         {

@@ -8,7 +8,7 @@ namespace {
 
 // Two columns of caption and field; the blanks in the two-line captions decide where
 // they wrap.
-WindowSpec Design() {
+WindowDesign Design() {
     return {
         "frm5", "解长方体", 4920, 2325, kBrightGreen,
         {

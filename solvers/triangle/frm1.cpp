@@ -12,17 +12,17 @@ namespace {
 constexpr int kApexX = 2040, kApexY = 3120;
 constexpr int kBaseLeft = 1200, kBaseRight = 2880, kBaseY = 3840;
 
-WindowSpec Design() {
-    const FontSpec input = SimSun(12);
+WindowDesign Design() {
+    const FontStyle input = SimSun(12);
     // Three columns of caption and field; a caption too long for one line wraps.
     constexpr int L1 = 60, F1 = 960, L2 = 2280, F2 = 3180, L3 = 4500, F3 = 5400;
     constexpr int LW = 900, FW = 1290, H = 375;
     constexpr int R1 = 120, R2 = 600, R3 = 1080, R4 = 1560, R5 = 2040, R6 = 2520, R7 = 3060;
     const auto caption = [](std::string_view name, std::string_view text, int left, int top) {
-        return ControlSpec{Kind::Label, name, text, left, top + 60, LW, 255, kDefaultFont, {}, {}, true};
+        return ControlDesign{Kind::Label, name, text, left, top + 60, LW, 255, kDefaultFont, {}, {}, true};
     };
     const auto output = [](std::string_view name, int left, int top) {
-        return ControlSpec{Kind::Field, name, "输出数据", left, top, FW, H};
+        return ControlDesign{Kind::Field, name, "输出数据", left, top, FW, H};
     };
     return {
         "frm1", "已知三边求三角形的其他元素", 6810, 4020, kLightGreen,

@@ -6,7 +6,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Design() {
+WindowDesign Design() {
     constexpr int L = 120, F = 1800, B = 3720;
     constexpr int LW = 1560, FW = 1695, BW = 1095, H = 375;
     constexpr int R1 = 240, R2 = 780, R3 = 1320, R4 = 1860;

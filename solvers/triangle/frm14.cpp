@@ -8,7 +8,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Design() {
+WindowDesign Design() {
     constexpr int L = 240, F = 1440, B = 3360;
     constexpr int LW = 1080, FW = 1695, BW = 1095, H = 375;
     constexpr int R1 = 150, R2 = 630, R3 = 1110, R4 = 1590;

@@ -6,7 +6,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Design() {
+WindowDesign Design() {
     constexpr int AL = 120, AF = 1320, SL = 2340, SF = 2940, BL = 3960;
     constexpr int FW = 900, BW = 1050, H = 375;
     constexpr int R1 = 600, R2 = 1200, R3 = 1800;

@@ -6,7 +6,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Design() {
+WindowDesign Design() {
     constexpr int L = 240, F = 1560, B = 3360;
     constexpr int LW = 1200, FW = 1575, BW = 1095, H = 375;
     constexpr int R1 = 240, R2 = 840, R3 = 1440;

@@ -6,7 +6,7 @@
 namespace velunda::ui {
 namespace {
 
-WindowSpec Design() {
+WindowDesign Design() {
     constexpr int LL = 120, LF = 780, RL = 2280, RF = 2820;
     constexpr int LW = 600, H = 375, BW = 720;
     constexpr int R1 = 240, R2 = 840, R3 = 1440;

@@ -14,7 +14,7 @@ using namespace velunda::testing;
 
 namespace {
 
-ui::WindowSpec OptionsWindow() {
+ui::WindowDesign OptionsWindow() {
     return {"frmTest", "测试", 4000, 2000, ui::kBrightGreen,
             {
                 {ui::Kind::Option, "opt1", "角度", 120, 120, 1200, 300},

@@ -14,7 +14,7 @@ inline int px(int twips) { return (twips * 2 + 15) / 30; }  // nearest pixel
 // The typefaces the captions ask for; each resolves to a list of installed fallbacks.
 enum class Face { Default, SimSun, SimHei, KaiTi };
 
-struct FontSpec {
+struct FontStyle {
     Face face = Face::Default;
     double points = 9;
     bool bold = false;
@@ -22,10 +22,10 @@ struct FontSpec {
     bool underline = false;
 };
 
-inline constexpr FontSpec kDefaultFont{};
-inline FontSpec SimSun(double points) { return {Face::SimSun, points}; }
-inline FontSpec SimHei(double points) { return {Face::SimHei, points}; }
-inline FontSpec KaiTi(double points) { return {Face::KaiTi, points}; }
+inline constexpr FontStyle kDefaultFont{};
+inline FontStyle SimSun(double points) { return {Face::SimSun, points}; }
+inline FontStyle SimHei(double points) { return {Face::SimHei, points}; }
+inline FontStyle KaiTi(double points) { return {Face::KaiTi, points}; }
 
 enum class Kind {
     Label,   // static text
@@ -35,12 +35,12 @@ enum class Kind {
     Link,    // a label that opens a window when clicked (the main menu's entries)
 };
 
-struct ControlSpec {
+struct ControlDesign {
     Kind kind;
     std::string_view name;     // the control's name: "Text1", "lbl15", "Label1(2)"
     std::string_view caption;  // caption, or a field's initial text
     int left, top, width, height;  // twips
-    FontSpec font = kDefaultFont;
+    FontStyle font = kDefaultFont;
     QColor color = {};       // text colour; invalid: the default
     QColor background = {};  // opaque background; invalid: transparent over the window
     bool wrap = false;       // a label whose caption wraps onto several lines
@@ -54,12 +54,12 @@ inline const QColor kRed{255, 0, 0};
 
 // A Label row directly followed by a Field row is that field's caption: it becomes the
 // field's buddy and gives the field its accessible name.
-struct WindowSpec {
+struct WindowDesign {
     std::string_view name;   // "frm12"
     std::string_view title;  // "解正方形"
     int width, height;       // client area, twips
     QColor background;
-    std::vector<ControlSpec> controls;
+    std::vector<ControlDesign> controls;
     // The focus order by name; empty means the focusable controls in the order above.
     std::vector<std::string_view> tabOrder = {};
     // The clear button and the fields it empties, in order; the exit button.

@@ -4,6 +4,7 @@
 // finds no memory that nothing points to any more.
 #include <QTest>
 
+#include "robustness/everywindow.h"
 #include "support/gui.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -38,14 +39,7 @@ class OpenCloseTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void hundredTimes_data() {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("window");
-        for (const auto& e : ui::frmmulu::Entries())
-            if (ui::HasWindow(e.window))
-                QTest::newRow(e.window.data()) << QString::fromUtf8(e.label.data(), qsizetype(e.label.size()))
-                                               << QString::fromUtf8(e.window.data(), qsizetype(e.window.size()));
-    }
+    void hundredTimes_data() { addEveryWindowRows(); }
 
     void hundredTimes() {
         QFETCH(QString, entry);

@@ -22,9 +22,11 @@ std::string SingleLeadingZeroText(float x) {
     return SingleNumberText(x);
 }
 
+// A tangent that single precision cannot hold refuses the computation, whether it was
+// typed beyond the single range (1e40) or beyond the double range too (1e400).
 float Single(double v) {
     const float s = static_cast<float>(v);
-    if (std::isinf(s) && std::isfinite(v)) throw ComputationFault("beyond single precision");
+    if (std::isinf(s)) throw ComputationFault("beyond single precision");
     return s;
 }
 

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <random>
 
+#include "robustness/everywindow.h"
 #include "support/gui.h"
 
 using namespace velunda;
@@ -41,14 +42,7 @@ class GuiFuzz : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyWindow_data() {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("window");
-        for (const auto& e : ui::frmmulu::Entries())
-            if (ui::HasWindow(e.window))
-                QTest::newRow(e.window.data()) << QString::fromUtf8(e.label.data(), e.label.size())
-                                               << QString::fromUtf8(e.window.data(), e.window.size());
-    }
+    void everyWindow_data() { addEveryWindowRows(); }
 
     void everyWindow() {
         QFETCH(QString, entry);

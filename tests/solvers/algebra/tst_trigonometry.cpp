@@ -80,6 +80,8 @@ private slots:
             << QStringList{"5.71059322203169", "0.0996686539665245", "0.0995037204890395", "0.995037190063185", "0.1",
                            "10"};
         QTest::newRow("F: tangent beyond single range") << QStringList{"", "", "", "", "1e39", ""} << QStringList{};
+        QTest::newRow("F: tangent beyond the double range too") << QStringList{"", "", "", "", "1e400", ""}
+                                                                << QStringList{};
         QTest::newRow("F: tangent too small to hold counts as none") << QStringList{"", "", "", "", "1e-50", ""}
                                                                      << kNoAngle;
         QTest::newRow("G: cotangent 2 is kept") << QStringList{"", "", "", "", "", "2"}

@@ -69,7 +69,6 @@ private:
     QHash<QString, QWidget*> controls_;
     QWidget* firstFocus_ = nullptr;
     bool shown_ = false;
-    struct KeyHandlers;
     QHash<QObject*, std::function<void(int)>> keyPress_, keyUp_;
 };
 

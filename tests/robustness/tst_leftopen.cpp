@@ -266,9 +266,7 @@ private slots:
 
         const bool completed = form.run(computation);
 
-        QStringList written;
-        for (const auto& [name, text] : form.writes) written << QString::fromStdString(name + "=" + text);
-        QCOMPARE(written.join(';'), writes);
+        QCOMPARE(Written(form), writes);
         QCOMPARE(QString::fromStdString(form.shown()), shown);
         const bool refused = shown.endsWith(D1);
         QCOMPARE(completed, !refused);

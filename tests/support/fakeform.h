@@ -2,6 +2,8 @@
 // message recorded in order.
 #pragma once
 
+#include <QString>
+#include <QStringList>
 #include <map>
 #include <set>
 #include <string>
@@ -54,6 +56,24 @@ public:
     std::vector<std::pair<std::string, std::string>> writes;
     std::vector<Message> messages;
 };
+
+// A form whose fields hold the texts given as "name=text" pairs joined by ";" (fields
+// not named are empty).
+inline FakeForm Filled(const QString& fields) {
+    FakeForm form;
+    for (const QString& pair : fields.split(';', Qt::SkipEmptyParts)) {
+        const qsizetype eq = pair.indexOf('=');
+        form.fields[pair.left(eq).toStdString()] = pair.mid(eq + 1).toStdString();
+    }
+    return form;
+}
+
+// The writes of a computation, in order, as "name=text" pairs joined by ";".
+inline QString Written(const FakeForm& form) {
+    QStringList written;
+    for (const auto& [name, text] : form.writes) written << QString::fromStdString(name + "=" + text);
+    return written.join(';');
+}
 
 // The fault message as shown() gives it.
 inline const std::string kFault = std::string(kFaultMessage) + "|i|";

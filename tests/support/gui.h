@@ -97,4 +97,24 @@ inline void pressEnter(QLineEdit* field) { QTest::keyClick(field, Qt::Key_Return
 
 inline void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
+// The exit button closes its window and leaves the menu open.
+inline void CheckExit(const MenuFixture& app, ui::CalculatorWindow* w, std::string_view exitButton) {
+    QPointer<QWidget> window = w;
+    click(w->button(exitButton));
+    QVERIFY(!window || !window->isVisible());
+    QVERIFY(app.menu && app.menu->isVisible());
+}
+
+// The focusable controls from `first` on, as Tab reaches them, `count` of them.
+inline QStringList FocusOrder(QWidget* first, int count) {
+    QStringList names;
+    QWidget* w = first;
+    while (names.size() < count) {
+        names << w->objectName();
+        do w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus));
+    }
+    return names;
+}
+
 }  // namespace velunda::testing

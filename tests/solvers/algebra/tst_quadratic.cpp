@@ -6,7 +6,7 @@
 #include "solvers/algebra/quadratic.h"
 #include "support/fakeform.h"
 #include "support/gui.h"
-#include "windowchecks.h"
+#include "support/gui.h"
 
 using namespace velunda;
 using namespace velunda::testing;
@@ -49,10 +49,8 @@ private slots:
                       {"Text4", "old X2"},
                       {"Text5", "old X1"}};
         form.run(QuadraticEquation);
-        QStringList written;
-        for (const auto& [name, text] : form.writes) written << QString::fromStdString(name + "=" + text);
         const QString expected = x2 == "-" ? QString() : "Text4=" + x2 + ";Text5=" + x1;
-        QCOMPARE(written.join(";"), expected);
+        QCOMPARE(Written(form), expected);
         QCOMPARE(QString::fromStdString(form.shown()), message);
     }
 
@@ -98,7 +96,7 @@ private slots:
         click(w->button("Command1"));
         for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5"})
             QCOMPARE(w->field(name)->text(), QString());
-        QVERIFY(ExitClosesOnlyThisWindow(app, w, w->button("Command3")));
+        CheckExit(app, w, "Command3");
     }
 
     void layoutAsDesigned() {

@@ -6,7 +6,7 @@
 #include "solvers/algebra/linear.h"
 #include "support/fakeform.h"
 #include "support/gui.h"
-#include "windowchecks.h"
+#include "support/gui.h"
 
 using namespace velunda;
 using namespace velunda::testing;
@@ -86,7 +86,7 @@ private slots:
         for (int i = 1; i <= 12; ++i) QCOMPARE(w->field(Coefficient(i))->text(), QString());
         QCOMPARE(w->field("Text2")->text(), QString());
 
-        QVERIFY(ExitClosesOnlyThisWindow(app, w, w->button("Command3")));
+        CheckExit(app, w, "Command3");
     }
 
     void layoutAsDesigned() {

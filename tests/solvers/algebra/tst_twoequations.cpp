@@ -6,7 +6,7 @@
 #include "solvers/algebra/linear.h"
 #include "support/fakeform.h"
 #include "support/gui.h"
-#include "windowchecks.h"
+#include "support/gui.h"
 
 using namespace velunda;
 using namespace velunda::testing;
@@ -106,7 +106,7 @@ private slots:
         }
         QCOMPARE(w->field("Text1")->text(), QString("1e200"));
 
-        QVERIFY(ExitClosesOnlyThisWindow(app, w, w->button("Command3")));
+        CheckExit(app, w, "Command3");
     }
 
     void layoutAsDesigned() {

@@ -19,16 +19,10 @@ struct Outcome {
 
 // fields: "Text1=3;Text3=14" (fields not named are empty); options: the selected ones.
 inline Outcome RunCase(Computation computation, const QString& fields, const QStringList& options = {}) {
-    FakeForm form;
-    for (const QString& pair : fields.split(';', Qt::SkipEmptyParts)) {
-        const qsizetype eq = pair.indexOf('=');
-        form.fields[pair.left(eq).toStdString()] = pair.mid(eq + 1).toStdString();
-    }
+    FakeForm form = Filled(fields);
     for (const QString& o : options) form.options.insert(o.toStdString());
     form.run(computation);
-    QStringList written;
-    for (const auto& [name, text] : form.writes) written << QString::fromStdString(name + "=" + text);
-    return {written.join(';'), QString::fromStdString(form.shown())};
+    return {Written(form), QString::fromStdString(form.shown())};
 }
 
 // The fault message of a computation that could not write its results.

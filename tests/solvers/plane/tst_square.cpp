@@ -57,10 +57,7 @@ private slots:
         FakeForm form{{"Text1", "a"}, {"Text2", "b"}, {"Text3", "c"}, {"Text4", "d"}};
         form.fields[field.toStdString()] = typed.toStdString();
         const bool completed = form.run(computation);
-        QStringList written;
-        for (const auto& [name, text] : form.writes)
-            written << QString::fromStdString(name + "=" + text);
-        QCOMPARE(written.join(";"), writes);
+        QCOMPARE(Written(form), writes);
         // A computation that cannot write its results says so and writes nothing.
         QCOMPARE(completed, !writes.isEmpty());
         QCOMPARE(QString::fromStdString(form.shown()), writes.isEmpty() ? QString::fromStdString(kFault) : QString());

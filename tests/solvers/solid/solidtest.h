@@ -1,6 +1,5 @@
 // What the tests of the cylinder, cuboid and cube windows share: a fake form filled
-// from one line of typed texts, the field texts as one line, the focus order, and the
-// exit button's check.
+// from one line of typed texts, the field texts as one line, and the two-line captions.
 #pragma once
 
 #include <QPointer>
@@ -48,30 +47,11 @@ inline QString WrittenNames(const FakeForm& form) {
     return names.join(' ');
 }
 
-// The first count controls of the focus order from the first one, joined by blanks.
-inline QString FocusOrder(QWidget* first, int count) {
-    QStringList order;
-    QWidget* at = first;
-    for (int i = 0; i < count; ++i, at = at->nextInFocusChain()) {
-        while (at->focusPolicy() == Qt::NoFocus) at = at->nextInFocusChain();
-        order << at->objectName();
-    }
-    return order.join(' ');
-}
-
 // A two-line caption: its blanks make it wrap onto exactly two lines.
 inline bool WrapsOntoTwoLines(QLabel* label) {
     const int line = label->fontMetrics().lineSpacing();
     const int height = label->heightForWidth(label->width());
     return height >= 2 * line && height < 3 * line;
-}
-
-// The exit button closes its window only; the menu stays.
-inline void ExitClosesOnlyTheWindow(MenuFixture& app, ui::CalculatorWindow* w, const char* exitButton) {
-    QPointer<QWidget> window = w;
-    click(w->button(exitButton));
-    QVERIFY(!window || !window->isVisible());
-    QVERIFY(app.menu && app.menu->isVisible());
 }
 
 }  // namespace velunda::testing

@@ -63,9 +63,7 @@ private slots:
         FakeForm form{{"Text1", "a"}, {"Text2", "b"}, {"Text3", "c"}, {"Text4", "d"}};
         form.fields[field.toStdString()] = typed.toStdString();
         const bool completed = form.run(computation);
-        QStringList written;
-        for (const auto& [name, text] : form.writes) written << QString::fromStdString(name + "=" + text);
-        QCOMPARE(written.join(";"), writes);
+        QCOMPARE(Written(form), writes);
         QCOMPARE(completed, !writes.isEmpty());
         QCOMPARE(QString::fromStdString(form.shown()), writes.isEmpty() ? QString::fromStdString(kFault) : QString());
         // The field Enter was pressed in is never rewritten.
@@ -121,7 +119,7 @@ private slots:
 
         click(w->button("Command2"));
         QCOMPARE(Texts(w), QString(";;;"));
-        ExitClosesOnlyTheWindow(app, w, "Command3");
+        CheckExit(app, w, "Command3");
     }
 
     void layoutAsDesigned() {
@@ -140,7 +138,7 @@ private slots:
         QCOMPARE(w->button("Command3")->text(), QString("结 束"));
         for (const char* name : {"Label1(4)", "Label1(0)", "Label1(1)"})
             QVERIFY2(WrapsOntoTwoLines(w->label(name)), name);
-        QCOMPARE(FocusOrder(w->field("Text1"), 6), QString("Text1 Text2 Text3 Text4 Command2 Command3"));
+        QCOMPARE(FocusOrder(w->field("Text1"), 6).join(' '), QString("Text1 Text2 Text3 Text4 Command2 Command3"));
     }
 
 private:

@@ -12,23 +12,6 @@
 
 namespace velunda::testing {
 
-// A form whose fields hold the texts given as "name=text" pairs joined by ";".
-inline FakeForm Filled(const QString& fields) {
-    FakeForm form;
-    for (const QString& pair : fields.split(';', Qt::SkipEmptyParts)) {
-        const qsizetype eq = pair.indexOf('=');
-        form.fields[pair.left(eq).toStdString()] = pair.mid(eq + 1).toStdString();
-    }
-    return form;
-}
-
-// The writes of a computation, in order, as "name=text" pairs joined by ";".
-inline QString Written(const FakeForm& form) {
-    QStringList written;
-    for (const auto& [name, text] : form.writes) written << QString::fromStdString(name + "=" + text);
-    return written.join(';');
-}
-
 inline QStringList Texts(const ui::CalculatorWindow* w, const QStringList& fields) {
     QStringList texts;
     for (const QString& name : fields) texts << w->field(name.toStdString())->text();
@@ -53,14 +36,6 @@ inline void CheckComputation(void (*computation)(Form&), const QString& option =
 inline void TypeInto(ui::CalculatorWindow* w, const QStringList& fields, const QStringList& texts) {
     for (qsizetype i = 0; i < fields.size(); ++i)
         if (!texts[i].isEmpty()) typeInto(w->field(fields[i].toStdString()), texts[i]);
-}
-
-// The exit button closes its window and leaves the menu open.
-inline void CheckExit(const MenuFixture& app, ui::CalculatorWindow* w, std::string_view exitButton) {
-    QPointer<QWidget> window = w;
-    click(w->button(exitButton));
-    QVERIFY(!window || !window->isVisible());
-    QVERIFY(app.menu && app.menu->isVisible());
 }
 
 // The control the Tab key moves to from w.

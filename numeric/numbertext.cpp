@@ -338,6 +338,10 @@ std::string NumberText(double x) { return formatSignificant(x, 15); }
 
 std::string SignedNumberText(double x) { return formatSignificant(x, 15, x < 0 ? "" : " "); }
 
+std::string AlternativesText(double first, double second) {
+    return SignedNumberText(first) + "或" + SignedNumberText(second);
+}
+
 std::string SingleNumberText(float x) { return formatSignificant(static_cast<double>(x), 7); }
 
 }  // namespace velunda

@@ -40,6 +40,10 @@ std::string NumberText(double x);
 // NumberText with a blank in front of values that are not negative (" 20", " 0").
 std::string SignedNumberText(double x);
 
+// Two admissible results in one field: SignedNumberText of each, joined by "或"
+// (" 30或 150").
+std::string AlternativesText(double first, double second);
+
 // The same rules for a single-precision value, with 7 significant digits.
 std::string SingleNumberText(float x);
 

@@ -62,7 +62,7 @@ void SolveParallelogramAngle(Form& f) {
         const double s = S / a / b;
         const double first = ArcSin(s);
         const double second = Pi() - first;
-        f.write("Text3", SignedNumberText(AngleInUnit(f, first)) + "或" + SignedNumberText(AngleInUnit(f, second)));
+        f.write("Text3", AlternativesText(AngleInUnit(f, first), AngleInUnit(f, second)));
         return;
     } else if (a != 0 && theta != 0 && S != 0) {
         b = S / a / std::sin(theta);

@@ -12,11 +12,6 @@ namespace {
 // The cylinder window works with π as 3.14, not with the shared routines' π.
 constexpr double P = 3.14;
 
-// Both alternatives of a field for two positive radii: " 3或 2".
-std::string Alternatives(double first, double second) {
-    return SignedNumberText(first) + "或" + SignedNumberText(second);
-}
-
 }  // namespace
 
 void CylinderCompute(Form& f) {
@@ -123,11 +118,11 @@ void CylinderCompute(Form& f) {
     f.write("Text7", NumberText(B));
 
     if (twoRadii) {
-        f.write("Text1", Alternatives(x1, x2));
-        f.write("Text2", Alternatives((P * 2) * x1, (P * 2) * x2));
-        f.write("Text3", Alternatives((P * 2) * x1 * h, (P * 2) * x2 * h));
-        f.write("Text5", Alternatives((h * P) * x1 * x1, (h * P) * x2 * x2));
-        f.write("Text7", Alternatives((x1 * P) * x1, (x2 * P) * x2));
+        f.write("Text1", AlternativesText(x1, x2));
+        f.write("Text2", AlternativesText((P * 2) * x1, (P * 2) * x2));
+        f.write("Text3", AlternativesText((P * 2) * x1 * h, (P * 2) * x2 * h));
+        f.write("Text5", AlternativesText((h * P) * x1 * x1, (h * P) * x2 * x2));
+        f.write("Text7", AlternativesText((x1 * P) * x1, (x2 * P) * x2));
     }
 }
 

@@ -14,10 +14,6 @@ double HeronArea(double s, double a, double b, double c) {
     return std::sqrt((s - a) * s * (s - b) * (s - c));
 }
 
-std::string Either(double first, double second) {
-    return SignedNumberText(first) + "或" + SignedNumberText(second);
-}
-
 }  // namespace
 
 bool QIUGEN(Form& f, double p, double q, double r, double& x1, double& x2) {
@@ -55,8 +51,8 @@ void TriangleSidesPerimeterArea(Form& f) {
         if (!QIUGEN(f, 1, q, r, x1, x2)) return;
         const double c1 = std::sqrt(x1), c2 = std::sqrt(x2);
         const double P1 = (a + b) + c1, P2 = (a + b) + c2;
-        f.write("Text3", Either(c1, c2));
-        f.write("Text4", Either(P1, P2));
+        f.write("Text3", AlternativesText(c1, c2));
+        f.write("Text4", AlternativesText(P1, P2));
         return;
     } else {
         f.ShowMessage("请下载新版本或查看帮助", Icon::Information);

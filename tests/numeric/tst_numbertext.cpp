@@ -193,6 +193,12 @@ private slots:
         QCOMPARE(QString::fromStdString(SignedNumberText(value)), text);
     }
 
+    void alternativesText() {
+        QCOMPARE(QString::fromStdString(AlternativesText(30, 150)), QString(" 30或 150"));
+        QCOMPARE(QString::fromStdString(AlternativesText(-0.5, 2)), QString("-.5或 2"));
+        QVERIFY_THROWS_EXCEPTION(ComputationFault, AlternativesText(1, std::nan("")));
+    }
+
     void singleNumberText_data() {
         QTest::addColumn<float>("value");
         QTest::addColumn<QString>("text");

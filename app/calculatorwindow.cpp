@@ -113,8 +113,12 @@ QWidget* CalculatorWindow::build(const ControlDesign& c) {
         break;
     }
     case Kind::Field: {
-        auto* edit = new QLineEdit(qs(c.caption), this);
+        // The text comes after the font: a field given its text as it is made lays it
+        // out at once in the toolkit's default face, and for Chinese text that loads a
+        // whole fallback CJK font file that is never drawn with.
+        auto* edit = new QLineEdit(this);
         edit->setFont(MakeFont(c.font));
+        edit->setText(qs(c.caption));
         setTextColor(edit, c.color, QPalette::Text);
         edit->setGeometry(rect);
         edit->installEventFilter(this);

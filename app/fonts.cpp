@@ -2,17 +2,22 @@
 
 #include <QFontDatabase>
 #include <QStringList>
+#include <filesystem>
+#include <fontconfig/fontconfig.h>
+#include <system_error>
 
 namespace velunda::ui {
 namespace {
 
 const QStringList& families(Face face) {
-    static const QStringList serif{"SimSun", "宋体", "Noto Serif CJK SC", "AR PL UMing CN",
-                                   "Noto Sans CJK SC"};
-    static const QStringList sans{"SimHei", "黑体", "Noto Sans CJK SC", "WenQuanYi Zen Hei",
-                                  "Noto Serif CJK SC"};
-    static const QStringList kai{"KaiTi", "楷体_GB2312", "AR PL UKai CN", "Noto Serif CJK SC",
-                                 "Noto Sans CJK SC"};
+    // "Velunda Serif", "Velunda Sans" and "Velunda Kai" are the program's own cuts of the
+    // Noto and AR PL faces that follow them (see AddProgramFonts).
+    static const QStringList serif{"SimSun", "宋体", "Velunda Serif", "Noto Serif CJK SC",
+                                   "AR PL UMing CN", "Noto Sans CJK SC"};
+    static const QStringList sans{"SimHei", "黑体", "Velunda Sans", "Noto Sans CJK SC",
+                                  "WenQuanYi Zen Hei", "Noto Serif CJK SC"};
+    static const QStringList kai{"KaiTi", "楷体_GB2312", "Velunda Kai", "AR PL UKai CN",
+                                 "Noto Serif CJK SC", "Noto Sans CJK SC"};
     switch (face) {
     case Face::SimHei: return sans;
     case Face::KaiTi: return kai;
@@ -48,6 +53,31 @@ const QStringList& resolved(Face face) {
 }
 
 }  // namespace
+
+std::filesystem::path ProgramFontDirectory() {
+    std::error_code error;
+    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return {};
+    const auto directory = program.parent_path();
+    for (const auto& candidate : {directory / "fonts", directory / "../share/velunda/fonts"})
+        if (std::filesystem::is_directory(candidate, error)) return candidate;
+    return {};
+}
+
+int AddProgramFonts() {
+    const auto directory = ProgramFontDirectory();
+    if (directory.empty()) return 0;
+    int added = 0;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
+        const auto extension = entry.path().extension();
+        if (extension != ".otf" && extension != ".ttf") continue;
+        const auto file = entry.path().string();
+        if (FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(file.c_str())))
+            ++added;
+    }
+    return added;
+}
 
 QFont MakeFont(const FontStyle& design) {
     QFont font;

@@ -4,6 +4,7 @@
 #include <fontconfig/fontconfig.h>
 #include <thread>
 
+#include "app/fonts.h"
 #include "app/frmmulu.h"
 #include "app/windowcatalog.h"
 
@@ -15,7 +16,10 @@ int RunProgram(int argc, char* argv[], const std::function<void(frmmulu&, Window
     // its platform plugin. On a second processor the two take place side by side, and
     // the menu then finds the configuration read. FcInit may be called again later by the
     // toolkit: it only reads the configuration once.
-    std::thread fontconfig([] { FcInit(); });
+    std::thread fontconfig([] {
+        FcInit();
+        AddProgramFonts();
+    });
     QApplication app(argc, argv);
     fontconfig.join();
     QApplication::setApplicationName("Velunda");

@@ -5,6 +5,7 @@
 // chosen, Enter or the compute button), and drawn as it then shows on screen.
 // Run it under a display, e.g. xvfb-run -a; QT_SCALE_FACTOR=2 gives high-DPI pictures.
 #include <QApplication>
+#include <fontconfig/fontconfig.h>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <vector>
 
 #include "app/calculatorwindow.h"
+#include "app/fonts.h"
 #include "app/frmmulu.h"
 #include "app/windowcatalog.h"
 
@@ -175,6 +177,9 @@ protected:
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // The program's own faces, as at start-up.
+    FcInit();
+    velunda::ui::AddProgramFonts();
     QApplication app(argc, argv);
     if (argc < 2) {
         qWarning("usage: velunda-screenshots DIR [window ...]");

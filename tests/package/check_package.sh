@@ -18,7 +18,10 @@ done
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for f in ./usr/bin/velunda ./usr/share/applications/org.velunda.Velunda.desktop \
          ./usr/share/metainfo/org.velunda.Velunda.metainfo.xml \
-         ./usr/share/icons/hicolor/scalable/apps/velunda.svg; do
+         ./usr/share/icons/hicolor/scalable/apps/velunda.svg \
+         ./usr/share/velunda/fonts/VelundaSerif-Regular.otf ./usr/share/velunda/fonts/VelundaSerif-Bold.otf \
+         ./usr/share/velunda/fonts/VelundaSans-Regular.otf ./usr/share/velunda/fonts/VelundaSans-Bold.otf \
+         ./usr/share/velunda/fonts/VelundaKai-Regular.ttf; do
   echo "$files" | grep -qx "$f" || fail "missing $f"
 done
 if echo "$files" | grep -q -E 'tst_|screenshots'; then fail "test programs in the package"; fi
@@ -34,6 +37,7 @@ QT_QPA_PLATFORM=offscreen /usr/bin/velunda &
 pid=$!
 sleep 3
 kill -0 "$pid" 2>/dev/null || fail "the installed program did not keep running"
+grep -q /usr/share/velunda/fonts/ "/proc/$pid/maps" || { kill "$pid"; fail "the installed program does not draw with its own faces"; }
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 echo "package check: $deb installs and runs"

@@ -14,8 +14,8 @@ int RunProgram(int argc, char* argv[], const std::function<void(frmmulu&, Window
     // Before the menu can measure its first caption, fontconfig reads its configuration
     // (some thirty files of XML); the toolkit meanwhile connects to the display and loads
     // its platform plugin. On a second processor the two take place side by side, and
-    // the menu then finds the configuration read. FcInit may be called again later by the
-    // toolkit: it only reads the configuration once.
+    // the menu then finds the configuration read, and the program's own faces added to it.
+    // FcInit may be called again later by the toolkit: it only reads the configuration once.
     std::thread fontconfig([] {
         FcInit();
         AddProgramFonts();

@@ -25,7 +25,7 @@ import time
 
 BUILD = sys.argv[1] if len(sys.argv) > 1 else "build"
 OUTPUT = sys.argv[2] if len(sys.argv) > 2 else "docs/performance.md"
-RUNS = int(sys.argv[3]) if len(sys.argv) > 3 else 21
+RUNS = int(sys.argv[3]) if len(sys.argv) > 3 else 41
 HERE = os.path.dirname(os.path.abspath(__file__))
 RUNTIME = tempfile.mkdtemp(prefix="velunda-bench-")
 os.chmod(RUNTIME, 0o700)

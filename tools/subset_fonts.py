@@ -18,19 +18,20 @@ usage: subset_fonts.py OUTPUT_DIR SOURCE_DIR...
 
 import pathlib
 import re
+import shutil
 import subprocess
 import sys
 
 from fontTools import subset
-from fontTools.ttLib import TTFont
 
-# (family written, style, the fontconfig pattern of the face it is cut from)
+# (family written, style, the fontconfig pattern of the face it is cut from, the Debian
+# package whose copyright and licence go with the cut)
 FACES = [
-    ("Velunda Serif", "Regular", "Noto Serif CJK SC:style=Regular"),
-    ("Velunda Serif", "Bold", "Noto Serif CJK SC:style=Bold"),
-    ("Velunda Sans", "Regular", "Noto Sans CJK SC:style=Regular"),
-    ("Velunda Sans", "Bold", "Noto Sans CJK SC:style=Bold"),
-    ("Velunda Kai", "Regular", "AR PL UKai CN"),
+    ("Velunda Serif", "Regular", "Noto Serif CJK SC:style=Regular", "fonts-noto-cjk"),
+    ("Velunda Serif", "Bold", "Noto Serif CJK SC:style=Bold", "fonts-noto-cjk"),
+    ("Velunda Sans", "Regular", "Noto Sans CJK SC:style=Regular", "fonts-noto-cjk"),
+    ("Velunda Sans", "Bold", "Noto Sans CJK SC:style=Bold", "fonts-noto-cjk"),
+    ("Velunda Kai", "Regular", "AR PL UKai CN", "fonts-arphic-ukai"),
 ]
 
 # FreeType's auto-hinter, which hints the Kai face, measures the heights and widths of
@@ -98,7 +99,8 @@ def main():
     output.mkdir(parents=True, exist_ok=True)
     text = "".join(sorted(caption_characters(sys.argv[2:])))
     written = 0
-    for family, style, pattern in FACES:
+    licences = set()
+    for family, style, pattern, package in FACES:
         source = installed_face(pattern)
         stem = f"{family.replace(' ', '')}-{style}"
         for old in output.glob(stem + ".*"):
@@ -122,6 +124,13 @@ def main():
         target = output / (stem + (".ttf" if "glyf" in font else ".otf"))
         subset.save_font(font, str(target), options)
         written += 1
+        licences.add(package)
+    # The cuts are modified versions of the faces: their copyright and licence go with
+    # them (the name table keeps the faces' own copyright and licence records too).
+    for package in sorted(licences):
+        copyright = pathlib.Path("/usr/share/doc") / package / "copyright"
+        if copyright.is_file():
+            shutil.copyfile(copyright, output / f"COPYRIGHT.{package}")
     (output / "stamp").write_text(f"{written} faces, {len(text)} characters\n")
 
 

@@ -21,7 +21,8 @@ for f in ./usr/bin/velunda ./usr/share/applications/org.velunda.Velunda.desktop 
          ./usr/share/icons/hicolor/scalable/apps/velunda.svg \
          ./usr/share/velunda/fonts/VelundaSerif-Regular.otf ./usr/share/velunda/fonts/VelundaSerif-Bold.otf \
          ./usr/share/velunda/fonts/VelundaSans-Regular.otf ./usr/share/velunda/fonts/VelundaSans-Bold.otf \
-         ./usr/share/velunda/fonts/VelundaKai-Regular.ttf; do
+         ./usr/share/velunda/fonts/VelundaKai-Regular.ttf \
+         ./usr/share/velunda/fonts/COPYRIGHT.fonts-noto-cjk ./usr/share/velunda/fonts/COPYRIGHT.fonts-arphic-ukai; do
   echo "$files" | grep -qx "$f" || fail "missing $f"
 done
 if echo "$files" | grep -q -E 'tst_|screenshots'; then fail "test programs in the package"; fi

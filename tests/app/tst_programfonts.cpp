@@ -5,17 +5,15 @@
 #include <QAbstractButton>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QGlyphRun>
 #include <QImage>
 #include <QMap>
 #include <QPainter>
-#include <QRawFont>
 #include <QTest>
-#include <QTextLayout>
 #include <fontconfig/fontconfig.h>
 
 #include "app/fonts.h"
 #include "robustness/everywindow.h"
+#include "support/faces.h"
 #include "support/gui.h"
 
 using namespace velunda;
@@ -25,34 +23,11 @@ namespace {
 
 int facesAdded = 0;
 
-// The faces the windows were designed with; where one of them is installed the captions
-// rightly use it and not the program's cuts.
-bool designedFacesInstalled() {
-    const QStringList present = QFontDatabase::families();
-    for (const char* family : {"SimSun", "宋体", "SimHei", "黑体", "KaiTi", "楷体_GB2312"})
-        if (present.contains(QString::fromUtf8(family), Qt::CaseInsensitive)) return true;
-    return false;
-}
-
 QString captionOf(QWidget* w) {
     if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
     if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
     if (auto* field = qobject_cast<QLineEdit*>(w)) return field->text();
     return {};
-}
-
-// The faces the caption's text is drawn from, as the toolkit lays it out: one per run
-// of glyphs, so a character missing from the first face shows as a second face.
-QStringList facesDrawing(const QString& text, const QFont& font) {
-    QTextLayout layout(QString(text).remove('&'), font);
-    layout.beginLayout();
-    while (layout.createLine().isValid()) {
-    }
-    layout.endLayout();
-    QStringList faces;
-    for (const QGlyphRun& run : layout.glyphRuns())
-        if (!faces.contains(run.rawFont().familyName())) faces << run.rawFont().familyName();
-    return faces;
 }
 
 // The text on white, on an image as large as the face says the text is.
@@ -81,7 +56,7 @@ void checkWindow(QWidget* window, const QString& name) {
         const QString caption = captionOf(w);
         if (caption.trimmed().isEmpty()) continue;
         const QString where = name + "." + w->objectName() + " \"" + caption + "\"";
-        const QStringList faces = facesDrawing(caption, w->font());
+        const QStringList faces = FacesDrawing(caption, w->font());
         QVERIFY2(faces.size() == 1 && sourceOf.contains(faces.front()),
                  qPrintable(where + " is drawn in " + faces.join(" + ")));
         QFont source = w->font();
@@ -100,7 +75,7 @@ class ProgramFontsTest : public QObject {
 
 private slots:
     void initTestCase() {
-        if (designedFacesInstalled()) QSKIP("the designed Windows faces are installed here and rightly used");
+        if (DesignedFacesInstalled()) QSKIP("the designed Windows faces are installed here and rightly used");
     }
 
     void facesAreBuiltAndFound() {
@@ -136,8 +111,8 @@ private slots:
                 f->setPointSizeF(points);
                 f->setBold(bold);
             }
-            QCOMPARE(facesDrawing(text, a), QStringList{cut});
-            QCOMPARE(facesDrawing(text, b), QStringList{source});
+            QCOMPARE(FacesDrawing(text, a), QStringList{cut});
+            QCOMPARE(FacesDrawing(text, b), QStringList{source});
             QCOMPARE(QFontMetricsF(a).height(), QFontMetricsF(b).height());
             QVERIFY2(drawn(text, a) == drawn(text, b), qPrintable(cut + " draws otherwise than " + source));
         }

@@ -4,15 +4,13 @@
 // exactly as a start on one thread gives (tst_programfonts checks the faces themselves).
 #include <QApplication>
 #include <QFontDatabase>
-#include <QGlyphRun>
 #include <QLabel>
-#include <QTextLayout>
 #include <QTimer>
 #include <cstdio>
 
-#include "app/fonts.h"
 #include "app/frmmulu.h"
 #include "app/startup.h"
+#include "support/faces.h"
 
 namespace {
 
@@ -24,32 +22,17 @@ void check(bool ok, const QString& what) {
     std::fprintf(stderr, "FAIL: %s\n", qPrintable(what));
 }
 
-QString facesDrawing(const QLabel* label) {
-    QTextLayout layout(label->text(), label->font());
-    layout.beginLayout();
-    while (layout.createLine().isValid()) {
-    }
-    layout.endLayout();
-    QStringList faces;
-    for (const QGlyphRun& run : layout.glyphRuns())
-        if (!faces.contains(run.rawFont().familyName())) faces << run.rawFont().familyName();
-    return faces.join(" + ");
-}
-
 void checkMenu(velunda::ui::frmmulu& menu) {
     check(menu.isVisible(), "the menu is not shown");
     const QStringList families = QFontDatabase::families();
     for (const char* family : {"Velunda Serif", "Velunda Sans", "Velunda Kai"})
         check(families.contains(family), QString("the font list lacks ") + family);
-    // Where the faces the menu was designed with are installed, they are rightly used.
-    bool designed = false;
-    for (const char* family : {"SimSun", "宋体", "SimHei", "黑体", "KaiTi", "楷体_GB2312"})
-        designed = designed || families.contains(QString::fromUtf8(family), Qt::CaseInsensitive);
+    const bool designed = velunda::testing::DesignedFacesInstalled();
     int captions = 0;
     for (const QLabel* label : menu.findChildren<QLabel*>()) {
         if (label->text().trimmed().isEmpty()) continue;
         ++captions;
-        const QString faces = facesDrawing(label);
+        const QString faces = velunda::testing::FacesDrawing(label->text(), label->font()).join(" + ");
         check(designed || faces == "Velunda Serif" || faces == "Velunda Sans" || faces == "Velunda Kai",
               label->objectName() + " \"" + label->text() + "\" is drawn in " + faces);
     }

@@ -35,7 +35,6 @@
 using namespace velunda;
 using namespace velunda::testing;
 
-using Computation = void (*)(Form&);
 Q_DECLARE_METATYPE(Computation)
 
 namespace {

@@ -75,6 +75,9 @@ inline QString Written(const FakeForm& form) {
     return written.join(';');
 }
 
+// A window's computation, as the test tables carry it.
+using Computation = void (*)(Form&);
+
 // The fault message as shown() gives it.
 inline const std::string kFault = std::string(kFaultMessage) + "|i|";
 

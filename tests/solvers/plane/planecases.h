@@ -10,8 +10,6 @@
 
 namespace velunda::testing {
 
-using Computation = void (*)(Form&);
-
 struct Outcome {
     QString writes;  // "Text2=4;Text4=12", in the order written
     QString shown;   // the messages, as FakeForm::shown() gives them

@@ -2,26 +2,23 @@
 // driven from the menu.
 #include <QTest>
 
+#include "planewindows.h"
 #include "solvers/plane/frm12.h"
 #include "solvers/plane/square.h"
 #include "support/fakeform.h"
+#include "support/typedcases.h"
 #include "support/gui.h"
 
 using namespace velunda;
 using namespace velunda::testing;
 
-using Computation = void (*)(Form&);
-Q_DECLARE_METATYPE(Computation)
 
 class SquareTest : public QObject {
     Q_OBJECT
 
 private slots:
     void computations_data() {
-        QTest::addColumn<Computation>("computation");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("writes");  // field=text, in order, joined by ";"
+        addTypedColumns();
         QTest::newRow("side 5") << Computation(SquareFromSide) << "Text1" << "5"
                                 << "Text2= 20;Text3=25;Text4=7.07106781186548";
         QTest::newRow("perimeter 20") << Computation(SquareFromPerimeter) << "Text2" << "20"
@@ -49,24 +46,12 @@ private slots:
         QTest::newRow("area overflows") << Computation(SquareFromSide) << "Text1" << "1e200" << "";
         QTest::newRow("typed beyond range") << Computation(SquareFromPerimeter) << "Text2" << "1e400" << "";
     }
-    void computations() {
-        QFETCH(Computation, computation);
-        QFETCH(QString, field);
-        QFETCH(QString, typed);
-        QFETCH(QString, writes);
-        FakeForm form{{"Text1", "a"}, {"Text2", "b"}, {"Text3", "c"}, {"Text4", "d"}};
-        form.fields[field.toStdString()] = typed.toStdString();
-        const bool completed = form.run(computation);
-        QCOMPARE(Written(form), writes);
-        // A computation that cannot write its results says so and writes nothing.
-        QCOMPARE(completed, !writes.isEmpty());
-        QCOMPARE(QString::fromStdString(form.shown()), writes.isEmpty() ? QString::fromStdString(kFault) : QString());
-    }
+    void computations() { checkTypedCase(); }
 
     void windowFromMenu_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QStringList>("texts");  // Text1..Text4 afterwards
+        QTest::addColumn<QStringList>("after");  // Text1..Text4
         QTest::newRow("side 5") << "Text1" << "5" << QStringList{"5", " 20", "25", "7.07106781186548"};
         QTest::newRow("perimeter 20") << "Text2" << "20" << QStringList{"5", "20", "25", "7.07106781186548"};
         QTest::newRow("area 2") << "Text3" << "2"
@@ -80,15 +65,14 @@ private slots:
     void windowFromMenu() {
         QFETCH(QString, field);
         QFETCH(QString, typed);
-        QFETCH(QStringList, texts);
+        QFETCH(QStringList, after);
         MenuFixture app;
         auto* w = app.open<ui::frm12>("lbl15", "frm12");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("解正方形"));
         typeInto(w->field(field.toStdString()), typed);
         pressEnter(w->field(field.toStdString()));
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(w->field("Text" + std::to_string(i + 1))->text(), texts[i]);
+        QCOMPARE(texts(w, 4), after);
     }
 
     void otherKeysComputeNothing() {
@@ -109,9 +93,7 @@ private slots:
         MessageCatcher catcher;
         pressEnter(w->field("Text3"));
         QCOMPARE(catcher.shown(), QString("无法计算，请检查输入的数据|i|Velunda"));
-        const QStringList expected{"5", " 20", "-4", "7.07106781186548"};
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(w->field("Text" + std::to_string(i + 1))->text(), expected[i]);
+        QCOMPARE(texts(w, 4), (QStringList{"5", " 20", "-4", "7.07106781186548"}));
         // The window stays usable.
         typeInto(w->field("Text1"), "1");
         pressEnter(w->field("Text1"));
@@ -124,9 +106,9 @@ private slots:
         typeInto(w->field("Text1"), "5");
         pressEnter(w->field("Text1"));
         click(w->button("Command1"));
-        for (int i = 1; i <= 4; ++i) QCOMPARE(w->field("Text" + std::to_string(i))->text(), QString());
+        QCOMPARE(texts(w, 4), (QStringList{"", "", "", ""}));
         click(w->button("Command1"));  // on an empty window: nothing changes
-        for (int i = 1; i <= 4; ++i) QCOMPARE(w->field("Text" + std::to_string(i))->text(), QString());
+        QCOMPARE(texts(w, 4), (QStringList{"", "", "", ""}));
         QPointer<QWidget> window = w;
         click(w->button("Command2"));
         QVERIFY(!window || !window->isVisible());

@@ -5,22 +5,18 @@
 #include "solvers/solid/cube.h"
 #include "solvers/solid/frm11.h"
 #include "solvers/solid/solidtest.h"
+#include "support/typedcases.h"
 
 using namespace velunda;
 using namespace velunda::testing;
 
-using Computation = void (*)(Form&);
-Q_DECLARE_METATYPE(Computation)
 
 class CubeTest : public QObject {
     Q_OBJECT
 
 private slots:
     void computations_data() {
-        QTest::addColumn<Computation>("computation");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("writes");  // field=text, in order, joined by ";"
+        addTypedColumns();
         QTest::newRow("edge 2") << Computation(CubeFromEdge) << "Text1" << "2" << "Text2=24;Text3=24;Text4=8";
         QTest::newRow("edge with blanks around") << Computation(CubeFromEdge) << "Text1" << " 2 "
                                                  << "Text2=24;Text3=24;Text4=8";
@@ -55,20 +51,7 @@ private slots:
         QTest::newRow("volume beyond range") << Computation(CubeFromEdge) << "Text1" << "1e200" << "";
         QTest::newRow("typed beyond range") << Computation(CubeFromVolume) << "Text4" << "1e400" << "";
     }
-    void computations() {
-        QFETCH(Computation, computation);
-        QFETCH(QString, field);
-        QFETCH(QString, typed);
-        QFETCH(QString, writes);
-        FakeForm form{{"Text1", "a"}, {"Text2", "b"}, {"Text3", "c"}, {"Text4", "d"}};
-        form.fields[field.toStdString()] = typed.toStdString();
-        const bool completed = form.run(computation);
-        QCOMPARE(Written(form), writes);
-        QCOMPARE(completed, !writes.isEmpty());
-        QCOMPARE(QString::fromStdString(form.shown()), writes.isEmpty() ? QString::fromStdString(kFault) : QString());
-        // The field Enter was pressed in is never rewritten.
-        QCOMPARE(QString::fromStdString(form.text(field.toStdString())), typed);
-    }
+    void computations() { checkTypedCase(); }
 
     void windowFromMenu_data() {
         QTest::addColumn<QString>("field");

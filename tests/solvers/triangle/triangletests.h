@@ -18,6 +18,14 @@ inline QStringList Texts(const ui::CalculatorWindow* w, const QStringList& field
     return texts;
 }
 
+// The columns CheckComputation reads: fields as typed, writes and the message shown, each
+// as "Text1=3;Text2=4" ("" for none).
+inline void AddComputationColumns() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("writes");
+    QTest::addColumn<QString>("message");
+}
+
 // For a data row with the columns "typed", "writes" and "message": runs the computation
 // on a form filled as typed (with the option named, if any, selected) and compares what
 // it wrote and what it showed.

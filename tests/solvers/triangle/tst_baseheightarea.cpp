@@ -19,9 +19,7 @@ class BaseHeightAreaTest : public QObject {
 
 private slots:
     void computation_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("writes");
-        QTest::addColumn<QString>("message");
+        AddComputationColumns();
         QTest::newRow("base 6, height 4") << "Text1=6;Text2=4" << "Text1=6;Text2=4;Text3=12" << "";
         QTest::newRow("base 6, area 12") << "Text1=6;Text3=12" << "Text1=6;Text2=4;Text3=12" << "";
         QTest::newRow("height 4, area 12") << "Text2=4;Text3=12" << "Text1=6;Text2=4;Text3=12" << "";

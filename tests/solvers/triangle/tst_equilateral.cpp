@@ -19,9 +19,7 @@ class EquilateralTest : public QObject {
 
 private slots:
     void computation_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("writes");
-        QTest::addColumn<QString>("message");  // the window has none of its own: only the fault
+        AddComputationColumns();  // messages: the window has none of its own, only the fault
         QTest::newRow("side 1") << "Text1=1" << "Text1=1;Text2=3;Text3=.866025403784439;Text4=.433012701892219" << "";
         QTest::newRow("side 2") << "Text1=2" << "Text1=2;Text2=6;Text3=1.73205080756888;Text4=1.73205080756888" << "";
         QTest::newRow("perimeter 6") << "Text2=6"

@@ -19,9 +19,7 @@ class RightTriangleTest : public QObject {
 
 private slots:
     void computation_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("writes");
-        QTest::addColumn<QString>("message");
+        AddComputationColumns();
         QTest::newRow("legs 3 and 4") << "Text1=3;Text2=4" << "Text1=3;Text2=4;Text3=5;Text4=6" << "";
         QTest::newRow("legs 1 and 1") << "Text1=1;Text2=1" << "Text1=1;Text2=1;Text3=1.4142135623731;Text4=.5" << "";
         QTest::newRow("first leg 3, hypotenuse 5") << "Text1=3;Text3=5" << "Text1=3;Text2=4;Text3=5;Text4=6" << "";

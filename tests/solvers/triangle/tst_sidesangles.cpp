@@ -26,9 +26,7 @@ class SidesAnglesTest : public QObject {
 private slots:
     void computation_data() {
         QTest::addColumn<QString>("unit");  // the selected option, or none
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("writes");
-        QTest::addColumn<QString>("message");
+        AddComputationColumns();
         QTest::newRow("degrees: two sides and the right angle between")
             << "Opt2" << "Text2=3;Text4=4;Text5=90" << "Text2=3;Text4=4;Text6=5" << "";
         QTest::newRow("radians: two sides and the right angle between")

@@ -19,9 +19,7 @@ class SidesPerimeterAreaTest : public QObject {
 
 private slots:
     void computation_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("writes");
-        QTest::addColumn<QString>("message");
+        AddComputationColumns();
         QTest::newRow("sides 3 4 5") << "Text1=3;Text2=4;Text3=5" << "Text1=3;Text2=4;Text3=5;Text4=12;Text5=6" << "";
         QTest::newRow("sides 2 3 4")
             << "Text1=2;Text2=3;Text3=4" << "Text1=2;Text2=3;Text3=4;Text4=9;Text5=2.90473750965556" << "";

@@ -29,9 +29,7 @@ class ThreeSidesTest : public QObject {
 
 private slots:
     void computation_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("writes");
-        QTest::addColumn<QString>("message");
+        AddComputationColumns();
         const QString third = "0.3333π≈1.0471975511966";
         QTest::newRow("1 1 1: equilateral")
             << "Text1=1;Text2=1;Text3=1"

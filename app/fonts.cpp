@@ -65,6 +65,7 @@ std::filesystem::path ProgramFontDirectory() {
 }
 
 int AddProgramFonts() {
+    FcInit();  // reads fontconfig's configuration once; later calls return at once
     const auto directory = ProgramFontDirectory();
     if (directory.empty()) return 0;
     int added = 0;

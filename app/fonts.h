@@ -19,8 +19,8 @@ QFont MakeFont(const FontStyle& design);
 // installed into <prefix>/share/velunda/fonts; empty when neither is there.
 std::filesystem::path ProgramFontDirectory();
 
-// Hands those faces to fontconfig. Call it once, after FcInit and before the toolkit
-// first looks at its font database. Returns how many faces were added; with none the
+// Reads fontconfig's configuration, if not yet read, and hands those faces to it. Call it
+// once, before the toolkit first looks at its font database. Returns how many faces were added; with none the
 // captions are drawn from the system's faces, which look the same.
 int AddProgramFonts();
 

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <condition_variable>
-#include <fontconfig/fontconfig.h>
 #include <mutex>
 #include <thread>
 
@@ -33,7 +32,6 @@ void PlatformReady() {
 // platform plugin, connects to the display and finishes making the application object;
 // the menu then finds every font looked up.
 void ReadFonts() {
-    FcInit();
     AddProgramFonts();
     std::unique_lock lock(platformMutex);
     platformCondition.wait(lock, [] { return platformReady; });

@@ -5,7 +5,6 @@
 // chosen, Enter or the compute button), and drawn as it then shows on screen.
 // Run it under a display, e.g. xvfb-run -a; QT_SCALE_FACTOR=2 gives high-DPI pictures.
 #include <QApplication>
-#include <fontconfig/fontconfig.h>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -178,7 +177,6 @@ protected:
 
 int main(int argc, char* argv[]) {
     // The program's own faces, as at start-up.
-    FcInit();
     velunda::ui::AddProgramFonts();
     QApplication app(argc, argv);
     if (argc < 2) {

@@ -9,7 +9,6 @@
 #include <QMap>
 #include <QPainter>
 #include <QTest>
-#include <fontconfig/fontconfig.h>
 
 #include "app/fonts.h"
 #include "robustness/everywindow.h"
@@ -134,7 +133,6 @@ private slots:
 
 int main(int argc, char* argv[]) {
     // The faces reach fontconfig before the toolkit reads its font list, as at start-up.
-    FcInit();
     facesAdded = velunda::ui::AddProgramFonts();
     QApplication app(argc, argv);
     ProgramFontsTest test;

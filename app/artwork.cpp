@@ -21,10 +21,8 @@ void paintBoard(QPainter& p, const QRect& area, const QColor& top, const QColor&
     // pixels beside it, so it is filled as two-pixel stripes at half the strength, which
     // looks the same and costs a fraction of stroking the lines.
     const QColor chalk(255, 255, 255, 9);
-    for (int x = area.left(); x < area.right(); x += 24)
-        p.fillRect(QRect(x - 1, area.top(), 2, area.height()), chalk);
-    for (int y = area.top(); y < area.bottom(); y += 24)
-        p.fillRect(QRect(area.left(), y - 1, area.width(), 2), chalk);
+    for (int x = area.left(); x < area.right(); x += 24) p.fillRect(QRect(x - 1, area.top(), 2, area.height()), chalk);
+    for (int y = area.top(); y < area.bottom(); y += 24) p.fillRect(QRect(area.left(), y - 1, area.width(), 2), chalk);
 
     p.setRenderHint(QPainter::Antialiasing);
 

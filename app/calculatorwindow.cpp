@@ -101,48 +101,48 @@ QWidget* CalculatorWindow::build(const ControlDesign& c) {
     const QRect rect(px(c.left), px(c.top), px(c.width), px(c.height));
     QWidget* w = nullptr;
     switch (c.kind) {
-    case Kind::Label:
-    case Kind::Link: {
-        auto* label = c.kind == Kind::Link ? new MenuEntry(qs(c.caption), this) : new QLabel(qs(c.caption), this);
-        label->setFont(MakeFont(c.font));
-        label->setAlignment((c.centered ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-        setTextColor(label, c.color, QPalette::WindowText);
-        setBackground(label, c.background);
-        placeLabel(label, rect, c.wrap);
-        w = label;
-        break;
-    }
-    case Kind::Field: {
-        // The text comes after the font: a field given its text as it is made lays it
-        // out at once in the toolkit's default face, and for Chinese text that loads a
-        // whole fallback CJK font file that is never drawn with.
-        auto* edit = new QLineEdit(this);
-        edit->setFont(MakeFont(c.font));
-        edit->setText(qs(c.caption));
-        setTextColor(edit, c.color, QPalette::Text);
-        edit->setGeometry(rect);
-        edit->installEventFilter(this);
-        w = edit;
-        break;
-    }
-    case Kind::Button: {
-        auto* button = new QPushButton(qs(c.caption), this);
-        button->setFont(MakeFont(c.font));
-        button->setAutoDefault(false);
-        setTextColor(button, c.color, QPalette::ButtonText);
-        button->setGeometry(rect);
-        w = button;
-        break;
-    }
-    case Kind::Option: {
-        auto* option = new OptionButton(qs(c.caption), this);
-        option->setFont(MakeFont(c.font));
-        setTextColor(option, c.color, QPalette::WindowText);
-        setBackground(option, c.background);
-        option->setGeometry(rect);
-        w = option;
-        break;
-    }
+        case Kind::Label:
+        case Kind::Link: {
+            auto* label = c.kind == Kind::Link ? new MenuEntry(qs(c.caption), this) : new QLabel(qs(c.caption), this);
+            label->setFont(MakeFont(c.font));
+            label->setAlignment((c.centered ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+            setTextColor(label, c.color, QPalette::WindowText);
+            setBackground(label, c.background);
+            placeLabel(label, rect, c.wrap);
+            w = label;
+            break;
+        }
+        case Kind::Field: {
+            // The text comes after the font: a field given its text as it is made lays it
+            // out at once in the toolkit's default face, and for Chinese text that loads a
+            // whole fallback CJK font file that is never drawn with.
+            auto* edit = new QLineEdit(this);
+            edit->setFont(MakeFont(c.font));
+            edit->setText(qs(c.caption));
+            setTextColor(edit, c.color, QPalette::Text);
+            edit->setGeometry(rect);
+            edit->installEventFilter(this);
+            w = edit;
+            break;
+        }
+        case Kind::Button: {
+            auto* button = new QPushButton(qs(c.caption), this);
+            button->setFont(MakeFont(c.font));
+            button->setAutoDefault(false);
+            setTextColor(button, c.color, QPalette::ButtonText);
+            button->setGeometry(rect);
+            w = button;
+            break;
+        }
+        case Kind::Option: {
+            auto* option = new OptionButton(qs(c.caption), this);
+            option->setFont(MakeFont(c.font));
+            setTextColor(option, c.color, QPalette::WindowText);
+            setBackground(option, c.background);
+            option->setGeometry(rect);
+            w = option;
+            break;
+        }
     }
     w->setObjectName(qs(c.name));
     // Buttons are announced by their caption without the blanks that space it out.

@@ -1,9 +1,10 @@
 #include "app/fonts.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QFontDatabase>
 #include <QStringList>
 #include <filesystem>
-#include <fontconfig/fontconfig.h>
 #include <system_error>
 
 namespace velunda::ui {
@@ -12,17 +13,20 @@ namespace {
 const QStringList& families(Face face) {
     // "Velunda Serif", "Velunda Sans" and "Velunda Kai" are the program's own cuts of the
     // Noto and AR PL faces that follow them (see AddProgramFonts).
-    static const QStringList serif{"SimSun", "宋体", "Velunda Serif", "Noto Serif CJK SC",
-                                   "AR PL UMing CN", "Noto Sans CJK SC"};
-    static const QStringList sans{"SimHei", "黑体", "Velunda Sans", "Noto Sans CJK SC",
-                                  "WenQuanYi Zen Hei", "Noto Serif CJK SC"};
-    static const QStringList kai{"KaiTi", "楷体_GB2312", "Velunda Kai", "AR PL UKai CN",
-                                 "Noto Serif CJK SC", "Noto Sans CJK SC"};
+    static const QStringList serif{"SimSun",          "宋体", "Velunda Serif", "Noto Serif CJK SC", "AR PL UMing CN",
+                                   "Noto Sans CJK SC"};
+    static const QStringList sans{"SimHei",           "黑体", "Velunda Sans", "Noto Sans CJK SC", "WenQuanYi Zen Hei",
+                                  "Noto Serif CJK SC"};
+    static const QStringList kai{"KaiTi",         "楷体_GB2312",       "Velunda Kai",
+                                 "AR PL UKai CN", "Noto Serif CJK SC", "Noto Sans CJK SC"};
     switch (face) {
-    case Face::SimHei: return sans;
-    case Face::KaiTi: return kai;
-    case Face::SimSun:
-    case Face::Default: break;
+        case Face::SimHei:
+            return sans;
+        case Face::KaiTi:
+            return kai;
+        case Face::SimSun:
+        case Face::Default:
+            break;
     }
     return serif;
 }
@@ -44,10 +48,13 @@ const QStringList& resolved(Face face) {
     static const QStringList sans = installed(Face::SimHei);
     static const QStringList kai = installed(Face::KaiTi);
     switch (face) {
-    case Face::SimHei: return sans;
-    case Face::KaiTi: return kai;
-    case Face::SimSun:
-    case Face::Default: break;
+        case Face::SimHei:
+            return sans;
+        case Face::KaiTi:
+            return kai;
+        case Face::SimSun:
+        case Face::Default:
+            break;
     }
     return serif;
 }
@@ -74,8 +81,7 @@ int AddProgramFonts() {
         const auto extension = entry.path().extension();
         if (extension != ".otf" && extension != ".ttf") continue;
         const auto file = entry.path().string();
-        if (FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(file.c_str())))
-            ++added;
+        if (FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(file.c_str()))) ++added;
     }
     return added;
 }

@@ -26,6 +26,7 @@ struct EntryDesign {
     std::string_view window;
 };
 
+// clang-format off
 const Heading kHeadings[] = {
     {"Label2(0)", "关于三角形的计算", 360, 1440, 12},
     {"Label2(3)", "关于四边形的计算", 2640, 1440, 12},
@@ -61,6 +62,7 @@ const EntryDesign kEntries[] = {
     {"lbl26", "半径,周长,面积互换", 7320, 4440, "frm10"},
     {"lbl27", "解 垂 径 定 理", 7560, 4920, "frm17"},
 };
+// clang-format on
 
 WindowDesign MenuDesign() {
     WindowDesign design{"frmmulu", "总 目 录 ", 9870, 6990, QColor(10, 30, 80), {}};
@@ -117,6 +119,7 @@ namespace {
 
 const QColor kWhite{255, 255, 255};
 
+// clang-format off
 WindowDesign VersionDesign() {
     FontStyle name = SimSun(28);
     name.bold = true;
@@ -133,6 +136,7 @@ WindowDesign VersionDesign() {
                  kLightCyan, {}, false, true},
             }};
 }
+// clang-format on
 
 }  // namespace
 

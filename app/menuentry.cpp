@@ -50,13 +50,13 @@ void MenuEntry::mouseReleaseEvent(QMouseEvent* event) {
 
 void MenuEntry::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        activate();
-        break;
-    default:
-        QLabel::keyPressEvent(event);
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            activate();
+            break;
+        default:
+            QLabel::keyPressEvent(event);
     }
 }
 

@@ -14,8 +14,7 @@ namespace velunda::ui {
 class MenuEntry : public QLabel {
     Q_OBJECT  // its own class name, by which its accessible interface is found
 
-public:
-    explicit MenuEntry(const QString& caption, QWidget* parent = nullptr);
+        public : explicit MenuEntry(const QString& caption, QWidget* parent = nullptr);
     void setAction(std::function<void()> action) { action_ = std::move(action); }
     bool hasAction() const { return bool(action_); }
     void activate() {

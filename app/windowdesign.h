@@ -37,8 +37,8 @@ enum class Kind {
 
 struct ControlDesign {
     Kind kind;
-    std::string_view name;     // the control's name: "Text1", "lbl15", "Label1(2)"
-    std::string_view caption;  // caption, or a field's initial text
+    std::string_view name;         // the control's name: "Text1", "lbl15", "Label1(2)"
+    std::string_view caption;      // caption, or a field's initial text
     int left, top, width, height;  // twips
     FontStyle font = kDefaultFont;
     QColor color = {};       // text colour; invalid: the default

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "numeric/numbertext.h"
-#include "support/fakeform.h"
 #include "solvers/algebra/linear.h"
 #include "solvers/algebra/quadratic.h"
 #include "solvers/algebra/trigonometry.h"
@@ -33,6 +32,7 @@
 #include "solvers/triangle/sidesangles.h"
 #include "solvers/triangle/sidesperimeterarea.h"
 #include "solvers/triangle/threesides.h"
+#include "support/fakeform.h"
 
 using namespace velunda;
 
@@ -107,6 +107,7 @@ double RefStrictNumber(std::string_view text) {
 
 // The mixed set: what the windows write and what pupils type. -----------------------
 
+// clang-format off
 const std::vector<double>& Values() {
     static const std::vector<double> values{
         20, 25, -3, 0.5, -0.5, 1.0 / 3, 2.0 / 3, 5 * std::sqrt(2.0), 123456789012345.0, 1e15, 1e-4, 1e-5,
@@ -115,7 +116,9 @@ const std::vector<double>& Values() {
     };
     return values;
 }
+// clang-format on
 
+// clang-format off
 const std::vector<std::string>& Texts() {
     static const std::vector<std::string> texts{
         "5", "12", " 12 ", "12.5", "-.5", "0.25", "3.5cm", "1e3", "1D3", "100000", "7.07106781186548",
@@ -124,12 +127,30 @@ const std::vector<std::string>& Texts() {
     };
     return texts;
 }
+// clang-format on
 
 // Texts that StrictNumber accepts.
 const std::vector<std::string>& StrictTexts() {
     static const std::vector<std::string> texts{
-        "5", "12", " 12 ", "12.5", "-.5", "0.25", "1e3", "100000", "7.07106781186548", "-3", "153.86",
-        "2.5E-07", "1E+15", "123456789012345", ".333333333333333", "1,000", "99", "0.001", "42.42",
+        "5",
+        "12",
+        " 12 ",
+        "12.5",
+        "-.5",
+        "0.25",
+        "1e3",
+        "100000",
+        "7.07106781186548",
+        "-3",
+        "153.86",
+        "2.5E-07",
+        "1E+15",
+        "123456789012345",
+        ".333333333333333",
+        "1,000",
+        "99",
+        "0.001",
+        "42.42",
         "3.14159265358979",
     };
     return texts;
@@ -223,12 +244,23 @@ const Computation kComputations[] = {
     {"frm5 Command1", CuboidCompute, {{"Text1", "2"}, {"Text2", "3"}, {"Text3", "4"}}},
     {"frm11 Text1 Return", CubeFromEdge, {{"Text1", "2"}}},
     {"frm16 Command2", QuadraticEquation, {{"Text1", "1"}, {"Text2", "-3"}, {"Text3", "2"}}},
-    {"frm19 Command4", TwoLinearEquations,
+    {"frm19 Command4",
+     TwoLinearEquations,
      {{"Text1", "1"}, {"Text2", "1"}, {"Text3", "-3"}, {"Text4", "1"}, {"Text5", "-1"}, {"Text6", "-1"}}},
-    {"frm20 Command2", ThreeLinearEquations,
-     {{"Text1(1)", "1"}, {"Text1(2)", "1"}, {"Text1(3)", "1"}, {"Text1(4)", "-6"},
-      {"Text1(5)", "1"}, {"Text1(6)", "2"}, {"Text1(7)", "3"}, {"Text1(8)", "-14"},
-      {"Text1(9)", "2"}, {"Text1(10)", "1"}, {"Text1(11)", "3"}, {"Text1(12)", "-13"}}},
+    {"frm20 Command2",
+     ThreeLinearEquations,
+     {{"Text1(1)", "1"},
+      {"Text1(2)", "1"},
+      {"Text1(3)", "1"},
+      {"Text1(4)", "-6"},
+      {"Text1(5)", "1"},
+      {"Text1(6)", "2"},
+      {"Text1(7)", "3"},
+      {"Text1(8)", "-14"},
+      {"Text1(9)", "2"},
+      {"Text1(10)", "1"},
+      {"Text1(11)", "3"},
+      {"Text1(12)", "-13"}}},
     {"frm18 Command2", AngleAndFunctions, {{"Text1", "30"}}},
 };
 

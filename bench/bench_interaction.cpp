@@ -30,15 +30,15 @@ constexpr int kRuns = 1000;
 
 struct Interaction {
     const char* window;
-    const char* trigger;  // a field: the Return key in it; a button: a click on it
+    const char* trigger;              // a field: the Return key in it; a button: a click on it
     std::vector<const char*> inputs;  // fields filled before each run; the first varies
-    const char* result;   // a field the computation writes
+    const char* result;               // a field the computation writes
 };
 
 // One row per trigger; adding a window is one more row.
 const Interaction kInteractions[] = {
-    {"frm12", "Text1", {"Text1"}, "Text2"},            // square: side, Return
-    {"frm15", "Command2", {"Text1", "Text6"}, "Text5"},  // cylinder: radius and height, 计  算
+    {"frm12", "Text1", {"Text1"}, "Text2"},                     // square: side, Return
+    {"frm15", "Command2", {"Text1", "Text6"}, "Text5"},         // cylinder: radius and height, 计  算
     {"frm1", "Command2", {"Text1", "Text2", "Text3"}, "txt2"},  // triangle: three sides, 计  算
 };
 

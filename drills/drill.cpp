@@ -18,8 +18,8 @@ double TimeOfDayRandom::Rnd() {
 
 void TimeOfDayRandom::Randomize() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    engine_.seed(static_cast<std::mt19937::result_type>(
-        std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+    engine_.seed(
+        static_cast<std::mt19937::result_type>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
 }
 
 std::int16_t DrawBelow(RandomSource& source, int n) {
@@ -30,20 +30,27 @@ std::int16_t DrawBelow(RandomSource& source, int n) {
 
 std::string_view OperatorText(Operation op) {
     switch (op) {
-    case Operation::Addition: return "+";
-    case Operation::Subtraction: return "-";
-    case Operation::Multiplication: return "×";
-    case Operation::Division: return "÷";
+        case Operation::Addition:
+            return "+";
+        case Operation::Subtraction:
+            return "-";
+        case Operation::Multiplication:
+            return "×";
+        case Operation::Division:
+            return "÷";
     }
     return "+";
 }
 
 int AnswerFieldLeft(Operation op) {
     switch (op) {
-    case Operation::Addition:
-    case Operation::Subtraction: return 3720;
-    case Operation::Multiplication: return 3820;
-    case Operation::Division: return 4080;
+        case Operation::Addition:
+        case Operation::Subtraction:
+            return 3720;
+        case Operation::Multiplication:
+            return 3820;
+        case Operation::Division:
+            return 4080;
     }
     return 3720;
 }
@@ -54,10 +61,14 @@ std::string Problem::text() const {
 
 double Problem::result() const {
     switch (operation) {
-    case Operation::Addition: return double(first + second);
-    case Operation::Subtraction: return double(first - second);
-    case Operation::Multiplication: return double(first * second);
-    case Operation::Division: return double(first) / double(second);
+        case Operation::Addition:
+            return double(first + second);
+        case Operation::Subtraction:
+            return double(first - second);
+        case Operation::Multiplication:
+            return double(first * second);
+        case Operation::Division:
+            return double(first) / double(second);
     }
     return 0;
 }

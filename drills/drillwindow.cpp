@@ -17,6 +17,7 @@ const int kGap = 4;  // pixels between the problem and the answer field
 // several digits show whole; they are transparent, so nothing else changes. The window
 // leaves room on the right for an answer field pushed past its designed place by a
 // long problem (see placeAnswerField).
+// clang-format off
 WindowDesign DrillDesign(std::string_view name, const QColor& clockColour) {
     const FontStyle large = SimSun(21.75);
     const FontStyle caption = SimSun(12);
@@ -41,13 +42,12 @@ WindowDesign DrillDesign(std::string_view name, const QColor& clockColour) {
         {"opt1", "opt2", "opt3", "opt4", "Text1"},
     };
 }
+// clang-format on
 
 }  // namespace
 
 DrillWindow::DrillWindow(std::string_view name, const QColor& clockColour)
-    : CalculatorWindow(DrillDesign(name, clockColour)),
-      random_(std::make_unique<TimeOfDayRandom>()),
-      drill_(*random_) {
+    : CalculatorWindow(DrillDesign(name, clockColour)), random_(std::make_unique<TimeOfDayRandom>()), drill_(*random_) {
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(999);

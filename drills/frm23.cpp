@@ -20,9 +20,7 @@ void frm23::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void frm23::Form_QueryUnload() {
-    ShowMessage(SummaryText(text("lbl2"), text("lbl4"), text("Label1")));
-}
+void frm23::Form_QueryUnload() { ShowMessage(SummaryText(text("lbl2"), text("lbl4"), text("Label1"))); }
 
 static const bool registered = RegisterWindow("frm23", []() -> QWidget* { return new frm23; });
 

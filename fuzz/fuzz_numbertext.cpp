@@ -51,8 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         const double strict = StrictNumber(text);
         if (!std::isfinite(strict)) fail("strict reading gave a non-finite value", text);
-        if (text.find(',') == std::string::npos &&
-            std::memcmp(&strict, &lenient, sizeof strict) != 0)
+        if (text.find(',') == std::string::npos && std::memcmp(&strict, &lenient, sizeof strict) != 0)
             fail("readers disagree", text);
     } catch (const ComputationFault&) {
     }

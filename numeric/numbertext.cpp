@@ -16,9 +16,7 @@ namespace {
 // comes out as '\x01', which fits no rule of either reader.
 class NumberChars {
 public:
-    explicit NumberChars(std::string_view text, std::size_t from = 0) : text_(text), pos_(from) {
-        decodeCurrent();
-    }
+    explicit NumberChars(std::string_view text, std::size_t from = 0) : text_(text), pos_(from) { decodeCurrent(); }
 
     bool atEnd() const { return pos_ >= text_.size(); }
     std::size_t position() const { return pos_; }
@@ -50,9 +48,12 @@ private:
         }
         // Length of this UTF-8 sequence (a stray byte counts as one character).
         std::size_t len = 1;
-        if ((b0 & 0xE0) == 0xC0) len = 2;
-        else if ((b0 & 0xF0) == 0xE0) len = 3;
-        else if ((b0 & 0xF8) == 0xF0) len = 4;
+        if ((b0 & 0xE0) == 0xC0)
+            len = 2;
+        else if ((b0 & 0xF0) == 0xE0)
+            len = 3;
+        else if ((b0 & 0xF8) == 0xF0)
+            len = 4;
         if (at + len > text_.size()) len = text_.size() - at;
         *length = len;
         if (len == 3 && b0 == 0xEF) {
@@ -61,12 +62,18 @@ private:
             if (b1 == 0xBC) {
                 if (b2 >= 0x90 && b2 <= 0x99) return static_cast<char>('0' + (b2 - 0x90));  // ０–９
                 switch (b2) {
-                case 0x8B: return '+';  // ＋
-                case 0x8D: return '-';  // －
-                case 0x8E: return '.';  // ．
-                case 0xA5: return 'E';  // Ｅ
-                case 0xA4: return 'D';  // Ｄ
-                default: break;
+                    case 0x8B:
+                        return '+';  // ＋
+                    case 0x8D:
+                        return '-';  // －
+                    case 0x8E:
+                        return '.';  // ．
+                    case 0xA5:
+                        return 'E';  // Ｅ
+                    case 0xA4:
+                        return 'D';  // Ｄ
+                    default:
+                        break;
                 }
             } else if (b1 == 0xBD) {
                 if (b2 == 0x85) return 'e';  // ｅ
@@ -139,9 +146,8 @@ private:
     static constexpr std::size_t kKept = 800;
     static constexpr std::size_t kExactDigits = 15;  // below 2^53
     static constexpr double kInf = std::numeric_limits<double>::infinity();
-    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     char digits_[kKept];
     std::size_t count_ = 0;
     std::uint64_t mantissa_ = 0;  // the first kExactDigits digits
@@ -162,8 +168,7 @@ std::int64_t saturatingAppend(std::int64_t e, char d) {
 char* writeSignificant(char* out, double magnitude, int digits) {
     // "d.ddd…e±XX": the rounded digits and the decimal exponent of the first one.
     char sci[40];
-    const char* sciEnd =
-        std::to_chars(sci, sci + sizeof sci, magnitude, std::chars_format::scientific, digits - 1).ptr;
+    const char* sciEnd = std::to_chars(sci, sci + sizeof sci, magnitude, std::chars_format::scientific, digits - 1).ptr;
     char rounded[24];
     std::size_t count = 0;
     const char* c = sci;

@@ -122,10 +122,14 @@ QString DrillAnswer(const QString& problem, bool right) {
     const int a = m.captured(1).toInt(), b = m.captured(3).toInt();
     const QString op = m.captured(2);
     int result = 0;
-    if (op == "+") result = a + b;
-    else if (op == "-") result = a - b;
-    else if (op == "×") result = a * b;
-    else if (b != 0) result = a / b;
+    if (op == "+")
+        result = a + b;
+    else if (op == "-")
+        result = a - b;
+    else if (op == "×")
+        result = a * b;
+    else if (b != 0)
+        result = a / b;
     return QString::number(right ? result : result + 1);
 }
 

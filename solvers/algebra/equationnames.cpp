@@ -14,8 +14,7 @@ void NameEquationFields(CalculatorWindow& window, const std::vector<std::vector<
         for (qsizetype j = 0; j < qsizetype(fields.size()); ++j) {
             const bool constant = j + 1 == qsizetype(fields.size());
             window.field(fields[std::size_t(j)])
-                ->setAccessibleName(constant ? equation + "的常数项"
-                                             : equation + " " + unknowns.value(j) + " 的系数");
+                ->setAccessibleName(constant ? equation + "的常数项" : equation + " " + unknowns.value(j) + " 的系数");
         }
     }
     window.field(solution)->setAccessibleName("方程组的解");

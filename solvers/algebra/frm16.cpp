@@ -6,6 +6,7 @@
 namespace velunda::ui {
 namespace {
 
+// clang-format off
 WindowDesign Design() {
     const FontStyle caption = SimSun(15.75);
     return {
@@ -31,6 +32,7 @@ WindowDesign Design() {
         "Command3",
     };
 }
+// clang-format on
 
 }  // namespace
 

@@ -7,6 +7,7 @@ namespace velunda::ui {
 namespace {
 
 // Each label stands above its field; the two unit labels have full-width brackets.
+// clang-format off
 WindowDesign Design() {
     return {
         "frm18", "角度，弧度，三角函数转化", 4890, 2790, kBrightGreen,
@@ -32,6 +33,7 @@ WindowDesign Design() {
         "Command3",
     };
 }
+// clang-format on
 
 }  // namespace
 

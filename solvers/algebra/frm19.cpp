@@ -9,6 +9,7 @@ namespace {
 
 // The equations are printed around the coefficient fields: "(" a ")X+(" b ")Y+(" c
 // ")=0". The brackets name no field, so they are described apart from the fields.
+// clang-format off
 WindowDesign Design() {
     const FontStyle big = SimSun(26.25);
     return {
@@ -38,6 +39,7 @@ WindowDesign Design() {
         "Command3",
     };
 }
+// clang-format on
 
 }  // namespace
 

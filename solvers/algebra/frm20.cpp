@@ -10,6 +10,7 @@ namespace {
 // Three rows "(" a ")X+(" b ")Y+(" c ")Z+(" d ")=0" with the coefficients in the
 // control array Text1(1) … Text1(12). The brackets name no field, so they are
 // described apart from the fields.
+// clang-format off
 WindowDesign Design() {
     const FontStyle big = SimSun(26.25);
     return {
@@ -57,6 +58,7 @@ WindowDesign Design() {
         "Command3",
     };
 }
+// clang-format on
 
 }  // namespace
 

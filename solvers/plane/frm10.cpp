@@ -6,6 +6,7 @@
 namespace velunda::ui {
 namespace {
 
+// clang-format off
 WindowDesign Design() {
     return {
         "frm10", "解圆", 4635, 2775, kBrightGreen,
@@ -34,6 +35,7 @@ WindowDesign Design() {
         "Command2",
     };
 }
+// clang-format on
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 namespace velunda::ui {
 namespace {
 
+// clang-format off
 WindowDesign Design() {
     const FontStyle instruction = KaiTi(15.75);
     return {
@@ -29,6 +30,7 @@ WindowDesign Design() {
         "Command2",
     };
 }
+// clang-format on
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 namespace velunda::ui {
 namespace {
 
+// clang-format off
 WindowDesign Design() {
     return {
         "frm17", "垂径定理", 4950, 2430, kBrightGreen,
@@ -31,10 +32,13 @@ WindowDesign Design() {
         "Command3",
     };
 }
+// clang-format on
 
 }  // namespace
 
-frm17::frm17() : CalculatorWindow(Design()) { onClick("Command2", [this] { Command2_Click(); }); }
+frm17::frm17() : CalculatorWindow(Design()) {
+    onClick("Command2", [this] { Command2_Click(); });
+}
 
 void frm17::Command2_Click() { compute(SolveChord); }
 

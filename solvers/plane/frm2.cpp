@@ -15,7 +15,9 @@ WindowDesign Design() {
 
 }  // namespace
 
-frm2::frm2() : CalculatorWindow(Design()) { onClick("Command2", [this] { Command2_Click(); }); }
+frm2::frm2() : CalculatorWindow(Design()) {
+    onClick("Command2", [this] { Command2_Click(); });
+}
 
 void frm2::Command2_Click() { compute(SolveParallelogramPerimeter); }
 

@@ -7,6 +7,7 @@
 namespace velunda::ui {
 namespace {
 
+// clang-format off
 WindowDesign Design() {
     return {
         "frm4", "解平行四边形（两边，夹角，面积互换）", 5175, 2475, kBrightGreen,
@@ -30,10 +31,13 @@ WindowDesign Design() {
         "Command3",
     };
 }
+// clang-format on
 
 }  // namespace
 
-frm4::frm4() : CalculatorWindow(Design()) { onClick("Command2", [this] { Command2_Click(); }); }
+frm4::frm4() : CalculatorWindow(Design()) {
+    onClick("Command2", [this] { Command2_Click(); });
+}
 
 void frm4::Command2_Click() { compute(SolveParallelogramAngle); }
 

@@ -6,6 +6,7 @@
 namespace velunda::ui {
 namespace {
 
+// clang-format off
 WindowDesign Design() {
     return {
         "frm6", "解长方形", 5640, 2040, kBrightGreen,
@@ -29,10 +30,13 @@ WindowDesign Design() {
         "Command3",
     };
 }
+// clang-format on
 
 }  // namespace
 
-frm6::frm6() : CalculatorWindow(Design()) { onClick("Command1", [this] { Command1_Click(); }); }
+frm6::frm6() : CalculatorWindow(Design()) {
+    onClick("Command1", [this] { Command1_Click(); });
+}
 
 void frm6::Command1_Click() { compute(SolveRectangle); }
 

@@ -6,6 +6,7 @@
 namespace velunda::ui {
 namespace {
 
+// clang-format off
 WindowDesign Design() {
     return {
         "frm9", "解梯形", 4680, 2415, kLightGreen,
@@ -30,10 +31,13 @@ WindowDesign Design() {
         "Command2",
     };
 }
+// clang-format on
 
 }  // namespace
 
-frm9::frm9() : CalculatorWindow(Design()) { onClick("Command3", [this] { Command3_Click(); }); }
+frm9::frm9() : CalculatorWindow(Design()) {
+    onClick("Command3", [this] { Command3_Click(); });
+}
 
 void frm9::Command3_Click() { compute(SolveTrapezoid); }
 

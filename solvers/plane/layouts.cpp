@@ -3,9 +3,9 @@
 namespace velunda::ui {
 namespace {
 
-constexpr int kRowHeight = 375;   // fields and buttons
+constexpr int kRowHeight = 375;  // fields and buttons
 constexpr int kLabelHeight = 255;
-constexpr int kLabelDrop = 60;    // a caption sits a little lower than its field
+constexpr int kLabelDrop = 60;  // a caption sits a little lower than its field
 constexpr std::array<std::string_view, 3> kFields{"Text1", "Text2", "Text3"};
 constexpr std::array<std::string_view, 3> kButtons{"Command1", "Command2", "Command3"};
 constexpr std::array<std::string_view, 3> kButtonCaptions{"清  零", "计  算", "退  出"};
@@ -13,7 +13,7 @@ constexpr std::array<std::string_view, 3> kButtonCaptions{"清  零", "计  算"
 }  // namespace
 
 WindowDesign ThreeRowWindow(std::string_view name, std::string_view title, int width, int height,
-                          const std::array<CaptionRow, 3>& rows, const ThreeRowGrid& g) {
+                            const std::array<CaptionRow, 3>& rows, const ThreeRowGrid& g) {
     WindowDesign window{name, title, width, height, kBrightGreen, {}};
     for (std::size_t i = 0; i < 3; ++i) {
         const int top = g.top + g.pitch * int(i);
@@ -22,9 +22,8 @@ WindowDesign ThreeRowWindow(std::string_view name, std::string_view title, int w
         window.controls.push_back({Kind::Field, kFields[i], "", g.fieldLeft, top, g.fieldWidth, kRowHeight});
     }
     for (std::size_t i = 0; i < 3; ++i)
-        window.controls.push_back(
-            {Kind::Button, kButtons[i], kButtonCaptions[i], g.buttonLeft, g.top + g.pitch * int(i), g.buttonWidth,
-             kRowHeight});
+        window.controls.push_back({Kind::Button, kButtons[i], kButtonCaptions[i], g.buttonLeft,
+                                   g.top + g.pitch * int(i), g.buttonWidth, kRowHeight});
     window.clearButton = "Command1";
     window.clearedFields = {kFields.begin(), kFields.end()};
     window.exitButton = "Command3";

@@ -20,7 +20,7 @@ struct ThreeRowGrid {
     int top, pitch;  // of the first row; from one row to the next
 };
 WindowDesign ThreeRowWindow(std::string_view name, std::string_view title, int width, int height,
-                          const std::array<CaptionRow, 3>& rows, const ThreeRowGrid& grid);
+                            const std::array<CaptionRow, 3>& rows, const ThreeRowGrid& grid);
 
 // The angle unit option buttons: `opt1` "弧度" (radians) and `opt2` "角度" (degrees).
 ControlDesign RadianOption(int left, int top);

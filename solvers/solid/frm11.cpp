@@ -7,6 +7,7 @@ namespace velunda::ui {
 namespace {
 
 // Two rows of caption and field; below them the red instruction beside the buttons.
+// clang-format off
 WindowDesign Design() {
     return {
         "frm11", "解正方体", 4470, 2460, kBrightGreen,
@@ -29,6 +30,7 @@ WindowDesign Design() {
         "Command3",
     };
 }
+// clang-format on
 
 }  // namespace
 

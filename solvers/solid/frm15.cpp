@@ -7,6 +7,7 @@ namespace velunda::ui {
 namespace {
 
 // Three rows of caption and field in three columns; the buttons share the last row.
+// clang-format off
 WindowDesign Design() {
     return {
         "frm15", "解圆柱体", 5820, 2430, kBrightGreen,
@@ -34,6 +35,7 @@ WindowDesign Design() {
         "Command3",
     };
 }
+// clang-format on
 
 }  // namespace
 

@@ -8,6 +8,7 @@ namespace {
 
 // Two columns of caption and field; the blanks in the two-line captions decide where
 // they wrap.
+// clang-format off
 WindowDesign Design() {
     return {
         "frm5", "解长方体", 4920, 2325, kBrightGreen,
@@ -33,6 +34,7 @@ WindowDesign Design() {
         "Command3",
     };
 }
+// clang-format on
 
 }  // namespace
 

@@ -12,6 +12,7 @@ namespace {
 constexpr int kApexX = 2040, kApexY = 3120;
 constexpr int kBaseLeft = 1200, kBaseRight = 2880, kBaseY = 3840;
 
+// clang-format off
 WindowDesign Design() {
     const FontStyle input = SimSun(12);
     // Three columns of caption and field; a caption too long for one line wraps.
@@ -66,6 +67,7 @@ WindowDesign Design() {
         "Command3",
     };
 }
+// clang-format on
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 namespace velunda::ui {
 namespace {
 
+// clang-format off
 WindowDesign Design() {
     constexpr int L = 120, F = 1800, B = 3720;
     constexpr int LW = 1560, FW = 1695, BW = 1095, H = 375;
@@ -31,6 +32,7 @@ WindowDesign Design() {
         "Command3",
     };
 }
+// clang-format on
 
 }  // namespace
 

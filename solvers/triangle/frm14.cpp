@@ -8,6 +8,7 @@
 namespace velunda::ui {
 namespace {
 
+// clang-format off
 WindowDesign Design() {
     constexpr int L = 240, F = 1440, B = 3360;
     constexpr int LW = 1080, FW = 1695, BW = 1095, H = 375;
@@ -32,6 +33,7 @@ WindowDesign Design() {
         "Command1",
     };
 }
+// clang-format on
 
 }  // namespace
 

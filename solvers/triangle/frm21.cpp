@@ -6,6 +6,7 @@
 namespace velunda::ui {
 namespace {
 
+// clang-format off
 WindowDesign Design() {
     constexpr int AL = 120, AF = 1320, SL = 2340, SF = 2940, BL = 3960;
     constexpr int FW = 900, BW = 1050, H = 375;
@@ -36,6 +37,7 @@ WindowDesign Design() {
         "Command3",
     };
 }
+// clang-format on
 
 }  // namespace
 

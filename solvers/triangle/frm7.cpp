@@ -6,6 +6,7 @@
 namespace velunda::ui {
 namespace {
 
+// clang-format off
 WindowDesign Design() {
     constexpr int L = 240, F = 1560, B = 3360;
     constexpr int LW = 1200, FW = 1575, BW = 1095, H = 375;
@@ -28,6 +29,7 @@ WindowDesign Design() {
         "Command3",
     };
 }
+// clang-format on
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 namespace velunda::ui {
 namespace {
 
+// clang-format off
 WindowDesign Design() {
     constexpr int LL = 120, LF = 780, RL = 2280, RF = 2820;
     constexpr int LW = 600, H = 375, BW = 720;
@@ -32,6 +33,7 @@ WindowDesign Design() {
         "Command3",
     };
 }
+// clang-format on
 
 }  // namespace
 

@@ -10,9 +10,7 @@ namespace {
 // Heron's formula with the product taken as ((s − a)·s)·(s − b), then times (s − c).
 // Sides that are no triangle can leave a negative product: its root is no number and
 // the window says it cannot compute.
-double HeronArea(double s, double a, double b, double c) {
-    return std::sqrt((s - a) * s * (s - b) * (s - c));
-}
+double HeronArea(double s, double a, double b, double c) { return std::sqrt((s - a) * s * (s - b) * (s - c)); }
 
 }  // namespace
 

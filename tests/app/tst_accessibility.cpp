@@ -36,8 +36,8 @@ private slots:
         for (const auto& e : ui::frmmulu::Entries()) {
             if (!ui::HasWindow(e.window)) continue;
             const QByteArray window(e.window.data(), qsizetype(e.window.size()));
-            QTest::newRow(window.constData()) << QString::fromUtf8(e.label.data(), qsizetype(e.label.size()))
-                                              << QString::fromLatin1(window);
+            QTest::newRow(window.constData())
+                << QString::fromUtf8(e.label.data(), qsizetype(e.label.size())) << QString::fromLatin1(window);
         }
     }
 
@@ -56,8 +56,7 @@ private slots:
             const QString name = accessibleName(field);
             QVERIFY2(!name.trimmed().isEmpty(), qPrintable(where + " has no name"));
             QVERIFY2(!controlName.match(name).hasMatch(), qPrintable(where + " is named " + name));
-            if (QLabel* caption = captionOf(w, field))
-                QCOMPARE(name, caption->text().simplified());
+            if (QLabel* caption = captionOf(w, field)) QCOMPARE(name, caption->text().simplified());
         }
         // A button or option button is announced by its caption without the blanks
         // that space its characters out.
@@ -75,25 +74,54 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("name");
-        QTest::newRow("square diagonal caption wraps, its blanks read as one")
-            << "lbl15" << "frm12" << "Text4" << "正方形对角线 的长";
-        QTest::newRow("triangle result field reads its caption")
-            << "lbl4" << "frm1" << "txt12" << "外接圆 半径";
-        QTest::newRow("quadratic coefficient reads its letter") << "lbl20" << "frm16" << "Text2" << "B=";
-        QTest::newRow("two equations, first x coefficient")
-            << "lbl8" << "frm19" << "Text1" << "第一个方程 X 的系数";
-        QTest::newRow("two equations, second y coefficient")
-            << "lbl8" << "frm19" << "Text4" << "第二个方程 Y 的系数";
-        QTest::newRow("two equations, first constant") << "lbl8" << "frm19" << "Text6" << "第一个方程的常数项";
-        QTest::newRow("two equations, second constant") << "lbl8" << "frm19" << "Text7" << "第二个方程的常数项";
-        QTest::newRow("two equations, solution line") << "lbl8" << "frm19" << "Text5" << "方程组的解";
-        QTest::newRow("three equations, first x coefficient")
-            << "lbl21" << "frm20" << "Text1(1)" << "第一个方程 X 的系数";
-        QTest::newRow("three equations, second z coefficient")
-            << "lbl21" << "frm20" << "Text1(7)" << "第二个方程 Z 的系数";
-        QTest::newRow("three equations, third constant")
-            << "lbl21" << "frm20" << "Text1(12)" << "第三个方程的常数项";
-        QTest::newRow("three equations, solution line") << "lbl21" << "frm20" << "Text2" << "方程组的解";
+        QTest::newRow("square diagonal caption wraps, its blanks read as one") << "lbl15"
+                                                                               << "frm12"
+                                                                               << "Text4"
+                                                                               << "正方形对角线 的长";
+        QTest::newRow("triangle result field reads its caption") << "lbl4"
+                                                                 << "frm1"
+                                                                 << "txt12"
+                                                                 << "外接圆 半径";
+        QTest::newRow("quadratic coefficient reads its letter") << "lbl20"
+                                                                << "frm16"
+                                                                << "Text2"
+                                                                << "B=";
+        QTest::newRow("two equations, first x coefficient") << "lbl8"
+                                                            << "frm19"
+                                                            << "Text1"
+                                                            << "第一个方程 X 的系数";
+        QTest::newRow("two equations, second y coefficient") << "lbl8"
+                                                             << "frm19"
+                                                             << "Text4"
+                                                             << "第二个方程 Y 的系数";
+        QTest::newRow("two equations, first constant") << "lbl8"
+                                                       << "frm19"
+                                                       << "Text6"
+                                                       << "第一个方程的常数项";
+        QTest::newRow("two equations, second constant") << "lbl8"
+                                                        << "frm19"
+                                                        << "Text7"
+                                                        << "第二个方程的常数项";
+        QTest::newRow("two equations, solution line") << "lbl8"
+                                                      << "frm19"
+                                                      << "Text5"
+                                                      << "方程组的解";
+        QTest::newRow("three equations, first x coefficient") << "lbl21"
+                                                              << "frm20"
+                                                              << "Text1(1)"
+                                                              << "第一个方程 X 的系数";
+        QTest::newRow("three equations, second z coefficient") << "lbl21"
+                                                               << "frm20"
+                                                               << "Text1(7)"
+                                                               << "第二个方程 Z 的系数";
+        QTest::newRow("three equations, third constant") << "lbl21"
+                                                         << "frm20"
+                                                         << "Text1(12)"
+                                                         << "第三个方程的常数项";
+        QTest::newRow("three equations, solution line") << "lbl21"
+                                                        << "frm20"
+                                                        << "Text2"
+                                                        << "方程组的解";
     }
 
     void fieldNames() {
@@ -112,8 +140,10 @@ private slots:
     void drillAnswerIsNamedByItsProblem_data() {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("window");
-        QTest::newRow("practice") << "lbl33" << "frm22";
-        QTest::newRow("test") << "lbl34" << "frm23";
+        QTest::newRow("practice") << "lbl33"
+                                  << "frm22";
+        QTest::newRow("test") << "lbl34"
+                              << "frm23";
     }
 
     void drillAnswerIsNamedByItsProblem() {

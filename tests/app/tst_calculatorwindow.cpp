@@ -14,6 +14,7 @@ using namespace velunda::testing;
 
 namespace {
 
+// clang-format off
 ui::WindowDesign OptionsWindow() {
     return {"frmTest", "测试", 4000, 2000, ui::kBrightGreen,
             {
@@ -29,6 +30,7 @@ ui::WindowDesign OptionsWindow() {
             {"Text1"},
             "Command2"};
 }
+// clang-format on
 
 class OptionsTestWindow : public ui::CalculatorWindow {
 public:

@@ -41,9 +41,8 @@ QImage drawn(const QString& text, const QFont& font) {
     return image;
 }
 
-const QMap<QString, QString> sourceOf{{"Velunda Serif", "Noto Serif CJK SC"},
-                                      {"Velunda Sans", "Noto Sans CJK SC"},
-                                      {"Velunda Kai", "AR PL UKai CN"}};
+const QMap<QString, QString> sourceOf{
+    {"Velunda Serif", "Noto Serif CJK SC"}, {"Velunda Sans", "Noto Sans CJK SC"}, {"Velunda Kai", "AR PL UKai CN"}};
 
 // Every control of the window (and the window itself) that shows a caption: drawn from
 // one of the cuts alone, and pixel for pixel as the face it was cut from draws it.
@@ -92,11 +91,16 @@ private slots:
         QTest::addColumn<QString>("cut");
         QTest::addColumn<QString>("source");
         QTest::addColumn<bool>("bold");
-        QTest::newRow("serif") << "Velunda Serif" << "Noto Serif CJK SC" << false;
-        QTest::newRow("serif bold") << "Velunda Serif" << "Noto Serif CJK SC" << true;
-        QTest::newRow("sans") << "Velunda Sans" << "Noto Sans CJK SC" << false;
-        QTest::newRow("sans bold") << "Velunda Sans" << "Noto Sans CJK SC" << true;
-        QTest::newRow("kai") << "Velunda Kai" << "AR PL UKai CN" << false;
+        QTest::newRow("serif") << "Velunda Serif"
+                               << "Noto Serif CJK SC" << false;
+        QTest::newRow("serif bold") << "Velunda Serif"
+                                    << "Noto Serif CJK SC" << true;
+        QTest::newRow("sans") << "Velunda Sans"
+                              << "Noto Sans CJK SC" << false;
+        QTest::newRow("sans bold") << "Velunda Sans"
+                                   << "Noto Sans CJK SC" << true;
+        QTest::newRow("kai") << "Velunda Kai"
+                             << "AR PL UKai CN" << false;
     }
 
     void cutsDrawAsTheirSources() {

@@ -55,12 +55,12 @@ private slots:
         QTest::newRow("division 5 and 7 give 10÷5") << Operation::Division << sel << QList<double>{d5, d7} << "10÷5=";
         QTest::newRow("division 0 and 5: 3 exchanged, raised to 6÷3")
             << Operation::Division << sel << QList<double>{d0, d5} << "6÷3=";
-        QTest::newRow("division 8 and 1 is already whole") << Operation::Division << sel << QList<double>{d8, 0.125}
-                                                           << "8÷1=";
+        QTest::newRow("division 8 and 1 is already whole")
+            << Operation::Division << sel << QList<double>{d8, 0.125} << "8÷1=";
         QTest::newRow("division after an answer: 99 raised to 105÷7")
             << Operation::Division << after << QList<double>{0.9921875, d7} << "105÷7=";
-        QTest::newRow("division after an answer: 56÷7") << Operation::Division << after << QList<double>{0.5625, d7}
-                                                        << "56÷7=";
+        QTest::newRow("division after an answer: 56÷7")
+            << Operation::Division << after << QList<double>{0.5625, d7} << "56÷7=";
         QTest::newRow("division after an answer: 12 and 0 give 12÷2")
             << Operation::Division << after << QList<double>{0.125, d0} << "12÷2=";
         QTest::newRow("a fraction of 1 from a faulty source draws 0")
@@ -240,8 +240,7 @@ private slots:
         QTest::newRow("clock after an hour") << QString::fromStdString(ClockText(3600)) << "1:00:00";
         QTest::newRow("clock after ten hours") << QString::fromStdString(ClockText(36000 + 61)) << "10:01:01";
         QTest::newRow("clock past a day goes on") << QString::fromStdString(ClockText(86400)) << "24:00:00";
-        QTest::newRow("problem text") << QString::fromStdString(Problem{Operation::Division, 56, 7}.text())
-                                      << "56÷7=";
+        QTest::newRow("problem text") << QString::fromStdString(Problem{Operation::Division, 56, 7}.text()) << "56÷7=";
     }
     void texts() {
         QFETCH(QString, text);
@@ -254,17 +253,29 @@ private slots:
         QTest::addColumn<QString>("total");
         QTest::addColumn<QString>("clock");
         QTest::addColumn<QString>("summary");
-        QTest::newRow("closed before any answer") << "00" << "00" << "0:00:07"
+        QTest::newRow("closed before any answer") << "00"
+                                                  << "00"
+                                                  << "0:00:07"
                                                   << "正 确 率 ：未检测\r\n用 时 ：0:00:07\r\n题 目 总 数 ：0";
-        QTest::newRow("closed within the first tick") << "00" << "00" << "00:00:00"
+        QTest::newRow("closed within the first tick") << "00"
+                                                      << "00"
+                                                      << "00:00:00"
                                                       << "正 确 率 ：未检测\r\n用 时 ：00:00:00\r\n题 目 总 数 ：0";
-        QTest::newRow("2 right of 3: 66, rounded down") << "2" << "3" << "0:01:05"
+        QTest::newRow("2 right of 3: 66, rounded down") << "2"
+                                                        << "3"
+                                                        << "0:01:05"
                                                         << "正 确 率 ：66％\r\n用 时 ：0:01:05\r\n题 目 总 数 ：3";
-        QTest::newRow("3 right of 3") << "3" << "3" << "0:00:30"
+        QTest::newRow("3 right of 3") << "3"
+                                      << "3"
+                                      << "0:00:30"
                                       << "正 确 率 ：100％\r\n用 时 ：0:00:30\r\n题 目 总 数 ：3";
-        QTest::newRow("0 right of 4") << "0" << "4" << "0:00:09"
+        QTest::newRow("0 right of 4") << "0"
+                                      << "4"
+                                      << "0:00:09"
                                       << "正 确 率 ：0％\r\n用 时 ：0:00:09\r\n题 目 总 数 ：4";
-        QTest::newRow("counts at their limit") << "32767" << "65534" << "9:06:07"
+        QTest::newRow("counts at their limit") << "32767"
+                                               << "65534"
+                                               << "9:06:07"
                                                << "正 确 率 ：50％\r\n用 时 ：9:06:07\r\n题 目 总 数 ：65534";
     }
     void summary() {

@@ -62,8 +62,10 @@ class DrillWindowsTest : public QObject {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("window");
         QTest::addColumn<QColor>("clock");
-        QTest::newRow("practice: blue clock") << "lbl33" << "frm22" << QColor(0, 0, 255);
-        QTest::newRow("test: pink clock") << "lbl34" << "frm23" << QColor(255, 128, 255);
+        QTest::newRow("practice: blue clock") << "lbl33"
+                                              << "frm22" << QColor(0, 0, 255);
+        QTest::newRow("test: pink clock") << "lbl34"
+                                          << "frm23" << QColor(255, 128, 255);
     }
 
 private slots:
@@ -142,10 +144,18 @@ private slots:
         QTest::addColumn<QString>("answers");  // R right, W wrong
         QTest::addColumn<QString>("firstLine");
         QTest::addColumn<QString>("lastLine");
-        QTest::newRow("no answer: not tested") << "" << "正 确 率 ：未检测" << "题 目 总 数 ：0";
-        QTest::newRow("2 of 3: 66％") << "RWR" << "正 确 率 ：66％" << "题 目 总 数 ：3";
-        QTest::newRow("3 of 3: 100％") << "RRR" << "正 确 率 ：100％" << "题 目 总 数 ：3";
-        QTest::newRow("0 of 4: 0％") << "WWWW" << "正 确 率 ：0％" << "题 目 总 数 ：4";
+        QTest::newRow("no answer: not tested") << ""
+                                               << "正 确 率 ：未检测"
+                                               << "题 目 总 数 ：0";
+        QTest::newRow("2 of 3: 66％") << "RWR"
+                                      << "正 确 率 ：66％"
+                                      << "题 目 总 数 ：3";
+        QTest::newRow("3 of 3: 100％") << "RRR"
+                                       << "正 确 率 ：100％"
+                                       << "题 目 总 数 ：3";
+        QTest::newRow("0 of 4: 0％") << "WWWW"
+                                     << "正 确 率 ：0％"
+                                     << "题 目 总 数 ：4";
     }
     void summaryOnClosing() {
         QFETCH(QString, answers);

@@ -52,13 +52,21 @@ private slots:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
         QTest::addColumn<QString>("message");
-        QTest::newRow("two roots") << 1.0 << -3.0 << 2.0 << "2" << "1" << "";
-        QTest::newRow("double root") << 1.0 << 2.0 << 1.0 << "-1" << "-1" << "";
-        QTest::newRow("no real root: outputs untouched") << 1.0 << 0.0 << 1.0 << "7" << "8" << "无解|-|";
-        QTest::newRow("single-precision discriminant")
-            << 1.0 << 0.0 << -0.1 << ".316227768372918" << "-.316227768372918" << "";
-        QTest::newRow("zero root off by the discriminant's rounding")
-            << 1.0 << 0.1 << 0.0 << "-5.5879355309596E-10" << "-.0999999994412065" << "";
+        QTest::newRow("two roots") << 1.0 << -3.0 << 2.0 << "2"
+                                   << "1"
+                                   << "";
+        QTest::newRow("double root") << 1.0 << 2.0 << 1.0 << "-1"
+                                     << "-1"
+                                     << "";
+        QTest::newRow("no real root: outputs untouched") << 1.0 << 0.0 << 1.0 << "7"
+                                                         << "8"
+                                                         << "无解|-|";
+        QTest::newRow("single-precision discriminant") << 1.0 << 0.0 << -0.1 << ".316227768372918"
+                                                       << "-.316227768372918"
+                                                       << "";
+        QTest::newRow("zero root off by the discriminant's rounding") << 1.0 << 0.1 << 0.0 << "-5.5879355309596E-10"
+                                                                      << "-.0999999994412065"
+                                                                      << "";
     }
     void quadraticRoots() {
         QFETCH(double, a);
@@ -106,9 +114,7 @@ private slots:
         QCOMPARE(QString::fromStdString(LeadingZeroText(value)), text);
     }
 
-    void leadingZeroTextOfNaNFails() {
-        QVERIFY_THROWS_EXCEPTION(ComputationFault, LeadingZeroText(std::nan("")));
-    }
+    void leadingZeroTextOfNaNFails() { QVERIFY_THROWS_EXCEPTION(ComputationFault, LeadingZeroText(std::nan(""))); }
 };
 
 QTEST_APPLESS_MAIN(Module1Test)

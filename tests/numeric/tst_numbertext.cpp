@@ -130,8 +130,8 @@ private slots:
 
     void strictNumberFails_data() {
         QTest::addColumn<QString>("text");
-        for (const char* t : {"", "   ", "12a", "a12", "1 2", "1.2.3", "1e", "1e+", "-", ".", "1,,0", ",1", "1,",
-                              "1,.5", "1D3", "--1", "1e400", "-1e400", "nan", "inf", "１２ａ", "5\r"})
+        for (const char* t : {"",   "   ", "12a",  "a12", "1 2", "1.2.3", "1e",     "1e+", "-",   ".",      "1,,0",
+                              ",1", "1,",  "1,.5", "1D3", "--1", "1e400", "-1e400", "nan", "inf", "１２ａ", "5\r"})
             QTest::newRow(t[0] ? t : "(empty)") << QString::fromUtf8(t);
     }
     void strictNumberFails() {

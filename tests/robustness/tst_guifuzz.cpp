@@ -23,9 +23,42 @@ using namespace velunda::testing;
 namespace {
 
 const QStringList kNasty = {
-    "0", "-0", "", "   ", "1e308", "-1e-320", "1e400", "-1e400", "nan", "NaN", "inf", "-Infinity", "abc",
-    "1,5", "1.2.3", "１２．５", "－３", QString(100000, '9'), "三角形", "5cm", "0.0000001", "-1", "1e-300",
-    "1E+15", "9.99999999999999E+307", "2", "3", "4", "5", "0.5", "+", "-", ".", "e5", "1d2", "\t7\t",
+    "0",
+    "-0",
+    "",
+    "   ",
+    "1e308",
+    "-1e-320",
+    "1e400",
+    "-1e400",
+    "nan",
+    "NaN",
+    "inf",
+    "-Infinity",
+    "abc",
+    "1,5",
+    "1.2.3",
+    "１２．５",
+    "－３",
+    QString(100000, '9'),
+    "三角形",
+    "5cm",
+    "0.0000001",
+    "-1",
+    "1e-300",
+    "1E+15",
+    "9.99999999999999E+307",
+    "2",
+    "3",
+    "4",
+    "5",
+    "0.5",
+    "+",
+    "-",
+    ".",
+    "e5",
+    "1d2",
+    "\t7\t",
     "１ｅ４００",
 };
 
@@ -87,9 +120,15 @@ private slots:
                 QLineEdit* f = fields[below(int(fields.size()))];
                 QString text;
                 switch (below(3)) {
-                case 0: text = kNasty[below(int(kNasty.size()))]; break;
-                case 1: text = QString::number(std::uniform_real_distribution<double>(-1e6, 1e6)(random), 'g', 17); break;
-                default: text = QString("%1e%2").arg(below(2000) - 1000).arg(below(700) - 350); break;
+                    case 0:
+                        text = kNasty[below(int(kNasty.size()))];
+                        break;
+                    case 1:
+                        text = QString::number(std::uniform_real_distribution<double>(-1e6, 1e6)(random), 'g', 17);
+                        break;
+                    default:
+                        text = QString("%1e%2").arg(below(2000) - 1000).arg(below(700) - 350);
+                        break;
                 }
                 action = "set " + f->objectName() + " to " + text.left(40);
                 static const QRegularExpression typable("^[ -~]*$");
@@ -135,8 +174,8 @@ private slots:
             for (auto it = after.cbegin(); it != after.cend(); ++it) {
                 const auto old = before.find(it.key());
                 if (old == before.end() || old.value() == it.value() || !computes) continue;
-                QVERIFY2(!fault, qPrintable(context + ": the fault message came with a change of " +
-                                            it.key()->objectName()));
+                QVERIFY2(!fault,
+                         qPrintable(context + ": the fault message came with a change of " + it.key()->objectName()));
                 QVERIFY2(!bogus.match(it.value()).hasMatch(),
                          qPrintable(context + ": " + it.key()->objectName() + " shows " + it.value().left(60)));
             }

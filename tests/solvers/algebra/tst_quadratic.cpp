@@ -6,7 +6,6 @@
 #include "solvers/algebra/quadratic.h"
 #include "support/fakeform.h"
 #include "support/gui.h"
-#include "support/gui.h"
 
 using namespace velunda;
 using namespace velunda::testing;
@@ -16,27 +15,50 @@ class QuadraticTest : public QObject {
 
 private slots:
     void roots_data() {
-        QTest::addColumn<QStringList>("typed");    // A, B, C
-        QTest::addColumn<QString>("x2");           // Text4, or "-" when nothing is written
-        QTest::addColumn<QString>("x1");           // Text5
+        QTest::addColumn<QStringList>("typed");  // A, B, C
+        QTest::addColumn<QString>("x2");         // Text4, or "-" when nothing is written
+        QTest::addColumn<QString>("x1");         // Text5
         QTest::addColumn<QString>("message");
         const QString fault = QString::fromStdString(kFault);
-        QTest::newRow("two roots: X1 the smaller") << QStringList{"1", "-3", "2"} << "2" << "1" << "";
-        QTest::newRow("negative A: X1 the larger") << QStringList{"-1", "3", "-2"} << "1" << "2" << "";
-        QTest::newRow("zero discriminant: one root twice") << QStringList{"1", "2", "1"} << "-1" << "-1" << "";
-        QTest::newRow("root of 2") << QStringList{"1", "0", "-2"} << "1.4142135623731" << "-1.4142135623731" << "";
-        QTest::newRow("single-precision discriminant")
-            << QStringList{"1", "0.1", "0"} << "-5.5879355309596E-10" << "-.0999999994412065" << "";
-        QTest::newRow("blanks around the digits") << QStringList{" 1 ", " -3", "2 "} << "2" << "1" << "";
-        QTest::newRow("group separator") << QStringList{"1", "1,000", "0"} << "0" << "-1000" << "";
-        QTest::newRow("full-width digits") << QStringList{"１", "－３", "２"} << "2" << "1" << "";
-        QTest::newRow("no real root: both emptied") << QStringList{"1", "0", "1"} << "" << "" << "无解|-|";
-        QTest::newRow("A = 0") << QStringList{"0", "2", "1"} << "-" << "-" << fault;
-        QTest::newRow("A = 0, B = 0") << QStringList{"0", "0", "1"} << "-" << "-" << fault;
-        QTest::newRow("empty A") << QStringList{"", "-3", "2"} << "-" << "-" << fault;
-        QTest::newRow("2x is no number") << QStringList{"2x", "-3", "2"} << "-" << "-" << fault;
-        QTest::newRow("B squared overflows") << QStringList{"1", "1e200", "1"} << "-" << "-" << fault;
-        QTest::newRow("typed beyond range") << QStringList{"1", "1e400", "1"} << "-" << "-" << fault;
+        QTest::newRow("two roots: X1 the smaller") << QStringList{"1", "-3", "2"} << "2"
+                                                   << "1"
+                                                   << "";
+        QTest::newRow("negative A: X1 the larger") << QStringList{"-1", "3", "-2"} << "1"
+                                                   << "2"
+                                                   << "";
+        QTest::newRow("zero discriminant: one root twice") << QStringList{"1", "2", "1"} << "-1"
+                                                           << "-1"
+                                                           << "";
+        QTest::newRow("root of 2") << QStringList{"1", "0", "-2"} << "1.4142135623731"
+                                   << "-1.4142135623731"
+                                   << "";
+        QTest::newRow("single-precision discriminant") << QStringList{"1", "0.1", "0"} << "-5.5879355309596E-10"
+                                                       << "-.0999999994412065"
+                                                       << "";
+        QTest::newRow("blanks around the digits") << QStringList{" 1 ", " -3", "2 "} << "2"
+                                                  << "1"
+                                                  << "";
+        QTest::newRow("group separator") << QStringList{"1", "1,000", "0"} << "0"
+                                         << "-1000"
+                                         << "";
+        QTest::newRow("full-width digits") << QStringList{"１", "－３", "２"} << "2"
+                                           << "1"
+                                           << "";
+        QTest::newRow("no real root: both emptied") << QStringList{"1", "0", "1"} << ""
+                                                    << ""
+                                                    << "无解|-|";
+        QTest::newRow("A = 0") << QStringList{"0", "2", "1"} << "-"
+                               << "-" << fault;
+        QTest::newRow("A = 0, B = 0") << QStringList{"0", "0", "1"} << "-"
+                                      << "-" << fault;
+        QTest::newRow("empty A") << QStringList{"", "-3", "2"} << "-"
+                                 << "-" << fault;
+        QTest::newRow("2x is no number") << QStringList{"2x", "-3", "2"} << "-"
+                                         << "-" << fault;
+        QTest::newRow("B squared overflows") << QStringList{"1", "1e200", "1"} << "-"
+                                             << "-" << fault;
+        QTest::newRow("typed beyond range") << QStringList{"1", "1e400", "1"} << "-"
+                                            << "-" << fault;
     }
     void roots() {
         QFETCH(QStringList, typed);
@@ -113,9 +135,8 @@ private slots:
         QCOMPARE(w->button("Command2")->text(), QString("计  算"));
         QCOMPARE(w->button("Command3")->text(), QString("退  出"));
         // Tab goes A, B, C, then Text4 before Text5, then the buttons.
-        QCOMPARE(FocusOrder(w->field("Text1"), 9),
-                 QStringList({"Text1", "Text2", "Text3", "Text4", "Text5", "Command1", "Command2", "Command3",
-                              "Text1"}));
+        QCOMPARE(FocusOrder(w->field("Text1"), 9), QStringList({"Text1", "Text2", "Text3", "Text4", "Text5", "Command1",
+                                                                "Command2", "Command3", "Text1"}));
         QCOMPARE(w->focusWidget(), w->field("Text1"));  // the first of the order on opening
     }
 };

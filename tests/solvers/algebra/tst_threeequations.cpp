@@ -6,7 +6,6 @@
 #include "solvers/algebra/linear.h"
 #include "support/fakeform.h"
 #include "support/gui.h"
-#include "support/gui.h"
 
 using namespace velunda;
 using namespace velunda::testing;
@@ -27,24 +26,28 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString fault = QString::fromStdString(kFault);
         QTest::newRow("one solution") << QStringList{"1", "1", "1", "-6", "1", "2", "3", "-14", "2", "1", "3", "-13"}
-                                      << "x=1  y=2  z=3" << "";
+                                      << "x=1  y=2  z=3"
+                                      << "";
         QTest::newRow("x and y rounded, z not")
             << QStringList{"3", "3", "3", "-3", "1", "2", "3", "-2", "2", "1", "3", "-2"}
-            << "x=.33333  y=.33333  z=.333333333333333" << "";
+            << "x=.33333  y=.33333  z=.333333333333333"
+            << "";
         QTest::newRow("z from y before rounding")
             << QStringList{"2", "-1", "1", "-0.5", "1", "1", "-1", "0", "3", "2", "1", "-1"}
-            << "x=.16667  y=.11111  z=.277777777777778" << "";
+            << "x=.16667  y=.11111  z=.277777777777778"
+            << "";
         QTest::newRow("Q1 = 0 although the solution is unique")
             << QStringList{"1", "1", "1", "-3", "2", "1", "2", "-5", "1", "2", "3", "-6"} << kNoNumbers << kUpdate;
         QTest::newRow("a1 = 0") << QStringList{"0", "1", "1", "-2", "1", "1", "1", "-3", "1", "2", "3", "-6"}
                                 << kNoNumbers << kUpdate;
-        QTest::newRow("a2 = 0 makes D 0") << QStringList{"1", "1", "1", "-3", "0", "1", "1", "-2", "1", "2", "3", "-6"}
-                                          << kNoNumbers << kUpdate;
+        QTest::newRow("a2 = 0 makes D 0")
+            << QStringList{"1", "1", "1", "-3", "0", "1", "1", "-2", "1", "2", "3", "-6"} << kNoNumbers << kUpdate;
         QTest::newRow("first two rows proportional")
             << QStringList{"1", "1", "1", "-3", "2", "2", "2", "-6", "1", "2", "3", "-6"} << kNoNumbers << kUpdate;
         QTest::newRow("all empty") << QStringList(12, "") << kNoNumbers << kUpdate;
         QTest::newRow("empty constant terms count as 0")
-            << QStringList{"1", "1", "1", "", "1", "2", "3", "", "2", "1", "3", ""} << "x=0  y=0  z=0" << "";
+            << QStringList{"1", "1", "1", "", "1", "2", "3", "", "2", "1", "3", ""} << "x=0  y=0  z=0"
+            << "";
         QTest::newRow("a product overflows")
             << QStringList{"1e200", "1", "1", "-6", "1", "1e200", "3", "-14", "2", "1", "3", "-13"} << "old" << fault;
         QTest::newRow("typed beyond range")
@@ -94,11 +97,11 @@ private slots:
         auto* w = app.open<ui::frm20>("lbl21", "frm20");
         QCOMPARE(w->label("Label2")->text(), QString(" 括号内不准为0"));
         const std::pair<const char*, const char*> labels[] = {
-            {"Label1(0)", "("}, {"Label1(2)", "("}, {"Label1(3)", ")X+("}, {"Label1(7)", ")Y+("},
+            {"Label1(0)", "("},     {"Label1(2)", "("},    {"Label1(3)", ")X+("}, {"Label1(7)", ")Y+("},
             {"Label1(11)", ")Z+("}, {"Label1(12)", ")=0"}, {"Label1(13)", ")=0"}, {"Label1(15)", ")=0"}};
         for (const auto& [name, caption] : labels) QCOMPARE(w->label(name)->text(), QString(caption));
         QCOMPARE(w->label("Label1(15)")->geometry().topLeft(), QPoint(488, 16));  // row 1 at 7320
-        QCOMPARE(w->field(Coefficient(7))->geometry(), QRect(288, 64, 65, 35));    // 4320, 960, 975 by 525
+        QCOMPARE(w->field(Coefficient(7))->geometry(), QRect(288, 64, 65, 35));   // 4320, 960, 975 by 525
         QCOMPARE(w->field(Coefficient(1))->font().pointSizeF(), 26.25);
         QCOMPARE(w->button("Command2")->text(), QString("计  算"));
         QCOMPARE(w->focusWidget(), w->field(Coefficient(1)));

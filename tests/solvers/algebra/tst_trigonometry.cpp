@@ -6,7 +6,6 @@
 #include "solvers/algebra/trigonometry.h"
 #include "support/fakeform.h"
 #include "support/gui.h"
-#include "support/gui.h"
 
 using namespace velunda;
 using namespace velunda::testing;
@@ -26,67 +25,67 @@ private slots:
         QTest::addColumn<QStringList>("typed");  // Text1, Text2, Text5 … Text8
         QTest::addColumn<QStringList>("texts");  // afterwards; empty when nothing is written
         QTest::newRow("A: 90 degrees") << QStringList{"90", "", "", "", "", ""} << kRightAngle;
-        QTest::newRow("A: the right-angle radian text") << QStringList{"", "1.57079632679489", "", "", "", ""}
-                                                        << kRightAngle;
+        QTest::newRow("A: the right-angle radian text")
+            << QStringList{"", "1.57079632679489", "", "", "", ""} << kRightAngle;
         QTest::newRow("A before the others") << QStringList{"90", "", "0.3", "", "7", ""} << kRightAngle;
         QTest::newRow("B: radians just above a right angle")
             << QStringList{"", "1.5707963267949", "", "", "", ""}
-            << QStringList{"90.0000000000002", "1.5707963267949", "1", "-03.49148133884313E-15", "-2.864114E+14",
-                           "-03.491481E-15"};
+            << QStringList{"90.0000000000002",       "1.5707963267949", "1",
+                           "-03.49148133884313E-15", "-2.864114E+14",   "-03.491481E-15"};
         QTest::newRow("B: radians win over degrees")
             << QStringList{"60", "1", "", "", "", ""}
             << QStringList{"57.2957795130823", "1", "0.841470984807897", "0.54030230586814", "1.557408", "0.6420926"};
         QTest::newRow("C: 30 degrees") << QStringList{"30", "", "", "", "", ""}
-                                       << QStringList{"30", "0.523598775598299", "0.5", "0.866025403784439",
+                                       << QStringList{"30",        "0.523598775598299", "0.5", "0.866025403784439",
                                                       "0.5773503", "1.732051"};
         QTest::newRow("C: 120 degrees, leading zero after the minus")
             << QStringList{"120", "", "", "", "", ""}
             << QStringList{"120", "2.0943951023932", "0.866025403784439", "-0.5", "-1.732051", "-0.5773503"};
         QTest::newRow("C: 180 degrees, tiny tangent keeps its cotangent")
             << QStringList{"180", "", "", "", "", ""}
-            << QStringList{"180", "3.14159265358979", "01.22464679914735E-16", "-1", "-01.224647E-16",
-                           "-8.165619E+15"};
-        QTest::newRow("C: 270 degrees, huge tangent") << QStringList{"270", "", "", "", "", ""}
-                                                      << QStringList{"270", "4.71238898038469", "-1",
-                                                                     "-01.83697019872103E-16", "5.443746E+15",
-                                                                     "01.83697E-16"};
+            << QStringList{"180", "3.14159265358979", "01.22464679914735E-16", "-1", "-01.224647E-16", "-8.165619E+15"};
+        QTest::newRow("C: 270 degrees, huge tangent")
+            << QStringList{"270", "", "", "", "", ""}
+            << QStringList{"270", "4.71238898038469", "-1", "-01.83697019872103E-16", "5.443746E+15", "01.83697E-16"};
         QTest::newRow("C: tangent 0 in single precision has no cotangent")
             << QStringList{"1e-50", "", "", "", "", ""}
             << QStringList{"1E-50", "01.74532925199433E-52", "01.74532925199433E-52", "1", "0", "无意义"};
         QTest::newRow("D: sine .5") << QStringList{"", "", "0.5", "", "", ""}
-                                    << QStringList{"30", "0.523598775598299", "0.5", "0.866025403784439", "0.5773503",
-                                                   "1.732051"};
+                                    << QStringList{"30",        "0.523598775598299", "0.5", "0.866025403784439",
+                                                   "0.5773503", "1.732051"};
         QTest::newRow("D: sine 1 is a right angle") << QStringList{"", "", "1", "", "", ""} << kRightAngle;
         QTest::newRow("D: sine -1") << QStringList{"", "", "-1", "", "", ""}
-                                    << QStringList{"-90", "-1.5707963267949", "-1", "06.12323399573677E-17",
+                                    << QStringList{"-90",           "-1.5707963267949", "-1", "06.12323399573677E-17",
                                                    "-1.633124E+16", "-06.123234E-17"};
         QTest::newRow("D: sine above 1") << QStringList{"", "", "2", "", "", ""} << QStringList{};
         QTest::newRow("E: cosine .5") << QStringList{"", "", "", "0.5", "", ""}
-                                      << QStringList{"60", "1.0471975511966", "0.866025403784439", "0.5", "1.732051",
-                                                     "0.5773503"};
+                                      << QStringList{"60",  "1.0471975511966", "0.866025403784439",
+                                                     "0.5", "1.732051",        "0.5773503"};
         QTest::newRow("E: cosine -.5") << QStringList{"", "", "", "-0.5", "", ""}
-                                       << QStringList{"120", "2.0943951023932", "0.866025403784438", "-0.5",
-                                                      "-1.732051", "-0.5773503"};
+                                       << QStringList{"120",  "2.0943951023932", "0.866025403784438",
+                                                      "-0.5", "-1.732051",       "-0.5773503"};
         QTest::newRow("E: cosine 1 as case H wrote it") << kNoAngle << kNoAngle;
         QTest::newRow("E: cosine -1") << QStringList{"", "", "", "-1", "", ""}
-                                      << QStringList{"180", "3.14159265358979", "01.22464679914735E-16", "-1",
-                                                     "-01.224647E-16", "-8.165619E+15"};
+                                      << QStringList{"180", "3.14159265358979", "01.22464679914735E-16",
+                                                     "-1",  "-01.224647E-16",   "-8.165619E+15"};
         QTest::newRow("E: cosine below -1") << QStringList{"", "", "", "-1.5", "", ""} << QStringList{};
         QTest::newRow("F: tangent 1") << QStringList{"", "", "", "", "1", ""}
-                                      << QStringList{"45", "0.785398163397448", "0.707106781186547",
-                                                     "0.707106781186548", "1", "1"};
+                                      << QStringList{
+                                             "45", "0.785398163397448", "0.707106781186547", "0.707106781186548", "1",
+                                             "1"};
         QTest::newRow("F: tangent .1 held in single precision")
             << QStringList{"", "", "", "", "0.1", ""}
-            << QStringList{"5.71059322203169", "0.0996686539665245", "0.0995037204890395", "0.995037190063185", "0.1",
-                           "10"};
+            << QStringList{
+                   "5.71059322203169", "0.0996686539665245", "0.0995037204890395", "0.995037190063185", "0.1", "10"};
         QTest::newRow("F: tangent beyond single range") << QStringList{"", "", "", "", "1e39", ""} << QStringList{};
-        QTest::newRow("F: tangent beyond the double range too") << QStringList{"", "", "", "", "1e400", ""}
-                                                                << QStringList{};
-        QTest::newRow("F: tangent too small to hold counts as none") << QStringList{"", "", "", "", "1e-50", ""}
-                                                                     << kNoAngle;
-        QTest::newRow("G: cotangent 2 is kept") << QStringList{"", "", "", "", "", "2"}
-                                                << QStringList{"26.565051177078", "0.463647609000806",
-                                                               "0.447213595499958", "0.894427190999916", "0.5", "2"};
+        QTest::newRow("F: tangent beyond the double range too")
+            << QStringList{"", "", "", "", "1e400", ""} << QStringList{};
+        QTest::newRow("F: tangent too small to hold counts as none")
+            << QStringList{"", "", "", "", "1e-50", ""} << kNoAngle;
+        QTest::newRow("G: cotangent 2 is kept")
+            << QStringList{"", "", "", "", "", "2"}
+            << QStringList{
+                   "26.565051177078", "0.463647609000806", "0.447213595499958", "0.894427190999916", "0.5", "2"};
         QTest::newRow("G: a cotangent whose tangent rounds to 0 is kept")
             << QStringList{"", "", "", "", "", "1e300"} << QStringList{"0", "0", "0", "1", "0", "1E+300"};
         QTest::newRow("G: tangent of the cotangent beyond single range")
@@ -158,9 +157,8 @@ private slots:
         QCOMPARE(w->label("Label1(7)")->buddy(), w->field("Text8"));
         QCOMPARE(w->button("Command1")->text(), QString("清  零"));
         QCOMPARE(w->focusWidget(), w->field("Text1"));
-        QCOMPARE(FocusOrder(w->field("Text1"), 10),
-                 QStringList({"Text1", "Text2", "Text5", "Text6", "Text7", "Text8", "Command1", "Command2",
-                              "Command3", "Text1"}));
+        QCOMPARE(FocusOrder(w->field("Text1"), 10), QStringList({"Text1", "Text2", "Text5", "Text6", "Text7", "Text8",
+                                                                 "Command1", "Command2", "Command3", "Text1"}));
     }
 };
 

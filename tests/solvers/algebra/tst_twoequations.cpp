@@ -6,7 +6,6 @@
 #include "solvers/algebra/linear.h"
 #include "support/fakeform.h"
 #include "support/gui.h"
-#include "support/gui.h"
 
 using namespace velunda;
 using namespace velunda::testing;
@@ -26,41 +25,56 @@ private slots:
         QTest::addColumn<QString>("result");     // Text5 afterwards
         QTest::addColumn<QString>("message");
         const QString fault = QString::fromStdString(kFault);
-        QTest::newRow("case 5: one crossing point") << QStringList{"1", "1", "-3", "1", "-1", "-1"} << "x=2  y=1" << "";
-        QTest::newRow("case 1: first without y") << QStringList{"2", "0", "-4", "1", "1", "-5"} << "x=2  y=3" << "";
-        QTest::newRow("case 2: second without y") << QStringList{"1", "1", "-5", "2", "0", "-4"} << "x=2  y=3" << "";
-        QTest::newRow("case 5: x rounded, y not") << QStringList{"0", "3", "-1", "1", "1", "0"}
-                                                   << "x=-.33333  y=.333333333333333" << "";
-        QTest::newRow("case 5: y from x before rounding") << QStringList{"3", "3", "-1", "1", "-1", "0"}
-                                                           << "x=.16667  y=.166666666666667" << "";
+        QTest::newRow("case 5: one crossing point") << QStringList{"1", "1", "-3", "1", "-1", "-1"} << "x=2  y=1"
+                                                    << "";
+        QTest::newRow("case 1: first without y") << QStringList{"2", "0", "-4", "1", "1", "-5"} << "x=2  y=3"
+                                                 << "";
+        QTest::newRow("case 2: second without y") << QStringList{"1", "1", "-5", "2", "0", "-4"} << "x=2  y=3"
+                                                  << "";
+        QTest::newRow("case 5: x rounded, y not")
+            << QStringList{"0", "3", "-1", "1", "1", "0"} << "x=-.33333  y=.333333333333333"
+            << "";
+        QTest::newRow("case 5: y from x before rounding")
+            << QStringList{"3", "3", "-1", "1", "-1", "0"} << "x=.16667  y=.166666666666667"
+            << "";
         QTest::newRow("case 5: one line twice, products differ")
-            << QStringList{"0.1", "0.3", "-1", "0.3", "0.9", "-3"} << "x=8  y=.666666666666667" << "";
+            << QStringList{"0.1", "0.3", "-1", "0.3", "0.9", "-3"} << "x=8  y=.666666666666667"
+            << "";
         QTest::newRow("case 3: y is any number") << QStringList{"2", "0", "-4", "1", "0", "-2"} << "x=2  y为任何实数"
                                                  << "";
         QTest::newRow("case 3: halfway rounds down to even")
-            << QStringList{"1", "0", "-0.000125", "1", "0", "-0.000125"} << "x=.00012  y为任何实数" << "";
+            << QStringList{"1", "0", "-0.000125", "1", "0", "-0.000125"} << "x=.00012  y为任何实数"
+            << "";
         QTest::newRow("case 3: halfway rounds up to even")
-            << QStringList{"1", "0", "-0.000135", "1", "0", "-0.000135"} << "x=.00014  y为任何实数" << "";
-        QTest::newRow("case 3 without x: not a system") << QStringList{"0", "0", "0", "2", "0", "4"} << "old"
-                                                        << kNotASystem;
+            << QStringList{"1", "0", "-0.000135", "1", "0", "-0.000135"} << "x=.00014  y为任何实数"
+            << "";
+        QTest::newRow("case 3 without x: not a system")
+            << QStringList{"0", "0", "0", "2", "0", "4"} << "old" << kNotASystem;
         QTest::newRow("all empty: not a system") << QStringList{"", "", "", "", "", ""} << "old" << kNotASystem;
-        QTest::newRow("case 4: 0 = 5") << QStringList{"0", "0", "5", "2", "0", "1"} << "无解" << "";
+        QTest::newRow("case 4: 0 = 5") << QStringList{"0", "0", "5", "2", "0", "1"} << "无解"
+                                       << "";
         QTest::newRow("case 6: x is any number") << QStringList{"0", "2", "-4", "0", "1", "-2"} << "x为任何实数  y=2"
                                                  << "";
-        QTest::newRow("case 7: parallel lines in y") << QStringList{"0", "2", "-4", "0", "1", "-3"} << "无解" << "";
-        QTest::newRow("case 8: one line twice") << QStringList{"1", "1", "-1", "2", "2", "-2"} << "解为任意实数" << "";
-        QTest::newRow("case 9: parallel lines") << QStringList{"1", "1", "-1", "2", "2", "-3"} << "无解" << "";
-        QTest::newRow("x alone twice, contradicting") << QStringList{"1", "0", "1", "1", "0", "2"} << "无解" << "";
-        QTest::newRow("case 1 with 0 = 5") << QStringList{"0", "0", "5", "1", "1", "1"} << "无解" << "";
+        QTest::newRow("case 7: parallel lines in y") << QStringList{"0", "2", "-4", "0", "1", "-3"} << "无解"
+                                                     << "";
+        QTest::newRow("case 8: one line twice") << QStringList{"1", "1", "-1", "2", "2", "-2"} << "解为任意实数"
+                                                << "";
+        QTest::newRow("case 9: parallel lines") << QStringList{"1", "1", "-1", "2", "2", "-3"} << "无解"
+                                                << "";
+        QTest::newRow("x alone twice, contradicting") << QStringList{"1", "0", "1", "1", "0", "2"} << "无解"
+                                                      << "";
+        QTest::newRow("case 1 with 0 = 5") << QStringList{"0", "0", "5", "1", "1", "1"} << "无解"
+                                           << "";
         QTest::newRow("case 1 with 0 = 0") << QStringList{"0", "0", "0", "1", "1", "1"} << "old" << kNotASystem;
-        QTest::newRow("case 2 with 0 = 3") << QStringList{"1", "1", "1", "0", "0", "3"} << "无解" << "";
+        QTest::newRow("case 2 with 0 = 3") << QStringList{"1", "1", "1", "0", "0", "3"} << "无解"
+                                           << "";
         QTest::newRow("case 2 with 0 = 0") << QStringList{"1", "1", "1", "0", "", ""} << "old" << kNotASystem;
-        QTest::newRow("large x is not rounded away") << QStringList{"1", "0", "-1e300", "1", "1", "0"}
-                                                     << "x=1E+300  y=-1E+300" << "";
+        QTest::newRow("large x is not rounded away")
+            << QStringList{"1", "0", "-1e300", "1", "1", "0"} << "x=1E+300  y=-1E+300"
+            << "";
         QTest::newRow("a product overflows") << QStringList{"1e200", "1", "1", "1", "1e200", "1"} << "old" << fault;
         QTest::newRow("typed beyond range") << QStringList{"1e400", "1", "1", "1", "-1", "1"} << "old" << fault;
-        QTest::newRow("a product underflows") << QStringList{"0", "1e-200", "1", "1e-200", "1", "1"} << "old"
-                                              << fault;
+        QTest::newRow("a product underflows") << QStringList{"0", "1e-200", "1", "1e-200", "1", "1"} << "old" << fault;
     }
     void solve() {
         QFETCH(QStringList, typed);
@@ -113,8 +127,7 @@ private slots:
         MenuFixture app;
         auto* w = app.open<ui::frm19>("lbl8", "frm19");
         const QStringList labels{")X+(", ")X+(", ")=0", ")=0", "(", "("};
-        for (int i = 0; i < 6; ++i)
-            QCOMPARE(w->label("Label1(" + std::to_string(i) + ")")->text(), labels[i]);
+        for (int i = 0; i < 6; ++i) QCOMPARE(w->label("Label1(" + std::to_string(i) + ")")->text(), labels[i]);
         QCOMPARE(w->label("Label2(0)")->text(), QString(")Y+("));
         QCOMPARE(w->label("Label2(1)")->text(), QString(")Y+("));
         QCOMPARE(w->label("Label1(0)")->font().pointSizeF(), 26.25);

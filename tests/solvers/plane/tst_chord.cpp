@@ -23,38 +23,49 @@ private slots:
         const QString r5c8 = "Text1= 5;Text2= 8;Text3= 3;Text4= 106.260204708312";
         QTest::newRow("1: degrees, r 5, c 8") << "Text1=5;Text2=8" << degrees << r5c8 << "";
         QTest::newRow("1: radians, r 5, c 8")
-            << "Text1=5;Text2=8" << radians << "Text1= 5;Text2= 8;Text3= 3;Text4= 1.85459043600322rad" << "";
+            << "Text1=5;Text2=8" << radians << "Text1= 5;Text2= 8;Text3= 3;Text4= 1.85459043600322rad"
+            << "";
         QTest::newRow("1: neither option means degrees") << "Text1=5;Text2=8" << neither << r5c8 << "";
         QTest::newRow("2: degrees, r 5, d 3") << "Text1=5;Text3=3" << degrees << r5c8 << "";
         QTest::newRow("3: degrees, c 8, d 3") << "Text2=8;Text3=3" << degrees << r5c8 << "";
         QTest::newRow("4: degrees, 90, c 8")
-            << "Text4=90;Text2=8" << degrees << "Text1= 5.65685424949238;Text2= 8;Text3= 4;Text4= 90" << "";
+            << "Text4=90;Text2=8" << degrees << "Text1= 5.65685424949238;Text2= 8;Text3= 4;Text4= 90"
+            << "";
         QTest::newRow("5: degrees, 90, d 3")
-            << "Text4=90;Text3=3" << degrees << "Text1= 4.24264068711928;Text2= 6;Text3= 3;Text4= 90" << "";
+            << "Text4=90;Text3=3" << degrees << "Text1= 4.24264068711928;Text2= 6;Text3= 3;Text4= 90"
+            << "";
         QTest::newRow("6: degrees, 60, r 5")
-            << "Text4=60;Text1=5" << degrees << "Text1= 5;Text2= 5;Text3= 4.33012701892219;Text4= 60" << "";
+            << "Text4=60;Text1=5" << degrees << "Text1= 5;Text2= 5;Text3= 4.33012701892219;Text4= 60"
+            << "";
         // The typed angle is a little above π/3, so the chord is a little above 5.
         QTest::newRow("6: radians, 1.0471975511966, r 5")
             << "Text4=1.0471975511966;Text1=5" << radians
-            << "Text1= 5;Text2= 5.00000000000001;Text3= 4.33012701892219;Text4= 1.0471975511966rad" << "";
+            << "Text1= 5;Text2= 5.00000000000001;Text3= 4.33012701892219;Text4= 1.0471975511966rad"
+            << "";
         QTest::newRow("1 before 6: all four given") << "Text1=5;Text2=8;Text3=1;Text4=10" << degrees << r5c8 << "";
-        QTest::newRow("reads back its own texts")
-            << "Text1= 5;Text2= 8;Text3= 3;Text4= 1.85459043600322rad" << radians
-            << "Text1= 5;Text2= 8;Text3= 3;Text4= 1.85459043600322rad" << "";
+        QTest::newRow("reads back its own texts") << "Text1= 5;Text2= 8;Text3= 3;Text4= 1.85459043600322rad" << radians
+                                                  << "Text1= 5;Text2= 8;Text3= 3;Text4= 1.85459043600322rad"
+                                                  << "";
         QTest::newRow("1: negative radius counts as given")
-            << "Text1=-5;Text2=8" << degrees << "Text1=-5;Text2= 8;Text3= 3;Text4= 106.260204708312" << "";
+            << "Text1=-5;Text2=8" << degrees << "Text1=-5;Text2= 8;Text3= 3;Text4= 106.260204708312"
+            << "";
         QTest::newRow("1: a diameter is 180 degrees")
-            << "Text1=5;Text2=10" << degrees << "Text1= 5;Text2= 10;Text3= 0;Text4= 180" << "";
+            << "Text1=5;Text2=10" << degrees << "Text1= 5;Text2= 10;Text3= 0;Text4= 180"
+            << "";
         QTest::newRow("1: a diameter in radians")
-            << "Text1=5;Text2=10" << radians << "Text1= 5;Text2= 10;Text3= 0;Text4= 3.14159265358979rad" << "";
+            << "Text1=5;Text2=10" << radians << "Text1= 5;Text2= 10;Text3= 0;Text4= 3.14159265358979rad"
+            << "";
         QTest::newRow("2: d equal to r, no chord")
-            << "Text1=5;Text3=5" << degrees << "Text1= 5;Text2= 0;Text3= 5;Text4= 0" << "";
-        QTest::newRow("empty window, degrees") << "" << degrees << "Text1= 0;Text2= 0;Text3= 0;Text4= 0" << "";
-        QTest::newRow("empty window, radians") << "" << radians << "Text1= 0;Text2= 0;Text3= 0;Text4= 0rad" << "";
+            << "Text1=5;Text3=5" << degrees << "Text1= 5;Text2= 0;Text3= 5;Text4= 0"
+            << "";
+        QTest::newRow("empty window, degrees") << "" << degrees << "Text1= 0;Text2= 0;Text3= 0;Text4= 0"
+                                               << "";
+        QTest::newRow("empty window, radians") << "" << radians << "Text1= 0;Text2= 0;Text3= 0;Text4= 0rad"
+                                               << "";
         QTest::newRow("only an angle: rewritten") << "Text4=60" << degrees << "Text1= 0;Text2= 0;Text3= 0;Text4= 60"
                                                   << "";
-        QTest::newRow("1: chord longer than the diameter") << "Text1=5;Text2=12;Text4=x" << degrees << ""
-                                                           << kFaultShown;
+        QTest::newRow("1: chord longer than the diameter")
+            << "Text1=5;Text2=12;Text4=x" << degrees << "" << kFaultShown;
         QTest::newRow("2: d larger than r") << "Text1=3;Text3=5" << radians << "" << kFaultShown;
         QTest::newRow("6: overflow") << "Text4=60;Text1=1e300" << degrees << "" << kFaultShown;
     }

@@ -23,32 +23,55 @@ private slots:
         QTest::addColumn<QString>("shown");
         const auto radius = Computation(CircleFromRadius), diameter = Computation(CircleFromDiameter),
                    circumference = Computation(CircleFromCircumference), area = Computation(CircleFromArea);
-        QTest::newRow("3.14, radius 1") << radius << "Text5=3.14;Text1=1" << "Text2=2;Text3=6.28;Text4=3.14" << "";
-        QTest::newRow("3.1415926, radius 1")
-            << radius << "Text5=3.1415926;Text1=1" << "Text2=2;Text3=6.2831852;Text4=3.1415926" << "";
-        QTest::newRow("3.14, diameter 3") << diameter << "Text5=3.14;Text2=3" << "Text1=1.5;Text3=9.42;Text4=7.065"
+        QTest::newRow("3.14, radius 1") << radius << "Text5=3.14;Text1=1"
+                                        << "Text2=2;Text3=6.28;Text4=3.14"
+                                        << "";
+        QTest::newRow("3.1415926, radius 1") << radius << "Text5=3.1415926;Text1=1"
+                                             << "Text2=2;Text3=6.2831852;Text4=3.1415926"
+                                             << "";
+        QTest::newRow("3.14, diameter 3") << diameter << "Text5=3.14;Text2=3"
+                                          << "Text1=1.5;Text3=9.42;Text4=7.065"
                                           << "";
         QTest::newRow("3.14, circumference 10")
             << circumference << "Text5=3.14;Text3=10"
-            << "Text2=3.18471337579618;Text1=1.59235668789809;Text4=7.96178343949045" << "";
-        QTest::newRow("3.14, area 314") << area << "Text5=3.14;Text4=314" << "Text2=20;Text3=62.8;Text1=10" << "";
-        QTest::newRow("3.14, radius .5: no leading zero")
-            << radius << "Text5=3.14;Text1=0.5" << "Text2=1;Text3=3.14;Text4=.785" << "";
-        QTest::newRow("π typed as 3") << radius << "Text5=3;Text1=1" << "Text2=2;Text3=6;Text4=3" << "";
-        QTest::newRow("negative radius") << radius << "Text5=3.14;Text1=-1" << "Text2=-2;Text3=-6.28;Text4=3.14"
+            << "Text2=3.18471337579618;Text1=1.59235668789809;Text4=7.96178343949045"
+            << "";
+        QTest::newRow("3.14, area 314") << area << "Text5=3.14;Text4=314"
+                                        << "Text2=20;Text3=62.8;Text1=10"
+                                        << "";
+        QTest::newRow("3.14, radius .5: no leading zero") << radius << "Text5=3.14;Text1=0.5"
+                                                          << "Text2=1;Text3=3.14;Text4=.785"
+                                                          << "";
+        QTest::newRow("π typed as 3") << radius << "Text5=3;Text1=1"
+                                      << "Text2=2;Text3=6;Text4=3"
+                                      << "";
+        QTest::newRow("negative radius") << radius << "Text5=3.14;Text1=-1"
+                                         << "Text2=-2;Text3=-6.28;Text4=3.14"
                                          << "";
-        QTest::newRow("π empty, radius 2: no circumference, no area")
-            << radius << "Text1=2" << "Text2=4;Text3=0;Text4=0" << "";
-        QTest::newRow("π empty, diameter 2") << diameter << "Text2=2" << "Text1=1;Text3=0;Text4=0" << "";
-        QTest::newRow("π empty, circumference 10") << circumference << "Text3=10;Text1=a;Text2=b;Text4=c" << ""
-                                                   << kFaultShown;
-        QTest::newRow("π empty, area 5") << area << "Text4=5" << "" << kFaultShown;
-        QTest::newRow("π empty, area empty") << area << "" << "" << kFaultShown;
-        QTest::newRow("negative area") << area << "Text5=3.14;Text4=-1" << "" << kFaultShown;
-        QTest::newRow("negative π, positive area") << area << "Text5=-3.14;Text4=1" << "" << kFaultShown;
-        QTest::newRow("area overflows") << radius << "Text5=3.14;Text1=1e200" << "" << kFaultShown;
-        QTest::newRow("option 3.14") << Computation(PiFromOption1) << "Text5=3" << "Text5=3.14" << "";
-        QTest::newRow("option 3.1415926") << Computation(PiFromOption2) << "" << "Text5=3.1415926" << "";
+        QTest::newRow("π empty, radius 2: no circumference, no area") << radius << "Text1=2"
+                                                                      << "Text2=4;Text3=0;Text4=0"
+                                                                      << "";
+        QTest::newRow("π empty, diameter 2") << diameter << "Text2=2"
+                                             << "Text1=1;Text3=0;Text4=0"
+                                             << "";
+        QTest::newRow("π empty, circumference 10") << circumference << "Text3=10;Text1=a;Text2=b;Text4=c"
+                                                   << "" << kFaultShown;
+        QTest::newRow("π empty, area 5") << area << "Text4=5"
+                                         << "" << kFaultShown;
+        QTest::newRow("π empty, area empty") << area << ""
+                                             << "" << kFaultShown;
+        QTest::newRow("negative area") << area << "Text5=3.14;Text4=-1"
+                                       << "" << kFaultShown;
+        QTest::newRow("negative π, positive area") << area << "Text5=-3.14;Text4=1"
+                                                   << "" << kFaultShown;
+        QTest::newRow("area overflows") << radius << "Text5=3.14;Text1=1e200"
+                                        << "" << kFaultShown;
+        QTest::newRow("option 3.14") << Computation(PiFromOption1) << "Text5=3"
+                                     << "Text5=3.14"
+                                     << "";
+        QTest::newRow("option 3.1415926") << Computation(PiFromOption2) << ""
+                                          << "Text5=3.1415926"
+                                          << "";
     }
     void computations() {
         QFETCH(Computation, computation);

@@ -26,31 +26,55 @@ private slots:
         QTest::addColumn<QString>("writes");
         QTest::addColumn<QString>("shown");
         const auto area = Computation(SolveParallelogramArea), perimeter = Computation(SolveParallelogramPerimeter);
-        QTest::newRow("area: base 4, height 3") << area << "Text1=4;Text2=3" << "Text1= 4;Text2= 3;Text3= 12" << "";
-        QTest::newRow("area: base 4, area 12") << area << "Text1=4;Text3=12" << "Text1= 4;Text2= 3;Text3= 12" << "";
-        QTest::newRow("area: height 3, area 12") << area << "Text2=3;Text3=12" << "Text1= 4;Text2= 3;Text3= 12"
+        QTest::newRow("area: base 4, height 3") << area << "Text1=4;Text2=3"
+                                                << "Text1= 4;Text2= 3;Text3= 12"
+                                                << "";
+        QTest::newRow("area: base 4, area 12") << area << "Text1=4;Text3=12"
+                                               << "Text1= 4;Text2= 3;Text3= 12"
+                                               << "";
+        QTest::newRow("area: height 3, area 12") << area << "Text2=3;Text3=12"
+                                                 << "Text1= 4;Text2= 3;Text3= 12"
                                                  << "";
-        QTest::newRow("area: all three, the area is replaced")
-            << area << "Text1=4;Text2=3;Text3=100" << "Text1= 4;Text2= 3;Text3= 12" << "";
-        QTest::newRow("area: negative base") << area << "Text1=-4;Text2=3" << "Text1=-4;Text2= 3;Text3=-12" << "";
-        QTest::newRow("area: base .5") << area << "Text1=0.5;Text2=3" << "Text1= .5;Text2= 3;Text3= 1.5" << "";
-        QTest::newRow("area: only the base, rewritten") << area << "Text1=4" << "Text1= 4;Text2= 0;Text3= 0" << "";
-        QTest::newRow("area: empty window") << area << "" << "Text1= 0;Text2= 0;Text3= 0" << "";
-        QTest::newRow("area: overflow") << area << "Text1=1e200;Text2=1e200" << "" << kFaultShown;
-        QTest::newRow("perimeter: sides 3 and 5") << perimeter << "Text1=3;Text2=5" << "Text1= 3;Text2= 5;Text3= 16"
+        QTest::newRow("area: all three, the area is replaced") << area << "Text1=4;Text2=3;Text3=100"
+                                                               << "Text1= 4;Text2= 3;Text3= 12"
+                                                               << "";
+        QTest::newRow("area: negative base") << area << "Text1=-4;Text2=3"
+                                             << "Text1=-4;Text2= 3;Text3=-12"
+                                             << "";
+        QTest::newRow("area: base .5") << area << "Text1=0.5;Text2=3"
+                                       << "Text1= .5;Text2= 3;Text3= 1.5"
+                                       << "";
+        QTest::newRow("area: only the base, rewritten") << area << "Text1=4"
+                                                        << "Text1= 4;Text2= 0;Text3= 0"
+                                                        << "";
+        QTest::newRow("area: empty window") << area << ""
+                                            << "Text1= 0;Text2= 0;Text3= 0"
+                                            << "";
+        QTest::newRow("area: overflow") << area << "Text1=1e200;Text2=1e200"
+                                        << "" << kFaultShown;
+        QTest::newRow("perimeter: sides 3 and 5") << perimeter << "Text1=3;Text2=5"
+                                                  << "Text1= 3;Text2= 5;Text3= 16"
                                                   << "";
-        QTest::newRow("perimeter: side 3, perimeter 16")
-            << perimeter << "Text1=3;Text3=16" << "Text1= 3;Text2= 5;Text3= 16" << "";
-        QTest::newRow("perimeter: adjacent side 5, perimeter 16")
-            << perimeter << "Text2=5;Text3=16" << "Text1= 3;Text2= 5;Text3= 16" << "";
-        QTest::newRow("perimeter: too short, negative side")
-            << perimeter << "Text1=3;Text3=4" << "Text1= 3;Text2=-1;Text3= 4" << "";
-        QTest::newRow("perimeter: all three, the perimeter is replaced")
-            << perimeter << "Text1=3;Text2=5;Text3=100" << "Text1= 3;Text2= 5;Text3= 16" << "";
-        QTest::newRow("perimeter: sides .25 and .5")
-            << perimeter << "Text1=0.25;Text2=0.5" << "Text1= .25;Text2= .5;Text3= 1.5" << "";
-        QTest::newRow("perimeter: empty window") << perimeter << "" << "Text1= 0;Text2= 0;Text3= 0" << "";
-        QTest::newRow("perimeter: overflow") << perimeter << "Text1=1e308;Text2=1e308" << "" << kFaultShown;
+        QTest::newRow("perimeter: side 3, perimeter 16") << perimeter << "Text1=3;Text3=16"
+                                                         << "Text1= 3;Text2= 5;Text3= 16"
+                                                         << "";
+        QTest::newRow("perimeter: adjacent side 5, perimeter 16") << perimeter << "Text2=5;Text3=16"
+                                                                  << "Text1= 3;Text2= 5;Text3= 16"
+                                                                  << "";
+        QTest::newRow("perimeter: too short, negative side") << perimeter << "Text1=3;Text3=4"
+                                                             << "Text1= 3;Text2=-1;Text3= 4"
+                                                             << "";
+        QTest::newRow("perimeter: all three, the perimeter is replaced") << perimeter << "Text1=3;Text2=5;Text3=100"
+                                                                         << "Text1= 3;Text2= 5;Text3= 16"
+                                                                         << "";
+        QTest::newRow("perimeter: sides .25 and .5") << perimeter << "Text1=0.25;Text2=0.5"
+                                                     << "Text1= .25;Text2= .5;Text3= 1.5"
+                                                     << "";
+        QTest::newRow("perimeter: empty window") << perimeter << ""
+                                                 << "Text1= 0;Text2= 0;Text3= 0"
+                                                 << "";
+        QTest::newRow("perimeter: overflow") << perimeter << "Text1=1e308;Text2=1e308"
+                                             << "" << kFaultShown;
     }
     void twoOfThree() {
         QFETCH(Computation, computation);
@@ -64,33 +88,45 @@ private slots:
         QTest::addColumn<QString>("writes");
         QTest::addColumn<QString>("shown");
         const QStringList degrees{"opt2"}, radians{"opt1"}, neither;
-        QTest::newRow("1: degrees, 2, 3, 30") << "Text1=2;Text2=3;Text3=30" << degrees
-                                              << "Text3=30;Text1=2;Text2=3;Text4=3" << "";
-        QTest::newRow("1: neither option means degrees") << "Text1=2;Text2=3;Text3=30" << neither
-                                                         << "Text3=30;Text1=2;Text2=3;Text4=3" << "";
-        QTest::newRow("1: radians, 2, 3, 1") << "Text1=2;Text2=3;Text3=1" << radians
-                                             << "Text3=1;Text1=2;Text2=3;Text4=5.04882590884738" << "";
+        QTest::newRow("1: degrees, 2, 3, 30")
+            << "Text1=2;Text2=3;Text3=30" << degrees << "Text3=30;Text1=2;Text2=3;Text4=3"
+            << "";
+        QTest::newRow("1: neither option means degrees")
+            << "Text1=2;Text2=3;Text3=30" << neither << "Text3=30;Text1=2;Text2=3;Text4=3"
+            << "";
+        QTest::newRow("1: radians, 2, 3, 1")
+            << "Text1=2;Text2=3;Text3=1" << radians << "Text3=1;Text1=2;Text2=3;Text4=5.04882590884738"
+            << "";
         QTest::newRow("1: all four given, the area is replaced")
-            << "Text1=2;Text2=3;Text3=30;Text4=100" << degrees << "Text3=30;Text1=2;Text2=3;Text4=3" << "";
+            << "Text1=2;Text2=3;Text3=30;Text4=100" << degrees << "Text3=30;Text1=2;Text2=3;Text4=3"
+            << "";
         QTest::newRow("2: degrees, both angles, sides kept as typed")
-            << "Text1=02;Text2=3;Text4=3" << degrees << "Text3= 30或 150" << "";
+            << "Text1=02;Text2=3;Text4=3" << degrees << "Text3= 30或 150"
+            << "";
         QTest::newRow("2: radians, both angles")
-            << "Text1=2;Text2=3;Text4=3" << radians << "Text3= .523598775598299或 2.61799387799149" << "";
-        QTest::newRow("2: right angle in degrees") << "Text1=2;Text2=3;Text4=6" << degrees << "Text3= 90或 90" << "";
+            << "Text1=2;Text2=3;Text4=3" << radians << "Text3= .523598775598299或 2.61799387799149"
+            << "";
+        QTest::newRow("2: right angle in degrees") << "Text1=2;Text2=3;Text4=6" << degrees << "Text3= 90或 90"
+                                                   << "";
         QTest::newRow("2: right angle in radians")
-            << "Text1=2;Text2=3;Text4=6" << radians << "Text3= 1.5707963267949或 1.5707963267949" << "";
-        QTest::newRow("2: negative area, negative angle")
-            << "Text1=2;Text2=3;Text4=-3" << degrees << "Text3=-30或 210" << "";
-        QTest::newRow("3: degrees, a 2, 30, area 3") << "Text1=2;Text3=30;Text4=3" << degrees
-                                                     << "Text3=30;Text1=2;Text2=3;Text4=3" << "";
-        QTest::newRow("4: degrees, b 3, 30, area 3") << "Text2=3;Text3=30;Text4=3" << degrees
-                                                     << "Text3=30;Text1=2;Text2=3;Text4=3" << "";
+            << "Text1=2;Text2=3;Text4=6" << radians << "Text3= 1.5707963267949或 1.5707963267949"
+            << "";
+        QTest::newRow("2: negative area, negative angle") << "Text1=2;Text2=3;Text4=-3" << degrees << "Text3=-30或 210"
+                                                          << "";
+        QTest::newRow("3: degrees, a 2, 30, area 3")
+            << "Text1=2;Text3=30;Text4=3" << degrees << "Text3=30;Text1=2;Text2=3;Text4=3"
+            << "";
+        QTest::newRow("4: degrees, b 3, 30, area 3")
+            << "Text2=3;Text3=30;Text4=3" << degrees << "Text3=30;Text1=2;Text2=3;Text4=3"
+            << "";
         // The sine of 180 degrees is a tiny number, not 0: the side comes out huge.
         QTest::newRow("3: 180 degrees") << "Text1=2;Text3=180;Text4=3" << degrees
-                                        << "Text3=180;Text1=2;Text2=1.22484295148965E+16;Text4=3" << "";
-        QTest::newRow("only two given: normalised") << "Text1=2;Text2=3" << degrees
-                                                    << "Text3=0;Text1=2;Text2=3;Text4=0" << "";
-        QTest::newRow("empty window") << "" << radians << "Text3=0;Text1=0;Text2=0;Text4=0" << "";
+                                        << "Text3=180;Text1=2;Text2=1.22484295148965E+16;Text4=3"
+                                        << "";
+        QTest::newRow("only two given: normalised") << "Text1=2;Text2=3" << degrees << "Text3=0;Text1=2;Text2=3;Text4=0"
+                                                    << "";
+        QTest::newRow("empty window") << "" << radians << "Text3=0;Text1=0;Text2=0;Text4=0"
+                                      << "";
         QTest::newRow("2: area above a·b") << "Text1=2;Text2=3;Text4=7" << degrees << "" << kFaultShown;
         QTest::newRow("2: area below -a·b") << "Text1=2;Text2=3;Text4=-7" << radians << "" << kFaultShown;
         QTest::newRow("1: overflow") << "Text1=1e200;Text2=1e200;Text3=30" << degrees << "" << kFaultShown;

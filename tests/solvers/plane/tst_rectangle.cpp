@@ -18,33 +18,69 @@ private slots:
         QTest::addColumn<QString>("fields");
         QTest::addColumn<QString>("writes");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("1: sides 3 and 4") << "Text1=3;Text2=4" << "Text3=14;Text4=12;Text5=5" << "";
-        QTest::newRow("2: side 3, perimeter 14") << "Text1=3;Text3=14" << "Text2=4;Text4=12;Text5=5" << "";
-        QTest::newRow("3: side 3, area 12") << "Text1=3;Text4=12" << "Text2=4;Text3=14;Text5=5" << "";
-        QTest::newRow("4: side 3, diagonal 5") << "Text1=3;Text5=5" << "Text2=4;Text4=12;Text3=14" << "";
-        QTest::newRow("5: perimeter 14, area 12") << "Text3=14;Text4=12" << "Text2=3;Text1=4;Text5=5" << "";
-        QTest::newRow("6: perimeter 14, diagonal 5") << "Text3=14;Text5=5" << "Text2=3;Text1=4;Text4=12" << "";
-        QTest::newRow("7: diagonal 5, area 12") << "Text5=5;Text4=12" << "Text2=3;Text1=4;Text3=14" << "";
-        QTest::newRow("1: sides 2 and 3") << "Text1=2;Text2=3" << "Text3=10;Text4=6;Text5=3.60555127546399" << "";
+        QTest::newRow("1: sides 3 and 4") << "Text1=3;Text2=4"
+                                          << "Text3=14;Text4=12;Text5=5"
+                                          << "";
+        QTest::newRow("2: side 3, perimeter 14") << "Text1=3;Text3=14"
+                                                 << "Text2=4;Text4=12;Text5=5"
+                                                 << "";
+        QTest::newRow("3: side 3, area 12") << "Text1=3;Text4=12"
+                                            << "Text2=4;Text3=14;Text5=5"
+                                            << "";
+        QTest::newRow("4: side 3, diagonal 5") << "Text1=3;Text5=5"
+                                               << "Text2=4;Text4=12;Text3=14"
+                                               << "";
+        QTest::newRow("5: perimeter 14, area 12") << "Text3=14;Text4=12"
+                                                  << "Text2=3;Text1=4;Text5=5"
+                                                  << "";
+        QTest::newRow("6: perimeter 14, diagonal 5") << "Text3=14;Text5=5"
+                                                     << "Text2=3;Text1=4;Text4=12"
+                                                     << "";
+        QTest::newRow("7: diagonal 5, area 12") << "Text5=5;Text4=12"
+                                                << "Text2=3;Text1=4;Text3=14"
+                                                << "";
+        QTest::newRow("1: sides 2 and 3") << "Text1=2;Text2=3"
+                                          << "Text3=10;Text4=6;Text5=3.60555127546399"
+                                          << "";
         QTest::newRow("5: perimeter 10, area 5, longer side first")
-            << "Text3=10;Text4=5" << "Text2=1.38196601125011;Text1=3.61803398874989;Text5=3.87298334620742" << "";
-        QTest::newRow("1: a negative side counts as given")
-            << "Text1=-3;Text2=4" << "Text3=2;Text4=-12;Text5=5" << "";
-        QTest::newRow("1 again after an edited perimeter")
-            << "Text1=3;Text2=4;Text3=20;Text4=12;Text5=5" << "Text3=14;Text4=12;Text5=5" << "";
-        QTest::newRow("2 before 5: side left over with perimeter and area")
-            << "Text1=3;Text3=14;Text4=12" << "Text2=4;Text4=12;Text5=5" << "";
-        QTest::newRow("full-width digits") << "Text1=３;Text2=４" << "Text3=14;Text4=12;Text5=5" << "";
+            << "Text3=10;Text4=5"
+            << "Text2=1.38196601125011;Text1=3.61803398874989;Text5=3.87298334620742"
+            << "";
+        QTest::newRow("1: a negative side counts as given") << "Text1=-3;Text2=4"
+                                                            << "Text3=2;Text4=-12;Text5=5"
+                                                            << "";
+        QTest::newRow("1 again after an edited perimeter") << "Text1=3;Text2=4;Text3=20;Text4=12;Text5=5"
+                                                           << "Text3=14;Text4=12;Text5=5"
+                                                           << "";
+        QTest::newRow("2 before 5: side left over with perimeter and area") << "Text1=3;Text3=14;Text4=12"
+                                                                            << "Text2=4;Text4=12;Text5=5"
+                                                                            << "";
+        QTest::newRow("full-width digits") << "Text1=３;Text2=４"
+                                           << "Text3=14;Text4=12;Text5=5"
+                                           << "";
         QTest::newRow("6: short perimeter gives a negative side, no sign check")
-            << "Text3=4;Text5=5" << "Text2=-2.39116499156263;Text1=4.39116499156263;Text4=-10.5" << "";
-        QTest::newRow("only one side: nothing") << "Text1=3" << "" << "";
-        QTest::newRow("other side with perimeter: nothing") << "Text2=4;Text3=14" << "" << "";
-        QTest::newRow("empty window: nothing") << "" << "" << "";
-        QTest::newRow("4: diagonal shorter than the side") << "Text1=5;Text5=3;Text4=old" << "" << kFaultShown;
-        QTest::newRow("5: area too large for the perimeter") << "Text3=4;Text4=5" << "" << kFaultShown;
-        QTest::newRow("6: perimeter too long for the diagonal") << "Text3=20;Text5=5" << "" << kFaultShown;
-        QTest::newRow("1: area overflows") << "Text1=1e200;Text2=1e200" << "" << kFaultShown;
-        QTest::newRow("1: side typed beyond range") << "Text1=1e400;Text2=1" << "" << kFaultShown;
+            << "Text3=4;Text5=5"
+            << "Text2=-2.39116499156263;Text1=4.39116499156263;Text4=-10.5"
+            << "";
+        QTest::newRow("only one side: nothing") << "Text1=3"
+                                                << ""
+                                                << "";
+        QTest::newRow("other side with perimeter: nothing") << "Text2=4;Text3=14"
+                                                            << ""
+                                                            << "";
+        QTest::newRow("empty window: nothing") << ""
+                                               << ""
+                                               << "";
+        QTest::newRow("4: diagonal shorter than the side") << "Text1=5;Text5=3;Text4=old"
+                                                           << "" << kFaultShown;
+        QTest::newRow("5: area too large for the perimeter") << "Text3=4;Text4=5"
+                                                             << "" << kFaultShown;
+        QTest::newRow("6: perimeter too long for the diagonal") << "Text3=20;Text5=5"
+                                                                << "" << kFaultShown;
+        QTest::newRow("1: area overflows") << "Text1=1e200;Text2=1e200"
+                                           << "" << kFaultShown;
+        QTest::newRow("1: side typed beyond range") << "Text1=1e400;Text2=1"
+                                                    << "" << kFaultShown;
     }
     void rules() { checkCase(SolveRectangle); }
 

@@ -6,12 +6,11 @@
 #include "solvers/plane/frm12.h"
 #include "solvers/plane/square.h"
 #include "support/fakeform.h"
-#include "support/typedcases.h"
 #include "support/gui.h"
+#include "support/typedcases.h"
 
 using namespace velunda;
 using namespace velunda::testing;
-
 
 class SquareTest : public QObject {
     Q_OBJECT
@@ -19,32 +18,48 @@ class SquareTest : public QObject {
 private slots:
     void computations_data() {
         addTypedColumns();
-        QTest::newRow("side 5") << Computation(SquareFromSide) << "Text1" << "5"
+        QTest::newRow("side 5") << Computation(SquareFromSide) << "Text1"
+                                << "5"
                                 << "Text2= 20;Text3=25;Text4=7.07106781186548";
-        QTest::newRow("perimeter 20") << Computation(SquareFromPerimeter) << "Text2" << "20"
+        QTest::newRow("perimeter 20") << Computation(SquareFromPerimeter) << "Text2"
+                                      << "20"
                                       << "Text1=5;Text3=25;Text4=7.07106781186548";
-        QTest::newRow("area 2") << Computation(SquareFromArea) << "Text3" << "2"
+        QTest::newRow("area 2") << Computation(SquareFromArea) << "Text3"
+                                << "2"
                                 << "Text2=5.65685424949238;Text1=1.4142135623731;Text4=2";
-        QTest::newRow("diagonal 10: side is 10 / root 2")
-            << Computation(SquareFromDiagonal) << "Text4" << "10"
-            << "Text2= 28.2842712474619;Text3=50;Text1=7.07106781186547";
-        QTest::newRow("side .5") << Computation(SquareFromSide) << "Text1" << "0.5"
+        QTest::newRow("diagonal 10: side is 10 / root 2") << Computation(SquareFromDiagonal) << "Text4"
+                                                          << "10"
+                                                          << "Text2= 28.2842712474619;Text3=50;Text1=7.07106781186547";
+        QTest::newRow("side .5") << Computation(SquareFromSide) << "Text1"
+                                 << "0.5"
                                  << "Text2= 2;Text3=.25;Text4=.707106781186548";
-        QTest::newRow("side -1") << Computation(SquareFromSide) << "Text1" << "-1"
+        QTest::newRow("side -1") << Computation(SquareFromSide) << "Text1"
+                                 << "-1"
                                  << "Text2=-4;Text3=1;Text4=-1.4142135623731";
-        QTest::newRow("side with unit") << Computation(SquareFromSide) << "Text1" << "5cm"
+        QTest::newRow("side with unit") << Computation(SquareFromSide) << "Text1"
+                                        << "5cm"
                                         << "Text2= 20;Text3=25;Text4=7.07106781186548";
-        QTest::newRow("empty side") << Computation(SquareFromSide) << "Text1" << ""
+        QTest::newRow("empty side") << Computation(SquareFromSide) << "Text1"
+                                    << ""
                                     << "Text2= 0;Text3=0;Text4=0";
-        QTest::newRow("empty area: perimeter without blank") << Computation(SquareFromArea) << "Text3" << ""
+        QTest::newRow("empty area: perimeter without blank") << Computation(SquareFromArea) << "Text3"
+                                                             << ""
                                                              << "Text2=0;Text1=0;Text4=0";
-        QTest::newRow("empty diagonal") << Computation(SquareFromDiagonal) << "Text4" << ""
+        QTest::newRow("empty diagonal") << Computation(SquareFromDiagonal) << "Text4"
+                                        << ""
                                         << "Text2= 0;Text3=0;Text1=0";
-        QTest::newRow("full-width side") << Computation(SquareFromSide) << "Text1" << "５"
+        QTest::newRow("full-width side") << Computation(SquareFromSide) << "Text1"
+                                         << "５"
                                          << "Text2= 20;Text3=25;Text4=7.07106781186548";
-        QTest::newRow("negative area") << Computation(SquareFromArea) << "Text3" << "-4" << "";
-        QTest::newRow("area overflows") << Computation(SquareFromSide) << "Text1" << "1e200" << "";
-        QTest::newRow("typed beyond range") << Computation(SquareFromPerimeter) << "Text2" << "1e400" << "";
+        QTest::newRow("negative area") << Computation(SquareFromArea) << "Text3"
+                                       << "-4"
+                                       << "";
+        QTest::newRow("area overflows") << Computation(SquareFromSide) << "Text1"
+                                        << "1e200"
+                                        << "";
+        QTest::newRow("typed beyond range") << Computation(SquareFromPerimeter) << "Text2"
+                                            << "1e400"
+                                            << "";
     }
     void computations() { checkTypedCase(); }
 
@@ -52,15 +67,20 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("after");  // Text1..Text4
-        QTest::newRow("side 5") << "Text1" << "5" << QStringList{"5", " 20", "25", "7.07106781186548"};
-        QTest::newRow("perimeter 20") << "Text2" << "20" << QStringList{"5", "20", "25", "7.07106781186548"};
-        QTest::newRow("area 2") << "Text3" << "2"
-                                << QStringList{"1.4142135623731", "5.65685424949238", "2", "2"};
-        QTest::newRow("diagonal 10") << "Text4" << "10"
-                                     << QStringList{"7.07106781186547", " 28.2842712474619", "50", "10"};
-        QTest::newRow("side .5") << "Text1" << "0.5" << QStringList{"0.5", " 2", ".25", ".707106781186548"};
-        QTest::newRow("side -1") << "Text1" << "-1" << QStringList{"-1", "-4", "1", "-1.4142135623731"};
-        QTest::newRow("5cm") << "Text1" << "5cm" << QStringList{"5cm", " 20", "25", "7.07106781186548"};
+        QTest::newRow("side 5") << "Text1"
+                                << "5" << QStringList{"5", " 20", "25", "7.07106781186548"};
+        QTest::newRow("perimeter 20") << "Text2"
+                                      << "20" << QStringList{"5", "20", "25", "7.07106781186548"};
+        QTest::newRow("area 2") << "Text3"
+                                << "2" << QStringList{"1.4142135623731", "5.65685424949238", "2", "2"};
+        QTest::newRow("diagonal 10") << "Text4"
+                                     << "10" << QStringList{"7.07106781186547", " 28.2842712474619", "50", "10"};
+        QTest::newRow("side .5") << "Text1"
+                                 << "0.5" << QStringList{"0.5", " 2", ".25", ".707106781186548"};
+        QTest::newRow("side -1") << "Text1"
+                                 << "-1" << QStringList{"-1", "-4", "1", "-1.4142135623731"};
+        QTest::newRow("5cm") << "Text1"
+                             << "5cm" << QStringList{"5cm", " 20", "25", "7.07106781186548"};
     }
     void windowFromMenu() {
         QFETCH(QString, field);

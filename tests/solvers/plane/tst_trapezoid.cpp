@@ -18,20 +18,45 @@ private slots:
         QTest::addColumn<QString>("fields");
         QTest::addColumn<QString>("writes");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("area from bases 2, 4 and height 3") << "Text1=2;Text2=4;Text3=3" << "Text4=9" << "";
-        QTest::newRow("height from bases and area 9") << "Text1=2;Text2=4;Text4=9" << "Text3=3" << "";
-        QTest::newRow("lower base") << "Text1=2;Text3=3;Text4=9" << "Text2=4" << "";
-        QTest::newRow("upper base") << "Text2=4;Text3=3;Text4=9" << "Text1=2" << "";
-        QTest::newRow("all four filled, consistent: nothing") << "Text1=2;Text2=4;Text3=3;Text4=9" << "" << "";
-        QTest::newRow("all four filled, not consistent: nothing") << "Text1=1;Text2=1;Text3=1;Text4=9" << "" << "";
-        QTest::newRow("only the bases: area 0") << "Text1=2;Text2=4" << "Text4=0" << "";
-        QTest::newRow("only height and area: lower base with upper 0") << "Text3=3;Text4=9" << "Text2=6" << "";
-        QTest::newRow("no sign check") << "Text1=10;Text3=2;Text4=4" << "Text2=-6" << "";
-        QTest::newRow("fraction without leading zero") << "Text1=1;Text2=2;Text3=0.25" << "Text4=.375" << "";
-        QTest::newRow("empty window: area 0") << "" << "Text4=0" << "";
-        QTest::newRow("only the area: bases add up to 0") << "Text4=9" << "" << kFaultShown;
-        QTest::newRow("bases of opposite sign") << "Text1=2;Text2=-2;Text4=9" << "" << kFaultShown;
-        QTest::newRow("area overflows") << "Text1=1e300;Text2=1e300;Text3=1e10" << "" << kFaultShown;
+        QTest::newRow("area from bases 2, 4 and height 3") << "Text1=2;Text2=4;Text3=3"
+                                                           << "Text4=9"
+                                                           << "";
+        QTest::newRow("height from bases and area 9") << "Text1=2;Text2=4;Text4=9"
+                                                      << "Text3=3"
+                                                      << "";
+        QTest::newRow("lower base") << "Text1=2;Text3=3;Text4=9"
+                                    << "Text2=4"
+                                    << "";
+        QTest::newRow("upper base") << "Text2=4;Text3=3;Text4=9"
+                                    << "Text1=2"
+                                    << "";
+        QTest::newRow("all four filled, consistent: nothing") << "Text1=2;Text2=4;Text3=3;Text4=9"
+                                                              << ""
+                                                              << "";
+        QTest::newRow("all four filled, not consistent: nothing") << "Text1=1;Text2=1;Text3=1;Text4=9"
+                                                                  << ""
+                                                                  << "";
+        QTest::newRow("only the bases: area 0") << "Text1=2;Text2=4"
+                                                << "Text4=0"
+                                                << "";
+        QTest::newRow("only height and area: lower base with upper 0") << "Text3=3;Text4=9"
+                                                                       << "Text2=6"
+                                                                       << "";
+        QTest::newRow("no sign check") << "Text1=10;Text3=2;Text4=4"
+                                       << "Text2=-6"
+                                       << "";
+        QTest::newRow("fraction without leading zero") << "Text1=1;Text2=2;Text3=0.25"
+                                                       << "Text4=.375"
+                                                       << "";
+        QTest::newRow("empty window: area 0") << ""
+                                              << "Text4=0"
+                                              << "";
+        QTest::newRow("only the area: bases add up to 0") << "Text4=9"
+                                                          << "" << kFaultShown;
+        QTest::newRow("bases of opposite sign") << "Text1=2;Text2=-2;Text4=9"
+                                                << "" << kFaultShown;
+        QTest::newRow("area overflows") << "Text1=1e300;Text2=1e300;Text3=1e10"
+                                        << "" << kFaultShown;
     }
     void firstZero() { checkCase(SolveTrapezoid); }
 

@@ -29,7 +29,9 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("1: a, b, c") << "2;3;4;;;" << kBox << "";
         QTest::newRow("1: a cross-section that does not match is recomputed") << "2;3;4;99;;" << kBox << "";
-        QTest::newRow("1: fractions") << "1.5;2.5;.1;;;" << "1.5;2.5;.1;.25;8.3;.375" << "";
+        QTest::newRow("1: fractions") << "1.5;2.5;.1;;;"
+                                      << "1.5;2.5;.1;.25;8.3;.375"
+                                      << "";
         QTest::newRow("2: a, b, A") << "2;3;;12;;" << kBox << "";
         QTest::newRow("3: a, b, S") << "2;3;;;52;" << kBox << "";
         QTest::newRow("4: a, b, V") << "2;3;;;;24" << kBox << "";
@@ -38,21 +40,31 @@ private slots:
         QTest::newRow("7: A, S, V") << ";;;12;52;24" << kTurned << "";
         QTest::newRow("8: b, c, S") << ";3;4;;52;" << kBox << "";
         QTest::newRow("9: b, A, V") << ";3;;12;;24" << kBox << "";
-        QTest::newRow("5: single-precision discriminant")
-            << "1.5;;;7;30;" << "1.5;3.00000000124176;2.33333333209157;7;30;10.5" << "";
-        QTest::newRow("5: no real width, the volume is still written")
-            << "1;;;10;30;" << "1;0;0;10;30;10" << "无解|-|";
-        QTest::newRow("5: no real width, the typed height stays")
-            << "1;;7;10;30;" << "1;0;7;10;30;10" << "无解|-|";
-        QTest::newRow("a, c, V is not handled") << "2;;4;;;24" << "2;0;4;0;0;24" << kNewVersion;
-        QTest::newRow("two quantities only") << "2;3;;;;" << "2;3;0;0;0;0" << kNewVersion;
-        QTest::newRow("all empty") << ";;;;;" << "0;0;0;0;0;0" << kNewVersion;
+        QTest::newRow("5: single-precision discriminant") << "1.5;;;7;30;"
+                                                          << "1.5;3.00000000124176;2.33333333209157;7;30;10.5"
+                                                          << "";
+        QTest::newRow("5: no real width, the volume is still written") << "1;;;10;30;"
+                                                                       << "1;0;0;10;30;10"
+                                                                       << "无解|-|";
+        QTest::newRow("5: no real width, the typed height stays") << "1;;7;10;30;"
+                                                                  << "1;0;7;10;30;10"
+                                                                  << "无解|-|";
+        QTest::newRow("a, c, V is not handled") << "2;;4;;;24"
+                                                << "2;0;4;0;0;24" << kNewVersion;
+        QTest::newRow("two quantities only") << "2;3;;;;"
+                                             << "2;3;0;0;0;0" << kNewVersion;
+        QTest::newRow("all empty") << ";;;;;"
+                                   << "0;0;0;0;0;0" << kNewVersion;
 
         const QString fault = QString::fromStdString(kFault);
-        QTest::newRow("3: length minus the width") << "2;-2;;;10;" << "2;-2;;;10;" << fault;
-        QTest::newRow("8: width minus the height") << ";3;-3;;10;" << ";3;-3;;10;" << fault;
-        QTest::newRow("products beyond range") << "1e200;1e200;1;;;" << "1e200;1e200;1;;;" << fault;
-        QTest::newRow("typed beyond range") << "1e400;3;4;;;" << "1e400;3;4;;;" << fault;
+        QTest::newRow("3: length minus the width") << "2;-2;;;10;"
+                                                   << "2;-2;;;10;" << fault;
+        QTest::newRow("8: width minus the height") << ";3;-3;;10;"
+                                                   << ";3;-3;;10;" << fault;
+        QTest::newRow("products beyond range") << "1e200;1e200;1;;;"
+                                               << "1e200;1e200;1;;;" << fault;
+        QTest::newRow("typed beyond range") << "1e400;3;4;;;"
+                                            << "1e400;3;4;;;" << fault;
     }
     void cases() {
         QFETCH(QString, typed);
@@ -119,7 +131,8 @@ private slots:
         // The two-line captions wrap at their blanks, onto exactly two lines.
         for (const char* name : {"Label1(3)", "Label1(5)", "Label1(6)"})
             QVERIFY2(WrapsOntoTwoLines(w->label(name)), name);
-        QCOMPARE(FocusOrder(w->field("Text1"), 9).join(' '), QString("Text1 Text2 Text3 Text4 Text5 Text6 Command1 Command2 Command3"));
+        QCOMPARE(FocusOrder(w->field("Text1"), 9).join(' '),
+                 QString("Text1 Text2 Text3 Text4 Text5 Text6 Command1 Command2 Command3"));
     }
 };
 

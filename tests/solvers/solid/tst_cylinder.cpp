@@ -27,7 +27,9 @@ private slots:
         QTest::addColumn<QString>("typed");   // r;C;L;S;V;h;B
         QTest::addColumn<QString>("fields");  // Text1..Text7 afterwards
         QTest::addColumn<QString>("message");
-        QTest::newRow("radius 1, height 1") << "1;;;;;1;" << "1;6.28;6.28;12.56;3.14;1;3.14" << "";
+        QTest::newRow("radius 1, height 1") << "1;;;;;1;"
+                                            << "1;6.28;6.28;12.56;3.14;1;3.14"
+                                            << "";
         QTest::newRow("r and h") << "2;;;;;5;" << kBox << "";
         QTest::newRow("C and h") << ";12.56;;;;5;" << kBox << "";
         QTest::newRow("B and h") << ";;;;;5;12.56" << kBox << "";
@@ -41,13 +43,20 @@ private slots:
         QTest::newRow("radius wins over circumference and base area") << "2;5;;;;5;7" << kBox << "";
         QTest::newRow("circumference wins over base area") << ";12.56;;;;5;100" << kBox << "";
         QTest::newRow("negative radius comes out positive") << "-2;;;;;5;" << kBox << "";
-        QTest::newRow("r and S keep the typed surface area")
-            << "1;;;10;;;" << "1;6.28;3.72;10;1.86;.592356687898089;3.14" << "";
-        QTest::newRow("only a radius") << "3;;;;;;" << "3;18.84;0;0;0;0;28.26" << "";
-        QTest::newRow("all empty") << ";;;;;;" << "0;0;0;0;0;0;0" << "";
-        QTest::newRow("unreadable text counts as not given") << "abc;;;;;5cm;" << "0;0;0;0;0;5;0" << "";
-        QTest::newRow("S and V: newer version wanted")
-            << ";;;87.92;62.8;;" << "0;0;0;87.92;62.8;0;0" << kUpdate;
+        QTest::newRow("r and S keep the typed surface area") << "1;;;10;;;"
+                                                             << "1;6.28;3.72;10;1.86;.592356687898089;3.14"
+                                                             << "";
+        QTest::newRow("only a radius") << "3;;;;;;"
+                                       << "3;18.84;0;0;0;0;28.26"
+                                       << "";
+        QTest::newRow("all empty") << ";;;;;;"
+                                   << "0;0;0;0;0;0;0"
+                                   << "";
+        QTest::newRow("unreadable text counts as not given") << "abc;;;;;5cm;"
+                                                             << "0;0;0;0;0;5;0"
+                                                             << "";
+        QTest::newRow("S and V: newer version wanted") << ";;;87.92;62.8;;"
+                                                       << "0;0;0;87.92;62.8;0;0" << kUpdate;
 
         // Height and surface area: the radius solves a quadratic whose discriminant is
         // held in single precision.
@@ -72,24 +81,33 @@ private slots:
                "-94.2000000534544或-62.7999999465457;0;-141.300000160363或-62.7999998930913;-5;"
                " 28.2600000320726或 12.5599999786183"
             << "";
-        QTest::newRow("first root exactly 0: no radius chosen, no message")
-            << ";;;.001;;163.05732484076433;" << "0;0;0;0;0;163.057324840764;0" << "";
+        QTest::newRow("first root exactly 0: no radius chosen, no message") << ";;;.001;;163.05732484076433;"
+                                                                            << "0;0;0;0;0;163.057324840764;0"
+                                                                            << "";
         // After "无解" nothing is written: the typed texts stay, other fields included.
-        QTest::newRow("h 10, S -10: both roots negative")
-            << "x;;;-10;;10;" << "x;;;-10;;10;" << kNoSolution;
-        QTest::newRow("h 1, S -10: negative discriminant, one message")
-            << ";old;;-10;;1;" << ";old;;-10;;1;" << kNoSolution;
+        QTest::newRow("h 10, S -10: both roots negative") << "x;;;-10;;10;"
+                                                          << "x;;;-10;;10;" << kNoSolution;
+        QTest::newRow("h 1, S -10: negative discriminant, one message") << ";old;;-10;;1;"
+                                                                        << ";old;;-10;;1;" << kNoSolution;
 
         // Inputs without a result: the fault message, every field as it was.
         const QString fault = QString::fromStdString(kFault);
-        QTest::newRow("negative base area alone") << ";;;;;;-12.56" << ";;;;;;-12.56" << fault;
-        QTest::newRow("negative base area with a height") << ";;;;;5;-12.56" << ";;;;;5;-12.56" << fault;
-        QTest::newRow("volume and height of opposite signs") << ";;;;62.8;-5;" << ";;;;62.8;-5;" << fault;
-        QTest::newRow("surface area below lateral area") << ";;62.8;50;;;" << ";;62.8;50;;;" << fault;
-        QTest::newRow("surface area equal to lateral area") << ";;62.8;62.8;;;" << ";;62.8;62.8;;;" << fault;
-        QTest::newRow("products beyond range") << "1e200;;;;;1e200;" << "1e200;;;;;1e200;" << fault;
-        QTest::newRow("typed beyond range") << ";;;;;1e400;" << ";;;;;1e400;" << fault;
-        QTest::newRow("height beyond range with a surface area") << ";;;10;;1e400;" << ";;;10;;1e400;" << fault;
+        QTest::newRow("negative base area alone") << ";;;;;;-12.56"
+                                                  << ";;;;;;-12.56" << fault;
+        QTest::newRow("negative base area with a height") << ";;;;;5;-12.56"
+                                                          << ";;;;;5;-12.56" << fault;
+        QTest::newRow("volume and height of opposite signs") << ";;;;62.8;-5;"
+                                                             << ";;;;62.8;-5;" << fault;
+        QTest::newRow("surface area below lateral area") << ";;62.8;50;;;"
+                                                         << ";;62.8;50;;;" << fault;
+        QTest::newRow("surface area equal to lateral area") << ";;62.8;62.8;;;"
+                                                            << ";;62.8;62.8;;;" << fault;
+        QTest::newRow("products beyond range") << "1e200;;;;;1e200;"
+                                               << "1e200;;;;;1e200;" << fault;
+        QTest::newRow("typed beyond range") << ";;;;;1e400;"
+                                            << ";;;;;1e400;" << fault;
+        QTest::newRow("height beyond range with a surface area") << ";;;10;;1e400;"
+                                                                 << ";;;10;;1e400;" << fault;
     }
     void cases() {
         QFETCH(QString, typed);
@@ -102,10 +120,12 @@ private slots:
     void writeOrder_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("order");
-        QTest::newRow("one radius") << "2;;;;;5;" << "Text1 Text2 Text3 Text4 Text5 Text6 Text7";
+        QTest::newRow("one radius") << "2;;;;;5;"
+                                    << "Text1 Text2 Text3 Text4 Text5 Text6 Text7";
         QTest::newRow("two radii") << ";;;-37.68;;-5;"
                                    << "Text1 Text2 Text3 Text4 Text5 Text6 Text7 Text1 Text2 Text3 Text5 Text7";
-        QTest::newRow("no solution") << ";;;-10;;10;" << "";
+        QTest::newRow("no solution") << ";;;-10;;10;"
+                                     << "";
     }
     void writeOrder() {
         QFETCH(QString, typed);
@@ -164,8 +184,8 @@ private slots:
         MenuFixture app;
         auto* w = app.open<ui::frm15>("lbl24", "frm15");
         QCOMPARE(w->size(), QSize(388, 162));
-        const QStringList captions{"Label1(0)=底面半径", "Label1(1)=底面周长", "Label1(2)=侧面积",
-                                   "Label1(3)=表面积", "Label2=体 积", "Label3=圆柱体的高", "Label4=底面积"};
+        const QStringList captions{"Label1(0)=底面半径", "Label1(1)=底面周长", "Label1(2)=侧面积", "Label1(3)=表面积",
+                                   "Label2=体 积",       "Label3=圆柱体的高",  "Label4=底面积"};
         for (const QString& c : captions) {
             const QStringList parts = c.split('=');
             QCOMPARE(w->label(parts[0].toStdString())->text(), parts[1]);
@@ -175,7 +195,8 @@ private slots:
         QCOMPARE(w->button("Command3")->text(), QString("退  出"));
         QCOMPARE(w->label("Label3")->buddy(), w->field("Text6"));
         QCOMPARE(w->focusWidget(), w->field("Text1"));  // the first of the focus order
-        QCOMPARE(FocusOrder(w->field("Text1"), 10).join(' '), QString("Text1 Text2 Text3 Text4 Text5 Command1 Command2 Command3 Text6 Text7"));
+        QCOMPARE(FocusOrder(w->field("Text1"), 10).join(' '),
+                 QString("Text1 Text2 Text3 Text4 Text5 Command1 Command2 Command3 Text6 Text7"));
     }
 };
 

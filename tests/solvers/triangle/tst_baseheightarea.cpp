@@ -20,24 +20,42 @@ class BaseHeightAreaTest : public QObject {
 private slots:
     void computation_data() {
         AddComputationColumns();
-        QTest::newRow("base 6, height 4") << "Text1=6;Text2=4" << "Text1=6;Text2=4;Text3=12" << "";
-        QTest::newRow("base 6, area 12") << "Text1=6;Text3=12" << "Text1=6;Text2=4;Text3=12" << "";
-        QTest::newRow("height 4, area 12") << "Text2=4;Text3=12" << "Text1=6;Text2=4;Text3=12" << "";
-        QTest::newRow("base 5, height 3") << "Text1=5;Text2=3" << "Text1=5;Text2=3;Text3=7.5" << "";
-        QTest::newRow("base 7, area 10") << "Text1=7;Text3=10" << "Text1=7;Text2=2.85714285714286;Text3=10" << "";
-        QTest::newRow("height 3, area 10") << "Text2=3;Text3=10" << "Text1=6.66666666666667;Text2=3;Text3=10" << "";
-        QTest::newRow("base 6, height 4, area 100: area replaced")
-            << "Text1=6;Text2=4;Text3=100" << "Text1=6;Text2=4;Text3=12" << "";
-        QTest::newRow("negative base computed like any other")
-            << "Text1=-6;Text2=4" << "Text1=-6;Text2=4;Text3=-12" << "";
-        QTest::newRow("small area: no zero before the point")
-            << "Text1=1;Text2=1" << "Text1=1;Text2=1;Text3=.5" << "";
+        QTest::newRow("base 6, height 4") << "Text1=6;Text2=4"
+                                          << "Text1=6;Text2=4;Text3=12"
+                                          << "";
+        QTest::newRow("base 6, area 12") << "Text1=6;Text3=12"
+                                         << "Text1=6;Text2=4;Text3=12"
+                                         << "";
+        QTest::newRow("height 4, area 12") << "Text2=4;Text3=12"
+                                           << "Text1=6;Text2=4;Text3=12"
+                                           << "";
+        QTest::newRow("base 5, height 3") << "Text1=5;Text2=3"
+                                          << "Text1=5;Text2=3;Text3=7.5"
+                                          << "";
+        QTest::newRow("base 7, area 10") << "Text1=7;Text3=10"
+                                         << "Text1=7;Text2=2.85714285714286;Text3=10"
+                                         << "";
+        QTest::newRow("height 3, area 10") << "Text2=3;Text3=10"
+                                           << "Text1=6.66666666666667;Text2=3;Text3=10"
+                                           << "";
+        QTest::newRow("base 6, height 4, area 100: area replaced") << "Text1=6;Text2=4;Text3=100"
+                                                                   << "Text1=6;Text2=4;Text3=12"
+                                                                   << "";
+        QTest::newRow("negative base computed like any other") << "Text1=-6;Text2=4"
+                                                               << "Text1=-6;Text2=4;Text3=-12"
+                                                               << "";
+        QTest::newRow("small area: no zero before the point") << "Text1=1;Text2=1"
+                                                              << "Text1=1;Text2=1;Text3=.5"
+                                                              << "";
         const QString help = "请下载新版本或查看帮助|i|";
-        QTest::newRow("only the area") << "Text3=12" << "Text1=0;Text2=0;Text3=12" << help;
-        QTest::newRow("only the base") << "Text1=6" << "Text1=6;Text2=0;Text3=0" << help;
-        QTest::newRow("all empty") << "" << "Text1=0;Text2=0;Text3=0" << help;
-        QTest::newRow("base and height overflow") << "Text1=1e200;Text2=1e200" << ""
-                                                  << kFaultForm;
+        QTest::newRow("only the area") << "Text3=12"
+                                       << "Text1=0;Text2=0;Text3=12" << help;
+        QTest::newRow("only the base") << "Text1=6"
+                                       << "Text1=6;Text2=0;Text3=0" << help;
+        QTest::newRow("all empty") << ""
+                                   << "Text1=0;Text2=0;Text3=0" << help;
+        QTest::newRow("base and height overflow") << "Text1=1e200;Text2=1e200"
+                                                  << "" << kFaultForm;
     }
     void computation() { CheckComputation(TriangleBaseHeightArea); }
 

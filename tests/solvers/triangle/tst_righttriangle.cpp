@@ -20,32 +20,50 @@ class RightTriangleTest : public QObject {
 private slots:
     void computation_data() {
         AddComputationColumns();
-        QTest::newRow("legs 3 and 4") << "Text1=3;Text2=4" << "Text1=3;Text2=4;Text3=5;Text4=6" << "";
-        QTest::newRow("legs 1 and 1") << "Text1=1;Text2=1" << "Text1=1;Text2=1;Text3=1.4142135623731;Text4=.5" << "";
-        QTest::newRow("first leg 3, hypotenuse 5") << "Text1=3;Text3=5" << "Text1=3;Text2=4;Text3=5;Text4=6" << "";
-        QTest::newRow("first leg 5, hypotenuse 13")
-            << "Text1=5;Text3=13" << "Text1=5;Text2=12;Text3=13;Text4=30" << "";
-        QTest::newRow("first leg 3, area 6") << "Text1=3;Text4=6" << "Text1=3;Text2=4;Text3=5;Text4=6" << "";
-        QTest::newRow("hypotenuse 5, area 6: larger leg first")
-            << "Text3=5;Text4=6" << "Text1=4;Text2=3;Text3=5;Text4=6" << "";
-        QTest::newRow("hypotenuse 10, area 20")
-            << "Text3=10;Text4=20" << "Text1=8.94427190999916;Text2=4.47213595499958;Text3=10;Text4=20" << "";
-        QTest::newRow("a wrong hypotenuse is replaced")
-            << "Text1=3;Text2=4;Text3=10" << "Text1=3;Text2=4;Text3=5;Text4=6" << "";
-        QTest::newRow("a wrong area is replaced by the legs' area")
-            << "Text1=3;Text2=4;Text3=5;Text4=100" << "Text1=3;Text2=4;Text3=5;Text4=6" << "";
+        QTest::newRow("legs 3 and 4") << "Text1=3;Text2=4"
+                                      << "Text1=3;Text2=4;Text3=5;Text4=6"
+                                      << "";
+        QTest::newRow("legs 1 and 1") << "Text1=1;Text2=1"
+                                      << "Text1=1;Text2=1;Text3=1.4142135623731;Text4=.5"
+                                      << "";
+        QTest::newRow("first leg 3, hypotenuse 5") << "Text1=3;Text3=5"
+                                                   << "Text1=3;Text2=4;Text3=5;Text4=6"
+                                                   << "";
+        QTest::newRow("first leg 5, hypotenuse 13") << "Text1=5;Text3=13"
+                                                    << "Text1=5;Text2=12;Text3=13;Text4=30"
+                                                    << "";
+        QTest::newRow("first leg 3, area 6") << "Text1=3;Text4=6"
+                                             << "Text1=3;Text2=4;Text3=5;Text4=6"
+                                             << "";
+        QTest::newRow("hypotenuse 5, area 6: larger leg first") << "Text3=5;Text4=6"
+                                                                << "Text1=4;Text2=3;Text3=5;Text4=6"
+                                                                << "";
+        QTest::newRow("hypotenuse 10, area 20") << "Text3=10;Text4=20"
+                                                << "Text1=8.94427190999916;Text2=4.47213595499958;Text3=10;Text4=20"
+                                                << "";
+        QTest::newRow("a wrong hypotenuse is replaced") << "Text1=3;Text2=4;Text3=10"
+                                                        << "Text1=3;Text2=4;Text3=5;Text4=6"
+                                                        << "";
+        QTest::newRow("a wrong area is replaced by the legs' area") << "Text1=3;Text2=4;Text3=5;Text4=100"
+                                                                    << "Text1=3;Text2=4;Text3=5;Text4=6"
+                                                                    << "";
         const QString update = "请下载新版本|-|";
-        QTest::newRow("only the hypotenuse") << "Text3=5" << "Text1=0;Text2=0;Text3=5;Text4=0" << update;
-        QTest::newRow("second leg and hypotenuse are not supported")
-            << "Text2=4;Text3=5" << "Text1=0;Text2=4;Text3=5;Text4=0" << update;
-        QTest::newRow("second leg and area are not supported")
-            << "Text2=4;Text4=6" << "Text1=0;Text2=4;Text3=0;Text4=6" << update;
-        QTest::newRow("all empty") << "" << "Text1=0;Text2=0;Text3=0;Text4=0" << update;
-        QTest::newRow("text that is no number reads as 0")
-            << "Text1=abc;Text3=5" << "Text1=0;Text2=0;Text3=5;Text4=0" << update;
-        QTest::newRow("hypotenuse shorter than the leg") << "Text1=5;Text3=3" << "" << kFaultForm;
-        QTest::newRow("area beyond a quarter of the hypotenuse's square") << "Text3=5;Text4=7" << "" << kFaultForm;
-        QTest::newRow("legs overflow") << "Text1=1e200;Text2=1e200" << "" << kFaultForm;
+        QTest::newRow("only the hypotenuse") << "Text3=5"
+                                             << "Text1=0;Text2=0;Text3=5;Text4=0" << update;
+        QTest::newRow("second leg and hypotenuse are not supported") << "Text2=4;Text3=5"
+                                                                     << "Text1=0;Text2=4;Text3=5;Text4=0" << update;
+        QTest::newRow("second leg and area are not supported") << "Text2=4;Text4=6"
+                                                               << "Text1=0;Text2=4;Text3=0;Text4=6" << update;
+        QTest::newRow("all empty") << ""
+                                   << "Text1=0;Text2=0;Text3=0;Text4=0" << update;
+        QTest::newRow("text that is no number reads as 0") << "Text1=abc;Text3=5"
+                                                           << "Text1=0;Text2=0;Text3=5;Text4=0" << update;
+        QTest::newRow("hypotenuse shorter than the leg") << "Text1=5;Text3=3"
+                                                         << "" << kFaultForm;
+        QTest::newRow("area beyond a quarter of the hypotenuse's square") << "Text3=5;Text4=7"
+                                                                          << "" << kFaultForm;
+        QTest::newRow("legs overflow") << "Text1=1e200;Text2=1e200"
+                                       << "" << kFaultForm;
     }
     void computation() { CheckComputation(SolveRightTriangle); }
 

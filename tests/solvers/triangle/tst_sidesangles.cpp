@@ -27,44 +27,76 @@ private slots:
     void computation_data() {
         QTest::addColumn<QString>("unit");  // the selected option, or none
         AddComputationColumns();
-        QTest::newRow("degrees: two sides and the right angle between")
-            << "Opt2" << "Text2=3;Text4=4;Text5=90" << "Text2=3;Text4=4;Text6=5" << "";
-        QTest::newRow("radians: two sides and the right angle between")
-            << "Opt1" << "Text2=3;Text4=4;Text5=1.5707963267948966" << "Text2=3;Text4=4;Text6=5" << "";
-        QTest::newRow("no option selected counts as degrees")
-            << "" << "Text2=3;Text4=4;Text5=90" << "Text2=3;Text4=4;Text6=5" << "";
-        QTest::newRow("degrees: 30 and 60 with the first side")
-            << "Opt2" << "Text1=30;Text3=60;Text2=1" << "Text2=1;Text4=1.73205080756888;Text6=2" << "";
-        QTest::newRow("a typed third angle is replaced by the angle sum")
-            << "Opt2" << "Text1=30;Text3=60;Text5=45;Text2=1" << "Text2=1;Text4=1.73205080756888;Text6=2" << "";
-        QTest::newRow("degrees: angles 1 and 3 with the second side")
-            << "Opt2" << "Text1=30;Text5=90;Text4=1.73205080756888"
-            << "Text2=1;Text4=1.73205080756888;Text6=2" << "";
-        QTest::newRow("degrees: angles 2 and 3 with the third side")
-            << "Opt2" << "Text3=60;Text5=90;Text6=2" << "Text2=1;Text4=1.73205080756888;Text6=2" << "";
-        QTest::newRow("angles over 180 degrees give a negative side")
-            << "Opt2" << "Text1=100;Text3=100;Text2=1" << "Text2=1;Text4=1;Text6=-.347296355333861" << "";
+        QTest::newRow("degrees: two sides and the right angle between") << "Opt2"
+                                                                        << "Text2=3;Text4=4;Text5=90"
+                                                                        << "Text2=3;Text4=4;Text6=5"
+                                                                        << "";
+        QTest::newRow("radians: two sides and the right angle between") << "Opt1"
+                                                                        << "Text2=3;Text4=4;Text5=1.5707963267948966"
+                                                                        << "Text2=3;Text4=4;Text6=5"
+                                                                        << "";
+        QTest::newRow("no option selected counts as degrees") << ""
+                                                              << "Text2=3;Text4=4;Text5=90"
+                                                              << "Text2=3;Text4=4;Text6=5"
+                                                              << "";
+        QTest::newRow("degrees: 30 and 60 with the first side") << "Opt2"
+                                                                << "Text1=30;Text3=60;Text2=1"
+                                                                << "Text2=1;Text4=1.73205080756888;Text6=2"
+                                                                << "";
+        QTest::newRow("a typed third angle is replaced by the angle sum") << "Opt2"
+                                                                          << "Text1=30;Text3=60;Text5=45;Text2=1"
+                                                                          << "Text2=1;Text4=1.73205080756888;Text6=2"
+                                                                          << "";
+        QTest::newRow("degrees: angles 1 and 3 with the second side") << "Opt2"
+                                                                      << "Text1=30;Text5=90;Text4=1.73205080756888"
+                                                                      << "Text2=1;Text4=1.73205080756888;Text6=2"
+                                                                      << "";
+        QTest::newRow("degrees: angles 2 and 3 with the third side") << "Opt2"
+                                                                     << "Text3=60;Text5=90;Text6=2"
+                                                                     << "Text2=1;Text4=1.73205080756888;Text6=2"
+                                                                     << "";
+        QTest::newRow("angles over 180 degrees give a negative side") << "Opt2"
+                                                                      << "Text1=100;Text3=100;Text2=1"
+                                                                      << "Text2=1;Text4=1;Text6=-.347296355333861"
+                                                                      << "";
         QTest::newRow("three sides and the third angle: the third side is recomputed")
-            << "Opt2" << "Text2=3;Text4=4;Text6=7;Text5=90" << "Text2=3;Text4=4;Text6=5" << "";
-        QTest::newRow("cosine rule for the first side")
-            << "Opt2" << "Text4=3;Text6=4;Text1=90" << "Text2=5;Text4=3;Text6=4" << "";
-        QTest::newRow("cosine rule for the second side")
-            << "Opt2" << "Text2=3;Text6=4;Text3=90" << "Text2=3;Text4=5;Text6=4" << "";
-        QTest::newRow("radians: two angles, no side")
-            << "Opt1" << "Text1=0.5;Text3=1" << "Text2=0;Text4=0;Text6=0" << kVisitUs;
-        QTest::newRow("only the first side: rewritten as read")
-            << "Opt1" << "Text2=5" << "Text2=5;Text4=0;Text6=0" << "";
-        QTest::newRow("sides with units are rewritten as numbers")
-            << "Opt1" << "Text2=5cm;Text4=abc" << "Text2=5;Text4=0;Text6=0" << "";
-        QTest::newRow("two right angles: sine of 0 as divisor")
-            << "Opt2" << "Text3=90;Text5=90;Text2=1" << "" << kFaultForm;
+            << "Opt2"
+            << "Text2=3;Text4=4;Text6=7;Text5=90"
+            << "Text2=3;Text4=4;Text6=5"
+            << "";
+        QTest::newRow("cosine rule for the first side") << "Opt2"
+                                                        << "Text4=3;Text6=4;Text1=90"
+                                                        << "Text2=5;Text4=3;Text6=4"
+                                                        << "";
+        QTest::newRow("cosine rule for the second side") << "Opt2"
+                                                         << "Text2=3;Text6=4;Text3=90"
+                                                         << "Text2=3;Text4=5;Text6=4"
+                                                         << "";
+        QTest::newRow("radians: two angles, no side") << "Opt1"
+                                                      << "Text1=0.5;Text3=1"
+                                                      << "Text2=0;Text4=0;Text6=0" << kVisitUs;
+        QTest::newRow("only the first side: rewritten as read") << "Opt1"
+                                                                << "Text2=5"
+                                                                << "Text2=5;Text4=0;Text6=0"
+                                                                << "";
+        QTest::newRow("sides with units are rewritten as numbers") << "Opt1"
+                                                                   << "Text2=5cm;Text4=abc"
+                                                                   << "Text2=5;Text4=0;Text6=0"
+                                                                   << "";
+        QTest::newRow("two right angles: sine of 0 as divisor") << "Opt2"
+                                                                << "Text3=90;Text5=90;Text2=1"
+                                                                << "" << kFaultForm;
         QTest::newRow("radians: third angle of exactly 0 is no divisor")
-            << "Opt1" << "Text1=1.5707963267948966;Text3=1.5707963267948966;Text2=1"
-            << "Text2=1;Text4=1;Text6=0" << "";
-        QTest::newRow("squares overflow") << "Opt1" << "Text2=1e200;Text4=1e200;Text5=1" << ""
-                                          << kFaultForm;
-        QTest::newRow("rounding leaves a negative under the root")
-            << "Opt1" << "Text2=1.1;Text4=1.1000000000000012;Text5=1e-9" << "" << kFaultForm;
+            << "Opt1"
+            << "Text1=1.5707963267948966;Text3=1.5707963267948966;Text2=1"
+            << "Text2=1;Text4=1;Text6=0"
+            << "";
+        QTest::newRow("squares overflow") << "Opt1"
+                                          << "Text2=1e200;Text4=1e200;Text5=1"
+                                          << "" << kFaultForm;
+        QTest::newRow("rounding leaves a negative under the root") << "Opt1"
+                                                                   << "Text2=1.1;Text4=1.1000000000000012;Text5=1e-9"
+                                                                   << "" << kFaultForm;
     }
     void computation() {
         QFETCH(QString, unit);

@@ -20,36 +20,52 @@ class SidesPerimeterAreaTest : public QObject {
 private slots:
     void computation_data() {
         AddComputationColumns();
-        QTest::newRow("sides 3 4 5") << "Text1=3;Text2=4;Text3=5" << "Text1=3;Text2=4;Text3=5;Text4=12;Text5=6" << "";
-        QTest::newRow("sides 2 3 4")
-            << "Text1=2;Text2=3;Text3=4" << "Text1=2;Text2=3;Text3=4;Text4=9;Text5=2.90473750965556" << "";
-        QTest::newRow("degenerate 1 2 3: area 0")
-            << "Text1=1;Text2=2;Text3=3" << "Text1=1;Text2=2;Text3=3;Text4=6;Text5=0" << "";
-        QTest::newRow("three sides and a perimeter: perimeter recomputed")
-            << "Text1=3;Text2=4;Text3=5;Text4=100" << "Text1=3;Text2=4;Text3=5;Text4=12;Text5=6" << "";
-        QTest::newRow("sides 3 4 and perimeter 12")
-            << "Text1=3;Text2=4;Text4=12" << "Text1=3;Text2=4;Text3=5;Text4=12;Text5=6" << "";
-        QTest::newRow("sides 5 6 and perimeter 18")
-            << "Text1=5;Text2=6;Text4=18" << "Text1=5;Text2=6;Text3=7;Text4=18;Text5=14.6969384566991" << "";
-        QTest::newRow("sides 5 5 and area 12: two third sides")
-            << "Text1=5;Text2=5;Text5=12" << "Text3= 8或 6;Text4= 18或 16" << "";
-        QTest::newRow("sides 3 4 and area 6: discriminant 0")
-            << "Text1=3;Text2=4;Text5=6" << "Text3= 5或 5;Text4= 12或 12" << "";
+        QTest::newRow("sides 3 4 5") << "Text1=3;Text2=4;Text3=5"
+                                     << "Text1=3;Text2=4;Text3=5;Text4=12;Text5=6"
+                                     << "";
+        QTest::newRow("sides 2 3 4") << "Text1=2;Text2=3;Text3=4"
+                                     << "Text1=2;Text2=3;Text3=4;Text4=9;Text5=2.90473750965556"
+                                     << "";
+        QTest::newRow("degenerate 1 2 3: area 0") << "Text1=1;Text2=2;Text3=3"
+                                                  << "Text1=1;Text2=2;Text3=3;Text4=6;Text5=0"
+                                                  << "";
+        QTest::newRow("three sides and a perimeter: perimeter recomputed") << "Text1=3;Text2=4;Text3=5;Text4=100"
+                                                                           << "Text1=3;Text2=4;Text3=5;Text4=12;Text5=6"
+                                                                           << "";
+        QTest::newRow("sides 3 4 and perimeter 12") << "Text1=3;Text2=4;Text4=12"
+                                                    << "Text1=3;Text2=4;Text3=5;Text4=12;Text5=6"
+                                                    << "";
+        QTest::newRow("sides 5 6 and perimeter 18") << "Text1=5;Text2=6;Text4=18"
+                                                    << "Text1=5;Text2=6;Text3=7;Text4=18;Text5=14.6969384566991"
+                                                    << "";
+        QTest::newRow("sides 5 5 and area 12: two third sides") << "Text1=5;Text2=5;Text5=12"
+                                                                << "Text3= 8或 6;Text4= 18或 16"
+                                                                << "";
+        QTest::newRow("sides 3 4 and area 6: discriminant 0") << "Text1=3;Text2=4;Text5=6"
+                                                              << "Text3= 5或 5;Text4= 12或 12"
+                                                              << "";
         QTest::newRow("sides 2 3 and area 2")
             << "Text1=2;Text2=3;Text5=2"
-            << "Text3= 4.68447135864861或 2.01388383230037;Text4= 9.68447135864861或 7.01388383230037" << "";
-        QTest::newRow("sides 1 1 and area 1: no solution, nothing written")
-            << "Text1=1;Text2=1;Text5=1" << "" << "无解|-|";
+            << "Text3= 4.68447135864861或 2.01388383230037;Text4= 9.68447135864861或 7.01388383230037"
+            << "";
+        QTest::newRow("sides 1 1 and area 1: no solution, nothing written") << "Text1=1;Text2=1;Text5=1"
+                                                                            << ""
+                                                                            << "无解|-|";
         const QString update = "请下载新版本或查看帮助|i|";
-        QTest::newRow("only one side") << "Text1=3" << "Text1=3;Text2=0;Text3=0;Text4=0;Text5=0" << update;
-        QTest::newRow("first and third side are not supported")
-            << "Text1=3;Text3=5;Text5=6" << "Text1=3;Text2=0;Text3=5;Text4=0;Text5=6" << update;
-        QTest::newRow("all empty") << "" << "Text1=0;Text2=0;Text3=0;Text4=0;Text5=0" << update;
-        QTest::newRow("sides 1 2 5: Heron's root of a negative") << "Text1=1;Text2=2;Text3=5" << "" << kFaultForm;
-        QTest::newRow("sides 1 5 and perimeter 7: Heron's root of a negative")
-            << "Text1=1;Text2=5;Text4=7" << "" << kFaultForm;
-        QTest::newRow("sides overflow") << "Text1=1e200;Text2=1e200;Text3=1e200" << "" << kFaultForm;
-        QTest::newRow("huge sides with an area") << "Text1=1e200;Text2=1;Text5=1" << "" << kFaultForm;
+        QTest::newRow("only one side") << "Text1=3"
+                                       << "Text1=3;Text2=0;Text3=0;Text4=0;Text5=0" << update;
+        QTest::newRow("first and third side are not supported") << "Text1=3;Text3=5;Text5=6"
+                                                                << "Text1=3;Text2=0;Text3=5;Text4=0;Text5=6" << update;
+        QTest::newRow("all empty") << ""
+                                   << "Text1=0;Text2=0;Text3=0;Text4=0;Text5=0" << update;
+        QTest::newRow("sides 1 2 5: Heron's root of a negative") << "Text1=1;Text2=2;Text3=5"
+                                                                 << "" << kFaultForm;
+        QTest::newRow("sides 1 5 and perimeter 7: Heron's root of a negative") << "Text1=1;Text2=5;Text4=7"
+                                                                               << "" << kFaultForm;
+        QTest::newRow("sides overflow") << "Text1=1e200;Text2=1e200;Text3=1e200"
+                                        << "" << kFaultForm;
+        QTest::newRow("huge sides with an area") << "Text1=1e200;Text2=1;Text5=1"
+                                                 << "" << kFaultForm;
     }
     void computation() { CheckComputation(TriangleSidesPerimeterArea); }
 
@@ -84,8 +100,8 @@ private slots:
         QTest::addColumn<QStringList>("typed");  // Text1..Text5
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("three sides") << QStringList{"3", "4", "5", "", ""} << QStringList{"3", "4", "5", "12", "6"};
-        QTest::newRow("two sides and the area") << QStringList{"5", "5", "", "", "12"}
-                                                << QStringList{"5", "5", " 8或 6", " 18或 16", "12"};
+        QTest::newRow("two sides and the area")
+            << QStringList{"5", "5", "", "", "12"} << QStringList{"5", "5", " 8或 6", " 18或 16", "12"};
     }
     void windowFromMenu() {
         QFETCH(QStringList, typed);

@@ -13,7 +13,7 @@ using namespace velunda::testing;
 
 namespace {
 
-const QStringList kOutputs{"txt1", "txt2", "txt3", "txt4", "txt5", "txt6", "txt8",
+const QStringList kOutputs{"txt1",  "txt2",  "txt3",  "txt4", "txt5", "txt6", "txt8",
                            "txt10", "txt12", "txt13", "txt7", "txt9", "txt11"};
 
 QString Results(const QStringList& texts) {
@@ -33,9 +33,8 @@ private slots:
         const QString third = "0.3333π≈1.0471975511966";
         QTest::newRow("1 1 1: equilateral")
             << "Text1=1;Text2=1;Text3=1"
-            << Results({"3", "0.433012701892219", "0.866025403784439", "0.866025403784439",
-                        "0.866025403784439", " 60", " 60", " 60", "0.577350269189626", "0.288675134594813", third,
-                        third, third})
+            << Results({"3", "0.433012701892219", "0.866025403784439", "0.866025403784439", "0.866025403784439", " 60",
+                        " 60", " 60", "0.577350269189626", "0.288675134594813", third, third, third})
             << "";
         // The inradius is 0.9999999999999996 and so reads "01".
         QTest::newRow("3 4 5: right angle at C")
@@ -56,18 +55,24 @@ private slots:
                         "0.2048π≈0.643501108793284", "0.2952π≈0.927295218001612", "0.5π≈1.5707963267949"})
             << "";
         const QString noTriangle = "不能构成三角形|-|";
-        QTest::newRow("1 2 3: a + b = c") << "Text1=1;Text2=2;Text3=3" << "" << noTriangle;
-        QTest::newRow("3 1 1: b + c < a") << "Text1=3;Text2=1;Text3=1" << "" << noTriangle;
-        QTest::newRow("1 3 1: a + c < b") << "Text1=1;Text2=3;Text3=1" << "" << noTriangle;
-        QTest::newRow("initial texts read as 0")
-            << "Text1=请输入数据;Text2=请输入数据;Text3=请输入数据" << "" << noTriangle;
-        QTest::newRow("negative side") << "Text1=-3;Text2=4;Text3=5" << "" << noTriangle;
-        QTest::newRow("zero side") << "Text1=3;Text2=0;Text3=5" << "" << noTriangle;
-        QTest::newRow("side beyond range") << "Text1=1e400;Text2=4;Text3=5" << "" << noTriangle;
-        QTest::newRow("very thin: a cosine rounds to 1")
-            << "Text1=100000000;Text2=100000000;Text3=1" << "" << kFaultForm;
-        QTest::newRow("squares overflow") << "Text1=1e200;Text2=1e200;Text3=1e200" << ""
-                                          << kFaultForm;
+        QTest::newRow("1 2 3: a + b = c") << "Text1=1;Text2=2;Text3=3"
+                                          << "" << noTriangle;
+        QTest::newRow("3 1 1: b + c < a") << "Text1=3;Text2=1;Text3=1"
+                                          << "" << noTriangle;
+        QTest::newRow("1 3 1: a + c < b") << "Text1=1;Text2=3;Text3=1"
+                                          << "" << noTriangle;
+        QTest::newRow("initial texts read as 0") << "Text1=请输入数据;Text2=请输入数据;Text3=请输入数据"
+                                                 << "" << noTriangle;
+        QTest::newRow("negative side") << "Text1=-3;Text2=4;Text3=5"
+                                       << "" << noTriangle;
+        QTest::newRow("zero side") << "Text1=3;Text2=0;Text3=5"
+                                   << "" << noTriangle;
+        QTest::newRow("side beyond range") << "Text1=1e400;Text2=4;Text3=5"
+                                           << "" << noTriangle;
+        QTest::newRow("very thin: a cosine rounds to 1") << "Text1=100000000;Text2=100000000;Text3=1"
+                                                         << "" << kFaultForm;
+        QTest::newRow("squares overflow") << "Text1=1e200;Text2=1e200;Text3=1e200"
+                                          << "" << kFaultForm;
     }
     void computation() { CheckComputation(TriangleFromThreeSides); }
 
@@ -77,10 +82,9 @@ private slots:
         QTest::newRow("right angle") << 1.5707963267948966 << "0.5π≈1.5707963267949";
         QTest::newRow("straight angle") << 3.141592653589793 << "1π≈3.14159265358979";
         QTest::newRow("zero") << 0.0 << "0π≈0";
-        QTest::newRow("multiple 0.00005 rounds down to even 0") << 0.00015707963267948965
-                                                                << "0π≈0.00015707963267949";
-        QTest::newRow("multiple 0.00025 rounds down to even 0.0002") << 0.0007853981633974483
-                                                                      << "0.0002π≈0.000785398163397448";
+        QTest::newRow("multiple 0.00005 rounds down to even 0") << 0.00015707963267948965 << "0π≈0.00015707963267949";
+        QTest::newRow("multiple 0.00025 rounds down to even 0.0002")
+            << 0.0007853981633974483 << "0.0002π≈0.000785398163397448";
         QTest::newRow("one radian") << 1.0 << "0.3183π≈1";
         QTest::newRow("negative") << -1.0 << "-0.3183π≈-1";
     }

@@ -12,9 +12,11 @@ namespace velunda::ui {
 // painted: a label that takes the focus costs a text document each, which would
 // slow the first paint.)
 class MenuEntry : public QLabel {
-    Q_OBJECT  // its own class name, by which its accessible interface is found
+    // Q_OBJECT gives the entry its own class name, by which its accessible interface is found.
+    Q_OBJECT
 
-        public : explicit MenuEntry(const QString& caption, QWidget* parent = nullptr);
+public:
+    explicit MenuEntry(const QString& caption, QWidget* parent = nullptr);
     void setAction(std::function<void()> action) { action_ = std::move(action); }
     bool hasAction() const { return bool(action_); }
     void activate() {

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <stdexcept>
 
 #include "app/fonts.h"
 #include "app/menuentry.h"
@@ -83,16 +82,20 @@ CalculatorWindow::CalculatorWindow(const WindowDesign& design, QWidget* parent) 
             caption->setBuddy(w);
             w->setAccessibleName(caption->text().simplified());
         }
-        caption = c.kind == Kind::Label ? static_cast<QLabel*>(w) : nullptr;
+        caption = c.kind == Kind::Label ? qobject_cast<QLabel*>(w) : nullptr;
     }
     for (std::string_view name : design.tabOrder) order.append(control(name));
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
     if (!order.isEmpty()) firstFocus_ = order.front();
 
     if (!design.clearButton.empty()) {
-        onClick(design.clearButton, [this, fields = design.clearedFields] { clear(fields); });
+        connect(button(design.clearButton), &QAbstractButton::clicked, this,
+                [this, fields = design.clearedFields] { clear(fields); });
     }
-    if (!design.exitButton.empty()) onClick(design.exitButton, [this] { close(); });
+    if (!design.exitButton.empty())
+        connect(button(design.exitButton), &QAbstractButton::clicked, this, &QWidget::close);
+    for (const Trigger& trigger : design.triggers) wire(trigger);
+    if (design.setUp) design.setUp(*this);
 }
 
 CalculatorWindow::~CalculatorWindow() = default;
@@ -121,7 +124,6 @@ QWidget* CalculatorWindow::build(const ControlDesign& c) {
             edit->setText(qs(c.caption));
             setTextColor(edit, c.color, QPalette::Text);
             edit->setGeometry(rect);
-            edit->installEventFilter(this);
             w = edit;
             break;
         }
@@ -155,27 +157,33 @@ QWidget* CalculatorWindow::build(const ControlDesign& c) {
 
 QWidget* CalculatorWindow::control(std::string_view name) const {
     QWidget* w = controls_.value(qs(name));
-    if (!w) throw std::logic_error("no control named " + std::string(name) + " in " + objectName().toStdString());
+    if (!w) qFatal("window %s has no control named %.*s", qPrintable(objectName()), int(name.size()), name.data());
     return w;
 }
 
+namespace {
+
 template <class T>
-static T* as(QWidget* w, std::string_view name) {
-    auto* t = qobject_cast<T*>(w);
-    if (!t) throw std::logic_error("control " + std::string(name) + " is not of the expected kind");
+T* as(const CalculatorWindow* window, std::string_view name) {
+    auto* t = qobject_cast<T*>(window->control(name));
+    if (!t)
+        qFatal("control %.*s of window %s is not a %s", int(name.size()), name.data(), qPrintable(window->objectName()),
+               T::staticMetaObject.className());
     return t;
 }
 
-QLineEdit* CalculatorWindow::field(std::string_view name) const { return as<QLineEdit>(control(name), name); }
-QLabel* CalculatorWindow::label(std::string_view name) const { return as<QLabel>(control(name), name); }
-QPushButton* CalculatorWindow::button(std::string_view name) const { return as<QPushButton>(control(name), name); }
-QRadioButton* CalculatorWindow::option(std::string_view name) const { return as<QRadioButton>(control(name), name); }
+}  // namespace
+
+QLineEdit* CalculatorWindow::field(std::string_view name) const { return as<QLineEdit>(this, name); }
+QLabel* CalculatorWindow::label(std::string_view name) const { return as<QLabel>(this, name); }
+QAbstractButton* CalculatorWindow::button(std::string_view name) const { return as<QAbstractButton>(this, name); }
+QRadioButton* CalculatorWindow::option(std::string_view name) const { return as<QRadioButton>(this, name); }
 
 std::string CalculatorWindow::text(std::string_view name) const {
     QWidget* w = control(name);
     if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text().toStdString();
     if (auto* l = qobject_cast<QLabel*>(w)) return l->text().toStdString();
-    return as<QAbstractButton>(w, name)->text().toStdString();
+    return button(name)->text().toStdString();
 }
 
 bool CalculatorWindow::selected(std::string_view name) const { return option(name)->isChecked(); }
@@ -189,7 +197,7 @@ void CalculatorWindow::write(std::string_view name, std::string text) {
     } else if (auto* l = qobject_cast<QLabel*>(w)) {
         l->setText(t);
     } else {
-        as<QAbstractButton>(w, name)->setText(t);
+        button(name)->setText(t);
     }
 }
 
@@ -197,26 +205,36 @@ void CalculatorWindow::ShowMessage(std::string_view text, Icon icon, std::string
     ShowMessageBox(this, qs(text), icon, qs(title));
 }
 
-bool CalculatorWindow::compute(const std::function<void(Form&)>& computation) {
-    return RunComputation(*this, computation);
+bool CalculatorWindow::compute(Computation computation) { return RunComputation(*this, computation); }
+
+void CalculatorWindow::wire(const Trigger& trigger) {
+    const Computation computation = trigger.computation;
+    switch (trigger.event) {
+        case Event::Enter:
+            onEnter(trigger.control, [this, computation] { compute(computation); });
+            break;
+        case Event::Click:
+            connect(button(trigger.control), &QAbstractButton::clicked, this,
+                    [this, computation] { compute(computation); });
+            break;
+        case Event::Selected:
+            connect(option(trigger.control), &QAbstractButton::toggled, this, [this, computation](bool checked) {
+                if (checked) compute(computation);
+            });
+            break;
+    }
 }
 
-void CalculatorWindow::onClick(std::string_view name, std::function<void()> handler) {
-    connect(button(name), &QPushButton::clicked, this, [h = std::move(handler)] { h(); });
+void CalculatorWindow::onEnter(std::string_view name, std::function<void()> handler) {
+    QLineEdit* edit = field(name);
+    edit->installEventFilter(this);
+    enter_.insert(edit, std::move(handler));
 }
 
-void CalculatorWindow::onKeyPress(std::string_view name, std::function<void(int)> handler) {
-    keyPress_.insert(field(name), std::move(handler));
-}
-
-void CalculatorWindow::onKeyUp(std::string_view name, std::function<void(int)> handler) {
-    keyUp_.insert(field(name), std::move(handler));
-}
-
-void CalculatorWindow::onSelected(std::string_view name, std::function<void()> handler) {
-    connect(option(name), &QRadioButton::toggled, this, [h = std::move(handler)](bool checked) {
-        if (checked) h();
-    });
+void CalculatorWindow::onKeyUp(std::string_view name, std::function<void()> handler) {
+    QLineEdit* edit = field(name);
+    edit->installEventFilter(this);
+    keyUp_.insert(edit, std::move(handler));
 }
 
 void CalculatorWindow::clear(const std::vector<std::string_view>& fields) {
@@ -231,30 +249,27 @@ void CalculatorWindow::showEvent(QShowEvent* event) {
     // selects it when it is an option button.
     if (firstFocus_) {
         firstFocus_->setFocus(Qt::OtherFocusReason);
-        if (auto* o = dynamic_cast<OptionButton*>(firstFocus_); o && !o->isChecked()) o->setChecked(true);
+        if (auto* o = qobject_cast<OptionButton*>(firstFocus_); o && !o->isChecked()) o->setChecked(true);
     }
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
-    const bool press = event->type() == QEvent::KeyPress;
-    const bool release = event->type() == QEvent::KeyRelease;
-    if (press || release) {
-        auto& handlers = press ? keyPress_ : keyUp_;
-        auto it = handlers.find(watched);
-        if (it != handlers.end()) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            if (release && key->isAutoRepeat()) return false;
-            int code = 0;
-            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-                code = 13;
-            else if (!key->text().isEmpty())
-                code = key->text().at(0).unicode();
-            else if (press)
-                return false;  // keys without a character are no key press
-            else
-                code = key->key();
-            const auto handler = it.value();  // the handler may close the window
-            handler(code);
+    if (event->type() == QEvent::KeyPress) {
+        // Enter, and whatever else types a carriage return (Ctrl+M), is the Enter key.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                           (!key->text().isEmpty() && key->text().at(0) == QChar('\r'));
+        if (enter) {
+            if (auto it = enter_.constFind(watched); it != enter_.cend()) {
+                const auto handler = it.value();  // the handler may close the window
+                handler();
+            }
+        }
+    } else if (event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (auto it = keyUp_.constFind(watched); it != keyUp_.cend() && !key->isAutoRepeat()) {
+            const auto handler = it.value();
+            handler();
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -13,13 +13,15 @@
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
+class QAbstractButton;
 
 namespace velunda::ui {
 
 // An option button becomes the selected one of its group when it receives the focus,
 // by a click, the Tab key or the program.
 class OptionButton : public QRadioButton {
+    Q_OBJECT
+
 public:
     using QRadioButton::QRadioButton;
 
@@ -28,14 +30,19 @@ protected:
 };
 
 class CalculatorWindow : public QWidget, public Form {
+    Q_OBJECT
+
 public:
+    // Builds the controls and wires the triggers of the design.
     explicit CalculatorWindow(const WindowDesign& design, QWidget* parent = nullptr);
     ~CalculatorWindow() override;
 
+    // The control of that name. A name the design lacks, or a control of another kind,
+    // is a programming error: the program stops with a message naming it.
     QWidget* control(std::string_view name) const;
     QLineEdit* field(std::string_view name) const;
     QLabel* label(std::string_view name) const;
-    QPushButton* button(std::string_view name) const;
+    QAbstractButton* button(std::string_view name) const;
     QRadioButton* option(std::string_view name) const;
 
     // Form over the widgets.
@@ -45,31 +52,26 @@ public:
     void ShowMessage(std::string_view text, Icon icon = Icon::None, std::string_view title = {}) override;
 
     // Runs a computation as a unit against this window (see RunComputation).
-    bool compute(const std::function<void(Form&)>& computation);
+    bool compute(Computation computation);
+
+    // Enter in the field runs the handler; the key still reaches the field.
+    void onEnter(std::string_view field, std::function<void()> handler);
+    // Any key released in the field (auto-repeat aside) runs the handler.
+    void onKeyUp(std::string_view field, std::function<void()> handler);
 
 protected:
-    // Wiring of events to handlers.
-    void onClick(std::string_view button, std::function<void()> handler);
-    // Key press in a field, with the character code of the key (13 for Enter). The key
-    // still reaches the field.
-    void onKeyPress(std::string_view field, std::function<void(int keyAscii)> handler);
-    void onKeyUp(std::string_view field, std::function<void(int keyAscii)> handler);
-    // The option button became the selected one of its group.
-    void onSelected(std::string_view option, std::function<void()> handler);
-
-    // Empties the fields, in order.
-    void clear(const std::vector<std::string_view>& fields);
-
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* build(const ControlDesign& c);
+    void wire(const Trigger& trigger);
+    void clear(const std::vector<std::string_view>& fields);
 
     QHash<QString, QWidget*> controls_;
     QWidget* firstFocus_ = nullptr;
     bool shown_ = false;
-    QHash<QObject*, std::function<void(int)>> keyPress_, keyUp_;
+    QHash<QObject*, std::function<void()>> enter_, keyUp_;
 };
 
 }  // namespace velunda::ui

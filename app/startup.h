@@ -7,12 +7,12 @@
 
 namespace velunda::ui {
 
-class frmmulu;
+class MainMenu;
 class WindowCatalog;
 
 // Runs the program and returns its exit code. `started`, when given, is called once the
 // menu is shown and before the event loop runs (the bench probes watch the menu from
 // there); the program itself passes nothing.
-int RunProgram(int argc, char* argv[], const std::function<void(frmmulu& menu, WindowCatalog& catalog)>& started = {});
+int RunProgram(int argc, char* argv[], const std::function<void(MainMenu& menu, WindowCatalog& catalog)>& started = {});
 
 }  // namespace velunda::ui

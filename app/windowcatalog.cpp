@@ -1,22 +1,8 @@
 #include "app/windowcatalog.h"
 
+#include "app/windowtable.h"
+
 namespace velunda::ui {
-namespace {
-
-std::map<std::string, WindowFactory, std::less<>>& factories() {
-    static std::map<std::string, WindowFactory, std::less<>> all;
-    return all;
-}
-
-}  // namespace
-
-bool RegisterWindow(std::string_view name, WindowFactory factory) {
-    factories().emplace(std::string(name), factory);
-    return true;
-}
-
-bool HasWindow(std::string_view name) { return factories().count(name) != 0; }
-
 QWidget* WindowCatalog::find(std::string_view name) const {
     auto it = open_.find(name);
     return it == open_.end() ? nullptr : it->second.data();
@@ -30,9 +16,8 @@ QWidget* WindowCatalog::open(std::string_view name) {
         window = nullptr;
     }
     if (!window) {
-        auto it = factories().find(name);
-        if (it == factories().end()) return nullptr;
-        window = it->second();
+        window = MakeWindow(name);
+        if (!window) return nullptr;
         window->setAttribute(Qt::WA_DeleteOnClose);
         open_[std::string(name)] = window;
         window->show();

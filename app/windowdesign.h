@@ -4,8 +4,11 @@
 #pragma once
 
 #include <QColor>
+#include <functional>
 #include <string_view>
 #include <vector>
+
+#include "numeric/form.h"
 
 namespace velunda::ui {
 
@@ -52,6 +55,22 @@ inline const QColor kBrightGreen{0, 255, 0};
 inline const QColor kLightGreen{128, 255, 128};
 inline const QColor kRed{255, 0, 0};
 
+// What sets a computation off.
+enum class Event {
+    Enter,     // the Enter key in a field
+    Click,     // a click on a button or an option button
+    Selected,  // an option button becoming the selected one of its group
+};
+
+// One row of a window's behaviour: this event on that control runs that computation.
+struct Trigger {
+    Event event;
+    std::string_view control;  // "Text1", "Command2", "Option1"
+    Computation computation;
+};
+
+class CalculatorWindow;
+
 // A Label row directly followed by a Field row is that field's caption: it becomes the
 // field's buddy and gives the field its accessible name.
 struct WindowDesign {
@@ -66,6 +85,11 @@ struct WindowDesign {
     std::string_view clearButton = {};
     std::vector<std::string_view> clearedFields = {};
     std::string_view exitButton = {};
+    // What the controls set off.
+    std::vector<Trigger> triggers = {};
+    // Runs once the controls exist, for what the rows above cannot say (a field that opens
+    // only after another one is typed into, names for screen readers).
+    std::function<void(CalculatorWindow&)> setUp = {};
 };
 
 }  // namespace velunda::ui

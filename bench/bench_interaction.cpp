@@ -17,9 +17,10 @@
 #include <vector>
 
 #include "app/calculatorwindow.h"
-#include "app/frmmulu.h"
+#include "app/mainmenu.h"
 #include "app/startup.h"
 #include "app/windowcatalog.h"
+#include "app/windowtable.h"
 #include "bench/firstpaint.h"
 
 using namespace velunda;
@@ -43,8 +44,8 @@ const Interaction kInteractions[] = {
 };
 
 std::string_view entryOf(std::string_view window) {
-    for (const auto& e : ui::frmmulu::Entries())
-        if (e.window == window) return e.label;
+    for (const auto& e : ui::Windows())
+        if (e.name == window) return e.menuEntry;
     return {};
 }
 
@@ -59,15 +60,10 @@ Stats summarize(std::vector<std::int64_t> v) {
     return {micros(v[v.size() / 2]), micros(v.back())};
 }
 
-void measure(const Interaction& row, ui::frmmulu& menu, ui::WindowCatalog& catalog) {
-    QWidget* entry = nullptr;
-    if (ui::HasWindow(row.window)) entry = menu.control(entryOf(row.window));
-    if (!entry) {
-        std::printf("%s\t%s\tnot built yet\n", row.window, row.trigger);
-        return;
-    }
+void measure(const Interaction& row, ui::MainMenu& menu, ui::WindowCatalog& catalog) {
+    QWidget* entry = menu.control(entryOf(row.window));
     QTest::mouseClick(entry, Qt::LeftButton, {}, entry->rect().center());
-    auto* window = dynamic_cast<ui::CalculatorWindow*>(catalog.find(row.window));
+    auto* window = qobject_cast<ui::CalculatorWindow*>(catalog.find(row.window));
     if (!window) {
         std::printf("%s\t%s\tnot opened\n", row.window, row.trigger);
         return;
@@ -119,7 +115,7 @@ void measure(const Interaction& row, ui::frmmulu& menu, ui::WindowCatalog& catal
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    return ui::RunProgram(argc, argv, [](ui::frmmulu& menu, ui::WindowCatalog& catalog) {
+    return ui::RunProgram(argc, argv, [](ui::MainMenu& menu, ui::WindowCatalog& catalog) {
         QTimer::singleShot(0, &menu, [&menu, &catalog] {
             for (const Interaction& row : kInteractions) measure(row, menu, catalog);
             QApplication::quit();

@@ -11,9 +11,10 @@
 #include <memory>
 #include <string>
 
-#include "app/frmmulu.h"
+#include "app/mainmenu.h"
 #include "app/startup.h"
 #include "app/windowcatalog.h"
+#include "app/windowtable.h"
 #include "bench/firstpaint.h"
 
 using namespace velunda;
@@ -30,16 +31,15 @@ void clickEntry(QWidget* entry) {
     QApplication::sendEvent(entry, &release);
 }
 
-void openEveryWindow(ui::frmmulu& menu, ui::WindowCatalog& catalog) {
+void openEveryWindow(ui::MainMenu& menu, ui::WindowCatalog& catalog) {
     auto pending = std::make_shared<int>(0);
     int opened = 0;
-    for (const auto& entry : ui::frmmulu::Entries()) {
-        if (!ui::HasWindow(entry.window)) continue;
-        clickEntry(menu.control(entry.label));
-        QWidget* window = catalog.find(entry.window);
+    for (const auto& entry : ui::Windows()) {
+        clickEntry(menu.control(entry.menuEntry));
+        QWidget* window = catalog.find(entry.name);
         if (!window) {
-            std::fprintf(stderr, "the entry %s did not open %s\n", std::string(entry.label).c_str(),
-                         std::string(entry.window).c_str());
+            std::fprintf(stderr, "the entry %s did not open %s\n", std::string(entry.menuEntry).c_str(),
+                         std::string(entry.name).c_str());
             std::exit(1);
         }
         ++*pending;
@@ -62,7 +62,7 @@ int main(int argc, char* argv[]) {
         ++argv;
         --argc;
     }
-    return ui::RunProgram(argc, argv, [openAll](ui::frmmulu& menu, ui::WindowCatalog& catalog) {
+    return ui::RunProgram(argc, argv, [openAll](ui::MainMenu& menu, ui::WindowCatalog& catalog) {
         new bench::FirstPaint(&menu, [openAll, &menu, &catalog] {
             bench::ReportPainted();
             if (openAll)

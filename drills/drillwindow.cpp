@@ -1,5 +1,6 @@
 #include "drills/drillwindow.h"
 
+#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,16 +49,21 @@ WindowDesign DrillDesign(std::string_view name, const QColor& clockColour) {
 
 DrillWindow::DrillWindow(std::string_view name, const QColor& clockColour)
     : CalculatorWindow(DrillDesign(name, clockColour)), random_(std::make_unique<TimeOfDayRandom>()), drill_(*random_) {
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(999);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    clock_ = new QTimer(this);
+    clock_->setObjectName("Timer1");
+    clock_->setInterval(999);
+    connect(clock_, &QTimer::timeout, this, &DrillWindow::tick);
 
-    onSelected("opt1", [this] { opt1_Click(); });
-    onSelected("opt2", [this] { opt2_Click(); });
-    onSelected("opt3", [this] { opt3_Click(); });
-    onSelected("opt4", [this] { opt4_Click(); });
-    onKeyPress("Text1", [this](int k) { Text1_KeyPress(k); });
+    const std::pair<std::string_view, Operation> options[] = {{"opt1", Operation::Addition},
+                                                              {"opt2", Operation::Subtraction},
+                                                              {"opt3", Operation::Multiplication},
+                                                              {"opt4", Operation::Division}};
+    for (const auto& [name, op] : options) {
+        connect(option(name), &QAbstractButton::toggled, this, [this, op = op](bool checked) {
+            if (checked) select(op);
+        });
+    }
+    onEnter("Text1", [this] { answer(); });
 }
 
 DrillWindow::~DrillWindow() = default;
@@ -65,48 +71,40 @@ DrillWindow::~DrillWindow() = default;
 void DrillWindow::showEvent(QShowEvent* event) {
     // Showing the window gives opt1 the focus, which selects it.
     CalculatorWindow::showEvent(event);
-    if (!loaded_) {
-        loaded_ = true;
-        Form_Load();
+    if (!started_) {
+        started_ = true;
+        start();
     }
 }
 
-void DrillWindow::Form_Load() {
+void DrillWindow::start() {
     drill_.ResetCounts();
     random_->Randomize();
     drill_.Pose(Operation::Addition, Occasion::Selection);
     showProblem();
     field("Text1")->clear();
-    Timer1->start();
+    clock_->start();
 }
-
-void DrillWindow::opt1_Click() { select(Operation::Addition); }
-void DrillWindow::opt2_Click() { select(Operation::Subtraction); }
-void DrillWindow::opt3_Click() { select(Operation::Multiplication); }
-void DrillWindow::opt4_Click() { select(Operation::Division); }
 
 void DrillWindow::select(Operation op) {
     drill_.Pose(op, Occasion::Selection);
     showProblem();
 }
 
-void DrillWindow::Text1_KeyPress(int keyAscii) {
-    if (keyAscii != 13) return;
+void DrillWindow::answer() {
     const Operation op = selectedOperation();
     drill_.Answer(text("Text1"), op);
     write("lbl2", CountText(drill_.right()));
-    lbl2_Change();
+    updateTotal();
     write("lbl3", CountText(drill_.wrong()));
-    lbl3_Change();
+    updateTotal();
     showProblem();
     field("Text1")->clear();
 }
 
-void DrillWindow::lbl2_Change() { write("lbl4", TotalText(text("lbl3"), text("lbl2"))); }
-void DrillWindow::lbl3_Change() { write("lbl4", TotalText(text("lbl3"), text("lbl2"))); }
+void DrillWindow::updateTotal() { write("lbl4", TotalText(text("lbl3"), text("lbl2"))); }
 
-void DrillWindow::Timer1_Timer() { write("Label1", ClockText(++ticks_)); }
-
+void DrillWindow::tick() { write("Label1", ClockText(++ticks_)); }
 Operation DrillWindow::selectedOperation() const {
     if (selected("opt1")) return Operation::Addition;
     if (selected("opt2")) return Operation::Subtraction;
@@ -131,5 +129,21 @@ void DrillWindow::showProblem() {
     placeAnswerField();
     field("Text1")->setAccessibleName(QString::fromStdString(problem));
 }
+
+TestDrillWindow::TestDrillWindow() : DrillWindow("frm23", QColor(255, 128, 255)) {}
+
+void TestDrillWindow::closeEvent(QCloseEvent* event) {
+    // Whatever closes the window, the summary shows once and the window closes after it;
+    // a second close request while the summary is open waits for that one.
+    if (summing_) {
+        event->ignore();
+        return;
+    }
+    summing_ = true;
+    ShowMessage(SummaryText(text("lbl2"), text("lbl4"), text("Label1")));
+    event->accept();
+}
+
+QWidget* NewPracticeWindow() { return new DrillWindow("frm22", QColor(0, 0, 255)); }
 
 }  // namespace velunda::ui

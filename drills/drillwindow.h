@@ -12,32 +12,32 @@ namespace velunda::ui {
 
 // The drill window both drill entries open: a problem, the answer field that follows
 // it, the four operations, the running counts and a clock ticking every 999 ms. The
-// two windows differ only in their name and the colour of the clock.
+// practice window (frm22, a blue clock) is this class as it stands; the test window
+// (frm23, a pink clock) also sums up when it closes (TestDrillWindow).
 class DrillWindow : public CalculatorWindow {
+    Q_OBJECT
+
 public:
+    DrillWindow(std::string_view name, const QColor& clockColour);
+    ~DrillWindow() override;
+
     // The problem on show and the counts.
     const Drill& drill() const { return drill_; }
 
 protected:
-    DrillWindow(std::string_view name, const QColor& clockColour);
-    ~DrillWindow() override;
-
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Form_Load();
-    void opt1_Click();
-    void opt2_Click();
-    void opt3_Click();
-    void opt4_Click();
-    void Text1_KeyPress(int keyAscii);
-    void lbl2_Change();
-    void lbl3_Change();
-    void Timer1_Timer();
-
+    // The first showing: counts at 0, a fresh seed, an addition problem, the clock running.
+    void start();
     // The selection of an option: a new problem of that operation shows, and the answer
     // field moves to the operation's place.
     void select(Operation op);
+    // Enter in the answer field: the answer is checked and counted, the next problem shows.
+    void answer();
+    // The total follows the right and wrong counts.
+    void updateTotal();
+    void tick();
     // The option selected, testing opt1 to opt4 in this order.
     Operation selectedOperation() const;
     // After a problem shows: its operation's edge, or right of a problem too wide for it.
@@ -46,9 +46,27 @@ private:
 
     std::unique_ptr<RandomSource> random_;
     Drill drill_;
-    QTimer* Timer1 = nullptr;
+    QTimer* clock_ = nullptr;
     long long ticks_ = 0;
-    bool loaded_ = false;
+    bool started_ = false;
 };
+
+// The test window: the drill with a pink clock, which sums up accuracy, time used and
+// number of problems when it closes.
+class TestDrillWindow : public DrillWindow {
+    Q_OBJECT
+
+public:
+    TestDrillWindow();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool summing_ = false;
+};
+
+// The practice window: the drill with a blue clock.
+QWidget* NewPracticeWindow();
 
 }  // namespace velunda::ui

@@ -32,6 +32,9 @@ public:
     virtual void ShowMessage(std::string_view text, Icon icon = Icon::None, std::string_view title = {}) = 0;
 };
 
+// A window's computation: reads its fields, writes its results, shows its messages.
+using Computation = void (*)(Form&);
+
 // Runs one computation as a unit. Its writes are held back and applied in their order
 // when it returns; reads during the computation see its own pending writes. Messages
 // it shows appear at once. If it throws ComputationFault, nothing it wrote is applied

@@ -21,8 +21,9 @@
 
 #include "app/calculatorwindow.h"
 #include "app/fonts.h"
-#include "app/frmmulu.h"
+#include "app/mainmenu.h"
 #include "app/windowcatalog.h"
+#include "app/windowtable.h"
 
 namespace {
 
@@ -191,15 +192,14 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(dir.path());
     MessageCloser messages;
     velunda::ui::WindowCatalog catalog;
-    auto* menu = new velunda::ui::frmmulu(catalog);
+    auto* menu = new velunda::ui::MainMenu(catalog);
     menu->show();
 
     QStringList names;
     for (int i = 2; i < argc; ++i) names << QString::fromLocal8Bit(argv[i]);
     if (names.isEmpty()) {
         names << "frmmulu";
-        for (const auto& e : velunda::ui::frmmulu::Entries())
-            if (velunda::ui::HasWindow(e.window)) names << qs(e.window);
+        for (const auto& e : velunda::ui::Windows()) names << qs(e.name);
     }
     int failures = 0;
     for (const QString& name : names) {
@@ -211,7 +211,7 @@ int main(int argc, char* argv[]) {
         }
         QApplication::processEvents();
         if (const Example* example = ExampleFor(name)) {
-            auto* calculator = dynamic_cast<CalculatorWindow*>(w);
+            auto* calculator = qobject_cast<CalculatorWindow*>(w);
             if (!calculator || !Fill(*calculator, *example)) ++failures;
             QApplication::processEvents();
         }

@@ -1,7 +1,7 @@
 #include "solvers/algebra/quadratic.h"
 
-#include "numeric/module1.h"
 #include "numeric/numbertext.h"
+#include "numeric/routines.h"
 
 namespace velunda {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "numeric/module1.h"
 #include "numeric/numbertext.h"
+#include "numeric/routines.h"
 
 namespace velunda {
 namespace {

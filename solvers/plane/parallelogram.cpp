@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "numeric/module1.h"
 #include "numeric/numbertext.h"
+#include "numeric/routines.h"
 #include "solvers/plane/angleunit.h"
 
 namespace velunda {

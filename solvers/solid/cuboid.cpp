@@ -1,7 +1,7 @@
 #include "solvers/solid/cuboid.h"
 
-#include "numeric/module1.h"
 #include "numeric/numbertext.h"
+#include "numeric/routines.h"
 
 namespace velunda {
 namespace {

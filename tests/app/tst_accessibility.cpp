@@ -33,11 +33,10 @@ private slots:
     void everyControlIsNamed_data() {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("window");
-        for (const auto& e : ui::frmmulu::Entries()) {
-            if (!ui::HasWindow(e.window)) continue;
-            const QByteArray window(e.window.data(), qsizetype(e.window.size()));
+        for (const auto& e : ui::Windows()) {
+            const QByteArray window(e.name.data(), qsizetype(e.name.size()));
             QTest::newRow(window.constData())
-                << QString::fromUtf8(e.label.data(), qsizetype(e.label.size())) << QString::fromLatin1(window);
+                << QString::fromUtf8(e.menuEntry.data(), qsizetype(e.menuEntry.size())) << QString::fromLatin1(window);
         }
     }
 

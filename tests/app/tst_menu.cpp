@@ -3,7 +3,8 @@
 #include <QFontInfo>
 #include <QTest>
 
-#include "app/frmmulu.h"
+#include "app/mainmenu.h"
+#include "app/windowtable.h"
 #include "support/gui.h"
 
 using namespace velunda;
@@ -184,8 +185,8 @@ private slots:
     // keyboard reaches and opens it too.
     void entriesAreAccessibleLinks() {
         MenuFixture app;
-        for (const auto& e : ui::frmmulu::Entries()) {
-            QLabel* l = app.menu->label(e.label);
+        for (const auto& e : ui::Windows()) {
+            QLabel* l = app.menu->label(e.menuEntry);
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(l);
             QVERIFY(a);
             QCOMPARE(a->role(), QAccessible::Link);
@@ -205,18 +206,16 @@ private slots:
         QVERIFY(app.catalog.find("frmbanben") && app.catalog.find("frmbanben")->isVisible());
     }
 
-    // Every entry names a window, and each window the menu names opens once built.
+    // Every entry opens its window, and every window has its entry.
     void everyEntryNamesItsWindow() {
-        QCOMPARE(int(ui::frmmulu::Entries().size()), 24);
+        QCOMPARE(int(ui::Windows().size()), 24);
         MenuFixture app;
-        for (const auto& e : ui::frmmulu::Entries()) {
-            QLabel* l = app.menu->label(e.label);
+        for (const auto& e : ui::Windows()) {
+            QLabel* l = app.menu->label(e.menuEntry);
             QTest::mouseClick(l, Qt::LeftButton, {}, l->rect().center());
-            if (ui::HasWindow(e.window)) {
-                QWidget* w = app.catalog.find(e.window);
-                QVERIFY2(w && w->isVisible(), e.window.data());
-                QCOMPARE(w->objectName(), QString::fromUtf8(e.window.data(), e.window.size()));
-            }
+            QWidget* w = app.catalog.find(e.name);
+            QVERIFY2(w && w->isVisible(), e.name.data());
+            QCOMPARE(w->objectName(), QString::fromUtf8(e.name.data(), e.name.size()));
         }
     }
 };

@@ -8,8 +8,9 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/frmmulu.h"
+#include "app/mainmenu.h"
 #include "app/startup.h"
+#include "app/windowtable.h"
 #include "support/faces.h"
 
 namespace {
@@ -22,7 +23,7 @@ void check(bool ok, const QString& what) {
     std::fprintf(stderr, "FAIL: %s\n", qPrintable(what));
 }
 
-void checkMenu(velunda::ui::frmmulu& menu) {
+void checkMenu(velunda::ui::MainMenu& menu) {
     check(menu.isVisible(), "the menu is not shown");
     const QStringList families = QFontDatabase::families();
     for (const char* family : {"Velunda Serif", "Velunda Sans", "Velunda Kai"})
@@ -42,7 +43,7 @@ void checkMenu(velunda::ui::frmmulu& menu) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const int code = velunda::ui::RunProgram(argc, argv, [](velunda::ui::frmmulu& menu, velunda::ui::WindowCatalog&) {
+    const int code = velunda::ui::RunProgram(argc, argv, [](velunda::ui::MainMenu& menu, velunda::ui::WindowCatalog&) {
         QTimer::singleShot(0, &menu, [&menu] {
             checkMenu(menu);
             QApplication::exit(failures == 0 ? 0 : 1);

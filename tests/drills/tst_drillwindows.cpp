@@ -5,8 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "drills/frm22.h"
-#include "drills/frm23.h"
+#include "drills/drillwindow.h"
 #include "support/gui.h"
 
 using namespace velunda;
@@ -198,7 +197,7 @@ private slots:
 
     // Before the window opens, every label holds its designed text.
     void designedTexts() {
-        ui::frm23 w;
+        ui::TestDrillWindow w;
         QCOMPARE(w.label("Label1")->text(), QString("00:00:00"));
         QCOMPARE(w.label("lbl1")->text(), QString());
         for (const char* count : {"lbl2", "lbl3", "lbl4"}) QCOMPARE(w.label(count)->text(), QString("00"));

@@ -6,18 +6,18 @@
 #include <QString>
 #include <QTest>
 
-#include "app/frmmulu.h"
+#include "app/mainmenu.h"
 #include "app/windowcatalog.h"
+#include "app/windowtable.h"
 
 namespace velunda::testing {
 
 inline void addEveryWindowRows() {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("window");
-    for (const auto& e : ui::frmmulu::Entries())
-        if (ui::HasWindow(e.window))
-            QTest::newRow(e.window.data()) << QString::fromUtf8(e.label.data(), qsizetype(e.label.size()))
-                                           << QString::fromUtf8(e.window.data(), qsizetype(e.window.size()));
+    for (const auto& e : ui::Windows())
+        QTest::newRow(e.name.data()) << QString::fromUtf8(e.menuEntry.data(), qsizetype(e.menuEntry.size()))
+                                     << QString::fromUtf8(e.name.data(), qsizetype(e.name.size()));
 }
 
 }  // namespace velunda::testing

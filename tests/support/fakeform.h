@@ -1,14 +1,17 @@
 // A Form without widgets: fields and options set by the test, every write and every
-// message recorded in order.
+// message recorded in order. Running a computation, it knows the controls of the window
+// whose trigger runs it and rejects any other name, so a misspelt name fails the test.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 #include <map>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "app/windowtable.h"
 #include "numeric/form.h"
 
 namespace velunda::testing {
@@ -25,11 +28,16 @@ public:
     FakeForm(std::initializer_list<std::pair<const std::string, std::string>> fields) : fields(fields) {}
 
     std::string text(std::string_view name) const override {
+        check(name);
         auto it = fields.find(name);
         return it == fields.end() ? std::string() : it->second;
     }
-    bool selected(std::string_view name) const override { return options.count(name) != 0; }
+    bool selected(std::string_view name) const override {
+        check(name);
+        return options.count(name) != 0;
+    }
     void write(std::string_view name, std::string text) override {
+        check(name);
         writes.emplace_back(std::string(name), text);
         fields[std::string(name)] = std::move(text);
     }
@@ -37,8 +45,29 @@ public:
         messages.push_back({std::string(text), icon, std::string(title)});
     }
 
-    // Runs the computation as a window does: all its writes or, on a fault, none.
-    bool run(void (*computation)(Form&)) { return RunComputation(*this, computation); }
+    // Runs the computation as a window does: all its writes or, on a fault, none. The
+    // computation must be one that a window's trigger runs.
+    bool run(Computation computation) {
+        known = ControlsOfWindowRunning(computation);
+        if (known.empty()) throw std::logic_error("no window's trigger runs this computation");
+        return RunComputation(*this, computation);
+    }
+
+    // The names of the controls of the window one of whose triggers runs the computation;
+    // none when no window runs it.
+    static std::set<std::string, std::less<>> ControlsOfWindowRunning(Computation computation) {
+        for (const ui::WindowEntry& window : ui::Windows()) {
+            if (!window.design) continue;
+            const ui::WindowDesign design = window.design();
+            for (const ui::Trigger& trigger : design.triggers) {
+                if (trigger.computation != computation) continue;
+                std::set<std::string, std::less<>> names;
+                for (const ui::ControlDesign& control : design.controls) names.emplace(control.name);
+                return names;
+            }
+        }
+        return {};
+    }
 
     // The one message shown, as "text|icon|title" (icon: i or -), or "" for none;
     // several are joined by " / ".
@@ -51,10 +80,18 @@ public:
         return out;
     }
 
+    // The control names a computation may use; empty: any.
+    std::set<std::string, std::less<>> known;
     std::map<std::string, std::string, std::less<>> fields;
     std::set<std::string, std::less<>> options;
     std::vector<std::pair<std::string, std::string>> writes;
     std::vector<Message> messages;
+
+private:
+    void check(std::string_view name) const {
+        if (!known.empty() && !known.count(name))
+            throw std::logic_error("the window has no control named " + std::string(name));
+    }
 };
 
 // A form whose fields hold the texts given as "name=text" pairs joined by ";" (fields
@@ -74,9 +111,6 @@ inline QString Written(const FakeForm& form) {
     for (const auto& [name, text] : form.writes) written << QString::fromStdString(name + "=" + text);
     return written.join(';');
 }
-
-// A window's computation, as the test tables carry it.
-using Computation = void (*)(Form&);
 
 // The fault message as shown() gives it.
 inline const std::string kFault = std::string(kFaultMessage) + "|i|";

@@ -15,8 +15,9 @@
 #include <vector>
 
 #include "app/calculatorwindow.h"
-#include "app/frmmulu.h"
+#include "app/mainmenu.h"
 #include "app/windowcatalog.h"
+#include "app/windowtable.h"
 
 namespace velunda::testing {
 
@@ -65,7 +66,7 @@ protected:
 // The main menu with its catalog, as the program starts it.
 class MenuFixture {
 public:
-    MenuFixture() : menu(new ui::frmmulu(catalog)) { menu->show(); }
+    MenuFixture() : menu(new ui::MainMenu(catalog)) { menu->show(); }
     ~MenuFixture() {
         // A window may show a message as it closes (the test window's summary): OK it.
         MessageCatcher closing;
@@ -80,11 +81,11 @@ public:
     Window* open(const char* entry, const char* window) {
         QLabel* label = menu->label(entry);
         QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
-        return dynamic_cast<Window*>(catalog.find(window));
+        return qobject_cast<Window*>(catalog.find(window));
     }
 
     ui::WindowCatalog catalog;
-    QPointer<ui::frmmulu> menu;
+    QPointer<ui::MainMenu> menu;
 };
 
 inline void typeInto(QLineEdit* field, const QString& text) {
@@ -95,7 +96,7 @@ inline void typeInto(QLineEdit* field, const QString& text) {
 
 inline void pressEnter(QLineEdit* field) { QTest::keyClick(field, Qt::Key_Return); }
 
-inline void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+inline void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
 // The exit button closes its window and leaves the menu open.
 inline void CheckExit(const MenuFixture& app, ui::CalculatorWindow* w, std::string_view exitButton) {

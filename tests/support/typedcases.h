@@ -8,7 +8,7 @@
 
 #include "support/fakeform.h"
 
-Q_DECLARE_METATYPE(velunda::testing::Computation)
+Q_DECLARE_METATYPE(velunda::Computation)
 
 namespace velunda::testing {
 

@@ -2,7 +2,6 @@
 // driven from the menu.
 #include <QTest>
 
-#include "solvers/algebra/frm16.h"
 #include "solvers/algebra/quadratic.h"
 #include "support/fakeform.h"
 #include "support/gui.h"
@@ -78,7 +77,7 @@ private slots:
 
     void windowFromMenu() {
         MenuFixture app;
-        auto* w = app.open<ui::frm16>("lbl20", "frm16");
+        auto* w = app.open("lbl20", "frm16");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("解形如Ax^2+Bx+C=0的一元二次方程"));
         typeInto(w->field("Text1"), "1");
@@ -123,7 +122,7 @@ private slots:
 
     void layoutAsDesigned() {
         MenuFixture app;
-        auto* w = app.open<ui::frm16>("lbl20", "frm16");
+        auto* w = app.open("lbl20", "frm16");
         // The crossing: "X1=" names Text5 and "X2=" names Text4.
         QCOMPARE(w->label("Label1(1)")->text(), QString("X1="));
         QCOMPARE(w->label("Label1(1)")->buddy(), w->field("Text5"));

@@ -2,7 +2,6 @@
 // over a fake form, and the real window driven from the menu.
 #include <QTest>
 
-#include "solvers/algebra/frm20.h"
 #include "solvers/algebra/linear.h"
 #include "support/fakeform.h"
 #include "support/gui.h"
@@ -67,7 +66,7 @@ private slots:
 
     void windowFromMenu() {
         MenuFixture app;
-        auto* w = app.open<ui::frm20>("lbl21", "frm20");
+        auto* w = app.open("lbl21", "frm20");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("解三元一次方程组"));
         const QStringList typed{"1", "1", "1", "-6", "1", "2", "3", "-14", "2", "1", "3", "-13"};
@@ -94,7 +93,7 @@ private slots:
 
     void layoutAsDesigned() {
         MenuFixture app;
-        auto* w = app.open<ui::frm20>("lbl21", "frm20");
+        auto* w = app.open("lbl21", "frm20");
         QCOMPARE(w->label("Label2")->text(), QString(" 括号内不准为0"));
         const std::pair<const char*, const char*> labels[] = {
             {"Label1(0)", "("},     {"Label1(2)", "("},    {"Label1(3)", ")X+("}, {"Label1(7)", ")Y+("},

@@ -2,7 +2,6 @@
 // menu.
 #include <QTest>
 
-#include "solvers/algebra/frm18.h"
 #include "solvers/algebra/trigonometry.h"
 #include "support/fakeform.h"
 #include "support/gui.h"
@@ -109,7 +108,7 @@ private slots:
 
     void windowFromMenu() {
         MenuFixture app;
-        auto* w = app.open<ui::frm18>("lbl19", "frm18");
+        auto* w = app.open("lbl19", "frm18");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("角度，弧度，三角函数转化"));
         typeInto(w->field("Text1"), "30");
@@ -148,7 +147,7 @@ private slots:
 
     void layoutAsDesigned() {
         MenuFixture app;
-        auto* w = app.open<ui::frm18>("lbl19", "frm18");
+        auto* w = app.open("lbl19", "frm18");
         QCOMPARE(w->size(), QSize(326, 186));
         const std::pair<const char*, const char*> captions[] = {
             {"Label1(0)", "   角度（1）"}, {"Label1(5)", "弧度（1）"}, {"Label1(3)", "正弦(sin)"},

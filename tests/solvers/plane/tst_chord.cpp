@@ -5,7 +5,6 @@
 #include "planecases.h"
 #include "planewindows.h"
 #include "solvers/plane/chord.h"
-#include "solvers/plane/frm17.h"
 
 using namespace velunda;
 using namespace velunda::testing;
@@ -76,7 +75,7 @@ private slots:
 
     void windowFromMenu() {
         MenuFixture app;
-        auto* w = app.open<ui::frm17>("lbl27", "frm17");
+        auto* w = app.open("lbl27", "frm17");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("垂径定理"));
         QCOMPARE(w->size(), QSize(330, 162));
@@ -108,11 +107,11 @@ private slots:
 
     void reopenedInRadians() {
         MenuFixture app;
-        auto* w = app.open<ui::frm17>("lbl27", "frm17");
+        auto* w = app.open("lbl27", "frm17");
         click(w->option("opt2"));
         w->close();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        w = app.open<ui::frm17>("lbl27", "frm17");
+        w = app.open("lbl27", "frm17");
         QVERIFY(w->option("opt1")->isChecked());
         QCOMPARE(w->field("Text4")->text(), QString());
     }

@@ -5,7 +5,6 @@
 #include "planecases.h"
 #include "planewindows.h"
 #include "solvers/plane/circle.h"
-#include "solvers/plane/frm10.h"
 
 using namespace velunda;
 using namespace velunda::testing;
@@ -80,7 +79,7 @@ private slots:
 
     void windowFromMenu() {
         MenuFixture app;
-        auto* w = app.open<ui::frm10>("lbl26", "frm10");
+        auto* w = app.open("lbl26", "frm10");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("解圆"));
         QCOMPARE(w->size(), QSize(309, 185));
@@ -119,7 +118,7 @@ private slots:
 
     void clearKeepsPi() {
         MenuFixture app;
-        auto* w = app.open<ui::frm10>("lbl26", "frm10");
+        auto* w = app.open("lbl26", "frm10");
         click(w->option("Option1"));
         typeInto(w->field("Text3"), "10");
         pressEnter(w->field("Text3"));
@@ -130,7 +129,7 @@ private slots:
 
     void tabbingKeepsTheChosenPi() {
         MenuFixture app;
-        auto* w = app.open<ui::frm10>("lbl26", "frm10");
+        auto* w = app.open("lbl26", "frm10");
         click(w->option("Option2"));
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
@@ -145,7 +144,7 @@ private slots:
 
     void emptyPiShowsFaultAndKeepsFields() {
         MenuFixture app;
-        auto* w = app.open<ui::frm10>("lbl26", "frm10");
+        auto* w = app.open("lbl26", "frm10");
         fill(w, "Text1=5;Text3=10");
         MessageCatcher catcher;
         pressEnter(w->field("Text3"));

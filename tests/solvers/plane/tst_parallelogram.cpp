@@ -4,9 +4,6 @@
 
 #include "planecases.h"
 #include "planewindows.h"
-#include "solvers/plane/frm2.h"
-#include "solvers/plane/frm3.h"
-#include "solvers/plane/frm4.h"
 #include "solvers/plane/parallelogram.h"
 
 using namespace velunda;
@@ -138,7 +135,7 @@ private slots:
 
     void baseHeightWindow() {
         MenuFixture app;
-        auto* w = app.open<ui::frm3>("lbl18", "frm3");
+        auto* w = app.open("lbl18", "frm3");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("解平行四边形（底，高，面积互换）"));
         QCOMPARE(w->size(), QSize(298, 130));
@@ -154,7 +151,7 @@ private slots:
 
     void sidesPerimeterWindow() {
         MenuFixture app;
-        auto* w = app.open<ui::frm2>("lbl7", "frm2");
+        auto* w = app.open("lbl7", "frm2");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("解平行四边形(边与周长互换)"));
         QCOMPARE(w->size(), QSize(321, 136));
@@ -174,7 +171,7 @@ private slots:
 
     void sidesAngleWindow() {
         MenuFixture app;
-        auto* w = app.open<ui::frm4>("lbl17", "frm4");
+        auto* w = app.open("lbl17", "frm4");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("解平行四边形（两边，夹角，面积互换）"));
         QCOMPARE(w->size(), QSize(345, 165));
@@ -204,7 +201,7 @@ private slots:
 
     void sidesAngleTabOrder() {
         MenuFixture app;
-        auto* w = app.open<ui::frm4>("lbl17", "frm4");
+        auto* w = app.open("lbl17", "frm4");
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
         QCOMPARE(QApplication::focusWidget(), w->option("opt1"));

@@ -4,7 +4,6 @@
 
 #include "planecases.h"
 #include "planewindows.h"
-#include "solvers/plane/frm6.h"
 #include "solvers/plane/rectangle.h"
 
 using namespace velunda;
@@ -86,7 +85,7 @@ private slots:
 
     void windowFromMenu() {
         MenuFixture app;
-        auto* w = app.open<ui::frm6>("lbl6", "frm6");
+        auto* w = app.open("lbl6", "frm6");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("解长方形"));
         QCOMPARE(w->size(), QSize(376, 136));

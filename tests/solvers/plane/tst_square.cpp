@@ -3,7 +3,6 @@
 #include <QTest>
 
 #include "planewindows.h"
-#include "solvers/plane/frm12.h"
 #include "solvers/plane/square.h"
 #include "support/fakeform.h"
 #include "support/gui.h"
@@ -87,7 +86,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QStringList, after);
         MenuFixture app;
-        auto* w = app.open<ui::frm12>("lbl15", "frm12");
+        auto* w = app.open("lbl15", "frm12");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("解正方形"));
         typeInto(w->field(field.toStdString()), typed);
@@ -97,7 +96,7 @@ private slots:
 
     void otherKeysComputeNothing() {
         MenuFixture app;
-        auto* w = app.open<ui::frm12>("lbl15", "frm12");
+        auto* w = app.open("lbl15", "frm12");
         typeInto(w->field("Text1"), "5");
         QTest::keyClick(w->field("Text1"), Qt::Key_Tab);
         QTest::keyClick(w->field("Text1"), Qt::Key_Escape);
@@ -106,7 +105,7 @@ private slots:
 
     void negativeAreaShowsFaultAndKeepsFields() {
         MenuFixture app;
-        auto* w = app.open<ui::frm12>("lbl15", "frm12");
+        auto* w = app.open("lbl15", "frm12");
         typeInto(w->field("Text1"), "5");
         pressEnter(w->field("Text1"));
         typeInto(w->field("Text3"), "-4");
@@ -122,7 +121,7 @@ private slots:
 
     void clearAndExit() {
         MenuFixture app;
-        auto* w = app.open<ui::frm12>("lbl15", "frm12");
+        auto* w = app.open("lbl15", "frm12");
         typeInto(w->field("Text1"), "5");
         pressEnter(w->field("Text1"));
         click(w->button("Command1"));
@@ -137,7 +136,7 @@ private slots:
 
     void captionsAsDesigned() {
         MenuFixture app;
-        auto* w = app.open<ui::frm12>("lbl15", "frm12");
+        auto* w = app.open("lbl15", "frm12");
         QCOMPARE(w->button("Command1")->text(), QString("清 零"));
         QCOMPARE(w->button("Command2")->text(), QString("结 束"));
         QCOMPARE(w->label("Label1(1)")->text(), QString("填入一个数后按回车，即可得到另外三个元素的值"));

@@ -4,7 +4,6 @@
 
 #include "planecases.h"
 #include "planewindows.h"
-#include "solvers/plane/frm9.h"
 #include "solvers/plane/trapezoid.h"
 
 using namespace velunda;
@@ -62,7 +61,7 @@ private slots:
 
     void windowFromMenu() {
         MenuFixture app;
-        auto* w = app.open<ui::frm9>("lbl16", "frm9");
+        auto* w = app.open("lbl16", "frm9");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("解梯形"));
         QCOMPARE(w->size(), QSize(312, 161));

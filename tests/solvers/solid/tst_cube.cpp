@@ -3,7 +3,6 @@
 #include <QTest>
 
 #include "solvers/solid/cube.h"
-#include "solvers/solid/frm11.h"
 #include "solvers/solid/solidtest.h"
 #include "support/typedcases.h"
 
@@ -107,7 +106,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, texts);
         MenuFixture app;
-        auto* w = app.open<ui::frm11>("lbl9", "frm11");
+        auto* w = app.open("lbl9", "frm11");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("解正方体"));
         typeInto(w->field(field.toStdString()), typed);
@@ -122,7 +121,7 @@ private slots:
 
     void faultKeepsFieldsClearAndExit() {
         MenuFixture app;
-        auto* w = app.open<ui::frm11>("lbl9", "frm11");
+        auto* w = app.open("lbl9", "frm11");
         typeInto(w->field("Text1"), "2");
         pressEnter(w->field("Text1"));
         typeInto(w->field("Text4"), "-8");
@@ -147,7 +146,7 @@ private slots:
 
     void layoutAsDesigned() {
         MenuFixture app;
-        auto* w = app.open<ui::frm11>("lbl9", "frm11");
+        auto* w = app.open("lbl9", "frm11");
         QCOMPARE(w->size(), QSize(298, 164));
         QCOMPARE(w->label("Label1(4)")->text(), QString(" 正方体的    棱长"));
         QCOMPARE(w->label("Label1(0)")->text(), QString("正方体的棱长     总和"));

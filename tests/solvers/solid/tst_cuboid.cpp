@@ -3,7 +3,6 @@
 #include <QTest>
 
 #include "solvers/solid/cuboid.h"
-#include "solvers/solid/frm5.h"
 #include "solvers/solid/solidtest.h"
 
 using namespace velunda;
@@ -81,7 +80,7 @@ private slots:
 
     void windowFromMenu() {
         MenuFixture app;
-        auto* w = app.open<ui::frm5>("lbl22", "frm5");
+        auto* w = app.open("lbl22", "frm5");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("解长方体"));
         typeInto(w->field("Text1"), "2");
@@ -117,7 +116,7 @@ private slots:
 
     void layoutAsDesigned() {
         MenuFixture app;
-        auto* w = app.open<ui::frm5>("lbl22", "frm5");
+        auto* w = app.open("lbl22", "frm5");
         QCOMPARE(w->size(), QSize(328, 155));
         QCOMPARE(w->label("Label1(3)")->text(), QString("长方体的横   截面积"));
         QCOMPARE(w->label("Label1(5)")->text(), QString(" 长方体的   表面积"));

@@ -3,7 +3,6 @@
 #include <QTest>
 
 #include "solvers/solid/cylinder.h"
-#include "solvers/solid/frm15.h"
 #include "solvers/solid/solidtest.h"
 
 using namespace velunda;
@@ -137,7 +136,7 @@ private slots:
 
     void windowFromMenu() {
         MenuFixture app;
-        auto* w = app.open<ui::frm15>("lbl24", "frm15");
+        auto* w = app.open("lbl24", "frm15");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("解圆柱体"));
         typeInto(w->field("Text1"), "2");
@@ -182,7 +181,7 @@ private slots:
 
     void layoutAsDesigned() {
         MenuFixture app;
-        auto* w = app.open<ui::frm15>("lbl24", "frm15");
+        auto* w = app.open("lbl24", "frm15");
         QCOMPARE(w->size(), QSize(388, 162));
         const QStringList captions{"Label1(0)=底面半径", "Label1(1)=底面周长", "Label1(2)=侧面积", "Label1(3)=表面积",
                                    "Label2=体 积",       "Label3=圆柱体的高",  "Label4=底面积"};

@@ -3,7 +3,6 @@
 #include <QTest>
 
 #include "solvers/triangle/baseheightarea.h"
-#include "solvers/triangle/frm7.h"
 #include "support/gui.h"
 #include "triangletests.h"
 
@@ -61,7 +60,7 @@ private slots:
 
     void windowFromMenu() {
         MenuFixture app;
-        auto* w = app.open<ui::frm7>("lbl13", "frm7");
+        auto* w = app.open("lbl13", "frm7");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("三角形底,高,面积互换"));
         QCOMPARE(w->button("Command2")->text(), QString("计 算"));
@@ -73,7 +72,7 @@ private slots:
 
     void onlyOneQuantityShowsHelp() {
         MenuFixture app;
-        auto* w = app.open<ui::frm7>("lbl13", "frm7");
+        auto* w = app.open("lbl13", "frm7");
         typeInto(w->field("Text3"), "12");
         MessageCatcher catcher;
         click(w->button("Command2"));
@@ -83,7 +82,7 @@ private slots:
 
     void clearAndExit() {
         MenuFixture app;
-        auto* w = app.open<ui::frm7>("lbl13", "frm7");
+        auto* w = app.open("lbl13", "frm7");
         QCOMPARE(w->label("Label1(1)")->text(), QString("三角形的面积"));
         QCOMPARE(w->button("Command3")->text(), QString("结 束"));
         for (const QString& f : kFields) typeInto(w->field(f.toStdString()), "2");

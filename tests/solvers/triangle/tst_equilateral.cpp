@@ -3,7 +3,6 @@
 #include <QTest>
 
 #include "solvers/triangle/equilateral.h"
-#include "solvers/triangle/frm13.h"
 #include "support/gui.h"
 #include "triangletests.h"
 
@@ -64,7 +63,7 @@ private slots:
 
     void windowFromMenu() {
         MenuFixture app;
-        auto* w = app.open<ui::frm13>("lbl110", "frm13");
+        auto* w = app.open("lbl110", "frm13");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("解等边三角形"));
         QCOMPARE(w->button("Command2")->text(), QString("计  算"));
@@ -75,7 +74,7 @@ private slots:
 
     void negativeAreaShowsFaultAndKeepsFields() {
         MenuFixture app;
-        auto* w = app.open<ui::frm13>("lbl110", "frm13");
+        auto* w = app.open("lbl110", "frm13");
         typeInto(w->field("Text4"), "-1");
         MessageCatcher catcher;
         click(w->button("Command2"));
@@ -85,7 +84,7 @@ private slots:
 
     void clearAndExit() {
         MenuFixture app;
-        auto* w = app.open<ui::frm13>("lbl110", "frm13");
+        auto* w = app.open("lbl110", "frm13");
         QCOMPARE(w->label("Label1(4)")->text(), QString(" 等边三角形的高"));
         QCOMPARE(w->button("Command3")->text(), QString("退  出"));
         typeInto(w->field("Text1"), "1");

@@ -2,7 +2,6 @@
 // its second-leg field that opens on the first key released in the first leg.
 #include <QTest>
 
-#include "solvers/triangle/frm14.h"
 #include "solvers/triangle/righttriangle.h"
 #include "support/gui.h"
 #include "triangletests.h"
@@ -69,7 +68,7 @@ private slots:
 
     void secondLegOpensOnFirstKeyReleased() {
         MenuFixture app;
-        auto* w = app.open<ui::frm14>("lbl5", "frm14");
+        auto* w = app.open("lbl5", "frm14");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("解直角三角形"));
         QLineEdit* second = w->field("Text2");
@@ -86,7 +85,7 @@ private slots:
 
     void windowFromMenu() {
         MenuFixture app;
-        auto* w = app.open<ui::frm14>("lbl5", "frm14");
+        auto* w = app.open("lbl5", "frm14");
         typeInto(w->field("Text1"), "3");
         typeInto(w->field("Text2"), "4");
         click(w->button("Command2"));
@@ -95,7 +94,7 @@ private slots:
 
     void unsupportedPairAsksForUpdate() {
         MenuFixture app;
-        auto* w = app.open<ui::frm14>("lbl5", "frm14");
+        auto* w = app.open("lbl5", "frm14");
         typeInto(w->field("Text3"), "5");
         MessageCatcher catcher;
         click(w->button("Command2"));
@@ -105,7 +104,7 @@ private slots:
 
     void negativeRootShowsFaultAndKeepsFields() {
         MenuFixture app;
-        auto* w = app.open<ui::frm14>("lbl5", "frm14");
+        auto* w = app.open("lbl5", "frm14");
         typeInto(w->field("Text1"), "5");
         typeInto(w->field("Text3"), "3");
         MessageCatcher catcher;
@@ -116,7 +115,7 @@ private slots:
 
     void clearAndExit() {
         MenuFixture app;
-        auto* w = app.open<ui::frm14>("lbl5", "frm14");
+        auto* w = app.open("lbl5", "frm14");
         QCOMPARE(w->button("Command3")->text(), QString("清  零"));
         QCOMPARE(w->button("Command1")->text(), QString("退  出"));
         typeInto(w->field("Text1"), "3");
@@ -126,7 +125,7 @@ private slots:
         QCOMPARE(Texts(w, kFields), QStringList(4, QString()));
         CheckExit(app, w, "Command1");
         // Opened again, the second leg is closed again.
-        w = app.open<ui::frm14>("lbl5", "frm14");
+        w = app.open("lbl5", "frm14");
         QVERIFY(!w->field("Text2")->isEnabled());
     }
 };

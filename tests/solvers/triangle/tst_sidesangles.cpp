@@ -2,7 +2,6 @@
 // form in radians and degrees, and the real window with its unit options.
 #include <QTest>
 
-#include "solvers/triangle/frm21.h"
 #include "solvers/triangle/sidesangles.h"
 #include "support/gui.h"
 #include "triangletests.h"
@@ -105,7 +104,7 @@ private slots:
 
     void opensInRadians() {
         MenuFixture app;
-        auto* w = app.open<ui::frm21>("lbl12", "frm21");
+        auto* w = app.open("lbl12", "frm21");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("三角形边角互换"));
         QVERIFY(w->option("Opt1")->isChecked());
@@ -128,7 +127,7 @@ private slots:
         QFETCH(QStringList, typed);
         QFETCH(QStringList, texts);
         MenuFixture app;
-        auto* w = app.open<ui::frm21>("lbl12", "frm21");
+        auto* w = app.open("lbl12", "frm21");
         if (degrees) ChooseDegrees(w);
         QCOMPARE(w->option("Opt2")->isChecked(), degrees);
         TypeInto(w, kFields, typed);
@@ -138,7 +137,7 @@ private slots:
 
     void anglesWithoutSideAskForUpdate() {
         MenuFixture app;
-        auto* w = app.open<ui::frm21>("lbl12", "frm21");
+        auto* w = app.open("lbl12", "frm21");
         typeInto(w->field("Text1"), "0.5");
         typeInto(w->field("Text3"), "1");
         MessageCatcher catcher;
@@ -149,7 +148,7 @@ private slots:
 
     void sineOfZeroShowsFaultAndKeepsFields() {
         MenuFixture app;
-        auto* w = app.open<ui::frm21>("lbl12", "frm21");
+        auto* w = app.open("lbl12", "frm21");
         ChooseDegrees(w);
         typeInto(w->field("Text3"), "90");
         typeInto(w->field("Text5"), "90");
@@ -162,7 +161,7 @@ private slots:
 
     void clearKeepsTheUnitAndExitCloses() {
         MenuFixture app;
-        auto* w = app.open<ui::frm21>("lbl12", "frm21");
+        auto* w = app.open("lbl12", "frm21");
         ChooseDegrees(w);
         for (const QString& f : kFields) typeInto(w->field(f.toStdString()), "7");
         click(w->button("Command1"));

@@ -2,7 +2,6 @@
 // the real window opened from the menu.
 #include <QTest>
 
-#include "solvers/triangle/frm8.h"
 #include "solvers/triangle/sidesperimeterarea.h"
 #include "support/gui.h"
 #include "triangletests.h"
@@ -107,7 +106,7 @@ private slots:
         QFETCH(QStringList, typed);
         QFETCH(QStringList, texts);
         MenuFixture app;
-        auto* w = app.open<ui::frm8>("lbl14", "frm8");
+        auto* w = app.open("lbl14", "frm8");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("三角形三边,周长,面积转化"));
         TypeInto(w, kFields, typed);
@@ -117,7 +116,7 @@ private slots:
 
     void noSolutionKeepsEveryField() {
         MenuFixture app;
-        auto* w = app.open<ui::frm8>("lbl14", "frm8");
+        auto* w = app.open("lbl14", "frm8");
         // The perimeter field holds text that reads as 0: it stays as typed.
         const QStringList typed{"1", "1", "", "abc", "1"};
         TypeInto(w, kFields, typed);
@@ -129,7 +128,7 @@ private slots:
 
     void unsupportedShowsHelpMessage() {
         MenuFixture app;
-        auto* w = app.open<ui::frm8>("lbl14", "frm8");
+        auto* w = app.open("lbl14", "frm8");
         typeInto(w->field("Text1"), "3");
         MessageCatcher catcher;
         click(w->button("Command2"));
@@ -139,7 +138,7 @@ private slots:
 
     void clearAndExit() {
         MenuFixture app;
-        auto* w = app.open<ui::frm8>("lbl14", "frm8");
+        auto* w = app.open("lbl14", "frm8");
         QCOMPARE(w->button("Command1")->text(), QString("清零"));
         QCOMPARE(w->button("Command2")->text(), QString("计算"));
         QCOMPARE(w->button("Command3")->text(), QString("结束"));

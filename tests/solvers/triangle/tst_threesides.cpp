@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QTest>
 
-#include "solvers/triangle/frm1.h"
 #include "solvers/triangle/threesides.h"
 #include "support/gui.h"
 #include "triangletests.h"
@@ -96,7 +95,7 @@ private slots:
 
     void windowFromMenu() {
         MenuFixture app;
-        auto* w = app.open<ui::frm1>("lbl4", "frm1");
+        auto* w = app.open("lbl4", "frm1");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("已知三边求三角形的其他元素"));
         QCOMPARE(Texts(w, {"Text1", "Text2", "Text3"}), QStringList(3, "请输入数据"));
@@ -112,7 +111,7 @@ private slots:
 
     void noTriangleKeepsOutputs() {
         MenuFixture app;
-        auto* w = app.open<ui::frm1>("lbl4", "frm1");
+        auto* w = app.open("lbl4", "frm1");
         MessageCatcher catcher;
         click(w->button("Command2"));  // the initial texts read as 0
         QCOMPARE(catcher.shown(), QString("不能构成三角形|-|Velunda"));
@@ -121,7 +120,7 @@ private slots:
 
     void thinTriangleShowsFaultAndKeepsFields() {
         MenuFixture app;
-        auto* w = app.open<ui::frm1>("lbl4", "frm1");
+        auto* w = app.open("lbl4", "frm1");
         TypeInto(w, {"Text1", "Text2", "Text3"}, {"1", "1", "1"});
         click(w->button("Command2"));
         typeInto(w->field("Text1"), "100000000");
@@ -135,7 +134,7 @@ private slots:
 
     void clearEmptiesOnlyTheSides() {
         MenuFixture app;
-        auto* w = app.open<ui::frm1>("lbl4", "frm1");
+        auto* w = app.open("lbl4", "frm1");
         TypeInto(w, {"Text1", "Text2", "Text3"}, {"1", "1", "1"});
         click(w->button("Command2"));
         click(w->button("Command1"));
@@ -143,13 +142,13 @@ private slots:
         QCOMPARE(Texts(w, {"txt1", "txt6", "txt7"}), (QStringList{"3", " 60", "0.3333π≈1.0471975511966"}));
         CheckExit(app, w, "Command3");
         // Opened again, the window shows its initial texts.
-        w = app.open<ui::frm1>("lbl4", "frm1");
+        w = app.open("lbl4", "frm1");
         QCOMPARE(Texts(w, {"Text1", "txt1"}), (QStringList{"请输入数据", "输出数据"}));
     }
 
     void captionsAndLegend() {
         MenuFixture app;
-        auto* w = app.open<ui::frm1>("lbl4", "frm1");
+        auto* w = app.open("lbl4", "frm1");
         QCOMPARE(w->size(), QSize(454, 268));
         QCOMPARE(w->label("Label1(0)")->text(), QString("第一边长   (BC)"));
         QCOMPARE(w->label("Label1(5)")->text(), QString("  外接圆    半径"));
@@ -167,7 +166,7 @@ private slots:
 
     void tabOrderAfterTheSidesGoesToTheButtons() {
         MenuFixture app;
-        auto* w = app.open<ui::frm1>("lbl4", "frm1");
+        auto* w = app.open("lbl4", "frm1");
         QCOMPARE(NextFocus(w->field("Text3")), w->button("Command1"));
         QCOMPARE(NextFocus(w->button("Command3")), w->field("txt3"));
         QCOMPARE(NextFocus(w->field("txt11")), w->field("txt1"));

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/calculatorwindow.h"
+#include "app/windowcatalog.h"
+
+namespace velunda::ui {
+
+// The main menu: the product name, seven headings and the entries that open every
+// other window (the window table says which entry opens which window).
+class MainMenu : public CalculatorWindow {
+    Q_OBJECT
+
+public:
+    explicit MainMenu(WindowCatalog& catalog);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool entriesTakeFocus_ = false;
+};
+
+}  // namespace velunda::ui

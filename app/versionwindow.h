@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/calculatorwindow.h"
+
+namespace velunda::ui {
+
+// The version window: product name, slogan, author and edition over a picture.
+class VersionWindow : public CalculatorWindow {
+    Q_OBJECT
+
+public:
+    VersionWindow();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace velunda::ui

@@ -1,0 +1,31 @@
+// Every window the main menu opens: its object name, the menu entry that opens it, and
+// how it is made. The one place that lists them.
+#pragma once
+
+#include <QWidget>
+#include <span>
+#include <string_view>
+
+#include "app/windowdesign.h"
+
+namespace velunda::ui {
+
+struct WindowEntry {
+    std::string_view name;       // the window's object name, "frm12"
+    std::string_view menuEntry;  // the menu label that opens it, "lbl15"
+    // A window that its design says all about is a CalculatorWindow built from it; the
+    // others have a class of their own, made by `make`.
+    WindowDesign (*design)() = nullptr;
+    QWidget* (*make)() = nullptr;
+};
+
+// In the order of the menu's entries.
+std::span<const WindowEntry> Windows();
+
+// The entry of the window of that name, or nullptr.
+const WindowEntry* FindWindow(std::string_view name);
+
+// A new window of that name (not shown), or nullptr when there is none.
+QWidget* MakeWindow(std::string_view name);
+
+}  // namespace velunda::ui

@@ -1,0 +1,38 @@
+#include "solvers/algebra/algebrawindows.h"
+#include "solvers/algebra/quadratic.h"
+
+namespace velunda::ui {
+
+// clang-format off
+WindowDesign QuadraticWindowDesign() {
+    const FontStyle caption = SimSun(15.75);
+    WindowDesign design{
+        "frm16", "解形如Ax^2+Bx+C=0的一元二次方程", 5520, 2040, kBrightGreen,
+        {
+            {Kind::Label, "Label1(0)", "A=", 120, 240, 480, 375, caption},
+            {Kind::Field, "Text1", "", 600, 240, 1095, 375},
+            {Kind::Label, "Label1(4)", "B=", 1920, 240, 480, 375, caption},
+            {Kind::Field, "Text2", "", 2400, 240, 1095, 375},
+            {Kind::Label, "Label1(3)", "C=", 3720, 240, 480, 375, caption},
+            {Kind::Field, "Text3", "", 4200, 240, 1095, 375},
+            // The field beside "X1=" is Text5, the one beside "X2=" is Text4.
+            {Kind::Label, "Label1(1)", "X1=", 120, 840, 600, 375, caption},
+            {Kind::Field, "Text5", "", 720, 840, 1935, 375},
+            {Kind::Label, "Label1(2)", "X2=", 2880, 840, 600, 375, caption},
+            {Kind::Field, "Text4", "", 3480, 840, 1815, 375},
+            {Kind::Button, "Command1", "清  零", 600, 1440, 1215, 375},
+            {Kind::Button, "Command2", "计  算", 2160, 1440, 1215, 375},
+            {Kind::Button, "Command3", "退  出", 3720, 1440, 1215, 375},
+        },
+        {"Text1", "Text2", "Text3", "Text4", "Text5", "Command1", "Command2", "Command3"},
+        "Command1", {"Text1", "Text2", "Text3", "Text4", "Text5"},
+        "Command3",
+    };
+    design.triggers = {
+        {Event::Click, "Command2", QuadraticEquation},
+    };
+    return design;
+}
+// clang-format on
+
+}  // namespace velunda::ui

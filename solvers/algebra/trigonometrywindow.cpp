@@ -1,0 +1,39 @@
+#include "solvers/algebra/algebrawindows.h"
+#include "solvers/algebra/trigonometry.h"
+
+namespace velunda::ui {
+
+// Each label stands above its field; the two unit labels have full-width brackets.
+// clang-format off
+WindowDesign TrigonometryWindowDesign() {
+    WindowDesign design{
+        "frm18", "角度，弧度，三角函数转化", 4890, 2790, kBrightGreen,
+        {
+            {Kind::Label, "Label1(0)", "   角度（1）", 90, 120, 1815, 255},
+            {Kind::Field, "Text1", "", 90, 375, 1815, 375},
+            {Kind::Label, "Label1(5)", "弧度（1）", 2010, 120, 1815, 255},
+            {Kind::Field, "Text2", "", 2010, 375, 1815, 375},
+            {Kind::Label, "Label1(3)", "正弦(sin)", 90, 1020, 1815, 255},
+            {Kind::Field, "Text5", "", 90, 1275, 1815, 375},
+            {Kind::Label, "Label1(2)", "余弦(cos)", 2010, 1020, 1815, 255},
+            {Kind::Field, "Text6", "", 2010, 1275, 1815, 375},
+            {Kind::Label, "Label1(1)", "正切(tan)", 90, 1920, 1815, 255},
+            {Kind::Field, "Text7", "", 90, 2175, 1815, 375},
+            {Kind::Label, "Label1(7)", "余切(cot)", 2010, 1920, 1815, 255},
+            {Kind::Field, "Text8", "", 2010, 2175, 1815, 375},
+            {Kind::Button, "Command1", "清  零", 3930, 375, 870, 375},
+            {Kind::Button, "Command2", "计  算", 3930, 1275, 870, 375},
+            {Kind::Button, "Command3", "退  出", 3930, 2175, 870, 375},
+        },
+        {},
+        "Command1", {"Text1", "Text2", "Text5", "Text6", "Text7", "Text8"},
+        "Command3",
+    };
+    design.triggers = {
+        {Event::Click, "Command2", AngleAndFunctions},
+    };
+    return design;
+}
+// clang-format on
+
+}  // namespace velunda::ui

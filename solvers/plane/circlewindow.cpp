@@ -1,0 +1,48 @@
+#include "solvers/plane/circle.h"
+#include "solvers/plane/planewindows.h"
+
+namespace velunda::ui {
+
+// clang-format off
+WindowDesign CircleWindowDesign() {
+    WindowDesign design{
+        "frm10", "解圆", 4635, 2775, kBrightGreen,
+        {
+            {Kind::Label, "Label1", "圆周率π=", 120, 300, 780, 255},
+            {Kind::Field, "Text5", "", 960, 240, 975, 375},
+            {Kind::Option, "Option1", "3.14", 2040, 360, 855, 255},
+            {Kind::Option, "Option2", "3.1415926", 3000, 360, 1455, 255},
+            {Kind::Label, "Label2", "圆的半径", 120, 780, 780, 255},
+            {Kind::Field, "Text1", "", 960, 720, 975, 375},
+            {Kind::Label, "Label3", "圆的直径", 2520, 780, 900, 255},
+            {Kind::Field, "Text2", "", 3480, 720, 975, 375},
+            {Kind::Label, "Label4", "圆的周长", 120, 1260, 780, 255},
+            {Kind::Field, "Text3", "", 960, 1200, 975, 375},
+            {Kind::Label, "Label5", "圆的面积", 2520, 1260, 900, 255},
+            {Kind::Field, "Text4", "", 3480, 1200, 975, 375},
+            {Kind::Label, "Label6", "先选取或自定义圆周率，然后填入一个元素，按回车，即可得到另外的三个元素。", 120,
+             1680, 3135, 855, SimSun(12), kRed, {}, true},
+            {Kind::Button, "Command1", "清零", 3480, 1680, 975, 375},
+            {Kind::Button, "Command2", "结束", 3480, 2160, 975, 375},
+        },
+        // The focus starts in the radius field; the π controls come after the four
+        // quantities.
+        {"Text1", "Text2", "Text3", "Text4", "Option1", "Option2", "Text5", "Command1", "Command2"},
+        "Command1", {"Text1", "Text2", "Text3", "Text4"},
+        "Command2",
+    };
+    design.triggers = {
+        {Event::Enter, "Text1", CircleFromRadius},
+        {Event::Enter, "Text2", CircleFromDiameter},
+        {Event::Enter, "Text3", CircleFromCircumference},
+        {Event::Enter, "Text4", CircleFromArea},
+        {Event::Selected, "Option1", PiFromOption1},
+        {Event::Click, "Option1", PiFromOption1},
+        {Event::Selected, "Option2", PiFromOption2},
+        {Event::Click, "Option2", PiFromOption2},
+    };
+    return design;
+}
+// clang-format on
+
+}  // namespace velunda::ui

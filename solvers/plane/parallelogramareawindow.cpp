@@ -1,0 +1,18 @@
+#include "solvers/plane/layouts.h"
+#include "solvers/plane/parallelogram.h"
+#include "solvers/plane/planewindows.h"
+
+namespace velunda::ui {
+
+WindowDesign ParallelogramAreaWindowDesign() {
+    WindowDesign design = ThreeRowWindow(
+        "frm3", "解平行四边形（底，高，面积互换）", 4470, 1950,
+        {{{"Label1(0)", " 平行四边形的底"}, {"Label1(2)", " 平行四边形的高"}, {"Label1(1)", "平行四边形的面积"}}},
+        {120, 1680, 1335, 3240, 1005, 240, 540});
+    design.triggers = {
+        {Event::Click, "Command2", SolveParallelogramArea},
+    };
+    return design;
+}
+
+}  // namespace velunda::ui

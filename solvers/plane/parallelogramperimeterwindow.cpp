@@ -1,0 +1,17 @@
+#include "solvers/plane/layouts.h"
+#include "solvers/plane/parallelogram.h"
+#include "solvers/plane/planewindows.h"
+
+namespace velunda::ui {
+
+WindowDesign ParallelogramPerimeterWindowDesign() {
+    WindowDesign design = ThreeRowWindow("frm2", "解平行四边形(边与周长互换)", 4815, 2040,
+                                         {{{"Label1(0)", "底边"}, {"Label1(1)", "邻边"}, {"Label1(2)", "周长"}}},
+                                         {360, 1080, 1935, 3360, 1215, 240, 600});
+    design.triggers = {
+        {Event::Click, "Command2", SolveParallelogramPerimeter},
+    };
+    return design;
+}
+
+}  // namespace velunda::ui

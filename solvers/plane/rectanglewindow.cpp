@@ -1,0 +1,36 @@
+#include "solvers/plane/planewindows.h"
+#include "solvers/plane/rectangle.h"
+
+namespace velunda::ui {
+
+// clang-format off
+WindowDesign RectangleWindowDesign() {
+    WindowDesign design{
+        "frm6", "解长方形", 5640, 2040, kBrightGreen,
+        {
+            {Kind::Label, "Label1", "长方形的一边", 60, 180, 1110, 255},
+            {Kind::Field, "Text1", "", 1200, 120, 1095, 375},
+            {Kind::Label, "Label2", "长方形的另一边", 2940, 180, 1350, 255},
+            {Kind::Field, "Text2", "", 4320, 120, 1095, 375},
+            {Kind::Label, "Label3", "长方形的周长", 60, 780, 1110, 255},
+            {Kind::Field, "Text3", "", 1200, 720, 1095, 375},
+            {Kind::Label, "Label4", "长方形的面积", 2940, 780, 1350, 255},
+            {Kind::Field, "Text4", "", 4320, 720, 1095, 375},
+            {Kind::Label, "Label5", "长方形对角线     的长", 60, 1320, 1110, 375, kDefaultFont, {}, {}, true},
+            {Kind::Field, "Text5", "", 1200, 1320, 1095, 375},
+            {Kind::Button, "Command2", "清零", 2400, 1320, 975, 375},
+            {Kind::Button, "Command1", "计算", 3480, 1320, 975, 375},
+            {Kind::Button, "Command3", "结束", 4560, 1320, 975, 375},
+        },
+        {},
+        "Command2", {"Text1", "Text2", "Text3", "Text4", "Text5"},
+        "Command3",
+    };
+    design.triggers = {
+        {Event::Click, "Command1", SolveRectangle},
+    };
+    return design;
+}
+// clang-format on
+
+}  // namespace velunda::ui

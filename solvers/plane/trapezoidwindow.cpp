@@ -1,0 +1,37 @@
+#include "solvers/plane/planewindows.h"
+#include "solvers/plane/trapezoid.h"
+
+namespace velunda::ui {
+
+// clang-format off
+WindowDesign TrapezoidWindowDesign() {
+    WindowDesign design{
+        "frm9", "解梯形", 4680, 2415, kLightGreen,
+        {
+            {Kind::Label, "Label1(0)", "梯形的上底", 120, 240, 1020, 255},
+            {Kind::Field, "Text1", "", 1140, 180, 1095, 375},
+            {Kind::Label, "Label1(2)", "梯形的下底", 2400, 240, 1020, 255},
+            {Kind::Field, "Text2", "", 3420, 180, 1095, 375},
+            {Kind::Label, "Label1(1)", "梯形的高", 120, 780, 1020, 255},
+            {Kind::Field, "Text3", "", 1140, 720, 1095, 375},
+            {Kind::Label, "Label1(4)", "梯形的面积", 2400, 780, 1020, 255},
+            {Kind::Field, "Text4", "", 3420, 720, 1095, 375},
+            // Thirteen characters to the line keep the instruction to three lines.
+            {Kind::Label, "Label1(3)", "按提示在以上文本框内填入梯形的3个元素，然后点击“计算”，就可得另一元素。", 60,
+             1260, 3180, 1035, SimSun(12), kRed, {}, true},
+            {Kind::Button, "Command3", "计算", 3300, 1260, 1215, 375},
+            {Kind::Button, "Command1", "清零", 3300, 1800, 585, 375},
+            {Kind::Button, "Command2", "结束", 3930, 1800, 585, 375},
+        },
+        {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Command3"},
+        "Command1", {"Text1", "Text2", "Text3", "Text4"},
+        "Command2",
+    };
+    design.triggers = {
+        {Event::Click, "Command3", SolveTrapezoid},
+    };
+    return design;
+}
+// clang-format on
+
+}  // namespace velunda::ui

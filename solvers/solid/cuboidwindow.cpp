@@ -1,0 +1,40 @@
+#include "solvers/solid/cuboid.h"
+#include "solvers/solid/solidwindows.h"
+
+namespace velunda::ui {
+
+// Two columns of caption and field; the blanks in the two-line captions decide where
+// they wrap.
+// clang-format off
+WindowDesign CuboidWindowDesign() {
+    WindowDesign design{
+        "frm5", "解长方体", 4920, 2325, kBrightGreen,
+        {
+            {Kind::Label, "Label1(1)", "长方体的长", 120, 240, 1080, 255},
+            {Kind::Field, "Text1", "", 1200, 180, 1095, 375},
+            {Kind::Label, "Label1(2)", "长方体的宽", 2520, 240, 1080, 255},
+            {Kind::Field, "Text2", "", 3600, 180, 1095, 375},
+            {Kind::Label, "Label1(4)", "长方体的高", 120, 840, 1080, 255},
+            {Kind::Field, "Text3", "", 1200, 780, 1095, 375},
+            {Kind::Label, "Label1(3)", "长方体的横   截面积", 2520, 705, 1020, 495, kDefaultFont, {}, {}, true},
+            {Kind::Field, "Text4", "", 3600, 780, 1095, 375},
+            {Kind::Label, "Label1(5)", " 长方体的   表面积", 120, 1305, 1020, 495, kDefaultFont, {}, {}, true},
+            {Kind::Field, "Text5", "", 1200, 1380, 1095, 375},
+            {Kind::Label, "Label1(6)", "  长方体的     体积", 2520, 1305, 1020, 495, kDefaultFont, {}, {}, true},
+            {Kind::Field, "Text6", "", 3600, 1380, 1095, 375},
+            {Kind::Button, "Command2", "清  零", 360, 1890, 1095, 375},
+            {Kind::Button, "Command1", "计  算", 1912, 1890, 1095, 375},
+            {Kind::Button, "Command3", "结  束", 3465, 1890, 1095, 375},
+        },
+        {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Command1", "Command2", "Command3"},
+        "Command2", {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"},
+        "Command3",
+    };
+    design.triggers = {
+        {Event::Click, "Command1", CuboidCompute},
+    };
+    return design;
+}
+// clang-format on
+
+}  // namespace velunda::ui

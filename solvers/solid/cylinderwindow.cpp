@@ -1,0 +1,41 @@
+#include "solvers/solid/cylinder.h"
+#include "solvers/solid/solidwindows.h"
+
+namespace velunda::ui {
+
+// Three rows of caption and field in three columns; the buttons share the last row.
+// clang-format off
+WindowDesign CylinderWindowDesign() {
+    WindowDesign design{
+        "frm15", "解圆柱体", 5820, 2430, kBrightGreen,
+        {
+            {Kind::Label, "Label1(0)", "底面半径", 120, 300, 840, 255},
+            {Kind::Field, "Text1", "", 960, 240, 855, 375},
+            {Kind::Label, "Label1(1)", "底面周长", 2040, 300, 840, 255},
+            {Kind::Field, "Text2", "", 2880, 240, 855, 375},
+            {Kind::Label, "Label3", "圆柱体的高", 3840, 300, 1020, 255},
+            {Kind::Field, "Text6", "", 4905, 240, 840, 375},
+            {Kind::Label, "Label4", "底面积", 120, 1020, 840, 255},
+            {Kind::Field, "Text7", "", 960, 960, 855, 375},
+            {Kind::Label, "Label1(2)", "侧面积", 2040, 1020, 840, 255},
+            {Kind::Field, "Text3", "", 2880, 960, 855, 375},
+            {Kind::Label, "Label1(3)", "表面积", 3840, 1020, 960, 255},
+            {Kind::Field, "Text4", "", 4905, 960, 840, 375},
+            {Kind::Label, "Label2", "体 积", 120, 1740, 840, 255},
+            {Kind::Field, "Text5", "", 960, 1680, 855, 375},
+            {Kind::Button, "Command1", "清  零", 2040, 1680, 1095, 375},
+            {Kind::Button, "Command2", "计  算", 3330, 1680, 1095, 375},
+            {Kind::Button, "Command3", "退  出", 4620, 1680, 1095, 375},
+        },
+        {"Text1", "Text2", "Text3", "Text4", "Text5", "Command1", "Command2", "Command3", "Text6", "Text7"},
+        "Command1", {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7"},
+        "Command3",
+    };
+    design.triggers = {
+        {Event::Click, "Command2", CylinderCompute},
+    };
+    return design;
+}
+// clang-format on
+
+}  // namespace velunda::ui

@@ -1,0 +1,43 @@
+#include "solvers/triangle/sidesangles.h"
+#include "solvers/triangle/trianglewindows.h"
+
+namespace velunda::ui {
+
+// clang-format off
+WindowDesign SidesAnglesWindowDesign() {
+    constexpr int AL = 120, AF = 1320, SL = 2340, SF = 2940, BL = 3960;
+    constexpr int FW = 900, BW = 1050, H = 375;
+    constexpr int R1 = 600, R2 = 1200, R3 = 1800;
+    WindowDesign design{
+        "frm21", "三角形边角互换", 5130, 2430, kBrightGreen,
+        {
+            {Kind::Option, "Opt1", "弧度", 360, 120, 900, 300, kDefaultFont, {}, kBrightGreen},
+            {Kind::Option, "Opt2", "角度", 1560, 120, 900, 300, kDefaultFont, {}, kBrightGreen},
+            {Kind::Label, "Label1", "第一边的对角", AL, R1 + 60, 1140, 255},
+            {Kind::Field, "Text1", "", AF, R1, FW, H},
+            {Kind::Label, "Label2", "第一边", SL, R1 + 60, 600, 255},
+            {Kind::Field, "Text2", "", SF, R1, FW, H},
+            {Kind::Label, "Label3", "第三边的对角", AL, R2 + 60, 1140, 255},
+            {Kind::Field, "Text3", "", AF, R2, FW, H},
+            {Kind::Label, "Label4", "第四边", SL, R2 + 60, 600, 255},
+            {Kind::Field, "Text4", "", SF, R2, FW, H},
+            {Kind::Label, "Label5", "第五边的对角", AL, R3 + 60, 1140, 255},
+            {Kind::Field, "Text5", "", AF, R3, FW, H},
+            {Kind::Label, "Label6", "第六边", SL, R3 + 60, 600, 255},
+            {Kind::Field, "Text6", "", SF, R3, FW, H},
+            {Kind::Button, "Command1", "清 零", BL, R1, BW, H},
+            {Kind::Button, "Command2", "计 算", BL, R2, BW, H},
+            {Kind::Button, "Command3", "退 出", BL, R3, BW, H},
+        },
+        {},
+        "Command1", {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"},
+        "Command3",
+    };
+    design.triggers = {
+        {Event::Click, "Command2", TriangleSidesAndAngles},
+    };
+    return design;
+}
+// clang-format on
+
+}  // namespace velunda::ui

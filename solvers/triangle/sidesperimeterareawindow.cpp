@@ -1,0 +1,39 @@
+#include "solvers/triangle/sidesperimeterarea.h"
+#include "solvers/triangle/trianglewindows.h"
+
+namespace velunda::ui {
+
+// clang-format off
+WindowDesign SidesPerimeterAreaWindowDesign() {
+    constexpr int LL = 120, LF = 780, RL = 2280, RF = 2820;
+    constexpr int LW = 600, H = 375, BW = 720;
+    constexpr int R1 = 240, R2 = 840, R3 = 1440;
+    WindowDesign design{
+        "frm8", "三角形三边,周长,面积转化", 4680, 1905, kBrightGreen,
+        {
+            {Kind::Label, "Label1(0)", "第一边", LL, R1 + 60, LW, 255},
+            {Kind::Field, "Text1", "", LF, R1, 1335, H},
+            {Kind::Label, "Label1(1)", "第二边", LL, R2 + 60, LW, 255},
+            {Kind::Field, "Text2", "", LF, R2, 1335, H},
+            {Kind::Label, "Label1(2)", "第三边", LL, R3 + 60, LW, 255},
+            {Kind::Field, "Text3", "", LF, R3, 1335, H},
+            {Kind::Label, "Label1(3)", "周长", RL, R1 + 60, 480, 255},
+            {Kind::Field, "Text4", "", RF, R1, 1740, H},
+            {Kind::Label, "Label1(4)", "面积", RL, R2 + 60, 480, 255},
+            {Kind::Field, "Text5", "", RF, R2, 1740, H},
+            {Kind::Button, "Command1", "清零", RL, R3, BW, H},
+            {Kind::Button, "Command2", "计算", RL + 780, R3, BW, H},
+            {Kind::Button, "Command3", "结束", RL + 1560, R3, BW, H},
+        },
+        {},
+        "Command1", {"Text1", "Text2", "Text3", "Text4", "Text5"},
+        "Command3",
+    };
+    design.triggers = {
+        {Event::Click, "Command2", TriangleSidesPerimeterArea},
+    };
+    return design;
+}
+// clang-format on
+
+}  // namespace velunda::ui

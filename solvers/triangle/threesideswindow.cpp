@@ -1,0 +1,89 @@
+#include <QPainter>
+
+#include "solvers/triangle/threesides.h"
+#include "solvers/triangle/trianglewindows.h"
+
+namespace velunda::ui {
+namespace {
+
+// The legend's triangle, in twips: A at the top, B bottom left, C bottom right.
+constexpr int kApexX = 2040, kApexY = 3120;
+constexpr int kBaseLeft = 1200, kBaseRight = 2880, kBaseY = 3840;
+
+}  // namespace
+
+// clang-format off
+WindowDesign ThreeSidesWindowDesign() {
+    const FontStyle input = SimSun(12);
+    // Three columns of caption and field; a caption too long for one line wraps.
+    constexpr int L1 = 60, F1 = 960, L2 = 2280, F2 = 3180, L3 = 4500, F3 = 5400;
+    constexpr int LW = 900, FW = 1290, H = 375;
+    constexpr int R1 = 120, R2 = 600, R3 = 1080, R4 = 1560, R5 = 2040, R6 = 2520, R7 = 3060;
+    const auto caption = [](std::string_view name, std::string_view text, int left, int top) {
+        return ControlDesign{Kind::Label, name, text, left, top + 60, LW, 255, kDefaultFont, {}, {}, true};
+    };
+    const auto output = [](std::string_view name, int left, int top) {
+        return ControlDesign{Kind::Field, name, "输出数据", left, top, FW, H};
+    };
+    WindowDesign design{
+        "frm1", "已知三边求三角形的其他元素", 6810, 4020, kLightGreen,
+        {
+            caption("Label1(0)", "第一边长   (BC)", L1, R1 - 60),
+            {Kind::Field, "Text1", "请输入数据", F1, R1, FW, H, input},
+            caption("Label1(1)", "第二边长   (AC)", L2, R1 - 60),
+            {Kind::Field, "Text2", "请输入数据", F2, R1, FW, H, input},
+            caption("Label1(15)", "第三边长   (AB)", L3, R1 - 60),
+            {Kind::Field, "Text3", "请输入数据", F3, R1, FW, H, input},
+
+            caption("Label1(2)", "BC上的高", L1, R2), output("txt3", F1, R2),
+            caption("Label1(13)", "AC上的高", L2, R2), output("txt4", F2, R2),
+            caption("Label1(11)", "AB上的高", L3, R2), output("txt5", F3, R2),
+
+            caption("Label1(12)", "A的角度", L1, R3), output("txt6", F1, R3),
+            caption("Label1(10)", "B的角度", L2, R3), output("txt8", F2, R3),
+            caption("Label1(9)", "C的角度", L3, R3), output("txt10", F3, R3),
+
+            caption("Label1(8)", "A的弧度", L1, R4), output("txt7", F1, R4),
+            caption("Label1(7)", "B的弧度", L2, R4), output("txt9", F2, R4),
+            caption("Label1(6)", "C的弧度", L3, R4), output("txt11", F3, R4),
+
+            caption("Label1(3)", "周长", L1, R5), output("txt1", F1, R5),
+            caption("Label1(14)", "面积", L2, R5), output("txt2", F2, R5),
+            {Kind::Button, "Command1", "清  零", F3, R5, FW, H},
+
+            caption("Label1(5)", "  外接圆    半径", L1, R6 - 60), output("txt12", F1, R6),
+            caption("Label1(4)", " 内切圆    半径", L2, R6 - 60), output("txt13", F2, R6),
+            {Kind::Button, "Command2", "计  算", F3, R6, FW, H},
+
+            {Kind::Label, "Label2", "图例：", L1, R7 + 60, 780, 255, kDefaultFont, kRed},
+            {Kind::Label, "Label3", "A", kApexX - 60, kApexY - 270, 180, 255},
+            {Kind::Label, "Label4", "B", kBaseLeft - 240, kBaseY - 180, 180, 255},
+            {Kind::Label, "Label5", "C", kBaseRight + 90, kBaseY - 180, 180, 255},
+            {Kind::Button, "Command3", "退  出", F3, R7, FW, H},
+        },
+        {"Text1", "Text2", "Text3", "Command1", "Command2", "Command3", "txt3", "txt4", "txt5", "txt6", "txt8",
+         "txt10", "txt7", "txt9", "txt11", "txt1", "txt2", "txt12", "txt13"},
+        "Command1", {"Text1", "Text2", "Text3"},
+        "Command3",
+    };
+    design.triggers = {
+        {Event::Click, "Command2", TriangleFromThreeSides},
+    };
+    return design;
+}
+// clang-format on
+
+ThreeSidesTriangleWindow::ThreeSidesTriangleWindow() : CalculatorWindow(ThreeSidesWindowDesign()) {}
+
+void ThreeSidesTriangleWindow::paintEvent(QPaintEvent* event) {
+    CalculatorWindow::paintEvent(event);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    const QPointF A(px(kApexX), px(kApexY)), B(px(kBaseLeft), px(kBaseY)), C(px(kBaseRight), px(kBaseY));
+    painter.drawLine(A, B);
+    painter.drawLine(B, C);
+    painter.drawLine(C, A);
+}
+
+}  // namespace velunda::ui

@@ -1,0 +1,43 @@
+// The designs of the triangle windows: controls, focus order and what each control sets off.
+#pragma once
+
+#include "app/calculatorwindow.h"
+#include "app/windowdesign.h"
+
+namespace velunda::ui {
+
+// The triangle from its three sides: one click derives thirteen values. Below the
+// fields a legend draws the triangle with its vertices named.
+WindowDesign ThreeSidesWindowDesign();  // frm1
+
+// Sides and opposite angles: one click completes the three sides. Two option buttons
+// say whether the angles are typed in radians (Opt1) or degrees (Opt2).
+WindowDesign SidesAnglesWindowDesign();  // frm21
+
+// Base, height and area of a triangle: any two give the third.
+WindowDesign BaseHeightAreaWindowDesign();  // frm7
+
+// Sides, perimeter and area of a general triangle, each way round.
+WindowDesign SidesPerimeterAreaWindowDesign();  // frm8
+
+// The right triangle: two of legs, hypotenuse and area give the other two. The second
+// leg can be typed into only once a key has been released in the first.
+WindowDesign RightTriangleWindowDesign();  // frm14
+
+// The equilateral triangle: the first of side, perimeter, height and area that is
+// given decides the other three.
+WindowDesign EquilateralWindowDesign();  // frm13
+
+// The three-sides window paints its legend, a triangle with its vertices named, below
+// the fields.
+class ThreeSidesTriangleWindow : public CalculatorWindow {
+    Q_OBJECT
+
+public:
+    ThreeSidesTriangleWindow();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace velunda::ui

@@ -1,17 +1,19 @@
 # make run   installs what is missing, builds, starts Velunda
 # make test  installs what is missing, builds, runs every test headless
 # make bench measures start-up, memory, interaction and the conversions; writes docs/performance.md
+# make lint  checks the formatting and runs clang-tidy; make test runs it too
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
             fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming xvfb xauth imagemagick \
             clang libclang-rt-14-dev desktop-file-utils appstream \
-            libbenchmark-dev python3 python3-fonttools fontconfig libfontconfig-dev
+            libbenchmark-dev python3 python3-fonttools fontconfig libfontconfig-dev \
+            clang-format clang-tidy
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps build build-sanitized run test test-plain test-sanitized fuzz bench install package screenshots clean
+.PHONY: all deps build build-sanitized run test test-plain test-sanitized lint fuzz bench install package screenshots clean
 
 SANITIZED ?= build-sanitized
 TEST_ENV := QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
@@ -28,8 +30,9 @@ deps:
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
 	fi
 
+# The builds are the presets of CMakePresets.json: plain, sanitized and lint.
 $(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) $(LAUNCHER)
+	cmake --preset plain -B $(BUILD) $(LAUNCHER)
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -37,20 +40,33 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	./$(BUILD)/velunda
 
-# Every test, then every test again under AddressSanitizer and UndefinedBehaviorSanitizer.
-test: test-plain test-sanitized
+# The style check, every test, then every test again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+test: lint test-plain test-sanitized
 
 test-plain: build
 	cd $(BUILD) && $(TEST_ENV) ctest --output-on-failure -j $(JOBS)
 
 $(SANITIZED)/CMakeCache.txt: | deps
-	cmake -S . -B $(SANITIZED) -DVELUNDA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug $(LAUNCHER)
+	cmake --preset sanitized -B $(SANITIZED) $(LAUNCHER)
 
 build-sanitized: deps $(SANITIZED)/CMakeCache.txt
 	cmake --build $(SANITIZED) -j $(JOBS)
 
 test-sanitized: build-sanitized
 	cd $(SANITIZED) && $(TEST_ENV) ctest --output-on-failure -j $(JOBS)
+
+# Every C++ file formatted as .clang-format says, and clang-tidy's checks of .clang-tidy
+# without a finding over the program's sources. The lint preset only configures: it
+# gives clang-tidy compile commands without GCC's precompiled headers, which clang cannot read.
+LINT_BUILD ?= build-lint
+LINT_SOURCES = $(shell git ls-files 'app/*.cpp' 'numeric/*.cpp' 'solvers/*.cpp' 'drills/*.cpp' 'exact/*.cpp')
+lint: deps
+	git ls-files '*.cpp' '*.h' '*.c' | xargs clang-format --dry-run --Werror
+	cmake --preset lint -B $(LINT_BUILD) >/dev/null
+	run-clang-tidy -quiet -use-color=0 -p $(LINT_BUILD) -j $(JOBS) $(LINT_SOURCES) > $(LINT_BUILD)/clang-tidy.log 2>&1 || \
+	  { grep -E 'warning:|error:' -A3 $(LINT_BUILD)/clang-tidy.log; exit 1; }
+	@echo "clang-tidy: no findings in $(words $(LINT_SOURCES)) files"
 
 # Longer fuzzing: five minutes of libFuzzer, then many more random GUI actions with a
 # fresh seed (printed, so that a failure can be replayed).
@@ -86,4 +102,4 @@ screenshots: build
 	  $(BUILD)/velunda-screenshots $(SHOTS)/hidpi $(HIDPI_WINDOWS)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZED)
+	rm -rf $(BUILD) $(SANITIZED) $(LINT_BUILD)

@@ -225,16 +225,16 @@ void CalculatorWindow::wire(const Trigger& trigger) {
     }
 }
 
-void CalculatorWindow::onEnter(std::string_view name, std::function<void()> handler) {
+void CalculatorWindow::onEnter(std::string_view name, const std::function<void()>& handler) {
     QLineEdit* edit = field(name);
     edit->installEventFilter(this);
-    enter_.insert(edit, std::move(handler));
+    enter_.insert(edit, handler);
 }
 
-void CalculatorWindow::onKeyUp(std::string_view name, std::function<void()> handler) {
+void CalculatorWindow::onKeyUp(std::string_view name, const std::function<void()>& handler) {
     QLineEdit* edit = field(name);
     edit->installEventFilter(this);
-    keyUp_.insert(edit, std::move(handler));
+    keyUp_.insert(edit, handler);
 }
 
 void CalculatorWindow::clear(const std::vector<std::string_view>& fields) {

@@ -55,9 +55,9 @@ public:
     bool compute(Computation computation);
 
     // Enter in the field runs the handler; the key still reaches the field.
-    void onEnter(std::string_view field, std::function<void()> handler);
+    void onEnter(std::string_view field, const std::function<void()>& handler);
     // Any key released in the field (auto-repeat aside) runs the handler.
-    void onKeyUp(std::string_view field, std::function<void()> handler);
+    void onKeyUp(std::string_view field, const std::function<void()>& handler);
 
 protected:
     void showEvent(QShowEvent* event) override;

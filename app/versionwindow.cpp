@@ -41,5 +41,4 @@ void VersionWindow::paintEvent(QPaintEvent*) {
     PaintVersionBackground(painter, rect());
 }
 
-
 }  // namespace velunda::ui

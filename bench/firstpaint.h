@@ -24,6 +24,8 @@ inline std::int64_t MonotonicNanos() {
 // a window comes before those of its children and the flush to the screen, so the call
 // waits for the event loop's next turn.
 class FirstPaint : public QObject {
+    Q_OBJECT
+
 public:
     FirstPaint(QWidget* window, std::function<void()> painted) : QObject(window), painted_(std::move(painted)) {
         window->installEventFilter(this);

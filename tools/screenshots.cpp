@@ -161,6 +161,8 @@ bool Fill(CalculatorWindow& w, const Example& e) {
 // An example is meant to show results, not a message: a message box is noted as a
 // failure and closed at once, so that the run goes on.
 class MessageCloser : public QObject {
+    Q_OBJECT
+
 public:
     MessageCloser() { qApp->installEventFilter(this); }
     int shown = 0;
@@ -219,3 +221,5 @@ int main(int argc, char* argv[]) {
     }
     return failures == 0 && messages.shown == 0 ? 0 : 1;
 }
+
+#include "screenshots.moc"

@@ -30,6 +30,8 @@ struct ShownMessage {
 // Watches for modal message boxes while it lives, records each as it is shown and
 // presses its OK as soon as its event loop runs.
 class MessageCatcher : public QObject {
+    Q_OBJECT
+
 public:
     MessageCatcher() { qApp->installEventFilter(this); }
     ~MessageCatcher() override { qApp->removeEventFilter(this); }

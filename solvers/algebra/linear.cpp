@@ -118,10 +118,18 @@ void ThreeLinearEquations(Form& f) {
     const double D = Q1 * P3 - Q3 * P1;
     RequireFinite({P1, Q1, R1, P3, Q3, R3, D});
 
+    // A singular system typed with decimals leaves a D of rounding errors only: it
+    // counts as 0 when it is that small beside the products it is made of.
+    const double singular =
+        0x1p-48 * ((std::fabs(a2 * c1) + std::fabs(a1 * c2)) * (std::fabs(a3 * b2) + std::fabs(a2 * b3)) +
+                   (std::fabs(a3 * c2) + std::fabs(a2 * c3)) * (std::fabs(a2 * b1) + std::fabs(a1 * b2)));
     std::string x, y, z;  // a number-less result line when the method cannot go on
-    if (D != 0 && Q1 != 0 && a1 != 0) {
+    if (std::fabs(D) > singular && a1 != 0) {
         const double vy = (R1 * Q3 - Q1 * R3) / D;
-        const double vz = (-R1 - P1 * vy) / Q1;
+        // z from the first reduced equation, or from the second where the first has no
+        // z, or one only by rounding (then Q3 is not 0, as D is not).
+        const bool firstHasZ = !SameProduct(a2 * c1, a1 * c2);
+        const double vz = firstHasZ ? (-R1 - P1 * vy) / Q1 : (-R3 - P3 * vy) / Q3;
         const double vx = -(b1 * vy + c1 * vz + d1) / a1;
         x = NumberText(RoundToFiveDecimals(vx));
         y = NumberText(RoundToFiveDecimals(vy));

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <random>
 
+#include "app/translations.h"
 #include "numeric/numbertext.h"
 #include "solvers/algebra/frm16.h"
 #include "solvers/algebra/quadratic.h"
@@ -208,6 +209,37 @@ private slots:
         QCOMPARE(FocusOrder(w->field("Text1"), 9), QStringList({"Text1", "Text2", "Text3", "Text4", "Text5", "Command1",
                                                                 "Command2", "Command3", "Text1"}));
         QCOMPARE(w->focusWidget(), w->field("Text1"));  // the first of the order on opening
+    }
+
+    // With the toolkit's Chinese texts the message box's button reads "确定", and the
+    // box leaves room for its title beside a title bar's icon and three buttons. Last:
+    // the texts stay installed for the rest of the program.
+    void messageBoxInChinese() {
+        ui::InstallChineseTranslations(*qApp);
+        MenuFixture app;
+        auto* w = app.open<ui::frm16>("lbl20", "frm16");
+        typeInto(w->field("Text1"), "1");
+        typeInto(w->field("Text2"), "0");
+        typeInto(w->field("Text3"), "1");
+        QString title, button;
+        int width = 0, needed = 0;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, w, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            watch.stop();
+            title = box->windowTitle();
+            button = box->button(QMessageBox::Ok)->text();
+            const QFontMetrics metrics(box->font());
+            needed = metrics.horizontalAdvance(title) + 4 * metrics.height();
+            width = box->width();
+            box->button(QMessageBox::Ok)->click();
+        });
+        watch.start(10);
+        click(w->button("Command2"));
+        QCOMPARE(title, QString("Velunda"));
+        QCOMPARE(button, QString("确定"));
+        QVERIFY2(width >= needed, qPrintable(QString("%1 < %2").arg(width).arg(needed)));
     }
 };
 

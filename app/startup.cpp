@@ -8,6 +8,7 @@
 
 #include "app/fonts.h"
 #include "app/mainmenu.h"
+#include "app/translations.h"
 #include "app/windowcatalog.h"
 
 namespace velunda::ui {
@@ -70,6 +71,7 @@ int RunProgram(int argc, char* argv[], const std::function<void(MainMenu&, Windo
     FontReader fonts;
     QApplication app(argc, argv);
     fonts.finish();
+    InstallChineseTranslations(app);
     QApplication::setApplicationName("Velunda");
     WindowCatalog catalog;
     auto* menu = new MainMenu(catalog);

@@ -11,9 +11,10 @@ namespace velunda {
 namespace {
 
 // Walks UTF-8 text one character at a time and hands out the characters that matter to
-// a number: full-width digits, signs, point and exponent letters (as a Chinese input
-// method types them) come out as their ASCII twins. Anything else that is not ASCII
-// comes out as '\x01', which fits no rule of either reader.
+// a number: full-width digits, signs, point and exponent letters and the ideographic
+// full stop (as a Chinese input method types them) come out as their ASCII twins.
+// Anything else that is not ASCII comes out as '\x01', which fits no rule of either
+// reader.
 class NumberChars {
 public:
     explicit NumberChars(std::string_view text, std::size_t from = 0) : text_(text), pos_(from) { decodeCurrent(); }
@@ -80,6 +81,8 @@ private:
                 if (b2 == 0x84) return 'd';  // ｄ
             }
         }
+        // 。, which the period key types in Chinese punctuation mode.
+        if (len == 3 && b0 == 0xE3 && text_[at + 1] == '\x80' && text_[at + 2] == '\x82') return '.';
         return '\x01';
     }
 

@@ -22,14 +22,15 @@ public:
 // Lenient reading: blanks anywhere are removed, then an optional sign, digits with at
 // most one ".", and an optional exponent (E, e, D or d) are read; reading stops at the
 // first character that does not fit. No digit read gives 0. Full-width digits, signs,
-// point and exponent letters count as their ASCII twins. Never throws; a magnitude
-// beyond the double range reads as an infinity.
+// point and exponent letters count as their ASCII twins, and "。" as the point. Never
+// throws; a magnitude beyond the double range reads as an infinity.
 double ParseNumber(std::string_view text);
 
 // Strict reading: apart from leading and trailing blanks the whole text is one number:
 // sign, digits with "," between digits as group separator, an optional "." part and
-// an optional exponent (E or e). Throws ComputationFault on anything else, and on a
-// magnitude beyond the double range.
+// an optional exponent (E or e); full-width characters and "。" read as for
+// ParseNumber. Throws ComputationFault on anything else, and on a magnitude beyond the
+// double range.
 double StrictNumber(std::string_view text);
 
 // 15 significant digits; scientific form ("1E+15", "2.5E-07") when the decimal

@@ -24,18 +24,41 @@ double ArcCos(double x) {
     return std::atan(-x / std::sqrt(-x * x + 1)) + 2 * std::atan(1.0);
 }
 
+double RootOfDifference(double u, double v) {
+    const double d = u - v;
+    if (d < 0 && -d <= 0x1p-50 * (std::fabs(u) + std::fabs(v))) return 0;
+    return std::sqrt(d);
+}
+
+double UnitClamped(double x) {
+    if (x > 1 && x - 1 <= 0x1p-49) return 1;
+    if (x < -1 && -1 - x <= 0x1p-49) return -1;
+    return x;
+}
+
 bool QuadraticRoots(Form& form, double a, double b, double c, double& first, double& second) {
-    // The discriminant is rounded to single precision; every later use takes that value.
-    const float d = static_cast<float>(b * b - (a * 4) * c);
-    if (std::isnan(d)) throw ComputationFault("no discriminant");
-    if (d >= 0) {
-        const double root = std::sqrt(static_cast<double>(d));
-        first = (-b + root) / 2 / a;
-        second = (-b - root) / 2 / a;
-        return true;
+    const double u = b * b, v = (a * 4) * c;
+    if (std::isnan(u - v)) throw ComputationFault("no discriminant");
+    const double root = RootOfDifference(u, v);
+    if (std::isnan(root)) {
+        form.ShowMessage("无解");
+        return false;
     }
-    form.ShowMessage("无解");
-    return false;
+    // −b and the root are added with the same sign; the other root is the product of
+    // the roots, c / a, divided by this one.
+    if (b == 0) {
+        first = root / 2 / a;
+        second = -root / 2 / a;
+    } else if (b > 0) {
+        const double q = (-b - root) / 2;
+        first = c / q;
+        second = q / a;
+    } else {
+        const double q = (-b + root) / 2;
+        first = q / a;
+        second = c / q;
+    }
+    return true;
 }
 
 double CosineRuleSide(double a, double b, double theta) {

@@ -19,7 +19,18 @@ double DegToRad(double x);  // x / 360 × 2 × π
 double ArcSin(double x);
 double ArcCos(double x);
 
-// Real roots of a·x² + b·x + c = 0. The discriminant is held in single precision.
+// √(u − v), where a difference that is negative only by rounding — by at most
+// 2⁻⁵⁰ × (|u| + |v|) — counts as 0. A difference negative beyond that gives NaN.
+double RootOfDifference(double u, double v);
+
+// A sine or cosine that lies beyond ±1 only by rounding, by at most 2⁻⁴⁹, taken as ±1;
+// every other value as it is.
+double UnitClamped(double x);
+
+// Real roots of a·x² + b·x + c = 0 in double precision. "first" is the root
+// (−b + √D) / 2a and "second" (−b − √D) / 2a, with D = b·b − 4ac; the root that the
+// formula would take from a difference of nearly equal values comes from c / q
+// instead, so that no digits cancel. A discriminant negative only by rounding is 0.
 // With a negative discriminant it shows "无解" and leaves first and second as they
 // were; returns whether it wrote them.
 bool QuadraticRoots(Form& form, double a, double b, double c, double& first, double& second);

@@ -26,6 +26,10 @@ void RequireFinite(std::initializer_list<double> values) {
         if (!std::isfinite(v)) throw ComputationFault("a product overflows");
 }
 
+// Two products of typed coefficients count as equal when they differ by rounding only:
+// decimals are not exact in binary, so 0.1 × 3 and 0.3 × 1 differ in the last place.
+bool SameProduct(double u, double v) { return std::fabs(u - v) <= 0x1p-50 * (std::fabs(u) + std::fabs(v)); }
+
 const std::string kNoSolution = "无解";
 
 }  // namespace
@@ -51,6 +55,11 @@ void TwoLinearEquations(Form& f) {
             f.ShowMessage("这个不是二元一次方程组");
     };
 
+    // The products the cases compare, each pair equal or not as SameProduct says.
+    const bool sameXC = SameProduct(a1 * c2, a2 * c1);
+    const bool sameXY = SameProduct(a1 * b2, a2 * b1);
+    const bool sameCY = SameProduct(c1 * b2, b1 * c2);
+
     if (b1 == 0 && b2 != 0) {
         if (a1 == 0) return withoutUnknowns(c1);
         const double x = (-c1) / a1;
@@ -61,30 +70,31 @@ void TwoLinearEquations(Form& f) {
         const double x = (-c2) / a2;
         const double y = (a1 * c2 - a2 * c1) / (a2 * b1);
         pair(x, y);
-    } else if (b2 == 0 && b1 == 0 && a1 * c2 == a2 * c1) {
+    } else if (b2 == 0 && b1 == 0 && sameXC) {
         if (a1 == 0) {
             f.ShowMessage("这个不是二元一次方程组");
             return;
         }
         const double x = (-c1) / a1;
         f.write("Text5", "x=" + NumberText(RoundToFiveDecimals(x)) + "  y为任何实数");
-    } else if (a1 == 0 && b1 == 0 && a1 * c2 != a2 * c1) {
+    } else if (a1 == 0 && b1 == 0 && !sameXC) {
         f.write("Text5", kNoSolution);
-    } else if (b1 == 0 && b2 == 0 && a1 != 0 && a1 * c2 != a2 * c1) {
+    } else if (b1 == 0 && b2 == 0 && a1 != 0 && !sameXC) {
         // Two equations in x alone that contradict each other.
         f.write("Text5", kNoSolution);
-    } else if (b1 != 0 && b2 != 0 && a1 * b2 != a2 * b1) {
+    } else if (b1 != 0 && b2 != 0 && !sameXY) {
         const double x = (c1 * b2 - b1 * c2) / (b1 * a2 - a1 * b2);
         const double y = (-a1 * x) / b1 - c1 / b1;
         pair(x, y);
-    } else if (b1 != 0 && b2 != 0 && a1 * b2 == a2 * b1 && a1 == 0 && a2 == 0) {
-        if (c1 * b2 == b1 * c2)
+    } else if (b1 != 0 && b2 != 0 && sameXY && a1 == 0 && a2 == 0) {
+        if (sameCY)
             f.write("Text5", "x为任何实数  y=" + NumberText((-c1) / b1));
         else
             f.write("Text5", kNoSolution);
-    } else if (b1 != 0 && b2 != 0 && a1 * b2 == a2 * b1 && a1 != 0 && a2 != 0) {
-        if (c1 * b2 == b1 * c2)
-            f.write("Text5", "解为任意实数");
+    } else if (b1 != 0 && b2 != 0 && sameXY && a1 != 0 && a2 != 0) {
+        // One line written twice: every point of it solves the system.
+        if (sameCY)
+            f.write("Text5", "有无数组解");
         else
             f.write("Text5", kNoSolution);
     } else {
@@ -108,10 +118,18 @@ void ThreeLinearEquations(Form& f) {
     const double D = Q1 * P3 - Q3 * P1;
     RequireFinite({P1, Q1, R1, P3, Q3, R3, D});
 
+    // A singular system typed with decimals leaves a D of rounding errors only: it
+    // counts as 0 when it is that small beside the products it is made of.
+    const double singular =
+        0x1p-48 * ((std::fabs(a2 * c1) + std::fabs(a1 * c2)) * (std::fabs(a3 * b2) + std::fabs(a2 * b3)) +
+                   (std::fabs(a3 * c2) + std::fabs(a2 * c3)) * (std::fabs(a2 * b1) + std::fabs(a1 * b2)));
     std::string x, y, z;  // a number-less result line when the method cannot go on
-    if (D != 0 && Q1 != 0 && a1 != 0) {
+    if (std::fabs(D) > singular && a1 != 0) {
         const double vy = (R1 * Q3 - Q1 * R3) / D;
-        const double vz = (-R1 - P1 * vy) / Q1;
+        // z from the first reduced equation, or from the second where the first has no
+        // z, or one only by rounding (then Q3 is not 0, as D is not).
+        const bool firstHasZ = !SameProduct(a2 * c1, a1 * c2);
+        const double vz = firstHasZ ? (-R1 - P1 * vy) / Q1 : (-R3 - P3 * vy) / Q3;
         const double vx = -(b1 * vy + c1 * vz + d1) / a1;
         x = NumberText(RoundToFiveDecimals(vx));
         y = NumberText(RoundToFiveDecimals(vy));

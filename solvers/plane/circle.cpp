@@ -9,13 +9,21 @@ namespace {
 
 double TypedPi(const Form& f) { return ParseNumber(f.text("Text5")); }
 
+// With no π chosen or typed the radius and the diameter would give a circumference and
+// an area of 0: no result at all, refused like the division by it in the other two.
+double NonZeroPi(const Form& f) {
+    const double pi = TypedPi(f);
+    if (pi == 0) throw ComputationFault("no π");
+    return pi;
+}
+
 }  // namespace
 
 // The area is always r × (r × π), and the circumference goes through the diameter
 // (d × π): that grouping decides the last digit.
 
 void CircleFromRadius(Form& f) {
-    const double pi = TypedPi(f);
+    const double pi = NonZeroPi(f);
     const double r = ParseNumber(f.text("Text1"));
     const double d = r * 2, C = d * pi, S = r * (r * pi);
     f.write("Text2", NumberText(d));
@@ -24,7 +32,7 @@ void CircleFromRadius(Form& f) {
 }
 
 void CircleFromDiameter(Form& f) {
-    const double pi = TypedPi(f);
+    const double pi = NonZeroPi(f);
     const double d = ParseNumber(f.text("Text2"));
     const double r = d / 2, C = d * pi, S = r * (r * pi);
     f.write("Text1", NumberText(r));

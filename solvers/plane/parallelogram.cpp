@@ -59,7 +59,9 @@ void SolveParallelogramAngle(Form& f) {
     } else if (a != 0 && b != 0 && S != 0) {
         // The angle is sought: both angles with the sine S / a / b. The sides and the
         // area keep the text the user typed.
-        const double s = S / a / b;
+        // A right angle typed with decimals can leave a sine a few units in the last
+        // place beyond 1: that is the right angle.
+        const double s = UnitClamped(S / a / b);
         const double first = ArcSin(s);
         const double second = Pi() - first;
         f.write("Text3", AlternativesText(AngleInUnit(f, first), AngleInUnit(f, second)));

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "numeric/numbertext.h"
+#include "numeric/routines.h"
 
 namespace velunda {
 namespace {
@@ -14,8 +15,9 @@ double Diagonal(double a, double b) { return std::sqrt(a * a + b * b); }
 struct Sides {
     double a, b;
 };
+// A square typed with decimals can leave P² − 16S a little below 0: it is 0.
 Sides SidesFromPerimeterAndArea(double P, double S) {
-    const double q = std::sqrt(P * P - S * 16) * 0.25;
+    const double q = RootOfDifference(P * P, S * 16) * 0.25;
     const double a = P / 4 + q;
     return {a, P / 2 - a};
 }

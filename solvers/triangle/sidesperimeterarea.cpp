@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "numeric/numbertext.h"
+#include "numeric/routines.h"
 
 namespace velunda {
 namespace {
@@ -15,13 +16,16 @@ double HeronArea(double s, double a, double b, double c) { return std::sqrt((s -
 }  // namespace
 
 bool QIUGEN(Form& f, double p, double q, double r, double& x1, double& x2) {
-    const double D = std::pow(q, 2) - 4 * p * r;
-    if (D < 0) {
+    // A discriminant negative only by rounding is 0: two legs and the area of their
+    // right triangle, typed as decimals, give one third side.
+    const double u = std::pow(q, 2), v = 4 * p * r;
+    const double root = RootOfDifference(u, v);
+    if (u - v < 0 && std::isnan(root)) {
         f.ShowMessage("无解");
         return false;
     }
-    x1 = ((-q + std::sqrt(D)) / 2) / p;
-    x2 = ((-q - std::sqrt(D)) / 2) / p;
+    x1 = ((-q + root) / 2) / p;
+    x2 = ((-q - root) / 2) / p;
     return true;
 }
 

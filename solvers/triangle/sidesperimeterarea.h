@@ -5,7 +5,8 @@
 namespace velunda {
 
 // p·x² + q·x + r = 0: writes the two roots, the larger first when p > 0, and returns
-// true; with a negative discriminant shows "无解" and returns false.
+// true; with a negative discriminant shows "无解" and returns false. A discriminant
+// negative only by rounding counts as 0.
 bool QIUGEN(Form& f, double p, double q, double r, double& x1, double& x2);
 
 // "计算" of the sides-perimeter-area window: sides a, b, c (Text1 to Text3), perimeter

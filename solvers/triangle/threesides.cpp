@@ -17,17 +17,21 @@ void TriangleFromThreeSides(Form& f) {
     const double a = ParseNumber(f.text("Text1"));  // BC
     const double b = ParseNumber(f.text("Text2"));  // AC
     const double c = ParseNumber(f.text("Text3"));  // AB
-    if (a + b <= c || a + c <= b || b + c <= a) {
+    // Two sides whose sum is no longer than the third make no triangle. Lengths typed as
+    // decimals are not exact in binary, so three that lie on one line can leave a sum a
+    // few units in the last place longer than the third: that is no triangle either.
+    // The margin is 2⁻⁵⁰ × (|a| + |b| + |c|), scaled term by term (exactly, as a power
+    // of two) so that sides near the top of the double range do not make it infinite.
+    const double onOneLine = 0x1p-50 * std::fabs(a) + 0x1p-50 * std::fabs(b) + 0x1p-50 * std::fabs(c);
+    if ((a + b) - c <= onOneLine || (a + c) - b <= onOneLine || (b + c) - a <= onOneLine) {
         f.ShowMessage("不能构成三角形");
         return;
     }
+    // A triangle so thin that a cosine rounds to exactly ±1 has an angle of 0 or 180
+    // degrees here, which ArcCos gives as such.
     const double cosA = (b * b + c * c - a * a) / 2 / b / c;
     const double cosB = (a * a + c * c - b * b) / 2 / a / c;
     const double cosC = (a * a + b * b - c * c) / 2 / a / b;
-    // A triangle so thin that a cosine rounds to exactly 1 or -1 passed the test above
-    // but has an angle of 0 or 180 degrees: no triangle can be shown for it.
-    for (const double cosine : {cosA, cosB, cosC})
-        if (cosine == 1 || cosine == -1) throw ComputationFault("angle of 0 or 180 degrees");
     const double A = ArcCos(cosA), B = ArcCos(cosB), C = ArcCos(cosC);
     const double p = a + b + c;
     const double S = b * std::sin(A) * c / 2;

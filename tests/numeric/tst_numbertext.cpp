@@ -40,6 +40,10 @@ private slots:
         QTest::newRow("full-width plus and exponent") << "＋２Ｅ３" << 2000.0;
         QTest::newRow("full-width d exponent") << "２ｄ２" << 200.0;
         QTest::newRow("ideographic space removed") << "1\u30002" << 12.0;
+        QTest::newRow("Chinese full stop as point") << "3。5" << 3.5;
+        QTest::newRow("full-width digits, Chinese full stop") << "１２。５" << 12.5;
+        QTest::newRow("Chinese full stop after a point stops") << "1.2。3" << 1.2;
+        QTest::newRow("Chinese full stop then exponent") << "2。5e1" << 25.0;
         QTest::newRow("many leading zeros") << "000000000000000000000000001.5" << 1.5;
         QTest::newRow("largest double") << "1.7976931348623157e308" << 1.7976931348623157e308;
         QTest::newRow("smallest denormal") << "4.9406564584124654e-324" << 4.9406564584124654e-324;
@@ -120,6 +124,9 @@ private slots:
         QTest::newRow("full-width") << "１２．５" << 12.5;
         QTest::newRow("full-width exponent") << "１ｅ２" << 100.0;
         QTest::newRow("ideographic blanks around") << "\u30003\u3000" << 3.0;
+        QTest::newRow("Chinese full stop as point") << "3。5" << 3.5;
+        QTest::newRow("full-width digits, Chinese full stop") << "１２。５" << 12.5;
+        QTest::newRow("Chinese full stop after group separators") << "1,000。25" << 1000.25;
         QTest::newRow("zero") << "0" << 0.0;
     }
     void strictNumber() {
@@ -130,8 +137,9 @@ private slots:
 
     void strictNumberFails_data() {
         QTest::addColumn<QString>("text");
-        for (const char* t : {"",   "   ", "12a",  "a12", "1 2", "1.2.3", "1e",     "1e+", "-",   ".",      "1,,0",
-                              ",1", "1,",  "1,.5", "1D3", "--1", "1e400", "-1e400", "nan", "inf", "１２ａ", "5\r"})
+        for (const char* t :
+             {"",     "   ", "12a", "a12",   "1 2",    "1.2.3", "1e",  "1e+",    "-",   ".",  "1,,0",   ",1",     "1,",
+              "1,.5", "1D3", "--1", "1e400", "-1e400", "nan",   "inf", "１２ａ", "5\r", "。", "1.2。3", "1。2。3"})
             QTest::newRow(t[0] ? t : "(empty)") << QString::fromUtf8(t);
     }
     void strictNumberFails() {

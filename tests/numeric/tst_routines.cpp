@@ -61,12 +61,27 @@ private slots:
         QTest::newRow("no real root: outputs untouched") << 1.0 << 0.0 << 1.0 << "7"
                                                          << "8"
                                                          << "无解|-|";
-        QTest::newRow("single-precision discriminant") << 1.0 << 0.0 << -0.1 << ".316227768372918"
-                                                       << "-.316227768372918"
-                                                       << "";
-        QTest::newRow("zero root off by the discriminant's rounding") << 1.0 << 0.1 << 0.0 << "-5.5879355309596E-10"
-                                                                      << "-.0999999994412065"
-                                                                      << "";
+        QTest::newRow("root of .1 in double precision") << 1.0 << 0.0 << -0.1 << ".316227766016838"
+                                                        << "-.316227766016838"
+                                                        << "";
+        QTest::newRow("zero root exactly") << 1.0 << 0.1 << 0.0 << "0"
+                                           << "-.1"
+                                           << "";
+        QTest::newRow("B < 0: the small root from C / q") << 1.0 << -10000.0 << 1.0 << "9999.9999"
+                                                          << ".000100000001"
+                                                          << "";
+        QTest::newRow("B > 0: the small root from C / q") << 1.0 << 10000.0 << 1.0 << "-.000100000001"
+                                                          << "-9999.9999"
+                                                          << "";
+        QTest::newRow("B > 0, negative A") << -1.0 << 3.0 << -2.0 << "1"
+                                           << "2"
+                                           << "";
+        QTest::newRow("discriminant below 0 by rounding only: double root") << 1.0 << 9.2 << 21.16 << "-4.6"
+                                                                            << "-4.6"
+                                                                            << "";
+        QTest::newRow("discriminant below 0 beyond rounding") << 1.0 << 2.0 << 1.00000000000001 << "7"
+                                                              << "8"
+                                                              << "无解|-|";
     }
     void quadraticRoots() {
         QFETCH(double, a);
@@ -86,6 +101,42 @@ private slots:
         const double inf = std::numeric_limits<double>::infinity();
         QVERIFY_THROWS_EXCEPTION(ComputationFault, QuadraticRoots(form, inf, inf, inf, first, second));
         QVERIFY(form.messages.empty());
+    }
+
+    void rootOfDifference_data() {
+        QTest::addColumn<double>("u");
+        QTest::addColumn<double>("v");
+        QTest::addColumn<QString>("root");  // to 17 digits
+        QTest::newRow("positive difference") << 9.0 << 5.0 << "2";
+        QTest::newRow("no difference") << 4.0 << 4.0 << "0";
+        QTest::newRow("negative by rounding of decimals: .84² - 16 × .0441") << 0.84 * 0.84 << 0.0441 * 16 << "0";
+        QTest::newRow("negative by 8 units in the last place: 0") << 1.0 << 1 + 0x1p-49 << "0";
+        QTest::newRow("negative by 16 units in the last place: no root") << 1.0 << 1 + 0x1p-48 << "nan";
+        QTest::newRow("plainly negative") << 1.0 << 2.0 << "nan";
+        QTest::newRow("tiny positive difference keeps its root") << 1 + 0x1p-49 << 1.0 << "4.2146848510894035e-08";
+    }
+    void rootOfDifference() {
+        QFETCH(double, u);
+        QFETCH(double, v);
+        QTEST(QString::number(RootOfDifference(u, v), 'g', 17), "root");
+    }
+
+    void unitClamped_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("clamped");  // to 17 digits
+        QTest::newRow("inside") << 0.5 << "0.5";
+        QTest::newRow("one") << 1.0 << "1";
+        QTest::newRow("one unit in the last place above 1") << 1 + 0x1p-52 << "1";
+        QTest::newRow("2^-49 above 1") << 1 + 0x1p-49 << "1";
+        QTest::newRow("2^-48 above 1 stays") << 1 + 0x1p-48 << "1.0000000000000036";
+        QTest::newRow("2^-49 below -1") << -1 - 0x1p-49 << "-1";
+        QTest::newRow("2^-48 below -1 stays") << -1 - 0x1p-48 << "-1.0000000000000036";
+        QTest::newRow("sine of a right angle typed in decimals: .07 / .1 / .7") << 0.07 / 0.1 / 0.7 << "1";
+        QTest::newRow("far outside") << 2.0 << "2";
+    }
+    void unitClamped() {
+        QFETCH(double, value);
+        QTEST(QString::number(UnitClamped(value), 'g', 17), "clamped");
     }
 
     void cosineRuleSide() {

@@ -95,6 +95,8 @@ private slots:
         fault("frm10", "circumference with an empty π", CircleFromCircumference, "Text3=10");
         fault("frm10", "area with an unreadable π", CircleFromArea, "Text4=314;Text5=abc");
         fault("frm10", "circumference 0 with π 0", CircleFromCircumference, "Text3=0;Text5=0");
+        fault("frm10", "radius with an empty π", CircleFromRadius, "Text1=2");
+        fault("frm10", "diameter with π 0", CircleFromDiameter, "Text2=2;Text5=0");
         fault("frm10", "negative area", CircleFromArea, "Text4=-1;Text5=3.14");
         fault("frm10", "negative π with a positive area", CircleFromArea, "Text4=1;Text5=-3.14");
         fault("frm10", "radius whose area overflows", CircleFromRadius, "Text1=1e200;Text5=3.14");
@@ -138,8 +140,8 @@ private slots:
         fault("frm4", "area overflows", SolveParallelogramAngle, "Text1=1e200;Text2=1e200;Text3=30", kDegrees);
 
         // The triangle from three sides.
-        fault("frm1", "thin triangle whose cosine rounds to 1", TriangleFromThreeSides,
-              "Text1=100000000;Text2=100000000;Text3=1;txt1=输出数据");
+        fault("frm1", "thin triangle whose angle at A rounds to 0: no circumradius", TriangleFromThreeSides,
+              "Text1=1;Text2=100000000;Text3=100000000;txt1=输出数据");
         fault("frm1", "sides whose squares overflow", TriangleFromThreeSides, "Text1=1e200;Text2=1e200;Text3=1e200");
 
         // Sides and angles, in degrees unless Opt1 is selected.

@@ -1,13 +1,29 @@
 // The quadratic equation window: the computation over a fake form, and the real window
 // driven from the menu.
 #include <QTest>
+#include <cmath>
+#include <random>
 
+#include "app/translations.h"
+#include "numeric/numbertext.h"
 #include "solvers/algebra/quadratic.h"
 #include "support/fakeform.h"
 #include "support/gui.h"
 
 using namespace velunda;
 using namespace velunda::testing;
+
+namespace {
+
+// n units of the last of `places` decimals, as typed: Decimal(-305, 2) is "-3.05".
+QString Decimal(qint64 n, int places) {
+    const qint64 unit = places == 1 ? 10 : 100;
+    const QString digits =
+        QString::number(std::abs(n) / unit) + "." + QString::number(std::abs(n) % unit).rightJustified(places, '0');
+    return n < 0 ? "-" + digits : digits;
+}
+
+}  // namespace
 
 class QuadraticTest : public QObject {
     Q_OBJECT
@@ -31,9 +47,32 @@ private slots:
         QTest::newRow("root of 2") << QStringList{"1", "0", "-2"} << "1.4142135623731"
                                    << "-1.4142135623731"
                                    << "";
-        QTest::newRow("single-precision discriminant") << QStringList{"1", "0.1", "0"} << "-5.5879355309596E-10"
-                                                       << "-.0999999994412065"
-                                                       << "";
+        QTest::newRow("root 0 exactly: x² + .1x") << QStringList{"1", "0.1", "0"} << "0"
+                                                  << "-.1"
+                                                  << "";
+        QTest::newRow("small root without cancellation: x² - 10000x + 1")
+            << QStringList{"1", "-10000", "1"} << "9999.9999"
+            << ".000100000001"
+            << "";
+        QTest::newRow("both roots positive: x² - 100000000x + 1") << QStringList{"1", "-100000000", "1"} << "100000000"
+                                                                  << "1E-08"
+                                                                  << "";
+        QTest::newRow("decimal coefficients to the last digit")
+            << QStringList{"70", "-8.328", "-65.83"} << "1.03106541849564"
+            << "-.912093989924215"
+            << "";
+        QTest::newRow("double root in decimals: x² + 9.2x + 21.16") << QStringList{"1", "9.2", "21.16"} << "-4.6"
+                                                                    << "-4.6"
+                                                                    << "";
+        QTest::newRow("B < 0, negative A: X1 the larger") << QStringList{"-1", "-3", "-2"} << "-2"
+                                                          << "-1"
+                                                          << "";
+        QTest::newRow("discriminant just below 0 beyond rounding") << QStringList{"1", "2", "1.00000000000001"} << ""
+                                                                   << ""
+                                                                   << "无解|-|";
+        QTest::newRow("Chinese full stop as point") << QStringList{"1", "9。2", "21。16"} << "-4.6"
+                                                    << "-4.6"
+                                                    << "";
         QTest::newRow("blanks around the digits") << QStringList{" 1 ", " -3", "2 "} << "2"
                                                   << "1"
                                                   << "";
@@ -73,6 +112,38 @@ private slots:
         const QString expected = x2 == "-" ? QString() : "Text4=" + x2 + ";Text5=" + x1;
         QCOMPARE(Written(form), expected);
         QCOMPARE(QString::fromStdString(form.shown()), message);
+    }
+
+    // a·(x − r)² = 0 typed with one or two decimals: the discriminant, 0 but for the
+    // rounding of the decimals, gives both roots at r (to the square root of that
+    // rounding), never "无解".
+    void decimalDoubleRoots_data() {
+        QTest::addColumn<int>("largestA");
+        QTest::addColumn<int>("largestRoot");  // in tenths
+        QTest::newRow("A up to 20, roots up to 99.9") << 20 << 999;
+        QTest::newRow("A 1, roots up to 9.9") << 1 << 99;
+    }
+    void decimalDoubleRoots() {
+        QFETCH(int, largestA);
+        QFETCH(int, largestRoot);
+        std::mt19937 random(15);
+        std::uniform_int_distribution<int> leading(1, largestA), root(-largestRoot, largestRoot), sign(0, 1);
+        for (int i = 0; i < 5000; ++i) {
+            const qint64 a = sign(random) ? leading(random) : -leading(random), m = root(random);
+            // B = −2·A·r in tenths, C = A·r² in hundredths.
+            const QStringList typed{QString::number(a), Decimal(-2 * a * m, 1), Decimal(a * m * m, 2)};
+            FakeForm form{{"Text1", typed[0].toStdString()},
+                          {"Text2", typed[1].toStdString()},
+                          {"Text3", typed[2].toStdString()}};
+            form.run(QuadraticEquation);
+            const QString context = typed.join(' ') + " gives " + Written(form);
+            QVERIFY2(form.messages.empty(), qPrintable(context));
+            const double r = m / 10.0;
+            for (const char* field : {"Text4", "Text5"}) {
+                const double x = ParseNumber(form.text(field));
+                QVERIFY2(std::fabs(x - r) <= 0x1p-24 * std::fabs(r), qPrintable(context));
+            }
+        }
     }
 
     void windowFromMenu() {
@@ -137,6 +208,37 @@ private slots:
         QCOMPARE(FocusOrder(w->field("Text1"), 9), QStringList({"Text1", "Text2", "Text3", "Text4", "Text5", "Command1",
                                                                 "Command2", "Command3", "Text1"}));
         QCOMPARE(w->focusWidget(), w->field("Text1"));  // the first of the order on opening
+    }
+
+    // With the toolkit's Chinese texts the message box's button reads "确定", and the
+    // box leaves room for its title beside a title bar's icon and three buttons. Last:
+    // the texts stay installed for the rest of the program.
+    void messageBoxInChinese() {
+        ui::InstallChineseTranslations(*qApp);
+        MenuFixture app;
+        auto* w = app.open("lbl20", "frm16");
+        typeInto(w->field("Text1"), "1");
+        typeInto(w->field("Text2"), "0");
+        typeInto(w->field("Text3"), "1");
+        QString title, button;
+        int width = 0, needed = 0;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, w, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            watch.stop();
+            title = box->windowTitle();
+            button = box->button(QMessageBox::Ok)->text();
+            const QFontMetrics metrics(box->font());
+            needed = metrics.horizontalAdvance(title) + 4 * metrics.height();
+            width = box->width();
+            box->button(QMessageBox::Ok)->click();
+        });
+        watch.start(10);
+        click(w->button("Command2"));
+        QCOMPARE(title, QString("Velunda"));
+        QCOMPARE(button, QString("确定"));
+        QVERIFY2(width >= needed, qPrintable(QString("%1 < %2").arg(width).arg(needed)));
     }
 };
 

@@ -35,8 +35,26 @@ private slots:
             << QStringList{"2", "-1", "1", "-0.5", "1", "1", "-1", "0", "3", "2", "1", "-1"}
             << "x=.16667  y=.11111  z=.277777777777778"
             << "";
-        QTest::newRow("Q1 = 0 although the solution is unique")
-            << QStringList{"1", "1", "1", "-3", "2", "1", "2", "-5", "1", "2", "3", "-6"} << kNoNumbers << kUpdate;
+        QTest::newRow("Q1 = 0: z from the second reduced equation")
+            << QStringList{"1", "1", "1", "-3", "2", "1", "2", "-5", "1", "2", "3", "-6"} << "x=1  y=1  z=1"
+            << "";
+        QTest::newRow("Q1 = 0: x + y + z = 6, x - y + z = 2, 2x + y - z = 1")
+            << QStringList{"1", "1", "1", "-6", "1", "-1", "1", "-2", "2", "1", "-1", "-1"} << "x=1  y=2  z=3"
+            << "";
+        QTest::newRow("Q1 = 0 but for rounding: z from the second reduced equation")
+            << QStringList{"-1", "-1.3", "3.7", "-32.3", "-7", "7.5", "25.9", "-242.7", "-9.2", "-2.8", "5.6", "-78.8"}
+            << "x=-4  y=1  z=8"
+            << "";
+        QTest::newRow("decimals, Q1 = 0 but for rounding, z from either equation")
+            << QStringList{"0.1", "0.2", "0.3", "-1.4", "0.3", "0.1", "0.9", "-3.2", "1", "1", "1", "-6"}
+            << "x=1  y=2  z=3"
+            << "";
+        QTest::newRow("singular system typed with decimals")
+            << QStringList{"0.1", "0.2", "0.3", "-1", "0.3", "0.6", "0.9", "-2", "1", "1", "1", "-1"} << kNoNumbers
+            << kUpdate;
+        QTest::newRow("a2 = 0 with decimals: D of rounding only")
+            << QStringList{"6", "-3.4", "9", "-0.8", "0", "9", "6.7", "3.6", "-9.2", "2", "9.9", "-3.6"} << kNoNumbers
+            << kUpdate;
         QTest::newRow("a1 = 0") << QStringList{"0", "1", "1", "-2", "1", "1", "1", "-3", "1", "2", "3", "-6"}
                                 << kNoNumbers << kUpdate;
         QTest::newRow("a2 = 0 makes D 0")

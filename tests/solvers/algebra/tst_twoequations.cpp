@@ -1,6 +1,8 @@
 // The window of two linear equations: its nine cases and the answers for the inputs
 // they leave open, over a fake form, and the real window driven from the menu.
+#include <QRegularExpression>
 #include <QTest>
+#include <random>
 
 #include "solvers/algebra/linear.h"
 #include "support/fakeform.h"
@@ -13,6 +15,14 @@ namespace {
 // The coefficient fields in the order a1, b1, c1, a2, b2, c2.
 const char* const kCoefficients[] = {"Text1", "Text2", "Text6", "Text3", "Text4", "Text7"};
 const QString kNotASystem = "这个不是二元一次方程组|-|";
+
+// n units of the last of `places` decimals, as typed: Decimal(-305, 2) is "-3.05".
+QString Decimal(int n, int places) {
+    const int unit = places == 1 ? 10 : 100;
+    const QString digits =
+        QString::number(std::abs(n) / unit) + "." + QString::number(std::abs(n) % unit).rightJustified(places, '0');
+    return n < 0 ? "-" + digits : digits;
+}
 }  // namespace
 
 class TwoEquationsTest : public QObject {
@@ -36,8 +46,26 @@ private slots:
         QTest::newRow("case 5: y from x before rounding")
             << QStringList{"3", "3", "-1", "1", "-1", "0"} << "x=.16667  y=.166666666666667"
             << "";
-        QTest::newRow("case 5: one line twice, products differ")
-            << QStringList{"0.1", "0.3", "-1", "0.3", "0.9", "-3"} << "x=8  y=.666666666666667"
+        QTest::newRow("one line twice in decimals: products equal but for rounding")
+            << QStringList{"0.1", "0.3", "-1", "0.3", "0.9", "-3"} << "有无数组解"
+            << "";
+        QTest::newRow("one line twice: x + y - .1 and 3x + 3y - .3")
+            << QStringList{"1", "1", "-0.1", "3", "3", "-0.3"} << "有无数组解"
+            << "";
+        QTest::newRow("parallel lines in decimals: .1x + .3y - 1 and .3x + .9y - 2")
+            << QStringList{"0.1", "0.3", "-1", "0.3", "0.9", "-2"} << "无解"
+            << "";
+        QTest::newRow("parallel lines in decimals: .3x + .9y - 2 and .1x + .3y - 1")
+            << QStringList{"0.3", "0.9", "-2", "0.1", "0.3", "-1"} << "无解"
+            << "";
+        QTest::newRow("x = 3 twice in decimals: y is any number")
+            << QStringList{"0.1", "0", "-0.3", "0.3", "0", "-0.9"} << "x=3  y为任何实数"
+            << "";
+        QTest::newRow("y = 3 twice in decimals: x is any number")
+            << QStringList{"0", "0.1", "-0.3", "0", "0.3", "-0.9"} << "x为任何实数  y=3"
+            << "";
+        QTest::newRow("case 5: nearly parallel, still one crossing point")
+            << QStringList{"1", "1", "-2", "1", "1.000001", "-2"} << "x=2  y=0"
             << "";
         QTest::newRow("case 3: y is any number") << QStringList{"2", "0", "-4", "1", "0", "-2"} << "x=2  y为任何实数"
                                                  << "";
@@ -56,7 +84,7 @@ private slots:
                                                  << "";
         QTest::newRow("case 7: parallel lines in y") << QStringList{"0", "2", "-4", "0", "1", "-3"} << "无解"
                                                      << "";
-        QTest::newRow("case 8: one line twice") << QStringList{"1", "1", "-1", "2", "2", "-2"} << "解为任意实数"
+        QTest::newRow("case 8: one line twice") << QStringList{"1", "1", "-1", "2", "2", "-2"} << "有无数组解"
                                                 << "";
         QTest::newRow("case 9: parallel lines") << QStringList{"1", "1", "-1", "2", "2", "-3"} << "无解"
                                                 << "";
@@ -87,6 +115,52 @@ private slots:
         // Only the result line is ever written.
         for (const auto& [name, text] : form.writes) QCOMPARE(QString::fromStdString(name), QString("Text5"));
         for (int i = 0; i < 6; ++i) QCOMPARE(QString::fromStdString(form.fields[kCoefficients[i]]), typed[i]);
+    }
+
+    // Systems typed with decimals whose second equation is the first times a factor
+    // (one line twice), or that and a shifted constant (parallel lines), in either
+    // order: every one gets its case, whatever the rounding of the typed decimals.
+    void decimalSystemsGetTheirCase_data() {
+        QTest::addColumn<bool>("withX");
+        QTest::addColumn<bool>("withY");
+        QTest::addColumn<bool>("parallel");
+        QTest::addColumn<QString>("answer");  // a pattern of the whole result line
+        QTest::newRow("one line twice") << true << true << false << "有无数组解";
+        QTest::newRow("parallel lines") << true << true << true << "无解";
+        QTest::newRow("x alone, one value twice") << true << false << false << "x=[-.0-9E+]+  y为任何实数";
+        QTest::newRow("x alone, two values") << true << false << true << "无解";
+        QTest::newRow("y alone, one value twice") << false << true << false << "x为任何实数  y=[-.0-9E+]+";
+        QTest::newRow("y alone, two values") << false << true << true << "无解";
+    }
+    void decimalSystemsGetTheirCase() {
+        QFETCH(bool, withX);
+        QFETCH(bool, withY);
+        QFETCH(bool, parallel);
+        QFETCH(QString, answer);
+        const QRegularExpression pattern(QRegularExpression::anchoredPattern(answer));
+        std::mt19937 random(15);
+        std::uniform_int_distribution<int> tenths(-999, 999), factor(-99, 99), hundredths(-9999, 9999);
+        const auto nonZero = [&random](std::uniform_int_distribution<int>& d) {
+            int v = 0;
+            while (v == 0) v = d(random);
+            return v;
+        };
+        for (int i = 0; i < 5000; ++i) {
+            // The first equation in tenths; the second, a factor in tenths times it, in
+            // hundredths.
+            const int a1 = withX ? nonZero(tenths) : 0, b1 = withY ? nonZero(tenths) : 0, c1 = tenths(random);
+            const int k = nonZero(factor);
+            const int shift = parallel ? nonZero(hundredths) : 0;
+            QStringList typed{Decimal(a1, 1),     Decimal(b1, 1),     Decimal(c1, 1),
+                              Decimal(k * a1, 2), Decimal(k * b1, 2), Decimal(k * c1 + shift, 2)};
+            if (i % 2 == 1) typed = typed.mid(3) + typed.mid(0, 3);
+            FakeForm form;
+            for (int j = 0; j < 6; ++j) form.fields[kCoefficients[j]] = typed[j].toStdString();
+            form.run(TwoLinearEquations);
+            const QString result = QString::fromStdString(form.text("Text5"));
+            QVERIFY2(pattern.match(result).hasMatch() && form.messages.empty(),
+                     qPrintable(typed.join(' ') + " gives " + result));
+        }
     }
 
     void windowFromMenu() {

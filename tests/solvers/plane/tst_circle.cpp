@@ -48,11 +48,16 @@ private slots:
                                          << "Text2=-2;Text3=-6.28;Text4=3.14"
                                          << "";
         QTest::newRow("π empty, radius 2: no circumference, no area") << radius << "Text1=2"
-                                                                      << "Text2=4;Text3=0;Text4=0"
-                                                                      << "";
+                                                                      << "" << kFaultShown;
         QTest::newRow("π empty, diameter 2") << diameter << "Text2=2"
-                                             << "Text1=1;Text3=0;Text4=0"
-                                             << "";
+                                             << "" << kFaultShown;
+        QTest::newRow("π typed as 0, radius 2") << radius << "Text5=0;Text1=2;Text2=b;Text3=c;Text4=d"
+                                                << "" << kFaultShown;
+        QTest::newRow("π unreadable, diameter 2") << diameter << "Text5=pi;Text2=2"
+                                                  << "" << kFaultShown;
+        QTest::newRow("3.1415926, diameter 2") << diameter << "Text5=3.1415926;Text2=2"
+                                               << "Text1=1;Text3=6.2831852;Text4=3.1415926"
+                                               << "";
         QTest::newRow("π empty, circumference 10") << circumference << "Text3=10;Text1=a;Text2=b;Text4=c"
                                                    << "" << kFaultShown;
         QTest::newRow("π empty, area 5") << area << "Text4=5"
@@ -148,6 +153,10 @@ private slots:
         fill(w, "Text1=5;Text3=10");
         MessageCatcher catcher;
         pressEnter(w->field("Text3"));
+        QCOMPARE(catcher.shown(), QString("无法计算，请检查输入的数据|i|Velunda"));
+        QCOMPARE(texts(w, 5), (QStringList{"5", "", "10", "", ""}));
+        catcher.clear();
+        pressEnter(w->field("Text1"));  // the radius, too, needs a π
         QCOMPARE(catcher.shown(), QString("无法计算，请检查输入的数据|i|Velunda"));
         QCOMPARE(texts(w, 5), (QStringList{"5", "", "10", "", ""}));
     }

@@ -108,6 +108,15 @@ private slots:
         QTest::newRow("2: right angle in radians")
             << "Text1=2;Text2=3;Text4=6" << radians << "Text3= 1.5707963267949或 1.5707963267949"
             << "";
+        QTest::newRow("2: right angle typed in decimals, degrees")
+            << "Text1=0.1;Text2=0.7;Text4=0.07" << degrees << "Text3= 90或 90"
+            << "";
+        QTest::newRow("2: right angle typed in decimals, radians")
+            << "Text1=0.1;Text2=0.7;Text4=0.07" << radians << "Text3= 1.5707963267949或 1.5707963267949"
+            << "";
+        QTest::newRow("2: negative right angle typed in decimals")
+            << "Text1=0.1;Text2=0.7;Text4=-0.07" << degrees << "Text3=-90或 270"
+            << "";
         QTest::newRow("2: negative area, negative angle") << "Text1=2;Text2=3;Text4=-3" << degrees << "Text3=-30或 210"
                                                           << "";
         QTest::newRow("3: degrees, a 2, 30, area 3")
@@ -125,6 +134,8 @@ private slots:
         QTest::newRow("empty window") << "" << radians << "Text3=0;Text1=0;Text2=0;Text4=0"
                                       << "";
         QTest::newRow("2: area above a·b") << "Text1=2;Text2=3;Text4=7" << degrees << "" << kFaultShown;
+        QTest::newRow("2: area above a·b beyond rounding")
+            << "Text1=0.1;Text2=0.7;Text4=0.0700000000001" << degrees << "" << kFaultShown;
         QTest::newRow("2: area below -a·b") << "Text1=2;Text2=3;Text4=-7" << radians << "" << kFaultShown;
         QTest::newRow("1: overflow") << "Text1=1e200;Text2=1e200;Text3=30" << degrees << "" << kFaultShown;
     }

@@ -45,6 +45,13 @@ private slots:
             << "Text3=10;Text4=5"
             << "Text2=1.38196601125011;Text1=3.61803398874989;Text5=3.87298334620742"
             << "";
+        QTest::newRow("5: perimeter 1.2, area .09: a square") << "Text3=1.2;Text4=0.09"
+                                                              << "Text2=.3;Text1=.3;Text5=.424264068711929"
+                                                              << "";
+        QTest::newRow("5: perimeter .84, area .0441: a square, P² - 16S below 0 by rounding")
+            << "Text3=0.84;Text4=0.0441"
+            << "Text2=.21;Text1=.21;Text5=.29698484809835"
+            << "";
         QTest::newRow("1: a negative side counts as given") << "Text1=-3;Text2=4"
                                                             << "Text3=2;Text4=-12;Text5=5"
                                                             << "";
@@ -74,6 +81,8 @@ private slots:
                                                            << "" << kFaultShown;
         QTest::newRow("5: area too large for the perimeter") << "Text3=4;Text4=5"
                                                              << "" << kFaultShown;
+        QTest::newRow("5: area above the square's beyond rounding") << "Text3=4;Text4=1.00000000001"
+                                                                    << "" << kFaultShown;
         QTest::newRow("6: perimeter too long for the diagonal") << "Text3=20;Text5=5"
                                                                 << "" << kFaultShown;
         QTest::newRow("1: area overflows") << "Text1=1e200;Text2=1e200"

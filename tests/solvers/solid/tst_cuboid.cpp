@@ -39,9 +39,9 @@ private slots:
         QTest::newRow("7: A, S, V") << ";;;12;52;24" << kTurned << "";
         QTest::newRow("8: b, c, S") << ";3;4;;52;" << kBox << "";
         QTest::newRow("9: b, A, V") << ";3;;12;;24" << kBox << "";
-        QTest::newRow("5: single-precision discriminant") << "1.5;;;7;30;"
-                                                          << "1.5;3.00000000124176;2.33333333209157;7;30;10.5"
-                                                          << "";
+        QTest::newRow("5: length 1.5, cross-section 7, surface 30") << "1.5;;;7;30;"
+                                                                    << "1.5;3;2.33333333333333;7;30;10.5"
+                                                                    << "";
         QTest::newRow("5: no real width, the volume is still written") << "1;;;10;30;"
                                                                        << "1;0;0;10;30;10"
                                                                        << "无解|-|";

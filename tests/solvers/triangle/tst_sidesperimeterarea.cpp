@@ -43,6 +43,10 @@ private slots:
         QTest::newRow("sides 3 4 and area 6: discriminant 0") << "Text1=3;Text2=4;Text5=6"
                                                               << "Text3= 5或 5;Text4= 12或 12"
                                                               << "";
+        QTest::newRow("legs .1 .7 and area .035: a right triangle, discriminant 0 but for rounding")
+            << "Text1=0.1;Text2=0.7;Text5=0.035"
+            << "Text3= .707106781186547或 .707106781186547;Text4= 1.50710678118655或 1.50710678118655"
+            << "";
         QTest::newRow("sides 2 3 and area 2")
             << "Text1=2;Text2=3;Text5=2"
             << "Text3= 4.68447135864861或 2.01388383230037;Text4= 9.68447135864861或 7.01388383230037"
@@ -79,6 +83,10 @@ private slots:
         QTest::newRow("double root") << 1.0 << -2.0 << 1.0 << true << 1.0 << 1.0;
         QTest::newRow("leading 2 divides last") << 2.0 << -6.0 << 4.0 << true << 2.0 << 1.0;
         QTest::newRow("negative discriminant: roots untouched") << 1.0 << 0.0 << 1.0 << false << -7.0 << -7.0;
+        QTest::newRow("discriminant below 0 by rounding only: double root")
+            << 1.0 << 9.2 << 21.16 << true << -4.6 << -4.6;
+        QTest::newRow("discriminant below 0 beyond rounding")
+            << 1.0 << 2.0 << 1.00000000000001 << false << -7.0 << -7.0;
     }
     void qiugen() {
         QFETCH(double, p);

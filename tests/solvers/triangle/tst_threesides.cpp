@@ -2,6 +2,8 @@
 // real window opened from the menu.
 #include <QImage>
 #include <QTest>
+#include <algorithm>
+#include <random>
 
 #include "solvers/triangle/threesides.h"
 #include "support/gui.h"
@@ -11,6 +13,14 @@ using namespace velunda;
 using namespace velunda::testing;
 
 namespace {
+
+// n units of the last of `places` decimals, as typed: Decimal(-305, 2) is "-3.05".
+QString Decimal(qint64 n, int places) {
+    const qint64 unit = places == 1 ? 10 : 100;
+    const QString digits =
+        QString::number(std::abs(n) / unit) + "." + QString::number(std::abs(n) % unit).rightJustified(places, '0');
+    return n < 0 ? "-" + digits : digits;
+}
 
 const QStringList kOutputs{"txt1",  "txt2",  "txt3",  "txt4", "txt5", "txt6", "txt8",
                            "txt10", "txt12", "txt13", "txt7", "txt9", "txt11"};
@@ -68,8 +78,21 @@ private slots:
                                    << "" << noTriangle;
         QTest::newRow("side beyond range") << "Text1=1e400;Text2=4;Text3=5"
                                            << "" << noTriangle;
-        QTest::newRow("very thin: a cosine rounds to 1") << "Text1=100000000;Text2=100000000;Text3=1"
-                                                         << "" << kFaultForm;
+        QTest::newRow("very thin: a cosine rounds to 1, the angle reads 0")
+            << "Text1=100000000;Text2=100000000;Text3=1"
+            << Results({"200000001", "50000000", "1", "1", "100000000", " 90", " 90", " 0", "50000000", "0.4999999975",
+                        "0.5π≈1.5707963267949", "0.5π≈1.5707963267949", "0π≈0"})
+            << "";
+        QTest::newRow("very thin, the angle of 0 at A: no circumradius") << "Text1=1;Text2=100000000;Text3=100000000"
+                                                                         << "" << kFaultForm;
+        QTest::newRow("decimals on one line: .3 .1 .2") << "Text1=0.3;Text2=0.1;Text3=0.2"
+                                                        << "" << noTriangle;
+        QTest::newRow("decimals on one line: .1 .2 .3") << "Text1=0.1;Text2=0.2;Text3=0.3"
+                                                        << "" << noTriangle;
+        QTest::newRow("decimals on one line: 1.1 2.2 3.3") << "Text1=1.1;Text2=2.2;Text3=3.3"
+                                                           << "" << noTriangle;
+        QTest::newRow("whole numbers on one line: 2 5 3") << "Text1=2;Text2=5;Text3=3"
+                                                          << "" << noTriangle;
         QTest::newRow("squares overflow") << "Text1=1e200;Text2=1e200;Text3=1e200"
                                           << "" << kFaultForm;
     }
@@ -123,13 +146,45 @@ private slots:
         auto* w = app.open("lbl4", "frm1");
         TypeInto(w, {"Text1", "Text2", "Text3"}, {"1", "1", "1"});
         click(w->button("Command2"));
-        typeInto(w->field("Text1"), "100000000");
+        // The angle at A rounds to 0, so the circumradius a / sin A has no value.
         typeInto(w->field("Text2"), "100000000");
+        typeInto(w->field("Text3"), "100000000");
         MessageCatcher catcher;
         click(w->button("Command2"));
         QCOMPARE(catcher.shown(), kFaultShown);
         QCOMPARE(Texts(w, {"Text1", "Text2", "Text3", "txt1", "txt6"}),
-                 (QStringList{"100000000", "100000000", "1", "3", " 60"}));
+                 (QStringList{"1", "100000000", "100000000", "3", " 60"}));
+    }
+
+    // Sides typed with one or two decimals, in every order: three that lie on one line
+    // (a + b = c) make no triangle, and a third side shorter by one unit of the last
+    // decimal makes one.
+    void decimalSidesOnOneLine_data() {
+        QTest::addColumn<int>("places");
+        QTest::addColumn<int>("shorter");  // c = a + b − shorter, in units of the last decimal
+        QTest::addColumn<bool>("triangle");
+        QTest::newRow("one decimal, a + b = c: no triangle") << 1 << 0 << false;
+        QTest::newRow("two decimals, a + b = c: no triangle") << 2 << 0 << false;
+        QTest::newRow("one decimal, c shorter by .1: a triangle") << 1 << 1 << true;
+        QTest::newRow("two decimals, c shorter by .01: a triangle") << 2 << 1 << true;
+    }
+    void decimalSidesOnOneLine() {
+        QFETCH(int, places);
+        QFETCH(int, shorter);
+        QFETCH(bool, triangle);
+        const QString expected = triangle ? QString() : QString("不能构成三角形|-|");
+        std::mt19937 random(15);
+        std::uniform_int_distribution<qint64> side(1, 100000);
+        for (int i = 0; i < 2000; ++i) {
+            const qint64 a = side(random), b = side(random);
+            QStringList sides{Decimal(a, places), Decimal(b, places), Decimal(a + b - shorter, places)};
+            std::sort(sides.begin(), sides.end());
+            do {
+                FakeForm form = Filled("Text1=" + sides[0] + ";Text2=" + sides[1] + ";Text3=" + sides[2]);
+                form.run(TriangleFromThreeSides);
+                QVERIFY2(QString::fromStdString(form.shown()) == expected, qPrintable(sides.join(' ')));
+            } while (std::next_permutation(sides.begin(), sides.end()));
+        }
     }
 
     void clearEmptiesOnlyTheSides() {

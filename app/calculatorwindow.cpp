@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 
 #include "app/fonts.h"
 #include "app/menuentry.h"
@@ -69,6 +70,7 @@ CalculatorWindow::CalculatorWindow(const WindowDesign& design, QWidget* parent) 
     setFixedSize(px(design.width), px(design.height));
     setFont(MakeFont(kDefaultFont));
     setBackground(this, design.background);
+    fieldToolTip_ = qs(design.fieldToolTip);
 
     QList<QWidget*> order;
     QLabel* caption = nullptr;  // the label just described, if any
@@ -124,6 +126,8 @@ QWidget* CalculatorWindow::build(const ControlDesign& c) {
             edit->setText(qs(c.caption));
             setTextColor(edit, c.color, QPalette::Text);
             edit->setGeometry(rect);
+            updateToolTip(edit);
+            connect(edit, &QLineEdit::textChanged, this, [this, edit] { updateToolTip(edit); });
             w = edit;
             break;
         }
@@ -239,6 +243,18 @@ void CalculatorWindow::onKeyUp(std::string_view name, const std::function<void()
 
 void CalculatorWindow::clear(const std::vector<std::string_view>& fields) {
     for (std::string_view f : fields) field(f)->clear();
+    // Typing goes on in the first field cleared.
+    if (!fields.empty()) field(fields.front())->setFocus(Qt::OtherFocusReason);
+}
+
+void CalculatorWindow::updateToolTip(QLineEdit* edit) const {
+    // The text has the field's width less its frame and the two-pixel margin on each side.
+    const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    const int room = edit->width() - 2 * frame - 4;
+    QStringList tip;
+    if (edit->fontMetrics().horizontalAdvance(edit->text()) > room) tip << edit->text();
+    if (!fieldToolTip_.isEmpty()) tip << fieldToolTip_;
+    edit->setToolTip(tip.join('\n'));
 }
 
 void CalculatorWindow::showEvent(QShowEvent* event) {

@@ -67,11 +67,15 @@ private:
     QWidget* build(const ControlDesign& c);
     void wire(const Trigger& trigger);
     void clear(const std::vector<std::string_view>& fields);
+    // The field's tooltip: its whole text when the field is too narrow for it, and the
+    // window's tooltip for fields.
+    void updateToolTip(QLineEdit* field) const;
 
     QHash<QString, QWidget*> controls_;
     QWidget* firstFocus_ = nullptr;
     bool shown_ = false;
     QHash<QObject*, std::function<void()>> enter_, keyUp_;
+    QString fieldToolTip_;
 };
 
 }  // namespace velunda::ui

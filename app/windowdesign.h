@@ -87,6 +87,9 @@ struct WindowDesign {
     std::string_view exitButton = {};
     // What the controls set off.
     std::vector<Trigger> triggers = {};
+    // A tooltip every field of the window carries ("π取3.14"); a field whose text is wider
+    // than the field shows the whole text above it.
+    std::string_view fieldToolTip = {};
     // Runs once the controls exist, for what the rows above cannot say (a field that opens
     // only after another one is typed into, names for screen readers).
     std::function<void(CalculatorWindow&)> setUp = {};

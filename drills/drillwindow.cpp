@@ -62,6 +62,7 @@ DrillWindow::DrillWindow(std::string_view name, const QColor& clockColour)
         connect(option(name), &QAbstractButton::toggled, this, [this, op = op](bool checked) {
             if (checked) select(op);
         });
+        option(name)->installEventFilter(this);
     }
     onEnter("Text1", [this] { answer(); });
 }
@@ -75,6 +76,14 @@ void DrillWindow::showEvent(QShowEvent* event) {
         started_ = true;
         start();
     }
+}
+
+bool DrillWindow::eventFilter(QObject* watched, QEvent* event) {
+    // An operation chosen with the mouse: the pupil goes on typing the answer.
+    if (event->type() == QEvent::MouseButtonRelease && qobject_cast<QRadioButton*>(watched)) {
+        QTimer::singleShot(0, this, [this] { field("Text1")->setFocus(Qt::MouseFocusReason); });
+    }
+    return CalculatorWindow::eventFilter(watched, event);
 }
 
 void DrillWindow::start() {

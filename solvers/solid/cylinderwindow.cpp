@@ -34,6 +34,8 @@ WindowDesign CylinderWindowDesign() {
     design.triggers = {
         {Event::Click, "Command2", CylinderCompute},
     };
+    // The window's π is 3.14; every field says so.
+    design.fieldToolTip = "π取3.14";
     return design;
 }
 // clang-format on

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <mutex>
 #include <numeric>
+#include <thread>
 #include <vector>
 
 #include "exact/calcium_bridge.h"
@@ -235,6 +236,16 @@ std::string FaultText(Fault fault) {
 }
 
 bool EngineAvailable() { return Api() != nullptr; }
+
+void LoadEngineInBackground() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        std::thread([] {
+            // A first few steps bring the code a solution runs into memory.
+            if (Api()) (void)((Number::Integer(50).Sqrt() + Number::Fraction(1, 3)) * Number::Pi()).Text();
+        }).detach();
+    });
+}
 
 // ---- Construction ----
 

@@ -25,8 +25,13 @@ enum class Fault {
 // The Chinese reason for a fault, as a solution line states it.
 std::string FaultText(Fault fault);
 
-// Whether the engine module is available; the first call opens it.
+// Whether the engine module is available; the first call opens it (some 20 ms of
+// processor time for Calcium, FLINT and their libraries).
 bool EngineAvailable();
+
+// Opens the engine module on a thread of its own and returns at once, so that the first
+// solution need not wait for it: for a window whose solution panel is shown.
+void LoadEngineInBackground();
 
 class Number {
 public:

@@ -111,6 +111,18 @@ std::string In(const Number& x) {
     return text;
 }
 
+std::string Plain(const Number& x) {
+    const std::string t = In(x);
+    if (t.size() > 2 && t[0] == '(' && t[1] == '-' && t.back() == ')') return t.substr(1, t.size() - 2);
+    return t;
+}
+
+std::string Divisor(const Number& x) {
+    const std::string t = In(x);
+    if (t[0] == '(' || t.find_first_not_of("0123456789.") == std::string::npos) return t;
+    return "(" + t + ")";
+}
+
 std::string Grouped(const Number& x) {
     const std::string t = In(x);
     // One term (5√2, 4π, 0.5) stands alone in a product; a sum or a fraction does not.
@@ -141,7 +153,7 @@ std::string Typeset(std::string_view plain) {
 SolutionBuilder::SolutionBuilder() { lines_.push_back("解："); }
 
 void SolutionBuilder::Given(std::string_view symbol, const Number& value) {
-    Given(std::string(symbol) + " = " + (value.ok() ? In(value) : FaultText(value.fault())));
+    Given(std::string(symbol) + " = " + (value.ok() ? Plain(value) : FaultText(value.fault())));
 }
 
 void SolutionBuilder::Given(std::string_view text) {
@@ -165,12 +177,15 @@ bool SolutionBuilder::Quantity(std::string_view name, std::string_view symbol, s
         Cannot(line, FaultText(value.fault()));
         return false;
     }
+    // "7/4 = 1.75" after the substituted "7/4" adds only " = 1.75".
     const std::string text = value.Text();
-    if (text != substituted) line += " = " + text;
+    if (!substituted.empty() && text.rfind(substituted, 0) == 0 && text.size() > substituted.size() &&
+        text[substituted.size()] == ' ')
+        line += text.substr(substituted.size());
+    else if (text != substituted)
+        line += " = " + text;
     lines_.push_back(line);
-    const std::string exact = value.ExactText();
-    answers_.push_back(std::string(name) + "为 " +
-                       (exact.empty() || value.Text().find(" = ") != std::string::npos ? value.DecimalText() : exact));
+    answers_.push_back(std::string(name) + "为 " + Plain(value));
     return true;
 }
 
@@ -198,6 +213,8 @@ void SolutionBuilder::Cannot(std::string_view what, std::string_view reason) {
 }
 
 void SolutionBuilder::Answer(std::string text) { answer_ = std::move(text); }
+
+void SolutionBuilder::AnswerPart(std::string text) { answers_.push_back(std::move(text)); }
 
 WorkedSolution SolutionBuilder::Finish() {
     std::vector<std::string> lines = lines_;

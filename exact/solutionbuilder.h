@@ -26,6 +26,10 @@ std::string In(const Number& x);
 // In(x) in parentheses where it is a sum or a fraction ("4π", "(7/3)"); squared, in
 // parentheses unless a plain decimal ("5²", "(5√2)²"); under a root ("√50", "√(7/3)").
 std::string Grouped(const Number& x);
+// In(x) without the parentheses of a negative value, as a given or an answer shows it.
+std::string Plain(const Number& x);
+// In(x) as a divisor: in parentheses unless a plain decimal ("62.8/(4π)").
+std::string Divisor(const Number& x);
 std::string Squared(const Number& x);
 std::string RootOf(const Number& x);
 
@@ -63,8 +67,10 @@ public:
                   const Number& withWindowPi);
     // A computation that ends in a message: the reason, then "所以无法计算。".
     void Cannot(std::string_view what, std::string_view reason);
-    // The answer line; built from the quantities when not given.
+    // The answer line; built from the quantities ("周长为 20") when not given.
     void Answer(std::string text);
+    // One more part of the built answer ("圆心角为 90°").
+    void AnswerPart(std::string text);
 
     bool failed() const { return failed_; }
     WorkedSolution Finish();

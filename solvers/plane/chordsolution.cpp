@@ -17,7 +17,8 @@ bool Angle(SolutionBuilder& b, const Number& c, const Number& d, bool radians) {
     const std::string line = "圆心角 θ = 2arctan((c/2)/d) = 2arctan((" + In(c) + "/2)/" + Grouped(d) + ")";
     if (!c.ok() || !d.ok()) return false;
     if (d.IsZero()) {
-        b.Line("弦心距 d = 0，弦是直径，圆心角 θ = " + AngleText(Number::Pi(), radians));
+        b.Line("因为 d = 0，弦是直径，圆心角 θ = " + AngleText(Number::Pi(), radians));
+        b.AnswerPart("圆心角为 " + AngleText(Number::Pi(), radians));
         return true;
     }
     const Number theta = Int(2) * (c / Int(2) / d).Atan();
@@ -26,6 +27,7 @@ bool Angle(SolutionBuilder& b, const Number& c, const Number& d, bool radians) {
         return false;
     }
     b.Line(line + " = " + AngleText(theta, radians));
+    b.AnswerPart("圆心角为 " + AngleText(theta, radians));
     return true;
 }
 

@@ -35,11 +35,11 @@ WorkedSolution ExplainParallelogramArea(const Form& before) {
     } else if (!a.IsZero() && !S.IsZero()) {
         b.Given("a", a);
         b.Given("S", S);
-        b.Quantity("高", "h", "S/a", In(S) + "/" + Grouped(a), S / a);
+        b.Quantity("高", "h", "S/a", In(S) + "/" + Divisor(a), S / a);
     } else if (!h.IsZero() && !S.IsZero()) {
         b.Given("h", h);
         b.Given("S", S);
-        b.Quantity("底", "a", "S/h", In(S) + "/" + Grouped(h), S / h);
+        b.Quantity("底", "a", "S/h", In(S) + "/" + Divisor(h), S / h);
     } else {
         b.Line("需要两个不为 0 的已知量，所以不计算。");
     }
@@ -103,7 +103,7 @@ WorkedSolution ExplainParallelogramAngle(const Form& before) {
         }
         const Number second = Number::Pi() - first;
         b.Line("夹角 θ₁ = arcsin(S/(ab)) = " + AngleText(first, radians));
-        b.Line("夹角 θ₂ = 180° − θ₁ = " + AngleText(second, radians));
+        b.Line(std::string("夹角 θ₂ = ") + (radians ? "π − θ₁ = " : "180° − θ₁ = ") + AngleText(second, radians));
         b.Line("sin θ₁ = sin θ₂，所以两个角都可以。");
         b.Answer("夹角为 " + AngleText(first, radians) + " 或 " + AngleText(second, radians) + "。");
     } else if (!a.IsZero() && !theta.IsZero() && !S.IsZero()) {

@@ -66,7 +66,7 @@ WorkedSolution ExplainRectangle(const Form& before) {
         b.Given("a", a);
         b.Given("S", S);
         const Number other = S / a;
-        b.Quantity("另一边", "b", "S/a", In(S) + "/" + Grouped(a), other) && Perimeter(b, a, other) &&
+        b.Quantity("另一边", "b", "S/a", In(S) + "/" + Divisor(a), other) && Perimeter(b, a, other) &&
             Diagonal(b, a, other);
     } else if (given(a) && given(d)) {
         b.Given("a", a);

@@ -35,13 +35,13 @@ WorkedSolution ExplainTrapezoid(const Form& before) {
         b.Given("a", u);
         b.Given("h", h);
         b.Given("S", S);
-        b.Quantity("下底", "b", "2S/h − a", "2 × " + Grouped(S) + "/" + Grouped(h) + " − " + Grouped(u),
+        b.Quantity("下底", "b", "2S/h − a", "2 × " + Grouped(S) + "/" + Divisor(h) + " − " + Grouped(u),
                    two * S / h - u);
     } else if (u.IsZero()) {
         b.Given("b", d);
         b.Given("h", h);
         b.Given("S", S);
-        b.Quantity("上底", "a", "2S/h − b", "2 × " + Grouped(S) + "/" + Grouped(h) + " − " + Grouped(d),
+        b.Quantity("上底", "a", "2S/h − b", "2 × " + Grouped(S) + "/" + Divisor(h) + " − " + Grouped(d),
                    two * S / h - d);
     } else {
         b.Line("四个量都已填写，没有要求的量，所以不计算。");

@@ -75,7 +75,7 @@ WorkedSolution ExplainCuboid(const Form& before) {
     } else if (given(a) && given(w) && given(A)) {
         givens({{"a", &a}, {"b", &w}, {"A", &A}});
         const Number c = A / w;
-        b.Quantity("高", "c", "A/b", In(A) + "/" + Grouped(w), c) && Surface(b, a, w, c) && Volume(b, a, w, c);
+        b.Quantity("高", "c", "A/b", In(A) + "/" + Divisor(w), c) && Surface(b, a, w, c) && Volume(b, a, w, c);
     } else if (given(a) && given(w) && given(S)) {
         givens({{"a", &a}, {"b", &w}, {"S", &S}});
         if ((a + w).IsZero()) b.Line("长与宽的和 a + b = 0。");
@@ -94,11 +94,11 @@ WorkedSolution ExplainCuboid(const Form& before) {
     } else if (given(a) && given(S) && given(V)) {
         givens({{"a", &a}, {"S", &S}, {"V", &V}});
         const Number section = V / a;
-        if (b.Quantity("横截面积", "A", "V/a", In(V) + "/" + Grouped(a), section)) WidthAndHeight(b, a, section, S);
+        if (b.Quantity("横截面积", "A", "V/a", In(V) + "/" + Divisor(a), section)) WidthAndHeight(b, a, section, S);
     } else if (given(A) && given(S) && given(V)) {
         givens({{"A", &A}, {"S", &S}, {"V", &V}});
         const Number length = V / A;
-        if (b.Quantity("长", "a", "V/A", In(V) + "/" + Grouped(A), length)) WidthAndHeight(b, length, A, S);
+        if (b.Quantity("长", "a", "V/A", In(V) + "/" + Divisor(A), length)) WidthAndHeight(b, length, A, S);
     } else if (given(w) && given(h) && given(S)) {
         givens({{"b", &w}, {"c", &h}, {"S", &S}});
         const Number section = w * h;
@@ -111,8 +111,8 @@ WorkedSolution ExplainCuboid(const Form& before) {
     } else if (given(w) && given(A) && given(V)) {
         givens({{"b", &w}, {"A", &A}, {"V", &V}});
         const Number c = A / w, length = V / A;
-        b.Quantity("高", "c", "A/b", In(A) + "/" + Grouped(w), c) &&
-            b.Quantity("长", "a", "V/A", In(V) + "/" + Grouped(A), length) && Surface(b, length, w, c);
+        b.Quantity("高", "c", "A/b", In(A) + "/" + Divisor(w), c) &&
+            b.Quantity("长", "a", "V/A", In(V) + "/" + Divisor(A), length) && Surface(b, length, w, c);
     } else {
         b.Line(
             "这组已知量不在本窗口能解的情形之内。能解的是：a、b、c；a、b、A；a、b、S；a、b、V；a、A、S；"

@@ -34,6 +34,12 @@ std::string InBoth(const Both& x) {
     return exact.empty() ? Grouped(x.window) : Grouped(x.exact);
 }
 
+// The same as a divisor.
+std::string OverBoth(const Both& x) {
+    const std::string exact = x.exact.ExactText();
+    return exact.empty() ? Divisor(x.window) : Divisor(x.exact);
+}
+
 class Cylinder {
 public:
     explicit Cylinder(SolutionBuilder& b) : b_(b) {}
@@ -64,9 +70,9 @@ Number P() { return Number::Fraction(314, 100); }
 void FromHeightAndSurface(SolutionBuilder& b, const Number& h, const Number& S) {
     b.Line("由 S表 = 2πr² + 2πrh 得 2πr² + 2πh·r − S表 = 0，这一步直接用 π = 3.14 解方程：");
     const Number qa = Int(2) * P(), qb = h * Int(2) * P(), qc = -S;
-    b.Line("A = 2π = " + qa.Text() + "，B = 2πh = " + qb.Text() + "，C = −S表 = " + qc.Text());
+    b.Line("a = 2π = " + qa.Text() + "，b = 2πh = " + qb.Text() + "，c = −S表 = " + qc.Text());
     const Number delta = qb * qb - Int(4) * qa * qc;
-    const std::string line = "Δ = B² − 4AC = " + Squared(qb) + " − 4 × " + In(qa) + " × " + Grouped(qc) + " = " +
+    const std::string line = "Δ = b² − 4ac = " + Squared(qb) + " − 4 × " + In(qa) + " × " + Grouped(qc) + " = " +
                              (delta.ok() ? delta.Text() : "");
     if (!delta.ok()) {
         b.Cannot(line, FaultText(delta.fault()));
@@ -80,8 +86,8 @@ void FromHeightAndSurface(SolutionBuilder& b, const Number& h, const Number& S) 
     b.Line(line + (delta.IsZero() ? " = 0，方程有两个相等的实数根。" : " > 0，方程有两个不相等的实数根。"));
     const Number root = delta.Sqrt();
     const Number x1 = (-qb + root) / (Int(2) * qa), x2 = (-qb - root) / (Int(2) * qa);
-    b.Line("r₁ = (−B + √Δ)/(2A) = " + x1.Text());
-    b.Line("r₂ = (−B − √Δ)/(2A) = " + x2.Text());
+    b.Line("r₁ = (−b + √Δ)/(2a) = " + x1.Text());
+    b.Line("r₂ = (−b − √Δ)/(2a) = " + x2.Text());
     auto rest = [&](const Number& r, const char* suffix) {
         const Number C = Int(2) * P() * r, B = P() * r * r;
         const std::string s = suffix;
@@ -92,10 +98,11 @@ void FromHeightAndSurface(SolutionBuilder& b, const Number& h, const Number& S) 
     };
     if (x2.Sign() > 0) {
         b.Line("两个根都是正数，两个半径都可以，窗口把两组结果用“或”连起来：");
-        b.Quantity("底面半径", "r₁", "r₁", "", x1);
+        b.Line("第一组（r = r₁ = " + Plain(x1) + "）：");
         rest(x1, "₁");
-        b.Quantity("底面半径", "r₂", "r₂", "", x2);
+        b.Line("第二组（r = r₂ = " + Plain(x2) + "）：");
         rest(x2, "₂");
+        b.Answer("底面半径为 " + Plain(x1) + " 或 " + Plain(x2) + "。");
         return;
     }
     if (x1.Sign() < 0) {
@@ -176,25 +183,25 @@ WorkedSolution ExplainCylinder(const Form& before) {
     } else if (haveRadius && !L0.IsZero()) {
         b.Given("S侧", L0);
         const Both height = L / C;
-        c.Line("高", "h", "S侧/C", In(L0) + "/" + InBoth(C), height) && c.Volume(B, height) && c.Surface(L, B);
+        c.Line("高", "h", "S侧/C", In(L0) + "/" + OverBoth(C), height) && c.Volume(B, height) && c.Surface(L, B);
     } else if (haveRadius && !S0.IsZero()) {
         b.Given("S表", S0);
         const Both lateral = S - Two() * B;
         const Both height = lateral / C;
         c.Line("侧面积", "S侧", "S表 − 2S底", In(S0) + " − 2 × " + InBoth(B), lateral) &&
-            c.Line("高", "h", "S侧/C", InBoth(lateral) + "/" + InBoth(C), height) && c.Volume(B, height);
+            c.Line("高", "h", "S侧/C", InBoth(lateral) + "/" + OverBoth(C), height) && c.Volume(B, height);
     } else if (haveRadius && !V0.IsZero()) {
         b.Given("V", V0);
         const Both height = V / B;
         const Both lateral = height * C;
-        c.Line("高", "h", "V/S底", In(V0) + "/" + InBoth(B), height) && c.Lateral(C, height) && c.Surface(lateral, B);
+        c.Line("高", "h", "V/S底", In(V0) + "/" + OverBoth(B), height) && c.Lateral(C, height) && c.Surface(lateral, B);
     } else if (!h0.IsZero() && !L0.IsZero()) {
         b.Given("h", h0);
         b.Given("S侧", L0);
         const Both circ = L / h;
         const Both radius = circ / (Two() * Pi());
         const Both base = Pi() * radius * radius;
-        c.Line("底面周长", "C", "S侧/h", In(L0) + "/" + Grouped(h0), circ) &&
+        c.Line("底面周长", "C", "S侧/h", In(L0) + "/" + Divisor(h0), circ) &&
             c.Line("底面半径", "r", "C/(2π)", InBoth(circ) + "/(2π)", radius) && c.Base(radius) && c.Volume(base, h) &&
             c.Surface(L, base);
     } else if (!h0.IsZero() && !S0.IsZero()) {
@@ -208,7 +215,7 @@ WorkedSolution ExplainCylinder(const Form& before) {
         const Both radius = Sqrt(base / Pi());
         const Both circ = Two() * Pi() * radius;
         const Both lateral = circ * h;
-        c.Line("底面积", "S底", "V/h", In(V0) + "/" + Grouped(h0), base) &&
+        c.Line("底面积", "S底", "V/h", In(V0) + "/" + Divisor(h0), base) &&
             c.Line("底面半径", "r", "√(S底/π)", "√(" + InBoth(base) + "/π)", radius) && c.Circumference(radius) &&
             c.Lateral(circ, h) && c.Surface(lateral, base);
     } else if (!L0.IsZero() && !S0.IsZero()) {
@@ -220,7 +227,7 @@ WorkedSolution ExplainCylinder(const Form& before) {
         const Both height = L / circ;
         c.Line("底面积", "S底", "(S表 − S侧)/2", "(" + In(S0) + " − " + Grouped(L0) + ")/2", base) &&
             c.Line("底面半径", "r", "√(S底/π)", "√(" + InBoth(base) + "/π)", radius) && c.Circumference(radius) &&
-            c.Line("高", "h", "S侧/C", In(L0) + "/" + InBoth(circ), height) && c.Volume(base, height);
+            c.Line("高", "h", "S侧/C", In(L0) + "/" + OverBoth(circ), height) && c.Volume(base, height);
     } else if (!L0.IsZero() && !V0.IsZero()) {
         b.Given("S侧", L0);
         b.Given("V", V0);
@@ -228,9 +235,9 @@ WorkedSolution ExplainCylinder(const Form& before) {
         const Both radius = Two() * V / L;
         const Both circ = Two() * Pi() * radius;
         const Both base = Pi() * radius * radius;
-        c.Line("底面半径", "r", "2V/S侧", "2 × " + Grouped(V0) + "/" + Grouped(L0), radius) &&
+        c.Line("底面半径", "r", "2V/S侧", "2 × " + Grouped(V0) + "/" + Divisor(L0), radius) &&
             c.Circumference(radius) && c.Base(radius) && c.Surface(L, base) &&
-            c.Line("高", "h", "S侧/C", In(L0) + "/" + InBoth(circ), L / circ);
+            c.Line("高", "h", "S侧/C", In(L0) + "/" + OverBoth(circ), L / circ);
     } else if (!S0.IsZero() && !V0.IsZero()) {
         b.Given("S表", S0);
         b.Given("V", V0);

@@ -1,10 +1,13 @@
 // The worked solutions of the plane and solid windows: what each explains, and that
 // every decimal it gives agrees with what the computation writes into the fields.
+#include <QCoreApplication>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTest>
 #include <cmath>
 
+#include "exact/exactnumber.h"
 #include "exact/workedsolution.h"
 #include "numeric/module1.h"
 #include "numeric/numbertext.h"
@@ -274,6 +277,25 @@ private slots:
         QVERIFY2(plain.startsWith("解："), qPrintable(plain));
         for (const QString& line : lines) QVERIFY2(plain.contains(line), qPrintable(line + "\n---\n" + plain));
         QVERIFY(!s.html.empty());
+    }
+
+    // Without the engine module a solution is one line saying so, and the computation of
+    // the fields is untouched. Run in a second process that is pointed at no module.
+    void withoutTheEngine() {
+        if (qEnvironmentVariableIsSet("VELUNDA_EXACT_MODULE")) {
+            FakeForm form = Filled("Text1=5");
+            QCOMPARE(QString::fromStdString(ExplainSquareFromSide(form).plain), "精确计算模块无法加载，解题过程暂不可用");
+            QVERIFY(form.run(SquareFromSide));
+            QCOMPARE(Written(form), "Text2= 20;Text3=25;Text4=7.07106781186548");
+            return;
+        }
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("VELUNDA_EXACT_MODULE", "/nonexistent/velunda-exact.so");
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {"withoutTheEngine"});
+        QVERIFY(child.waitForFinished(60000));
+        QVERIFY2(child.exitCode() == 0, child.readAllStandardOutput().constData());
     }
 
     // Over many generated inputs per computation: every quantity the solution computes

@@ -1,6 +1,8 @@
 #include "exact/solutionbuilder.h"
 
 #include <algorithm>
+#include <cfloat>
+#include <cmath>
 
 namespace velunda::exact {
 namespace {
@@ -25,6 +27,11 @@ bool StartsWith(std::string_view s, std::size_t at, std::string_view prefix) {
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A result the fields cannot hold: beyond the largest double.
+bool BeyondFields(const Number& x) { return std::fabs(x.Approximate()) > static_cast<long double>(DBL_MAX); }
+
+const char* const kBeyond = "超出计算范围（结果大于 1.79769313486232E+308）";
 
 // One line: the radicand after √ or ∛ (digits, a letter, or a group in parentheses)
 // drawn under a bar.
@@ -56,7 +63,10 @@ std::string TypesetLine(std::string_view line) {
         } else {
             while (end < line.size() && (IsDigit(line[end]) || line[end] == '.')) ++end;
             if (end == i && end < line.size() && std::isalpha(static_cast<unsigned char>(line[end]))) ++end;
-            if (end == i && StartsWith(line, end, "π")) end += 2;
+            if (end == i && end < line.size() && static_cast<unsigned char>(line[end]) >= 0xC0) {  // π, Δ
+                ++end;
+                while (end < line.size() && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) ++end;
+            }
             radicand = line.substr(i, end - i);
         }
         out += "<span style=\"text-decoration: overline\">" + TypesetLine(radicand) + "</span>";
@@ -177,6 +187,10 @@ bool SolutionBuilder::Quantity(std::string_view name, std::string_view symbol, s
         Cannot(line, FaultText(value.fault()));
         return false;
     }
+    if (BeyondFields(value)) {
+        Cannot(line, kBeyond);
+        return false;
+    }
     // "7/4 = 1.75" after the substituted "7/4" adds only " = 1.75".
     const std::string text = value.Text();
     if (!substituted.empty() && text.rfind(substituted, 0) == 0 && text.size() > substituted.size() &&
@@ -196,6 +210,10 @@ bool SolutionBuilder::Quantity(std::string_view name, std::string_view symbol, s
     if (!substituted.empty() && substituted != formula) line += " = " + std::string(substituted);
     if (!value.ok() || !withWindowPi.ok()) {
         Cannot(line, FaultText(value.ok() ? withWindowPi.fault() : value.fault()));
+        return false;
+    }
+    if (BeyondFields(withWindowPi)) {
+        Cannot(line, kBeyond);
         return false;
     }
     // The exact form in π where there is one, then the value with the window's π.

@@ -222,6 +222,8 @@ private slots:
         QTest::newRow("group under a bar without its parentheses")
             << "√(a² + b²)"
             << "√<span style=\"text-decoration: overline\">a² + b²</span>";
+        QTest::newRow("Greek letter under a bar") << "√Δ"
+                                                  << "√<span style=\"text-decoration: overline\">Δ</span>";
         QTest::newRow("cube root") << "2∛2"
                                    << "2∛<span style=\"text-decoration: overline\">2</span>";
         QTest::newRow("angle brackets escaped") << "a < b"

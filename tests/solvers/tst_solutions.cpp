@@ -264,6 +264,8 @@ private slots:
         row("cube of negative volume", ExplainCubeFromVolume, "Text4=-8", {}, {"体积是负数"});
         row("cube field that is not one number", ExplainCubeFromEdge, "Text1=5cm", {}, {"填入的内容不是一个数"});
         row("a number beyond the double range", ExplainSquareFromSide, "Text1=1e400", {}, {"超出计算范围"});
+        row("a result beyond the double range", ExplainSquareFromSide, "Text1=1e200", {},
+            {"周长 P = 4a = 4 × 1E+200 = 4E+200", "面积 S = a² = (1E+200)²：超出计算范围"});
     }
     void cases() {
         QFETCH(Explanation, explanation);
@@ -284,7 +286,8 @@ private slots:
     void withoutTheEngine() {
         if (qEnvironmentVariableIsSet("VELUNDA_EXACT_MODULE")) {
             FakeForm form = Filled("Text1=5");
-            QCOMPARE(QString::fromStdString(ExplainSquareFromSide(form).plain), "精确计算模块无法加载，解题过程暂不可用");
+            QCOMPARE(QString::fromStdString(ExplainSquareFromSide(form).plain),
+                     "精确计算模块无法加载，解题过程暂不可用");
             QVERIFY(form.run(SquareFromSide));
             QCOMPARE(Written(form), "Text2= 20;Text3=25;Text4=7.07106781186548");
             return;

@@ -196,6 +196,8 @@ bool SolutionBuilder::Quantity(std::string_view name, std::string_view symbol, s
     if (!substituted.empty() && text.rfind(substituted, 0) == 0 && text.size() > substituted.size() &&
         text[substituted.size()] == ' ')
         line += text.substr(substituted.size());
+    else if (text == value.DecimalText() && !ReadLenient(text).Equals(value))
+        line += " ≈ " + text;  // a decimal alone that is not the whole value
     else if (text != substituted)
         line += " = " + text;
     lines_.push_back(line);

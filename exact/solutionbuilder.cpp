@@ -208,6 +208,8 @@ bool SolutionBuilder::Quantity(std::string_view name, std::string_view symbol, s
 bool SolutionBuilder::Quantity(std::string_view name, std::string_view symbol, std::string_view formula,
                                std::string_view substituted, const Number& value, std::string_view piText,
                                const Number& withWindowPi) {
+    // A quantity that does not depend on π is written once.
+    if (value.Equals(withWindowPi)) return Quantity(name, symbol, formula, substituted, value);
     std::string line = std::string(name) + " " + std::string(symbol) + " = " + std::string(formula);
     if (!substituted.empty() && substituted != formula) line += " = " + std::string(substituted);
     if (!value.ok() || !withWindowPi.ok()) {

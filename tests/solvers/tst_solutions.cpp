@@ -266,6 +266,23 @@ private slots:
             {"棱长 a = ∛V = ∛16 = 2∛2 ≈ 2.51984209978975"});
         row("cube of negative volume", ExplainCubeFromVolume, "Text4=-8", {}, {"体积是负数"});
         row("cube field that is not one number", ExplainCubeFromEdge, "Text1=5cm", {}, {"填入的内容不是一个数"});
+        row("circle of negative area", ExplainCircleFromArea, "Text4=-5;Text5=3.14", {}, {"负数不能开平方"});
+        row("circle with a typed π", ExplainCircleFromRadius, "Text1=1;Text5=3", {}, {"2π，π 取 3 时 C = 6"});
+        row("trapezoid with all four filled", ExplainTrapezoid, "Text1=2;Text2=4;Text3=3;Text4=9", {},
+            {"四个量都已填写，没有要求的量，所以不计算。"});
+        row("chord from a full turn", ExplainChord, "Text2=8;Text4=360", {"opt2"},
+            {"tan(180°)：除数为 0，所以无法计算。"});
+        row("parallelogram with a straight angle", ExplainParallelogramAngle, "Text1=2;Text3=180;Text4=3", {"opt2"},
+            {"除数为 0，所以无法计算。"});
+        row("cylinder surface below its lateral area", ExplainCylinder, "Text3=62.8;Text4=50", {},
+            {"底面积 S底 = (S表 − S侧)/2 = (50 − 62.8)/2 = -32/5 = -6.4", "负数不能开平方"});
+        row("cylinder surface equal to its lateral area", ExplainCylinder, "Text3=62.8;Text4=62.8", {},
+            {"除数为 0，所以无法计算。"});
+        row("cylinder of height and volume of opposite signs", ExplainCylinder, "Text6=5;Text5=-62.8", {},
+            {"负数不能开平方"});
+        row("cylinder of negative base area alone", ExplainCylinder, "Text7=-3", {}, {"负数不能开平方"});
+        row("cuboid whose length is minus its width", ExplainCuboid, "Text1=2;Text2=-2;Text5=52", {},
+            {"长与宽的和 a + b = 0。", "除数为 0，所以无法计算。"});
         row("a number beyond the double range", ExplainSquareFromSide, "Text1=1e400", {}, {"超出计算范围"});
         row("a result beyond the double range", ExplainSquareFromSide, "Text1=1e200", {},
             {"周长 P = 4a = 4 × 1E+200 = 4E+200", "面积 S = a² = (1E+200)²：超出计算范围"});

@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
             fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming xvfb xauth imagemagick \
             clang libclang-rt-14-dev desktop-file-utils appstream \
-            libbenchmark-dev python3 python3-fonttools fontconfig libfontconfig-dev
+            libbenchmark-dev python3 python3-fonttools fontconfig libfontconfig-dev libqt6sql6-sqlite
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 

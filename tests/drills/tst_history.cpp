@@ -1,13 +1,26 @@
 // The drill history: the wrong-answer book and the grids' rules over written-out
-// histories, the practice of the book, and the CSV.
+// histories, the practice of the book, the CSV, and the store against real SQLite files
+// in a temporary folder: fields kept, a killed writer, a damaged file, a read-only
+// folder, a file of the first layout.
+#include <unistd.h>
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <cstdio>
 #include <ctime>
 
-#include "drills/history.h"
+#include "drills/drillrecorder.h"
+#include "drills/historystore.h"
 
 using namespace velunda;
 
@@ -84,6 +97,65 @@ private:
     qsizetype next_ = 0;
 };
 
+// The store's file in a fresh temporary folder.
+struct Folder {
+    QTemporaryDir dir;
+    QString file() const { return dir.filePath("history.sqlite"); }
+};
+
+// Records the history as one practice session and waits until it is written.
+void Record(HistoryStore& store, const std::vector<AnswerRecord>& history) {
+    const auto session = store.beginSession("frm22", false, history.empty() ? kNow : history.front().time);
+    for (const AnswerRecord& a : history) store.recordAnswer(session, a);
+    store.endSession(session, kNow);
+    store.flush();
+}
+
+QString Run(const QStringList& arguments, QString* output) {
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), arguments);
+    if (!child.waitForFinished(60000)) return "child did not finish";
+    *output = QString::fromUtf8(child.readAllStandardOutput());
+    return child.exitCode() == 0 ? QString() : "child failed: " + QString::fromUtf8(child.readAllStandardError());
+}
+
+// The child processes: the test program started again with one of these arguments.
+
+// Records answer after answer ("1", "2", …), printing each number once it is written,
+// until it is killed.
+int RecordUntilKilled(const QString& file) {
+    HistoryStore store(file);
+    const auto session = store.beginSession("frm23", false, kNow);
+    for (int i = 1; i < 1000000; ++i) {
+        store.recordAnswer(session,
+                           {kNow + i, "frm23", {Operation::Multiplication, 7, 8}, std::to_string(i), i == 56, 1.0});
+        store.flush();
+        std::printf("%d\n", i);
+        std::fflush(stdout);
+    }
+    return 1;
+}
+
+// Records five answers as a user who may not write into the file's folder (root is
+// made nobody for it), then prints every message the pupil would be told.
+int RecordReadOnly(const QString& file) {
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return 2;
+    HistoryStore store(file);
+    QStringList told;
+    QObject::connect(&store, &HistoryStore::problemsArisen, [&] { told << store.takeProblems(); });
+    const auto session = store.beginSession("frm22", false, kNow);
+    for (int i = 0; i < 5; ++i) {
+        store.recordAnswer(session, {kNow + i, "frm22", {Operation::Addition, 3, 4}, "7", true, 1.0});
+        store.flush();
+        QCoreApplication::processEvents();
+    }
+    store.endSession(session, kNow + 10);
+    store.flush();
+    QCoreApplication::processEvents();
+    std::printf("%s", told.join("\n").toUtf8().constData());
+    return 0;
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Mastery)
@@ -126,11 +198,24 @@ class HistoryTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
     void wrongAnswerBook_data() { books(); }
     void wrongAnswerBook() {
         QFETCH(QString, history);
         QFETCH(QString, book);
         QCOMPARE(BookText(WrongAnswerBook(SummarizeFacts(History(history)), kNow)), book);
+    }
+
+    // The same rule over the facts the store sums up in SQL from the same answers.
+    void wrongAnswerBookFromTheStore_data() { books(); }
+    void wrongAnswerBookFromTheStore() {
+        QFETCH(QString, history);
+        QFETCH(QString, book);
+        Folder folder;
+        HistoryStore store(folder.file());
+        Record(store, History(history));
+        QCOMPARE(BookText(WrongAnswerBook(store.facts(), kNow)), book);
     }
 
     void mastery_data() {
@@ -269,12 +354,338 @@ private slots:
         QCOMPARE(QString::fromStdString(csv),
                  QString("\uFEFF时间,窗口,题目,正确答案,学生的答案,对错,用时（秒）\r\n") + line + "\r\n");
     }
+
+    // The store against real files.
+
+    void recordsEveryField() {
+        Folder folder;
+        {
+            HistoryStore store(folder.file());
+            const auto session = store.beginSession("frm23", true, kNow);
+            store.recordAnswer(session, {kNow + 1500, "frm23", Fact("56÷7"), "８", true, 3.25});
+            store.recordAnswer(session, {kNow + 4000, "frm23", Fact("7×8"), "54", false, 2.5});
+            store.endSession(session, kNow + 9000);
+        }
+        HistoryStore store(folder.file());
+        QCOMPARE(store.schemaVersion(), kHistorySchemaVersion);
+        const auto answers = store.answers();
+        QCOMPARE(answers.size(), 2u);
+        QCOMPARE(answers[0].time, kNow + 1500);
+        QCOMPARE(answers[0].window, "frm23");
+        QCOMPARE(FactText(answers[0].problem), "56÷7");
+        QCOMPARE(answers[0].answer, "８");
+        QCOMPARE(answers[0].right, true);
+        QCOMPARE(answers[0].seconds, 3.25);
+        QCOMPARE(FactText(answers[1].problem), "7×8");
+        QCOMPARE(answers[1].answer, "54");
+        QCOMPARE(answers[1].right, false);
+        QCOMPARE(answers[1].seconds, 2.5);
+        const auto sessions = store.sessions();
+        QCOMPARE(sessions.size(), 1u);
+        QCOMPARE(sessions[0].start, kNow);
+        QCOMPARE(sessions[0].end.value_or(0), kNow + 9000);
+        QCOMPARE(sessions[0].window, "frm23");
+        QCOMPARE(sessions[0].wrongAnswers, true);
+        QCOMPARE(sessions[0].right, 1);
+        QCOMPARE(sessions[0].wrong, 1);
+    }
+
+    void dayStats_data() {
+        QTest::addColumn<QString>("history");
+        QTest::addColumn<QList<double>>("seconds");
+        QTest::addColumn<QString>("days");
+        QTest::newRow("one answer") << "3+4✓" << QList<double>{2} << "2026-12-08 加法 1 1 2.0";
+        QTest::newRow("median of three") << "3+4✓ 2+2✗ 5+1✓" << QList<double>{9, 1, 4} << "2026-12-08 加法 3 2 4.0";
+        QTest::newRow("median of four is the mean of the middle two")
+            << "3+4✓ 2+2✓ 5+1✓ 6+1✓" << QList<double>{9, 1, 4, 2} << "2026-12-08 加法 4 4 3.0";
+        QTest::newRow("per day, the latest first; per operation in order")
+            << "7×8✗@1 3+4✓@1 9-5✓ 3+4✓" << QList<double>{5, 1, 3, 2}
+            << "2026-12-08 加法 1 1 2.0 | 2026-12-08 减法 1 1 3.0 | 2026-12-07 加法 1 1 1.0 | 2026-12-07 乘法 1 0 5.0";
+    }
+    void dayStats() {
+        QFETCH(QString, history);
+        QFETCH(QList<double>, seconds);
+        QFETCH(QString, days);
+        auto answers = History(history);
+        for (std::size_t i = 0; i < answers.size(); ++i) answers[i].seconds = seconds[qsizetype(i)];
+        Folder folder;
+        HistoryStore store(folder.file());
+        Record(store, answers);
+        static const char* const names[] = {"加法", "减法", "乘法", "除法"};
+        QStringList rows;
+        for (const DayStats& d : store.dayStats())
+            rows << QString("%1 %2 %3 %4 %5")
+                        .arg(QString::fromStdString(d.day), names[int(d.operation)])
+                        .arg(d.answered)
+                        .arg(d.right)
+                        .arg(store.medianSeconds(d), 0, 'f', 1);
+        QCOMPARE(rows.join(" | "), days);
+    }
+
+    // A drill killed between two answers keeps every answer written before.
+    void survivesBeingKilled() {
+        Folder folder;
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {"--record-until-killed", folder.file()});
+        QVERIFY(child.waitForStarted());
+        QByteArray printed;
+        while (printed.count('\n') < 25 && child.waitForReadyRead(30000)) printed += child.readAllStandardOutput();
+        QVERIFY(printed.count('\n') >= 25);
+        ::kill(pid_t(child.processId()), SIGKILL);
+        QVERIFY(child.waitForFinished());
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        printed += child.readAllStandardOutput();
+        const int written = printed.left(printed.lastIndexOf('\n')).split('\n').last().toInt();
+        QVERIFY(written >= 25);
+
+        HistoryStore store(folder.file());
+        const auto answers = store.answers();
+        QVERIFY2(int(answers.size()) >= written, qPrintable(QString("%1 of %2").arg(answers.size()).arg(written)));
+        for (int i = 0; i < int(answers.size()); ++i) QCOMPARE(answers[i].answer, std::to_string(i + 1));
+        const auto sessions = store.sessions();
+        QCOMPARE(sessions.size(), 1u);
+        QCOMPARE(sessions[0].end.has_value(), false);
+        QCOMPARE(sessions[0].right + sessions[0].wrong, int(answers.size()));
+        QCOMPARE(sessions[0].right, int(answers.size()) >= 56 ? 1 : 0);
+    }
+
+    void damagedFileIsSetAside_data() {
+        QTest::addColumn<bool>("pagesOnly");
+        QTest::newRow("not a database at all") << false;
+        QTest::newRow("a database with damaged pages") << true;
+    }
+    void damagedFileIsSetAside() {
+        QFETCH(bool, pagesOnly);
+        Folder folder;
+        if (pagesOnly) {
+            HistoryStore store(folder.file());
+            std::vector<AnswerRecord> many;
+            for (int i = 0; i < 300; ++i) many.push_back({kNow + i, "frm22", Fact("3+4"), "7", true, 1.0});
+            store.importAnswers(many);
+        }
+        QFile file(folder.file());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        // Page 1 stays whole when only the pages are damaged; the rest is garbage.
+        file.seek(pagesOnly ? 4096 : 0);
+        file.write(QByteArray(pagesOnly ? file.size() - 4096 : 20000, '\xA5'));
+        file.close();
+        const QByteArray damaged = [&] {
+            QFile f(folder.file());
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+
+        HistoryStore store(folder.file());
+        QStringList told;
+        connect(&store, &HistoryStore::problemsArisen, this, [&] { told << store.takeProblems(); });
+        const auto session = store.beginSession("frm22", false, kNow);
+        store.recordAnswer(session, {kNow + 1, "frm22", Fact("9-5"), "4", true, 1.0});
+        store.recordAnswer(session, {kNow + 2, "frm22", Fact("9-5"), "4", true, 1.0});
+        store.flush();
+        QCoreApplication::processEvents();
+
+        const QString aside = folder.dir.filePath(
+            "history-damaged-" + QDateTime::currentDateTime().date().toString(Qt::ISODate) + ".sqlite");
+        QCOMPARE(told, QStringList{"口算记录文件已损坏，已改名保存为 " + aside + "。新的口算记录从现在开始保存。"});
+        QFile kept(aside);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), damaged);
+        QCOMPARE(store.answers().size(), 2u);
+        QCOMPARE(store.sessions().size(), 1u);
+        QCOMPARE(store.sessions()[0].right, 2);
+    }
+
+    void readOnlyFolder_data() {
+        QTest::addColumn<bool>("fileThere");
+        QTest::newRow("no file yet") << false;
+        QTest::newRow("a file written before") << true;
+    }
+    void readOnlyFolder() {
+        QFETCH(bool, fileThere);
+        Folder folder;
+        const QString inside = folder.dir.filePath("locked");
+        QVERIFY(QDir().mkpath(inside));
+        const QString file = inside + "/history.sqlite";
+        if (fileThere) {
+            HistoryStore store(file);
+            Record(store, History("3+4✓"));
+        }
+        // Open for everyone to read, for no one to write.
+        const auto readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                              QFile::ReadOther | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(folder.dir.path(), readable | QFile::WriteOwner));
+        QVERIFY(QFile::setPermissions(inside, readable));
+        if (fileThere) QVERIFY(QFile::setPermissions(file, readable));
+        QString output;
+        const QString failed = Run({"--record-read-only", file}, &output);
+        QFile::setPermissions(inside, readable | QFile::WriteOwner);
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
+        QCOMPARE(output, "口算记录文件 " + file + " 或它所在的文件夹不允许写入。口算照常进行，但答题记录不会被保存。");
+        if (fileThere) {
+            HistoryStore store(file);
+            QCOMPARE(store.answers().size(), 1u);
+        }
+    }
+
+    // A file another Velunda holds, or one a later Velunda wrote: the drill goes on, the
+    // pupil is told once, and the file is left as it was.
+    void fileOfAnotherVelunda_data() {
+        QTest::addColumn<bool>("later");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("locked by another Velunda")
+            << false << "另一个 Velunda 正在使用口算记录文件 %1。口算照常进行，但答题记录不会被保存。";
+        QTest::newRow("written by a later Velunda")
+            << true
+            << "口算记录文件 %1 是更新版本的 Velunda 写的，这个版本读不了。口算照常进行，但答题记录不会被保存。";
+    }
+    void fileOfAnotherVelunda() {
+        QFETCH(bool, later);
+        QFETCH(QString, message);
+        Folder folder;
+        {
+            HistoryStore store(folder.file());
+            Record(store, History("3+4✓"));
+        }
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+            other.setDatabaseName(folder.file());
+            QVERIFY(other.open());
+            QSqlQuery q(other);
+            // The other Velunda writes and does not let go.
+            QVERIFY(q.exec(later ? "PRAGMA user_version = 99" : "BEGIN EXCLUSIVE"));
+            if (!later) QVERIFY(q.exec("INSERT INTO sessions (start, window) VALUES (1, 'frm22')"));
+
+            HistoryStore store(folder.file());
+            QStringList told;
+            connect(&store, &HistoryStore::problemsArisen, this, [&] { told << store.takeProblems(); });
+            Record(store, History("9-5✓ 7×8✗"));
+            QCoreApplication::processEvents();
+            QCOMPARE(told, QStringList{message.arg(folder.file())});
+            if (!later) QVERIFY(q.exec("ROLLBACK"));
+            QVERIFY(q.exec("SELECT COUNT(*) FROM answers") && q.next());
+            QCOMPARE(q.value(0).toInt(), 1);
+            QVERIFY(q.exec("PRAGMA user_version") && q.next());
+            QCOMPARE(q.value(0).toInt(), later ? 99 : kHistorySchemaVersion);
+        }
+        QSqlDatabase::removeDatabase("other");
+    }
+
+    // The drill window's side: a session with each answer, the problem as computed.
+    void recorderKeepsTheDrill() {
+        Folder folder;
+        HistoryStore store(folder.file());
+        {
+            QStringList told;
+            DrillRecorder recorder("frm22", [&](const std::string& m) { told << QString::fromStdString(m); });
+            recorder.start(store, true);
+            recorder.posed();
+            recorder.answered(Fact("7×8"), "56", true);
+            recorder.posed();
+            recorder.answered(Fact("9-5"), "3", false);
+            recorder.finish();
+            store.flush();
+            QCoreApplication::processEvents();
+            QCOMPARE(told, QStringList());
+        }
+        QStringList answers;
+        for (const AnswerRecord& a : store.answers()) {
+            QVERIFY(a.seconds >= 0);
+            QVERIFY(a.time > kNow - 365 * kMillisecondsPerDay);
+            answers << QString::fromStdString(a.window) + " " + FactText(a.problem) + "=" +
+                           QString::fromStdString(a.answer) + (a.right ? " ✓" : " ✗");
+        }
+        QCOMPARE(answers, (QStringList{"frm22 7×8=56 ✓", "frm22 9-5=3 ✗"}));
+        const auto sessions = store.sessions();
+        QCOMPARE(sessions.size(), 1u);
+        QVERIFY(sessions[0].end.has_value());
+        QCOMPARE(sessions[0].wrongAnswers, true);
+        QCOMPARE(QString("%1/%2").arg(sessions[0].right).arg(sessions[0].wrong), "1/1");
+    }
+
+    // A file of the first layout, written as that Velunda wrote it, keeps every row.
+    void migratesTheFirstLayout() {
+        Folder folder;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "first");
+            db.setDatabaseName(folder.file());
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(
+                q.exec("CREATE TABLE answers (id INTEGER PRIMARY KEY, time INTEGER NOT NULL, window TEXT NOT NULL, "
+                       "operation INTEGER NOT NULL, first INTEGER NOT NULL, second INTEGER NOT NULL, "
+                       "answer TEXT NOT NULL, correct INTEGER NOT NULL, seconds REAL NOT NULL)"));
+            QVERIFY(
+                q.exec("CREATE TABLE sessions (id INTEGER PRIMARY KEY, start INTEGER NOT NULL, end INTEGER, "
+                       "window TEXT NOT NULL, right INTEGER NOT NULL DEFAULT 0, wrong INTEGER NOT NULL DEFAULT 0)"));
+            QVERIFY(q.exec("PRAGMA user_version = 1"));
+            QVERIFY(q.exec("INSERT INTO sessions VALUES (1, 1796644800000, 1796645000000, 'frm22', 2, 1)"));
+            QVERIFY(q.exec("INSERT INTO sessions VALUES (2, 1796731200000, NULL, 'frm23', 0, 1)"));
+            QVERIFY(q.exec("INSERT INTO answers VALUES (1, 1796644810000, 'frm22', 2, 7, 8, '56', 1, 4.5)"));
+            QVERIFY(q.exec("INSERT INTO answers VALUES (2, 1796644820000, 'frm22', 2, 7, 8, '54', 0, 6)"));
+            QVERIFY(q.exec("INSERT INTO answers VALUES (3, 1796644830000, 'frm22', 0, 3, 4, '7', 1, 1.5)"));
+            QVERIFY(q.exec("INSERT INTO answers VALUES (4, 1796731210000, 'frm23', 3, 56, 7, '9', 0, 8)"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("first");
+
+        HistoryStore store(folder.file());
+        QCOMPARE(store.schemaVersion(), kHistorySchemaVersion);
+        QStringList answers;
+        for (const AnswerRecord& a : store.answers())
+            answers << QString("%1 %2 %3=%4 %5 %6")
+                           .arg(a.time)
+                           .arg(QString::fromStdString(a.window), FactText(a.problem), QString::fromStdString(a.answer),
+                                a.right ? "✓" : "✗")
+                           .arg(a.seconds);
+        QCOMPARE(answers, (QStringList{"1796644810000 frm22 7×8=56 ✓ 4.5", "1796644820000 frm22 7×8=54 ✗ 6",
+                                       "1796644830000 frm22 3+4=7 ✓ 1.5", "1796731210000 frm23 56÷7=9 ✗ 8"}));
+        QStringList sessions;
+        for (const SessionRecord& s : store.sessions())
+            sessions << QString("%1 %2 %3 %4/%5")
+                            .arg(s.start)
+                            .arg(s.end ? QString::number(*s.end) : "-", QString::fromStdString(s.window))
+                            .arg(s.right)
+                            .arg(s.wrong);
+        QCOMPARE(sessions, (QStringList{"1796644800000 1796645000000 frm22 2/1", "1796731200000 - frm23 0/1"}));
+        // The days of the old answers are known to the daily table.
+        QStringList days;
+        for (const DayStats& d : store.dayStats()) days << QString::fromStdString(d.day);
+        QCOMPARE(days, (QStringList{"2026-12-08", "2026-12-07", "2026-12-07"}));
+        // The facts are summed up from the old answers.
+        QCOMPARE(BookText(WrongAnswerBook(store.facts(), kNow)), "56÷7 7×8");
+        // New answers go on after the old ones.
+        Record(store, History("9-5✓"));
+        QCOMPARE(store.answers().size(), 5u);
+    }
+
+    void clearingLeavesNothingReadable() {
+        Folder folder;
+        HistoryStore store(folder.file());
+        auto answers = History("3+4✓ 7×8✗");
+        answers[1].answer = "4711";
+        Record(store, answers);
+        store.clear();
+        QCOMPARE(store.answers().size(), 0u);
+        QCOMPARE(store.sessions().size(), 0u);
+        for (const QString& name : QDir(folder.dir.path()).entryList(QDir::Files)) {
+            QFile f(folder.dir.filePath(name));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QVERIFY2(!f.readAll().contains("4711"), qPrintable(name));
+        }
+    }
 };
 
 int main(int argc, char** argv) {
     // Days and times in the tests are UTC.
     qputenv("TZ", "UTC");
     tzset();
+    if (argc == 3 && std::string(argv[1]) == "--record-until-killed") {
+        QCoreApplication app(argc, argv);
+        return RecordUntilKilled(QString::fromLocal8Bit(argv[2]));
+    }
+    if (argc == 3 && std::string(argv[1]) == "--record-read-only") {
+        QCoreApplication app(argc, argv);
+        return RecordReadOnly(QString::fromLocal8Bit(argv[2]));
+    }
     QApplication app(argc, argv);
     HistoryTest test;
     QTEST_SET_MAIN_SOURCE_PATH

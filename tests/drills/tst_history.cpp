@@ -1,7 +1,7 @@
 // The drill history: the wrong-answer book and the grids' rules over written-out
 // histories, the practice of the book, the CSV, and the store against real SQLite files
 // in a temporary folder: fields kept, a killed writer, a damaged file, a read-only
-// folder, a file of the first layout.
+// folder, a file of the first layout, and the history window over it.
 #include <unistd.h>
 
 #include <QApplication>
@@ -13,6 +13,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -21,6 +22,7 @@
 
 #include "drills/drillrecorder.h"
 #include "drills/historystore.h"
+#include "drills/historywindow.h"
 
 using namespace velunda;
 
@@ -671,6 +673,41 @@ private slots:
             QVERIFY(f.open(QIODevice::ReadOnly));
             QVERIFY2(!f.readAll().contains("4711"), qPrintable(name));
         }
+    }
+
+    // The window over a small history: the table, a grid, the export.
+    void historyWindow() {
+        Folder folder;
+        HistoryStore store(folder.file());
+        Record(store, History("7×8✗@1 3+4✓@1 3+4✓@1 3+4✓ 56÷7✓"));
+        ui::HistoryWindow window(store, kNow);
+        QCOMPARE(window.objectName(), "frmhistory");
+        QCOMPARE(window.windowTitle(), "口算记录");
+        auto* table = window.findChild<QTableView*>("tblDays");
+        QVERIFY(table);
+        QStringList rows;
+        for (int r = 0; r < table->model()->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < table->model()->columnCount(); ++c)
+                cells << table->model()->index(r, c).data().toString();
+            rows << cells.join(' ');
+        }
+        QCOMPARE(rows, (QStringList{"2026-12-08 加法 1 100％ 2.5", "2026-12-08 除法 1 100％ 2.5",
+                                    "2026-12-07 加法 2 100％ 2.5", "2026-12-07 乘法 1 0％ 2.5"}));
+        QCOMPARE(window.grid(Operation::Multiplication)->at(7, 8), Mastery::Wrong);
+        QCOMPARE(window.grid(Operation::Addition)->at(3, 4), Mastery::Mastered);
+        QCOMPARE(window.grid(Operation::Division)->at(7, 8), Mastery::Shaky);
+        QCOMPARE(window.grid(Operation::Addition)->at(4, 3), Mastery::Unseen);
+
+        const QString csv = folder.dir.filePath("export.csv");
+        QVERIFY(window.exportCsv(csv));
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = f.readAll().split('\n');
+        QCOMPARE(lines.size(), 7);
+        QCOMPARE(lines[0],
+                 QByteArray("\xEF\xBB\xBF") + QString("时间,窗口,题目,正确答案,学生的答案,对错,用时（秒）\r").toUtf8());
+        QCOMPARE(lines[1], QString("2026-12-07 10:21:00,口算练习,7×8,56,57,错,2.5\r").toUtf8());
     }
 };
 

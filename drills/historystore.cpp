@@ -1,5 +1,8 @@
 #include "drills/historystore.h"
 
+#include <pthread.h>
+#include <sched.h>
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
@@ -10,8 +13,10 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QVariant>
 #include <atomic>
+#include <future>
 #include <map>
 
 namespace velunda {
@@ -496,34 +501,83 @@ HistoryStore& HistoryStore::Shared() {
 }
 
 HistoryStore::HistoryStore(const QString& path, QObject* parent) : QObject(parent), path_(path) {
-    thread_.setObjectName("history");
-    context_ = new QObject;
-    context_->moveToThread(&thread_);
-    writer_ = std::make_unique<HistoryWriter>(path, [this](const QString& message) {
-        QMetaObject::invokeMethod(
-            this, [this, message] { told(message); }, Qt::QueuedConnection);
-    });
-    thread_.start();
+    thread_ = std::thread([this] { work(); });
 }
 
 HistoryStore::~HistoryStore() {
-    QMetaObject::invokeMethod(
-        context_, [this] { writer_.reset(); }, Qt::BlockingQueuedConnection);
-    thread_.quit();
-    thread_.wait();
-    delete context_;
+    {
+        std::lock_guard lock(mutex_);
+        for (Job& job : held_) queue_.push_back(std::move(job));
+        stopping_ = true;
+    }
+    wake_.notify_one();
+    thread_.join();
 }
 
-void HistoryStore::post(std::function<void(HistoryWriter&)> write) {
-    QMetaObject::invokeMethod(
-        context_, [this, write = std::move(write)] { write(*writer_); }, Qt::QueuedConnection);
+// The store's thread: the connection lives and dies here; the jobs run in the order
+// they were asked for.
+void HistoryStore::work() {
+    // Waking this thread must not put the drill's thread aside: as a batch thread it never
+    // preempts another on waking.
+    sched_param batch{};
+    pthread_setschedparam(pthread_self(), SCHED_BATCH, &batch);
+    HistoryWriter writer(path_, [this](const QString& message) {
+        QMetaObject::invokeMethod(
+            this, [this, message] { told(message); }, Qt::QueuedConnection);
+    });
+    for (;;) {
+        Job job;
+        {
+            std::unique_lock lock(mutex_);
+            wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
+            if (queue_.empty()) return;
+            job = std::move(queue_.front());
+            queue_.pop_front();
+        }
+        job(writer);
+    }
+}
+
+void HistoryStore::post(Job write) {
+    held_.push_back(std::move(write));
+    handOver();
+}
+
+void HistoryStore::handOver() {
+    // The drill never waits for the lock: while the store's thread holds it, the writes
+    // stay here and are handed over a moment later.
+    std::unique_lock lock(mutex_, std::try_to_lock);
+    if (!lock) {
+        if (!retrying_) {
+            retrying_ = true;
+            QTimer::singleShot(1, this, [this] {
+                retrying_ = false;
+                handOver();
+            });
+        }
+        return;
+    }
+    for (Job& job : held_) queue_.push_back(std::move(job));
+    held_.clear();
+    lock.unlock();
+    wake_.notify_one();
 }
 
 template <class Result, class Read>
 Result HistoryStore::read(Read readFromWriter) {
     Result result{};
-    QMetaObject::invokeMethod(
-        context_, [&] { result = readFromWriter(*writer_); }, Qt::BlockingQueuedConnection);
+    std::promise<void> done;
+    {
+        std::lock_guard lock(mutex_);
+        for (Job& job : held_) queue_.push_back(std::move(job));
+        held_.clear();
+        queue_.push_back([&](HistoryWriter& w) {
+            result = readFromWriter(w);
+            done.set_value();
+        });
+    }
+    wake_.notify_one();
+    done.get_future().wait();
     return result;
 }
 

@@ -6,10 +6,12 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <QThread>
+#include <condition_variable>
+#include <deque>
 #include <functional>
-#include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "drills/history.h"
@@ -79,17 +81,27 @@ signals:
     void problemsArisen();
 
 private:
+    using Job = std::function<void(HistoryWriter&)>;
+
     void told(const QString& message);
+    void work();
+    void post(Job write);
+    void handOver();
     template <class Result, class Read>
     Result read(Read readFromWriter);
-    void post(std::function<void(HistoryWriter&)> write);
 
     QString path_;
-    QThread thread_;
-    QObject* context_ = nullptr;  // lives on thread_: what the writes are queued to
-    std::unique_ptr<HistoryWriter> writer_;
     Session nextSession_ = 1;
     QStringList untold_;
+    // Jobs for the store's thread, in order: handed over under the lock, or held here
+    // (on the caller's thread) while the store's thread holds it.
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<Job> queue_;
+    bool stopping_ = false;
+    std::vector<Job> held_;
+    bool retrying_ = false;
+    std::thread thread_;
 };
 
 }  // namespace velunda

@@ -8,11 +8,11 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -200,8 +200,6 @@ class HistoryTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
     void wrongAnswerBook_data() { books(); }
     void wrongAnswerBook() {
         QFETCH(QString, history);
@@ -601,6 +599,22 @@ private slots:
         QVERIFY(sessions[0].end.has_value());
         QCOMPARE(sessions[0].wrongAnswers, true);
         QCOMPARE(QString("%1/%2").arg(sessions[0].right).arg(sessions[0].wrong), "1/1");
+    }
+
+    // The program's store: one, in the application's data folder, written to until the
+    // program ends (when it closes after the test functions have run).
+    void programStore() {
+        static QTemporaryDir data;  // lives as long as the program's store
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        const QString file = data.path() + "/" + QCoreApplication::applicationName() + "/history.sqlite";
+        QCOMPARE(HistoryStore::DefaultPath(), file);
+        HistoryStore& store = HistoryStore::Shared();
+        QCOMPARE(&HistoryStore::Shared(), &store);
+        QCOMPARE(store.path(), file);
+        QVERIFY(!QFileInfo::exists(file));  // nothing opened before it is needed
+        Record(store, History("3+4✓"));
+        QVERIFY(QFileInfo::exists(file));
+        QCOMPARE(store.answers().size(), 1u);
     }
 
     // A file of the first layout, written as that Velunda wrote it, keeps every row.

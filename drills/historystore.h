@@ -32,6 +32,8 @@ struct DayStats {
 
 class HistoryWriter;
 
+// Used from the thread that made it (the program's main thread); the file is read and
+// written on the store's own thread.
 class HistoryStore : public QObject {
     Q_OBJECT
 

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QMetaObject>
+#include <QPointer>
 #include <functional>
 #include <string>
 
@@ -35,7 +36,7 @@ private:
 
     std::string window_;
     std::function<void(const std::string&)> tell_;
-    HistoryStore* store_ = nullptr;
+    QPointer<HistoryStore> store_;  // gone when the program ends first
     HistoryStore::Session session_ = 0;
     QElapsedTimer clock_;
     QMetaObject::Connection problems_;

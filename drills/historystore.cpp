@@ -101,7 +101,8 @@ Operation OperationOf(int stored) { return stored >= 0 && stored <= 3 ? Operatio
 // first use; after a fault other than a damaged file it drops every write.
 class HistoryWriter {
 public:
-    HistoryWriter(const QString& path, std::function<void(const QString&)> tell) : path_(path), tell_(std::move(tell)) {
+    HistoryWriter(const QString& path, std::function<void(const QString&)> tell, std::function<void()> connected)
+        : path_(path), tell_(std::move(tell)), connected_(std::move(connected)) {
         static std::atomic<int> connections{0};
         connection_ = QString("history-%1").arg(++connections);
     }
@@ -376,6 +377,7 @@ private:
         }
         {
             QSqlDatabase d = QSqlDatabase::addDatabase("QSQLITE", connection_);
+            if (connected_) std::exchange(connected_, nullptr)();
             d.setDatabaseName(path_);
             // Another Velunda writing at the same moment is waited for, on this thread.
             d.setConnectOptions("QSQLITE_BUSY_TIMEOUT=3000");
@@ -484,6 +486,7 @@ private:
     QString path_;
     QString connection_;
     std::function<void(const QString&)> tell_;
+    std::function<void()> connected_;  // once, after the first connection is made
     bool opened_ = false;
     bool off_ = false;
     int version_ = 0;
@@ -495,8 +498,21 @@ QString HistoryStore::DefaultPath() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/history.sqlite";
 }
 
+namespace {
+
+HistoryStore* shared = nullptr;
+
+// Finishes the program's store as the application ends. Qt SQL drops every connection
+// then, in a clean-up of its own; this runs before it (clean-ups run last added first).
+void CloseShared() { delete std::exchange(shared, nullptr); }
+
+}  // namespace
+
 HistoryStore& HistoryStore::Shared() {
-    static HistoryStore* shared = new HistoryStore(DefaultPath(), QCoreApplication::instance());
+    if (!shared) {
+        shared = new HistoryStore(DefaultPath());
+        qAddPostRoutine(CloseShared);
+    }
     return *shared;
 }
 
@@ -521,10 +537,16 @@ void HistoryStore::work() {
     // preempts another on waking.
     sched_param batch{};
     pthread_setschedparam(pthread_self(), SCHED_BATCH, &batch);
-    HistoryWriter writer(path_, [this](const QString& message) {
-        QMetaObject::invokeMethod(
-            this, [this, message] { told(message); }, Qt::QueuedConnection);
-    });
+    HistoryWriter writer(
+        path_,
+        [this](const QString& message) {
+            QMetaObject::invokeMethod(
+                this, [this, message] { told(message); }, Qt::QueuedConnection);
+        },
+        [this] {
+            // Qt SQL has just set up its clean-up; the program's store goes before it.
+            if (this == shared) qAddPostRoutine(CloseShared);
+        });
     for (;;) {
         Job job;
         {

@@ -145,6 +145,16 @@ int RecordReadOnly(const QString& file) {
     return 0;
 }
 
+// Records twenty answers into the program's open store and ends the program at once,
+// without waiting for them to be written.
+int RecordAndEnd() {
+    HistoryStore& store = HistoryStore::Shared();
+    const auto session = store.beginSession("frm22", false, kNow);
+    store.flush();
+    for (int i = 0; i < 20; ++i) store.recordAnswer(session, {kNow + i, "frm22", Fact("3+4"), "7", true, 1.0});
+    return 0;
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Mastery)
@@ -500,18 +510,22 @@ private slots:
         QCOMPARE(told, QStringList());
     }
 
-    // The program's store: one, in the application's data folder, written to until the
-    // program ends (when it closes after the test functions have run).
+    // The program's store: one, in the application's data folder, opened when first
+    // needed; what it was asked to write is written when the program ends.
     void programStore() {
-        static QTemporaryDir data;  // lives as long as the program's store
+        QTemporaryDir data;
         qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
         const QString file = data.path() + "/" + QCoreApplication::applicationName() + "/history.sqlite";
         QCOMPARE(HistoryStore::DefaultPath(), file);
-        HistoryStore& store = HistoryStore::Shared();
-        QVERIFY(&HistoryStore::Shared() == &store && store.path() == file);
+        QVERIFY(&HistoryStore::Shared() == &HistoryStore::Shared() && HistoryStore::Shared().path() == file);
         QVERIFY(!QFileInfo::exists(file));  // nothing opened before it is needed
-        Record(store, History("3+4✓"));
-        QCOMPARE(store.answers().size(), 1u);
+
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {"--record-and-end"});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+        QCOMPARE(HistoryStore(file).answers().size(), 20u);
     }
 
     // A file of the first layout, written as that Velunda wrote it, keeps every row.
@@ -646,6 +660,10 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::string(argv[1]) == "--record-read-only") {
         QCoreApplication app(argc, argv);
         return RecordReadOnly(QString::fromLocal8Bit(argv[2]));
+    }
+    if (argc == 2 && std::string(argv[1]) == "--record-and-end") {
+        QApplication app(argc, argv);
+        return RecordAndEnd();
     }
     QApplication app(argc, argv);
     HistoryTest test;

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "exact/workedsolution.h"
 #include "numeric/form.h"
 
 namespace velunda::ui {
@@ -62,11 +63,13 @@ enum class Event {
     Selected,  // an option button becoming the selected one of its group
 };
 
-// One row of a window's behaviour: this event on that control runs that computation.
+// One row of a window's behaviour: this event on that control runs that computation, and
+// the worked-solution panel explains it.
 struct Trigger {
     Event event;
     std::string_view control;  // "Text1", "Command2", "Option1"
     Computation computation;
+    Explanation explanation = nullptr;
 };
 
 class CalculatorWindow;

@@ -5,6 +5,7 @@
 
 #include "app/calculatorwindow.h"
 #include "drills/drill.h"
+#include "drills/drillrecorder.h"
 
 class QTimer;
 
@@ -50,6 +51,7 @@ private:
     QTimer* clock_ = nullptr;
     long long ticks_ = 0;
     bool started_ = false;
+    DrillRecorder history_;  // last: its session ends before the drill goes
 };
 
 // The test window: the drill with a pink clock, which sums up accuracy, time used and

@@ -1,4 +1,5 @@
 #include "solvers/plane/chord.h"
+#include "solvers/plane/chordsolution.h"
 #include "solvers/plane/layouts.h"
 #include "solvers/plane/planewindows.h"
 
@@ -29,7 +30,7 @@ WindowDesign ChordWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Click, "Command2", SolveChord},
+        {Event::Click, "Command2", SolveChord, ExplainChord},
     };
     return design;
 }

@@ -1,4 +1,5 @@
 #include "solvers/plane/circle.h"
+#include "solvers/plane/circlesolution.h"
 #include "solvers/plane/planewindows.h"
 
 namespace velunda::ui {
@@ -32,14 +33,14 @@ WindowDesign CircleWindowDesign() {
         "Command2",
     };
     design.triggers = {
-        {Event::Enter, "Text1", CircleFromRadius},
-        {Event::Enter, "Text2", CircleFromDiameter},
-        {Event::Enter, "Text3", CircleFromCircumference},
-        {Event::Enter, "Text4", CircleFromArea},
-        {Event::Selected, "Option1", PiFromOption1},
-        {Event::Click, "Option1", PiFromOption1},
-        {Event::Selected, "Option2", PiFromOption2},
-        {Event::Click, "Option2", PiFromOption2},
+        {Event::Enter, "Text1", CircleFromRadius, ExplainCircleFromRadius},
+        {Event::Enter, "Text2", CircleFromDiameter, ExplainCircleFromDiameter},
+        {Event::Enter, "Text3", CircleFromCircumference, ExplainCircleFromCircumference},
+        {Event::Enter, "Text4", CircleFromArea, ExplainCircleFromArea},
+        {Event::Selected, "Option1", PiFromOption1, ExplainPiFromOption1},
+        {Event::Click, "Option1", PiFromOption1, ExplainPiFromOption1},
+        {Event::Selected, "Option2", PiFromOption2, ExplainPiFromOption2},
+        {Event::Click, "Option2", PiFromOption2, ExplainPiFromOption2},
     };
     return design;
 }

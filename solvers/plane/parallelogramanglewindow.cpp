@@ -1,5 +1,6 @@
 #include "solvers/plane/layouts.h"
 #include "solvers/plane/parallelogram.h"
+#include "solvers/plane/parallelogramsolution.h"
 #include "solvers/plane/planewindows.h"
 
 namespace velunda::ui {
@@ -28,7 +29,7 @@ WindowDesign ParallelogramAngleWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Click, "Command2", SolveParallelogramAngle},
+        {Event::Click, "Command2", SolveParallelogramAngle, ExplainParallelogramAngle},
     };
     return design;
 }

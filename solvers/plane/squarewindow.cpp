@@ -1,5 +1,6 @@
 #include "solvers/plane/planewindows.h"
 #include "solvers/plane/square.h"
+#include "solvers/plane/squaresolution.h"
 
 namespace velunda::ui {
 
@@ -27,10 +28,10 @@ WindowDesign SquareWindowDesign() {
         "Command2",
     };
     design.triggers = {
-        {Event::Enter, "Text1", SquareFromSide},
-        {Event::Enter, "Text2", SquareFromPerimeter},
-        {Event::Enter, "Text3", SquareFromArea},
-        {Event::Enter, "Text4", SquareFromDiagonal},
+        {Event::Enter, "Text1", SquareFromSide, ExplainSquareFromSide},
+        {Event::Enter, "Text2", SquareFromPerimeter, ExplainSquareFromPerimeter},
+        {Event::Enter, "Text3", SquareFromArea, ExplainSquareFromArea},
+        {Event::Enter, "Text4", SquareFromDiagonal, ExplainSquareFromDiagonal},
     };
     return design;
 }

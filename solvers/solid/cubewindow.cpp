@@ -1,4 +1,5 @@
 #include "solvers/solid/cube.h"
+#include "solvers/solid/cubesolution.h"
 #include "solvers/solid/solidwindows.h"
 
 namespace velunda::ui {
@@ -27,10 +28,10 @@ WindowDesign CubeWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Enter, "Text1", CubeFromEdge},
-        {Event::Enter, "Text2", CubeFromEdgeSum},
-        {Event::Enter, "Text3", CubeFromSurface},
-        {Event::Enter, "Text4", CubeFromVolume},
+        {Event::Enter, "Text1", CubeFromEdge, ExplainCubeFromEdge},
+        {Event::Enter, "Text2", CubeFromEdgeSum, ExplainCubeFromEdgeSum},
+        {Event::Enter, "Text3", CubeFromSurface, ExplainCubeFromSurface},
+        {Event::Enter, "Text4", CubeFromVolume, ExplainCubeFromVolume},
     };
     return design;
 }

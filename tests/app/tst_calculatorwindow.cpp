@@ -2,6 +2,7 @@
 // the message box, and captions that fit.
 #include <QFontInfo>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "app/calculatorwindow.h"
 #include "app/fonts.h"
@@ -202,6 +203,30 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(drill));
         QTest::mouseClick(drill->option("opt3"), Qt::LeftButton, {}, QPoint(8, drill->option("opt3")->height() / 2));
         QTRY_COMPARE(QApplication::focusWidget(), drill->field("Text1"));
+    }
+
+    // The panel: hidden by default, F2 shows it beside the designed area and it explains
+    // the computation just run; 清零 brings back what to type; F2 hides it again.
+    void solutionPanel() {
+        MenuFixture app;
+        auto* w = app.open("lbl15", "frm12");
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        const QSize designed = w->size();
+        QVERIFY(!w->findChild<QTextBrowser*>("solution"));
+        QTest::keyClick(w, Qt::Key_F2);
+        auto* panel = w->findChild<QTextBrowser*>("solution");
+        QVERIFY(panel && panel->isVisible());
+        QCOMPARE(w->field("Text4")->geometry(), QRect(240, 56, 65, 25));
+        QVERIFY(w->width() > designed.width());
+        const QString hint = panel->toPlainText();
+        typeInto(w->field("Text1"), "5");
+        pressEnter(w->field("Text1"));
+        QVERIFY2(panel->toPlainText().contains("5√2"), qPrintable(panel->toPlainText()));
+        click(w->button("Command1"));
+        QCOMPARE(panel->toPlainText(), hint);
+        QTest::keyClick(w, Qt::Key_F2);
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(w->size(), designed);
     }
 };
 

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <random>
 
+#include "app/solutionpanel.h"
 #include "robustness/everywindow.h"
 #include "support/gui.h"
 
@@ -75,6 +76,10 @@ class GuiFuzz : public QObject {
     Q_OBJECT
 
 private slots:
+    // Every window runs with its worked-solution panel shown, so that every action also
+    // has its computation explained.
+    void initTestCase() { ui::SolutionSetting::instance().setShown(true); }
+
     void everyWindow_data() { addEveryWindowRows(); }
 
     void everyWindow() {

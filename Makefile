@@ -65,7 +65,7 @@ LINT_SOURCES = $(shell git ls-files 'app/*.cpp' 'numeric/*.cpp' 'solvers/*.cpp' 
 lint: deps
 	git ls-files '*.cpp' '*.h' '*.c' | xargs clang-format --dry-run --Werror
 	cmake --preset lint -B $(LINT_BUILD) >/dev/null
-	run-clang-tidy -quiet -use-color=0 -p $(LINT_BUILD) -j $(JOBS) $(LINT_SOURCES) > $(LINT_BUILD)/clang-tidy.log 2>&1 || \
+	run-clang-tidy -quiet -p $(LINT_BUILD) -j $(JOBS) $(LINT_SOURCES) > $(LINT_BUILD)/clang-tidy.log 2>&1 || \
 	  { grep -E 'warning:|error:' -A3 $(LINT_BUILD)/clang-tidy.log; exit 1; }
 	@echo "clang-tidy: no findings in $(words $(LINT_SOURCES)) files"
 
@@ -97,10 +97,18 @@ package: build
 # docs/screenshots/hidpi/, on a virtual screen large enough for them.
 SHOTS := docs/screenshots
 HIDPI_WINDOWS := frmmulu frm1 frm12 frm15 frm16 frm22
+# The windows that explain their computations, with the worked solution shown, at 1x and
+# 2x in docs/screenshots/solutions/; settings of their own, so the pupil's stay as they are.
+SOLUTION_WINDOWS := frm12 frm6 frm10 frm17 frm9 frm3 frm2 frm4 frm15 frm5 frm11
 screenshots: build
 	xvfb-run -a $(BUILD)/velunda-screenshots $(SHOTS)
 	QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2560x1600x24" \
 	  $(BUILD)/velunda-screenshots $(SHOTS)/hidpi $(HIDPI_WINDOWS)
+	config=$$(mktemp -d) && mkdir -p $$config/Velunda && printf '[solution]\nshown=true\n' > $$config/Velunda/Velunda.conf && \
+	  XDG_CONFIG_HOME=$$config xvfb-run -a $(BUILD)/velunda-screenshots $(SHOTS)/solutions $(SOLUTION_WINDOWS) && \
+	  XDG_CONFIG_HOME=$$config QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2560x1600x24" \
+	    $(BUILD)/velunda-screenshots $(SHOTS)/solutions/hidpi $(SOLUTION_WINDOWS); \
+	  status=$$?; rm -rf $$config; exit $$status
 
 clean:
 	rm -rf $(BUILD) $(SANITIZED) $(LINT_BUILD)

@@ -65,6 +65,13 @@ public:
     // What the panel says: the last computation's solution, or what to type.
     WorkedSolution solution() const;
 
+    // Opens another window of the program, as its menu entry does (the catalog that made
+    // this window gives the means).
+    void setWindowOpener(std::function<void(std::string_view)> opener) { opener_ = std::move(opener); }
+    void openWindow(std::string_view name) const {
+        if (opener_) opener_(name);
+    }
+
     // Enter in the field runs the handler; the key still reaches the field.
     void onEnter(std::string_view field, const std::function<void()>& handler);
     // Any key released in the field (auto-repeat aside) runs the handler.
@@ -88,6 +95,7 @@ private:
     bool shown_ = false;
     QHash<QObject*, std::function<void()>> enter_, keyUp_;
     QString fieldToolTip_;
+    std::function<void(std::string_view)> opener_;
 
     // The panel, made when first shown.
     void updateSolution();

@@ -1,5 +1,6 @@
 #include "app/windowcatalog.h"
 
+#include "app/calculatorwindow.h"
 #include "app/windowtable.h"
 
 namespace velunda::ui {
@@ -18,6 +19,8 @@ QWidget* WindowCatalog::open(std::string_view name) {
     if (!window) {
         window = MakeWindow(name);
         if (!window) return nullptr;
+        if (auto* calculator = qobject_cast<CalculatorWindow*>(window))
+            calculator->setWindowOpener([this](std::string_view other) { open(other); });
         window->setAttribute(Qt::WA_DeleteOnClose);
         open_[std::string(name)] = window;
         window->show();

@@ -1,10 +1,15 @@
 #include "drills/drillwindow.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDateTime>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTimer>
+
+#include "drills/historystore.h"
 
 namespace velunda::ui {
 namespace {
@@ -47,10 +52,11 @@ WindowDesign DrillDesign(std::string_view name, const QColor& clockColour) {
 
 }  // namespace
 
-DrillWindow::DrillWindow(std::string_view name, const QColor& clockColour)
+DrillWindow::DrillWindow(std::string_view name, const QColor& clockColour, bool wrongAnswers)
     : CalculatorWindow(DrillDesign(name, clockColour)),
       random_(std::make_unique<TimeOfDayRandom>()),
       drill_(*random_),
+      offersWrongAnswers_(wrongAnswers),
       history_(std::string(name), [this](const std::string& message) { ShowMessage(message, Icon::Information); }) {
     clock_ = new QTimer(this);
     clock_->setObjectName("Timer1");
@@ -100,11 +106,24 @@ void DrillWindow::start() {
 }
 
 void DrillWindow::select(Operation op) {
+    if (practice_) endPractice();
     drill_.Pose(op, Occasion::Selection);
     showProblem();
 }
 
 void DrillWindow::answer() {
+    if (practice_) {
+        const Problem asked = practice_->problem();
+        const std::string typed = text("Text1");
+        history_.answered(asked, typed, practice_->Answer(typed));
+        write("lbl2", CountText(practice_->right()));
+        write("lbl3", CountText(practice_->wrong()));
+        updateTotal();
+        field("Text1")->clear();
+        if (practice_->remaining() > 0) return showProblem();
+        ShowMessage(kWrongAnswerPracticeDone, Icon::Information);
+        return endPractice();
+    }
     const Operation op = selectedOperation();
     const std::string typed = text("Text1");
     Problem asked = drill_.problem();
@@ -136,15 +155,49 @@ void DrillWindow::placeAnswerField() {
     QLabel* problem = label("lbl1");
     QLineEdit* answer = field("Text1");
     const int problemEnd = problem->x() + QFontMetrics(problem->font()).horizontalAdvance(problem->text()) + kGap;
-    answer->move(std::max(px(AnswerFieldLeft(drill_.problem().operation)), problemEnd), answer->y());
+    answer->move(std::max(px(AnswerFieldLeft(problemOnShow().operation)), problemEnd), answer->y());
 }
 
 void DrillWindow::showProblem() {
-    const std::string problem = drill_.problem().text();
+    const std::string problem = problemOnShow().text();
     write("lbl1", problem);
     placeAnswerField();
     history_.posed();
     field("Text1")->setAccessibleName(QString::fromStdString(problem));
+}
+
+const Problem& DrillWindow::problemOnShow() const { return practice_ ? practice_->problem() : drill_.problem(); }
+
+void DrillWindow::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    QAction* history = menu.addAction("口算记录");
+    QAction* wrongAnswers = offersWrongAnswers_ ? menu.addAction("练习错题") : nullptr;
+    QAction* chosen = menu.exec(event->globalPos());
+    if (chosen && chosen == history) openWindow("frmhistory");
+    if (chosen && chosen == wrongAnswers) practiseWrongAnswers();
+}
+
+void DrillWindow::practiseWrongAnswers() {
+    const auto now = QDateTime::currentMSecsSinceEpoch();
+    const std::vector<FactHistory> book = WrongAnswerBook(HistoryStore::Shared().facts(), now);
+    if (book.empty()) return ShowMessage(kWrongAnswerBookEmpty, Icon::Information);
+    practice_.emplace(book, *random_);
+    history_.start(true);
+    write("lbl2", CountText(0));
+    write("lbl3", CountText(0));
+    updateTotal();
+    showProblem();
+    field("Text1")->clear();
+    field("Text1")->setFocus(Qt::OtherFocusReason);
+}
+
+void DrillWindow::endPractice() {
+    practice_.reset();
+    history_.start();
+    write("lbl2", CountText(drill_.right()));
+    write("lbl3", CountText(drill_.wrong()));
+    updateTotal();
+    showProblem();
 }
 
 TestDrillWindow::TestDrillWindow() : DrillWindow("frm23", QColor(255, 128, 255)) {}
@@ -161,6 +214,6 @@ void TestDrillWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-QWidget* NewPracticeWindow() { return new DrillWindow("frm22", QColor(0, 0, 255)); }
+QWidget* NewPracticeWindow() { return new DrillWindow("frm22", QColor(0, 0, 255), true); }
 
 }  // namespace velunda::ui

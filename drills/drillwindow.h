@@ -2,10 +2,12 @@
 
 #include <QColor>
 #include <memory>
+#include <optional>
 
 #include "app/calculatorwindow.h"
 #include "drills/drill.h"
 #include "drills/drillrecorder.h"
+#include "drills/history.h"
 
 class QTimer;
 
@@ -19,7 +21,8 @@ class DrillWindow : public CalculatorWindow {
     Q_OBJECT
 
 public:
-    DrillWindow(std::string_view name, const QColor& clockColour);
+    // wrongAnswers: the window offers the practice of the wrong-answer book.
+    DrillWindow(std::string_view name, const QColor& clockColour, bool wrongAnswers = false);
     ~DrillWindow() override;
 
     // The problem on show and the counts.
@@ -28,8 +31,15 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // "口算记录" opens the history; the practice window also offers "练习错题".
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // 练习错题: only the facts of the wrong-answer book, until each is answered right
+    // twice in a row; choosing an operation goes back to the drill.
+    void practiseWrongAnswers();
+    void endPractice();
+    const Problem& problemOnShow() const;
     // The first showing: counts at 0, a fresh seed, an addition problem, the clock running.
     void start();
     // The selection of an option: a new problem of that operation shows, and the answer
@@ -51,6 +61,8 @@ private:
     QTimer* clock_ = nullptr;
     long long ticks_ = 0;
     bool started_ = false;
+    bool offersWrongAnswers_ = false;
+    std::optional<WrongAnswerPractice> practice_;
     DrillRecorder history_;  // last: its session ends before the drill goes
 };
 

@@ -1,3 +1,4 @@
+#include <QEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTimer>

@@ -114,5 +114,6 @@ inline QString Written(const FakeForm& form) {
 
 // The fault message as shown() gives it.
 inline const std::string kFault = std::string(kFaultMessage) + "|i|";
+inline const QString kFaultShown = QString::fromStdString(kFault);
 
 }  // namespace velunda::testing

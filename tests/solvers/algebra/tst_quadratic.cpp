@@ -1,5 +1,5 @@
-// The quadratic equation window: the computation over a fake form, and the real window
-// driven from the menu.
+// The quadratic equation window: the computation over a fake form, and the real
+// window's layout and message box.
 #include <QTest>
 #include <cmath>
 #include <random>
@@ -7,112 +7,122 @@
 #include "app/translations.h"
 #include "numeric/numbertext.h"
 #include "solvers/algebra/quadratic.h"
-#include "support/fakeform.h"
+#include "support/cases.h"
 #include "support/gui.h"
 
 using namespace velunda;
 using namespace velunda::testing;
-
-namespace {
-
-// n units of the last of `places` decimals, as typed: Decimal(-305, 2) is "-3.05".
-QString Decimal(qint64 n, int places) {
-    const qint64 unit = places == 1 ? 10 : 100;
-    const QString digits =
-        QString::number(std::abs(n) / unit) + "." + QString::number(std::abs(n) % unit).rightJustified(places, '0');
-    return n < 0 ? "-" + digits : digits;
-}
-
-}  // namespace
 
 class QuadraticTest : public QObject {
     Q_OBJECT
 
 private slots:
     void roots_data() {
-        QTest::addColumn<QStringList>("typed");  // A, B, C
-        QTest::addColumn<QString>("x2");         // Text4, or "-" when nothing is written
-        QTest::addColumn<QString>("x1");         // Text5
-        QTest::addColumn<QString>("message");
-        const QString fault = QString::fromStdString(kFault);
-        QTest::newRow("two roots: X1 the smaller") << QStringList{"1", "-3", "2"} << "2"
-                                                   << "1"
-                                                   << "";
-        QTest::newRow("negative A: X1 the larger") << QStringList{"-1", "3", "-2"} << "1"
-                                                   << "2"
-                                                   << "";
-        QTest::newRow("zero discriminant: one root twice") << QStringList{"1", "2", "1"} << "-1"
-                                                           << "-1"
-                                                           << "";
-        QTest::newRow("root of 2") << QStringList{"1", "0", "-2"} << "1.4142135623731"
-                                   << "-1.4142135623731"
+        addCaseColumns();
+        QTest::newRow("two roots: X1 the smaller")
+            << Computation(QuadraticEquation) << "Text1=1;Text2=-3;Text3=2;Text4=old X2;Text5=old X1"
+            << ""
+            << "Text4=2;Text5=1"
+            << "";
+        QTest::newRow("negative A: X1 the larger")
+            << Computation(QuadraticEquation) << "Text1=-1;Text2=3;Text3=-2;Text4=old X2;Text5=old X1"
+            << ""
+            << "Text4=1;Text5=2"
+            << "";
+        QTest::newRow("zero discriminant: one root twice")
+            << Computation(QuadraticEquation) << "Text1=1;Text2=2;Text3=1;Text4=old X2;Text5=old X1"
+            << ""
+            << "Text4=-1;Text5=-1"
+            << "";
+        QTest::newRow("root of 2") << Computation(QuadraticEquation)
+                                   << "Text1=1;Text2=0;Text3=-2;Text4=old X2;Text5=old X1"
+                                   << ""
+                                   << "Text4=1.4142135623731;Text5=-1.4142135623731"
                                    << "";
-        QTest::newRow("root 0 exactly: x² + .1x") << QStringList{"1", "0.1", "0"} << "0"
-                                                  << "-.1"
-                                                  << "";
+        QTest::newRow("root 0 exactly: x² + .1x")
+            << Computation(QuadraticEquation) << "Text1=1;Text2=0.1;Text3=0;Text4=old X2;Text5=old X1"
+            << ""
+            << "Text4=0;Text5=-.1"
+            << "";
         QTest::newRow("small root without cancellation: x² - 10000x + 1")
-            << QStringList{"1", "-10000", "1"} << "9999.9999"
-            << ".000100000001"
+            << Computation(QuadraticEquation) << "Text1=1;Text2=-10000;Text3=1;Text4=old X2;Text5=old X1"
+            << ""
+            << "Text4=9999.9999;Text5=.000100000001"
             << "";
-        QTest::newRow("both roots positive: x² - 100000000x + 1") << QStringList{"1", "-100000000", "1"} << "100000000"
-                                                                  << "1E-08"
-                                                                  << "";
+        QTest::newRow("both roots positive: x² - 100000000x + 1")
+            << Computation(QuadraticEquation) << "Text1=1;Text2=-100000000;Text3=1;Text4=old X2;Text5=old X1"
+            << ""
+            << "Text4=100000000;Text5=1E-08"
+            << "";
         QTest::newRow("decimal coefficients to the last digit")
-            << QStringList{"70", "-8.328", "-65.83"} << "1.03106541849564"
-            << "-.912093989924215"
+            << Computation(QuadraticEquation) << "Text1=70;Text2=-8.328;Text3=-65.83;Text4=old X2;Text5=old X1"
+            << ""
+            << "Text4=1.03106541849564;Text5=-.912093989924215"
             << "";
-        QTest::newRow("double root in decimals: x² + 9.2x + 21.16") << QStringList{"1", "9.2", "21.16"} << "-4.6"
-                                                                    << "-4.6"
-                                                                    << "";
-        QTest::newRow("B < 0, negative A: X1 the larger") << QStringList{"-1", "-3", "-2"} << "-2"
-                                                          << "-1"
-                                                          << "";
-        QTest::newRow("discriminant just below 0 beyond rounding") << QStringList{"1", "2", "1.00000000000001"} << ""
-                                                                   << ""
-                                                                   << "无解|-|";
-        QTest::newRow("Chinese full stop as point") << QStringList{"1", "9。2", "21。16"} << "-4.6"
-                                                    << "-4.6"
-                                                    << "";
-        QTest::newRow("blanks around the digits") << QStringList{" 1 ", " -3", "2 "} << "2"
-                                                  << "1"
-                                                  << "";
-        QTest::newRow("group separator") << QStringList{"1", "1,000", "0"} << "0"
-                                         << "-1000"
+        QTest::newRow("double root in decimals: x² + 9.2x + 21.16")
+            << Computation(QuadraticEquation) << "Text1=1;Text2=9.2;Text3=21.16;Text4=old X2;Text5=old X1"
+            << ""
+            << "Text4=-4.6;Text5=-4.6"
+            << "";
+        QTest::newRow("B < 0, negative A: X1 the larger")
+            << Computation(QuadraticEquation) << "Text1=-1;Text2=-3;Text3=-2;Text4=old X2;Text5=old X1"
+            << ""
+            << "Text4=-2;Text5=-1"
+            << "";
+        QTest::newRow("discriminant just below 0 beyond rounding")
+            << Computation(QuadraticEquation) << "Text1=1;Text2=2;Text3=1.00000000000001;Text4=old X2;Text5=old X1"
+            << ""
+            << "Text4=;Text5="
+            << "无解|-|";
+        QTest::newRow("Chinese full stop as point")
+            << Computation(QuadraticEquation) << "Text1=1;Text2=9。2;Text3=21。16;Text4=old X2;Text5=old X1"
+            << ""
+            << "Text4=-4.6;Text5=-4.6"
+            << "";
+        QTest::newRow("blanks around the digits")
+            << Computation(QuadraticEquation) << "Text1= 1 ;Text2= -3;Text3=2 ;Text4=old X2;Text5=old X1"
+            << ""
+            << "Text4=2;Text5=1"
+            << "";
+        QTest::newRow("group separator") << Computation(QuadraticEquation)
+                                         << "Text1=1;Text2=1,000;Text3=0;Text4=old X2;Text5=old X1"
+                                         << ""
+                                         << "Text4=0;Text5=-1000"
                                          << "";
-        QTest::newRow("full-width digits") << QStringList{"１", "－３", "２"} << "2"
-                                           << "1"
-                                           << "";
-        QTest::newRow("no real root: both emptied") << QStringList{"1", "0", "1"} << ""
-                                                    << ""
-                                                    << "无解|-|";
-        QTest::newRow("A = 0") << QStringList{"0", "2", "1"} << "-"
-                               << "-" << fault;
-        QTest::newRow("A = 0, B = 0") << QStringList{"0", "0", "1"} << "-"
-                                      << "-" << fault;
-        QTest::newRow("empty A") << QStringList{"", "-3", "2"} << "-"
-                                 << "-" << fault;
-        QTest::newRow("2x is no number") << QStringList{"2x", "-3", "2"} << "-"
-                                         << "-" << fault;
-        QTest::newRow("B squared overflows") << QStringList{"1", "1e200", "1"} << "-"
-                                             << "-" << fault;
-        QTest::newRow("typed beyond range") << QStringList{"1", "1e400", "1"} << "-"
-                                            << "-" << fault;
+        QTest::newRow("full-width digits")
+            << Computation(QuadraticEquation) << "Text1=１;Text2=－３;Text3=２;Text4=old X2;Text5=old X1"
+            << ""
+            << "Text4=2;Text5=1"
+            << "";
+        QTest::newRow("no real root: both emptied")
+            << Computation(QuadraticEquation) << "Text1=1;Text2=0;Text3=1;Text4=old X2;Text5=old X1"
+            << ""
+            << "Text4=;Text5="
+            << "无解|-|";
+        QTest::newRow("A = 0") << Computation(QuadraticEquation) << "Text1=0;Text2=2;Text3=1;Text4=old X2;Text5=old X1"
+                               << ""
+                               << "" << kFaultShown;
+        QTest::newRow("A = 0, B = 0") << Computation(QuadraticEquation)
+                                      << "Text1=0;Text2=0;Text3=1;Text4=old X2;Text5=old X1"
+                                      << ""
+                                      << "" << kFaultShown;
+        QTest::newRow("empty A") << Computation(QuadraticEquation) << "Text2=-3;Text3=2;Text4=old X2;Text5=old X1"
+                                 << ""
+                                 << "" << kFaultShown;
+        QTest::newRow("2x is no number") << Computation(QuadraticEquation)
+                                         << "Text1=2x;Text2=-3;Text3=2;Text4=old X2;Text5=old X1"
+                                         << ""
+                                         << "" << kFaultShown;
+        QTest::newRow("B squared overflows")
+            << Computation(QuadraticEquation) << "Text1=1;Text2=1e200;Text3=1;Text4=old X2;Text5=old X1"
+            << ""
+            << "" << kFaultShown;
+        QTest::newRow("typed beyond range")
+            << Computation(QuadraticEquation) << "Text1=1;Text2=1e400;Text3=1;Text4=old X2;Text5=old X1"
+            << ""
+            << "" << kFaultShown;
     }
-    void roots() {
-        QFETCH(QStringList, typed);
-        QFETCH(QString, x2);
-        QFETCH(QString, x1);
-        QFETCH(QString, message);
-        FakeForm form{{"Text1", typed[0].toStdString()},
-                      {"Text2", typed[1].toStdString()},
-                      {"Text3", typed[2].toStdString()},
-                      {"Text4", "old X2"},
-                      {"Text5", "old X1"}};
-        form.run(QuadraticEquation);
-        const QString expected = x2 == "-" ? QString() : "Text4=" + x2 + ";Text5=" + x1;
-        QCOMPARE(Written(form), expected);
-        QCOMPARE(QString::fromStdString(form.shown()), message);
-    }
+    void roots() { checkCase(); }
 
     // a·(x − r)² = 0 typed with one or two decimals: the discriminant, 0 but for the
     // rounding of the decimals, gives both roots at r (to the square root of that
@@ -144,51 +154,6 @@ private slots:
                 QVERIFY2(std::fabs(x - r) <= 0x1p-24 * std::fabs(r), qPrintable(context));
             }
         }
-    }
-
-    void windowFromMenu() {
-        MenuFixture app;
-        auto* w = app.open("lbl20", "frm16");
-        QVERIFY(w);
-        QCOMPARE(w->windowTitle(), QString("解形如Ax^2+Bx+C=0的一元二次方程"));
-        typeInto(w->field("Text1"), "1");
-        typeInto(w->field("Text2"), "-3");
-        typeInto(w->field("Text3"), "2");
-        pressEnter(w->field("Text3"));  // Enter computes nothing
-        QCOMPARE(w->field("Text4")->text(), QString());
-        click(w->button("Command2"));
-        QCOMPARE(w->field("Text5")->text(), QString("1"));
-        QCOMPARE(w->field("Text4")->text(), QString("2"));
-
-        // No real root: the message, then both results empty and the inputs kept.
-        typeInto(w->field("Text3"), "3");
-        {
-            MessageCatcher catcher;
-            click(w->button("Command2"));
-            QCOMPARE(catcher.shown(), QString("无解|-|Velunda"));
-        }
-        QCOMPARE(w->field("Text4")->text(), QString());
-        QCOMPARE(w->field("Text5")->text(), QString());
-        QCOMPARE(w->field("Text3")->text(), QString("3"));
-
-        // A = 0: the fault message and every field as it was.
-        click(w->button("Command1"));
-        typeInto(w->field("Text1"), "0");
-        typeInto(w->field("Text2"), "2");
-        typeInto(w->field("Text3"), "1");
-        w->field("Text4")->setText("kept");
-        {
-            MessageCatcher catcher;
-            click(w->button("Command2"));
-            QCOMPARE(catcher.shown(), QString("无法计算，请检查输入的数据|i|Velunda"));
-        }
-        QCOMPARE(w->field("Text4")->text(), QString("kept"));
-        QCOMPARE(w->field("Text1")->text(), QString("0"));
-
-        click(w->button("Command1"));
-        for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5"})
-            QCOMPARE(w->field(name)->text(), QString());
-        CheckExit(app, w, "Command3");
     }
 
     void layoutAsDesigned() {

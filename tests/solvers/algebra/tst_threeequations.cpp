@@ -1,9 +1,9 @@
 // The window of three linear equations: the elimination through the second equation
-// over a fake form, and the real window driven from the menu.
+// over a fake form, and the real window's layout.
 #include <QTest>
 
 #include "solvers/algebra/linear.h"
-#include "support/fakeform.h"
+#include "support/cases.h"
 #include "support/gui.h"
 
 using namespace velunda;
@@ -11,8 +11,6 @@ using namespace velunda::testing;
 
 namespace {
 std::string Coefficient(int i) { return "Text1(" + std::to_string(i) + ")"; }
-const QString kUpdate = "请下载更新版本|-|";
-const QString kNoNumbers = "x=  y=  z=";
 }  // namespace
 
 class ThreeEquationsTest : public QObject {
@@ -20,94 +18,113 @@ class ThreeEquationsTest : public QObject {
 
 private slots:
     void solve_data() {
-        QTest::addColumn<QStringList>("typed");  // a1, b1, c1, d1, a2 … d3
-        QTest::addColumn<QString>("result");     // Text2 afterwards
-        QTest::addColumn<QString>("message");
-        const QString fault = QString::fromStdString(kFault);
-        QTest::newRow("one solution") << QStringList{"1", "1", "1", "-6", "1", "2", "3", "-14", "2", "1", "3", "-13"}
-                                      << "x=1  y=2  z=3"
+        addCaseColumns();
+        QTest::newRow("one solution") << Computation(ThreeLinearEquations)
+                                      << "Text1(1)=1;Text1(2)=1;Text1(3)=1;Text1(4)=-6;Text1(5)=1;Text1(6)=2;Text1(7)="
+                                         "3;Text1(8)=-14;Text1(9)=2;Text1(10)=1;Text1(11)=3;Text1(12)=-13;Text2=old"
+                                      << ""
+                                      << "Text2=x=1  y=2  z=3"
                                       << "";
         QTest::newRow("x and y rounded, z not")
-            << QStringList{"3", "3", "3", "-3", "1", "2", "3", "-2", "2", "1", "3", "-2"}
-            << "x=.33333  y=.33333  z=.333333333333333"
+            << Computation(ThreeLinearEquations)
+            << "Text1(1)=3;Text1(2)=3;Text1(3)=3;Text1(4)=-3;Text1(5)=1;Text1(6)=2;Text1(7)=3;Text1(8)=-2;Text1(9)=2;"
+               "Text1(10)=1;Text1(11)=3;Text1(12)=-2;Text2=old"
+            << ""
+            << "Text2=x=.33333  y=.33333  z=.333333333333333"
             << "";
         QTest::newRow("z from y before rounding")
-            << QStringList{"2", "-1", "1", "-0.5", "1", "1", "-1", "0", "3", "2", "1", "-1"}
-            << "x=.16667  y=.11111  z=.277777777777778"
+            << Computation(ThreeLinearEquations)
+            << "Text1(1)=2;Text1(2)=-1;Text1(3)=1;Text1(4)=-0.5;Text1(5)=1;Text1(6)=1;Text1(7)=-1;Text1(8)=0;Text1(9)="
+               "3;Text1(10)=2;Text1(11)=1;Text1(12)=-1;Text2=old"
+            << ""
+            << "Text2=x=.16667  y=.11111  z=.277777777777778"
             << "";
         QTest::newRow("Q1 = 0: z from the second reduced equation")
-            << QStringList{"1", "1", "1", "-3", "2", "1", "2", "-5", "1", "2", "3", "-6"} << "x=1  y=1  z=1"
+            << Computation(ThreeLinearEquations)
+            << "Text1(1)=1;Text1(2)=1;Text1(3)=1;Text1(4)=-3;Text1(5)=2;Text1(6)=1;Text1(7)=2;Text1(8)=-5;Text1(9)=1;"
+               "Text1(10)=2;Text1(11)=3;Text1(12)=-6;Text2=old"
+            << ""
+            << "Text2=x=1  y=1  z=1"
             << "";
         QTest::newRow("Q1 = 0: x + y + z = 6, x - y + z = 2, 2x + y - z = 1")
-            << QStringList{"1", "1", "1", "-6", "1", "-1", "1", "-2", "2", "1", "-1", "-1"} << "x=1  y=2  z=3"
+            << Computation(ThreeLinearEquations)
+            << "Text1(1)=1;Text1(2)=1;Text1(3)=1;Text1(4)=-6;Text1(5)=1;Text1(6)=-1;Text1(7)=1;Text1(8)=-2;Text1(9)=2;"
+               "Text1(10)=1;Text1(11)=-1;Text1(12)=-1;Text2=old"
+            << ""
+            << "Text2=x=1  y=2  z=3"
             << "";
         QTest::newRow("Q1 = 0 but for rounding: z from the second reduced equation")
-            << QStringList{"-1", "-1.3", "3.7", "-32.3", "-7", "7.5", "25.9", "-242.7", "-9.2", "-2.8", "5.6", "-78.8"}
-            << "x=-4  y=1  z=8"
+            << Computation(ThreeLinearEquations)
+            << "Text1(1)=-1;Text1(2)=-1.3;Text1(3)=3.7;Text1(4)=-32.3;Text1(5)=-7;Text1(6)=7.5;Text1(7)=25.9;Text1(8)=-"
+               "242.7;Text1(9)=-9.2;Text1(10)=-2.8;Text1(11)=5.6;Text1(12)=-78.8;Text2=old"
+            << ""
+            << "Text2=x=-4  y=1  z=8"
             << "";
         QTest::newRow("decimals, Q1 = 0 but for rounding, z from either equation")
-            << QStringList{"0.1", "0.2", "0.3", "-1.4", "0.3", "0.1", "0.9", "-3.2", "1", "1", "1", "-6"}
-            << "x=1  y=2  z=3"
+            << Computation(ThreeLinearEquations)
+            << "Text1(1)=0.1;Text1(2)=0.2;Text1(3)=0.3;Text1(4)=-1.4;Text1(5)=0.3;Text1(6)=0.1;Text1(7)=0.9;Text1(8)=-"
+               "3.2;Text1(9)=1;Text1(10)=1;Text1(11)=1;Text1(12)=-6;Text2=old"
+            << ""
+            << "Text2=x=1  y=2  z=3"
             << "";
         QTest::newRow("singular system typed with decimals")
-            << QStringList{"0.1", "0.2", "0.3", "-1", "0.3", "0.6", "0.9", "-2", "1", "1", "1", "-1"} << kNoNumbers
-            << kUpdate;
+            << Computation(ThreeLinearEquations)
+            << "Text1(1)=0.1;Text1(2)=0.2;Text1(3)=0.3;Text1(4)=-1;Text1(5)=0.3;Text1(6)=0.6;Text1(7)=0.9;Text1(8)=-2;"
+               "Text1(9)=1;Text1(10)=1;Text1(11)=1;Text1(12)=-1;Text2=old"
+            << ""
+            << "Text2=x=  y=  z="
+            << "请下载更新版本|-|";
         QTest::newRow("a2 = 0 with decimals: D of rounding only")
-            << QStringList{"6", "-3.4", "9", "-0.8", "0", "9", "6.7", "3.6", "-9.2", "2", "9.9", "-3.6"} << kNoNumbers
-            << kUpdate;
-        QTest::newRow("a1 = 0") << QStringList{"0", "1", "1", "-2", "1", "1", "1", "-3", "1", "2", "3", "-6"}
-                                << kNoNumbers << kUpdate;
+            << Computation(ThreeLinearEquations)
+            << "Text1(1)=6;Text1(2)=-3.4;Text1(3)=9;Text1(4)=-0.8;Text1(5)=0;Text1(6)=9;Text1(7)=6.7;Text1(8)=3.6;"
+               "Text1(9)=-9.2;Text1(10)=2;Text1(11)=9.9;Text1(12)=-3.6;Text2=old"
+            << ""
+            << "Text2=x=  y=  z="
+            << "请下载更新版本|-|";
+        QTest::newRow("a1 = 0") << Computation(ThreeLinearEquations)
+                                << "Text1(1)=0;Text1(2)=1;Text1(3)=1;Text1(4)=-2;Text1(5)=1;Text1(6)=1;Text1(7)=1;"
+                                   "Text1(8)=-3;Text1(9)=1;Text1(10)=2;Text1(11)=3;Text1(12)=-6;Text2=old"
+                                << ""
+                                << "Text2=x=  y=  z="
+                                << "请下载更新版本|-|";
         QTest::newRow("a2 = 0 makes D 0")
-            << QStringList{"1", "1", "1", "-3", "0", "1", "1", "-2", "1", "2", "3", "-6"} << kNoNumbers << kUpdate;
+            << Computation(ThreeLinearEquations)
+            << "Text1(1)=1;Text1(2)=1;Text1(3)=1;Text1(4)=-3;Text1(5)=0;Text1(6)=1;Text1(7)=1;Text1(8)=-2;Text1(9)=1;"
+               "Text1(10)=2;Text1(11)=3;Text1(12)=-6;Text2=old"
+            << ""
+            << "Text2=x=  y=  z="
+            << "请下载更新版本|-|";
         QTest::newRow("first two rows proportional")
-            << QStringList{"1", "1", "1", "-3", "2", "2", "2", "-6", "1", "2", "3", "-6"} << kNoNumbers << kUpdate;
-        QTest::newRow("all empty") << QStringList(12, "") << kNoNumbers << kUpdate;
-        QTest::newRow("empty constant terms count as 0")
-            << QStringList{"1", "1", "1", "", "1", "2", "3", "", "2", "1", "3", ""} << "x=0  y=0  z=0"
-            << "";
+            << Computation(ThreeLinearEquations)
+            << "Text1(1)=1;Text1(2)=1;Text1(3)=1;Text1(4)=-3;Text1(5)=2;Text1(6)=2;Text1(7)=2;Text1(8)=-6;Text1(9)=1;"
+               "Text1(10)=2;Text1(11)=3;Text1(12)=-6;Text2=old"
+            << ""
+            << "Text2=x=  y=  z="
+            << "请下载更新版本|-|";
+        QTest::newRow("all empty") << Computation(ThreeLinearEquations) << "Text2=old"
+                                   << ""
+                                   << "Text2=x=  y=  z="
+                                   << "请下载更新版本|-|";
+        QTest::newRow("empty constant terms count as 0") << Computation(ThreeLinearEquations)
+                                                         << "Text1(1)=1;Text1(2)=1;Text1(3)=1;Text1(5)=1;Text1(6)=2;"
+                                                            "Text1(7)=3;Text1(9)=2;Text1(10)=1;Text1(11)=3;Text2=old"
+                                                         << ""
+                                                         << "Text2=x=0  y=0  z=0"
+                                                         << "";
         QTest::newRow("a product overflows")
-            << QStringList{"1e200", "1", "1", "-6", "1", "1e200", "3", "-14", "2", "1", "3", "-13"} << "old" << fault;
+            << Computation(ThreeLinearEquations)
+            << "Text1(1)=1e200;Text1(2)=1;Text1(3)=1;Text1(4)=-6;Text1(5)=1;Text1(6)=1e200;Text1(7)=3;Text1(8)=-14;"
+               "Text1(9)=2;Text1(10)=1;Text1(11)=3;Text1(12)=-13;Text2=old"
+            << ""
+            << "" << kFaultShown;
         QTest::newRow("typed beyond range")
-            << QStringList{"1", "1", "1", "-6", "1", "2", "3", "-14", "2", "1", "3", "1e400"} << "old" << fault;
+            << Computation(ThreeLinearEquations)
+            << "Text1(1)=1;Text1(2)=1;Text1(3)=1;Text1(4)=-6;Text1(5)=1;Text1(6)=2;Text1(7)=3;Text1(8)=-14;Text1(9)=2;"
+               "Text1(10)=1;Text1(11)=3;Text1(12)=1e400;Text2=old"
+            << ""
+            << "" << kFaultShown;
     }
-    void solve() {
-        QFETCH(QStringList, typed);
-        QFETCH(QString, result);
-        QFETCH(QString, message);
-        FakeForm form{{"Text2", "old"}};
-        for (int i = 1; i <= 12; ++i) form.fields[Coefficient(i)] = typed[i - 1].toStdString();
-        form.run(ThreeLinearEquations);
-        QCOMPARE(QString::fromStdString(form.fields["Text2"]), result);
-        QCOMPARE(QString::fromStdString(form.shown()), message);
-        for (const auto& [name, text] : form.writes) QCOMPARE(QString::fromStdString(name), QString("Text2"));
-    }
-
-    void windowFromMenu() {
-        MenuFixture app;
-        auto* w = app.open("lbl21", "frm20");
-        QVERIFY(w);
-        QCOMPARE(w->windowTitle(), QString("解三元一次方程组"));
-        const QStringList typed{"1", "1", "1", "-6", "1", "2", "3", "-14", "2", "1", "3", "-13"};
-        for (int i = 1; i <= 12; ++i) typeInto(w->field(Coefficient(i)), typed[i - 1]);
-        pressEnter(w->field(Coefficient(12)));  // Enter computes nothing
-        QCOMPARE(w->field("Text2")->text(), QString());
-        click(w->button("Command2"));
-        QCOMPARE(w->field("Text2")->text(), QString("x=1  y=2  z=3"));
-
-        typeInto(w->field(Coefficient(1)), "0");
-        {
-            MessageCatcher catcher;
-            click(w->button("Command2"));
-            QCOMPARE(catcher.shown(), QString("请下载更新版本|-|Velunda"));
-        }
-        QCOMPARE(w->field("Text2")->text(), kNoNumbers);
-
-        click(w->button("Command1"));
-        for (int i = 1; i <= 12; ++i) QCOMPARE(w->field(Coefficient(i))->text(), QString());
-        QCOMPARE(w->field("Text2")->text(), QString());
-
-        CheckExit(app, w, "Command3");
-    }
+    void solve() { checkCase(); }
 
     void layoutAsDesigned() {
         MenuFixture app;

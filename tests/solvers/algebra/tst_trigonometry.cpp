@@ -1,149 +1,160 @@
-// The angle window: cases A to H over a fake form, and the real window driven from the
-// menu.
+// The angle window: cases A to H over a fake form, and the real window's layout.
 #include <QTest>
 
 #include "solvers/algebra/trigonometry.h"
-#include "support/fakeform.h"
+#include "support/cases.h"
 #include "support/gui.h"
 
 using namespace velunda;
 using namespace velunda::testing;
-
-namespace {
-// The six fields in the order they are written: degrees, radians, sin, cos, tan, cot.
-const char* const kFields[] = {"Text1", "Text2", "Text5", "Text6", "Text7", "Text8"};
-const QStringList kRightAngle{"90", "1.57079632679489", "1", "0", "无意义", "0"};
-const QStringList kNoAngle{"0", "0", "0", "1", "0", "无意义"};
-}  // namespace
 
 class TrigonometryTest : public QObject {
     Q_OBJECT
 
 private slots:
     void convert_data() {
-        QTest::addColumn<QStringList>("typed");  // Text1, Text2, Text5 … Text8
-        QTest::addColumn<QStringList>("texts");  // afterwards; empty when nothing is written
-        QTest::newRow("A: 90 degrees") << QStringList{"90", "", "", "", "", ""} << kRightAngle;
+        addCaseColumns();
+        QTest::newRow("A: 90 degrees") << Computation(AngleAndFunctions) << "Text1=90"
+                                       << ""
+                                       << "Text1=90;Text2=1.57079632679489;Text5=1;Text6=0;Text7=无意义;Text8=0"
+                                       << "";
         QTest::newRow("A: the right-angle radian text")
-            << QStringList{"", "1.57079632679489", "", "", "", ""} << kRightAngle;
-        QTest::newRow("A before the others") << QStringList{"90", "", "0.3", "", "7", ""} << kRightAngle;
+            << Computation(AngleAndFunctions) << "Text2=1.57079632679489"
+            << ""
+            << "Text1=90;Text2=1.57079632679489;Text5=1;Text6=0;Text7=无意义;Text8=0"
+            << "";
+        QTest::newRow("A before the others") << Computation(AngleAndFunctions) << "Text1=90;Text5=0.3;Text7=7"
+                                             << ""
+                                             << "Text1=90;Text2=1.57079632679489;Text5=1;Text6=0;Text7=无意义;Text8=0"
+                                             << "";
         QTest::newRow("B: radians just above a right angle")
-            << QStringList{"", "1.5707963267949", "", "", "", ""}
-            << QStringList{"90.0000000000002",       "1.5707963267949", "1",
-                           "-03.49148133884313E-15", "-2.864114E+14",   "-03.491481E-15"};
-        QTest::newRow("B: radians win over degrees")
-            << QStringList{"60", "1", "", "", "", ""}
-            << QStringList{"57.2957795130823", "1", "0.841470984807897", "0.54030230586814", "1.557408", "0.6420926"};
-        QTest::newRow("C: 30 degrees") << QStringList{"30", "", "", "", "", ""}
-                                       << QStringList{"30",        "0.523598775598299", "0.5", "0.866025403784439",
-                                                      "0.5773503", "1.732051"};
+            << Computation(AngleAndFunctions) << "Text2=1.5707963267949"
+            << ""
+            << "Text1=90.0000000000002;Text2=1.5707963267949;Text5=1;Text6=-03.49148133884313E-15;Text7=-2.864114E+14;"
+               "Text8=-03.491481E-15"
+            << "";
+        QTest::newRow("B: radians win over degrees") << Computation(AngleAndFunctions) << "Text1=60;Text2=1"
+                                                     << ""
+                                                     << "Text1=57.2957795130823;Text2=1;Text5=0.841470984807897;Text6="
+                                                        "0.54030230586814;Text7=1.557408;Text8=0.6420926"
+                                                     << "";
+        QTest::newRow("C: 30 degrees")
+            << Computation(AngleAndFunctions) << "Text1=30"
+            << ""
+            << "Text1=30;Text2=0.523598775598299;Text5=0.5;Text6=0.866025403784439;Text7=0.5773503;Text8=1.732051"
+            << "";
         QTest::newRow("C: 120 degrees, leading zero after the minus")
-            << QStringList{"120", "", "", "", "", ""}
-            << QStringList{"120", "2.0943951023932", "0.866025403784439", "-0.5", "-1.732051", "-0.5773503"};
+            << Computation(AngleAndFunctions) << "Text1=120"
+            << ""
+            << "Text1=120;Text2=2.0943951023932;Text5=0.866025403784439;Text6=-0.5;Text7=-1.732051;Text8=-0.5773503"
+            << "";
         QTest::newRow("C: 180 degrees, tiny tangent keeps its cotangent")
-            << QStringList{"180", "", "", "", "", ""}
-            << QStringList{"180", "3.14159265358979", "01.22464679914735E-16", "-1", "-01.224647E-16", "-8.165619E+15"};
-        QTest::newRow("C: 270 degrees, huge tangent")
-            << QStringList{"270", "", "", "", "", ""}
-            << QStringList{"270", "4.71238898038469", "-1", "-01.83697019872103E-16", "5.443746E+15", "01.83697E-16"};
+            << Computation(AngleAndFunctions) << "Text1=180"
+            << ""
+            << "Text1=180;Text2=3.14159265358979;Text5=01.22464679914735E-16;Text6=-1;Text7=-01.224647E-16;Text8=-8."
+               "165619E+15"
+            << "";
+        QTest::newRow("C: 270 degrees, huge tangent") << Computation(AngleAndFunctions) << "Text1=270"
+                                                      << ""
+                                                      << "Text1=270;Text2=4.71238898038469;Text5=-1;Text6=-01."
+                                                         "83697019872103E-16;Text7=5.443746E+15;Text8=01.83697E-16"
+                                                      << "";
         QTest::newRow("C: tangent 0 in single precision has no cotangent")
-            << QStringList{"1e-50", "", "", "", "", ""}
-            << QStringList{"1E-50", "01.74532925199433E-52", "01.74532925199433E-52", "1", "0", "无意义"};
-        QTest::newRow("D: sine .5") << QStringList{"", "", "0.5", "", "", ""}
-                                    << QStringList{"30",        "0.523598775598299", "0.5", "0.866025403784439",
-                                                   "0.5773503", "1.732051"};
-        QTest::newRow("D: sine 1 is a right angle") << QStringList{"", "", "1", "", "", ""} << kRightAngle;
-        QTest::newRow("D: sine -1") << QStringList{"", "", "-1", "", "", ""}
-                                    << QStringList{"-90",           "-1.5707963267949", "-1", "06.12323399573677E-17",
-                                                   "-1.633124E+16", "-06.123234E-17"};
-        QTest::newRow("D: sine above 1") << QStringList{"", "", "2", "", "", ""} << QStringList{};
-        QTest::newRow("E: cosine .5") << QStringList{"", "", "", "0.5", "", ""}
-                                      << QStringList{"60",  "1.0471975511966", "0.866025403784439",
-                                                     "0.5", "1.732051",        "0.5773503"};
-        QTest::newRow("E: cosine -.5") << QStringList{"", "", "", "-0.5", "", ""}
-                                       << QStringList{"120",  "2.0943951023932", "0.866025403784438",
-                                                      "-0.5", "-1.732051",       "-0.5773503"};
-        QTest::newRow("E: cosine 1 as case H wrote it") << kNoAngle << kNoAngle;
-        QTest::newRow("E: cosine -1") << QStringList{"", "", "", "-1", "", ""}
-                                      << QStringList{"180", "3.14159265358979", "01.22464679914735E-16",
-                                                     "-1",  "-01.224647E-16",   "-8.165619E+15"};
-        QTest::newRow("E: cosine below -1") << QStringList{"", "", "", "-1.5", "", ""} << QStringList{};
-        QTest::newRow("F: tangent 1") << QStringList{"", "", "", "", "1", ""}
-                                      << QStringList{
-                                             "45", "0.785398163397448", "0.707106781186547", "0.707106781186548", "1",
-                                             "1"};
+            << Computation(AngleAndFunctions) << "Text1=1e-50"
+            << ""
+            << "Text1=1E-50;Text2=01.74532925199433E-52;Text5=01.74532925199433E-52;Text6=1;Text7=0;Text8=无意义"
+            << "";
+        QTest::newRow("D: sine .5")
+            << Computation(AngleAndFunctions) << "Text5=0.5"
+            << ""
+            << "Text1=30;Text2=0.523598775598299;Text5=0.5;Text6=0.866025403784439;Text7=0.5773503;Text8=1.732051"
+            << "";
+        QTest::newRow("D: sine 1 is a right angle")
+            << Computation(AngleAndFunctions) << "Text5=1"
+            << ""
+            << "Text1=90;Text2=1.57079632679489;Text5=1;Text6=0;Text7=无意义;Text8=0"
+            << "";
+        QTest::newRow("D: sine -1") << Computation(AngleAndFunctions) << "Text5=-1"
+                                    << ""
+                                    << "Text1=-90;Text2=-1.5707963267949;Text5=-1;Text6=06.12323399573677E-17;Text7=-1."
+                                       "633124E+16;Text8=-06.123234E-17"
+                                    << "";
+        QTest::newRow("D: sine above 1") << Computation(AngleAndFunctions) << "Text5=2"
+                                         << ""
+                                         << "" << kFaultShown;
+        QTest::newRow("E: cosine .5")
+            << Computation(AngleAndFunctions) << "Text6=0.5"
+            << ""
+            << "Text1=60;Text2=1.0471975511966;Text5=0.866025403784439;Text6=0.5;Text7=1.732051;Text8=0.5773503"
+            << "";
+        QTest::newRow("E: cosine -.5")
+            << Computation(AngleAndFunctions) << "Text6=-0.5"
+            << ""
+            << "Text1=120;Text2=2.0943951023932;Text5=0.866025403784438;Text6=-0.5;Text7=-1.732051;Text8=-0.5773503"
+            << "";
+        QTest::newRow("E: cosine 1 as case H wrote it")
+            << Computation(AngleAndFunctions) << "Text1=0;Text2=0;Text5=0;Text6=1;Text7=0;Text8=无意义"
+            << ""
+            << "Text1=0;Text2=0;Text5=0;Text6=1;Text7=0;Text8=无意义"
+            << "";
+        QTest::newRow("E: cosine -1") << Computation(AngleAndFunctions) << "Text6=-1"
+                                      << ""
+                                      << "Text1=180;Text2=3.14159265358979;Text5=01.22464679914735E-16;Text6=-1;Text7=-"
+                                         "01.224647E-16;Text8=-8.165619E+15"
+                                      << "";
+        QTest::newRow("E: cosine below -1") << Computation(AngleAndFunctions) << "Text6=-1.5"
+                                            << ""
+                                            << "" << kFaultShown;
+        QTest::newRow("F: tangent 1")
+            << Computation(AngleAndFunctions) << "Text7=1"
+            << ""
+            << "Text1=45;Text2=0.785398163397448;Text5=0.707106781186547;Text6=0.707106781186548;Text7=1;Text8=1"
+            << "";
         QTest::newRow("F: tangent .1 held in single precision")
-            << QStringList{"", "", "", "", "0.1", ""}
-            << QStringList{
-                   "5.71059322203169", "0.0996686539665245", "0.0995037204890395", "0.995037190063185", "0.1", "10"};
-        QTest::newRow("F: tangent beyond single range") << QStringList{"", "", "", "", "1e39", ""} << QStringList{};
-        QTest::newRow("F: tangent beyond the double range too")
-            << QStringList{"", "", "", "", "1e400", ""} << QStringList{};
+            << Computation(AngleAndFunctions) << "Text7=0.1"
+            << ""
+            << "Text1=5.71059322203169;Text2=0.0996686539665245;Text5=0.0995037204890395;Text6=0.995037190063185;Text7="
+               "0.1;Text8=10"
+            << "";
+        QTest::newRow("F: tangent beyond single range") << Computation(AngleAndFunctions) << "Text7=1e39"
+                                                        << ""
+                                                        << "" << kFaultShown;
+        QTest::newRow("F: tangent beyond the double range too") << Computation(AngleAndFunctions) << "Text7=1e400"
+                                                                << ""
+                                                                << "" << kFaultShown;
         QTest::newRow("F: tangent too small to hold counts as none")
-            << QStringList{"", "", "", "", "1e-50", ""} << kNoAngle;
-        QTest::newRow("G: cotangent 2 is kept")
-            << QStringList{"", "", "", "", "", "2"}
-            << QStringList{
-                   "26.565051177078", "0.463647609000806", "0.447213595499958", "0.894427190999916", "0.5", "2"};
+            << Computation(AngleAndFunctions) << "Text7=1e-50"
+            << ""
+            << "Text1=0;Text2=0;Text5=0;Text6=1;Text7=0;Text8=无意义"
+            << "";
+        QTest::newRow("G: cotangent 2 is kept") << Computation(AngleAndFunctions) << "Text8=2"
+                                                << ""
+                                                << "Text1=26.565051177078;Text2=0.463647609000806;Text5=0."
+                                                   "447213595499958;Text6=0.894427190999916;Text7=0.5;Text8=2"
+                                                << "";
         QTest::newRow("G: a cotangent whose tangent rounds to 0 is kept")
-            << QStringList{"", "", "", "", "", "1e300"} << QStringList{"0", "0", "0", "1", "0", "1E+300"};
+            << Computation(AngleAndFunctions) << "Text8=1e300"
+            << ""
+            << "Text1=0;Text2=0;Text5=0;Text6=1;Text7=0;Text8=1E+300"
+            << "";
         QTest::newRow("G: tangent of the cotangent beyond single range")
-            << QStringList{"", "", "", "", "", "1e-300"} << QStringList{};
-        QTest::newRow("H: all empty") << QStringList{"", "", "", "", "", ""} << kNoAngle;
-        QTest::newRow("H: text that reads as 0") << QStringList{"abc", "0", "", "-0", "", "x"} << kNoAngle;
-        QTest::newRow("degrees typed beyond range") << QStringList{"1e400", "", "", "", "", ""} << QStringList{};
+            << Computation(AngleAndFunctions) << "Text8=1e-300"
+            << ""
+            << "" << kFaultShown;
+        QTest::newRow("H: all empty") << Computation(AngleAndFunctions) << ""
+                                      << ""
+                                      << "Text1=0;Text2=0;Text5=0;Text6=1;Text7=0;Text8=无意义"
+                                      << "";
+        QTest::newRow("H: text that reads as 0")
+            << Computation(AngleAndFunctions) << "Text1=abc;Text2=0;Text6=-0;Text8=x"
+            << ""
+            << "Text1=0;Text2=0;Text5=0;Text6=1;Text7=0;Text8=无意义"
+            << "";
+        QTest::newRow("degrees typed beyond range") << Computation(AngleAndFunctions) << "Text1=1e400"
+                                                    << ""
+                                                    << "" << kFaultShown;
     }
-    void convert() {
-        QFETCH(QStringList, typed);
-        QFETCH(QStringList, texts);
-        FakeForm form;
-        for (int i = 0; i < 6; ++i) form.fields[kFields[i]] = typed[i].toStdString();
-        const bool completed = form.run(AngleAndFunctions);
-        QCOMPARE(completed, !texts.isEmpty());
-        QStringList expected;
-        for (int i = 0; i < texts.size(); ++i) expected << QString(kFields[i]) + "=" + texts[i];
-        QCOMPARE(Written(form), expected.join(';'));
-        QCOMPARE(QString::fromStdString(form.shown()), texts.isEmpty() ? QString::fromStdString(kFault) : QString());
-    }
-
-    void windowFromMenu() {
-        MenuFixture app;
-        auto* w = app.open("lbl19", "frm18");
-        QVERIFY(w);
-        QCOMPARE(w->windowTitle(), QString("角度，弧度，三角函数转化"));
-        typeInto(w->field("Text1"), "30");
-        pressEnter(w->field("Text1"));  // Enter computes nothing
-        QCOMPARE(w->field("Text2")->text(), QString());
-        click(w->button("Command2"));
-        const QStringList thirty{"30", "0.523598775598299", "0.5", "0.866025403784439", "0.5773503", "1.732051"};
-        for (int i = 0; i < 6; ++i) QCOMPARE(w->field(kFields[i])->text(), thirty[i]);
-
-        // A second click after the right angle gives the right angle again.
-        typeInto(w->field("Text1"), "90");
-        click(w->button("Command2"));
-        click(w->button("Command2"));
-        for (int i = 0; i < 6; ++i) QCOMPARE(w->field(kFields[i])->text(), kRightAngle[i]);
-
-        // A sine above 1: the fault message, every field as it was.
-        click(w->button("Command1"));
-        for (const char* name : kFields) QCOMPARE(w->field(name)->text(), QString());
-        typeInto(w->field("Text5"), "2");
-        {
-            MessageCatcher catcher;
-            click(w->button("Command2"));
-            QCOMPARE(catcher.shown(), QString("无法计算，请检查输入的数据|i|Velunda"));
-        }
-        QCOMPARE(w->field("Text5")->text(), QString("2"));
-        QCOMPARE(w->field("Text1")->text(), QString());
-
-        // Nothing given, twice: the same texts both times.
-        click(w->button("Command1"));
-        click(w->button("Command2"));
-        click(w->button("Command2"));
-        for (int i = 0; i < 6; ++i) QCOMPARE(w->field(kFields[i])->text(), kNoAngle[i]);
-
-        CheckExit(app, w, "Command3");
-    }
+    void convert() { checkCase(); }
 
     void layoutAsDesigned() {
         MenuFixture app;

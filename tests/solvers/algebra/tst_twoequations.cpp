@@ -1,11 +1,11 @@
 // The window of two linear equations: its nine cases and the answers for the inputs
-// they leave open, over a fake form, and the real window driven from the menu.
+// they leave open, over a fake form, and the real window's layout.
 #include <QRegularExpression>
 #include <QTest>
 #include <random>
 
 #include "solvers/algebra/linear.h"
-#include "support/fakeform.h"
+#include "support/cases.h"
 #include "support/gui.h"
 
 using namespace velunda;
@@ -14,15 +14,6 @@ using namespace velunda::testing;
 namespace {
 // The coefficient fields in the order a1, b1, c1, a2, b2, c2.
 const char* const kCoefficients[] = {"Text1", "Text2", "Text6", "Text3", "Text4", "Text7"};
-const QString kNotASystem = "这个不是二元一次方程组|-|";
-
-// n units of the last of `places` decimals, as typed: Decimal(-305, 2) is "-3.05".
-QString Decimal(int n, int places) {
-    const int unit = places == 1 ? 10 : 100;
-    const QString digits =
-        QString::number(std::abs(n) / unit) + "." + QString::number(std::abs(n) % unit).rightJustified(places, '0');
-    return n < 0 ? "-" + digits : digits;
-}
 }  // namespace
 
 class TwoEquationsTest : public QObject {
@@ -30,92 +21,162 @@ class TwoEquationsTest : public QObject {
 
 private slots:
     void solve_data() {
-        QTest::addColumn<QStringList>("typed");  // a1, b1, c1, a2, b2, c2
-        QTest::addColumn<QString>("result");     // Text5 afterwards
-        QTest::addColumn<QString>("message");
-        const QString fault = QString::fromStdString(kFault);
-        QTest::newRow("case 5: one crossing point") << QStringList{"1", "1", "-3", "1", "-1", "-1"} << "x=2  y=1"
-                                                    << "";
-        QTest::newRow("case 1: first without y") << QStringList{"2", "0", "-4", "1", "1", "-5"} << "x=2  y=3"
-                                                 << "";
-        QTest::newRow("case 2: second without y") << QStringList{"1", "1", "-5", "2", "0", "-4"} << "x=2  y=3"
-                                                  << "";
+        addCaseColumns();
+        QTest::newRow("case 5: one crossing point")
+            << Computation(TwoLinearEquations) << "Text1=1;Text2=1;Text3=1;Text4=-1;Text5=old;Text6=-3;Text7=-1"
+            << ""
+            << "Text5=x=2  y=1"
+            << "";
+        QTest::newRow("case 1: first without y")
+            << Computation(TwoLinearEquations) << "Text1=2;Text2=0;Text3=1;Text4=1;Text5=old;Text6=-4;Text7=-5"
+            << ""
+            << "Text5=x=2  y=3"
+            << "";
+        QTest::newRow("case 2: second without y")
+            << Computation(TwoLinearEquations) << "Text1=1;Text2=1;Text3=2;Text4=0;Text5=old;Text6=-5;Text7=-4"
+            << ""
+            << "Text5=x=2  y=3"
+            << "";
         QTest::newRow("case 5: x rounded, y not")
-            << QStringList{"0", "3", "-1", "1", "1", "0"} << "x=-.33333  y=.333333333333333"
+            << Computation(TwoLinearEquations) << "Text1=0;Text2=3;Text3=1;Text4=1;Text5=old;Text6=-1;Text7=0"
+            << ""
+            << "Text5=x=-.33333  y=.333333333333333"
             << "";
         QTest::newRow("case 5: y from x before rounding")
-            << QStringList{"3", "3", "-1", "1", "-1", "0"} << "x=.16667  y=.166666666666667"
+            << Computation(TwoLinearEquations) << "Text1=3;Text2=3;Text3=1;Text4=-1;Text5=old;Text6=-1;Text7=0"
+            << ""
+            << "Text5=x=.16667  y=.166666666666667"
             << "";
         QTest::newRow("one line twice in decimals: products equal but for rounding")
-            << QStringList{"0.1", "0.3", "-1", "0.3", "0.9", "-3"} << "有无数组解"
+            << Computation(TwoLinearEquations) << "Text1=0.1;Text2=0.3;Text3=0.3;Text4=0.9;Text5=old;Text6=-1;Text7=-3"
+            << ""
+            << "Text5=有无数组解"
             << "";
         QTest::newRow("one line twice: x + y - .1 and 3x + 3y - .3")
-            << QStringList{"1", "1", "-0.1", "3", "3", "-0.3"} << "有无数组解"
+            << Computation(TwoLinearEquations) << "Text1=1;Text2=1;Text3=3;Text4=3;Text5=old;Text6=-0.1;Text7=-0.3"
+            << ""
+            << "Text5=有无数组解"
             << "";
         QTest::newRow("parallel lines in decimals: .1x + .3y - 1 and .3x + .9y - 2")
-            << QStringList{"0.1", "0.3", "-1", "0.3", "0.9", "-2"} << "无解"
+            << Computation(TwoLinearEquations) << "Text1=0.1;Text2=0.3;Text3=0.3;Text4=0.9;Text5=old;Text6=-1;Text7=-2"
+            << ""
+            << "Text5=无解"
             << "";
         QTest::newRow("parallel lines in decimals: .3x + .9y - 2 and .1x + .3y - 1")
-            << QStringList{"0.3", "0.9", "-2", "0.1", "0.3", "-1"} << "无解"
+            << Computation(TwoLinearEquations) << "Text1=0.3;Text2=0.9;Text3=0.1;Text4=0.3;Text5=old;Text6=-2;Text7=-1"
+            << ""
+            << "Text5=无解"
             << "";
         QTest::newRow("x = 3 twice in decimals: y is any number")
-            << QStringList{"0.1", "0", "-0.3", "0.3", "0", "-0.9"} << "x=3  y为任何实数"
+            << Computation(TwoLinearEquations) << "Text1=0.1;Text2=0;Text3=0.3;Text4=0;Text5=old;Text6=-0.3;Text7=-0.9"
+            << ""
+            << "Text5=x=3  y为任何实数"
             << "";
         QTest::newRow("y = 3 twice in decimals: x is any number")
-            << QStringList{"0", "0.1", "-0.3", "0", "0.3", "-0.9"} << "x为任何实数  y=3"
+            << Computation(TwoLinearEquations) << "Text1=0;Text2=0.1;Text3=0;Text4=0.3;Text5=old;Text6=-0.3;Text7=-0.9"
+            << ""
+            << "Text5=x为任何实数  y=3"
             << "";
         QTest::newRow("case 5: nearly parallel, still one crossing point")
-            << QStringList{"1", "1", "-2", "1", "1.000001", "-2"} << "x=2  y=0"
+            << Computation(TwoLinearEquations) << "Text1=1;Text2=1;Text3=1;Text4=1.000001;Text5=old;Text6=-2;Text7=-2"
+            << ""
+            << "Text5=x=2  y=0"
             << "";
-        QTest::newRow("case 3: y is any number") << QStringList{"2", "0", "-4", "1", "0", "-2"} << "x=2  y为任何实数"
-                                                 << "";
+        QTest::newRow("case 3: y is any number")
+            << Computation(TwoLinearEquations) << "Text1=2;Text2=0;Text3=1;Text4=0;Text5=old;Text6=-4;Text7=-2"
+            << ""
+            << "Text5=x=2  y为任何实数"
+            << "";
         QTest::newRow("case 3: halfway rounds down to even")
-            << QStringList{"1", "0", "-0.000125", "1", "0", "-0.000125"} << "x=.00012  y为任何实数"
+            << Computation(TwoLinearEquations)
+            << "Text1=1;Text2=0;Text3=1;Text4=0;Text5=old;Text6=-0.000125;Text7=-0.000125"
+            << ""
+            << "Text5=x=.00012  y为任何实数"
             << "";
         QTest::newRow("case 3: halfway rounds up to even")
-            << QStringList{"1", "0", "-0.000135", "1", "0", "-0.000135"} << "x=.00014  y为任何实数"
+            << Computation(TwoLinearEquations)
+            << "Text1=1;Text2=0;Text3=1;Text4=0;Text5=old;Text6=-0.000135;Text7=-0.000135"
+            << ""
+            << "Text5=x=.00014  y为任何实数"
             << "";
         QTest::newRow("case 3 without x: not a system")
-            << QStringList{"0", "0", "0", "2", "0", "4"} << "old" << kNotASystem;
-        QTest::newRow("all empty: not a system") << QStringList{"", "", "", "", "", ""} << "old" << kNotASystem;
-        QTest::newRow("case 4: 0 = 5") << QStringList{"0", "0", "5", "2", "0", "1"} << "无解"
+            << Computation(TwoLinearEquations) << "Text1=0;Text2=0;Text3=2;Text4=0;Text5=old;Text6=0;Text7=4"
+            << ""
+            << ""
+            << "这个不是二元一次方程组|-|";
+        QTest::newRow("all empty: not a system") << Computation(TwoLinearEquations) << "Text5=old"
+                                                 << ""
+                                                 << ""
+                                                 << "这个不是二元一次方程组|-|";
+        QTest::newRow("case 4: 0 = 5") << Computation(TwoLinearEquations)
+                                       << "Text1=0;Text2=0;Text3=2;Text4=0;Text5=old;Text6=5;Text7=1"
+                                       << ""
+                                       << "Text5=无解"
                                        << "";
-        QTest::newRow("case 6: x is any number") << QStringList{"0", "2", "-4", "0", "1", "-2"} << "x为任何实数  y=2"
-                                                 << "";
-        QTest::newRow("case 7: parallel lines in y") << QStringList{"0", "2", "-4", "0", "1", "-3"} << "无解"
-                                                     << "";
-        QTest::newRow("case 8: one line twice") << QStringList{"1", "1", "-1", "2", "2", "-2"} << "有无数组解"
-                                                << "";
-        QTest::newRow("case 9: parallel lines") << QStringList{"1", "1", "-1", "2", "2", "-3"} << "无解"
-                                                << "";
-        QTest::newRow("x alone twice, contradicting") << QStringList{"1", "0", "1", "1", "0", "2"} << "无解"
-                                                      << "";
-        QTest::newRow("case 1 with 0 = 5") << QStringList{"0", "0", "5", "1", "1", "1"} << "无解"
-                                           << "";
-        QTest::newRow("case 1 with 0 = 0") << QStringList{"0", "0", "0", "1", "1", "1"} << "old" << kNotASystem;
-        QTest::newRow("case 2 with 0 = 3") << QStringList{"1", "1", "1", "0", "0", "3"} << "无解"
-                                           << "";
-        QTest::newRow("case 2 with 0 = 0") << QStringList{"1", "1", "1", "0", "", ""} << "old" << kNotASystem;
-        QTest::newRow("large x is not rounded away")
-            << QStringList{"1", "0", "-1e300", "1", "1", "0"} << "x=1E+300  y=-1E+300"
+        QTest::newRow("case 6: x is any number")
+            << Computation(TwoLinearEquations) << "Text1=0;Text2=2;Text3=0;Text4=1;Text5=old;Text6=-4;Text7=-2"
+            << ""
+            << "Text5=x为任何实数  y=2"
             << "";
-        QTest::newRow("a product overflows") << QStringList{"1e200", "1", "1", "1", "1e200", "1"} << "old" << fault;
-        QTest::newRow("typed beyond range") << QStringList{"1e400", "1", "1", "1", "-1", "1"} << "old" << fault;
-        QTest::newRow("a product underflows") << QStringList{"0", "1e-200", "1", "1e-200", "1", "1"} << "old" << fault;
+        QTest::newRow("case 7: parallel lines in y")
+            << Computation(TwoLinearEquations) << "Text1=0;Text2=2;Text3=0;Text4=1;Text5=old;Text6=-4;Text7=-3"
+            << ""
+            << "Text5=无解"
+            << "";
+        QTest::newRow("case 8: one line twice")
+            << Computation(TwoLinearEquations) << "Text1=1;Text2=1;Text3=2;Text4=2;Text5=old;Text6=-1;Text7=-2"
+            << ""
+            << "Text5=有无数组解"
+            << "";
+        QTest::newRow("case 9: parallel lines")
+            << Computation(TwoLinearEquations) << "Text1=1;Text2=1;Text3=2;Text4=2;Text5=old;Text6=-1;Text7=-3"
+            << ""
+            << "Text5=无解"
+            << "";
+        QTest::newRow("x alone twice, contradicting")
+            << Computation(TwoLinearEquations) << "Text1=1;Text2=0;Text3=1;Text4=0;Text5=old;Text6=1;Text7=2"
+            << ""
+            << "Text5=无解"
+            << "";
+        QTest::newRow("case 1 with 0 = 5")
+            << Computation(TwoLinearEquations) << "Text1=0;Text2=0;Text3=1;Text4=1;Text5=old;Text6=5;Text7=1"
+            << ""
+            << "Text5=无解"
+            << "";
+        QTest::newRow("case 1 with 0 = 0")
+            << Computation(TwoLinearEquations) << "Text1=0;Text2=0;Text3=1;Text4=1;Text5=old;Text6=0;Text7=1"
+            << ""
+            << ""
+            << "这个不是二元一次方程组|-|";
+        QTest::newRow("case 2 with 0 = 3")
+            << Computation(TwoLinearEquations) << "Text1=1;Text2=1;Text3=0;Text4=0;Text5=old;Text6=1;Text7=3"
+            << ""
+            << "Text5=无解"
+            << "";
+        QTest::newRow("case 2 with 0 = 0")
+            << Computation(TwoLinearEquations) << "Text1=1;Text2=1;Text3=0;Text5=old;Text6=1"
+            << ""
+            << ""
+            << "这个不是二元一次方程组|-|";
+        QTest::newRow("large x is not rounded away")
+            << Computation(TwoLinearEquations) << "Text1=1;Text2=0;Text3=1;Text4=1;Text5=old;Text6=-1e300;Text7=0"
+            << ""
+            << "Text5=x=1E+300  y=-1E+300"
+            << "";
+        QTest::newRow("a product overflows")
+            << Computation(TwoLinearEquations) << "Text1=1e200;Text2=1;Text3=1;Text4=1e200;Text5=old;Text6=1;Text7=1"
+            << ""
+            << "" << kFaultShown;
+        QTest::newRow("typed beyond range")
+            << Computation(TwoLinearEquations) << "Text1=1e400;Text2=1;Text3=1;Text4=-1;Text5=old;Text6=1;Text7=1"
+            << ""
+            << "" << kFaultShown;
+        QTest::newRow("a product underflows")
+            << Computation(TwoLinearEquations) << "Text1=0;Text2=1e-200;Text3=1e-200;Text4=1;Text5=old;Text6=1;Text7=1"
+            << ""
+            << "" << kFaultShown;
     }
-    void solve() {
-        QFETCH(QStringList, typed);
-        QFETCH(QString, result);
-        QFETCH(QString, message);
-        FakeForm form{{"Text5", "old"}};
-        for (int i = 0; i < 6; ++i) form.fields[kCoefficients[i]] = typed[i].toStdString();
-        form.run(TwoLinearEquations);
-        QCOMPARE(QString::fromStdString(form.fields["Text5"]), result);
-        QCOMPARE(QString::fromStdString(form.shown()), message);
-        // Only the result line is ever written.
-        for (const auto& [name, text] : form.writes) QCOMPARE(QString::fromStdString(name), QString("Text5"));
-        for (int i = 0; i < 6; ++i) QCOMPARE(QString::fromStdString(form.fields[kCoefficients[i]]), typed[i]);
-    }
+    void solve() { checkCase(); }
 
     // Systems typed with decimals whose second equation is the first times a factor
     // (one line twice), or that and a shifted constant (parallel lines), in either
@@ -161,39 +222,6 @@ private slots:
             QVERIFY2(pattern.match(result).hasMatch() && form.messages.empty(),
                      qPrintable(typed.join(' ') + " gives " + result));
         }
-    }
-
-    void windowFromMenu() {
-        MenuFixture app;
-        auto* w = app.open("lbl8", "frm19");
-        QVERIFY(w);
-        QCOMPARE(w->windowTitle(), QString("解二元一次方程组"));
-        const QStringList typed{"1", "1", "-3", "1", "-1", "-1"};
-        for (int i = 0; i < 6; ++i) typeInto(w->field(kCoefficients[i]), typed[i]);
-        pressEnter(w->field("Text7"));  // Enter computes nothing
-        QCOMPARE(w->field("Text5")->text(), QString());
-        click(w->button("Command4"));
-        QCOMPARE(w->field("Text5")->text(), QString("x=2  y=1"));
-
-        click(w->button("Command1"));
-        for (int i = 1; i <= 7; ++i) QCOMPARE(w->field("Text" + std::to_string(i))->text(), QString());
-        {
-            MessageCatcher catcher;
-            click(w->button("Command4"));
-            QCOMPARE(catcher.shown(), QString("这个不是二元一次方程组|-|Velunda"));
-        }
-        QCOMPARE(w->field("Text5")->text(), QString());
-
-        typeInto(w->field("Text1"), "1e200");
-        typeInto(w->field("Text4"), "1e200");
-        {
-            MessageCatcher catcher;
-            click(w->button("Command4"));
-            QCOMPARE(catcher.shown(), QString("无法计算，请检查输入的数据|i|Velunda"));
-        }
-        QCOMPARE(w->field("Text1")->text(), QString("1e200"));
-
-        CheckExit(app, w, "Command3");
     }
 
     void layoutAsDesigned() {

@@ -1,10 +1,10 @@
-// The rectangle window: its seven rules over a fake form, and the real window driven
-// from the menu.
+// The rectangle window: its seven rules over a fake form, and the real window's
+// captions.
 #include <QTest>
 
-#include "planecases.h"
-#include "planewindows.h"
 #include "solvers/plane/rectangle.h"
+#include "support/cases.h"
+#include "support/gui.h"
 
 using namespace velunda;
 using namespace velunda::testing;
@@ -14,105 +14,109 @@ class RectangleTest : public QObject {
 
 private slots:
     void rules_data() {
-        QTest::addColumn<QString>("fields");
-        QTest::addColumn<QString>("writes");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("1: sides 3 and 4") << "Text1=3;Text2=4"
+        addCaseColumns();
+        QTest::newRow("1: sides 3 and 4") << Computation(SolveRectangle) << "Text1=3;Text2=4"
+                                          << ""
                                           << "Text3=14;Text4=12;Text5=5"
                                           << "";
-        QTest::newRow("2: side 3, perimeter 14") << "Text1=3;Text3=14"
+        QTest::newRow("2: side 3, perimeter 14") << Computation(SolveRectangle) << "Text1=3;Text3=14"
+                                                 << ""
                                                  << "Text2=4;Text4=12;Text5=5"
                                                  << "";
-        QTest::newRow("3: side 3, area 12") << "Text1=3;Text4=12"
+        QTest::newRow("3: side 3, area 12") << Computation(SolveRectangle) << "Text1=3;Text4=12"
+                                            << ""
                                             << "Text2=4;Text3=14;Text5=5"
                                             << "";
-        QTest::newRow("4: side 3, diagonal 5") << "Text1=3;Text5=5"
+        QTest::newRow("4: side 3, diagonal 5") << Computation(SolveRectangle) << "Text1=3;Text5=5"
+                                               << ""
                                                << "Text2=4;Text4=12;Text3=14"
                                                << "";
-        QTest::newRow("5: perimeter 14, area 12") << "Text3=14;Text4=12"
+        QTest::newRow("5: perimeter 14, area 12") << Computation(SolveRectangle) << "Text3=14;Text4=12"
+                                                  << ""
                                                   << "Text2=3;Text1=4;Text5=5"
                                                   << "";
-        QTest::newRow("6: perimeter 14, diagonal 5") << "Text3=14;Text5=5"
+        QTest::newRow("6: perimeter 14, diagonal 5") << Computation(SolveRectangle) << "Text3=14;Text5=5"
+                                                     << ""
                                                      << "Text2=3;Text1=4;Text4=12"
                                                      << "";
-        QTest::newRow("7: diagonal 5, area 12") << "Text5=5;Text4=12"
+        QTest::newRow("7: diagonal 5, area 12") << Computation(SolveRectangle) << "Text4=12;Text5=5"
+                                                << ""
                                                 << "Text2=3;Text1=4;Text3=14"
                                                 << "";
-        QTest::newRow("1: sides 2 and 3") << "Text1=2;Text2=3"
+        QTest::newRow("1: sides 2 and 3") << Computation(SolveRectangle) << "Text1=2;Text2=3"
+                                          << ""
                                           << "Text3=10;Text4=6;Text5=3.60555127546399"
                                           << "";
         QTest::newRow("5: perimeter 10, area 5, longer side first")
-            << "Text3=10;Text4=5"
+            << Computation(SolveRectangle) << "Text3=10;Text4=5"
+            << ""
             << "Text2=1.38196601125011;Text1=3.61803398874989;Text5=3.87298334620742"
             << "";
-        QTest::newRow("5: perimeter 1.2, area .09: a square") << "Text3=1.2;Text4=0.09"
+        QTest::newRow("5: perimeter 1.2, area .09: a square") << Computation(SolveRectangle) << "Text3=1.2;Text4=0.09"
+                                                              << ""
                                                               << "Text2=.3;Text1=.3;Text5=.424264068711929"
                                                               << "";
         QTest::newRow("5: perimeter .84, area .0441: a square, P² - 16S below 0 by rounding")
-            << "Text3=0.84;Text4=0.0441"
+            << Computation(SolveRectangle) << "Text3=0.84;Text4=0.0441"
+            << ""
             << "Text2=.21;Text1=.21;Text5=.29698484809835"
             << "";
-        QTest::newRow("1: a negative side counts as given") << "Text1=-3;Text2=4"
+        QTest::newRow("1: a negative side counts as given") << Computation(SolveRectangle) << "Text1=-3;Text2=4"
+                                                            << ""
                                                             << "Text3=2;Text4=-12;Text5=5"
                                                             << "";
-        QTest::newRow("1 again after an edited perimeter") << "Text1=3;Text2=4;Text3=20;Text4=12;Text5=5"
-                                                           << "Text3=14;Text4=12;Text5=5"
-                                                           << "";
-        QTest::newRow("2 before 5: side left over with perimeter and area") << "Text1=3;Text3=14;Text4=12"
-                                                                            << "Text2=4;Text4=12;Text5=5"
-                                                                            << "";
-        QTest::newRow("full-width digits") << "Text1=３;Text2=４"
+        QTest::newRow("1 again after an edited perimeter")
+            << Computation(SolveRectangle) << "Text1=3;Text2=4;Text3=20;Text4=12;Text5=5"
+            << ""
+            << "Text3=14;Text4=12;Text5=5"
+            << "";
+        QTest::newRow("2 before 5: side left over with perimeter and area")
+            << Computation(SolveRectangle) << "Text1=3;Text3=14;Text4=12"
+            << ""
+            << "Text2=4;Text4=12;Text5=5"
+            << "";
+        QTest::newRow("full-width digits") << Computation(SolveRectangle) << "Text1=３;Text2=４"
+                                           << ""
                                            << "Text3=14;Text4=12;Text5=5"
                                            << "";
         QTest::newRow("6: short perimeter gives a negative side, no sign check")
-            << "Text3=4;Text5=5"
+            << Computation(SolveRectangle) << "Text3=4;Text5=5"
+            << ""
             << "Text2=-2.39116499156263;Text1=4.39116499156263;Text4=-10.5"
             << "";
-        QTest::newRow("only one side: nothing") << "Text1=3"
+        QTest::newRow("only one side: nothing") << Computation(SolveRectangle) << "Text1=3"
+                                                << ""
                                                 << ""
                                                 << "";
-        QTest::newRow("other side with perimeter: nothing") << "Text2=4;Text3=14"
+        QTest::newRow("other side with perimeter: nothing") << Computation(SolveRectangle) << "Text2=4;Text3=14"
+                                                            << ""
                                                             << ""
                                                             << "";
-        QTest::newRow("empty window: nothing") << ""
+        QTest::newRow("empty window: nothing") << Computation(SolveRectangle) << ""
+                                               << ""
                                                << ""
                                                << "";
-        QTest::newRow("4: diagonal shorter than the side") << "Text1=5;Text5=3;Text4=old"
+        QTest::newRow("4: diagonal shorter than the side") << Computation(SolveRectangle) << "Text1=5;Text4=old;Text5=3"
+                                                           << ""
                                                            << "" << kFaultShown;
-        QTest::newRow("5: area too large for the perimeter") << "Text3=4;Text4=5"
+        QTest::newRow("5: area too large for the perimeter") << Computation(SolveRectangle) << "Text3=4;Text4=5"
+                                                             << ""
                                                              << "" << kFaultShown;
-        QTest::newRow("5: area above the square's beyond rounding") << "Text3=4;Text4=1.00000000001"
-                                                                    << "" << kFaultShown;
-        QTest::newRow("6: perimeter too long for the diagonal") << "Text3=20;Text5=5"
+        QTest::newRow("5: area above the square's beyond rounding")
+            << Computation(SolveRectangle) << "Text3=4;Text4=1.00000000001"
+            << ""
+            << "" << kFaultShown;
+        QTest::newRow("6: perimeter too long for the diagonal") << Computation(SolveRectangle) << "Text3=20;Text5=5"
+                                                                << ""
                                                                 << "" << kFaultShown;
-        QTest::newRow("1: area overflows") << "Text1=1e200;Text2=1e200"
+        QTest::newRow("1: area overflows") << Computation(SolveRectangle) << "Text1=1e200;Text2=1e200"
+                                           << ""
                                            << "" << kFaultShown;
-        QTest::newRow("1: side typed beyond range") << "Text1=1e400;Text2=1"
+        QTest::newRow("1: side typed beyond range") << Computation(SolveRectangle) << "Text1=1e400;Text2=1"
+                                                    << ""
                                                     << "" << kFaultShown;
     }
-    void rules() { checkCase(SolveRectangle); }
-
-    void windowFromMenu() {
-        MenuFixture app;
-        auto* w = app.open("lbl6", "frm6");
-        QVERIFY(w);
-        QCOMPARE(w->windowTitle(), QString("解长方形"));
-        QCOMPARE(w->size(), QSize(376, 136));
-        QCOMPARE(w->label("Label5")->text(), QString("长方形对角线     的长"));
-        QCOMPARE(w->button("Command1")->text(), QString("计算"));
-        fill(w, "Text3=14;Text4=12");
-        click(w->button("Command1"));
-        QCOMPARE(texts(w, 5), (QStringList{"4", "3", "14", "12", "5"}));
-        // A diagonal shorter than the side: the message, and every field as it was.
-        fill(w, "Text2=;Text3=;Text4=;Text5=3");
-        {
-            MessageCatcher catcher;
-            click(w->button("Command1"));
-            QCOMPARE(catcher.shown(), QString("无法计算，请检查输入的数据|i|Velunda"));
-        }
-        QCOMPARE(texts(w, 5), (QStringList{"4", "", "", "", "3"}));
-        QVERIFY(clearsAndExits(app, w, "Command2", {"Text1", "Text2", "Text3", "Text4", "Text5"}, "Command3"));
-    }
+    void rules() { checkCase(); }
 };
 
 QTEST_MAIN(RectangleTest)

@@ -1,175 +1,188 @@
-// The cylinder window: its case list over a fake form, and the real window driven from
-// the menu.
+// The cylinder window: its case list over a fake form, and the real window's layout.
 #include <QTest>
 
 #include "solvers/solid/cylinder.h"
-#include "solvers/solid/solidtest.h"
+#include "support/cases.h"
+#include "support/gui.h"
 
 using namespace velunda;
 using namespace velunda::testing;
-
-namespace {
-
-const QString kUpdate = "请下载更新版本|-|";
-const QString kNoSolution = "无解|-|";
-const QString kBox = "2;12.56;62.8;87.92;62.8;5;12.56";  // radius 2, height 5
-
-QString Texts(ui::CalculatorWindow* w) { return FieldTexts(*w, 7); }
-
-}  // namespace
 
 class CylinderTest : public QObject {
     Q_OBJECT
 
 private slots:
     void cases_data() {
-        QTest::addColumn<QString>("typed");   // r;C;L;S;V;h;B
-        QTest::addColumn<QString>("fields");  // Text1..Text7 afterwards
-        QTest::addColumn<QString>("message");
-        QTest::newRow("radius 1, height 1") << "1;;;;;1;"
-                                            << "1;6.28;6.28;12.56;3.14;1;3.14"
+        addCaseColumns();
+        QTest::newRow("radius 1, height 1") << Computation(CylinderCompute) << "Text1=1;Text6=1"
+                                            << ""
+                                            << "Text1=1;Text2=6.28;Text3=6.28;Text4=12.56;Text5=3.14;Text6=1;Text7=3.14"
                                             << "";
-        QTest::newRow("r and h") << "2;;;;;5;" << kBox << "";
-        QTest::newRow("C and h") << ";12.56;;;;5;" << kBox << "";
-        QTest::newRow("B and h") << ";;;;;5;12.56" << kBox << "";
-        QTest::newRow("r and L") << "2;;62.8;;;;" << kBox << "";
-        QTest::newRow("r and S") << "2;;;87.92;;;" << kBox << "";
-        QTest::newRow("r and V") << "2;;;;62.8;;" << kBox << "";
-        QTest::newRow("h and L") << ";;62.8;;;5;" << kBox << "";
-        QTest::newRow("h and V") << ";;;;62.8;5;" << kBox << "";
-        QTest::newRow("L and S") << ";;62.8;87.92;;;" << kBox << "";
-        QTest::newRow("L and V") << ";;62.8;;62.8;;" << kBox << "";
-        QTest::newRow("radius wins over circumference and base area") << "2;5;;;;5;7" << kBox << "";
-        QTest::newRow("circumference wins over base area") << ";12.56;;;;5;100" << kBox << "";
-        QTest::newRow("negative radius comes out positive") << "-2;;;;;5;" << kBox << "";
-        QTest::newRow("r and S keep the typed surface area") << "1;;;10;;;"
-                                                             << "1;6.28;3.72;10;1.86;.592356687898089;3.14"
-                                                             << "";
-        QTest::newRow("only a radius") << "3;;;;;;"
-                                       << "3;18.84;0;0;0;0;28.26"
+        QTest::newRow("r and h") << Computation(CylinderCompute) << "Text1=2;Text6=5"
+                                 << ""
+                                 << "Text1=2;Text2=12.56;Text3=62.8;Text4=87.92;Text5=62.8;Text6=5;Text7=12.56"
+                                 << "";
+        QTest::newRow("C and h") << Computation(CylinderCompute) << "Text2=12.56;Text6=5"
+                                 << ""
+                                 << "Text1=2;Text2=12.56;Text3=62.8;Text4=87.92;Text5=62.8;Text6=5;Text7=12.56"
+                                 << "";
+        QTest::newRow("B and h") << Computation(CylinderCompute) << "Text6=5;Text7=12.56"
+                                 << ""
+                                 << "Text1=2;Text2=12.56;Text3=62.8;Text4=87.92;Text5=62.8;Text6=5;Text7=12.56"
+                                 << "";
+        QTest::newRow("r and L") << Computation(CylinderCompute) << "Text1=2;Text3=62.8"
+                                 << ""
+                                 << "Text1=2;Text2=12.56;Text3=62.8;Text4=87.92;Text5=62.8;Text6=5;Text7=12.56"
+                                 << "";
+        QTest::newRow("r and S") << Computation(CylinderCompute) << "Text1=2;Text4=87.92"
+                                 << ""
+                                 << "Text1=2;Text2=12.56;Text3=62.8;Text4=87.92;Text5=62.8;Text6=5;Text7=12.56"
+                                 << "";
+        QTest::newRow("r and V") << Computation(CylinderCompute) << "Text1=2;Text5=62.8"
+                                 << ""
+                                 << "Text1=2;Text2=12.56;Text3=62.8;Text4=87.92;Text5=62.8;Text6=5;Text7=12.56"
+                                 << "";
+        QTest::newRow("h and L") << Computation(CylinderCompute) << "Text3=62.8;Text6=5"
+                                 << ""
+                                 << "Text1=2;Text2=12.56;Text3=62.8;Text4=87.92;Text5=62.8;Text6=5;Text7=12.56"
+                                 << "";
+        QTest::newRow("h and V") << Computation(CylinderCompute) << "Text5=62.8;Text6=5"
+                                 << ""
+                                 << "Text1=2;Text2=12.56;Text3=62.8;Text4=87.92;Text5=62.8;Text6=5;Text7=12.56"
+                                 << "";
+        QTest::newRow("L and S") << Computation(CylinderCompute) << "Text3=62.8;Text4=87.92"
+                                 << ""
+                                 << "Text1=2;Text2=12.56;Text3=62.8;Text4=87.92;Text5=62.8;Text6=5;Text7=12.56"
+                                 << "";
+        QTest::newRow("L and V") << Computation(CylinderCompute) << "Text3=62.8;Text5=62.8"
+                                 << ""
+                                 << "Text1=2;Text2=12.56;Text3=62.8;Text4=87.92;Text5=62.8;Text6=5;Text7=12.56"
+                                 << "";
+        QTest::newRow("radius wins over circumference and base area")
+            << Computation(CylinderCompute) << "Text1=2;Text2=5;Text6=5;Text7=7"
+            << ""
+            << "Text1=2;Text2=12.56;Text3=62.8;Text4=87.92;Text5=62.8;Text6=5;Text7=12.56"
+            << "";
+        QTest::newRow("circumference wins over base area")
+            << Computation(CylinderCompute) << "Text2=12.56;Text6=5;Text7=100"
+            << ""
+            << "Text1=2;Text2=12.56;Text3=62.8;Text4=87.92;Text5=62.8;Text6=5;Text7=12.56"
+            << "";
+        QTest::newRow("negative radius comes out positive")
+            << Computation(CylinderCompute) << "Text1=-2;Text6=5"
+            << ""
+            << "Text1=2;Text2=12.56;Text3=62.8;Text4=87.92;Text5=62.8;Text6=5;Text7=12.56"
+            << "";
+        QTest::newRow("r and S keep the typed surface area")
+            << Computation(CylinderCompute) << "Text1=1;Text4=10"
+            << ""
+            << "Text1=1;Text2=6.28;Text3=3.72;Text4=10;Text5=1.86;Text6=.592356687898089;Text7=3.14"
+            << "";
+        QTest::newRow("only a radius") << Computation(CylinderCompute) << "Text1=3"
+                                       << ""
+                                       << "Text1=3;Text2=18.84;Text3=0;Text4=0;Text5=0;Text6=0;Text7=28.26"
                                        << "";
-        QTest::newRow("all empty") << ";;;;;;"
-                                   << "0;0;0;0;0;0;0"
+        QTest::newRow("all empty") << Computation(CylinderCompute) << ""
+                                   << ""
+                                   << "Text1=0;Text2=0;Text3=0;Text4=0;Text5=0;Text6=0;Text7=0"
                                    << "";
-        QTest::newRow("unreadable text counts as not given") << "abc;;;;;5cm;"
-                                                             << "0;0;0;0;0;5;0"
-                                                             << "";
-        QTest::newRow("S and V: newer version wanted") << ";;;87.92;62.8;;"
-                                                       << "0;0;0;87.92;62.8;0;0" << kUpdate;
-
+        QTest::newRow("unreadable text counts as not given")
+            << Computation(CylinderCompute) << "Text1=abc;Text6=5cm"
+            << ""
+            << "Text1=0;Text2=0;Text3=0;Text4=0;Text5=0;Text6=5;Text7=0"
+            << "";
+        QTest::newRow("S and V: newer version wanted")
+            << Computation(CylinderCompute) << "Text4=87.92;Text5=62.8"
+            << ""
+            << "Text1=0;Text2=0;Text3=0;Text4=87.92;Text5=62.8;Text6=0;Text7=0"
+            << "请下载更新版本|-|";
         // Height and surface area: the radius solves a quadratic in double precision.
-        QTest::newRow("h 5, S 87.92: radius 2") << ";;;87.92;;5;" << kBox << "";
-        QTest::newRow("h 1, S 12.56: radius 1") << ";;;12.56;;1;"
-                                                << "1;6.28;6.28;12.56;3.14;1;3.14"
-                                                << "";
+        QTest::newRow("h 5, S 87.92: radius 2")
+            << Computation(CylinderCompute) << "Text4=87.92;Text6=5"
+            << ""
+            << "Text1=2;Text2=12.56;Text3=62.8;Text4=87.92;Text5=62.8;Text6=5;Text7=12.56"
+            << "";
+        QTest::newRow("h 1, S 12.56: radius 1")
+            << Computation(CylinderCompute) << "Text4=12.56;Text6=1"
+            << ""
+            << "Text1=1;Text2=6.28;Text3=6.28;Text4=12.56;Text5=3.14;Text6=1;Text7=3.14"
+            << "";
         QTest::newRow("h 2, S .3: small radius")
-            << ";;;.3;;2;"
-            << ".0236067118952194;.148250150701978;.296500301403956;.3;.00349969859604445;2;.00174984929802222"
+            << Computation(CylinderCompute) << "Text4=.3;Text6=2"
+            << ""
+            << "Text1=.0236067118952194;Text2=.148250150701978;Text3=.296500301403956;Text4=.3;Text5=."
+               "00349969859604445;Text6=2;Text7=.00174984929802222"
             << "";
         QTest::newRow("h -5, S -37.68: two positive radii joined by 或")
-            << ";;;-37.68;;-5;"
-            << " 3或 2; 18.84或 12.56;-94.2或-62.8;0;-141.3或-62.8;-5; 28.26或 12.56"
+            << Computation(CylinderCompute) << "Text4=-37.68;Text6=-5"
+            << ""
+            << "Text1=0;Text2=0;Text3=0;Text4=0;Text5=0;Text6=-5;Text7=0;Text1= 3或 2;Text2= 18.84或 "
+               "12.56;Text3=-94.2或-62.8;Text5=-141.3或-62.8;Text7= 28.26或 12.56"
             << "";
         QTest::newRow("h 163.06, S .001: a tiny radius, not lost to cancellation")
-            << ";;;.001;;163.05732484076433;"
-            << "9.76562494151294E-07;6.13281246327013E-06;.000999999994010926;.001;4.88281244151295E-10;"
-               "163.057324840764;2.99453731764661E-12"
+            << Computation(CylinderCompute) << "Text4=.001;Text6=163.05732484076433"
+            << ""
+            << "Text1=9.76562494151294E-07;Text2=6.13281246327013E-06;Text3=.000999999994010926;Text4=.001;Text5=4."
+               "88281244151295E-10;Text6=163.057324840764;Text7=2.99453731764661E-12"
             << "";
         // After "无解" nothing is written: the typed texts stay, other fields included.
-        QTest::newRow("h 10, S -10: both roots negative") << "x;;;-10;;10;"
-                                                          << "x;;;-10;;10;" << kNoSolution;
-        QTest::newRow("h 1, S -10: negative discriminant, one message") << ";old;;-10;;1;"
-                                                                        << ";old;;-10;;1;" << kNoSolution;
-
+        QTest::newRow("h 10, S -10: both roots negative")
+            << Computation(CylinderCompute) << "Text1=x;Text4=-10;Text6=10"
+            << ""
+            << ""
+            << "无解|-|";
+        QTest::newRow("h 1, S -10: negative discriminant, one message")
+            << Computation(CylinderCompute) << "Text2=old;Text4=-10;Text6=1"
+            << ""
+            << ""
+            << "无解|-|";
         // Inputs without a result: the fault message, every field as it was.
-        const QString fault = QString::fromStdString(kFault);
-        QTest::newRow("negative base area alone") << ";;;;;;-12.56"
-                                                  << ";;;;;;-12.56" << fault;
-        QTest::newRow("negative base area with a height") << ";;;;;5;-12.56"
-                                                          << ";;;;;5;-12.56" << fault;
-        QTest::newRow("volume and height of opposite signs") << ";;;;62.8;-5;"
-                                                             << ";;;;62.8;-5;" << fault;
-        QTest::newRow("surface area below lateral area") << ";;62.8;50;;;"
-                                                         << ";;62.8;50;;;" << fault;
-        QTest::newRow("surface area equal to lateral area") << ";;62.8;62.8;;;"
-                                                            << ";;62.8;62.8;;;" << fault;
-        QTest::newRow("products beyond range") << "1e200;;;;;1e200;"
-                                               << "1e200;;;;;1e200;" << fault;
-        QTest::newRow("typed beyond range") << ";;;;;1e400;"
-                                            << ";;;;;1e400;" << fault;
-        QTest::newRow("height beyond range with a surface area") << ";;;10;;1e400;"
-                                                                 << ";;;10;;1e400;" << fault;
+        QTest::newRow("negative base area alone") << Computation(CylinderCompute) << "Text7=-12.56"
+                                                  << ""
+                                                  << "" << kFaultShown;
+        QTest::newRow("negative base area with a height") << Computation(CylinderCompute) << "Text6=5;Text7=-12.56"
+                                                          << ""
+                                                          << "" << kFaultShown;
+        QTest::newRow("volume and height of opposite signs") << Computation(CylinderCompute) << "Text5=62.8;Text6=-5"
+                                                             << ""
+                                                             << "" << kFaultShown;
+        QTest::newRow("surface area below lateral area") << Computation(CylinderCompute) << "Text3=62.8;Text4=50"
+                                                         << ""
+                                                         << "" << kFaultShown;
+        QTest::newRow("surface area equal to lateral area") << Computation(CylinderCompute) << "Text3=62.8;Text4=62.8"
+                                                            << ""
+                                                            << "" << kFaultShown;
+        QTest::newRow("products beyond range") << Computation(CylinderCompute) << "Text1=1e200;Text6=1e200"
+                                               << ""
+                                               << "" << kFaultShown;
+        QTest::newRow("typed beyond range") << Computation(CylinderCompute) << "Text6=1e400"
+                                            << ""
+                                            << "" << kFaultShown;
+        QTest::newRow("height beyond range with a surface area")
+            << Computation(CylinderCompute) << "Text4=10;Text6=1e400"
+            << ""
+            << "" << kFaultShown;
     }
-    void cases() {
-        QFETCH(QString, typed);
-        QFETCH(QString, fields);
-        QFETCH(QString, message);
-        CheckComputation(CylinderCompute, typed, 7, fields, message);
-    }
+    void cases() { checkCase(); }
 
     // Every click writes all seven fields in order; two radii then overwrite five.
     void writeOrder_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("order");
-        QTest::newRow("one radius") << "2;;;;;5;"
-                                    << "Text1 Text2 Text3 Text4 Text5 Text6 Text7";
-        QTest::newRow("two radii") << ";;;-37.68;;-5;"
-                                   << "Text1 Text2 Text3 Text4 Text5 Text6 Text7 Text1 Text2 Text3 Text5 Text7";
-        QTest::newRow("no solution") << ";;;-10;;10;"
-                                     << "";
+        addCaseColumns();
+        QTest::newRow("one radius") << Computation(CylinderCompute) << "Text1=2;Text6=5"
+                                    << ""
+                                    << "Text1=2;Text2=12.56;Text3=62.8;Text4=87.92;Text5=62.8;Text6=5;Text7=12.56"
+                                    << "";
+        QTest::newRow("two radii") << Computation(CylinderCompute) << "Text4=-37.68;Text6=-5"
+                                   << ""
+                                   << "Text1=0;Text2=0;Text3=0;Text4=0;Text5=0;Text6=-5;Text7=0;Text1= 3或 2;Text2= "
+                                      "18.84或 12.56;Text3=-94.2或-62.8;Text5=-141.3或-62.8;Text7= 28.26或 12.56"
+                                   << "";
+        QTest::newRow("no solution") << Computation(CylinderCompute) << "Text4=-10;Text6=10"
+                                     << ""
+                                     << ""
+                                     << "无解|-|";
     }
-    void writeOrder() {
-        QFETCH(QString, typed);
-        QFETCH(QString, order);
-        FakeForm form = FormWith(typed);
-        form.run(CylinderCompute);
-        QCOMPARE(WrittenNames(form), order);
-    }
-
-    void windowFromMenu() {
-        MenuFixture app;
-        auto* w = app.open("lbl24", "frm15");
-        QVERIFY(w);
-        QCOMPARE(w->windowTitle(), QString("解圆柱体"));
-        typeInto(w->field("Text1"), "2");
-        typeInto(w->field("Text6"), "5");
-        pressEnter(w->field("Text6"));  // Enter computes nothing here
-        QCOMPARE(Texts(w), QString("2;;;;;5;"));
-        click(w->button("Command2"));
-        QCOMPARE(Texts(w), kBox);
-
-        click(w->button("Command1"));
-        QCOMPARE(Texts(w), QString(";;;;;;"));
-
-        typeInto(w->field("Text4"), "87.92");
-        typeInto(w->field("Text5"), "62.8");
-        {
-            MessageCatcher catcher;
-            click(w->button("Command2"));
-            QCOMPARE(catcher.shown(), QString("请下载更新版本|-|Velunda"));
-        }
-        QCOMPARE(Texts(w), QString("0;0;0;87.92;62.8;0;0"));
-
-        click(w->button("Command1"));
-        typeInto(w->field("Text4"), "-10");
-        typeInto(w->field("Text6"), "10");
-        {
-            MessageCatcher catcher;
-            click(w->button("Command2"));
-            QCOMPARE(catcher.shown(), QString("无解|-|Velunda"));
-        }
-        QCOMPARE(Texts(w), QString(";;;-10;;10;"));
-
-        typeInto(w->field("Text7"), "-1");
-        {
-            MessageCatcher catcher;
-            click(w->button("Command2"));
-            QCOMPARE(catcher.shown(), QString("无法计算，请检查输入的数据|i|Velunda"));
-        }
-        QCOMPARE(Texts(w), QString(";;;-10;;10;-1"));
-
-        CheckExit(app, w, "Command3");
-    }
+    void writeOrder() { checkCase(); }
 
     void layoutAsDesigned() {
         MenuFixture app;

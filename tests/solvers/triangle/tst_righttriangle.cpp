@@ -3,68 +3,88 @@
 #include <QTest>
 
 #include "solvers/triangle/righttriangle.h"
+#include "support/cases.h"
 #include "support/gui.h"
-#include "triangletests.h"
 
 using namespace velunda;
 using namespace velunda::testing;
-
-namespace {
-const QStringList kFields{"Text1", "Text2", "Text3", "Text4"};
-}
 
 class RightTriangleTest : public QObject {
     Q_OBJECT
 
 private slots:
     void computation_data() {
-        AddComputationColumns();
-        QTest::newRow("legs 3 and 4") << "Text1=3;Text2=4"
+        addCaseColumns();
+        QTest::newRow("legs 3 and 4") << Computation(SolveRightTriangle) << "Text1=3;Text2=4"
+                                      << ""
                                       << "Text1=3;Text2=4;Text3=5;Text4=6"
                                       << "";
-        QTest::newRow("legs 1 and 1") << "Text1=1;Text2=1"
+        QTest::newRow("legs 1 and 1") << Computation(SolveRightTriangle) << "Text1=1;Text2=1"
+                                      << ""
                                       << "Text1=1;Text2=1;Text3=1.4142135623731;Text4=.5"
                                       << "";
-        QTest::newRow("first leg 3, hypotenuse 5") << "Text1=3;Text3=5"
+        QTest::newRow("first leg 3, hypotenuse 5") << Computation(SolveRightTriangle) << "Text1=3;Text3=5"
+                                                   << ""
                                                    << "Text1=3;Text2=4;Text3=5;Text4=6"
                                                    << "";
-        QTest::newRow("first leg 5, hypotenuse 13") << "Text1=5;Text3=13"
+        QTest::newRow("first leg 5, hypotenuse 13") << Computation(SolveRightTriangle) << "Text1=5;Text3=13"
+                                                    << ""
                                                     << "Text1=5;Text2=12;Text3=13;Text4=30"
                                                     << "";
-        QTest::newRow("first leg 3, area 6") << "Text1=3;Text4=6"
+        QTest::newRow("first leg 3, area 6") << Computation(SolveRightTriangle) << "Text1=3;Text4=6"
+                                             << ""
                                              << "Text1=3;Text2=4;Text3=5;Text4=6"
                                              << "";
-        QTest::newRow("hypotenuse 5, area 6: larger leg first") << "Text3=5;Text4=6"
+        QTest::newRow("hypotenuse 5, area 6: larger leg first") << Computation(SolveRightTriangle) << "Text3=5;Text4=6"
+                                                                << ""
                                                                 << "Text1=4;Text2=3;Text3=5;Text4=6"
                                                                 << "";
-        QTest::newRow("hypotenuse 10, area 20") << "Text3=10;Text4=20"
+        QTest::newRow("hypotenuse 10, area 20") << Computation(SolveRightTriangle) << "Text3=10;Text4=20"
+                                                << ""
                                                 << "Text1=8.94427190999916;Text2=4.47213595499958;Text3=10;Text4=20"
                                                 << "";
-        QTest::newRow("a wrong hypotenuse is replaced") << "Text1=3;Text2=4;Text3=10"
+        QTest::newRow("a wrong hypotenuse is replaced") << Computation(SolveRightTriangle) << "Text1=3;Text2=4;Text3=10"
+                                                        << ""
                                                         << "Text1=3;Text2=4;Text3=5;Text4=6"
                                                         << "";
-        QTest::newRow("a wrong area is replaced by the legs' area") << "Text1=3;Text2=4;Text3=5;Text4=100"
-                                                                    << "Text1=3;Text2=4;Text3=5;Text4=6"
-                                                                    << "";
-        const QString update = "请下载新版本|-|";
-        QTest::newRow("only the hypotenuse") << "Text3=5"
-                                             << "Text1=0;Text2=0;Text3=5;Text4=0" << update;
-        QTest::newRow("second leg and hypotenuse are not supported") << "Text2=4;Text3=5"
-                                                                     << "Text1=0;Text2=4;Text3=5;Text4=0" << update;
-        QTest::newRow("second leg and area are not supported") << "Text2=4;Text4=6"
-                                                               << "Text1=0;Text2=4;Text3=0;Text4=6" << update;
-        QTest::newRow("all empty") << ""
-                                   << "Text1=0;Text2=0;Text3=0;Text4=0" << update;
-        QTest::newRow("text that is no number reads as 0") << "Text1=abc;Text3=5"
-                                                           << "Text1=0;Text2=0;Text3=5;Text4=0" << update;
-        QTest::newRow("hypotenuse shorter than the leg") << "Text1=5;Text3=3"
-                                                         << "" << kFaultForm;
-        QTest::newRow("area beyond a quarter of the hypotenuse's square") << "Text3=5;Text4=7"
-                                                                          << "" << kFaultForm;
-        QTest::newRow("legs overflow") << "Text1=1e200;Text2=1e200"
-                                       << "" << kFaultForm;
+        QTest::newRow("a wrong area is replaced by the legs' area")
+            << Computation(SolveRightTriangle) << "Text1=3;Text2=4;Text3=5;Text4=100"
+            << ""
+            << "Text1=3;Text2=4;Text3=5;Text4=6"
+            << "";
+        QTest::newRow("only the hypotenuse") << Computation(SolveRightTriangle) << "Text3=5"
+                                             << ""
+                                             << "Text1=0;Text2=0;Text3=5;Text4=0"
+                                             << "请下载新版本|-|";
+        QTest::newRow("second leg and hypotenuse are not supported")
+            << Computation(SolveRightTriangle) << "Text2=4;Text3=5"
+            << ""
+            << "Text1=0;Text2=4;Text3=5;Text4=0"
+            << "请下载新版本|-|";
+        QTest::newRow("second leg and area are not supported") << Computation(SolveRightTriangle) << "Text2=4;Text4=6"
+                                                               << ""
+                                                               << "Text1=0;Text2=4;Text3=0;Text4=6"
+                                                               << "请下载新版本|-|";
+        QTest::newRow("all empty") << Computation(SolveRightTriangle) << ""
+                                   << ""
+                                   << "Text1=0;Text2=0;Text3=0;Text4=0"
+                                   << "请下载新版本|-|";
+        QTest::newRow("text that is no number reads as 0") << Computation(SolveRightTriangle) << "Text1=abc;Text3=5"
+                                                           << ""
+                                                           << "Text1=0;Text2=0;Text3=5;Text4=0"
+                                                           << "请下载新版本|-|";
+        QTest::newRow("hypotenuse shorter than the leg") << Computation(SolveRightTriangle) << "Text1=5;Text3=3"
+                                                         << ""
+                                                         << "" << kFaultShown;
+        QTest::newRow("area beyond a quarter of the hypotenuse's square")
+            << Computation(SolveRightTriangle) << "Text3=5;Text4=7"
+            << ""
+            << "" << kFaultShown;
+        QTest::newRow("legs overflow") << Computation(SolveRightTriangle) << "Text1=1e200;Text2=1e200"
+                                       << ""
+                                       << "" << kFaultShown;
     }
-    void computation() { CheckComputation(SolveRightTriangle); }
+    void computation() { checkCase(); }
 
     void secondLegOpensOnFirstKeyReleased() {
         MenuFixture app;
@@ -83,48 +103,12 @@ private slots:
         QVERIFY(second->isEnabled());
     }
 
-    void windowFromMenu() {
+    // Opened again, the second leg is closed again.
+    void reopenedWithTheSecondLegClosed() {
         MenuFixture app;
         auto* w = app.open("lbl5", "frm14");
-        typeInto(w->field("Text1"), "3");
-        typeInto(w->field("Text2"), "4");
-        click(w->button("Command2"));
-        QCOMPARE(Texts(w, kFields), (QStringList{"3", "4", "5", "6"}));
-    }
-
-    void unsupportedPairAsksForUpdate() {
-        MenuFixture app;
-        auto* w = app.open("lbl5", "frm14");
-        typeInto(w->field("Text3"), "5");
-        MessageCatcher catcher;
-        click(w->button("Command2"));
-        QCOMPARE(catcher.shown(), QString("请下载新版本|-|Velunda"));
-        QCOMPARE(Texts(w, kFields), (QStringList{"0", "0", "5", "0"}));
-    }
-
-    void negativeRootShowsFaultAndKeepsFields() {
-        MenuFixture app;
-        auto* w = app.open("lbl5", "frm14");
-        typeInto(w->field("Text1"), "5");
-        typeInto(w->field("Text3"), "3");
-        MessageCatcher catcher;
-        click(w->button("Command2"));
-        QCOMPARE(catcher.shown(), kFaultShown);
-        QCOMPARE(Texts(w, kFields), (QStringList{"5", "", "3", ""}));
-    }
-
-    void clearAndExit() {
-        MenuFixture app;
-        auto* w = app.open("lbl5", "frm14");
-        QCOMPARE(w->button("Command3")->text(), QString("清  零"));
-        QCOMPARE(w->button("Command1")->text(), QString("退  出"));
-        typeInto(w->field("Text1"), "3");
-        typeInto(w->field("Text4"), "6");
-        click(w->button("Command2"));
-        click(w->button("Command3"));
-        QCOMPARE(Texts(w, kFields), QStringList(4, QString()));
+        runSteps(w, "Text1=3;Text4=6;click Command2;click Command3");
         CheckExit(app, w, "Command1");
-        // Opened again, the second leg is closed again.
         w = app.open("lbl5", "frm14");
         QVERIFY(!w->field("Text2")->isEnabled());
     }

@@ -32,15 +32,15 @@ private slots:
     // after: the controls' texts when the steps are done (an option button: 1 when
     // selected); shown: the messages shown meanwhile.
     void computeClearExit_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("shown");
         std::set<QString> covered;
         auto row = [&covered](const char* name, const QString& window) -> QTestData& {
             covered.insert(window);
             return QTest::newRow(name) << window;
         };
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("shown");
 
         // The three sides
         row("frm1: the texts on opening", "frm1")

@@ -1,10 +1,16 @@
-// The computations of every solver window over a fake form, in one table: each row
+// The computations of every solver window over a fake form. First one table: each row
 // names its window's figure and what it shows, the computation a trigger of that window
 // runs, the field texts and selected options before, and what the computation writes
-// and shows. A computation no window runs, or a control name its window lacks, fails
-// the row.
+// and shows; a computation no window runs, or a control name its window lacks, fails
+// the row. Then the checks that generate their inputs: radian texts, sides, double
+// roots and systems typed in decimals, and the sides-perimeter-area window's own QIUGEN.
+#include <QRegularExpression>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
+#include <random>
 
+#include "numeric/numbertext.h"
 #include "solvers/algebra/linear.h"
 #include "solvers/algebra/quadratic.h"
 #include "solvers/algebra/trigonometry.h"
@@ -27,6 +33,11 @@
 
 using namespace velunda;
 using namespace velunda::testing;
+
+namespace {
+// The coefficient fields of the window of two equations in the order a1, b1, c1, a2, b2, c2.
+const char* const kCoefficients[] = {"Text1", "Text2", "Text6", "Text3", "Text4", "Text7"};
+}  // namespace
 
 class ComputationsTest : public QObject {
     Q_OBJECT
@@ -1970,6 +1981,169 @@ private slots:
             << "" << kFaultShown;
     }
     void cases() { checkCase(); }
+
+    void radianText_data() {
+        QTest::addColumn<double>("angle");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("right angle") << 1.5707963267948966 << "0.5π≈1.5707963267949";
+        QTest::newRow("straight angle") << 3.141592653589793 << "1π≈3.14159265358979";
+        QTest::newRow("zero") << 0.0 << "0π≈0";
+        QTest::newRow("multiple 0.00005 rounds down to even 0") << 0.00015707963267948965 << "0π≈0.00015707963267949";
+        QTest::newRow("multiple 0.00025 rounds down to even 0.0002")
+            << 0.0007853981633974483 << "0.0002π≈0.000785398163397448";
+        QTest::newRow("one radian") << 1.0 << "0.3183π≈1";
+        QTest::newRow("negative") << -1.0 << "-0.3183π≈-1";
+    }
+
+    void radianText() {
+        QFETCH(double, angle);
+        QFETCH(QString, text);
+        QCOMPARE(QString::fromStdString(RadianText(angle)), text);
+    }
+
+    // Sides typed with one or two decimals, in every order: three that lie on one line
+    // (a + b = c) make no triangle, and a third side shorter by one unit of the last
+    // decimal makes one.
+    void decimalSidesOnOneLine_data() {
+        QTest::addColumn<int>("places");
+        QTest::addColumn<int>("shorter");  // c = a + b − shorter, in units of the last decimal
+        QTest::addColumn<bool>("triangle");
+        QTest::newRow("one decimal, a + b = c: no triangle") << 1 << 0 << false;
+        QTest::newRow("two decimals, a + b = c: no triangle") << 2 << 0 << false;
+        QTest::newRow("one decimal, c shorter by .1: a triangle") << 1 << 1 << true;
+        QTest::newRow("two decimals, c shorter by .01: a triangle") << 2 << 1 << true;
+    }
+
+    void decimalSidesOnOneLine() {
+        QFETCH(int, places);
+        QFETCH(int, shorter);
+        QFETCH(bool, triangle);
+        const QString expected = triangle ? QString() : QString("不能构成三角形|-|");
+        std::mt19937 random(15);
+        std::uniform_int_distribution<qint64> side(1, 100000);
+        for (int i = 0; i < 2000; ++i) {
+            const qint64 a = side(random), b = side(random);
+            QStringList sides{Decimal(a, places), Decimal(b, places), Decimal(a + b - shorter, places)};
+            std::sort(sides.begin(), sides.end());
+            do {
+                FakeForm form = Filled("Text1=" + sides[0] + ";Text2=" + sides[1] + ";Text3=" + sides[2]);
+                form.run(TriangleFromThreeSides);
+                QVERIFY2(QString::fromStdString(form.shown()) == expected, qPrintable(sides.join(' ')));
+            } while (std::next_permutation(sides.begin(), sides.end()));
+        }
+    }
+
+    void qiugen_data() {
+        QTest::addColumn<double>("p");
+        QTest::addColumn<double>("q");
+        QTest::addColumn<double>("r");
+        QTest::addColumn<bool>("solved");
+        QTest::addColumn<double>("x1");
+        QTest::addColumn<double>("x2");
+        QTest::newRow("x² - 3x + 2: larger root first") << 1.0 << -3.0 << 2.0 << true << 2.0 << 1.0;
+        QTest::newRow("double root") << 1.0 << -2.0 << 1.0 << true << 1.0 << 1.0;
+        QTest::newRow("leading 2 divides last") << 2.0 << -6.0 << 4.0 << true << 2.0 << 1.0;
+        QTest::newRow("negative discriminant: roots untouched") << 1.0 << 0.0 << 1.0 << false << -7.0 << -7.0;
+        QTest::newRow("discriminant below 0 by rounding only: double root")
+            << 1.0 << 9.2 << 21.16 << true << -4.6 << -4.6;
+        QTest::newRow("discriminant below 0 beyond rounding")
+            << 1.0 << 2.0 << 1.00000000000001 << false << -7.0 << -7.0;
+    }
+
+    void qiugen() {
+        QFETCH(double, p);
+        QFETCH(double, q);
+        QFETCH(double, r);
+        QFETCH(bool, solved);
+        QFETCH(double, x1);
+        QFETCH(double, x2);
+        FakeForm form;
+        double first = -7, second = -7;
+        QCOMPARE(QIUGEN(form, p, q, r, first, second), solved);
+        QCOMPARE(first, x1);
+        QCOMPARE(second, x2);
+        QCOMPARE(QString::fromStdString(form.shown()), solved ? QString() : QString("无解|-|"));
+    }
+
+    // a·(x − r)² = 0 typed with one or two decimals: the discriminant, 0 but for the
+    // rounding of the decimals, gives both roots at r (to the square root of that
+    // rounding), never "无解".
+    void decimalDoubleRoots_data() {
+        QTest::addColumn<int>("largestA");
+        QTest::addColumn<int>("largestRoot");  // in tenths
+        QTest::newRow("A up to 20, roots up to 99.9") << 20 << 999;
+        QTest::newRow("A 1, roots up to 9.9") << 1 << 99;
+    }
+
+    void decimalDoubleRoots() {
+        QFETCH(int, largestA);
+        QFETCH(int, largestRoot);
+        std::mt19937 random(15);
+        std::uniform_int_distribution<int> leading(1, largestA), root(-largestRoot, largestRoot), sign(0, 1);
+        for (int i = 0; i < 5000; ++i) {
+            const qint64 a = sign(random) ? leading(random) : -leading(random), m = root(random);
+            // B = −2·A·r in tenths, C = A·r² in hundredths.
+            const QStringList typed{QString::number(a), Decimal(-2 * a * m, 1), Decimal(a * m * m, 2)};
+            FakeForm form{{"Text1", typed[0].toStdString()},
+                          {"Text2", typed[1].toStdString()},
+                          {"Text3", typed[2].toStdString()}};
+            form.run(QuadraticEquation);
+            const QString context = typed.join(' ') + " gives " + Written(form);
+            QVERIFY2(form.messages.empty(), qPrintable(context));
+            const double r = m / 10.0;
+            for (const char* field : {"Text4", "Text5"}) {
+                const double x = ParseNumber(form.text(field));
+                QVERIFY2(std::fabs(x - r) <= 0x1p-24 * std::fabs(r), qPrintable(context));
+            }
+        }
+    }
+
+    // Systems typed with decimals whose second equation is the first times a factor
+    // (one line twice), or that and a shifted constant (parallel lines), in either
+    // order: every one gets its case, whatever the rounding of the typed decimals.
+    void decimalSystemsGetTheirCase_data() {
+        QTest::addColumn<bool>("withX");
+        QTest::addColumn<bool>("withY");
+        QTest::addColumn<bool>("parallel");
+        QTest::addColumn<QString>("answer");  // a pattern of the whole result line
+        QTest::newRow("one line twice") << true << true << false << "有无数组解";
+        QTest::newRow("parallel lines") << true << true << true << "无解";
+        QTest::newRow("x alone, one value twice") << true << false << false << "x=[-.0-9E+]+  y为任何实数";
+        QTest::newRow("x alone, two values") << true << false << true << "无解";
+        QTest::newRow("y alone, one value twice") << false << true << false << "x为任何实数  y=[-.0-9E+]+";
+        QTest::newRow("y alone, two values") << false << true << true << "无解";
+    }
+
+    void decimalSystemsGetTheirCase() {
+        QFETCH(bool, withX);
+        QFETCH(bool, withY);
+        QFETCH(bool, parallel);
+        QFETCH(QString, answer);
+        const QRegularExpression pattern(QRegularExpression::anchoredPattern(answer));
+        std::mt19937 random(15);
+        std::uniform_int_distribution<int> tenths(-999, 999), factor(-99, 99), hundredths(-9999, 9999);
+        const auto nonZero = [&random](std::uniform_int_distribution<int>& d) {
+            int v = 0;
+            while (v == 0) v = d(random);
+            return v;
+        };
+        for (int i = 0; i < 5000; ++i) {
+            // The first equation in tenths; the second, a factor in tenths times it, in
+            // hundredths.
+            const int a1 = withX ? nonZero(tenths) : 0, b1 = withY ? nonZero(tenths) : 0, c1 = tenths(random);
+            const int k = nonZero(factor);
+            const int shift = parallel ? nonZero(hundredths) : 0;
+            QStringList typed{Decimal(a1, 1),     Decimal(b1, 1),     Decimal(c1, 1),
+                              Decimal(k * a1, 2), Decimal(k * b1, 2), Decimal(k * c1 + shift, 2)};
+            if (i % 2 == 1) typed = typed.mid(3) + typed.mid(0, 3);
+            FakeForm form;
+            for (int j = 0; j < 6; ++j) form.fields[kCoefficients[j]] = typed[j].toStdString();
+            form.run(TwoLinearEquations);
+            const QString result = QString::fromStdString(form.text("Text5"));
+            QVERIFY2(pattern.match(result).hasMatch() && form.messages.empty(),
+                     qPrintable(typed.join(' ') + " gives " + result));
+        }
+    }
 };
 
 QTEST_MAIN(ComputationsTest)

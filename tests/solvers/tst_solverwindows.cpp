@@ -1,13 +1,16 @@
 // The solver windows opened from the menu: what each shows beyond its computations,
 // its captions and layout, its focus and tab order, and its state when opened again.
+#include <QImage>
 #include <QTest>
 
+#include "app/translations.h"
 #include "support/gui.h"
 
 using namespace velunda;
 using namespace velunda::testing;
 
 namespace {
+// The fields of the window of three equations, Text1(1) … Text1(12).
 std::string Coefficient(int i) { return "Text1(" + std::to_string(i) + ")"; }
 }  // namespace
 
@@ -198,6 +201,112 @@ private slots:
         CheckExit(app, w, "Command1");
         w = app.open("lbl5", "frm14");
         QVERIFY(!w->field("Text2")->isEnabled());
+    }
+
+    void threeSidesCaptionsAndLegend() {
+        MenuFixture app;
+        auto* w = app.open("lbl4", "frm1");
+        QCOMPARE(w->size(), QSize(454, 268));
+        QCOMPARE(w->label("Label1(0)")->text(), QString("第一边长   (BC)"));
+        QCOMPARE(w->label("Label1(5)")->text(), QString("  外接圆    半径"));
+        QCOMPARE(w->label("Label1(4)")->text(), QString(" 内切圆    半径"));
+        QCOMPARE(w->label("Label2")->text(), QString("图例："));
+        QCOMPARE(w->label("Label2")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(w->field("Text1")->font().pointSizeF(), 12.0);
+        QCOMPARE(w->palette().color(QPalette::Window), QColor(128, 255, 128));
+        QCOMPARE(w->button("Command2")->text(), QString("计  算"));
+        // The legend's base line runs from B to C: its middle is drawn, the window's
+        // background lies above it.
+        const QImage picture = w->grab().toImage();
+        QVERIFY(qGray(picture.pixel(136, 256)) < 128);
+        QCOMPARE(picture.pixelColor(136, 240), QColor(128, 255, 128));
+    }
+
+    void threeSidesTabOrderAfterTheSidesGoesToTheButtons() {
+        MenuFixture app;
+        auto* w = app.open("lbl4", "frm1");
+        QCOMPARE(FocusOrder(w->field("Text3"), 2).last(), QString("Command1"));
+        QCOMPARE(FocusOrder(w->button("Command3"), 2).last(), QString("txt3"));
+        QCOMPARE(FocusOrder(w->field("txt11"), 2).last(), QString("txt1"));
+        QCOMPARE(FocusOrder(w->field("txt2"), 2).last(), QString("txt12"));
+    }
+
+    // Opened again after a computation and its clearing, the window shows its initial texts.
+    void threeSidesReopenedShowsItsInitialTexts() {
+        MenuFixture app;
+        auto* w = app.open("lbl4", "frm1");
+        runSteps(w, "Text1=1;Text2=1;Text3=1;click Command2;click Command1");
+        CheckExit(app, w, "Command3");
+        w = app.open("lbl4", "frm1");
+        QCOMPARE(controlTexts(w, "Text1=;txt1="), QString("Text1=请输入数据;txt1=输出数据"));
+    }
+
+    void quadraticLayout() {
+        MenuFixture app;
+        auto* w = app.open("lbl20", "frm16");
+        // The crossing: "X1=" names Text5 and "X2=" names Text4.
+        QCOMPARE(w->label("Label1(1)")->text(), QString("X1="));
+        QCOMPARE(w->label("Label1(1)")->buddy(), w->field("Text5"));
+        QCOMPARE(w->label("Label1(2)")->buddy(), w->field("Text4"));
+        QCOMPARE(w->label("Label1(4)")->text(), QString("B="));
+        QCOMPARE(w->label("Label1(3)")->text(), QString("C="));
+        QCOMPARE(w->label("Label1(0)")->font().pointSizeF(), 15.75);
+        QCOMPARE(w->button("Command1")->text(), QString("清  零"));
+        QCOMPARE(w->button("Command2")->text(), QString("计  算"));
+        QCOMPARE(w->button("Command3")->text(), QString("退  出"));
+        // Tab goes A, B, C, then Text4 before Text5, then the buttons.
+        QCOMPARE(FocusOrder(w->field("Text1"), 9), QStringList({"Text1", "Text2", "Text3", "Text4", "Text5", "Command1",
+                                                                "Command2", "Command3", "Text1"}));
+        QCOMPARE(w->focusWidget(), w->field("Text1"));  // the first of the order on opening
+    }
+
+    void twoEquationsLayout() {
+        MenuFixture app;
+        auto* w = app.open("lbl8", "frm19");
+        const QStringList labels{")X+(", ")X+(", ")=0", ")=0", "(", "("};
+        for (int i = 0; i < 6; ++i) QCOMPARE(w->label("Label1(" + std::to_string(i) + ")")->text(), labels[i]);
+        QCOMPARE(w->label("Label2(0)")->text(), QString(")Y+("));
+        QCOMPARE(w->label("Label2(1)")->text(), QString(")Y+("));
+        QCOMPARE(w->label("Label1(0)")->font().pointSizeF(), 26.25);
+        QCOMPARE(w->field("Text6")->font().pointSizeF(), 26.25);
+        QCOMPARE(w->field("Text6")->geometry(), QRect(320, 16, 82, 35));  // c1 at 4800, 240
+        QCOMPARE(w->field("Text4")->geometry(), QRect(152, 64, 97, 35));  // b2 at 2280, 960
+        QCOMPARE(w->button("Command4")->text(), QString("计  算"));
+        QCOMPARE(w->focusWidget(), w->field("Text1"));
+        QCOMPARE(FocusOrder(w->field("Text1"), 11),
+                 QStringList({"Text1", "Text2", "Text3", "Text4", "Text5", "Command1", "Command3", "Text6", "Text7",
+                              "Command4", "Text1"}));
+    }
+
+    // With the toolkit's Chinese texts the message box's button reads "确定", and the
+    // box leaves room for its title beside a title bar's icon and three buttons. Last:
+    // the texts stay installed for the rest of the program.
+    void messageBoxInChinese() {
+        ui::InstallChineseTranslations(*qApp);
+        MenuFixture app;
+        auto* w = app.open("lbl20", "frm16");
+        typeInto(w->field("Text1"), "1");
+        typeInto(w->field("Text2"), "0");
+        typeInto(w->field("Text3"), "1");
+        QString title, button;
+        int width = 0, needed = 0;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, w, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            watch.stop();
+            title = box->windowTitle();
+            button = box->button(QMessageBox::Ok)->text();
+            const QFontMetrics metrics(box->font());
+            needed = metrics.horizontalAdvance(title) + 4 * metrics.height();
+            width = box->width();
+            box->button(QMessageBox::Ok)->click();
+        });
+        watch.start(10);
+        click(w->button("Command2"));
+        QCOMPARE(title, QString("Velunda"));
+        QCOMPARE(button, QString("确定"));
+        QVERIFY2(width >= needed, qPrintable(QString("%1 < %2").arg(width).arg(needed)));
     }
 };
 

@@ -1,13 +1,25 @@
 #include "app/calculatorwindow.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
+#include <QTextBrowser>
+#include <map>
+#include <set>
 
 #include "app/fonts.h"
 #include "app/menuentry.h"
 #include "app/message.h"
+#include "app/solutionpanel.h"
+#include "exact/exactnumber.h"
 
 namespace velunda::ui {
 namespace {
@@ -44,6 +56,25 @@ void placeLabel(QLabel* label, QRect rect, bool wrap) {
     label->setGeometry(rect);
 }
 
+// The fields and options of a window as they were at one moment, for the explanation of
+// the computation that started then.
+class FormSnapshot : public Form {
+public:
+    std::string text(std::string_view name) const override {
+        auto it = texts.find(name);
+        return it == texts.end() ? std::string() : it->second;
+    }
+    bool selected(std::string_view name) const override { return options.count(name) != 0; }
+    void write(std::string_view, std::string) override {}
+    void ShowMessage(std::string_view, Icon, std::string_view) override {}
+
+    std::map<std::string, std::string, std::less<>> texts;
+    std::set<std::string, std::less<>> options;
+};
+
+// The panel's width beside the designed area, and the least height it needs.
+constexpr int kPanelWidth = 400, kPanelHeight = 300;
+
 }  // namespace
 
 void OptionButton::focusInEvent(QFocusEvent* event) {
@@ -69,6 +100,7 @@ CalculatorWindow::CalculatorWindow(const WindowDesign& design, QWidget* parent) 
     setFixedSize(px(design.width), px(design.height));
     setFont(MakeFont(kDefaultFont));
     setBackground(this, design.background);
+    fieldToolTip_ = qs(design.fieldToolTip);
 
     QList<QWidget*> order;
     QLabel* caption = nullptr;  // the label just described, if any
@@ -94,8 +126,23 @@ CalculatorWindow::CalculatorWindow(const WindowDesign& design, QWidget* parent) 
     }
     if (!design.exitButton.empty())
         connect(button(design.exitButton), &QAbstractButton::clicked, this, &QWidget::close);
-    for (const Trigger& trigger : design.triggers) wire(trigger);
+    for (const Trigger& trigger : design.triggers) {
+        wire(trigger);
+        if (trigger.explanation && !hasPanel_) {
+            hasPanel_ = true;
+            hint_ = trigger.event == Event::Enter ? "在一个文本框里输入已知量，按回车，这里就显示解题过程。"
+                                                  : "输入已知量，单击计算按钮，这里就显示解题过程。";
+        }
+    }
     if (design.setUp) design.setUp(*this);
+    designedSize_ = size();
+    if (hasPanel_) {
+        auto* toggle = new QShortcut(QKeySequence(Qt::Key_F2), this);
+        connect(toggle, &QShortcut::activated, this, [this] { setSolutionShown(!panelShown_); });
+        connect(&SolutionSetting::instance(), &SolutionSetting::shownChanged, this,
+                &CalculatorWindow::setSolutionShown);
+        if (SolutionSetting::instance().shown()) setSolutionShown(true);
+    }
 }
 
 CalculatorWindow::~CalculatorWindow() = default;
@@ -124,6 +171,8 @@ QWidget* CalculatorWindow::build(const ControlDesign& c) {
             edit->setText(qs(c.caption));
             setTextColor(edit, c.color, QPalette::Text);
             edit->setGeometry(rect);
+            updateToolTip(edit);
+            connect(edit, &QLineEdit::textChanged, this, [this, edit] { updateToolTip(edit); });
             w = edit;
             break;
         }
@@ -205,22 +254,99 @@ void CalculatorWindow::ShowMessage(std::string_view text, Icon icon, std::string
     ShowMessageBox(this, qs(text), icon, qs(title));
 }
 
-bool CalculatorWindow::compute(Computation computation) { return RunComputation(*this, computation); }
+bool CalculatorWindow::compute(Computation computation, Explanation explanation) {
+    std::unique_ptr<FormSnapshot> before;
+    if (explanation) {
+        before = std::make_unique<FormSnapshot>();
+        for (auto it = controls_.cbegin(); it != controls_.cend(); ++it) {
+            const std::string name = it.key().toStdString();
+            if (auto* e = qobject_cast<QLineEdit*>(it.value())) before->texts[name] = e->text().toStdString();
+            if (auto* o = qobject_cast<QRadioButton*>(it.value()); o && o->isChecked()) before->options.insert(name);
+        }
+    }
+    const bool completed = RunComputation(*this, computation);
+    if (explanation) {
+        explanation_ = explanation;
+        before_ = std::move(before);
+        if (panelShown_) updateSolution();
+    }
+    return completed;
+}
+
+WorkedSolution CalculatorWindow::solution() const {
+    if (!explanation_ || !before_) return {hint_.toStdString(), hint_.toHtmlEscaped().toStdString()};
+    return explanation_(*before_);
+}
+
+void CalculatorWindow::setSolutionShown(bool shown) {
+    if (!hasPanel_ || shown == panelShown_) return;
+    panelShown_ = shown;
+    if (shown && !panel_) {
+        exact::LoadEngineInBackground();  // the first solution then finds the engine ready
+        panel_ = new QTextBrowser(this);
+        panel_->setObjectName("solution");
+        panel_->setAccessibleName("解题过程");
+        panel_->setFont(MakeFont(SimSun(10.5)));
+        panel_->setOpenLinks(false);
+        panel_->setContextMenuPolicy(Qt::DefaultContextMenu);
+    }
+    // The designed controls keep their places; the window grows to the right for the panel.
+    if (shown) {
+        const int height = std::max(designedSize_.height(), kPanelHeight);
+        setFixedSize(designedSize_.width() + kPanelWidth, height);
+        panel_->setGeometry(designedSize_.width(), 0, kPanelWidth, height);
+        panel_->show();
+        updateSolution();
+    } else {
+        if (panel_) panel_->hide();
+        setFixedSize(designedSize_);
+    }
+}
+
+void CalculatorWindow::updateSolution() {
+    if (!panel_) return;
+    panel_->setHtml(QString::fromStdString(solution().html));
+}
+
+void CalculatorWindow::exportSolution() {
+    const QString path = QFileDialog::getSaveFileName(this, "导出为 PDF", windowTitle() + ".pdf", "PDF 文件 (*.pdf)");
+    if (path.isEmpty()) return;
+    const QString fault = WriteSolutionPdf(path, windowTitle(), solution());
+    if (!fault.isEmpty()) ShowMessageBox(this, fault, Icon::Information, {});
+}
+
+void CalculatorWindow::contextMenuEvent(QContextMenuEvent* event) {
+    if (!hasPanel_) return QWidget::contextMenuEvent(event);
+    QMenu menu(this);
+    QAction* show = menu.addAction("显示解题过程\tF2");
+    show->setCheckable(true);
+    show->setChecked(panelShown_);
+    QAction* copy = menu.addAction("复制解题过程");
+    QAction* pdf = menu.addAction("导出为 PDF…");
+    QAction* print = menu.addAction("打印…");
+    QAction* chosen = menu.exec(event->globalPos());
+    if (chosen == show) setSolutionShown(!panelShown_);
+    if (chosen == copy) QApplication::clipboard()->setText(QString::fromStdString(solution().plain));
+    if (chosen == pdf) exportSolution();
+    if (chosen == print) PrintSolution(this, windowTitle(), solution());
+}
 
 void CalculatorWindow::wire(const Trigger& trigger) {
     const Computation computation = trigger.computation;
+    const Explanation explanation = trigger.explanation;
     switch (trigger.event) {
         case Event::Enter:
-            onEnter(trigger.control, [this, computation] { compute(computation); });
+            onEnter(trigger.control, [this, computation, explanation] { compute(computation, explanation); });
             break;
         case Event::Click:
             connect(button(trigger.control), &QAbstractButton::clicked, this,
-                    [this, computation] { compute(computation); });
+                    [this, computation, explanation] { compute(computation, explanation); });
             break;
         case Event::Selected:
-            connect(option(trigger.control), &QAbstractButton::toggled, this, [this, computation](bool checked) {
-                if (checked) compute(computation);
-            });
+            connect(option(trigger.control), &QAbstractButton::toggled, this,
+                    [this, computation, explanation](bool checked) {
+                        if (checked) compute(computation, explanation);
+                    });
             break;
     }
 }
@@ -239,6 +365,22 @@ void CalculatorWindow::onKeyUp(std::string_view name, const std::function<void()
 
 void CalculatorWindow::clear(const std::vector<std::string_view>& fields) {
     for (std::string_view f : fields) field(f)->clear();
+    // The panel goes back to saying what to type.
+    explanation_ = nullptr;
+    before_.reset();
+    if (panelShown_) updateSolution();
+    // Typing goes on in the first field cleared.
+    if (!fields.empty()) field(fields.front())->setFocus(Qt::OtherFocusReason);
+}
+
+void CalculatorWindow::updateToolTip(QLineEdit* edit) const {
+    // The text has the field's width less its frame and the two-pixel margin on each side.
+    const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    const int room = edit->width() - 2 * frame - 4;
+    QStringList tip;
+    if (edit->fontMetrics().horizontalAdvance(edit->text()) > room) tip << edit->text();
+    if (!fieldToolTip_.isEmpty()) tip << fieldToolTip_;
+    edit->setToolTip(tip.join('\n'));
 }
 
 void CalculatorWindow::showEvent(QShowEvent* event) {

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <string_view>
 
 #include "app/windowdesign.h"
@@ -14,6 +15,7 @@
 class QLabel;
 class QLineEdit;
 class QAbstractButton;
+class QTextBrowser;
 
 namespace velunda::ui {
 
@@ -51,8 +53,17 @@ public:
     void write(std::string_view name, std::string text) override;
     void ShowMessage(std::string_view text, Icon icon = Icon::None, std::string_view title = {}) override;
 
-    // Runs a computation as a unit against this window (see RunComputation).
-    bool compute(Computation computation);
+    // Runs a computation as a unit against this window (see RunComputation); the panel,
+    // when shown, explains it.
+    bool compute(Computation computation, Explanation explanation = nullptr);
+
+    // The worked-solution panel: windows whose triggers explain their computations have
+    // one, beside the designed area, hidden until the pupil asks for it.
+    bool hasSolutionPanel() const { return hasPanel_; }
+    bool solutionShown() const { return panelShown_; }
+    void setSolutionShown(bool shown);
+    // What the panel says: the last computation's solution, or what to type.
+    WorkedSolution solution() const;
 
     // Enter in the field runs the handler; the key still reaches the field.
     void onEnter(std::string_view field, const std::function<void()>& handler);
@@ -62,16 +73,32 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     QWidget* build(const ControlDesign& c);
     void wire(const Trigger& trigger);
     void clear(const std::vector<std::string_view>& fields);
+    // The field's tooltip: its whole text when the field is too narrow for it, and the
+    // window's tooltip for fields.
+    void updateToolTip(QLineEdit* field) const;
 
     QHash<QString, QWidget*> controls_;
     QWidget* firstFocus_ = nullptr;
     bool shown_ = false;
     QHash<QObject*, std::function<void()>> enter_, keyUp_;
+    QString fieldToolTip_;
+
+    // The panel, made when first shown.
+    void updateSolution();
+    void exportSolution();
+    bool hasPanel_ = false;
+    bool panelShown_ = false;
+    QSize designedSize_;
+    QString hint_;  // what the panel says before a computation
+    QTextBrowser* panel_ = nullptr;
+    Explanation explanation_ = nullptr;  // of the last computation
+    std::unique_ptr<Form> before_;       // its fields as they were when it started
 };
 
 }  // namespace velunda::ui

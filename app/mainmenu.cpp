@@ -1,10 +1,13 @@
 #include "app/mainmenu.h"
 
+#include <QCheckBox>
 #include <QPainter>
 #include <QTimer>
 
 #include "app/artwork.h"
+#include "app/fonts.h"
 #include "app/menuentry.h"
+#include "app/solutionpanel.h"
 #include "app/windowtable.h"
 
 namespace velunda::ui {
@@ -59,6 +62,7 @@ const EntryDesign kEntries[] = {
     {"lbl21", "解三元一次方程组", 480, 6000},
     {"lbl33", "口 算 练 习 工 具", 3960, 4680},
     {"lbl34", "口 算 测 试 工 具", 3960, 5400},
+    {"lblHistory", "口算记录", 4380, 6120},
     {"lbl26", "半径,周长,面积互换", 7320, 4440},
     {"lbl27", "解 垂 径 定 理", 7560, 4920},
 };
@@ -84,6 +88,17 @@ WindowDesign MenuDesign() {
 
 MainMenu::MainMenu(WindowCatalog& catalog) : CalculatorWindow(MenuDesign()) {
     setAttribute(Qt::WA_DeleteOnClose);
+    // Below the algebra entries, where the board is free: whether the solver windows show
+    // their worked solutions, remembered for the next start.
+    auto* solution = new QCheckBox("显示解题过程", this);
+    solution->setObjectName("chkSolution");
+    solution->setFont(MakeFont(SimSun(10.5)));
+    QPalette palette = solution->palette();
+    palette.setColor(QPalette::WindowText, kLightCyan);
+    solution->setPalette(palette);
+    solution->setGeometry(px(360), px(6540), px(2400), px(300));
+    solution->setChecked(SolutionSetting::instance().shown());
+    connect(solution, &QCheckBox::toggled, &SolutionSetting::instance(), &SolutionSetting::setShown);
     const QCursor pointer = EntryCursor();
     for (const WindowEntry& w : Windows()) {
         auto* entry = qobject_cast<MenuEntry*>(control(w.menuEntry));

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "exact/workedsolution.h"
 #include "numeric/form.h"
 
 namespace velunda::ui {
@@ -62,11 +63,13 @@ enum class Event {
     Selected,  // an option button becoming the selected one of its group
 };
 
-// One row of a window's behaviour: this event on that control runs that computation.
+// One row of a window's behaviour: this event on that control runs that computation, and
+// the worked-solution panel explains it.
 struct Trigger {
     Event event;
     std::string_view control;  // "Text1", "Command2", "Option1"
     Computation computation;
+    Explanation explanation = nullptr;
 };
 
 class CalculatorWindow;
@@ -87,6 +90,9 @@ struct WindowDesign {
     std::string_view exitButton = {};
     // What the controls set off.
     std::vector<Trigger> triggers = {};
+    // A tooltip every field of the window carries ("π取3.14"); a field whose text is wider
+    // than the field shows the whole text above it.
+    std::string_view fieldToolTip = {};
     // Runs once the controls exist, for what the rows above cannot say (a field that opens
     // only after another one is typed into, names for screen readers).
     std::function<void(CalculatorWindow&)> setUp = {};

@@ -5,6 +5,7 @@
 #include "app/calculatorwindow.h"
 #include "app/versionwindow.h"
 #include "drills/drillwindow.h"
+#include "drills/historywindow.h"
 #include "solvers/algebra/algebrawindows.h"
 #include "solvers/plane/planewindows.h"
 #include "solvers/solid/solidwindows.h"
@@ -47,6 +48,8 @@ const WindowEntry kWindows[] = {
     // Mental arithmetic
     {"frm22", "lbl33",  nullptr, NewPracticeWindow},
     {"frm23", "lbl34",  nullptr, Make<TestDrillWindow>},
+    // The drills' history
+    {"frmhistory", "lblHistory", nullptr, NewHistoryWindow},
     // Circles
     {"frm10", "lbl26",  CircleWindowDesign},
     {"frm17", "lbl27",  ChordWindowDesign},

@@ -105,15 +105,17 @@ void Drill::ResetCounts() {
 
 void Drill::Pose(Operation op, Occasion occasion) { problem_ = DrawProblem(op, occasion, source_); }
 
-bool Drill::Answer(std::string_view typed, Operation op) {
+bool IsRightAnswer(const Problem& asked, std::string_view typed) {
     const double answer = RoundHalfEven(ParseNumber(typed));
-    bool isRight = false;
     // Only an answer that fits 16 bits is compared at all; NaN fails the test too.
-    if (answer >= -32768.0 && answer <= 32767.0) {
-        Problem asked = problem_;
-        asked.operation = op;
-        isRight = double(static_cast<std::int16_t>(answer)) == asked.result();
-    }
+    if (!(answer >= -32768.0 && answer <= 32767.0)) return false;
+    return double(static_cast<std::int16_t>(answer)) == asked.result();
+}
+
+bool Drill::Answer(std::string_view typed, Operation op) {
+    Problem asked = problem_;
+    asked.operation = op;
+    const bool isRight = IsRightAnswer(asked, typed);
     std::int16_t& count = isRight ? right_ : wrong_;
     if (count < 32767) ++count;
     Pose(op, Occasion::AfterAnswer);

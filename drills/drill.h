@@ -67,6 +67,10 @@ Problem DrawProblem(Operation op, Occasion occasion, RandomSource& source);
 // (2.5 gives 2, 3.5 gives 4). NaN stays NaN, infinities stay infinite.
 double RoundHalfEven(double x);
 
+// Whether the typed answer is the problem's result: the text read leniently and rounded
+// half to even; an answer outside -32768 … 32767 is wrong.
+bool IsRightAnswer(const Problem& asked, std::string_view typed);
+
 // The problem on show and the counts of one opening of a drill window. Every value is a
 // 16-bit integer; a count that reaches 32767 stays there.
 class Drill {

@@ -48,7 +48,10 @@ WindowDesign DrillDesign(std::string_view name, const QColor& clockColour) {
 }  // namespace
 
 DrillWindow::DrillWindow(std::string_view name, const QColor& clockColour)
-    : CalculatorWindow(DrillDesign(name, clockColour)), random_(std::make_unique<TimeOfDayRandom>()), drill_(*random_) {
+    : CalculatorWindow(DrillDesign(name, clockColour)),
+      random_(std::make_unique<TimeOfDayRandom>()),
+      drill_(*random_),
+      history_(std::string(name), [this](const std::string& message) { ShowMessage(message, Icon::Information); }) {
     clock_ = new QTimer(this);
     clock_->setObjectName("Timer1");
     clock_->setInterval(999);
@@ -62,6 +65,7 @@ DrillWindow::DrillWindow(std::string_view name, const QColor& clockColour)
         connect(option(name), &QAbstractButton::toggled, this, [this, op = op](bool checked) {
             if (checked) select(op);
         });
+        option(name)->installEventFilter(this);
     }
     onEnter("Text1", [this] { answer(); });
 }
@@ -77,7 +81,16 @@ void DrillWindow::showEvent(QShowEvent* event) {
     }
 }
 
+bool DrillWindow::eventFilter(QObject* watched, QEvent* event) {
+    // An operation chosen with the mouse: the pupil goes on typing the answer.
+    if (event->type() == QEvent::MouseButtonRelease && qobject_cast<QRadioButton*>(watched)) {
+        QTimer::singleShot(0, this, [this] { field("Text1")->setFocus(Qt::MouseFocusReason); });
+    }
+    return CalculatorWindow::eventFilter(watched, event);
+}
+
 void DrillWindow::start() {
+    history_.start();  // the history is opened here, when a drill first needs it
     drill_.ResetCounts();
     random_->Randomize();
     drill_.Pose(Operation::Addition, Occasion::Selection);
@@ -93,7 +106,10 @@ void DrillWindow::select(Operation op) {
 
 void DrillWindow::answer() {
     const Operation op = selectedOperation();
-    drill_.Answer(text("Text1"), op);
+    const std::string typed = text("Text1");
+    Problem asked = drill_.problem();
+    asked.operation = op;
+    history_.answered(asked, typed, drill_.Answer(typed, op));
     write("lbl2", CountText(drill_.right()));
     updateTotal();
     write("lbl3", CountText(drill_.wrong()));
@@ -127,6 +143,7 @@ void DrillWindow::showProblem() {
     const std::string problem = drill_.problem().text();
     write("lbl1", problem);
     placeAnswerField();
+    history_.posed();
     field("Text1")->setAccessibleName(QString::fromStdString(problem));
 }
 

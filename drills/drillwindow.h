@@ -5,6 +5,7 @@
 
 #include "app/calculatorwindow.h"
 #include "drills/drill.h"
+#include "drills/drillrecorder.h"
 
 class QTimer;
 
@@ -26,6 +27,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The first showing: counts at 0, a fresh seed, an addition problem, the clock running.
@@ -49,6 +51,7 @@ private:
     QTimer* clock_ = nullptr;
     long long ticks_ = 0;
     bool started_ = false;
+    DrillRecorder history_;  // last: its session ends before the drill goes
 };
 
 // The test window: the drill with a pink clock, which sums up accuracy, time used and

@@ -1,5 +1,6 @@
 #include "solvers/plane/angleunit.h"
 #include "solvers/plane/chord.h"
+#include "solvers/plane/chordsolution.h"
 #include "solvers/plane/layouts.h"
 #include "solvers/plane/planewindows.h"
 
@@ -31,7 +32,7 @@ WindowDesign ChordWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Click, "Command2", SolveChord},
+        {Event::Click, "Command2", SolveChord, ExplainChord},
     };
     return design;
 }

@@ -1,4 +1,5 @@
 #include "solvers/plane/circle.h"
+#include "solvers/plane/circlesolution.h"
 #include "solvers/plane/planewindows.h"
 
 namespace velunda::ui {
@@ -33,14 +34,14 @@ WindowDesign CircleWindowDesign() {
         "Command2",
     };
     design.triggers = {
-        {Event::Enter, circle::Radius, CircleFromRadius},
-        {Event::Enter, circle::Diameter, CircleFromDiameter},
-        {Event::Enter, circle::Circumference, CircleFromCircumference},
-        {Event::Enter, circle::Area, CircleFromArea},
-        {Event::Selected, "Option1", PiFromOption1},
-        {Event::Click, "Option1", PiFromOption1},
-        {Event::Selected, "Option2", PiFromOption2},
-        {Event::Click, "Option2", PiFromOption2},
+        {Event::Enter, circle::Radius, CircleFromRadius, ExplainCircleFromRadius},
+        {Event::Enter, circle::Diameter, CircleFromDiameter, ExplainCircleFromDiameter},
+        {Event::Enter, circle::Circumference, CircleFromCircumference, ExplainCircleFromCircumference},
+        {Event::Enter, circle::Area, CircleFromArea, ExplainCircleFromArea},
+        {Event::Selected, "Option1", PiFromOption1, ExplainPiFromOption1},
+        {Event::Click, "Option1", PiFromOption1, ExplainPiFromOption1},
+        {Event::Selected, "Option2", PiFromOption2, ExplainPiFromOption2},
+        {Event::Click, "Option2", PiFromOption2, ExplainPiFromOption2},
     };
     return design;
 }

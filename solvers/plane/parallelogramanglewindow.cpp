@@ -1,6 +1,7 @@
 #include "solvers/plane/angleunit.h"
 #include "solvers/plane/layouts.h"
 #include "solvers/plane/parallelogram.h"
+#include "solvers/plane/parallelogramsolution.h"
 #include "solvers/plane/planewindows.h"
 
 namespace velunda::ui {
@@ -30,7 +31,7 @@ WindowDesign ParallelogramAngleWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Click, "Command2", SolveParallelogramAngle},
+        {Event::Click, "Command2", SolveParallelogramAngle, ExplainParallelogramAngle},
     };
     return design;
 }

@@ -1,5 +1,6 @@
 #include "solvers/plane/layouts.h"
 #include "solvers/plane/parallelogram.h"
+#include "solvers/plane/parallelogramsolution.h"
 #include "solvers/plane/planewindows.h"
 
 namespace velunda::ui {
@@ -10,7 +11,7 @@ WindowDesign ParallelogramAreaWindowDesign() {
         {{{"Label1(0)", " 平行四边形的底"}, {"Label1(2)", " 平行四边形的高"}, {"Label1(1)", "平行四边形的面积"}}},
         {120, 1680, 1335, 3240, 1005, 240, 540});
     design.triggers = {
-        {Event::Click, "Command2", SolveParallelogramArea},
+        {Event::Click, "Command2", SolveParallelogramArea, ExplainParallelogramArea},
     };
     return design;
 }

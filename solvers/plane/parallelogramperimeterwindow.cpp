@@ -1,5 +1,6 @@
 #include "solvers/plane/layouts.h"
 #include "solvers/plane/parallelogram.h"
+#include "solvers/plane/parallelogramsolution.h"
 #include "solvers/plane/planewindows.h"
 
 namespace velunda::ui {
@@ -9,7 +10,7 @@ WindowDesign ParallelogramPerimeterWindowDesign() {
                                          {{{"Label1(0)", "底边"}, {"Label1(1)", "邻边"}, {"Label1(2)", "周长"}}},
                                          {360, 1080, 1935, 3360, 1215, 240, 600});
     design.triggers = {
-        {Event::Click, "Command2", SolveParallelogramPerimeter},
+        {Event::Click, "Command2", SolveParallelogramPerimeter, ExplainParallelogramPerimeter},
     };
     return design;
 }

@@ -1,5 +1,6 @@
 #include "solvers/plane/planewindows.h"
 #include "solvers/plane/rectangle.h"
+#include "solvers/plane/rectanglesolution.h"
 
 namespace velunda::ui {
 
@@ -27,7 +28,7 @@ WindowDesign RectangleWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Click, "Command1", SolveRectangle},
+        {Event::Click, "Command1", SolveRectangle, ExplainRectangle},
     };
     return design;
 }

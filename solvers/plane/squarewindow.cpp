@@ -1,5 +1,6 @@
 #include "solvers/plane/planewindows.h"
 #include "solvers/plane/square.h"
+#include "solvers/plane/squaresolution.h"
 
 namespace velunda::ui {
 
@@ -27,10 +28,10 @@ WindowDesign SquareWindowDesign() {
         "Command2",
     };
     design.triggers = {
-        {Event::Enter, square::Side, SquareFromSide},
-        {Event::Enter, square::Perimeter, SquareFromPerimeter},
-        {Event::Enter, square::Area, SquareFromArea},
-        {Event::Enter, square::Diagonal, SquareFromDiagonal},
+        {Event::Enter, square::Side, SquareFromSide, ExplainSquareFromSide},
+        {Event::Enter, square::Perimeter, SquareFromPerimeter, ExplainSquareFromPerimeter},
+        {Event::Enter, square::Area, SquareFromArea, ExplainSquareFromArea},
+        {Event::Enter, square::Diagonal, SquareFromDiagonal, ExplainSquareFromDiagonal},
     };
     return design;
 }

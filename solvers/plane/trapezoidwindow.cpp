@@ -1,5 +1,6 @@
 #include "solvers/plane/planewindows.h"
 #include "solvers/plane/trapezoid.h"
+#include "solvers/plane/trapezoidsolution.h"
 
 namespace velunda::ui {
 
@@ -29,7 +30,7 @@ WindowDesign TrapezoidWindowDesign() {
         "Command2",
     };
     design.triggers = {
-        {Event::Click, "Command3", SolveTrapezoid},
+        {Event::Click, "Command3", SolveTrapezoid, ExplainTrapezoid},
     };
     return design;
 }

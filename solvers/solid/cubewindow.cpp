@@ -1,4 +1,5 @@
 #include "solvers/solid/cube.h"
+#include "solvers/solid/cubesolution.h"
 #include "solvers/solid/solidwindows.h"
 
 namespace velunda::ui {
@@ -27,10 +28,10 @@ WindowDesign CubeWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Enter, cube::Edge, CubeFromEdge},
-        {Event::Enter, cube::EdgeSum, CubeFromEdgeSum},
-        {Event::Enter, cube::Surface, CubeFromSurface},
-        {Event::Enter, cube::Volume, CubeFromVolume},
+        {Event::Enter, cube::Edge, CubeFromEdge, ExplainCubeFromEdge},
+        {Event::Enter, cube::EdgeSum, CubeFromEdgeSum, ExplainCubeFromEdgeSum},
+        {Event::Enter, cube::Surface, CubeFromSurface, ExplainCubeFromSurface},
+        {Event::Enter, cube::Volume, CubeFromVolume, ExplainCubeFromVolume},
     };
     return design;
 }

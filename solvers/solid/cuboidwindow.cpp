@@ -1,4 +1,5 @@
 #include "solvers/solid/cuboid.h"
+#include "solvers/solid/cuboidsolution.h"
 #include "solvers/solid/solidwindows.h"
 
 namespace velunda::ui {
@@ -33,7 +34,7 @@ WindowDesign CuboidWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Click, "Command1", CuboidCompute},
+        {Event::Click, "Command1", CuboidCompute, ExplainCuboid},
     };
     return design;
 }

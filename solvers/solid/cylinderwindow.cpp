@@ -1,4 +1,5 @@
 #include "solvers/solid/cylinder.h"
+#include "solvers/solid/cylindersolution.h"
 #include "solvers/solid/solidwindows.h"
 
 namespace velunda::ui {
@@ -34,8 +35,10 @@ WindowDesign CylinderWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Click, "Command2", CylinderCompute},
+        {Event::Click, "Command2", CylinderCompute, ExplainCylinder},
     };
+    // The window's π is 3.14; every field says so.
+    design.fieldToolTip = "π取3.14";
     return design;
 }
 // clang-format on

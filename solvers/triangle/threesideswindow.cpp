@@ -1,4 +1,6 @@
+#include <QLineEdit>
 #include <QPainter>
+#include <QTimer>
 
 #include "solvers/triangle/threesides.h"
 #include "solvers/triangle/trianglewindows.h"
@@ -9,6 +11,9 @@ namespace {
 // The legend's triangle, in twips: A at the top, B bottom left, C bottom right.
 constexpr int kApexX = 2040, kApexY = 3120;
 constexpr int kBaseLeft = 1200, kBaseRight = 2880, kBaseY = 3840;
+
+// What the sides' fields hold until the pupil types.
+const QString kPrompt = QStringLiteral("请输入数据");
 
 }  // namespace
 
@@ -75,7 +80,21 @@ WindowDesign ThreeSidesWindowDesign() {
 }
 // clang-format on
 
-ThreeSidesTriangleWindow::ThreeSidesTriangleWindow() : CalculatorWindow(ThreeSidesWindowDesign()) {}
+ThreeSidesTriangleWindow::ThreeSidesTriangleWindow() : CalculatorWindow(ThreeSidesWindowDesign()) {
+    for (const char* side : {"Text1", "Text2", "Text3"}) field(side)->installEventFilter(this);
+}
+
+bool ThreeSidesTriangleWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && edit->text() == kPrompt) {
+            // After the event: a click places the cursor once the field has the focus.
+            QTimer::singleShot(0, edit, [edit] {
+                if (edit->text() == kPrompt) edit->selectAll();
+            });
+        }
+    }
+    return CalculatorWindow::eventFilter(watched, event);
+}
 
 void ThreeSidesTriangleWindow::paintEvent(QPaintEvent* event) {
     CalculatorWindow::paintEvent(event);

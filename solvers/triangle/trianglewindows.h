@@ -29,7 +29,8 @@ WindowDesign RightTriangleWindowDesign();  // frm14
 WindowDesign EquilateralWindowDesign();  // frm13
 
 // The three-sides window paints its legend, a triangle with its vertices named, below
-// the fields.
+// the fields, and selects the prompt "请输入数据" of a side as the side's field receives
+// the focus, so that the first key typed replaces it.
 class ThreeSidesTriangleWindow : public CalculatorWindow {
     Q_OBJECT
 
@@ -38,6 +39,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 }  // namespace velunda::ui

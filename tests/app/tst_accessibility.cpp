@@ -44,7 +44,7 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(QString, window);
         MenuFixture app;
-        QWidget* w = app.open(entry.toLatin1().constData(), window.toLatin1().constData());
+        QWidget* w = app.open<QWidget>(entry.toLatin1().constData(), window.toLatin1().constData());
         QVERIFY2(w, qPrintable(window + " did not open"));
 
         // A field is announced by its caption, or by a name its window gives it; never
@@ -60,6 +60,8 @@ private slots:
         // A button or option button is announced by its caption without the blanks
         // that space its characters out.
         for (QAbstractButton* button : w->findChildren<QAbstractButton*>()) {
+            // A table's corner button and the like belong to their view, not to the window.
+            if (!qobject_cast<QPushButton*>(button) && !qobject_cast<QRadioButton*>(button)) continue;
             const QString caption = button->text().remove(' ');
             QVERIFY2(!caption.isEmpty(), qPrintable(window + "." + button->objectName() + " has no caption"));
             QCOMPARE(accessibleName(button), caption);

@@ -156,6 +156,53 @@ private slots:
         QVERIFY2(family.contains("CJK") || family.contains("AR PL") || family.contains("WenQuanYi"),
                  qPrintable(family));
     }
+
+    // The three sides' prompt goes as the first key is typed, whether the field was reached
+    // on opening, by Tab or by a click; the fresh window then computes 3, 4, 5.
+    void promptReplacedByFirstKey() {
+        MenuFixture app;
+        auto* w = app.open("lbl4", "frm1");
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTest::qWait(1);
+        QTest::keyClicks(w->focusWidget(), "3");
+        QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+        QTest::qWait(1);
+        QTest::keyClicks(w->focusWidget(), "4");
+        QTest::mouseClick(w->field("Text3"), Qt::LeftButton);
+        QTest::qWait(1);
+        QTest::keyClicks(w->focusWidget(), "5");
+        QCOMPARE(w->field("Text1")->text() + w->field("Text2")->text() + w->field("Text3")->text(), QString("345"));
+        click(w->button("Command2"));
+        QCOMPARE(w->field("txt2")->text(), QString("6"));
+    }
+
+    // A field too narrow for its text shows the whole text as its tooltip; the cylinder's
+    // fields say which π they use.
+    void toolTipsShowWholeTexts() {
+        MenuFixture app;
+        auto* square = app.open("lbl15", "frm12");
+        typeInto(square->field("Text1"), "5");
+        pressEnter(square->field("Text1"));
+        QCOMPARE(square->field("Text4")->toolTip(), QString("7.07106781186548"));
+        QCOMPARE(square->field("Text1")->toolTip(), QString());
+        auto* cylinder = app.open("lbl24", "frm15");
+        QCOMPARE(cylinder->field("Text1")->toolTip(), QString("π取3.14"));
+    }
+
+    // After 清零 typing goes on in the first field cleared; in a drill, an operation
+    // chosen with the mouse leaves the focus in the answer field.
+    void focusAfterClearAndChoice() {
+        MenuFixture app;
+        auto* circle = app.open("lbl26", "frm10");
+        QVERIFY(QTest::qWaitForWindowActive(circle));
+        circle->option("Option1")->setFocus();
+        click(circle->button("Command1"));
+        QCOMPARE(QApplication::focusWidget(), circle->field("Text1"));
+        auto* drill = app.open("lbl33", "frm22");
+        QVERIFY(QTest::qWaitForWindowActive(drill));
+        QTest::mouseClick(drill->option("opt3"), Qt::LeftButton, {}, QPoint(8, drill->option("opt3")->height() / 2));
+        QTRY_COMPARE(QApplication::focusWidget(), drill->field("Text1"));
+    }
 };
 
 QTEST_MAIN(CalculatorWindowTest)

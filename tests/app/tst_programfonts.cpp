@@ -129,7 +129,7 @@ private slots:
         MenuFixture app;
         checkWindow(app.menu, "frmmulu");
         if (QTest::currentTestFailed()) return;
-        QWidget* w = app.open(entry.toLatin1().constData(), window.toLatin1().constData());
+        QWidget* w = app.open<QWidget>(entry.toLatin1().constData(), window.toLatin1().constData());
         QVERIFY2(w, qPrintable(window + " did not open"));
         checkWindow(w, window);
     }

@@ -12,7 +12,7 @@ fail() { echo "package check: $*" >&2; exit 1; }
 [ "$(dpkg-deb -f "$deb" Architecture)" = "$(dpkg --print-architecture)" ] || fail "architecture"
 [ "$(dpkg-deb -f "$deb" Section)" = education ] || fail "section"
 depends=$(dpkg-deb -f "$deb" Depends)
-for need in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-noto-cjk; do
+for need in libqt6widgets6 libqt6gui6 libqt6core6 libqt6sql6-sqlite qt6-qpa-plugins fonts-noto-cjk; do
   echo "$depends" | grep -q "$need" || fail "Depends lacks $need: $depends"
 done
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')

@@ -1,0 +1,171 @@
+#include "drills/history.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+
+namespace velunda {
+
+bool SameFact(const Problem& a, const Problem& b) {
+    return a.operation == b.operation && a.first == b.first && a.second == b.second;
+}
+
+std::vector<FactHistory> SummarizeFacts(const std::vector<AnswerRecord>& history) {
+    std::vector<FactHistory> facts;
+    for (const AnswerRecord& a : history) {
+        auto it =
+            std::find_if(facts.begin(), facts.end(), [&](const FactHistory& f) { return SameFact(f.fact, a.problem); });
+        if (it == facts.end()) {
+            facts.emplace_back().fact = a.problem;
+            it = facts.end() - 1;
+        }
+        ++it->answered;
+        if (a.right) {
+            ++it->right;
+            ++it->rightSinceLastWrong;
+        } else {
+            it->lastWrong = a.time;
+            it->rightSinceLastWrong = 0;
+        }
+    }
+    return facts;
+}
+
+bool InWrongAnswerBook(const FactHistory& fact, HistoryTime now) {
+    return fact.lastWrong && *fact.lastWrong > now - kRecentDays * kMillisecondsPerDay &&
+           fact.rightSinceLastWrong < kRightInARowToLeave;
+}
+
+std::vector<FactHistory> WrongAnswerBook(std::vector<FactHistory> facts, HistoryTime now) {
+    std::erase_if(facts, [now](const FactHistory& f) { return !InWrongAnswerBook(f, now); });
+    std::stable_sort(facts.begin(), facts.end(),
+                     [](const FactHistory& a, const FactHistory& b) { return *a.lastWrong > *b.lastWrong; });
+    return facts;
+}
+
+Mastery MasteryOf(const FactHistory& fact, HistoryTime now) {
+    if (fact.answered == 0) return Mastery::Unseen;
+    if (InWrongAnswerBook(fact, now)) return Mastery::Wrong;
+    if (fact.answered >= 3 && fact.right * 10 >= fact.answered * 9) return Mastery::Mastered;
+    return Mastery::Shaky;
+}
+
+std::optional<std::pair<int, int>> GridCell(const Problem& fact) {
+    auto digit = [](int v) { return v >= 0 && v <= 9; };
+    if (fact.operation != Operation::Division) {
+        if (!digit(fact.first) || !digit(fact.second)) return std::nullopt;
+        return std::pair{int(fact.first), int(fact.second)};
+    }
+    if (fact.second <= 0 || fact.first % fact.second != 0) return std::nullopt;
+    const int quotient = fact.first / fact.second;
+    if (!digit(fact.second) || !digit(quotient)) return std::nullopt;
+    return std::pair{int(fact.second), quotient};
+}
+
+WrongAnswerPractice::WrongAnswerPractice(const std::vector<FactHistory>& book, RandomSource& source) : source_(source) {
+    for (const FactHistory& f : book) facts_.push_back({f.fact, f.rightSinceLastWrong});
+    pose();
+}
+
+void WrongAnswerPractice::pose() {
+    if (facts_.empty()) return;
+    const int n = int(facts_.size());
+    int i = DrawBelow(source_, n);
+    // The fact just answered waits for another while another is left.
+    if (n > 1 && SameFact(facts_[i].fact, problem_)) i = (i + 1) % n;
+    problem_ = facts_[i].fact;
+}
+
+bool WrongAnswerPractice::Answer(std::string_view typed) {
+    const bool isRight = IsRightAnswer(problem_, typed);
+    std::int16_t& count = isRight ? right_ : wrong_;
+    if (count < 32767) ++count;
+    auto it = std::find_if(facts_.begin(), facts_.end(), [&](const Entry& e) { return SameFact(e.fact, problem_); });
+    if (it != facts_.end()) {
+        it->run = isRight ? it->run + 1 : 0;
+        if (it->run >= kRightInARowToLeave) facts_.erase(it);
+    }
+    pose();
+    return isRight;
+}
+
+std::string HistoryFaultText(HistoryFault fault, std::string_view file) {
+    const std::string name(file);
+    const std::string goesOn = "口算照常进行，但答题记录不会被保存。";
+    switch (fault) {
+        case HistoryFault::CannotOpen:
+            return "无法打开口算记录文件 " + name + "。" + goesOn;
+        case HistoryFault::ReadOnly:
+            return "口算记录文件 " + name + " 或它所在的文件夹不允许写入。" + goesOn;
+        case HistoryFault::Locked:
+            return "另一个 Velunda 正在使用口算记录文件 " + name + "。" + goesOn;
+        case HistoryFault::DiskFull:
+            return "磁盘已满，口算记录文件 " + name + " 写不下了。" + goesOn;
+        case HistoryFault::CannotWrite:
+            return "写入口算记录文件 " + name + " 时出错。" + goesOn;
+        case HistoryFault::TooNew:
+            return "口算记录文件 " + name + " 是更新版本的 Velunda 写的，这个版本读不了。" + goesOn;
+        case HistoryFault::Corrupt:
+            return "口算记录文件已损坏，已改名保存为 " + name + "。新的口算记录从现在开始保存。";
+    }
+    return goesOn;
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty()) return 0;
+    const std::size_t middle = values.size() / 2;
+    std::nth_element(values.begin(), values.begin() + middle, values.end());
+    if (values.size() % 2 == 1) return values[middle];
+    const double upper = values[middle];
+    const double lower = *std::max_element(values.begin(), values.begin() + middle);
+    return (lower + upper) / 2;
+}
+
+namespace {
+
+std::string LocalTimeText(HistoryTime time) {
+    const std::time_t seconds = std::time_t(time / 1000);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    return text;
+}
+
+// A field as a spreadsheet reads it back: quoted when it holds a separator, a quote or
+// a line break; a typed text that a spreadsheet would take for a formula keeps a
+// leading apostrophe.
+std::string CsvField(std::string text) {
+    if (!text.empty() && (text[0] == '=' || text[0] == '@')) text.insert(0, "'");
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+std::string WindowName(const std::string& window) {
+    if (window == "frm22") return "口算练习";
+    if (window == "frm23") return "口算测试";
+    return window;
+}
+
+}  // namespace
+
+std::string AnswersCsv(const std::vector<AnswerRecord>& answers) {
+    std::string csv = "\xEF\xBB\xBF时间,窗口,题目,正确答案,学生的答案,对错,用时（秒）\r\n";
+    for (const AnswerRecord& a : answers) {
+        const std::string problem = a.problem.text();
+        char seconds[32];
+        std::snprintf(seconds, sizeof seconds, "%.1f", a.seconds);
+        csv += LocalTimeText(a.time) + "," + CsvField(WindowName(a.window)) + "," +
+               problem.substr(0, problem.size() - 1) + "," +
+               std::to_string(static_cast<long long>(a.problem.result())) + "," + CsvField(a.answer) + "," +
+               (a.right ? "对" : "错") + "," + seconds + "\r\n";
+    }
+    return csv;
+}
+
+}  // namespace velunda

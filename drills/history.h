@@ -1,0 +1,144 @@
+// The drill history without its storage: what is kept of each answered problem and of
+// each drill session, and the rules read from it — which facts go into the wrong-answer
+// book (错题本), and which facts of the 10 × 10 grids are mastered, shaky or wrong.
+// Plain C++, so every rule runs over a history written out in a test.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "drills/drill.h"
+
+namespace velunda {
+
+// Times are milliseconds since 1970-01-01 UTC.
+using HistoryTime = std::int64_t;
+inline constexpr HistoryTime kMillisecondsPerDay = 24LL * 60 * 60 * 1000;
+
+// One answered problem: when, in which window, the problem as computed, the answer as
+// the pupil typed it, whether it was right and how long the pupil took.
+struct AnswerRecord {
+    HistoryTime time = 0;
+    std::string window;  // "frm22", "frm23"
+    Problem problem;
+    std::string answer;
+    bool right = false;
+    double seconds = 0;
+};
+
+// One opening of a drill window, or one round of wrong-answer practice.
+struct SessionRecord {
+    HistoryTime start = 0;
+    std::optional<HistoryTime> end;  // none while it runs, or when the program was killed
+    std::string window;
+    bool wrongAnswers = false;  // practice of the wrong-answer book
+    int right = 0;
+    int wrong = 0;
+};
+
+// Same operation and operands.
+bool SameFact(const Problem& a, const Problem& b);
+
+// What the history says of one fact (an operation with its two operands).
+struct FactHistory {
+    Problem fact;
+    int answered = 0;
+    int right = 0;
+    std::optional<HistoryTime> lastWrong;  // the time of its latest wrong answer
+    int rightSinceLastWrong = 0;           // right answers after it: a run of rights
+};
+
+// The facts of a history in time order, one entry each, in the order they first appear.
+std::vector<FactHistory> SummarizeFacts(const std::vector<AnswerRecord>& history);
+
+// A wrong answer counts for the book this many days.
+inline constexpr int kRecentDays = 30;
+// A fact leaves the book once answered right this many times in a row.
+inline constexpr int kRightInARowToLeave = 2;
+
+// Whether the fact is in the wrong-answer book at that time: answered wrong within the
+// last kRecentDays, and not answered right twice in a row since.
+bool InWrongAnswerBook(const FactHistory& fact, HistoryTime now);
+
+// The wrong-answer book: the facts in it, the most recently missed first (of two missed
+// at the same moment, the one first seen in the history first).
+std::vector<FactHistory> WrongAnswerBook(std::vector<FactHistory> facts, HistoryTime now);
+
+// How well a fact is known, the colour of its cell in the grids.
+enum class Mastery {
+    Unseen,    // never answered
+    Wrong,     // in the wrong-answer book
+    Shaky,     // answered, but neither in the book nor mastered
+    Mastered,  // at least 3 answers, at least 90 % right, not in the book
+};
+Mastery MasteryOf(const FactHistory& fact, HistoryTime now);
+
+// The cell of a fact in its operation's 10 × 10 grid: row and column 0 to 9. Sums,
+// differences and products by their two operands; quotients by divisor and quotient.
+// None for a quotient above 9 (a dividend raised past 90).
+std::optional<std::pair<int, int>> GridCell(const Problem& fact);
+
+// The wrong-answer practice: poses only the facts of the book, each until it has been
+// answered right twice in a row (a run begun before the practice counts), in an order
+// drawn from the source, never the same fact twice running while another is left.
+class WrongAnswerPractice {
+public:
+    WrongAnswerPractice(const std::vector<FactHistory>& book, RandomSource& source);
+
+    // Facts still to be practised; none left means the practice is done.
+    int remaining() const { return int(facts_.size()); }
+    // The problem on show; meaningful while remaining() > 0.
+    const Problem& problem() const { return problem_; }
+    std::int16_t right() const { return right_; }
+    std::int16_t wrong() const { return wrong_; }
+
+    // Checks the typed answer as the drill does, counts it, lets the fact go after its
+    // second right answer in a row, and poses the next. Returns whether it was right.
+    bool Answer(std::string_view typed);
+
+private:
+    struct Entry {
+        Problem fact;
+        int run = 0;
+    };
+    void pose();
+
+    RandomSource& source_;
+    std::vector<Entry> facts_;
+    Problem problem_;
+    std::int16_t right_ = 0;
+    std::int16_t wrong_ = 0;
+};
+
+// Shown by the practice window when its wrong-answer book is empty, and when a
+// practice is done.
+inline constexpr std::string_view kWrongAnswerBookEmpty = "错题本里没有题目：最近做错的题都已连续答对两次了。";
+inline constexpr std::string_view kWrongAnswerPracticeDone = "错题都已连续答对两次，错题本练完了！";
+
+// Why the history cannot be kept, for the one message the pupil sees.
+enum class HistoryFault {
+    CannotOpen,  // the file or its folder cannot be opened or created
+    ReadOnly,    // the file or its folder may not be written
+    Locked,      // another Velunda holds the file
+    DiskFull,
+    CannotWrite,  // writing failed otherwise
+    Corrupt,      // damaged; set aside under another name, a fresh file started
+    TooNew,       // written by a later Velunda, whose layout this one does not know
+};
+
+// The message: what happened and that the drill goes on. The corrupt file's message
+// names the file it was set aside as; the others name the history file.
+std::string HistoryFaultText(HistoryFault fault, std::string_view file);
+
+// The median of the values (the mean of the middle two for an even count); 0 for none.
+double Median(std::vector<double> values);
+
+// The answers as CSV for a spreadsheet: UTF-8 with a byte-order mark, Chinese headers,
+// one line per answer, CR LF line ends; the date and time in local time
+// ("2026-12-08 14:03:27").
+std::string AnswersCsv(const std::vector<AnswerRecord>& answers);
+
+}  // namespace velunda

@@ -1,0 +1,109 @@
+// The drill history on disk: one SQLite file, written on a thread of its own so that
+// recording an answer never makes the drill wait, and read in aggregate for the
+// history window.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "drills/history.h"
+
+namespace velunda {
+
+// The layout the store writes; older files are brought up to it when opened.
+inline constexpr int kHistorySchemaVersion = 2;
+
+// One day's answers of one operation.
+struct DayStats {
+    std::string day;  // local date, "2026-12-08"
+    Operation operation = Operation::Addition;
+    int answered = 0;
+    int right = 0;
+    double totalSeconds = 0;
+};
+
+class HistoryWriter;
+
+// Used from the thread that made it (the program's main thread); the file is read and
+// written on the store's own thread.
+class HistoryStore : public QObject {
+    Q_OBJECT
+
+public:
+    // The program's store, history.sqlite in the application's data folder. Made on
+    // the first call; the file itself is opened by the first write or read.
+    static HistoryStore& Shared();
+    static QString DefaultPath();
+
+    // A store over that file; nothing is opened before the first write or read.
+    explicit HistoryStore(const QString& path, QObject* parent = nullptr);
+    // Finishes the writes asked for, then closes the file.
+    ~HistoryStore() override;
+
+    const QString& path() const { return path_; }
+
+    // The writes return at once; the store's thread carries them out in order, each
+    // answer in one transaction together with its session's counts.
+    using Session = int;
+    Session beginSession(const std::string& window, bool wrongAnswers, HistoryTime start);
+    void recordAnswer(Session session, const AnswerRecord& answer);
+    void endSession(Session session, HistoryTime end);
+    // Many answers in one transaction, each day's answers of a window as one session
+    // (generated history).
+    void importAnswers(std::vector<AnswerRecord> answers);
+    // Deletes every answer and session, leaving no trace in the file's free pages.
+    void clear();
+
+    // Waits until every write asked for so far is done (or dropped, history being off).
+    void flush();
+
+    // The reads wait for the writes asked for before them. With no history they are empty.
+    std::vector<DayStats> dayStats();  // the latest day first, each day's operations in order
+    // The median time of one of those groups, read through an index.
+    double medianSeconds(const DayStats& group);
+    std::vector<FactHistory> facts();  // in the order each fact was first answered
+    std::vector<AnswerRecord> answers();
+    std::vector<SessionRecord> sessions();
+    // The layout version of the file, 0 when it cannot be read.
+    int schemaVersion();
+
+    // The messages for the pupil of faults not yet told, each returned once: whoever
+    // takes them shows them. problemsArisen() says there are some.
+    QStringList takeProblems();
+
+signals:
+    void problemsArisen();
+
+private:
+    using Job = std::function<void(HistoryWriter&)>;
+
+    void told(const QString& message);
+    void work();
+    void post(Job write);
+    void handOver();
+    template <class Result, class Read>
+    Result read(Read readFromWriter);
+
+    QString path_;
+    Session nextSession_ = 1;
+    QStringList untold_;
+    // Jobs for the store's thread, in order: handed over under the lock, or held here
+    // (on the caller's thread) while the store's thread holds it.
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<Job> queue_;
+    bool stopping_ = false;
+    std::vector<Job> held_;
+    bool retrying_ = false;
+    std::thread thread_;
+};
+
+}  // namespace velunda

@@ -1,0 +1,409 @@
+#include "drills/historywindow.h"
+
+#include <QAbstractTableModel>
+#include <QDate>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <cmath>
+#include <optional>
+
+#include "app/fonts.h"
+#include "app/message.h"
+
+namespace velunda::ui {
+namespace {
+
+const QColor kMastered{76, 175, 80};
+const QColor kShaky{255, 193, 7};
+const QColor kWrong{229, 57, 53};
+const QColor kUnseen{224, 224, 224};
+const QColor kAccuracy{30, 100, 200};
+const QColor kSpeed{230, 120, 0};
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+QString OperationName(Operation op) {
+    switch (op) {
+        case Operation::Addition:
+            return "加法";
+        case Operation::Subtraction:
+            return "减法";
+        case Operation::Multiplication:
+            return "乘法";
+        case Operation::Division:
+            return "除法";
+    }
+    return {};
+}
+
+QString Percent(int right, int answered) {
+    return answered == 0 ? QString("—") : QString::number(std::floor(right * 100.0 / answered)) + "％";
+}
+
+QColor MasteryColour(Mastery m) {
+    switch (m) {
+        case Mastery::Mastered:
+            return kMastered;
+        case Mastery::Shaky:
+            return kShaky;
+        case Mastery::Wrong:
+            return kWrong;
+        case Mastery::Unseen:
+            break;
+    }
+    return kUnseen;
+}
+
+}  // namespace
+
+// The daily table: one row per day and operation, the latest day first. A row's median
+// time is read when the row first shows.
+class DayTableModel : public QAbstractTableModel {
+public:
+    DayTableModel(HistoryStore& store, QObject* parent) : QAbstractTableModel(parent), store_(store) {}
+
+    void setDays(std::vector<DayStats> days) {
+        beginResetModel();
+        days_ = std::move(days);
+        medians_.assign(days_.size(), std::nullopt);
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(days_.size()); }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : 5; }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid()) return {};
+        const DayStats& d = days_[index.row()];
+        if (role == Qt::TextAlignmentRole)
+            return index.column() >= 2 ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+        if (role != Qt::DisplayRole) return {};
+        switch (index.column()) {
+            case 0:
+                return QString::fromStdString(d.day);
+            case 1:
+                return OperationName(d.operation);
+            case 2:
+                return d.answered;
+            case 3:
+                return Percent(d.right, d.answered);
+            case 4:
+                if (!medians_[index.row()]) medians_[index.row()] = store_.medianSeconds(d);
+                return QString::number(*medians_[index.row()], 'f', 1);
+        }
+        return {};
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+        static const char* const headers[] = {"日期", "运算", "题数", "正确率", "用时中位数（秒）"};
+        return section >= 0 && section < 5 ? QString(headers[section]) : QVariant();
+    }
+
+private:
+    HistoryStore& store_;
+    std::vector<DayStats> days_;
+    mutable std::vector<std::optional<double>> medians_;
+};
+
+// The chart.
+
+ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent) {
+    setObjectName("chart");
+    setMinimumSize(460, 230);
+}
+
+void ProgressChart::setDays(const std::vector<DayStats>& days, const std::string& lastDay) {
+    const QDate last = QDate::fromString(QString::fromStdString(lastDay), Qt::ISODate);
+    points_.assign(kDays, {});
+    labels_.clear();
+    for (int i = 0; i < kDays; ++i) labels_.push_back(last.addDays(i - kDays + 1).toString("MM-dd"));
+    for (const DayStats& d : days) {
+        const qint64 back = QDate::fromString(QString::fromStdString(d.day), Qt::ISODate).daysTo(last);
+        if (back < 0 || back >= kDays) continue;
+        Point& p = points_[kDays - 1 - back];
+        p.answered += d.answered;
+        p.right += d.right;
+        p.seconds += d.totalSeconds;
+    }
+    update();
+}
+
+void ProgressChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(rect(), Qt::white);
+    const QFontMetrics fm(font());
+    const int line = fm.height();
+    // The plot, with room for the two scales, the dates and the legend.
+    const QRect plot(fm.horizontalAdvance("100％") + 10, line + 10,
+                     width() - fm.horizontalAdvance("100％") - fm.horizontalAdvance("100秒") - 24,
+                     height() - 3 * line - 18);
+    if (plot.width() < 20 || plot.height() < 20) return;
+
+    double slowest = 1;
+    for (const Point& p : points_)
+        if (p.answered) slowest = std::max(slowest, p.seconds / p.answered);
+    slowest = std::ceil(slowest / 4) * 4;  // whole seconds on the scale
+
+    painter.setPen(QColor(200, 200, 200));
+    for (int k = 0; k <= 4; ++k) {
+        const int y = plot.bottom() - plot.height() * k / 4;
+        painter.drawLine(plot.left(), y, plot.right(), y);
+    }
+    painter.setPen(Qt::black);
+    painter.drawRect(plot);
+    for (int k = 0; k <= 4; ++k) {
+        const int y = plot.bottom() - plot.height() * k / 4;
+        painter.setPen(kAccuracy);
+        painter.drawText(QRect(0, y - line / 2, plot.left() - 4, line), Qt::AlignRight | Qt::AlignVCenter,
+                         QString::number(25 * k) + "％");
+        painter.setPen(kSpeed);
+        painter.drawText(QRect(plot.right() + 4, y - line / 2, width() - plot.right() - 4, line),
+                         Qt::AlignLeft | Qt::AlignVCenter, QString::number(slowest * k / 4) + "秒");
+    }
+
+    const double step = double(plot.width()) / (kDays - 1);
+    auto x = [&](int i) { return plot.left() + step * i; };
+    painter.setPen(Qt::black);
+    for (int i = 0; i < kDays; i += 7) {
+        const int at = int(x(i));
+        painter.drawLine(at, plot.bottom(), at, plot.bottom() + 4);
+        painter.drawText(QRect(at - 40, plot.bottom() + 5, 80, line), Qt::AlignHCenter | Qt::AlignTop, labels_[i]);
+    }
+    {
+        const int at = int(x(kDays - 1));
+        painter.drawText(QRect(at - 40, plot.bottom() + 5, 80, line), Qt::AlignHCenter | Qt::AlignTop,
+                         labels_[kDays - 1]);
+    }
+
+    // A line through the days with answers, a dot on each.
+    auto series = [&](const QColor& colour, auto value) {
+        QPainterPath path;
+        bool started = false;
+        painter.setPen(QPen(colour, 2));
+        painter.setBrush(colour);
+        for (int i = 0; i < kDays; ++i) {
+            if (!points_[i].answered) continue;
+            const QPointF p(x(i), plot.bottom() - plot.height() * value(points_[i]));
+            started ? path.lineTo(p) : path.moveTo(p);
+            started = true;
+            painter.drawEllipse(p, 2.5, 2.5);
+        }
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(path);
+    };
+    series(kAccuracy, [](const Point& p) { return double(p.right) / p.answered; });
+    series(kSpeed, [&](const Point& p) { return p.seconds / p.answered / slowest; });
+
+    // The legend above the plot.
+    int at = plot.left();
+    for (const auto& [colour, caption] :
+         {std::pair{kAccuracy, QString("正确率")}, std::pair{kSpeed, QString("每题平均用时")}}) {
+        painter.setPen(QPen(colour, 2));
+        painter.drawLine(at, 4 + line / 2, at + 18, 4 + line / 2);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(at + 22, 4, fm.horizontalAdvance(caption) + 4, line), Qt::AlignVCenter, caption);
+        at += fm.horizontalAdvance(caption) + 44;
+    }
+    painter.drawText(QRect(plot.left(), height() - line - 2, plot.width(), line), Qt::AlignHCenter,
+                     "最近 " + QString::number(kDays) + " 天");
+}
+
+// The grids.
+
+FactGrid::FactGrid(Operation operation, QWidget* parent) : QWidget(parent), operation_(operation) {
+    setObjectName(QString("grid") + qs(OperatorText(operation)));
+    for (auto& row : cells_)
+        for (Mastery& m : row) m = Mastery::Unseen;
+}
+
+void FactGrid::setFacts(const std::vector<FactHistory>& facts, HistoryTime now) {
+    for (auto& row : cells_)
+        for (Mastery& m : row) m = Mastery::Unseen;
+    // A quotient cell gathers the dividends raised to it; the weakest of them shows.
+    for (const FactHistory& f : facts) {
+        if (f.fact.operation != operation_) continue;
+        const auto cell = GridCell(f.fact);
+        if (!cell) continue;
+        Mastery& m = cells_[cell->first][cell->second];
+        const Mastery here = MasteryOf(f, now);
+        auto rank = [](Mastery x) {
+            return x == Mastery::Wrong ? 3 : x == Mastery::Shaky ? 2 : x == Mastery::Mastered ? 1 : 0;
+        };
+        if (m == Mastery::Unseen || rank(here) > rank(m)) m = here;
+    }
+    update();
+}
+
+QSize FactGrid::sizeHint() const {
+    const QFontMetrics fm(font());
+    return {fm.height() + 10 * 17 + 4, 2 * fm.height() + 10 * 17 + 8};
+}
+
+void FactGrid::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics fm(font());
+    const int line = fm.height();
+    const int cell = std::max(8, std::min((width() - line - 4) / 10, (height() - 2 * line - 8) / 10));
+    const int left = line + 2, top = 2 * line + 6;
+    const QString title = OperationName(operation_) + "  " + qs(OperatorText(operation_));
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(0, 0, width(), line), Qt::AlignLeft | Qt::AlignVCenter, title);
+    for (int i = 0; i < 10; ++i) {
+        painter.drawText(QRect(left + i * cell, line + 2, cell, line), Qt::AlignCenter, QString::number(i));
+        painter.drawText(QRect(0, top + i * cell, left - 2, cell), Qt::AlignRight | Qt::AlignVCenter,
+                         QString::number(i));
+    }
+    painter.setPen(Qt::white);
+    for (int r = 0; r < 10; ++r)
+        for (int c = 0; c < 10; ++c) {
+            const QRect box(left + c * cell, top + r * cell, cell, cell);
+            painter.fillRect(box, MasteryColour(cells_[r][c]));
+            painter.drawRect(box);
+        }
+}
+
+// The window.
+
+HistoryWindow::HistoryWindow(HistoryStore& store, HistoryTime now, QWidget* parent)
+    : QWidget(parent), store_(store), now_(now ? now : QDateTime::currentMSecsSinceEpoch()) {
+    setObjectName("frmhistory");
+    setWindowTitle("口算记录");
+    setFont(MakeFont(SimSun(10.5)));
+
+    summary_ = new QLabel(this);
+    summary_->setObjectName("lblSummary");
+    auto* exportButton = new QPushButton("导出 CSV…", this);
+    exportButton->setAccessibleName("导出CSV…");  // announced without the blank, like every button
+    exportButton->setObjectName("cmdExport");
+    auto* clearButton = new QPushButton("清除记录", this);
+    clearButton->setObjectName("cmdClear");
+    connect(exportButton, &QPushButton::clicked, this, [this] { exportClicked(); });
+    connect(clearButton, &QPushButton::clicked, this, [this] { clearClicked(); });
+    auto* top = new QHBoxLayout;
+    top->addWidget(summary_, 1);
+    top->addWidget(exportButton);
+    top->addWidget(clearButton);
+
+    model_ = new DayTableModel(store_, this);
+    table_ = new QTableView(this);
+    table_->setObjectName("tblDays");
+    table_->setModel(model_);
+    table_->verticalHeader()->hide();
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Columns as wide as their headers and widest texts, without measuring every row.
+    const QFontMetrics fm(font());
+    int tableWidth = 0, column = 0;
+    for (const char* widest : {"2026-12-08", "运算", "32767", "正确率", "用时中位数（秒）"}) {
+        const int w = fm.horizontalAdvance(widest) + 24;
+        table_->setColumnWidth(column++, w);
+        tableWidth += w;
+    }
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setMinimumWidth(tableWidth + 24);
+    chart_ = new ProgressChart(this);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(table_);
+    middle->addWidget(chart_, 1);
+
+    auto* gridRow = new QHBoxLayout;
+    for (Operation op : {Operation::Addition, Operation::Subtraction, Operation::Multiplication, Operation::Division}) {
+        grids_[int(op)] = new FactGrid(op, this);
+        gridRow->addWidget(grids_[int(op)]);
+    }
+    // The legend of the grids' colours.
+    auto* legend = new QHBoxLayout;
+    for (const auto& [colour, caption] : {std::pair{kMastered, "熟练"}, std::pair{kShaky, "不稳"},
+                                          std::pair{kWrong, "错题（在错题本里）"}, std::pair{kUnseen, "还没练过"}}) {
+        auto* swatch = new QLabel(this);
+        swatch->setFixedSize(14, 14);
+        swatch->setAutoFillBackground(true);
+        QPalette p = swatch->palette();
+        p.setColor(QPalette::Window, colour);
+        swatch->setPalette(p);
+        legend->addWidget(swatch);
+        legend->addWidget(new QLabel(caption, this));
+        legend->addSpacing(16);
+    }
+    legend->addStretch(1);
+    auto* axes = new QLabel("每格一道题：行是第一个数，列是第二个数；除法的行是除数，列是商。", this);
+    axes->setObjectName("lblGridAxes");
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(middle, 1);
+    layout->addLayout(gridRow);
+    layout->addLayout(legend);
+    layout->addWidget(axes);
+
+    connect(&store_, &HistoryStore::problemsArisen, this, [this] { tellProblems(); });
+    reload();
+}
+
+HistoryWindow::~HistoryWindow() = default;
+
+void HistoryWindow::reload() {
+    std::vector<DayStats> days = store_.dayStats();
+    const std::vector<FactHistory> facts = store_.facts();
+    int answered = 0, right = 0;
+    for (const DayStats& d : days) {
+        answered += d.answered;
+        right += d.right;
+    }
+    summary_->setText(answered == 0 ? QString("还没有口算记录。")
+                                    : QString("共做了 %1 题，正确率 %2，错题本里有 %3 道题。")
+                                          .arg(answered)
+                                          .arg(Percent(right, answered))
+                                          .arg(WrongAnswerBook(facts, now_).size()));
+    chart_->setDays(days, QDateTime::fromMSecsSinceEpoch(now_).date().toString(Qt::ISODate).toStdString());
+    for (FactGrid* grid : grids_) grid->setFacts(facts, now_);
+    model_->setDays(std::move(days));
+}
+
+bool HistoryWindow::exportCsv(const QString& file) {
+    const std::string csv = AnswersCsv(store_.answers());
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    return out.write(csv.data(), qint64(csv.size())) == qint64(csv.size()) && out.flush();
+}
+
+void HistoryWindow::exportClicked() {
+    const QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/口算记录.csv";
+    const QString file = QFileDialog::getSaveFileName(this, "导出 CSV", start, "CSV 文件 (*.csv)");
+    if (file.isEmpty()) return;
+    if (!exportCsv(file))
+        ShowMessageBox(this, "无法写入文件 " + QDir::toNativeSeparators(file) + "。", Icon::Information);
+}
+
+void HistoryWindow::clearClicked() {
+    QMessageBox ask(QMessageBox::Question, "清除记录", "要删除全部口算记录吗？删除后无法恢复。",
+                    QMessageBox::Yes | QMessageBox::No, this);
+    ask.setDefaultButton(QMessageBox::No);
+    ask.button(QMessageBox::Yes)->setText("删除");
+    ask.button(QMessageBox::No)->setText("取消");
+    if (ask.exec() != QMessageBox::Yes) return;
+    store_.clear();
+    reload();
+}
+
+void HistoryWindow::tellProblems() {
+    for (const QString& message : store_.takeProblems()) ShowMessageBox(this, message, Icon::Information);
+}
+
+QWidget* NewHistoryWindow() { return new HistoryWindow(HistoryStore::Shared()); }
+
+}  // namespace velunda::ui

@@ -1,0 +1,87 @@
+// The history window (口算记录): per day and operation the number of problems, the
+// accuracy and the median time; a chart of accuracy and speed over the last weeks; a
+// 10 × 10 grid per operation of the facts mastered, shaky and wrong; CSV export and
+// the deletion of the whole history.
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "drills/historystore.h"
+
+class QLabel;
+class QTableView;
+
+namespace velunda::ui {
+
+class DayTableModel;
+
+// Accuracy and time per problem of each of the last days, drawn by hand.
+class ProgressChart : public QWidget {
+public:
+    static constexpr int kDays = 28;
+
+    explicit ProgressChart(QWidget* parent = nullptr);
+    // The days' statistics (any order) and the last day the chart shows, "2026-12-08".
+    void setDays(const std::vector<DayStats>& days, const std::string& lastDay);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Point {
+        int answered = 0;
+        int right = 0;
+        double seconds = 0;
+    };
+    std::vector<Point> points_;    // kDays of them, the oldest first
+    std::vector<QString> labels_;  // "12-08"
+};
+
+// One operation's facts, a cell each, coloured by how well the pupil knows them.
+class FactGrid : public QWidget {
+public:
+    FactGrid(Operation operation, QWidget* parent = nullptr);
+    void setFacts(const std::vector<FactHistory>& facts, HistoryTime now);
+    Mastery at(int row, int column) const { return cells_[row][column]; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Operation operation_;
+    Mastery cells_[10][10];
+};
+
+class HistoryWindow : public QWidget {
+public:
+    // Reads the history as of now (or the time given) from the store.
+    explicit HistoryWindow(HistoryStore& store, HistoryTime now = 0, QWidget* parent = nullptr);
+    ~HistoryWindow() override;
+
+    // Reads the history again.
+    void reload();
+    // Writes every answer into the file as CSV; false when it cannot be written.
+    bool exportCsv(const QString& file);
+    const FactGrid* grid(Operation operation) const { return grids_[int(operation)]; }
+
+private:
+    void exportClicked();
+    void clearClicked();
+    void tellProblems();
+
+    HistoryStore& store_;
+    HistoryTime now_;
+    QLabel* summary_ = nullptr;
+    QTableView* table_ = nullptr;
+    DayTableModel* model_ = nullptr;
+    ProgressChart* chart_ = nullptr;
+    FactGrid* grids_[4] = {};
+};
+
+// The window as the menu opens it: over the program's store.
+QWidget* NewHistoryWindow();
+
+}  // namespace velunda::ui

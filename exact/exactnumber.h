@@ -1,0 +1,119 @@
+// Exact numbers for the worked solutions: real algebraic numbers times a power of π,
+// held by the engine module (opened on first use), with the school notation of their
+// values. No toolkit and no engine type appears here.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct vx_num;
+
+namespace velunda::exact {
+
+// Why a value could not be computed.
+enum class Fault {
+    None,
+    DivisionByZero,  // 除数为 0
+    NegativeRoot,    // 负数不能开平方
+    OutOfRange,      // 超出计算范围
+    Undefined,       // 无意义 (tan 90°, arcsin of a value beyond ±1)
+    NoEngine,        // the engine module could not be opened
+};
+
+// The Chinese reason for a fault, as a solution line states it.
+std::string FaultText(Fault fault);
+
+// Whether the engine module is available; the first call opens it (some 20 ms of
+// processor time for Calcium, FLINT and their libraries).
+bool EngineAvailable();
+
+// Opens the engine module on a thread of its own and returns at once, so that the first
+// solution need not wait for it: for a window whose solution panel is shown.
+void LoadEngineInBackground();
+
+class Number {
+public:
+    Number();  // 0
+    static Number Integer(long long n);
+    static Number Fraction(long long p, long long q);
+    static Number Pi();
+    static Number Failed(Fault fault);
+    // num/den from decimal digit strings (with an optional '-' in front of num).
+    static Number FromDigits(const std::string& num, const std::string& den);
+    // sin, cos and tan of the angle pπ/q.
+    static Number SinPi(long long p, long long q);
+    static Number CosPi(long long p, long long q);
+    static Number TanPi(long long p, long long q);
+
+    friend Number operator+(const Number& x, const Number& y);
+    friend Number operator-(const Number& x, const Number& y);
+    friend Number operator*(const Number& x, const Number& y);
+    friend Number operator/(const Number& x, const Number& y);
+    Number operator-() const;
+    Number Pow(int n) const;
+    Number Sqrt() const;  // NegativeRoot below 0
+    Number Cbrt() const;  // the real cube root
+    // Sine, cosine and tangent of an angle in radians: exact where the angle is a
+    // rational multiple of π (sin π/3 = √3/2); tan of an odd multiple of π/2 is Undefined.
+    Number Sin() const;
+    Number Cos() const;
+    Number Tan() const;
+    // Angles in radians: arctan, arcsin (Undefined beyond ±1) and arccos of this number,
+    // exact where the angle is a rational multiple of π.
+    Number Atan() const;
+    Number Asin() const;
+    Number Acos() const;
+
+    bool ok() const { return fault_ == Fault::None; }
+    Fault fault() const { return fault_; }
+    // -1, 0 or 1; 0 also for a value that is not ok.
+    int Sign() const;
+    bool IsZero() const { return ok() && Sign() == 0; }
+    bool IsInteger() const;
+    // Exact and free of π: what a field can hold exactly.
+    bool IsAlgebraic() const;
+    // Exactly equal (both ok and exact); false where it cannot be decided exactly.
+    bool Equals(const Number& other) const;
+    // A rational angle in multiples of π: sets p/q when this is pπ/q exactly.
+    bool PiMultiple(long long* p, long long* q) const;
+
+    // The value to about 18 digits (a value that is not ok gives NaN).
+    long double Approximate() const;
+
+    // The exact form ("5√2", "3√3/4", "25π", "(√6-√2)/4", "arctan(4/3)"), or "" when the
+    // value has none short enough (the decimal stands alone then).
+    std::string ExactText() const;
+    // The value correctly rounded to 15 significant digits, with a 0 before the point.
+    std::string DecimalText() const;
+    // What a solution writes for a result: "25", "12/5 = 2.4", "7/3 ≈ 2.33333333333333",
+    // "5√2 ≈ 7.07106781186548", or the decimal alone where the exact form is too long.
+    std::string Text() const;
+
+private:
+    enum class Kind { Exact, Function, Approximate };
+    Kind kind_ = Kind::Exact;
+    Fault fault_ = Fault::None;
+    std::shared_ptr<vx_num> value_;  // Exact: value_ × π^(piHalves_/2); Function: value_ × f(arg_) × π^…
+    std::shared_ptr<vx_num> arg_;
+    int function_ = 0;
+    int piHalves_ = 0;
+    long double approximate_ = 0;
+
+    explicit Number(Kind kind) : kind_(kind) {}
+    static Number FromHandle(vx_num* handle, Fault ifNull = Fault::OutOfRange, int piHalves = 0);
+    static Number Approx(long double v);
+    bool TooLarge() const;
+    std::string RoundedDigits(int sig, long* exp10, bool* negative) const;
+};
+
+// A field's text read exactly by the rules of ParseNumber: "2.5" is 5/2, "0.1" 1/10,
+// "1e-3" 1/1000, full-width digits, the leading part that reads; OutOfRange beyond the
+// double range.
+Number ReadLenient(std::string_view text);
+// By the rules of StrictNumber (group separators, the whole text); nullopt where
+// StrictNumber refuses the text.
+std::optional<Number> ReadStrict(std::string_view text);
+
+}  // namespace velunda::exact

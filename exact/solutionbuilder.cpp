@@ -1,0 +1,263 @@
+#include "exact/solutionbuilder.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+
+namespace velunda::exact {
+namespace {
+
+std::string Escaped(std::string_view s) {
+    std::string out;
+    for (char c : s) {
+        if (c == '&')
+            out += "&amp;";
+        else if (c == '<')
+            out += "&lt;";
+        else if (c == '>')
+            out += "&gt;";
+        else
+            out += c;
+    }
+    return out;
+}
+
+bool StartsWith(std::string_view s, std::size_t at, std::string_view prefix) {
+    return s.substr(at, prefix.size()) == prefix;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A result the fields cannot hold: beyond the largest double.
+bool BeyondFields(const Number& x) { return std::fabs(x.Approximate()) > static_cast<long double>(DBL_MAX); }
+
+const char* const kBeyond = "超出计算范围（结果大于 1.79769313486232E+308）";
+
+// One line: the radicand after √ or ∛ (digits, a letter, or a group in parentheses)
+// drawn under a bar.
+std::string TypesetLine(std::string_view line) {
+    std::string out;
+    for (std::size_t i = 0; i < line.size();) {
+        const bool root = StartsWith(line, i, "√") || StartsWith(line, i, "∛");
+        if (!root) {
+            const std::size_t len = (static_cast<unsigned char>(line[i]) & 0xE0) == 0xC0   ? 2
+                                    : (static_cast<unsigned char>(line[i]) & 0xF0) == 0xE0 ? 3
+                                    : (static_cast<unsigned char>(line[i]) & 0xF8) == 0xF0 ? 4
+                                                                                           : 1;
+            out += Escaped(line.substr(i, len));
+            i += len;
+            continue;
+        }
+        out += std::string(line.substr(i, 3));
+        i += 3;
+        std::size_t end = i;
+        std::string_view radicand;
+        if (end < line.size() && line[end] == '(') {
+            int depth = 0;
+            for (; end < line.size(); ++end) {
+                if (line[end] == '(') ++depth;
+                if (line[end] == ')' && --depth == 0) break;
+            }
+            if (end < line.size()) ++end;
+            radicand = line.substr(i + 1, end - i >= 2 ? end - i - 2 : 0);
+        } else {
+            while (end < line.size() && (IsDigit(line[end]) || line[end] == '.')) ++end;
+            if (end == i && end < line.size() && std::isalpha(static_cast<unsigned char>(line[end]))) ++end;
+            if (end == i && end < line.size() && static_cast<unsigned char>(line[end]) >= 0xC0) {  // π, Δ
+                ++end;
+                while (end < line.size() && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) ++end;
+            }
+            radicand = line.substr(i, end - i);
+        }
+        out += "<span style=\"text-decoration: overline\">" + TypesetLine(radicand) + "</span>";
+        i = end;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string ValueAlone(const Number& x) {
+    const std::string decimal = x.DecimalText();
+    return (ReadLenient(decimal).Equals(x) ? " = " : " ≈ ") + decimal;
+}
+
+Number Read(const Form& form, std::string_view field) { return ReadLenient(form.text(field)); }
+
+Number ReadAngle(const Form& form, std::string_view field, bool inRadians) {
+    const Number typed = Read(form, field);
+    return inRadians ? typed : typed * Number::Pi() / Number::Integer(180);
+}
+
+std::string AngleText(const Number& radians, bool inRadians) {
+    if (!radians.ok()) return FaultText(radians.fault());
+    if (inRadians) {
+        const std::string exact = radians.ExactText();
+        if (exact.empty()) return radians.DecimalText() + "（弧度）";
+        if (ReadLenient(radians.DecimalText()).Equals(radians)) return radians.DecimalText() + "（弧度）";
+        return exact + " ≈ " + radians.DecimalText() + "（弧度）";
+    }
+    const Number degrees = radians * Number::Integer(180) / Number::Pi();
+    if (degrees.IsAlgebraic()) {
+        if (ReadLenient(degrees.DecimalText()).Equals(degrees)) return degrees.DecimalText() + "°";
+        const std::string exact = degrees.ExactText();
+        return (exact.empty() ? "" : exact + "° ≈ ") + degrees.DecimalText() + "°";
+    }
+    const std::string exact = radians.ExactText();
+    return (exact.empty() ? "" : exact + " ≈ ") + degrees.DecimalText() + "°";
+}
+
+std::string In(const Number& x) {
+    if (!x.ok()) return "?";
+    std::string text;
+    const std::string decimal = x.DecimalText();
+    if (x.IsAlgebraic() && ReadLenient(decimal).Equals(x)) {
+        text = decimal;
+    } else {
+        text = x.ExactText();
+        if (text.empty()) text = decimal;
+    }
+    if (!text.empty() && text[0] == '-') return "(" + text + ")";
+    return text;
+}
+
+std::string Plain(const Number& x) {
+    const std::string t = In(x);
+    if (t.size() > 2 && t[0] == '(' && t[1] == '-' && t.back() == ')') return t.substr(1, t.size() - 2);
+    return t;
+}
+
+std::string Divisor(const Number& x) {
+    const std::string t = In(x);
+    if (t[0] == '(' || t.find_first_not_of("0123456789.") == std::string::npos) return t;
+    return "(" + t + ")";
+}
+
+std::string Grouped(const Number& x) {
+    const std::string t = In(x);
+    // One term (5√2, 4π, 0.5) stands alone in a product; a sum or a fraction does not.
+    if (t[0] == '(' || t.find_first_of("+-/ ") == std::string::npos) return t;
+    return "(" + t + ")";
+}
+
+std::string Squared(const Number& x) {
+    const std::string t = In(x);
+    if (t[0] == '(' || t.find_first_not_of("0123456789.") == std::string::npos) return t + "²";
+    return "(" + t + ")²";
+}
+
+std::string RootOf(const Number& x) { return "√" + Grouped(x); }
+
+std::string Typeset(std::string_view plain) {
+    std::string html = "<div style=\"font-family: serif\">";
+    std::size_t from = 0;
+    while (from <= plain.size()) {
+        std::size_t to = plain.find('\n', from);
+        if (to == std::string_view::npos) to = plain.size();
+        html += "<p>" + TypesetLine(plain.substr(from, to - from)) + "</p>";
+        from = to + 1;
+    }
+    return html + "</div>";
+}
+
+SolutionBuilder::SolutionBuilder() { lines_.push_back("解："); }
+
+void SolutionBuilder::Given(std::string_view symbol, const Number& value) {
+    Given(std::string(symbol) + " = " + (value.ok() ? Plain(value) : FaultText(value.fault())));
+}
+
+void SolutionBuilder::Given(std::string_view text) {
+    if (given_.empty()) {
+        givenLine_ = lines_.size();
+        lines_.emplace_back();
+    }
+    given_.emplace_back(text);
+    std::string line = "已知 ";
+    for (std::size_t i = 0; i < given_.size(); ++i) line += (i ? "，" : "") + given_[i];
+    lines_[givenLine_] = line;
+}
+
+void SolutionBuilder::Line(std::string line) { lines_.push_back(std::move(line)); }
+
+bool SolutionBuilder::Quantity(std::string_view name, std::string_view symbol, std::string_view formula,
+                               std::string_view substituted, const Number& value) {
+    std::string line = std::string(name) + " " + std::string(symbol) + " = " + std::string(formula);
+    if (!substituted.empty() && substituted != formula) line += " = " + std::string(substituted);
+    if (!value.ok()) {
+        Cannot(line, FaultText(value.fault()));
+        return false;
+    }
+    if (BeyondFields(value)) {
+        Cannot(line, kBeyond);
+        return false;
+    }
+    // "7/4 = 1.75" after the substituted "7/4" adds only " = 1.75".
+    const std::string text = value.Text();
+    if (!substituted.empty() && text.rfind(substituted, 0) == 0 && text.size() > substituted.size() &&
+        text[substituted.size()] == ' ')
+        line += text.substr(substituted.size());
+    else if (text == value.DecimalText() && !ReadLenient(text).Equals(value))
+        line += " ≈ " + text;  // a decimal alone that is not the whole value
+    else if (text != substituted)
+        line += " = " + text;
+    lines_.push_back(line);
+    answers_.push_back(std::string(name) + "为 " + Plain(value));
+    return true;
+}
+
+bool SolutionBuilder::Quantity(std::string_view name, std::string_view symbol, std::string_view formula,
+                               std::string_view substituted, const Number& value, std::string_view piText,
+                               const Number& withWindowPi) {
+    // A quantity that does not depend on π is written once.
+    if (value.Equals(withWindowPi)) return Quantity(name, symbol, formula, substituted, value);
+    std::string line = std::string(name) + " " + std::string(symbol) + " = " + std::string(formula);
+    if (!substituted.empty() && substituted != formula) line += " = " + std::string(substituted);
+    if (!value.ok() || !withWindowPi.ok()) {
+        Cannot(line, FaultText(value.ok() ? withWindowPi.fault() : value.fault()));
+        return false;
+    }
+    if (BeyondFields(withWindowPi)) {
+        Cannot(line, kBeyond);
+        return false;
+    }
+    // The exact form in π where there is one, then the value with the window's π.
+    const std::string exact = value.ExactText();
+    if (!exact.empty() && exact != substituted) line += " = " + exact;
+    line += "，π 取 " + std::string(piText) + " 时 " + std::string(symbol) + ValueAlone(withWindowPi);
+    lines_.push_back(line);
+    answers_.push_back(std::string(name) + "为 " + withWindowPi.DecimalText());
+    return true;
+}
+
+void SolutionBuilder::Cannot(std::string_view what, std::string_view reason) {
+    lines_.push_back(std::string(what) + "：" + std::string(reason) + "，所以无法计算。");
+    failed_ = true;
+}
+
+void SolutionBuilder::Answer(std::string text) { answer_ = std::move(text); }
+
+void SolutionBuilder::AnswerPart(std::string text) { answers_.push_back(std::move(text)); }
+
+WorkedSolution SolutionBuilder::Finish() {
+    std::vector<std::string> lines = lines_;
+    if (!answer_.empty()) {
+        lines.push_back("答：" + answer_);
+    } else if (!failed_ && !answers_.empty()) {
+        std::string a = "答：";
+        for (std::size_t i = 0; i < answers_.size(); ++i) a += (i ? "，" : "") + answers_[i];
+        lines.push_back(a + "。");
+    }
+    WorkedSolution s;
+    for (std::size_t i = 0; i < lines.size(); ++i) s.plain += (i ? "\n" : "") + lines[i];
+    s.html = Typeset(s.plain);
+    return s;
+}
+
+WorkedSolution EngineMissing() {
+    WorkedSolution s;
+    s.plain = FaultText(Fault::NoEngine);
+    s.html = Typeset(s.plain);
+    return s;
+}
+
+}  // namespace velunda::exact

@@ -1,0 +1,90 @@
+// Writing worked solutions: one line per step in the school layout
+//
+//   解：
+//   已知 a = 5
+//   对角线 d = √2·a = √2 × 5 = 5√2 ≈ 7.07106781186548
+//   答：对角线为 5√2。
+//
+// with the numbers in the notation of exact values, and the plain text typeset as HTML.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "exact/exactnumber.h"
+#include "exact/workedsolution.h"
+#include "numeric/form.h"
+
+namespace velunda::exact {
+
+// A number as it is put into a formula: a terminating decimal as a decimal ("2.5"), any
+// other rational as a fraction ("7/3"), an exact form where there is a short one ("5√2",
+// "10π"), otherwise the decimal; negative values in parentheses.
+std::string In(const Number& x);
+
+// In(x) in parentheses where it is a sum or a fraction ("4π", "(7/3)"); squared, in
+// parentheses unless a plain decimal ("5²", "(5√2)²"); under a root ("√50", "√(7/3)").
+std::string Grouped(const Number& x);
+// In(x) without the parentheses of a negative value, as a given or an answer shows it.
+std::string Plain(const Number& x);
+// In(x) as a divisor: in parentheses unless a plain decimal ("62.8/(4π)").
+std::string Divisor(const Number& x);
+std::string Squared(const Number& x);
+std::string RootOf(const Number& x);
+
+// " = 31.4" where the decimal is the whole value, else " ≈ 3.99043442233811".
+std::string ValueAlone(const Number& x);
+
+// A field's number read exactly (ReadLenient of its text).
+Number Read(const Form& form, std::string_view field);
+// An angle field in radians: typed in radians, or in degrees and turned into radians.
+Number ReadAngle(const Form& form, std::string_view field, bool inRadians);
+// An angle held in radians as the window shows it: "30°", "2arctan(4/3) ≈ 106.260204708312°",
+// "π/6 ≈ 0.523598775598299（弧度）".
+std::string AngleText(const Number& radians, bool inRadians);
+
+// The plain text of a solution typeset for the panel: each radicand under a bar, the
+// program's serif face, one paragraph per line.
+std::string Typeset(std::string_view plain);
+
+class SolutionBuilder {
+public:
+    SolutionBuilder();
+
+    // "已知 a = 5，b = 3": the given quantities, gathered on one line.
+    void Given(std::string_view symbol, const Number& value);
+    void Given(std::string_view text);
+    // Any line of its own ("Δ = … > 0，方程有两个不相等的实数根").
+    void Line(std::string line);
+    // One computed quantity: "对角线 d = √2·a = √2 × 5 = 5√2 ≈ 7.07106781186548". Where the
+    // value is not ok, the line says why it cannot be computed and false is returned.
+    bool Quantity(std::string_view name, std::string_view symbol, std::string_view formula,
+                  std::string_view substituted, const Number& value);
+    // The same with a second, window-specific value: "…= 10π，π 取 3.14 时 C = 31.4".
+    bool Quantity(std::string_view name, std::string_view symbol, std::string_view formula,
+                  std::string_view substituted, const Number& value, std::string_view piText,
+                  const Number& withWindowPi);
+    // A computation that ends in a message: the reason, then "所以无法计算。".
+    void Cannot(std::string_view what, std::string_view reason);
+    // The answer line; built from the quantities ("周长为 20") when not given.
+    void Answer(std::string text);
+    // One more part of the built answer ("圆心角为 90°").
+    void AnswerPart(std::string text);
+
+    bool failed() const { return failed_; }
+    WorkedSolution Finish();
+
+private:
+    std::vector<std::string> lines_;
+    std::vector<std::string> given_;
+    std::size_t givenLine_ = 0;
+    std::vector<std::string> answers_;
+    std::string answer_;
+    bool failed_ = false;
+};
+
+// The solution of a computation that cannot be explained because the engine is missing.
+WorkedSolution EngineMissing();
+
+}  // namespace velunda::exact

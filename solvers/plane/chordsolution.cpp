@@ -1,0 +1,99 @@
+#include "solvers/plane/chordsolution.h"
+
+#include "exact/solutionbuilder.h"
+#include "solvers/plane/angleunit.h"
+
+namespace velunda {
+
+using namespace exact;
+
+namespace {
+
+Number Int(long long n) { return Number::Integer(n); }
+
+// The central angle over the chord from half the chord and the distance: 2·arctan((c/2)/d);
+// a chord through the centre (d = 0) has the angle 180°.
+bool Angle(SolutionBuilder& b, const Number& c, const Number& d, bool radians) {
+    const std::string line = "圆心角 θ = 2arctan((c/2)/d) = 2arctan((" + In(c) + "/2)/" + Grouped(d) + ")";
+    if (!c.ok() || !d.ok()) return false;
+    if (d.IsZero()) {
+        b.Line("因为 d = 0，弦是直径，圆心角 θ = " + AngleText(Number::Pi(), radians));
+        b.AnswerPart("圆心角为 " + AngleText(Number::Pi(), radians));
+        return true;
+    }
+    const Number theta = Int(2) * (c / Int(2) / d).Atan();
+    if (!theta.ok()) {
+        b.Cannot(line, FaultText(theta.fault()));
+        return false;
+    }
+    b.Line(line + " = " + AngleText(theta, radians));
+    b.AnswerPart("圆心角为 " + AngleText(theta, radians));
+    return true;
+}
+
+}  // namespace
+
+WorkedSolution ExplainChord(const Form& before) {
+    if (!EngineAvailable()) return EngineMissing();
+    SolutionBuilder b;
+    const bool radians = InRadians(before);
+    const Number r = Read(before, "Text1"), c = Read(before, "Text2"), d = Read(before, "Text3");
+    const Number typed = Read(before, "Text4");
+    const Number theta = ReadAngle(before, "Text4", radians);
+    for (const Number* x : {&r, &c, &d, &typed})
+        if (!x->ok()) {
+            b.Cannot("已知量", FaultText(x->fault()));
+            return b.Finish();
+        }
+    b.Line("垂径定理：垂直于弦的直径平分这条弦，所以 r² = (c/2)² + d²，tan(θ/2) = (c/2)/d。");
+    auto given = [](const Number& x) { return !x.IsZero(); };
+    const std::string angleGiven =
+        radians ? "θ = " + In(typed) + "（弧度）≈ " + (typed * Int(180) / Number::Pi()).DecimalText() + "°"
+                : "θ = " + In(typed) + "°";
+    const Number half = theta / Int(2);
+    if (given(r) && given(c)) {
+        b.Given("r", r);
+        b.Given("c", c);
+        const Number dd = (r * r - c / Int(2) * (c / Int(2))).Sqrt();
+        b.Quantity("弦心距", "d", "√(r² − (c/2)²)", "√(" + Squared(r) + " − (" + In(c) + "/2)²)", dd) &&
+            Angle(b, c, dd, radians);
+    } else if (given(r) && given(d)) {
+        b.Given("r", r);
+        b.Given("d", d);
+        const Number cc = Int(2) * (r * r - d * d).Sqrt();
+        b.Quantity("弦长", "c", "2√(r² − d²)", "2√(" + Squared(r) + " − " + Squared(d) + ")", cc) &&
+            Angle(b, cc, d, radians);
+    } else if (given(c) && given(d)) {
+        b.Given("c", c);
+        b.Given("d", d);
+        const Number rr = (c / Int(2) * (c / Int(2)) + d * d).Sqrt();
+        b.Quantity("半径", "r", "√((c/2)² + d²)", "√((" + In(c) + "/2)² + " + Squared(d) + ")", rr) &&
+            Angle(b, c, d, radians);
+    } else if (given(theta) && given(c)) {
+        b.Given(angleGiven);
+        b.Given("c", c);
+        const Number dd = c / Int(2) / half.Tan();
+        const Number rr = (c / Int(2) * (c / Int(2)) + dd * dd).Sqrt();
+        b.Quantity("弦心距", "d", "(c/2)/tan(θ/2)", "(" + In(c) + "/2)/tan(" + AngleText(half, radians) + ")", dd) &&
+            b.Quantity("半径", "r", "√((c/2)² + d²)", "√((" + In(c) + "/2)² + " + Squared(dd) + ")", rr);
+    } else if (given(theta) && given(d)) {
+        b.Given(angleGiven);
+        b.Given("d", d);
+        const Number rr = d / half.Cos();
+        const Number cc = Int(2) * (rr * rr - d * d).Sqrt();
+        b.Quantity("半径", "r", "d/cos(θ/2)", Grouped(d) + "/cos(" + AngleText(half, radians) + ")", rr) &&
+            b.Quantity("弦长", "c", "2√(r² − d²)", "2√(" + Squared(rr) + " − " + Squared(d) + ")", cc);
+    } else if (given(theta) && given(r)) {
+        b.Given(angleGiven);
+        b.Given("r", r);
+        const Number dd = half.Cos() * r;
+        const Number cc = Int(2) * (r * r - dd * dd).Sqrt();
+        b.Quantity("弦心距", "d", "r·cos(θ/2)", Grouped(r) + " × cos(" + AngleText(half, radians) + ")", dd) &&
+            b.Quantity("弦长", "c", "2√(r² − d²)", "2√(" + Squared(r) + " − " + Squared(dd) + ")", cc);
+    } else {
+        b.Line("需要两个不为 0 的已知量（r、c、d、θ 中任意两个），所以不计算。");
+    }
+    return b.Finish();
+}
+
+}  // namespace velunda

@@ -1,0 +1,130 @@
+#include "solvers/plane/circlesolution.h"
+
+#include "exact/solutionbuilder.h"
+
+namespace velunda {
+
+using namespace exact;
+
+namespace {
+
+Number Int(long long n) { return Number::Integer(n); }
+
+const char* const kNoPi = "圆周率 π 还没有选定（π 的文本框为空或为 0），请先选取 3.14、3.1415926 或输入 π 的值。";
+
+// One quantity computed twice: with π itself and with the window's π.
+struct Both {
+    Number exact, window;
+};
+
+// The window's π and its text; false (after saying so) where it is 0 or unreadable.
+bool WindowPi(SolutionBuilder& b, const Form& before, Number* pi, std::string* text) {
+    *pi = Read(before, "Text5");
+    if (!pi->ok() || pi->IsZero()) {
+        b.Line(kNoPi);
+        return false;
+    }
+    *text = In(*pi);
+    return true;
+}
+
+// The circumference and area lines from the radius (and diameter); in the window's π too
+// when there is one.
+void CircumferenceAndArea(SolutionBuilder& b, const Both& r, const Both& d, bool havePi, const Number& pi,
+                          const std::string& piText, bool circumference, bool area) {
+    const Number P = Number::Pi();
+    if (circumference) {
+        const std::string in = "π × " + Grouped(d.exact);
+        if (havePi)
+            b.Quantity("周长", "C", "πd", in, P * d.exact, piText, d.window * pi);
+        else
+            b.Quantity("周长", "C", "πd", in, P * d.exact);
+    }
+    if (area) {
+        const std::string in = "π × " + Squared(r.exact);
+        if (havePi)
+            b.Quantity("面积", "S", "πr²", in, P * r.exact * r.exact, piText, r.window * r.window * pi);
+        else
+            b.Quantity("面积", "S", "πr²", in, P * r.exact * r.exact);
+    }
+}
+
+}  // namespace
+
+WorkedSolution ExplainCircleFromRadius(const Form& before) {
+    if (!EngineAvailable()) return EngineMissing();
+    SolutionBuilder b;
+    const Number r = Read(before, "Text1");
+    b.Given("r", r);
+    if (!r.ok()) return b.Finish();
+    Number pi;
+    std::string piText;
+    const bool havePi = WindowPi(b, before, &pi, &piText);
+    const Number d = Int(2) * r;
+    b.Quantity("直径", "d", "2r", "2 × " + Grouped(r), d);
+    CircumferenceAndArea(b, {r, r}, {d, d}, havePi, pi, piText, true, true);
+    return b.Finish();
+}
+
+WorkedSolution ExplainCircleFromDiameter(const Form& before) {
+    if (!EngineAvailable()) return EngineMissing();
+    SolutionBuilder b;
+    const Number d = Read(before, "Text2");
+    b.Given("d", d);
+    if (!d.ok()) return b.Finish();
+    Number pi;
+    std::string piText;
+    const bool havePi = WindowPi(b, before, &pi, &piText);
+    const Number r = d / Int(2);
+    b.Quantity("半径", "r", "d/2", In(d) + "/2", r);
+    CircumferenceAndArea(b, {r, r}, {d, d}, havePi, pi, piText, true, true);
+    return b.Finish();
+}
+
+WorkedSolution ExplainCircleFromCircumference(const Form& before) {
+    if (!EngineAvailable()) return EngineMissing();
+    SolutionBuilder b;
+    const Number C = Read(before, "Text3");
+    b.Given("C", C);
+    if (!C.ok()) return b.Finish();
+    Number pi;
+    std::string piText;
+    if (!WindowPi(b, before, &pi, &piText)) return b.Finish();
+    const Both r{C / (Int(2) * Number::Pi()), C / Int(2) / pi};
+    const Both d{Int(2) * r.exact, Int(2) * r.window};
+    b.Quantity("直径", "d", "C/π", In(C) + "/π", d.exact, piText, d.window);
+    b.Quantity("半径", "r", "C/(2π)", In(C) + "/(2π)", r.exact, piText, r.window);
+    CircumferenceAndArea(b, r, d, true, pi, piText, false, true);
+    return b.Finish();
+}
+
+WorkedSolution ExplainCircleFromArea(const Form& before) {
+    if (!EngineAvailable()) return EngineMissing();
+    SolutionBuilder b;
+    const Number S = Read(before, "Text4");
+    b.Given("S", S);
+    if (!S.ok()) return b.Finish();
+    Number pi;
+    std::string piText;
+    if (!WindowPi(b, before, &pi, &piText)) return b.Finish();
+    const Both r{(S / Number::Pi()).Sqrt(), (S / pi).Sqrt()};
+    const Both d{Int(2) * r.exact, Int(2) * r.window};
+    const std::string root = "√(" + In(S) + "/π)";
+    b.Quantity("直径", "d", "2√(S/π)", "2" + root, d.exact, piText, d.window) &&
+        b.Quantity("半径", "r", "√(S/π)", root, r.exact, piText, r.window) &&
+        (CircumferenceAndArea(b, r, d, true, pi, piText, true, false), true);
+    return b.Finish();
+}
+
+namespace {
+WorkedSolution PiChosen(const char* value) {
+    SolutionBuilder b;
+    b.Line(std::string("圆周率 π 取 ") + value + "，以后的计算都用这个值。");
+    return b.Finish();
+}
+}  // namespace
+
+WorkedSolution ExplainPiFromOption1(const Form&) { return PiChosen("3.14"); }
+WorkedSolution ExplainPiFromOption2(const Form&) { return PiChosen("3.1415926"); }
+
+}  // namespace velunda

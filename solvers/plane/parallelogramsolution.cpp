@@ -1,0 +1,125 @@
+#include "solvers/plane/parallelogramsolution.h"
+
+#include "exact/solutionbuilder.h"
+#include "solvers/plane/angleunit.h"
+
+namespace velunda {
+
+using namespace exact;
+
+namespace {
+
+Number Int(long long n) { return Number::Integer(n); }
+
+bool AllRead(SolutionBuilder& b, std::initializer_list<const Number*> numbers) {
+    for (const Number* x : numbers)
+        if (!x->ok()) {
+            b.Cannot("已知量", FaultText(x->fault()));
+            return false;
+        }
+    return true;
+}
+
+}  // namespace
+
+WorkedSolution ExplainParallelogramArea(const Form& before) {
+    if (!EngineAvailable()) return EngineMissing();
+    SolutionBuilder b;
+    const Number a = Read(before, "Text1"), h = Read(before, "Text2"), S = Read(before, "Text3");
+    if (!AllRead(b, {&a, &h, &S})) return b.Finish();
+    b.Line("平行四边形的面积 S = ah（a 底，h 高）。");
+    if (!a.IsZero() && !h.IsZero()) {
+        b.Given("a", a);
+        b.Given("h", h);
+        b.Quantity("面积", "S", "ah", In(a) + " × " + In(h), a * h);
+    } else if (!a.IsZero() && !S.IsZero()) {
+        b.Given("a", a);
+        b.Given("S", S);
+        b.Quantity("高", "h", "S/a", In(S) + "/" + Divisor(a), S / a);
+    } else if (!h.IsZero() && !S.IsZero()) {
+        b.Given("h", h);
+        b.Given("S", S);
+        b.Quantity("底", "a", "S/h", In(S) + "/" + Divisor(h), S / h);
+    } else {
+        b.Line("需要两个不为 0 的已知量，所以不计算。");
+    }
+    return b.Finish();
+}
+
+WorkedSolution ExplainParallelogramPerimeter(const Form& before) {
+    if (!EngineAvailable()) return EngineMissing();
+    SolutionBuilder b;
+    const Number a = Read(before, "Text1"), c = Read(before, "Text2"), P = Read(before, "Text3");
+    if (!AllRead(b, {&a, &c, &P})) return b.Finish();
+    b.Line("平行四边形的周长 P = 2(a + b)（a 底边，b 邻边）。");
+    if (!a.IsZero() && !c.IsZero()) {
+        b.Given("a", a);
+        b.Given("b", c);
+        b.Quantity("周长", "P", "2(a + b)", "2 × (" + In(a) + " + " + In(c) + ")", Int(2) * (a + c));
+    } else if (!a.IsZero() && !P.IsZero()) {
+        b.Given("a", a);
+        b.Given("P", P);
+        b.Quantity("邻边", "b", "P/2 − a", In(P) + "/2 − " + Grouped(a), P / Int(2) - a);
+    } else if (!c.IsZero() && !P.IsZero()) {
+        b.Given("b", c);
+        b.Given("P", P);
+        b.Quantity("底边", "a", "P/2 − b", In(P) + "/2 − " + Grouped(c), P / Int(2) - c);
+    } else {
+        b.Line("需要两个不为 0 的已知量，所以不计算。");
+    }
+    return b.Finish();
+}
+
+WorkedSolution ExplainParallelogramAngle(const Form& before) {
+    if (!EngineAvailable()) return EngineMissing();
+    SolutionBuilder b;
+    const bool radians = InRadians(before);
+    const Number a = Read(before, "Text1"), c = Read(before, "Text2"), S = Read(before, "Text4");
+    const Number typed = Read(before, "Text3");
+    const Number theta = ReadAngle(before, "Text3", radians);
+    if (!AllRead(b, {&a, &c, &S, &typed})) return b.Finish();
+    b.Line("平行四边形的面积 S = ab·sin θ（a 底边，b 邻边，θ 两边的夹角）。");
+    const std::string angleGiven =
+        radians ? "θ = " + In(typed) + "（弧度）≈ " + (typed * Int(180) / Number::Pi()).DecimalText() + "°"
+                : "θ = " + In(typed) + "°";
+    const std::string sine = "sin " + AngleText(theta, radians);
+    if (!a.IsZero() && !c.IsZero() && !theta.IsZero()) {
+        b.Given("a", a);
+        b.Given("b", c);
+        b.Given(angleGiven);
+        const Number s = theta.Sin();
+        if (s.IsAlgebraic() && !s.IsInteger() && s.ExactText().size() < 12) b.Line(sine + " = " + s.ExactText());
+        b.Quantity("面积", "S", "ab·sin θ", In(a) + " × " + In(c) + " × " + sine, a * c * s);
+    } else if (!a.IsZero() && !c.IsZero() && !S.IsZero()) {
+        b.Given("a", a);
+        b.Given("b", c);
+        b.Given("S", S);
+        const Number s = S / a / c;
+        b.Quantity("正弦", "sin θ", "S/(ab)", In(S) + "/(" + In(a) + " × " + In(c) + ")", s);
+        const Number first = s.Asin();
+        if (!first.ok()) {
+            b.Cannot("θ = arcsin(" + In(s) + ")", "正弦值不能大于 1 或小于 -1，没有这样的角");
+            return b.Finish();
+        }
+        const Number second = Number::Pi() - first;
+        b.Line("夹角 θ₁ = arcsin(S/(ab)) = " + AngleText(first, radians));
+        b.Line(std::string("夹角 θ₂ = ") + (radians ? "π − θ₁ = " : "180° − θ₁ = ") + AngleText(second, radians));
+        b.Line("sin θ₁ = sin θ₂，所以两个角都可以。");
+        b.Answer("夹角为 " + AngleText(first, radians) + " 或 " + AngleText(second, radians) + "。");
+    } else if (!a.IsZero() && !theta.IsZero() && !S.IsZero()) {
+        b.Given("a", a);
+        b.Given(angleGiven);
+        b.Given("S", S);
+        b.Quantity("邻边", "b", "S/(a·sin θ)", In(S) + "/(" + In(a) + " × " + sine + ")", S / (a * theta.Sin()));
+    } else if (!c.IsZero() && !theta.IsZero() && !S.IsZero()) {
+        b.Given("b", c);
+        b.Given(angleGiven);
+        b.Given("S", S);
+        b.Quantity("底边", "a", "S/(b·sin θ)", In(S) + "/(" + In(c) + " × " + sine + ")", S / (c * theta.Sin()));
+    } else {
+        b.Line("需要三个不为 0 的已知量，所以不计算。");
+    }
+    return b.Finish();
+}
+
+}  // namespace velunda

@@ -1,0 +1,104 @@
+#include "solvers/plane/rectanglesolution.h"
+
+#include "exact/solutionbuilder.h"
+
+namespace velunda {
+
+using namespace exact;
+
+namespace {
+
+const char* const kUsage =
+    "需要两个不为 0 的已知量（a 与 b、a 与 P、a 与 S、a 与 d、P 与 S、P 与 d、d 与 S 之一），所以不计算。";
+
+Number Int(long long n) { return Number::Integer(n); }
+
+bool Diagonal(SolutionBuilder& b, const Number& a, const Number& c) {
+    return b.Quantity("对角线", "d", "√(a² + b²)", "√(" + Squared(a) + " + " + Squared(c) + ")",
+                      (a * a + c * c).Sqrt());
+}
+
+bool Perimeter(SolutionBuilder& b, const Number& a, const Number& c) {
+    return b.Quantity("周长", "P", "2(a + b)", "2 × (" + In(a) + " + " + In(c) + ")", Int(2) * (a + c));
+}
+
+bool Area(SolutionBuilder& b, const Number& a, const Number& c) {
+    return b.Quantity("面积", "S", "ab", In(a) + " × " + In(c), a * c);
+}
+
+// The sides from perimeter and area: a and b are the roots of x² − (P/2)x + S = 0, the
+// longer one is a. Returns false where the square root has a negative radicand.
+bool SidesFromPerimeterAndArea(SolutionBuilder& b, const Number& P, const Number& S, Number* a, Number* c) {
+    b.Line("a、b 是方程 x² − (P/2)x + S = 0 的两根，较长的一边为 a：");
+    const Number root = (P * P - Int(16) * S).Sqrt();
+    *a = (P + root) / Int(4);
+    if (!b.Quantity("一边", "a", "(P + √(P² − 16S))/4",
+                    "(" + In(P) + " + √(" + Squared(P) + " − 16 × " + Grouped(S) + "))/4", *a))
+        return false;
+    *c = P / Int(2) - *a;
+    return b.Quantity("另一边", "b", "P/2 − a", In(P) + "/2 − " + Grouped(*a), *c);
+}
+
+}  // namespace
+
+WorkedSolution ExplainRectangle(const Form& before) {
+    if (!EngineAvailable()) return EngineMissing();
+    SolutionBuilder b;
+    const Number a = Read(before, "Text1"), c = Read(before, "Text2"), P = Read(before, "Text3"),
+                 S = Read(before, "Text4"), d = Read(before, "Text5");
+    for (const Number* x : {&a, &c, &P, &S, &d})
+        if (!x->ok()) {
+            b.Cannot("已知量", FaultText(x->fault()));
+            return b.Finish();
+        }
+    auto given = [](const Number& x) { return !x.IsZero(); };
+    if (given(a) && given(c)) {
+        b.Given("a", a);
+        b.Given("b", c);
+        Perimeter(b, a, c) && Area(b, a, c) && Diagonal(b, a, c);
+    } else if (given(a) && given(P)) {
+        b.Given("a", a);
+        b.Given("P", P);
+        const Number other = P / Int(2) - a;
+        b.Quantity("另一边", "b", "P/2 − a", In(P) + "/2 − " + Grouped(a), other) && Area(b, a, other) &&
+            Diagonal(b, a, other);
+    } else if (given(a) && given(S)) {
+        b.Given("a", a);
+        b.Given("S", S);
+        const Number other = S / a;
+        b.Quantity("另一边", "b", "S/a", In(S) + "/" + Divisor(a), other) && Perimeter(b, a, other) &&
+            Diagonal(b, a, other);
+    } else if (given(a) && given(d)) {
+        b.Given("a", a);
+        b.Given("d", d);
+        const Number other = (d * d - a * a).Sqrt();
+        b.Quantity("另一边", "b", "√(d² − a²)", "√(" + Squared(d) + " − " + Squared(a) + ")", other) &&
+            Area(b, a, other) && Perimeter(b, a, other);
+    } else if (given(P) && given(S)) {
+        b.Given("P", P);
+        b.Given("S", S);
+        Number x, y;
+        SidesFromPerimeterAndArea(b, P, S, &x, &y) && Diagonal(b, x, y);
+    } else if (given(P) && given(d)) {
+        b.Given("P", P);
+        b.Given("d", d);
+        const Number area = P * P / Int(8) - d * d / Int(2);
+        Number x, y;
+        b.Line("由 (a + b)² = a² + b² + 2ab 得 S = ab = ((P/2)² − d²)/2：");
+        b.Quantity("面积", "S", "P²/8 − d²/2", Squared(P) + "/8 − " + Squared(d) + "/2", area) &&
+            SidesFromPerimeterAndArea(b, P, area, &x, &y);
+    } else if (given(d) && given(S)) {
+        b.Given("d", d);
+        b.Given("S", S);
+        const Number perimeter = (Int(8) * S + Int(4) * d * d).Sqrt();
+        Number x, y;
+        b.Line("由 (a + b)² = d² + 2S 得 P = 2(a + b) = √(8S + 4d²)：");
+        b.Quantity("周长", "P", "√(8S + 4d²)", "√(8 × " + Grouped(S) + " + 4 × " + Squared(d) + ")", perimeter) &&
+            SidesFromPerimeterAndArea(b, perimeter, S, &x, &y);
+    } else {
+        b.Line(kUsage);
+    }
+    return b.Finish();
+}
+
+}  // namespace velunda

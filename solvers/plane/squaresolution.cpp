@@ -1,0 +1,60 @@
+#include "solvers/plane/squaresolution.h"
+
+#include "exact/solutionbuilder.h"
+
+namespace velunda {
+
+using namespace exact;
+
+namespace {
+
+// The three lines every square solution ends with, from its side a.
+void FromSide(SolutionBuilder& b, const Number& a, bool perimeter, bool area, bool diagonal) {
+    const Number two = Number::Integer(2);
+    if (perimeter) b.Quantity("周长", "P", "4a", "4 × " + In(a), Number::Integer(4) * a);
+    if (area) b.Quantity("面积", "S", "a²", Squared(a), a * a);
+    if (diagonal) b.Quantity("对角线", "d", "√2·a", "√2 × " + In(a), two.Sqrt() * a);
+}
+
+}  // namespace
+
+WorkedSolution ExplainSquareFromSide(const Form& before) {
+    if (!EngineAvailable()) return EngineMissing();
+    SolutionBuilder b;
+    const Number a = Read(before, "Text1");
+    b.Given("a", a);
+    if (a.ok()) FromSide(b, a, true, true, true);
+    return b.Finish();
+}
+
+WorkedSolution ExplainSquareFromPerimeter(const Form& before) {
+    if (!EngineAvailable()) return EngineMissing();
+    SolutionBuilder b;
+    const Number P = Read(before, "Text2");
+    b.Given("P", P);
+    const Number a = P / Number::Integer(4);
+    if (P.ok() && b.Quantity("边长", "a", "P/4", In(P) + "/4", a)) FromSide(b, a, false, true, true);
+    return b.Finish();
+}
+
+WorkedSolution ExplainSquareFromArea(const Form& before) {
+    if (!EngineAvailable()) return EngineMissing();
+    SolutionBuilder b;
+    const Number S = Read(before, "Text3");
+    b.Given("S", S);
+    const Number a = S.Sqrt();
+    if (S.ok() && b.Quantity("边长", "a", "√S", RootOf(S), a)) FromSide(b, a, true, false, true);
+    return b.Finish();
+}
+
+WorkedSolution ExplainSquareFromDiagonal(const Form& before) {
+    if (!EngineAvailable()) return EngineMissing();
+    SolutionBuilder b;
+    const Number d = Read(before, "Text4");
+    b.Given("d", d);
+    const Number a = d / Number::Integer(2).Sqrt();
+    if (d.ok() && b.Quantity("边长", "a", "d/√2", In(d) + "/√2", a)) FromSide(b, a, true, true, false);
+    return b.Finish();
+}
+
+}  // namespace velunda

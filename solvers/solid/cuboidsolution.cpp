@@ -1,0 +1,124 @@
+#include "solvers/solid/cuboidsolution.h"
+
+#include "exact/solutionbuilder.h"
+
+namespace velunda {
+
+using namespace exact;
+
+namespace {
+
+Number Int(long long n) { return Number::Integer(n); }
+
+bool Surface(SolutionBuilder& b, const Number& a, const Number& w, const Number& h) {
+    return b.Quantity(
+        "表面积", "S", "2(ab + ac + bc)",
+        "2 × (" + In(a) + " × " + In(w) + " + " + In(a) + " × " + In(h) + " + " + In(w) + " × " + In(h) + ")",
+        Int(2) * (a * w + a * h + w * h));
+}
+
+bool Volume(SolutionBuilder& b, const Number& a, const Number& w, const Number& h) {
+    return b.Quantity("体积", "V", "abc", In(a) + " × " + In(w) + " × " + In(h), a * w * h);
+}
+
+bool Section(SolutionBuilder& b, const Number& w, const Number& h) {
+    return b.Quantity("横截面积", "A", "bc", In(w) + " × " + In(h), w * h);
+}
+
+// Width and height from b + c = k and bc = A: the roots of x² − kx + A = 0, the larger
+// one is the width.
+void WidthAndHeight(SolutionBuilder& b, const Number& a, const Number& A, const Number& S) {
+    const Number k = (S - Int(2) * A) / (Int(2) * a);
+    b.Line("由 S = 2a(b + c) + 2bc 与 bc = A 得 b + c = (S − 2A)/(2a)：");
+    if (!b.Quantity("宽与高的和", "b + c", "(S − 2A)/(2a)",
+                    "(" + In(S) + " − 2 × " + Grouped(A) + ")/(2 × " + Grouped(a) + ")", k))
+        return;
+    b.Line("所以 b、c 是方程 x² − " + Grouped(k) + "x + " + Grouped(A) + " = 0 的两根。");
+    const Number delta = k * k - Int(4) * A;
+    const std::string line = "Δ = (b + c)² − 4A = " + Squared(k) + " − 4 × " + Grouped(A) + " = " + delta.Text();
+    if (!delta.ok()) {
+        b.Cannot(line, FaultText(delta.fault()));
+        return;
+    }
+    if (delta.Sign() < 0) {
+        b.Line(line + " < 0，方程没有实数根。");
+        b.Answer("无解：没有宽和高满足这些条件的长方体。");
+        return;
+    }
+    b.Line(line + (delta.IsZero() ? " = 0，方程有两个相等的实数根，宽与高相等。"
+                                  : " > 0，方程有两个不相等的实数根，宽取较大的根，高取较小的根。"));
+    const Number root = delta.Sqrt();
+    b.Quantity("宽", "b", "((b + c) + √Δ)/2", "(" + In(k) + " + " + RootOf(delta) + ")/2", (k + root) / Int(2));
+    b.Quantity("高", "c", "((b + c) − √Δ)/2", "(" + In(k) + " − " + RootOf(delta) + ")/2", (k - root) / Int(2));
+}
+
+}  // namespace
+
+WorkedSolution ExplainCuboid(const Form& before) {
+    if (!EngineAvailable()) return EngineMissing();
+    SolutionBuilder b;
+    const Number a = Read(before, "Text1"), w = Read(before, "Text2"), h = Read(before, "Text3"),
+                 A = Read(before, "Text4"), S = Read(before, "Text5"), V = Read(before, "Text6");
+    for (const Number* x : {&a, &w, &h, &A, &S, &V})
+        if (!x->ok()) {
+            b.Cannot("已知量", FaultText(x->fault()));
+            return b.Finish();
+        }
+    b.Line("长方体的长 a、宽 b、高 c，横截面积 A = bc，表面积 S = 2(ab + ac + bc)，体积 V = abc。");
+    auto given = [](const Number& x) { return !x.IsZero(); };
+    auto givens = [&b](std::initializer_list<std::pair<const char*, const Number*>> list) {
+        for (const auto& [symbol, value] : list) b.Given(symbol, *value);
+    };
+    if (given(a) && given(w) && given(h)) {
+        givens({{"a", &a}, {"b", &w}, {"c", &h}});
+        Section(b, w, h) && Surface(b, a, w, h) && Volume(b, a, w, h);
+    } else if (given(a) && given(w) && given(A)) {
+        givens({{"a", &a}, {"b", &w}, {"A", &A}});
+        const Number c = A / w;
+        b.Quantity("高", "c", "A/b", In(A) + "/" + Divisor(w), c) && Surface(b, a, w, c) && Volume(b, a, w, c);
+    } else if (given(a) && given(w) && given(S)) {
+        givens({{"a", &a}, {"b", &w}, {"S", &S}});
+        if ((a + w).IsZero()) b.Line("长与宽的和 a + b = 0。");
+        const Number c = (S / Int(2) - a * w) / (a + w);
+        b.Quantity("高", "c", "(S/2 − ab)/(a + b)",
+                   "(" + In(S) + "/2 − " + In(a) + " × " + In(w) + ")/(" + In(a) + " + " + In(w) + ")", c) &&
+            Section(b, w, c) && Volume(b, a, w, c);
+    } else if (given(a) && given(w) && given(V)) {
+        givens({{"a", &a}, {"b", &w}, {"V", &V}});
+        const Number c = V / a / w;
+        b.Quantity("高", "c", "V/(ab)", In(V) + "/(" + In(a) + " × " + In(w) + ")", c) && Surface(b, a, w, c) &&
+            Section(b, w, c);
+    } else if (given(a) && given(A) && given(S)) {
+        givens({{"a", &a}, {"A", &A}, {"S", &S}});
+        if (b.Quantity("体积", "V", "aA", In(a) + " × " + In(A), a * A)) WidthAndHeight(b, a, A, S);
+    } else if (given(a) && given(S) && given(V)) {
+        givens({{"a", &a}, {"S", &S}, {"V", &V}});
+        const Number section = V / a;
+        if (b.Quantity("横截面积", "A", "V/a", In(V) + "/" + Divisor(a), section)) WidthAndHeight(b, a, section, S);
+    } else if (given(A) && given(S) && given(V)) {
+        givens({{"A", &A}, {"S", &S}, {"V", &V}});
+        const Number length = V / A;
+        if (b.Quantity("长", "a", "V/A", In(V) + "/" + Divisor(A), length)) WidthAndHeight(b, length, A, S);
+    } else if (given(w) && given(h) && given(S)) {
+        givens({{"b", &w}, {"c", &h}, {"S", &S}});
+        const Number section = w * h;
+        if ((w + h).IsZero()) b.Line("宽与高的和 b + c = 0。");
+        const Number length = (S / Int(2) - section) / (w + h);
+        Section(b, w, h) &&
+            b.Quantity("长", "a", "(S/2 − A)/(b + c)",
+                       "(" + In(S) + "/2 − " + In(section) + ")/(" + In(w) + " + " + In(h) + ")", length) &&
+            Volume(b, length, w, h);
+    } else if (given(w) && given(A) && given(V)) {
+        givens({{"b", &w}, {"A", &A}, {"V", &V}});
+        const Number c = A / w, length = V / A;
+        b.Quantity("高", "c", "A/b", In(A) + "/" + Divisor(w), c) &&
+            b.Quantity("长", "a", "V/A", In(V) + "/" + Divisor(A), length) && Surface(b, length, w, c);
+    } else {
+        b.Line(
+            "这组已知量不在本窗口能解的情形之内。能解的是：a、b、c；a、b、A；a、b、S；a、b、V；a、A、S；"
+            "a、S、V；A、S、V；b、c、S；b、A、V（每组三个量都不为 0）。");
+    }
+    return b.Finish();
+}
+
+}  // namespace velunda

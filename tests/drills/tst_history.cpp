@@ -1,0 +1,674 @@
+// The drill history: the wrong-answer book and the grids' rules over written-out
+// histories, the practice of the book, the CSV, and the store against real SQLite files
+// in a temporary folder: fields kept, a killed writer, a damaged file, a read-only
+// folder, another Velunda's file, a file of the first layout, and the history window.
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <cstdio>
+#include <ctime>
+
+#include "drills/drillrecorder.h"
+#include "drills/historystore.h"
+#include "drills/historywindow.h"
+
+using namespace velunda;
+
+namespace {
+
+// Noon of 2026-12-08, UTC; the tests run with TZ=UTC.
+const HistoryTime kNow = 1796731200000LL;
+
+// One data row of any columns.
+template <class... Values>
+void Row(const char* name, const Values&... values) {
+    QTestData& row = QTest::newRow(name);
+    ((row << values), ...);
+}
+
+// "7×8" → the fact; ":1" after it is a run of rights it already has.
+Problem Fact(const QString& text, int* run = nullptr) {
+    static const QRegularExpression shape("^(\\d+)([-+×÷])(\\d+)(?::(\\d))?$");
+    const auto m = shape.match(text);
+    if (!m.hasMatch()) qFatal("bad fact %s", qPrintable(text));
+    const int op = QString("+-×÷").indexOf(m.captured(2));
+    if (run) *run = m.captured(4).toInt();
+    return {Operation(op), std::int16_t(m.captured(1).toInt()), std::int16_t(m.captured(3).toInt())};
+}
+
+QString FactText(const Problem& p) { return QString::fromStdString(p.text()).chopped(1); }
+
+// The right answer to a fact, worked out here.
+int Solve(const Problem& p) {
+    if (p.operation == Operation::Addition) return p.first + p.second;
+    if (p.operation == Operation::Subtraction) return p.first - p.second;
+    if (p.operation == Operation::Multiplication) return p.first * p.second;
+    return p.first / p.second;
+}
+
+// "7×8✗ 7×8✓@3": answers in this order, right (✓) or wrong (✗), @n days before kNow,
+// a minute apart; a wrong answer is one more than the result.
+std::vector<AnswerRecord> History(const QString& text) {
+    std::vector<AnswerRecord> history;
+    const QStringList items = text.split(' ', Qt::SkipEmptyParts);
+    for (int i = 0; i < items.size(); ++i) {
+        const QStringList parts = items[i].split('@');
+        const bool right = parts[0].endsWith("✓");
+        const Problem p = Fact(parts[0].chopped(1));
+        const HistoryTime time = kNow - parts.value(1).toInt() * kMillisecondsPerDay - (99 - i) * 60000LL;
+        history.push_back({time, "frm22", p, std::to_string(Solve(p) + (right ? 0 : 1)), right, 2.5});
+    }
+    return history;
+}
+
+QString BookText(const std::vector<FactHistory>& book) {
+    QStringList facts;
+    for (const FactHistory& f : book) facts << FactText(f.fact);
+    return facts.join(' ');
+}
+
+// "frm22 7×8=56 ✓ 2.5s", with the time in front when asked for.
+QStringList AnswerLines(const std::vector<AnswerRecord>& answers, bool withTime = false) {
+    QStringList lines;
+    for (const AnswerRecord& a : answers)
+        lines << (withTime ? QString::number(a.time) + " " : QString()) + QString::fromStdString(a.window) + " " +
+                     FactText(a.problem) + "=" + QString::fromStdString(a.answer) + (a.right ? " ✓ " : " ✗ ") +
+                     QString::number(a.seconds) + "s";
+    return lines;
+}
+
+// "1796644800000-1796645000000 frm22 2/1", "wrong answers" after a practice of the book.
+QStringList SessionLines(const std::vector<SessionRecord>& sessions) {
+    QStringList lines;
+    for (const SessionRecord& s : sessions)
+        lines << QString("%1-%2 %3 %4/%5%6")
+                     .arg(s.start)
+                     .arg(s.end ? QString::number(*s.end) : "", QString::fromStdString(s.window))
+                     .arg(s.right)
+                     .arg(s.wrong)
+                     .arg(s.wrongAnswers ? " wrong answers" : "");
+    return lines;
+}
+
+// The store's file in a fresh temporary folder.
+struct Folder {
+    QTemporaryDir dir;
+    QString file() const { return dir.filePath("history.sqlite"); }
+};
+
+// Records the history as one practice session and waits until it is written.
+void Record(HistoryStore& store, const std::vector<AnswerRecord>& history) {
+    const auto session = store.beginSession("frm22", false, kNow - 100 * kMillisecondsPerDay);
+    for (const AnswerRecord& a : history) store.recordAnswer(session, a);
+    store.endSession(session, kNow);
+    store.flush();
+}
+
+// The child processes: the test program started again with one of these arguments.
+
+// Records answer after answer ("1", "2", …), printing each number once it is written,
+// until it is killed.
+int RecordUntilKilled(const QString& file) {
+    HistoryStore store(file);
+    const auto session = store.beginSession("frm23", false, kNow);
+    for (int i = 1; i < 1000000; ++i) {
+        store.recordAnswer(session, {kNow + i, "frm23", Fact("7×8"), std::to_string(i), i == 56, 1.0});
+        store.flush();
+        std::printf("%d\n", i);
+        std::fflush(stdout);
+    }
+    return 1;
+}
+
+// Records five answers as a user who may not write into the file's folder (root is
+// made nobody for it), then prints every message the pupil would be told.
+int RecordReadOnly(const QString& file) {
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return 2;
+    HistoryStore store(file);
+    QStringList told;
+    QObject::connect(&store, &HistoryStore::problemsArisen, [&] { told << store.takeProblems(); });
+    Record(store, History("3+4✓ 3+4✓ 3+4✓ 3+4✓ 3+4✓"));
+    QCoreApplication::processEvents();
+    std::printf("%s", told.join("\n").toUtf8().constData());
+    return 0;
+}
+
+// Records twenty answers into the program's open store and ends the program at once,
+// without waiting for them to be written.
+int RecordAndEnd() {
+    HistoryStore& store = HistoryStore::Shared();
+    const auto session = store.beginSession("frm22", false, kNow);
+    store.flush();
+    for (int i = 0; i < 20; ++i) store.recordAnswer(session, {kNow + i, "frm22", Fact("3+4"), "7", true, 1.0});
+    return 0;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Mastery)
+
+class HistoryTest : public QObject {
+    Q_OBJECT
+
+    // Histories and the wrong-answer book they leave at kNow.
+    static void books() {
+        QTest::addColumn<QString>("history");
+        QTest::addColumn<QString>("book");
+        Row("no history", "", "");
+        Row("only right answers", "7×8✓ 3+4✓", "");
+        Row("wrong once", "7×8✗", "7×8");
+        Row("one right answer since is not enough", "7×8✗ 7×8✓", "7×8");
+        Row("right twice in a row leaves the book", "7×8✗ 7×8✓ 7×8✓", "");
+        Row("two rights broken by a wrong one stay", "7×8✗ 7×8✓ 7×8✗ 7×8✓", "7×8");
+        Row("rights before the wrong answer do not count", "7×8✓ 7×8✓ 7×8✓ 7×8✗", "7×8");
+        Row("wrong 29 days ago is recent", "7×8✗@29", "7×8");
+        Row("wrong 31 days ago is forgotten", "7×8✗@31", "");
+        Row("an old wrong answer, a new one", "7×8✗@40 7×8✓@35 7×8✓@35 7×8✗@1", "7×8");
+        Row("the most recently missed first", "3+4✗@2 9-5✗@1 7×8✗ 6×6✓", "7×8 9-5 3+4");
+        Row("the same operands of another operation are another fact", "3+4✗ 3×4✗ 3×4✓ 3×4✓", "3+4");
+        Row("quotients by dividend and divisor", "56÷7✗ 56÷8✗ 56÷8✓ 56÷8✓", "56÷7");
+        Row("only the facts still missing", "2+2✗@3 5-1✗@3 8×9✗@2 2+2✓@2 2+2✓@1 5-1✓ 8×9✓", "8×9 5-1");
+    }
+
+private slots:
+    void wrongAnswerBook_data() { books(); }
+    void wrongAnswerBook() {
+        QFETCH(QString, history);
+        QFETCH(QString, book);
+        QCOMPARE(BookText(WrongAnswerBook(SummarizeFacts(History(history)), kNow)), book);
+    }
+
+    // The same rule over the facts the store sums up in SQL from the same answers.
+    void wrongAnswerBookFromTheStore_data() { books(); }
+    void wrongAnswerBookFromTheStore() {
+        QFETCH(QString, history);
+        QFETCH(QString, book);
+        Folder folder;
+        HistoryStore store(folder.file());
+        Record(store, History(history));
+        QCOMPARE(BookText(WrongAnswerBook(store.facts(), kNow)), book);
+    }
+
+    void mastery_data() {
+        QTest::addColumn<QString>("history");
+        QTest::addColumn<Mastery>("mastery");
+        const QString nineOfTen = "7×8✗@3" + QString(" 7×8✓@3").repeated(9);
+        Row("never answered", "", Mastery::Unseen);
+        Row("right twice is not yet mastered", "7×8✓ 7×8✓", Mastery::Shaky);
+        Row("right three times is mastered", "7×8✓ 7×8✓ 7×8✓", Mastery::Mastered);
+        Row("in the wrong-answer book", "7×8✓ 7×8✓ 7×8✓ 7×8✓ 7×8✗ 7×8✓", Mastery::Wrong);
+        Row("out of the book, 2 of 3 right: shaky", "7×8✗ 7×8✓ 7×8✓", Mastery::Shaky);
+        Row("9 of 10 right and out of the book: mastered", nineOfTen, Mastery::Mastered);
+        Row("8 of 10 right: shaky", "7×8✗@4 " + nineOfTen, Mastery::Shaky);
+        Row("wrong long ago and never since: shaky", "7×8✗@60", Mastery::Shaky);
+    }
+    void mastery() {
+        QFETCH(QString, history);
+        QFETCH(Mastery, mastery);
+        const auto facts = SummarizeFacts(History(history));
+        QCOMPARE(facts.empty() ? Mastery::Unseen : MasteryOf(facts.front(), kNow), mastery);
+    }
+
+    void gridCell_data() {
+        QTest::addColumn<QString>("fact");
+        QTest::addColumn<QString>("cell");
+        Row("sum by its operands", "3+4", "3,4");
+        Row("difference by its operands", "9-5", "9,5");
+        Row("product by its operands", "9×0", "9,0");
+        Row("quotient by divisor and quotient", "56÷7", "7,8");
+        Row("quotient of 9", "81÷9", "9,9");
+        Row("quotient above 9 has no cell", "70÷7", "");
+        Row("dividend raised past 90 has no cell", "99÷1", "");
+    }
+    void gridCell() {
+        QFETCH(QString, fact);
+        QFETCH(QString, cell);
+        const auto at = GridCell(Fact(fact));
+        QCOMPARE(at ? QString("%1,%2").arg(at->first).arg(at->second) : QString(), cell);
+    }
+
+    // Every draw is 0: the first fact left, unless it was just posed.
+    void practice_data() {
+        QTest::addColumn<QString>("book");
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<QString>("posed");
+        QTest::addColumn<QString>("left");
+        Row("each right twice, never twice running", "7×8 3+4", "✓✓✓✓", "7×8 3+4 7×8 3+4", "0 left, 4 right, 0 wrong");
+        Row("a wrong answer starts the run again", "7×8", "✓✗✓", "7×8 7×8 7×8", "1 left, 2 right, 1 wrong");
+        Row("then two rights end it", "7×8", "✓✗✓✓", "7×8 7×8 7×8 7×8", "0 left, 3 right, 1 wrong");
+        Row("a right answer before the practice counts", "7×8:1 3+4", "✓✓✓", "7×8 3+4 3+4", "0 left, 3 right, 0 wrong");
+        Row("an empty book poses nothing", "", "", "", "0 left, 0 right, 0 wrong");
+    }
+    void practice() {
+        QFETCH(QString, book);
+        QFETCH(QString, answers);
+        QFETCH(QString, posed);
+        QFETCH(QString, left);
+        std::vector<FactHistory> facts;
+        for (const QString& f : book.split(' ', Qt::SkipEmptyParts)) {
+            FactHistory h;
+            h.fact = Fact(f, &h.rightSinceLastWrong);
+            facts.push_back(h);
+        }
+        struct : RandomSource {
+            double Rnd() override { return 0; }
+        } zero;
+        WrongAnswerPractice practice(facts, zero);
+        QStringList shown;
+        for (QChar answer : answers) {
+            QVERIFY(practice.remaining() > 0);
+            shown << FactText(practice.problem());
+            const int typed = Solve(practice.problem()) + (answer == u'✓' ? 0 : 1);
+            QCOMPARE(practice.Answer(std::to_string(typed)), answer == u'✓');
+        }
+        QCOMPARE(shown.join(' '), posed);
+        QCOMPARE(QString("%1 left, %2 right, %3 wrong")
+                     .arg(practice.remaining())
+                     .arg(practice.right())
+                     .arg(practice.wrong()),
+                 left);
+    }
+
+    void csv_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("fact");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("right");
+        QTest::addColumn<QString>("line");
+        const QString noon = "2026-12-08 12:00:00,";
+        Row("a right product", "frm22", "7×8", "56", true, noon + "口算练习,7×8,56,56,对,2.5");
+        Row("a wrong quotient in the test", "frm23", "56÷7", "9", false, noon + "口算测试,56÷7,8,9,错,2.5");
+        Row("a typed comma and quote are quoted", "frm22", "3+4", "7,\"0", false,
+            noon + "口算练习,3+4,7,\"7,\"\"0\",错,2.5");
+        Row("a typed formula stays text", "frm22", "9-5", "=2+2", false, noon + "口算练习,9-5,4,'=2+2,错,2.5");
+    }
+    void csv() {
+        QFETCH(QString, window);
+        QFETCH(QString, fact);
+        QFETCH(QString, typed);
+        QFETCH(bool, right);
+        QFETCH(QString, line);
+        const std::string csv = AnswersCsv({{kNow, window.toStdString(), Fact(fact), typed.toStdString(), right, 2.5}});
+        QCOMPARE(QString::fromStdString(csv),
+                 "\uFEFF时间,窗口,题目,正确答案,学生的答案,对错,用时（秒）\r\n" + line + "\r\n");
+    }
+
+    // The store against real files.
+
+    void recordsEveryField() {
+        Folder folder;
+        {
+            HistoryStore store(folder.file());
+            const auto session = store.beginSession("frm23", true, kNow);
+            store.recordAnswer(session, {kNow + 1500, "frm23", Fact("56÷7"), "８", true, 3.25});
+            store.recordAnswer(session, {kNow + 4000, "frm23", Fact("7×8"), "54", false, 2.5});
+            store.endSession(session, kNow + 9000);
+        }
+        HistoryStore store(folder.file());
+        QCOMPARE(store.schemaVersion(), kHistorySchemaVersion);
+        QCOMPARE(AnswerLines(store.answers(), true),
+                 (QStringList{"1796731201500 frm23 56÷7=８ ✓ 3.25s", "1796731204000 frm23 7×8=54 ✗ 2.5s"}));
+        QCOMPARE(SessionLines(store.sessions()), QStringList{"1796731200000-1796731209000 frm23 1/1 wrong answers"});
+    }
+
+    void dayStats_data() {
+        QTest::addColumn<QString>("history");
+        QTest::addColumn<QList<double>>("seconds");
+        QTest::addColumn<QString>("days");
+        Row("one answer", "3+4✓", QList<double>{2}, "2026-12-08 加法 1 1 2.0");
+        Row("median of three", "3+4✓ 2+2✗ 5+1✓", QList<double>{9, 1, 4}, "2026-12-08 加法 3 2 4.0");
+        Row("median of four: the mean of the middle two", "3+4✓ 2+2✓ 5+1✓ 6+1✓", QList<double>{9, 1, 4, 2},
+            "2026-12-08 加法 4 4 3.0");
+        Row("per day, the latest first; per operation in order", "7×8✗@1 3+4✓@1 9-5✓ 3+4✓", QList<double>{5, 1, 3, 2},
+            "2026-12-08 加法 1 1 2.0 | 2026-12-08 减法 1 1 3.0 | 2026-12-07 加法 1 1 1.0 | 2026-12-07 乘法 1 0 5.0");
+    }
+    void dayStats() {
+        QFETCH(QString, history);
+        QFETCH(QList<double>, seconds);
+        QFETCH(QString, days);
+        auto answers = History(history);
+        for (std::size_t i = 0; i < answers.size(); ++i) answers[i].seconds = seconds[qsizetype(i)];
+        Folder folder;
+        HistoryStore store(folder.file());
+        Record(store, answers);
+        QStringList rows;
+        for (const DayStats& d : store.dayStats())
+            rows << QString("%1 %2 %3 %4 %5")
+                        .arg(QString::fromStdString(d.day), QString("加法 减法 乘法 除法").split(' ')[int(d.operation)])
+                        .arg(d.answered)
+                        .arg(d.right)
+                        .arg(store.medianSeconds(d), 0, 'f', 1);
+        QCOMPARE(rows.join(" | "), days);
+    }
+
+    // A drill killed between two answers keeps every answer written before.
+    void survivesBeingKilled() {
+        Folder folder;
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {"--record-until-killed", folder.file()});
+        QByteArray printed;
+        while (printed.count('\n') < 25 && child.waitForReadyRead(30000)) printed += child.readAllStandardOutput();
+        ::kill(pid_t(child.processId()), SIGKILL);
+        QVERIFY(child.waitForFinished());
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        printed += child.readAllStandardOutput();
+        const int written = printed.left(printed.lastIndexOf('\n')).split('\n').last().toInt();
+        QVERIFY(written >= 25);
+
+        HistoryStore store(folder.file());
+        const auto answers = store.answers();
+        QVERIFY2(int(answers.size()) >= written, qPrintable(QString("%1 of %2").arg(answers.size()).arg(written)));
+        for (int i = 0; i < int(answers.size()); ++i) QCOMPARE(answers[i].answer, std::to_string(i + 1));
+        // The session counts every answer kept, and no end: the program never closed it.
+        const int right = answers.size() >= 56 ? 1 : 0;
+        QCOMPARE(SessionLines(store.sessions()),
+                 QStringList{QString("1796731200000- frm23 %1/%2").arg(right).arg(int(answers.size()) - right)});
+    }
+
+    void damagedFileIsSetAside_data() {
+        QTest::addColumn<bool>("pagesOnly");
+        Row("not a database at all", false);
+        Row("a database with damaged pages", true);
+    }
+    void damagedFileIsSetAside() {
+        QFETCH(bool, pagesOnly);
+        Folder folder;
+        if (pagesOnly) {
+            HistoryStore store(folder.file());
+            store.importAnswers(History(QString("3+4✓ ").repeated(300)));
+        }
+        QFile file(folder.file());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        // Page 1 stays whole when only the pages are damaged; the rest is garbage.
+        file.seek(pagesOnly ? 4096 : 0);
+        file.write(QByteArray(pagesOnly ? file.size() - 4096 : 20000, '\xA5'));
+        file.seek(0);
+        const QByteArray damaged = file.readAll();
+        file.close();
+
+        HistoryStore store(folder.file());
+        QStringList told;
+        connect(&store, &HistoryStore::problemsArisen, this, [&] { told << store.takeProblems(); });
+        Record(store, History("9-5✓ 9-5✓"));
+        QCoreApplication::processEvents();
+
+        const QString aside =
+            folder.dir.filePath("history-damaged-" + QDate::currentDate().toString(Qt::ISODate) + ".sqlite");
+        QCOMPARE(told, QStringList{"口算记录文件已损坏，已改名保存为 " + aside + "。新的口算记录从现在开始保存。"});
+        QFile kept(aside);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), damaged);
+        QCOMPARE(AnswerLines(store.answers()), (QStringList{"frm22 9-5=4 ✓ 2.5s", "frm22 9-5=4 ✓ 2.5s"}));
+        QCOMPARE(store.sessions().size(), 1u);
+    }
+
+    void readOnlyFolder_data() {
+        QTest::addColumn<bool>("fileThere");
+        Row("no file yet", false);
+        Row("a file written before", true);
+    }
+    void readOnlyFolder() {
+        QFETCH(bool, fileThere);
+        Folder folder;
+        const QString inside = folder.dir.filePath("locked");
+        QVERIFY(QDir().mkpath(inside));
+        const QString file = inside + "/history.sqlite";
+        if (fileThere) {
+            HistoryStore store(file);
+            Record(store, History("3+4✓"));
+        }
+        // Open for everyone to read, for no one to write.
+        const auto readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                              QFile::ReadOther | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(folder.dir.path(), readable | QFile::WriteOwner));
+        QVERIFY(QFile::setPermissions(inside, readable));
+        if (fileThere) QVERIFY(QFile::setPermissions(file, readable));
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {"--record-read-only", file});
+        QVERIFY(child.waitForFinished(60000));
+        QFile::setPermissions(inside, readable | QFile::WriteOwner);
+        QCOMPARE(child.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()),
+                 "口算记录文件 " + file + " 或它所在的文件夹不允许写入。口算照常进行，但答题记录不会被保存。");
+        if (fileThere) QCOMPARE(HistoryStore(file).answers().size(), 1u);
+    }
+
+    // A file another Velunda holds, or one a later Velunda wrote: the drill goes on, the
+    // pupil is told once, and the file is left as it was.
+    void fileOfAnotherVelunda_data() {
+        QTest::addColumn<bool>("later");
+        QTest::addColumn<QString>("message");
+        Row("locked by another Velunda", false,
+            "另一个 Velunda 正在使用口算记录文件 %1。口算照常进行，但答题记录不会被保存。");
+        Row("written by a later Velunda", true,
+            "口算记录文件 %1 是更新版本的 Velunda 写的，这个版本读不了。口算照常进行，但答题记录不会被保存。");
+    }
+    void fileOfAnotherVelunda() {
+        QFETCH(bool, later);
+        QFETCH(QString, message);
+        Folder folder;
+        {
+            HistoryStore first(folder.file());
+            Record(first, History("3+4✓"));
+        }
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+            other.setDatabaseName(folder.file());
+            QVERIFY(other.open());
+            QSqlQuery q(other);
+            // The other Velunda writes and does not let go.
+            QVERIFY(q.exec(later ? "PRAGMA user_version = 99" : "BEGIN EXCLUSIVE"));
+            if (!later) QVERIFY(q.exec("INSERT INTO sessions (start, window) VALUES (1, 'frm22')"));
+
+            HistoryStore store(folder.file());
+            QStringList told;
+            connect(&store, &HistoryStore::problemsArisen, this, [&] { told << store.takeProblems(); });
+            Record(store, History("9-5✓ 7×8✗"));
+            QCoreApplication::processEvents();
+            QCOMPARE(told, QStringList{message.arg(folder.file())});
+            if (!later) QVERIFY(q.exec("ROLLBACK"));
+            QVERIFY(q.exec("SELECT COUNT(*) FROM answers") && q.next());
+            QCOMPARE(q.value(0).toInt(), 1);
+        }
+        QSqlDatabase::removeDatabase("other");
+    }
+
+    // The drill window's side: a session with each answer, the problem as computed.
+    void recorderKeepsTheDrill() {
+        Folder folder;
+        HistoryStore store(folder.file());
+        QStringList told;
+        {
+            DrillRecorder recorder("frm22", [&](const std::string& m) { told << QString::fromStdString(m); });
+            recorder.start(store, true);
+            recorder.posed();
+            recorder.answered(Fact("7×8"), "56", true);
+            recorder.answered(Fact("9-5"), "3", false);
+        }
+        QStringList answers;
+        for (AnswerRecord a : store.answers()) {
+            QVERIFY(a.seconds >= 0 && a.time > kNow - 365 * kMillisecondsPerDay);
+            a.seconds = 0;
+            answers << AnswerLines({a});
+        }
+        QCOMPARE(answers, (QStringList{"frm22 7×8=56 ✓ 0s", "frm22 9-5=3 ✗ 0s"}));
+        const auto sessions = store.sessions();
+        QVERIFY(sessions.size() == 1 && sessions[0].end && sessions[0].wrongAnswers);
+        QCOMPARE(QString("%1/%2").arg(sessions[0].right).arg(sessions[0].wrong), "1/1");
+        QCOMPARE(told, QStringList());
+    }
+
+    // The program's store: one, in the application's data folder, opened when first
+    // needed; what it was asked to write is written when the program ends.
+    void programStore() {
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        const QString file = data.path() + "/" + QCoreApplication::applicationName() + "/history.sqlite";
+        QCOMPARE(HistoryStore::DefaultPath(), file);
+        QVERIFY(&HistoryStore::Shared() == &HistoryStore::Shared() && HistoryStore::Shared().path() == file);
+        QVERIFY(!QFileInfo::exists(file));  // nothing opened before it is needed
+
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {"--record-and-end"});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+        QCOMPARE(HistoryStore(file).answers().size(), 20u);
+    }
+
+    // A file of the first layout, written as that Velunda wrote it, keeps every row.
+    void migratesTheFirstLayout() {
+        Folder folder;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "first");
+            db.setDatabaseName(folder.file());
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            for (const char* statement : {
+                     "CREATE TABLE answers (id INTEGER PRIMARY KEY, time INTEGER NOT NULL, window TEXT NOT NULL, "
+                     "operation INTEGER NOT NULL, first INTEGER NOT NULL, second INTEGER NOT NULL, "
+                     "answer TEXT NOT NULL, correct INTEGER NOT NULL, seconds REAL NOT NULL)",
+                     "CREATE TABLE sessions (id INTEGER PRIMARY KEY, start INTEGER NOT NULL, end INTEGER, "
+                     "window TEXT NOT NULL, right INTEGER NOT NULL DEFAULT 0, wrong INTEGER NOT NULL DEFAULT 0)",
+                     "PRAGMA user_version = 1",
+                     "INSERT INTO sessions VALUES (1, 1796644800000, 1796645000000, 'frm22', 2, 1)",
+                     "INSERT INTO sessions VALUES (2, 1796731200000, NULL, 'frm23', 0, 1)",
+                     "INSERT INTO answers VALUES (1, 1796644810000, 'frm22', 2, 7, 8, '56', 1, 4.5)",
+                     "INSERT INTO answers VALUES (2, 1796644820000, 'frm22', 2, 7, 8, '54', 0, 6)",
+                     "INSERT INTO answers VALUES (3, 1796644830000, 'frm22', 0, 3, 4, '7', 1, 1.5)",
+                     "INSERT INTO answers VALUES (4, 1796731210000, 'frm23', 3, 56, 7, '9', 0, 8)",
+                 })
+                QVERIFY2(q.exec(statement), statement);
+        }
+        QSqlDatabase::removeDatabase("first");
+
+        HistoryStore store(folder.file());
+        QCOMPARE(store.schemaVersion(), kHistorySchemaVersion);
+        QCOMPARE(AnswerLines(store.answers(), true),
+                 (QStringList{"1796644810000 frm22 7×8=56 ✓ 4.5s", "1796644820000 frm22 7×8=54 ✗ 6s",
+                              "1796644830000 frm22 3+4=7 ✓ 1.5s", "1796731210000 frm23 56÷7=9 ✗ 8s"}));
+        QCOMPARE(SessionLines(store.sessions()),
+                 (QStringList{"1796644800000-1796645000000 frm22 2/1", "1796731200000- frm23 0/1"}));
+        // The old answers are summed up per day and per fact.
+        QStringList days;
+        for (const DayStats& d : store.dayStats())
+            days << QString::fromStdString(d.day) + " " + QString::number(d.answered);
+        QCOMPARE(days, (QStringList{"2026-12-08 1", "2026-12-07 1", "2026-12-07 2"}));
+        QCOMPARE(BookText(WrongAnswerBook(store.facts(), kNow)), "56÷7 7×8");
+        // New answers go on after the old ones.
+        Record(store, History("9-5✓"));
+        QCOMPARE(store.answers().size(), 5u);
+    }
+
+    void clearingLeavesNothingReadable() {
+        Folder folder;
+        HistoryStore store(folder.file());
+        auto answers = History("3+4✓ 7×8✗");
+        answers[1].answer = "4711";
+        Record(store, answers);
+        store.clear();
+        QCOMPARE(store.answers().size() + store.sessions().size() + store.facts().size() + store.dayStats().size(), 0u);
+        for (const QString& name : QDir(folder.dir.path()).entryList(QDir::Files)) {
+            QFile f(folder.dir.filePath(name));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QVERIFY2(!f.readAll().contains("4711"), qPrintable(name));
+        }
+    }
+
+    // The window over a small history: the table, the grids, the export.
+    void historyWindow() {
+        Folder folder;
+        HistoryStore store(folder.file());
+        Record(store, History("7×8✗@1 3+4✓@1 3+4✓@1 3+4✓ 56÷7✓"));
+        ui::HistoryWindow window(store, kNow);
+        QCOMPARE(window.objectName() + " " + window.windowTitle(), "frmhistory 口算记录");
+        const QAbstractItemModel* table = window.findChild<QTableView*>("tblDays")->model();
+        QStringList rows;
+        for (int r = 0; r < table->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < table->columnCount(); ++c) cells << table->index(r, c).data().toString();
+            rows << cells.join(' ');
+        }
+        QCOMPARE(rows, (QStringList{"2026-12-08 加法 1 100％ 2.5", "2026-12-08 除法 1 100％ 2.5",
+                                    "2026-12-07 加法 2 100％ 2.5", "2026-12-07 乘法 1 0％ 2.5"}));
+        QCOMPARE(window.grid(Operation::Multiplication)->at(7, 8), Mastery::Wrong);
+        QCOMPARE(window.grid(Operation::Addition)->at(3, 4), Mastery::Mastered);
+        QCOMPARE(window.grid(Operation::Division)->at(7, 8), Mastery::Shaky);
+        QCOMPARE(window.grid(Operation::Addition)->at(4, 3), Mastery::Unseen);
+
+        const QString csv = folder.dir.filePath("export.csv");
+        QVERIFY(window.exportCsv(csv));
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = f.readAll().split('\n');
+        QCOMPARE(lines.size(), 7);
+        QCOMPARE(lines[0], "\xEF\xBB\xBF" + QString("时间,窗口,题目,正确答案,学生的答案,对错,用时（秒）\r").toUtf8());
+        QCOMPARE(lines[1], QString("2026-12-07 10:21:00,口算练习,7×8,56,57,错,2.5\r").toUtf8());
+    }
+
+    // 清除记录 asks first; only 删除 deletes.
+    void clearingAsksFirst_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("left");
+        Row("删除 deletes every answer", "删除", 0);
+        Row("取消 keeps them", "取消", 3);
+    }
+    void clearingAsksFirst() {
+        QFETCH(QString, button);
+        QFETCH(int, left);
+        Folder folder;
+        HistoryStore store(folder.file());
+        Record(store, History("7×8✗ 3+4✓ 3+4✓"));
+        ui::HistoryWindow window(store, kNow);
+        window.show();
+        QString asked;
+        QTimer::singleShot(0, &window, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            asked = box->windowTitle() + "|" + box->text();
+            for (QAbstractButton* b : box->buttons())
+                if (b->text() == button) b->click();
+        });
+        window.findChild<QPushButton*>("cmdClear")->click();
+        QCOMPARE(asked, "清除记录|要删除全部口算记录吗？删除后无法恢复。");
+        QCOMPARE(int(store.answers().size()), left);
+        QCOMPARE(window.findChild<QTableView*>("tblDays")->model()->rowCount(), left ? 2 : 0);
+        QCOMPARE(window.grid(Operation::Multiplication)->at(7, 8), left ? Mastery::Wrong : Mastery::Unseen);
+    }
+};
+
+int main(int argc, char** argv) {
+    // Days and times in the tests are UTC.
+    qputenv("TZ", "UTC");
+    tzset();
+    if (argc == 3 && std::string(argv[1]) == "--record-until-killed") {
+        QCoreApplication app(argc, argv);
+        return RecordUntilKilled(QString::fromLocal8Bit(argv[2]));
+    }
+    if (argc == 3 && std::string(argv[1]) == "--record-read-only") {
+        QCoreApplication app(argc, argv);
+        return RecordReadOnly(QString::fromLocal8Bit(argv[2]));
+    }
+    if (argc == 2 && std::string(argv[1]) == "--record-and-end") {
+        QApplication app(argc, argv);
+        return RecordAndEnd();
+    }
+    QApplication app(argc, argv);
+    HistoryTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_history.moc"

@@ -1,0 +1,383 @@
+// The worked solutions of the plane and solid windows: what each explains, and that
+// every decimal it gives agrees with what the computation writes into the fields.
+#include <QCoreApplication>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTest>
+#include <cmath>
+
+#include "exact/exactnumber.h"
+#include "exact/workedsolution.h"
+#include "numeric/numbertext.h"
+#include "numeric/routines.h"
+#include "solvers/plane/chord.h"
+#include "solvers/plane/chordsolution.h"
+#include "solvers/plane/circle.h"
+#include "solvers/plane/circlesolution.h"
+#include "solvers/plane/parallelogram.h"
+#include "solvers/plane/parallelogramsolution.h"
+#include "solvers/plane/rectangle.h"
+#include "solvers/plane/rectanglesolution.h"
+#include "solvers/plane/square.h"
+#include "solvers/plane/squaresolution.h"
+#include "solvers/plane/trapezoid.h"
+#include "solvers/plane/trapezoidsolution.h"
+#include "solvers/solid/cube.h"
+#include "solvers/solid/cubesolution.h"
+#include "solvers/solid/cuboid.h"
+#include "solvers/solid/cuboidsolution.h"
+#include "solvers/solid/cylinder.h"
+#include "solvers/solid/cylindersolution.h"
+#include "support/fakeform.h"
+
+using namespace velunda;
+using namespace velunda::testing;
+
+Q_DECLARE_METATYPE(velunda::Explanation)
+
+namespace {
+
+// One computation of a window with its explanation, the fields it reads, and for each
+// quantity line of the solution ("周长 P =") the field the computation writes it to.
+struct Subject {
+    const char* name;
+    Computation computation;
+    Explanation explanation;
+    QStringList inputs;     // the fields the pupil types into
+    int typed;              // how many of them are filled
+    QStringList angleUnit;  // the window's option buttons for radians and degrees, if any
+    QList<QPair<QString, QString>> lines;
+    bool quadratic = false;  // results through QuadraticRoots
+};
+
+const QList<QPair<QString, QString>> kSquare = {
+    {"边长 a =", "Text1"}, {"周长 P =", "Text2"}, {"面积 S =", "Text3"}, {"对角线 d =", "Text4"}};
+const QList<QPair<QString, QString>> kCircle = {
+    {"半径 r =", "Text1"}, {"直径 d =", "Text2"}, {"周长 C =", "Text3"}, {"面积 S =", "Text4"}};
+const QList<QPair<QString, QString>> kCube = {
+    {"棱长 a =", "Text1"}, {"棱长总和 L =", "Text2"}, {"表面积 S =", "Text3"}, {"体积 V =", "Text4"}};
+const QList<QPair<QString, QString>> kCylinder = {
+    {"底面半径 r =", "Text1"}, {"底面周长 C =", "Text2"}, {"侧面积 S侧 =", "Text3"}, {"表面积 S表 =", "Text4"},
+    {"体积 V =", "Text5"},     {"高 h =", "Text6"},       {"底面积 S底 =", "Text7"}};
+
+const QList<Subject>& Subjects() {
+    static const QList<Subject> subjects = {
+        {"square from side", SquareFromSide, ExplainSquareFromSide, {"Text1"}, 1, {}, kSquare},
+        {"square from perimeter", SquareFromPerimeter, ExplainSquareFromPerimeter, {"Text2"}, 1, {}, kSquare},
+        {"square from area", SquareFromArea, ExplainSquareFromArea, {"Text3"}, 1, {}, kSquare},
+        {"square from diagonal", SquareFromDiagonal, ExplainSquareFromDiagonal, {"Text4"}, 1, {}, kSquare},
+        {"rectangle",
+         SolveRectangle,
+         ExplainRectangle,
+         {"Text1", "Text2", "Text3", "Text4", "Text5"},
+         2,
+         {},
+         {{"一边 a =", "Text1"},
+          {"另一边 b =", "Text2"},
+          {"周长 P =", "Text3"},
+          {"面积 S =", "Text4"},
+          {"对角线 d =", "Text5"}}},
+        {"circle from radius", CircleFromRadius, ExplainCircleFromRadius, {"Text1", "Text5"}, 2, {}, kCircle},
+        {"circle from diameter", CircleFromDiameter, ExplainCircleFromDiameter, {"Text2", "Text5"}, 2, {}, kCircle},
+        {"circle from circumference",
+         CircleFromCircumference,
+         ExplainCircleFromCircumference,
+         {"Text3", "Text5"},
+         2,
+         {},
+         kCircle},
+        {"circle from area", CircleFromArea, ExplainCircleFromArea, {"Text4", "Text5"}, 2, {}, kCircle},
+        {"chord",
+         SolveChord,
+         ExplainChord,
+         {"Text1", "Text2", "Text3", "Text4"},
+         2,
+         {"opt1", "opt2"},
+         {{"半径 r =", "Text1"}, {"弦长 c =", "Text2"}, {"弦心距 d =", "Text3"}, {"圆心角 θ =", "Text4"}}},
+        {"trapezoid",
+         SolveTrapezoid,
+         ExplainTrapezoid,
+         {"Text1", "Text2", "Text3", "Text4"},
+         3,
+         {},
+         {{"上底 a =", "Text1"}, {"下底 b =", "Text2"}, {"高 h =", "Text3"}, {"面积 S =", "Text4"}}},
+        {"parallelogram base, height, area",
+         SolveParallelogramArea,
+         ExplainParallelogramArea,
+         {"Text1", "Text2", "Text3"},
+         2,
+         {},
+         {{"底 a =", "Text1"}, {"高 h =", "Text2"}, {"面积 S =", "Text3"}}},
+        {"parallelogram sides, perimeter",
+         SolveParallelogramPerimeter,
+         ExplainParallelogramPerimeter,
+         {"Text1", "Text2", "Text3"},
+         2,
+         {},
+         {{"底边 a =", "Text1"}, {"邻边 b =", "Text2"}, {"周长 P =", "Text3"}}},
+        {"parallelogram sides, angle, area",
+         SolveParallelogramAngle,
+         ExplainParallelogramAngle,
+         {"Text1", "Text2", "Text3", "Text4"},
+         3,
+         {"opt1", "opt2"},
+         {{"底边 a =", "Text1"}, {"邻边 b =", "Text2"}, {"夹角 θ₁ =", "Text3"}, {"面积 S =", "Text4"}}},
+        {"cylinder",
+         CylinderCompute,
+         ExplainCylinder,
+         {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7"},
+         2,
+         {},
+         kCylinder,
+         true},
+        {"cuboid",
+         CuboidCompute,
+         ExplainCuboid,
+         {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"},
+         3,
+         {},
+         {{"长 a =", "Text1"},
+          {"宽 b =", "Text2"},
+          {"高 c =", "Text3"},
+          {"横截面积 A =", "Text4"},
+          {"表面积 S =", "Text5"},
+          {"体积 V =", "Text6"}},
+         true},
+        {"cube from edge", CubeFromEdge, ExplainCubeFromEdge, {"Text1"}, 1, {}, kCube},
+        {"cube from edge sum", CubeFromEdgeSum, ExplainCubeFromEdgeSum, {"Text2"}, 1, {}, kCube},
+        {"cube from surface", CubeFromSurface, ExplainCubeFromSurface, {"Text3"}, 1, {}, kCube},
+        {"cube from volume", CubeFromVolume, ExplainCubeFromVolume, {"Text4"}, 1, {}, kCube},
+    };
+    return subjects;
+}
+
+// The text a pupil might type: mostly small whole numbers and one-place decimals, now
+// and then a negative number, a zero or a π of the circle window.
+QString RandomText(QRandomGenerator& random, const QString& field, const Subject& s) {
+    if (s.computation == CircleFromRadius || s.computation == CircleFromDiameter ||
+        s.computation == CircleFromCircumference || s.computation == CircleFromArea) {
+        if (field == "Text5") return QStringList{"3.14", "3.1415926", "3", "", "22/7"}[random.bounded(5)];
+    }
+    if (!s.angleUnit.isEmpty() && field == (s.computation == SolveChord ? "Text4" : "Text3") && random.bounded(2))
+        return QString::number(QList<int>{30, 45, 60, 90, 120, 135, 150, 180}[random.bounded(8)]);
+    const int kind = random.bounded(10);
+    if (kind == 0) return QString::number(-1 - random.bounded(50));
+    if (kind < 5) return QString::number(1 + random.bounded(99));
+    return QString::number(random.bounded(1, 1000) / 10.0);
+}
+
+// Whether QuadraticRoots still holds its discriminant in single precision: then the
+// roots of x² − 10000x + 1 = 0 come out as 10000 and 0 instead of 9999.9999 and 0.0001.
+bool SinglePrecisionQuadratic() {
+    FakeForm form;
+    double first = 0, second = 0;
+    QuadraticRoots(form, 1, -10000, 1, first, second);
+    return second == 0;
+}
+
+// The last number of a line: the decimal of its result.
+double LastNumber(const QString& line) {
+    static const QRegularExpression number("(-?\\d+(?:\\.\\d+)?(?:E[+-]\\d+)?)(?!.*\\d)");
+    const QRegularExpressionMatch m = number.match(line);
+    return m.hasMatch() ? m.captured(1).toDouble() : std::nan("");
+}
+
+}  // namespace
+
+class SolutionsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cases_data() {
+        QTest::addColumn<Explanation>("explanation");
+        QTest::addColumn<QString>("fields");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("lines");  // each appears in the plain text
+        auto row = [](const char* name, Explanation e, const char* fields, QStringList options, QStringList lines) {
+            QTest::newRow(name) << e << QString(fields) << options << lines;
+        };
+        row("square of side 5 has the diagonal 5√2", ExplainSquareFromSide, "Text1=5", {},
+            {"已知 a = 5", "周长 P = 4a = 4 × 5 = 20", "面积 S = a² = 5² = 25",
+             "对角线 d = √2·a = √2 × 5 = 5√2 ≈ 7.07106781186548", "答：周长为 20，面积为 25，对角线为 5√2。"});
+        row("square of area 50 has the side 5√2 and the perimeter 20√2", ExplainSquareFromArea, "Text3=50", {},
+            {"边长 a = √S = √50 = 5√2 ≈ 7.07106781186548", "周长 P = 4a = 4 × 5√2 = 20√2 ≈ 28.2842712474619",
+             "对角线 d = √2·a = √2 × 5√2 = 10"});
+        row("square of diagonal 10 has the side 5√2", ExplainSquareFromDiagonal, "Text4=10", {},
+            {"边长 a = d/√2 = 10/√2 = 5√2 ≈ 7.07106781186548", "面积 S = a² = (5√2)² = 50"});
+        row("square side typed as 2.5 is read exactly", ExplainSquareFromSide, "Text1=2.5", {},
+            {"已知 a = 2.5", "面积 S = a² = 2.5² = 25/4 = 6.25"});
+        row("square of negative area has no side", ExplainSquareFromArea, "Text3=-4", {},
+            {"边长 a = √S = √(-4)：负数不能开平方，所以无法计算。"});
+        row("rectangle 1 by 2 has the diagonal √5", ExplainRectangle, "Text1=1;Text2=2", {},
+            {"对角线 d = √(a² + b²) = √(1² + 2²) = √5 ≈ 2.23606797749979"});
+        row("rectangle from perimeter and area takes the longer side as a", ExplainRectangle, "Text3=10;Text4=5", {},
+            {"一边 a = (P + √(P² − 16S))/4 = (10 + √(10² − 16 × 5))/4 = (5+√5)/2 ≈ 3.61803398874989"});
+        row("rectangle with a diagonal shorter than its side", ExplainRectangle, "Text1=5;Text5=3", {},
+            {"另一边 b = √(d² − a²) = √(3² − 5²)：负数不能开平方，所以无法计算。"});
+        row("rectangle with one quantity computes nothing", ExplainRectangle, "Text2=4", {},
+            {"需要两个不为 0 的已知量"});
+        row("circle of radius 5 with π 3.14", ExplainCircleFromRadius, "Text1=5;Text5=3.14", {},
+            {"直径 d = 2r = 2 × 5 = 10", "周长 C = πd = π × 10 = 10π，π 取 3.14 时 C = 31.4",
+             "面积 S = πr² = π × 5² = 25π，π 取 3.14 时 S = 78.5"});
+        row("circle of area 314 with π 3.14 has the radius 10", ExplainCircleFromArea, "Text4=314;Text5=3.14", {},
+            {"半径 r = √(S/π) = √(314/π) = √314/√π，π 取 3.14 时 r = 10"});
+        row("circle without π says that π is not chosen", ExplainCircleFromCircumference, "Text3=10", {},
+            {"圆周率 π 还没有选定"});
+        row("chord of radius 5 and length 8", ExplainChord, "Text1=5;Text2=8", {"opt2"},
+            {"弦心距 d = √(r² − (c/2)²) = √(5² − (8/2)²) = 3",
+             "圆心角 θ = 2arctan((c/2)/d) = 2arctan((8/2)/3) = 2arctan(4/3) ≈ 106.260204708312°"});
+        row("chord from an angle in radians: decimals marked as such", ExplainChord, "Text3=3;Text4=1", {"opt1"},
+            {"已知 θ = 1（弧度）≈ 57.2957795130823°，d = 3",
+             "半径 r = d/cos(θ/2) = 3/cos(0.5（弧度）) ≈ 3.41848178197365"});
+        row("chord in radians", ExplainChord, "Text1=5;Text2=8", {"opt1"}, {"2arctan(4/3) ≈ 1.85459043600322（弧度）"});
+        row("chord from 60 degrees and radius 5", ExplainChord, "Text1=5;Text4=60", {"opt2"},
+            {"弦心距 d = r·cos(θ/2) = 5 × cos(30°) = 5√3/2 ≈ 4.33012701892219", "弦长 c = 2√(r² − d²)"});
+        row("chord longer than the diameter", ExplainChord, "Text1=5;Text2=12", {"opt2"}, {"负数不能开平方"});
+        row("trapezoid without bases divides by 0", ExplainTrapezoid, "Text4=9", {},
+            {"上底与下底的和 a + b = 0。", "除数为 0，所以无法计算。"});
+        row("trapezoid 2, 4, height 3", ExplainTrapezoid, "Text1=2;Text2=4;Text3=3", {},
+            {"面积 S = (a + b)h/2 = (2 + 4) × 3/2 = 9"});
+        row("parallelogram 2, 3, 60° has the area 3√3", ExplainParallelogramAngle, "Text1=2;Text2=3;Text3=60", {"opt2"},
+            {"sin 60° = √3/2", "面积 S = ab·sin θ = 2 × 3 × sin 60° = 3√3 ≈ 5.19615242270663"});
+        row("parallelogram angle from its area: both angles", ExplainParallelogramAngle, "Text1=2;Text2=3;Text4=3",
+            {"opt2"}, {"夹角 θ₁ = arcsin(S/(ab)) = 30°", "夹角 θ₂ = 180° − θ₁ = 150°"});
+        row("parallelogram area too large for its sides", ExplainParallelogramAngle, "Text1=2;Text2=3;Text4=7",
+            {"opt2"}, {"正弦值不能大于 1 或小于 -1"});
+        row("parallelogram 4 by 3", ExplainParallelogramArea, "Text1=4;Text2=3", {}, {"面积 S = ah = 4 × 3 = 12"});
+        row("parallelogram side from perimeter", ExplainParallelogramPerimeter, "Text1=3;Text3=16", {},
+            {"邻边 b = P/2 − a = 16/2 − 3 = 5"});
+        row("cylinder of radius 2, height 5 with π 3.14", ExplainCylinder, "Text1=2;Text6=5", {},
+            {"侧面积 S侧 = Ch = 4π × 5 = 20π，π 取 3.14 时 S侧 = 62.8",
+             "表面积 S表 = S侧 + 2S底 = 20π + 2 × 4π = 28π，π 取 3.14 时 S表 = 87.92"});
+        row("cylinder from height and surface: the positive root", ExplainCylinder, "Text6=5;Text4=87.92", {},
+            {"方程有两个不相等的实数根", "r₂ ≤ 0，舍去（半径必须是正数），所以 r = r₁。", "底面半径 r = r₁ = 2"});
+        row("cylinder with both roots negative", ExplainCylinder, "Text6=10;Text4=-10", {},
+            {"两个根都是负数", "答：无解"});
+        row("cylinder with no real root", ExplainCylinder, "Text6=1;Text4=-10", {}, {"< 0，方程没有实数根。"});
+        row("cylinder from surface and volume", ExplainCylinder, "Text4=87.92;Text5=62.8", {}, {"请下载更新版本"});
+        row("cuboid: the larger root is the width", ExplainCuboid, "Text1=2;Text4=12;Text5=52", {},
+            {"宽取较大的根", "宽 b = ((b + c) + √Δ)/2 = (7 + √1)/2 = 4", "高 c = ((b + c) − √Δ)/2 = (7 − √1)/2 = 3"});
+        row("cuboid with no real width and height", ExplainCuboid, "Text1=1;Text4=10;Text5=30", {},
+            {"< 0，方程没有实数根。", "答：无解"});
+        row("cuboid combination the window does not solve", ExplainCuboid, "Text1=2;Text3=4;Text6=24", {},
+            {"这组已知量不在本窗口能解的情形之内"});
+        row("cube of volume 16 has the edge 2∛2", ExplainCubeFromVolume, "Text4=16", {},
+            {"棱长 a = ∛V = ∛16 = 2∛2 ≈ 2.51984209978975"});
+        row("cube of negative volume", ExplainCubeFromVolume, "Text4=-8", {}, {"体积是负数"});
+        row("cube field that is not one number", ExplainCubeFromEdge, "Text1=5cm", {}, {"填入的内容不是一个数"});
+        row("circle of negative area", ExplainCircleFromArea, "Text4=-5;Text5=3.14", {}, {"负数不能开平方"});
+        row("circle with a typed π", ExplainCircleFromRadius, "Text1=1;Text5=3", {}, {"2π，π 取 3 时 C = 6"});
+        row("trapezoid with all four filled", ExplainTrapezoid, "Text1=2;Text2=4;Text3=3;Text4=9", {},
+            {"四个量都已填写，没有要求的量，所以不计算。"});
+        row("chord from a full turn", ExplainChord, "Text2=8;Text4=360", {"opt2"},
+            {"tan(180°)：除数为 0，所以无法计算。"});
+        row("parallelogram with a straight angle", ExplainParallelogramAngle, "Text1=2;Text3=180;Text4=3", {"opt2"},
+            {"除数为 0，所以无法计算。"});
+        row("cylinder surface below its lateral area", ExplainCylinder, "Text3=62.8;Text4=50", {},
+            {"底面积 S底 = (S表 − S侧)/2 = (50 − 62.8)/2 = -32/5 = -6.4", "负数不能开平方"});
+        row("cylinder surface equal to its lateral area", ExplainCylinder, "Text3=62.8;Text4=62.8", {},
+            {"除数为 0，所以无法计算。"});
+        row("cylinder of height and volume of opposite signs", ExplainCylinder, "Text6=5;Text5=-62.8", {},
+            {"负数不能开平方"});
+        row("cylinder of negative base area alone", ExplainCylinder, "Text7=-3", {}, {"负数不能开平方"});
+        row("cuboid whose length is minus its width", ExplainCuboid, "Text1=2;Text2=-2;Text5=52", {},
+            {"长与宽的和 a + b = 0。", "除数为 0，所以无法计算。"});
+        row("a number beyond the double range", ExplainSquareFromSide, "Text1=1e400", {}, {"超出计算范围"});
+        row("a result beyond the double range", ExplainSquareFromSide, "Text1=1e200", {},
+            {"周长 P = 4a = 4 × 1E+200 = 4E+200", "面积 S = a² = (1E+200)²：超出计算范围"});
+    }
+    void cases() {
+        QFETCH(Explanation, explanation);
+        QFETCH(QString, fields);
+        QFETCH(QStringList, options);
+        QFETCH(QStringList, lines);
+        FakeForm form = Filled(fields);
+        for (const QString& o : options) form.options.insert(o.toStdString());
+        const WorkedSolution s = explanation(form);
+        const QString plain = QString::fromStdString(s.plain);
+        QVERIFY2(plain.startsWith("解："), qPrintable(plain));
+        for (const QString& line : lines) QVERIFY2(plain.contains(line), qPrintable(line + "\n---\n" + plain));
+        QVERIFY(!s.html.empty());
+    }
+
+    // Without the engine module a solution is one line saying so, and the computation of
+    // the fields is untouched. Run in a second process that is pointed at no module.
+    void withoutTheEngine() {
+        if (qEnvironmentVariableIsSet("VELUNDA_EXACT_MODULE")) {
+            FakeForm form = Filled("Text1=5");
+            QCOMPARE(QString::fromStdString(ExplainSquareFromSide(form).plain),
+                     "精确计算模块无法加载，解题过程暂不可用");
+            QVERIFY(form.run(SquareFromSide));
+            QCOMPARE(Written(form), "Text2= 20;Text3=25;Text4=7.07106781186548");
+            return;
+        }
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("VELUNDA_EXACT_MODULE", "/nonexistent/velunda-exact.so");
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {"withoutTheEngine"});
+        QVERIFY(child.waitForFinished(60000));
+        QVERIFY2(child.exitCode() == 0, child.readAllStandardOutput().constData());
+    }
+
+    // Over many generated inputs per computation: every quantity the solution computes
+    // agrees with the number the computation writes into that quantity's field, or the
+    // computation gave no result and the solution says why.
+    void agreement_data() {
+        QTest::addColumn<int>("subject");
+        for (int i = 0; i < Subjects().size(); ++i) QTest::newRow(Subjects()[i].name) << i;
+    }
+    void agreement() {
+        QFETCH(int, subject);
+        const Subject& s = Subjects()[subject];
+        QRandomGenerator random(1234 + subject);
+        int compared = 0;
+        // Roots from a single-precision discriminant can be wrong from the 4th digit on
+        // (x² − 10000x + 1 = 0 gives the root 0): their fields are not compared then.
+        const bool roundedRoots = s.quadratic && SinglePrecisionQuadratic();
+        if (roundedRoots) qWarning("QuadraticRoots rounds its discriminant: the quadratic cases are not compared");
+        for (int round = 0; round < 300; ++round) {
+            FakeForm form;
+            QStringList fields = s.inputs;
+            // The circle's π field is always one of the inputs.
+            const bool circle = fields.contains("Text5") && s.typed == 2 && fields.size() == 2;
+            while (fields.size() > s.typed) fields.removeAt(random.bounded(circle ? 1 : fields.size()));
+            for (const QString& f : fields) form.fields[f.toStdString()] = RandomText(random, f, s).toStdString();
+            if (!s.angleUnit.isEmpty()) form.options.insert(s.angleUnit[random.bounded(2)].toStdString());
+            const WorkedSolution solution = s.explanation(form);
+            const QString plain = QString::fromStdString(solution.plain);
+            FakeForm after = form;
+            const bool completed = after.run(s.computation);
+            const QString context = QString::fromStdString(Written(after).toStdString()) + "\n" + plain;
+            if (!completed) {
+                QVERIFY2(plain.contains("无法计算") || plain.contains("无解") || plain.contains("没有选定") ||
+                             plain.contains("不存在"),
+                         qPrintable(context));
+                continue;
+            }
+            if (plain.contains("没有选定")) continue;  // π 0: the window's numbers mean nothing
+            if (roundedRoots && plain.contains("Δ")) continue;
+            for (const QString& line : plain.split('\n')) {
+                if (line.contains("无法计算")) continue;
+                for (const auto& [prefix, field] : s.lines) {
+                    if (!line.startsWith(prefix)) continue;
+                    const double expected = ParseNumber(after.text(field.toStdString()));
+                    const double got = LastNumber(line);
+                    const double tolerance = 5e-12 * std::max(std::fabs(expected), std::fabs(got)) + 1e-12;
+                    QVERIFY2(std::fabs(expected - got) <= tolerance,
+                             qPrintable(QString("%1: field %2 holds %3, solution %4\n%5")
+                                            .arg(line, field)
+                                            .arg(expected, 0, 'g', 17)
+                                            .arg(got, 0, 'g', 17)
+                                            .arg(context)));
+                    ++compared;
+                }
+            }
+        }
+        QVERIFY2(compared > 100, qPrintable(QString::number(compared)));
+    }
+};
+
+QTEST_GUILESS_MAIN(SolutionsTest)
+#include "tst_solutions.moc"

@@ -35,22 +35,22 @@ const std::string kNoSolution = "无解";
 }  // namespace
 
 void TwoLinearEquations(Form& f) {
-    const double a1 = ParseNumber(f.text("Text1"));
-    const double b1 = ParseNumber(f.text("Text2"));
-    const double c1 = ParseNumber(f.text("Text6"));
-    const double a2 = ParseNumber(f.text("Text3"));
-    const double b2 = ParseNumber(f.text("Text4"));
-    const double c2 = ParseNumber(f.text("Text7"));
+    const double a1 = ParseNumber(f.text(twoequations::A1));
+    const double b1 = ParseNumber(f.text(twoequations::B1));
+    const double c1 = ParseNumber(f.text(twoequations::C1));
+    const double a2 = ParseNumber(f.text(twoequations::A2));
+    const double b2 = ParseNumber(f.text(twoequations::B2));
+    const double c2 = ParseNumber(f.text(twoequations::C2));
     RequireFinite({a1 * c2, a2 * c1, a1 * b2, a2 * b1, c1 * b2, b1 * c2});
 
     const auto pair = [&f](double x, double y) {
-        f.write("Text5", "x=" + NumberText(RoundToFiveDecimals(x)) + "  y=" + NumberText(y));
+        f.write(twoequations::Answer, "x=" + NumberText(RoundToFiveDecimals(x)) + "  y=" + NumberText(y));
     };
     // An equation left with neither unknown: 0 = c has no solution unless c is 0, and
     // then it is no equation at all.
     const auto withoutUnknowns = [&f](double c) {
         if (c != 0)
-            f.write("Text5", kNoSolution);
+            f.write(twoequations::Answer, kNoSolution);
         else
             f.ShowMessage("这个不是二元一次方程组");
     };
@@ -76,27 +76,27 @@ void TwoLinearEquations(Form& f) {
             return;
         }
         const double x = (-c1) / a1;
-        f.write("Text5", "x=" + NumberText(RoundToFiveDecimals(x)) + "  y为任何实数");
+        f.write(twoequations::Answer, "x=" + NumberText(RoundToFiveDecimals(x)) + "  y为任何实数");
     } else if (a1 == 0 && b1 == 0 && !sameXC) {
-        f.write("Text5", kNoSolution);
+        f.write(twoequations::Answer, kNoSolution);
     } else if (b1 == 0 && b2 == 0 && a1 != 0 && !sameXC) {
         // Two equations in x alone that contradict each other.
-        f.write("Text5", kNoSolution);
+        f.write(twoequations::Answer, kNoSolution);
     } else if (b1 != 0 && b2 != 0 && !sameXY) {
         const double x = (c1 * b2 - b1 * c2) / (b1 * a2 - a1 * b2);
         const double y = (-a1 * x) / b1 - c1 / b1;
         pair(x, y);
     } else if (b1 != 0 && b2 != 0 && sameXY && a1 == 0 && a2 == 0) {
         if (sameCY)
-            f.write("Text5", "x为任何实数  y=" + NumberText((-c1) / b1));
+            f.write(twoequations::Answer, "x为任何实数  y=" + NumberText((-c1) / b1));
         else
-            f.write("Text5", kNoSolution);
+            f.write(twoequations::Answer, kNoSolution);
     } else if (b1 != 0 && b2 != 0 && sameXY && a1 != 0 && a2 != 0) {
         // One line written twice: every point of it solves the system.
         if (sameCY)
-            f.write("Text5", "有无数组解");
+            f.write(twoequations::Answer, "有无数组解");
         else
-            f.write("Text5", kNoSolution);
+            f.write(twoequations::Answer, kNoSolution);
     } else {
         // Only left for coefficients so small that a product underflows to 0 beside
         // one that does not: no case can say anything sound about them.
@@ -137,7 +137,7 @@ void ThreeLinearEquations(Form& f) {
     } else {
         f.ShowMessage("请下载更新版本");
     }
-    f.write("Text2", "x=" + x + "  y=" + y + "  z=" + z);
+    f.write(threeequations::Answer, "x=" + x + "  y=" + y + "  z=" + z);
 }
 
 }  // namespace velunda

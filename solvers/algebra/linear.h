@@ -1,8 +1,21 @@
 #pragma once
 
+#include <string_view>
+
 #include "numeric/form.h"
 
 namespace velunda {
+
+// The fields of the window of two equations: the coefficients of each and the answer.
+namespace twoequations {
+inline constexpr std::string_view A1 = "Text1", B1 = "Text2", C1 = "Text6", A2 = "Text3", B2 = "Text4", C2 = "Text7",
+                                  Answer = "Text5";
+}  // namespace twoequations
+
+// The answer field of the window of three equations.
+namespace threeequations {
+inline constexpr std::string_view Answer = "Text2";
+}  // namespace threeequations
 
 // a1·x + b1·y + c1 = 0 and a2·x + b2·y + c2 = 0, with a1, b1, c1 in Text1, Text2,
 // Text6 and a2, b2, c2 in Text3, Text4, Text7; the answer line goes into Text5.

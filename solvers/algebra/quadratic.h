@@ -1,8 +1,15 @@
 #pragma once
 
+#include <string_view>
+
 #include "numeric/form.h"
 
 namespace velunda {
+
+// The fields of the quadratic equation window: the coefficients and the roots.
+namespace quadratic {
+inline constexpr std::string_view A = "Text1", B = "Text2", C = "Text3", X2 = "Text4", X1 = "Text5";
+}  // namespace quadratic
 
 // A·x² + B·x + C = 0 from the coefficient texts of Text1, Text2 and Text3: the root
 // with plus the square root goes into Text4 (beside "X2="), the one with minus into

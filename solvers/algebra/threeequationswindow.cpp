@@ -44,14 +44,14 @@ WindowDesign ThreeEquationsWindowDesign() {
             {Kind::Field, "Text1(10)", "", 2280, 1680, 975, 525, big},
             {Kind::Field, "Text1(11)", "", 4320, 1680, 975, 525, big},
             {Kind::Field, "Text1(12)", "", 6360, 1680, 975, 525, big},
-            {Kind::Field, "Text2", "", 0, 2400, 8175, 780, big},
+            {Kind::Field, threeequations::Answer, "", 0, 2400, 8175, 780, big},
         },
         // The first row left to right, then the third and the second right to left.
         {"Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)", "Text1(12)", "Text1(11)", "Text1(10)", "Text1(9)",
-         "Text1(8)", "Text1(7)", "Text1(6)", "Text1(5)", "Text2", "Command1", "Command2", "Command3"},
+         "Text1(8)", "Text1(7)", "Text1(6)", "Text1(5)", threeequations::Answer, "Command1", "Command2", "Command3"},
         "Command1",
         {"Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)", "Text1(5)", "Text1(6)", "Text1(7)", "Text1(8)",
-         "Text1(9)", "Text1(10)", "Text1(11)", "Text1(12)", "Text2"},
+         "Text1(9)", "Text1(10)", "Text1(11)", "Text1(12)", threeequations::Answer},
         "Command3",
     };
     design.triggers = {
@@ -62,7 +62,7 @@ WindowDesign ThreeEquationsWindowDesign() {
                            {{"Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)"},
                             {"Text1(5)", "Text1(6)", "Text1(7)", "Text1(8)"},
                             {"Text1(9)", "Text1(10)", "Text1(11)", "Text1(12)"}},
-                           "Text2");
+                           threeequations::Answer);
     };
     return design;
 }

@@ -31,23 +31,23 @@ float Single(double v) {
 }
 
 void WriteRightAngle(Form& f) {
-    f.write("Text1", "90");
-    f.write("Text2", "1.57079632679489");
-    f.write("Text5", "1");
-    f.write("Text6", "0");
-    f.write("Text7", kMeaningless);
-    f.write("Text8", "0");
+    f.write(trigonometry::Degrees, "90");
+    f.write(trigonometry::Radians, "1.57079632679489");
+    f.write(trigonometry::Sine, "1");
+    f.write(trigonometry::Cosine, "0");
+    f.write(trigonometry::Tangent, kMeaningless);
+    f.write(trigonometry::Cotangent, "0");
 }
 
 }  // namespace
 
 void AngleAndFunctions(Form& f) {
-    double RAD = ParseNumber(f.text("Text2"));
-    double DEG = ParseNumber(f.text("Text1"));
-    double SIN = ParseNumber(f.text("Text5"));
-    double COS = ParseNumber(f.text("Text6"));
-    float TAN = Single(ParseNumber(f.text("Text7")));  // a tangent beyond its range cannot be held
-    const double typedCot = ParseNumber(f.text("Text8"));
+    double RAD = ParseNumber(f.text(trigonometry::Radians));
+    double DEG = ParseNumber(f.text(trigonometry::Degrees));
+    double SIN = ParseNumber(f.text(trigonometry::Sine));
+    double COS = ParseNumber(f.text(trigonometry::Cosine));
+    float TAN = Single(ParseNumber(f.text(trigonometry::Tangent)));  // a tangent beyond its range cannot be held
+    const double typedCot = ParseNumber(f.text(trigonometry::Cotangent));
 
     if (DEG == 90 || RAD == kRightAngleRadians) return WriteRightAngle(f);
 
@@ -98,12 +98,12 @@ void AngleAndFunctions(Form& f) {
         COT = kMeaningless;
     }
 
-    f.write("Text1", NumberText(DEG));
-    f.write("Text2", LeadingZeroText(RAD));
-    f.write("Text5", LeadingZeroText(SIN));
-    f.write("Text6", LeadingZeroText(COS));
-    f.write("Text7", SingleLeadingZeroText(TAN));
-    f.write("Text8", COT);
+    f.write(trigonometry::Degrees, NumberText(DEG));
+    f.write(trigonometry::Radians, LeadingZeroText(RAD));
+    f.write(trigonometry::Sine, LeadingZeroText(SIN));
+    f.write(trigonometry::Cosine, LeadingZeroText(COS));
+    f.write(trigonometry::Tangent, SingleLeadingZeroText(TAN));
+    f.write(trigonometry::Cotangent, COT);
 }
 
 }  // namespace velunda

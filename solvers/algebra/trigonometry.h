@@ -1,8 +1,16 @@
 #pragma once
 
+#include <string_view>
+
 #include "numeric/form.h"
 
 namespace velunda {
+
+// The fields of the trigonometry window.
+namespace trigonometry {
+inline constexpr std::string_view Degrees = "Text1", Radians = "Text2", Sine = "Text5", Cosine = "Text6",
+                                  Tangent = "Text7", Cotangent = "Text8";
+}  // namespace trigonometry
 
 // One known quantity of an angle fills in all six: degrees (Text1), radians (Text2),
 // sine (Text5), cosine (Text6), tangent (Text7) and cotangent (Text8). The tangent and

@@ -23,23 +23,28 @@ WindowDesign TwoEquationsWindowDesign() {
             {Kind::Button, "Command1", "清  零", 1560, 2400, 1215, 495},
             {Kind::Button, "Command4", "计  算", 2880, 2400, 1215, 495},
             {Kind::Button, "Command3", "退  出", 4200, 2400, 1215, 495},
-            {Kind::Field, "Text1", "", 240, 240, 975, 525, big},
-            {Kind::Field, "Text2", "", 2280, 240, 1455, 525, big},
-            {Kind::Field, "Text6", "", 4800, 240, 1230, 525, big},
-            {Kind::Field, "Text3", "", 240, 960, 975, 525, big},
-            {Kind::Field, "Text4", "", 2280, 960, 1455, 525, big},
-            {Kind::Field, "Text7", "", 4800, 960, 1230, 525, big},
-            {Kind::Field, "Text5", "", 0, 1605, 6855, 780, big},
+            {Kind::Field, twoequations::A1, "", 240, 240, 975, 525, big},
+            {Kind::Field, twoequations::B1, "", 2280, 240, 1455, 525, big},
+            {Kind::Field, twoequations::C1, "", 4800, 240, 1230, 525, big},
+            {Kind::Field, twoequations::A2, "", 240, 960, 975, 525, big},
+            {Kind::Field, twoequations::B2, "", 2280, 960, 1455, 525, big},
+            {Kind::Field, twoequations::C2, "", 4800, 960, 1230, 525, big},
+            {Kind::Field, twoequations::Answer, "", 0, 1605, 6855, 780, big},
         },
-        {"Text1", "Text2", "Text3", "Text4", "Text5", "Command1", "Command3", "Text6", "Text7", "Command4"},
-        "Command1", {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7"},
+        {twoequations::A1, twoequations::B1, twoequations::A2, twoequations::B2, twoequations::Answer, "Command1",
+         "Command3", twoequations::C1, twoequations::C2, "Command4"},
+        "Command1", {twoequations::A1, twoequations::B1, twoequations::A2, twoequations::B2, twoequations::Answer,
+                     twoequations::C1, twoequations::C2},
         "Command3",
     };
     design.triggers = {
         {Event::Click, "Command4", TwoLinearEquations},
     };
     design.setUp = [](CalculatorWindow& w) {
-        NameEquationFields(w, {{"Text1", "Text2", "Text6"}, {"Text3", "Text4", "Text7"}}, "Text5");
+        NameEquationFields(w,
+                           {{twoequations::A1, twoequations::B1, twoequations::C1},
+                            {twoequations::A2, twoequations::B2, twoequations::C2}},
+                           twoequations::Answer);
     };
     return design;
 }

@@ -5,7 +5,7 @@
 
 namespace velunda {
 
-bool InRadians(const Form& f) { return f.selected("opt1"); }
+bool InRadians(const Form& f) { return f.selected(angleunit::Radians); }
 
 double ReadAngle(const Form& f, std::string_view field) {
     const double typed = ParseNumber(f.text(field));

@@ -9,6 +9,11 @@
 
 namespace velunda {
 
+// The option buttons of the angle unit.
+namespace angleunit {
+inline constexpr std::string_view Radians = "opt1", Degrees = "opt2";
+}  // namespace angleunit
+
 bool InRadians(const Form& f);
 
 // The angle typed into the field, in radians (ParseNumber, then DegToRad in degrees).

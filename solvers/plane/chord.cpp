@@ -12,10 +12,10 @@ namespace velunda {
 // 2 × arctan of it is π, a true 180 degrees.
 
 void SolveChord(Form& f) {
-    double theta = ReadAngle(f, "Text4");
-    double r = ParseNumber(f.text("Text1"));
-    double c = ParseNumber(f.text("Text2"));
-    double d = ParseNumber(f.text("Text3"));
+    double theta = ReadAngle(f, chord::Angle);
+    double r = ParseNumber(f.text(chord::Radius));
+    double c = ParseNumber(f.text(chord::Chord));
+    double d = ParseNumber(f.text(chord::Distance));
 
     if (r != 0 && c != 0) {
         d = std::sqrt(r * r - (c / 2) * (c / 2));
@@ -37,11 +37,11 @@ void SolveChord(Form& f) {
         c = 2 * std::sqrt(r * r - d * d);
     }
 
-    f.write("Text1", SignedNumberText(r));
-    f.write("Text2", SignedNumberText(c));
-    f.write("Text3", SignedNumberText(d));
+    f.write(chord::Radius, SignedNumberText(r));
+    f.write(chord::Chord, SignedNumberText(c));
+    f.write(chord::Distance, SignedNumberText(d));
     const std::string angle = SignedNumberText(AngleInUnit(f, theta));
-    f.write("Text4", InRadians(f) ? angle + "rad" : angle);
+    f.write(chord::Angle, InRadians(f) ? angle + "rad" : angle);
 }
 
 }  // namespace velunda

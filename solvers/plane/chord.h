@@ -1,8 +1,15 @@
 #pragma once
 
+#include <string_view>
+
 #include "numeric/form.h"
 
 namespace velunda {
+
+// The fields of the chord window.
+namespace chord {
+inline constexpr std::string_view Radius = "Text1", Chord = "Text2", Distance = "Text3", Angle = "Text4";
+}  // namespace chord
 
 // "计  算" of the chord window: from two of radius (Text1), chord (Text2), distance
 // of the chord from the centre (Text3) and central angle (Text4, in the unit of the

@@ -2,6 +2,7 @@
 
 #include "exact/solutionbuilder.h"
 #include "solvers/plane/angleunit.h"
+#include "solvers/plane/chord.h"
 
 namespace velunda {
 
@@ -37,9 +38,9 @@ WorkedSolution ExplainChord(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const bool radians = InRadians(before);
-    const Number r = Read(before, "Text1"), c = Read(before, "Text2"), d = Read(before, "Text3");
-    const Number typed = Read(before, "Text4");
-    const Number theta = ReadAngle(before, "Text4", radians);
+    const Number r = Read(before, chord::Radius), c = Read(before, chord::Chord), d = Read(before, chord::Distance);
+    const Number typed = Read(before, chord::Angle);
+    const Number theta = ReadAngle(before, chord::Angle, radians);
     for (const Number* x : {&r, &c, &d, &typed})
         if (!x->ok()) {
             b.Cannot("已知量", FaultText(x->fault()));

@@ -1,3 +1,4 @@
+#include "solvers/plane/angleunit.h"
 #include "solvers/plane/chord.h"
 #include "solvers/plane/chordsolution.h"
 #include "solvers/plane/layouts.h"
@@ -11,22 +12,23 @@ WindowDesign ChordWindowDesign() {
         "frm17", "垂径定理", 4950, 2430, kBrightGreen,
         {
             {Kind::Label, "Label1", "圆心角", 120, 180, 780, 255},
-            {Kind::Field, "Text4", "", 960, 120, 1215, 375},
+            {Kind::Field, chord::Angle, "", 960, 120, 1215, 375},
             RadianOption(2520, 120),
             DegreeOption(3600, 120),
             {Kind::Label, "Label2", "半径", 120, 780, 780, 255},
-            {Kind::Field, "Text1", "", 960, 720, 1215, 375},
+            {Kind::Field, chord::Radius, "", 960, 720, 1215, 375},
             {Kind::Label, "Label3", " 弦", 120, 1380, 780, 255},
-            {Kind::Field, "Text2", "", 960, 1320, 1215, 375},
+            {Kind::Field, chord::Chord, "", 960, 1320, 1215, 375},
             {Kind::Label, "Label4", "弦心距", 120, 1980, 780, 255},
-            {Kind::Field, "Text3", "", 960, 1920, 1215, 375},
+            {Kind::Field, chord::Distance, "", 960, 1920, 1215, 375},
             {Kind::Button, "Command1", "清  零", 3120, 720, 1095, 375},
             {Kind::Button, "Command2", "计  算", 3120, 1320, 1095, 375},
             {Kind::Button, "Command3", "退  出", 3120, 1920, 1095, 375},
         },
         // The radian option comes first, so the window opens in radians.
-        {"opt1", "Text4", "Text1", "Text2", "Text3", "Command1", "Command2", "Command3", "opt2"},
-        "Command1", {"Text1", "Text2", "Text3", "Text4"},
+        {angleunit::Radians, chord::Angle, chord::Radius, chord::Chord, chord::Distance, "Command1", "Command2",
+         "Command3", angleunit::Degrees},
+        "Command1", {chord::Radius, chord::Chord, chord::Distance, chord::Angle},
         "Command3",
     };
     design.triggers = {

@@ -1,8 +1,16 @@
 #pragma once
 
+#include <string_view>
+
 #include "numeric/form.h"
 
 namespace velunda {
+
+// The fields of the circle window.
+namespace circle {
+inline constexpr std::string_view Radius = "Text1", Diameter = "Text2", Circumference = "Text3", Area = "Text4",
+                                  Pi = "Text5";
+}  // namespace circle
 
 // Enter in one field of the circle window computes the other three with the π typed
 // or chosen in Text5.

@@ -1,6 +1,7 @@
 #include "solvers/plane/circlesolution.h"
 
 #include "exact/solutionbuilder.h"
+#include "solvers/plane/circle.h"
 
 namespace velunda {
 
@@ -19,7 +20,7 @@ struct Both {
 
 // The window's π and its text; false (after saying so) where it is 0 or unreadable.
 bool WindowPi(SolutionBuilder& b, const Form& before, Number* pi, std::string* text) {
-    *pi = Read(before, "Text5");
+    *pi = Read(before, circle::Pi);
     if (!pi->ok() || pi->IsZero()) {
         b.Line(kNoPi);
         return false;
@@ -54,7 +55,7 @@ void CircumferenceAndArea(SolutionBuilder& b, const Both& r, const Both& d, bool
 WorkedSolution ExplainCircleFromRadius(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
-    const Number r = Read(before, "Text1");
+    const Number r = Read(before, circle::Radius);
     b.Given("r", r);
     if (!r.ok()) return b.Finish();
     Number pi;
@@ -69,7 +70,7 @@ WorkedSolution ExplainCircleFromRadius(const Form& before) {
 WorkedSolution ExplainCircleFromDiameter(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
-    const Number d = Read(before, "Text2");
+    const Number d = Read(before, circle::Diameter);
     b.Given("d", d);
     if (!d.ok()) return b.Finish();
     Number pi;
@@ -84,7 +85,7 @@ WorkedSolution ExplainCircleFromDiameter(const Form& before) {
 WorkedSolution ExplainCircleFromCircumference(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
-    const Number C = Read(before, "Text3");
+    const Number C = Read(before, circle::Circumference);
     b.Given("C", C);
     if (!C.ok()) return b.Finish();
     Number pi;
@@ -101,7 +102,7 @@ WorkedSolution ExplainCircleFromCircumference(const Form& before) {
 WorkedSolution ExplainCircleFromArea(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
-    const Number S = Read(before, "Text4");
+    const Number S = Read(before, circle::Area);
     b.Given("S", S);
     if (!S.ok()) return b.Finish();
     Number pi;

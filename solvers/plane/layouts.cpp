@@ -1,12 +1,16 @@
 #include "solvers/plane/layouts.h"
 
+#include "solvers/plane/angleunit.h"
+#include "solvers/plane/parallelogram.h"
+
 namespace velunda::ui {
 namespace {
 
 constexpr int kRowHeight = 375;  // fields and buttons
 constexpr int kLabelHeight = 255;
 constexpr int kLabelDrop = 60;  // a caption sits a little lower than its field
-constexpr std::array<std::string_view, 3> kFields{"Text1", "Text2", "Text3"};
+constexpr std::array<std::string_view, 3> kFields{parallelogram::FirstRow, parallelogram::SecondRow,
+                                                  parallelogram::ThirdRow};
 constexpr std::array<std::string_view, 3> kButtons{"Command1", "Command2", "Command3"};
 constexpr std::array<std::string_view, 3> kButtonCaptions{"清  零", "计  算", "退  出"};
 
@@ -30,7 +34,11 @@ WindowDesign ThreeRowWindow(std::string_view name, std::string_view title, int w
     return window;
 }
 
-ControlDesign RadianOption(int left, int top) { return {Kind::Option, "opt1", "弧度", left, top, 855, 375}; }
-ControlDesign DegreeOption(int left, int top) { return {Kind::Option, "opt2", "角度", left, top, 855, 375}; }
+ControlDesign RadianOption(int left, int top) {
+    return {Kind::Option, angleunit::Radians, "弧度", left, top, 855, 375};
+}
+ControlDesign DegreeOption(int left, int top) {
+    return {Kind::Option, angleunit::Degrees, "角度", left, top, 855, 375};
+}
 
 }  // namespace velunda::ui

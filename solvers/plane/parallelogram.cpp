@@ -14,13 +14,13 @@ namespace {
 // than two given the fields are only rewritten (an empty field shows " 0").
 template <class Cases>
 void TwoOfThree(Form& f, Cases cases) {
-    double x = ParseNumber(f.text("Text1"));
-    double y = ParseNumber(f.text("Text2"));
-    double z = ParseNumber(f.text("Text3"));
+    double x = ParseNumber(f.text(parallelogram::FirstRow));
+    double y = ParseNumber(f.text(parallelogram::SecondRow));
+    double z = ParseNumber(f.text(parallelogram::ThirdRow));
     cases(x, y, z);
-    f.write("Text1", SignedNumberText(x));
-    f.write("Text2", SignedNumberText(y));
-    f.write("Text3", SignedNumberText(z));
+    f.write(parallelogram::FirstRow, SignedNumberText(x));
+    f.write(parallelogram::SecondRow, SignedNumberText(y));
+    f.write(parallelogram::ThirdRow, SignedNumberText(z));
 }
 
 }  // namespace
@@ -49,10 +49,10 @@ void SolveParallelogramPerimeter(Form& f) {
 }
 
 void SolveParallelogramAngle(Form& f) {
-    double a = ParseNumber(f.text("Text1"));
-    double b = ParseNumber(f.text("Text2"));
-    double S = ParseNumber(f.text("Text4"));
-    const double theta = ReadAngle(f, "Text3");
+    double a = ParseNumber(f.text(parallelogram::Side));
+    double b = ParseNumber(f.text(parallelogram::AdjacentSide));
+    double S = ParseNumber(f.text(parallelogram::Area));
+    const double theta = ReadAngle(f, parallelogram::Angle);
 
     if (a != 0 && b != 0 && theta != 0) {
         S = (std::sin(theta) * a) * b;
@@ -64,7 +64,7 @@ void SolveParallelogramAngle(Form& f) {
         const double s = UnitClamped(S / a / b);
         const double first = ArcSin(s);
         const double second = Pi() - first;
-        f.write("Text3", AlternativesText(AngleInUnit(f, first), AngleInUnit(f, second)));
+        f.write(parallelogram::Angle, AlternativesText(AngleInUnit(f, first), AngleInUnit(f, second)));
         return;
     } else if (a != 0 && theta != 0 && S != 0) {
         b = S / a / std::sin(theta);
@@ -73,10 +73,10 @@ void SolveParallelogramAngle(Form& f) {
     }
 
     // A typed degree value goes to radians and back; at 15 digits it reads the same.
-    f.write("Text3", NumberText(AngleInUnit(f, theta)));
-    f.write("Text1", NumberText(a));
-    f.write("Text2", NumberText(b));
-    f.write("Text4", NumberText(S));
+    f.write(parallelogram::Angle, NumberText(AngleInUnit(f, theta)));
+    f.write(parallelogram::Side, NumberText(a));
+    f.write(parallelogram::AdjacentSide, NumberText(b));
+    f.write(parallelogram::Area, NumberText(S));
 }
 
 }  // namespace velunda

@@ -1,8 +1,18 @@
 #pragma once
 
+#include <string_view>
+
 #include "numeric/form.h"
 
 namespace velunda {
+
+// The fields of the window of two sides, their included angle and the area.
+namespace parallelogram {
+inline constexpr std::string_view Side = "Text1", AdjacentSide = "Text2", Angle = "Text3", Area = "Text4";
+// The two windows of three rows hold one quantity a row: base, height and area, or
+// side, adjacent side and perimeter.
+inline constexpr std::string_view FirstRow = "Text1", SecondRow = "Text2", ThirdRow = "Text3";
+}  // namespace parallelogram
 
 // "计  算" of the base, height and area window: two of base (Text1), height (Text2)
 // and area (Text3) give the third; all three are written back with a sign position.

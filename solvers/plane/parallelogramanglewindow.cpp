@@ -1,3 +1,4 @@
+#include "solvers/plane/angleunit.h"
 #include "solvers/plane/layouts.h"
 #include "solvers/plane/parallelogram.h"
 #include "solvers/plane/parallelogramsolution.h"
@@ -11,21 +12,22 @@ WindowDesign ParallelogramAngleWindowDesign() {
         "frm4", "解平行四边形（两边，夹角，面积互换）", 5175, 2475, kBrightGreen,
         {
             {Kind::Label, "Label1(0)", "平行四边形的底边", 120, 180, 1500, 255},
-            {Kind::Field, "Text1", "", 1680, 120, 1215, 375},
+            {Kind::Field, parallelogram::Side, "", 1680, 120, 1215, 375},
             {Kind::Label, "Label1(1)", "平行四边形的邻边", 120, 720, 1500, 255},
-            {Kind::Field, "Text2", "", 1680, 660, 1215, 375},
+            {Kind::Field, parallelogram::AdjacentSide, "", 1680, 660, 1215, 375},
             {Kind::Label, "Label1(2)", "底边与邻边的夹角", 120, 1260, 1500, 255},
-            {Kind::Field, "Text3", "", 1680, 1200, 1215, 375},
+            {Kind::Field, parallelogram::Angle, "", 1680, 1200, 1215, 375},
             {Kind::Label, "Label1(3)", "平行四边形的面积", 120, 1800, 1500, 255},
-            {Kind::Field, "Text4", "", 1680, 1740, 1215, 375},
+            {Kind::Field, parallelogram::Area, "", 1680, 1740, 1215, 375},
             RadianOption(3000, 390),
             DegreeOption(3000, 1200),
             {Kind::Button, "Command1", "清  零", 3960, 120, 1095, 375},
             {Kind::Button, "Command2", "计  算", 3960, 930, 1095, 375},
             {Kind::Button, "Command3", "退  出", 3960, 1740, 1095, 375},
         },
-        {"opt1", "Text1", "Text2", "Command1", "Text3", "Text4", "Command2", "Command3", "opt2"},
-        "Command1", {"Text1", "Text2", "Text3", "Text4"},
+        {angleunit::Radians, parallelogram::Side, parallelogram::AdjacentSide, "Command1", parallelogram::Angle,
+         parallelogram::Area, "Command2", "Command3", angleunit::Degrees},
+        "Command1", {parallelogram::Side, parallelogram::AdjacentSide, parallelogram::Angle, parallelogram::Area},
         "Command3",
     };
     design.triggers = {

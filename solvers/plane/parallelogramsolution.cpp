@@ -2,6 +2,7 @@
 
 #include "exact/solutionbuilder.h"
 #include "solvers/plane/angleunit.h"
+#include "solvers/plane/parallelogram.h"
 
 namespace velunda {
 
@@ -25,7 +26,8 @@ bool AllRead(SolutionBuilder& b, std::initializer_list<const Number*> numbers) {
 WorkedSolution ExplainParallelogramArea(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
-    const Number a = Read(before, "Text1"), h = Read(before, "Text2"), S = Read(before, "Text3");
+    const Number a = Read(before, parallelogram::FirstRow), h = Read(before, parallelogram::SecondRow),
+                 S = Read(before, parallelogram::ThirdRow);
     if (!AllRead(b, {&a, &h, &S})) return b.Finish();
     b.Line("平行四边形的面积 S = ah（a 底，h 高）。");
     if (!a.IsZero() && !h.IsZero()) {
@@ -49,7 +51,8 @@ WorkedSolution ExplainParallelogramArea(const Form& before) {
 WorkedSolution ExplainParallelogramPerimeter(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
-    const Number a = Read(before, "Text1"), c = Read(before, "Text2"), P = Read(before, "Text3");
+    const Number a = Read(before, parallelogram::FirstRow), c = Read(before, parallelogram::SecondRow),
+                 P = Read(before, parallelogram::ThirdRow);
     if (!AllRead(b, {&a, &c, &P})) return b.Finish();
     b.Line("平行四边形的周长 P = 2(a + b)（a 底边，b 邻边）。");
     if (!a.IsZero() && !c.IsZero()) {
@@ -74,9 +77,10 @@ WorkedSolution ExplainParallelogramAngle(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const bool radians = InRadians(before);
-    const Number a = Read(before, "Text1"), c = Read(before, "Text2"), S = Read(before, "Text4");
-    const Number typed = Read(before, "Text3");
-    const Number theta = ReadAngle(before, "Text3", radians);
+    const Number a = Read(before, parallelogram::Side), c = Read(before, parallelogram::AdjacentSide),
+                 S = Read(before, parallelogram::Area);
+    const Number typed = Read(before, parallelogram::Angle);
+    const Number theta = ReadAngle(before, parallelogram::Angle, radians);
     if (!AllRead(b, {&a, &c, &S, &typed})) return b.Finish();
     b.Line("平行四边形的面积 S = ab·sin θ（a 底边，b 邻边，θ 两边的夹角）。");
     const std::string angleGiven =

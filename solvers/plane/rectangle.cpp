@@ -25,48 +25,48 @@ Sides SidesFromPerimeterAndArea(double P, double S) {
 }  // namespace
 
 void SolveRectangle(Form& f) {
-    const double a = ParseNumber(f.text("Text1"));
-    const double b = ParseNumber(f.text("Text2"));
-    const double P = ParseNumber(f.text("Text3"));
-    const double S = ParseNumber(f.text("Text4"));
-    const double D = ParseNumber(f.text("Text5"));
+    const double a = ParseNumber(f.text(rectangle::Side));
+    const double b = ParseNumber(f.text(rectangle::OtherSide));
+    const double P = ParseNumber(f.text(rectangle::Perimeter));
+    const double S = ParseNumber(f.text(rectangle::Area));
+    const double D = ParseNumber(f.text(rectangle::Diagonal));
 
     if (a != 0 && b != 0) {
-        f.write("Text3", NumberText(Perimeter(a, b)));
-        f.write("Text4", NumberText(b * a));
-        f.write("Text5", NumberText(Diagonal(a, b)));
+        f.write(rectangle::Perimeter, NumberText(Perimeter(a, b)));
+        f.write(rectangle::Area, NumberText(b * a));
+        f.write(rectangle::Diagonal, NumberText(Diagonal(a, b)));
     } else if (a != 0 && P != 0) {
         const double other = P / 2 - a;
-        f.write("Text2", NumberText(other));
-        f.write("Text4", NumberText(other * a));
-        f.write("Text5", NumberText(Diagonal(a, other)));
+        f.write(rectangle::OtherSide, NumberText(other));
+        f.write(rectangle::Area, NumberText(other * a));
+        f.write(rectangle::Diagonal, NumberText(Diagonal(a, other)));
     } else if (a != 0 && S != 0) {
         const double other = S / a;
-        f.write("Text2", NumberText(other));
-        f.write("Text3", NumberText(Perimeter(a, other)));
-        f.write("Text5", NumberText(Diagonal(a, other)));
+        f.write(rectangle::OtherSide, NumberText(other));
+        f.write(rectangle::Perimeter, NumberText(Perimeter(a, other)));
+        f.write(rectangle::Diagonal, NumberText(Diagonal(a, other)));
     } else if (a != 0 && D != 0) {
         const double other = std::sqrt(D * D - a * a);
-        f.write("Text2", NumberText(other));
-        f.write("Text4", NumberText(other * a));
-        f.write("Text3", NumberText(Perimeter(a, other)));
+        f.write(rectangle::OtherSide, NumberText(other));
+        f.write(rectangle::Area, NumberText(other * a));
+        f.write(rectangle::Perimeter, NumberText(Perimeter(a, other)));
     } else if (P != 0 && S != 0) {
         const Sides s = SidesFromPerimeterAndArea(P, S);
-        f.write("Text2", NumberText(s.b));
-        f.write("Text1", NumberText(s.a));
-        f.write("Text5", NumberText(Diagonal(s.a, s.b)));
+        f.write(rectangle::OtherSide, NumberText(s.b));
+        f.write(rectangle::Side, NumberText(s.a));
+        f.write(rectangle::Diagonal, NumberText(Diagonal(s.a, s.b)));
     } else if (P != 0 && D != 0) {
         const double area = P * 0.125 * P - D * 0.5 * D;
         const Sides s = SidesFromPerimeterAndArea(P, area);
-        f.write("Text2", NumberText(s.b));
-        f.write("Text1", NumberText(s.a));
-        f.write("Text4", NumberText(area));
+        f.write(rectangle::OtherSide, NumberText(s.b));
+        f.write(rectangle::Side, NumberText(s.a));
+        f.write(rectangle::Area, NumberText(area));
     } else if (D != 0 && S != 0) {
         const double perimeter = std::sqrt(S * 8 + D * 4 * D);
         const Sides s = SidesFromPerimeterAndArea(perimeter, S);
-        f.write("Text2", NumberText(s.b));
-        f.write("Text1", NumberText(s.a));
-        f.write("Text3", NumberText(perimeter));
+        f.write(rectangle::OtherSide, NumberText(s.b));
+        f.write(rectangle::Side, NumberText(s.a));
+        f.write(rectangle::Perimeter, NumberText(perimeter));
     }
 }
 

@@ -1,8 +1,16 @@
 #pragma once
 
+#include <string_view>
+
 #include "numeric/form.h"
 
 namespace velunda {
+
+// The fields of the rectangle window.
+namespace rectangle {
+inline constexpr std::string_view Side = "Text1", OtherSide = "Text2", Perimeter = "Text3", Area = "Text4",
+                                  Diagonal = "Text5";
+}  // namespace rectangle
 
 // "计算" of the rectangle window: the first rule whose two quantities are not 0
 // computes the other three of side a (Text1), other side b (Text2), perimeter (Text3),

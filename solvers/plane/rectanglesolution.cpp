@@ -1,6 +1,7 @@
 #include "solvers/plane/rectanglesolution.h"
 
 #include "exact/solutionbuilder.h"
+#include "solvers/plane/rectangle.h"
 
 namespace velunda {
 
@@ -44,8 +45,9 @@ bool SidesFromPerimeterAndArea(SolutionBuilder& b, const Number& P, const Number
 WorkedSolution ExplainRectangle(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
-    const Number a = Read(before, "Text1"), c = Read(before, "Text2"), P = Read(before, "Text3"),
-                 S = Read(before, "Text4"), d = Read(before, "Text5");
+    const Number a = Read(before, rectangle::Side), c = Read(before, rectangle::OtherSide),
+                 P = Read(before, rectangle::Perimeter), S = Read(before, rectangle::Area),
+                 d = Read(before, rectangle::Diagonal);
     for (const Number* x : {&a, &c, &P, &S, &d})
         if (!x->ok()) {
             b.Cannot("已知量", FaultText(x->fault()));

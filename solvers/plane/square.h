@@ -1,8 +1,15 @@
 #pragma once
 
+#include <string_view>
+
 #include "numeric/form.h"
 
 namespace velunda {
+
+// The fields of the square window.
+namespace square {
+inline constexpr std::string_view Side = "Text1", Perimeter = "Text2", Area = "Text3", Diagonal = "Text4";
+}  // namespace square
 
 // Enter in one field of the square window computes the other three from it.
 void SquareFromSide(Form& f);       // Text1

@@ -1,6 +1,7 @@
 #include "solvers/plane/squaresolution.h"
 
 #include "exact/solutionbuilder.h"
+#include "solvers/plane/square.h"
 
 namespace velunda {
 
@@ -21,7 +22,7 @@ void FromSide(SolutionBuilder& b, const Number& a, bool perimeter, bool area, bo
 WorkedSolution ExplainSquareFromSide(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
-    const Number a = Read(before, "Text1");
+    const Number a = Read(before, square::Side);
     b.Given("a", a);
     if (a.ok()) FromSide(b, a, true, true, true);
     return b.Finish();
@@ -30,7 +31,7 @@ WorkedSolution ExplainSquareFromSide(const Form& before) {
 WorkedSolution ExplainSquareFromPerimeter(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
-    const Number P = Read(before, "Text2");
+    const Number P = Read(before, square::Perimeter);
     b.Given("P", P);
     const Number a = P / Number::Integer(4);
     if (P.ok() && b.Quantity("边长", "a", "P/4", In(P) + "/4", a)) FromSide(b, a, false, true, true);
@@ -40,7 +41,7 @@ WorkedSolution ExplainSquareFromPerimeter(const Form& before) {
 WorkedSolution ExplainSquareFromArea(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
-    const Number S = Read(before, "Text3");
+    const Number S = Read(before, square::Area);
     b.Given("S", S);
     const Number a = S.Sqrt();
     if (S.ok() && b.Quantity("边长", "a", "√S", RootOf(S), a)) FromSide(b, a, true, false, true);
@@ -50,7 +51,7 @@ WorkedSolution ExplainSquareFromArea(const Form& before) {
 WorkedSolution ExplainSquareFromDiagonal(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
-    const Number d = Read(before, "Text4");
+    const Number d = Read(before, square::Diagonal);
     b.Given("d", d);
     const Number a = d / Number::Integer(2).Sqrt();
     if (d.ok() && b.Quantity("边长", "a", "d/√2", In(d) + "/√2", a)) FromSide(b, a, true, true, false);

@@ -1,8 +1,15 @@
 #pragma once
 
+#include <string_view>
+
 #include "numeric/form.h"
 
 namespace velunda {
+
+// The fields of the trapezoid window.
+namespace trapezoid {
+inline constexpr std::string_view UpperBase = "Text1", LowerBase = "Text2", Height = "Text3", Area = "Text4";
+}  // namespace trapezoid
 
 // "计算" of the trapezoid window: the first quantity that is 0, in the order area
 // (Text4), height (Text3), lower base (Text2), upper base (Text1), is computed from

@@ -1,6 +1,7 @@
 #include "solvers/plane/trapezoidsolution.h"
 
 #include "exact/solutionbuilder.h"
+#include "solvers/plane/trapezoid.h"
 
 namespace velunda {
 
@@ -9,8 +10,8 @@ using namespace exact;
 WorkedSolution ExplainTrapezoid(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
-    const Number u = Read(before, "Text1"), d = Read(before, "Text2"), h = Read(before, "Text3"),
-                 S = Read(before, "Text4");
+    const Number u = Read(before, trapezoid::UpperBase), d = Read(before, trapezoid::LowerBase),
+                 h = Read(before, trapezoid::Height), S = Read(before, trapezoid::Area);
     for (const Number* x : {&u, &d, &h, &S})
         if (!x->ok()) {
             b.Cannot("已知量", FaultText(x->fault()));

@@ -10,13 +10,13 @@ WindowDesign TrapezoidWindowDesign() {
         "frm9", "解梯形", 4680, 2415, kLightGreen,
         {
             {Kind::Label, "Label1(0)", "梯形的上底", 120, 240, 1020, 255},
-            {Kind::Field, "Text1", "", 1140, 180, 1095, 375},
+            {Kind::Field, trapezoid::UpperBase, "", 1140, 180, 1095, 375},
             {Kind::Label, "Label1(2)", "梯形的下底", 2400, 240, 1020, 255},
-            {Kind::Field, "Text2", "", 3420, 180, 1095, 375},
+            {Kind::Field, trapezoid::LowerBase, "", 3420, 180, 1095, 375},
             {Kind::Label, "Label1(1)", "梯形的高", 120, 780, 1020, 255},
-            {Kind::Field, "Text3", "", 1140, 720, 1095, 375},
+            {Kind::Field, trapezoid::Height, "", 1140, 720, 1095, 375},
             {Kind::Label, "Label1(4)", "梯形的面积", 2400, 780, 1020, 255},
-            {Kind::Field, "Text4", "", 3420, 720, 1095, 375},
+            {Kind::Field, trapezoid::Area, "", 3420, 720, 1095, 375},
             // Thirteen characters to the line keep the instruction to three lines.
             {Kind::Label, "Label1(3)", "按提示在以上文本框内填入梯形的3个元素，然后点击“计算”，就可得另一元素。", 60,
              1260, 3180, 1035, SimSun(12), kRed, {}, true},
@@ -24,8 +24,9 @@ WindowDesign TrapezoidWindowDesign() {
             {Kind::Button, "Command1", "清零", 3300, 1800, 585, 375},
             {Kind::Button, "Command2", "结束", 3930, 1800, 585, 375},
         },
-        {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Command3"},
-        "Command1", {"Text1", "Text2", "Text3", "Text4"},
+        {trapezoid::UpperBase, trapezoid::LowerBase, trapezoid::Height, trapezoid::Area, "Command1", "Command2",
+         "Command3"},
+        "Command1", {trapezoid::UpperBase, trapezoid::LowerBase, trapezoid::Height, trapezoid::Area},
         "Command2",
     };
     design.triggers = {

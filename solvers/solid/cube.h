@@ -1,8 +1,15 @@
 #pragma once
 
+#include <string_view>
+
 #include "numeric/form.h"
 
 namespace velunda {
+
+// The fields of the cube window.
+namespace cube {
+inline constexpr std::string_view Edge = "Text1", EdgeSum = "Text2", Surface = "Text3", Volume = "Text4";
+}  // namespace cube
 
 // Enter in one field of the cube window: its text must be one number; the other three
 // fields receive the edge (Text1), edge sum (Text2), surface area (Text3) or volume

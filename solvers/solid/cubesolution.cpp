@@ -1,6 +1,7 @@
 #include "solvers/solid/cubesolution.h"
 
 #include "exact/solutionbuilder.h"
+#include "solvers/solid/cube.h"
 
 namespace velunda {
 
@@ -36,7 +37,7 @@ WorkedSolution ExplainCubeFromEdge(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     Number a;
-    if (ReadTyped(b, before, "Text1", "a", &a)) FromEdge(b, a, true, true, true);
+    if (ReadTyped(b, before, cube::Edge, "a", &a)) FromEdge(b, a, true, true, true);
     return b.Finish();
 }
 
@@ -44,7 +45,7 @@ WorkedSolution ExplainCubeFromEdgeSum(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     Number L;
-    if (ReadTyped(b, before, "Text2", "L", &L)) {
+    if (ReadTyped(b, before, cube::EdgeSum, "L", &L)) {
         const Number a = L / Int(12);
         if (b.Quantity("棱长", "a", "L/12", In(L) + "/12", a)) FromEdge(b, a, false, true, true);
     }
@@ -55,7 +56,7 @@ WorkedSolution ExplainCubeFromSurface(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     Number S;
-    if (ReadTyped(b, before, "Text3", "S", &S)) {
+    if (ReadTyped(b, before, cube::Surface, "S", &S)) {
         if (S.Sign() < 0) b.Line("表面积是负数，而 6a² 不会是负数。");
         const Number a = (S / Int(6)).Sqrt();
         if (b.Quantity("棱长", "a", "√(S/6)", "√(" + In(S) + "/6)", a)) FromEdge(b, a, true, false, true);
@@ -67,7 +68,7 @@ WorkedSolution ExplainCubeFromVolume(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     Number V;
-    if (ReadTyped(b, before, "Text4", "V", &V)) {
+    if (ReadTyped(b, before, cube::Volume, "V", &V)) {
         if (V.Sign() < 0) {
             b.Cannot("棱长 a = ∛V = ∛" + Grouped(V),
                      "体积是负数，这样的正方体不存在（本窗口按乘方计算，负数不开立方）");

@@ -11,27 +11,27 @@ WindowDesign CubeWindowDesign() {
         "frm11", "解正方体", 4470, 2460, kBrightGreen,
         {
             {Kind::Label, "Label1(4)", " 正方体的    棱长", 120, 180, 1020, 495, kDefaultFont, {}, {}, true},
-            {Kind::Field, "Text1", "", 1140, 240, 975, 375},
+            {Kind::Field, cube::Edge, "", 1140, 240, 975, 375},
             {Kind::Label, "Label1(0)", "正方体的棱长     总和", 2220, 180, 1170, 495, kDefaultFont, {}, {}, true},
-            {Kind::Field, "Text2", "", 3420, 240, 975, 375},
+            {Kind::Field, cube::EdgeSum, "", 3420, 240, 975, 375},
             {Kind::Label, "Label1(1)", "正方体的   表面积", 120, 780, 1020, 495, kDefaultFont, {}, {}, true},
-            {Kind::Field, "Text3", "", 1140, 840, 975, 375},
+            {Kind::Field, cube::Surface, "", 1140, 840, 975, 375},
             {Kind::Label, "Label1(2)", "正方体的体积", 2220, 900, 1170, 255},
-            {Kind::Field, "Text4", "", 3420, 840, 975, 375},
+            {Kind::Field, cube::Volume, "", 3420, 840, 975, 375},
             {Kind::Label, "Label1(3)", "填入一个数后按回车，即可得到另外三个元素的值。", 120, 1440, 3180, 900,
              SimSun(12), kRed, {}, true},
             {Kind::Button, "Command2", "清 零", 3420, 1440, 975, 375},
             {Kind::Button, "Command3", "结 束", 3420, 1920, 975, 375},
         },
         {},
-        "Command2", {"Text1", "Text2", "Text3", "Text4"},
+        "Command2", {cube::Edge, cube::EdgeSum, cube::Surface, cube::Volume},
         "Command3",
     };
     design.triggers = {
-        {Event::Enter, "Text1", CubeFromEdge, ExplainCubeFromEdge},
-        {Event::Enter, "Text2", CubeFromEdgeSum, ExplainCubeFromEdgeSum},
-        {Event::Enter, "Text3", CubeFromSurface, ExplainCubeFromSurface},
-        {Event::Enter, "Text4", CubeFromVolume, ExplainCubeFromVolume},
+        {Event::Enter, cube::Edge, CubeFromEdge, ExplainCubeFromEdge},
+        {Event::Enter, cube::EdgeSum, CubeFromEdgeSum, ExplainCubeFromEdgeSum},
+        {Event::Enter, cube::Surface, CubeFromSurface, ExplainCubeFromSurface},
+        {Event::Enter, cube::Volume, CubeFromVolume, ExplainCubeFromVolume},
     };
     return design;
 }

@@ -21,12 +21,12 @@ void WidthAndHeight(Form& f, double A, double S, double V, double& b, double& c)
 }  // namespace
 
 void CuboidCompute(Form& f) {
-    double a = ParseNumber(f.text("Text1"));
-    double b = ParseNumber(f.text("Text2"));
-    double c = ParseNumber(f.text("Text3"));
-    double A = ParseNumber(f.text("Text4"));
-    double S = ParseNumber(f.text("Text5"));
-    double V = ParseNumber(f.text("Text6"));
+    double a = ParseNumber(f.text(cuboid::Length));
+    double b = ParseNumber(f.text(cuboid::Width));
+    double c = ParseNumber(f.text(cuboid::Height));
+    double A = ParseNumber(f.text(cuboid::CrossSection));
+    double S = ParseNumber(f.text(cuboid::Surface));
+    double V = ParseNumber(f.text(cuboid::Volume));
 
     // Each case asks for its three quantities whatever the other three hold. A zero
     // divisor (a = −b in the third case, b = −c in the eighth) gives a value that is not
@@ -68,12 +68,12 @@ void CuboidCompute(Form& f) {
         f.ShowMessage("请下载新版本或查看帮助", Icon::Information);
     }
 
-    f.write("Text1", NumberText(a));
-    f.write("Text2", NumberText(b));
-    f.write("Text3", NumberText(c));
-    f.write("Text4", NumberText(A));
-    f.write("Text5", NumberText(S));
-    f.write("Text6", NumberText(V));
+    f.write(cuboid::Length, NumberText(a));
+    f.write(cuboid::Width, NumberText(b));
+    f.write(cuboid::Height, NumberText(c));
+    f.write(cuboid::CrossSection, NumberText(A));
+    f.write(cuboid::Surface, NumberText(S));
+    f.write(cuboid::Volume, NumberText(V));
 }
 
 }  // namespace velunda

@@ -1,8 +1,16 @@
 #pragma once
 
+#include <string_view>
+
 #include "numeric/form.h"
 
 namespace velunda {
+
+// The fields of the cuboid window.
+namespace cuboid {
+inline constexpr std::string_view Length = "Text1", Width = "Text2", Height = "Text3", CrossSection = "Text4",
+                                  Surface = "Text5", Volume = "Text6";
+}  // namespace cuboid
 
 // "计  算" on the cuboid window: from three of length (Text1), width (Text2), height
 // (Text3), cross-section width × height (Text4), surface area (Text5) and volume

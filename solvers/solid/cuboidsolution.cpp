@@ -1,6 +1,7 @@
 #include "solvers/solid/cuboidsolution.h"
 
 #include "exact/solutionbuilder.h"
+#include "solvers/solid/cuboid.h"
 
 namespace velunda {
 
@@ -57,8 +58,9 @@ void WidthAndHeight(SolutionBuilder& b, const Number& a, const Number& A, const 
 WorkedSolution ExplainCuboid(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
-    const Number a = Read(before, "Text1"), w = Read(before, "Text2"), h = Read(before, "Text3"),
-                 A = Read(before, "Text4"), S = Read(before, "Text5"), V = Read(before, "Text6");
+    const Number a = Read(before, cuboid::Length), w = Read(before, cuboid::Width), h = Read(before, cuboid::Height),
+                 A = Read(before, cuboid::CrossSection), S = Read(before, cuboid::Surface),
+                 V = Read(before, cuboid::Volume);
     for (const Number* x : {&a, &w, &h, &A, &S, &V})
         if (!x->ok()) {
             b.Cannot("已知量", FaultText(x->fault()));

@@ -15,13 +15,13 @@ constexpr double P = 3.14;
 }  // namespace
 
 void CylinderCompute(Form& f) {
-    double r = ParseNumber(f.text("Text1"));
-    double C = ParseNumber(f.text("Text2"));
-    double L = ParseNumber(f.text("Text3"));
-    double S = ParseNumber(f.text("Text4"));
-    double V = ParseNumber(f.text("Text5"));
-    double h = ParseNumber(f.text("Text6"));
-    double B = ParseNumber(f.text("Text7"));
+    double r = ParseNumber(f.text(cylinder::Radius));
+    double C = ParseNumber(f.text(cylinder::Circumference));
+    double L = ParseNumber(f.text(cylinder::LateralArea));
+    double S = ParseNumber(f.text(cylinder::Surface));
+    double V = ParseNumber(f.text(cylinder::Volume));
+    double h = ParseNumber(f.text(cylinder::Height));
+    double B = ParseNumber(f.text(cylinder::BaseArea));
 
     // A typed radius wins over a circumference, a circumference over a base area; each
     // test sees what the one before left, so all three end with r = √(B / P). A negative
@@ -109,20 +109,20 @@ void CylinderCompute(Form& f) {
         f.ShowMessage("请下载更新版本");
     }
 
-    f.write("Text1", NumberText(r));
-    f.write("Text2", NumberText(C));
-    f.write("Text3", NumberText(L));
-    f.write("Text4", NumberText(S));
-    f.write("Text5", NumberText(V));
-    f.write("Text6", NumberText(h));
-    f.write("Text7", NumberText(B));
+    f.write(cylinder::Radius, NumberText(r));
+    f.write(cylinder::Circumference, NumberText(C));
+    f.write(cylinder::LateralArea, NumberText(L));
+    f.write(cylinder::Surface, NumberText(S));
+    f.write(cylinder::Volume, NumberText(V));
+    f.write(cylinder::Height, NumberText(h));
+    f.write(cylinder::BaseArea, NumberText(B));
 
     if (twoRadii) {
-        f.write("Text1", AlternativesText(x1, x2));
-        f.write("Text2", AlternativesText((P * 2) * x1, (P * 2) * x2));
-        f.write("Text3", AlternativesText((P * 2) * x1 * h, (P * 2) * x2 * h));
-        f.write("Text5", AlternativesText((h * P) * x1 * x1, (h * P) * x2 * x2));
-        f.write("Text7", AlternativesText((x1 * P) * x1, (x2 * P) * x2));
+        f.write(cylinder::Radius, AlternativesText(x1, x2));
+        f.write(cylinder::Circumference, AlternativesText((P * 2) * x1, (P * 2) * x2));
+        f.write(cylinder::LateralArea, AlternativesText((P * 2) * x1 * h, (P * 2) * x2 * h));
+        f.write(cylinder::Volume, AlternativesText((h * P) * x1 * x1, (h * P) * x2 * x2));
+        f.write(cylinder::BaseArea, AlternativesText((x1 * P) * x1, (x2 * P) * x2));
     }
 }
 

@@ -1,8 +1,16 @@
 #pragma once
 
+#include <string_view>
+
 #include "numeric/form.h"
 
 namespace velunda {
+
+// The fields of the cylinder window.
+namespace cylinder {
+inline constexpr std::string_view Radius = "Text1", Circumference = "Text2", LateralArea = "Text3", Surface = "Text4",
+                                  Volume = "Text5", Height = "Text6", BaseArea = "Text7";
+}  // namespace cylinder
 
 // "计  算" on the cylinder window: from two independent quantities among radius
 // (Text1), circumference (Text2), lateral area (Text3), surface area (Text4), volume

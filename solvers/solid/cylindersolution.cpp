@@ -1,6 +1,7 @@
 #include "solvers/solid/cylindersolution.h"
 
 #include "exact/solutionbuilder.h"
+#include "solvers/solid/cylinder.h"
 
 namespace velunda {
 
@@ -129,9 +130,10 @@ void FromHeightAndSurface(SolutionBuilder& b, const Number& h, const Number& S) 
 WorkedSolution ExplainCylinder(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
-    const Number r0 = Read(before, "Text1"), C0 = Read(before, "Text2"), L0 = Read(before, "Text3"),
-                 S0 = Read(before, "Text4"), V0 = Read(before, "Text5"), h0 = Read(before, "Text6"),
-                 B0 = Read(before, "Text7");
+    const Number r0 = Read(before, cylinder::Radius), C0 = Read(before, cylinder::Circumference),
+                 L0 = Read(before, cylinder::LateralArea), S0 = Read(before, cylinder::Surface),
+                 V0 = Read(before, cylinder::Volume), h0 = Read(before, cylinder::Height),
+                 B0 = Read(before, cylinder::BaseArea);
     for (const Number* x : {&r0, &C0, &L0, &S0, &V0, &h0, &B0})
         if (!x->ok()) {
             b.Cannot("已知量", FaultText(x->fault()));

@@ -5,9 +5,9 @@
 namespace velunda {
 
 void TriangleBaseHeightArea(Form& f) {
-    double B = ParseNumber(f.text("Text1"));
-    double H = ParseNumber(f.text("Text2"));
-    double A = ParseNumber(f.text("Text3"));
+    double B = ParseNumber(f.text(baseheightarea::Base));
+    double H = ParseNumber(f.text(baseheightarea::Height));
+    double A = ParseNumber(f.text(baseheightarea::Area));
     // Each divisor is non-zero by its own case's test.
     if (B != 0 && H != 0)
         A = H * B / 2;
@@ -17,9 +17,9 @@ void TriangleBaseHeightArea(Form& f) {
         B = 2 * A / H;
     else
         f.ShowMessage("请下载新版本或查看帮助", Icon::Information);
-    f.write("Text1", NumberText(B));
-    f.write("Text2", NumberText(H));
-    f.write("Text3", NumberText(A));
+    f.write(baseheightarea::Base, NumberText(B));
+    f.write(baseheightarea::Height, NumberText(H));
+    f.write(baseheightarea::Area, NumberText(A));
 }
 
 }  // namespace velunda

@@ -1,8 +1,15 @@
 #pragma once
 
+#include <string_view>
+
 #include "numeric/form.h"
 
 namespace velunda {
+
+// The fields of the base-height-area window.
+namespace baseheightarea {
+inline constexpr std::string_view Base = "Text1", Height = "Text2", Area = "Text3";
+}  // namespace baseheightarea
 
 // "计 算" of the base-height-area window: the missing one of base (Text1), height
 // (Text2) and area (Text3) from the other two, with area = base × height / 2.

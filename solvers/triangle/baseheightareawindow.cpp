@@ -12,17 +12,17 @@ WindowDesign BaseHeightAreaWindowDesign() {
         "frm7", "三角形底,高,面积互换", 4680, 2055, kBrightGreen,
         {
             {Kind::Label, "Label1(0)", "三角形的底", L, R1 + 60, LW, 255},
-            {Kind::Field, "Text1", "", F, R1, FW, H},
+            {Kind::Field, baseheightarea::Base, "", F, R1, FW, H},
             {Kind::Label, "Label1(2)", "三角形的高", L, R2 + 60, LW, 255},
-            {Kind::Field, "Text2", "", F, R2, FW, H},
+            {Kind::Field, baseheightarea::Height, "", F, R2, FW, H},
             {Kind::Label, "Label1(1)", "三角形的面积", L, R3 + 60, LW, 255},
-            {Kind::Field, "Text3", "", F, R3, FW, H},
+            {Kind::Field, baseheightarea::Area, "", F, R3, FW, H},
             {Kind::Button, "Command1", "清 零", B, R1, BW, H},
             {Kind::Button, "Command2", "计 算", B, R2, BW, H},
             {Kind::Button, "Command3", "结 束", B, R3, BW, H},
         },
-        {"Text1", "Text2", "Text3", "Command1", "Command2", "Command3"},
-        "Command1", {"Text1", "Text2", "Text3"},
+        {baseheightarea::Base, baseheightarea::Height, baseheightarea::Area, "Command1", "Command2", "Command3"},
+        "Command1", {baseheightarea::Base, baseheightarea::Height, baseheightarea::Area},
         "Command3",
     };
     design.triggers = {

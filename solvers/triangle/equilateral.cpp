@@ -9,10 +9,10 @@ namespace velunda {
 // √3 is taken at run time wherever it occurs; height and area always come from the
 // side of the same case.
 void SolveEquilateralTriangle(Form& f) {
-    double a = ParseNumber(f.text("Text1"));
-    double P = ParseNumber(f.text("Text2"));
-    double h = ParseNumber(f.text("Text3"));
-    double A = ParseNumber(f.text("Text4"));
+    double a = ParseNumber(f.text(equilateral::Side));
+    double P = ParseNumber(f.text(equilateral::Perimeter));
+    double h = ParseNumber(f.text(equilateral::Height));
+    double A = ParseNumber(f.text(equilateral::Area));
     if (a != 0) {
         P = 3 * a;
         h = a * std::sqrt(3.0) / 2;
@@ -31,10 +31,10 @@ void SolveEquilateralTriangle(Form& f) {
         P = 3 * a;
         h = std::sqrt(3.0) * a / 2;
     }
-    f.write("Text1", NumberText(a));
-    f.write("Text2", NumberText(P));
-    f.write("Text3", NumberText(h));
-    f.write("Text4", NumberText(A));
+    f.write(equilateral::Side, NumberText(a));
+    f.write(equilateral::Perimeter, NumberText(P));
+    f.write(equilateral::Height, NumberText(h));
+    f.write(equilateral::Area, NumberText(A));
 }
 
 }  // namespace velunda

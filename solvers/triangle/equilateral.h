@@ -1,8 +1,15 @@
 #pragma once
 
+#include <string_view>
+
 #include "numeric/form.h"
 
 namespace velunda {
+
+// The fields of the equilateral-triangle window.
+namespace equilateral {
+inline constexpr std::string_view Side = "Text1", Perimeter = "Text2", Height = "Text3", Area = "Text4";
+}  // namespace equilateral
 
 // "计  算" of the equilateral-triangle window: the first non-zero of side (Text1),
 // perimeter (Text2), height (Text3) and area (Text4) gives the other three.

@@ -12,20 +12,21 @@ WindowDesign EquilateralWindowDesign() {
         "frm13", "解等边三角形", 5025, 2475, kBrightGreen,
         {
             {Kind::Label, "Label1(0)", "等边三角形的边长", L, R1 + 60, LW, 255},
-            {Kind::Field, "Text1", "", F, R1, FW, H},
+            {Kind::Field, equilateral::Side, "", F, R1, FW, H},
             {Kind::Label, "Label1(3)", "等边三角形的周长", L, R2 + 60, LW, 255},
-            {Kind::Field, "Text2", "", F, R2, FW, H},
+            {Kind::Field, equilateral::Perimeter, "", F, R2, FW, H},
             {Kind::Label, "Label1(4)", " 等边三角形的高", L, R3 + 60, LW, 255},
-            {Kind::Field, "Text3", "", F, R3, FW, H},
+            {Kind::Field, equilateral::Height, "", F, R3, FW, H},
             {Kind::Label, "Label1(2)", "等边三角形的面积", L, R4 + 60, LW, 255},
-            {Kind::Field, "Text4", "", F, R4, FW, H},
+            {Kind::Field, equilateral::Area, "", F, R4, FW, H},
             // The first two buttons stand level with the gaps between the rows.
             {Kind::Button, "Command1", "清  零", B, (R1 + R2) / 2, BW, H},
             {Kind::Button, "Command2", "计  算", B, (R2 + R3) / 2, BW, H},
             {Kind::Button, "Command3", "退  出", B, R4, BW, H},
         },
-        {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Command3"},
-        "Command1", {"Text1", "Text2", "Text3", "Text4"},
+        {equilateral::Side, equilateral::Perimeter, equilateral::Height, equilateral::Area, "Command1", "Command2",
+         "Command3"},
+        "Command1", {equilateral::Side, equilateral::Perimeter, equilateral::Height, equilateral::Area},
         "Command3",
     };
     design.triggers = {

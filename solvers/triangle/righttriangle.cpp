@@ -7,10 +7,10 @@
 namespace velunda {
 
 void SolveRightTriangle(Form& f) {
-    double a = ParseNumber(f.text("Text1"));
-    double b = ParseNumber(f.text("Text2"));
-    double c = ParseNumber(f.text("Text3"));
-    double S = ParseNumber(f.text("Text4"));
+    double a = ParseNumber(f.text(righttriangle::Leg));
+    double b = ParseNumber(f.text(righttriangle::OtherLeg));
+    double c = ParseNumber(f.text(righttriangle::Hypotenuse));
+    double S = ParseNumber(f.text(righttriangle::Area));
     // A hypotenuse shorter than the leg, or an area beyond a quarter of the square of
     // the hypotenuse, leaves a negative number under a root: no length comes out, and
     // the window says it cannot compute.
@@ -30,10 +30,10 @@ void SolveRightTriangle(Form& f) {
     } else {
         f.ShowMessage("请下载新版本");
     }
-    f.write("Text1", NumberText(a));
-    f.write("Text2", NumberText(b));
-    f.write("Text3", NumberText(c));
-    f.write("Text4", NumberText(S));
+    f.write(righttriangle::Leg, NumberText(a));
+    f.write(righttriangle::OtherLeg, NumberText(b));
+    f.write(righttriangle::Hypotenuse, NumberText(c));
+    f.write(righttriangle::Area, NumberText(S));
 }
 
 }  // namespace velunda

@@ -1,8 +1,15 @@
 #pragma once
 
+#include <string_view>
+
 #include "numeric/form.h"
 
 namespace velunda {
+
+// The fields of the right-triangle window.
+namespace righttriangle {
+inline constexpr std::string_view Leg = "Text1", OtherLeg = "Text2", Hypotenuse = "Text3", Area = "Text4";
+}  // namespace righttriangle
 
 // "计  算" of the right-triangle window: from two of the first leg (Text1), second leg
 // (Text2), hypotenuse (Text3) and area (Text4) the other two.

@@ -14,19 +14,20 @@ WindowDesign RightTriangleWindowDesign() {
         "frm14", "解直角三角形", 4680, 2175, kBrightGreen,
         {
             {Kind::Label, "Label1", "第一直角边", L, R1 + 60, LW, 255},
-            {Kind::Field, "Text1", "", F, R1, FW, H},
+            {Kind::Field, righttriangle::Leg, "", F, R1, FW, H},
             {Kind::Label, "Label2", "第二直角边", L, R2 + 60, LW, 255},
-            {Kind::Field, "Text2", "", F, R2, FW, H},
+            {Kind::Field, righttriangle::OtherLeg, "", F, R2, FW, H},
             {Kind::Label, "Label3", "斜边", L, R3 + 60, LW, 255},
-            {Kind::Field, "Text3", "", F, R3, FW, H},
+            {Kind::Field, righttriangle::Hypotenuse, "", F, R3, FW, H},
             {Kind::Label, "Label4", "面积", L, R4 + 60, LW, 255},
-            {Kind::Field, "Text4", "", F, R4, FW, H},
+            {Kind::Field, righttriangle::Area, "", F, R4, FW, H},
             {Kind::Button, "Command3", "清  零", B, R2, BW, H},
             {Kind::Button, "Command2", "计  算", B, R3, BW, H},
             {Kind::Button, "Command1", "退  出", B, R4, BW, H},
         },
-        {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Command3"},
-        "Command3", {"Text1", "Text2", "Text3", "Text4"},
+        {righttriangle::Leg, righttriangle::OtherLeg, righttriangle::Hypotenuse, righttriangle::Area, "Command1",
+         "Command2", "Command3"},
+        "Command3", {righttriangle::Leg, righttriangle::OtherLeg, righttriangle::Hypotenuse, righttriangle::Area},
         "Command1",
     };
     design.triggers = {
@@ -34,8 +35,8 @@ WindowDesign RightTriangleWindowDesign() {
     };
     // Any key released in the first leg opens the second leg for typing, for good.
     design.setUp = [](CalculatorWindow& w) {
-        w.field("Text2")->setEnabled(false);
-        w.onKeyUp("Text1", [&w] { w.field("Text2")->setEnabled(true); });
+        w.field(righttriangle::OtherLeg)->setEnabled(false);
+        w.onKeyUp(righttriangle::Leg, [&w] { w.field(righttriangle::OtherLeg)->setEnabled(true); });
     };
     return design;
 }

@@ -11,7 +11,7 @@ namespace {
 
 double Angle(const Form& f, std::string_view field) {
     const double typed = ParseNumber(f.text(field));
-    return f.selected("Opt1") ? typed : DegToRad(typed);
+    return f.selected(sidesangles::Radians) ? typed : DegToRad(typed);
 }
 
 }  // namespace
@@ -19,12 +19,12 @@ double Angle(const Form& f, std::string_view field) {
 // Every test compares with 0 at the moment it is made, so a side found by one step
 // takes part in the later ones like a typed side.
 void TriangleSidesAndAngles(Form& f) {
-    double s1 = ParseNumber(f.text("Text2"));
-    double s2 = ParseNumber(f.text("Text4"));
-    double s3 = ParseNumber(f.text("Text6"));
-    double a1 = Angle(f, "Text1");
-    double a2 = Angle(f, "Text3");
-    double a3 = Angle(f, "Text5");
+    double s1 = ParseNumber(f.text(sidesangles::FirstSide));
+    double s2 = ParseNumber(f.text(sidesangles::SecondSide));
+    double s3 = ParseNumber(f.text(sidesangles::ThirdSide));
+    double a1 = Angle(f, sidesangles::FirstAngle);
+    double a2 = Angle(f, sidesangles::SecondAngle);
+    double a3 = Angle(f, sidesangles::ThirdAngle);
 
     // Two sides and the angle between them give the third side.
     if (s1 != 0 && s2 != 0 && a3 != 0) s3 = CosineRuleSide(s1, s2, a3);
@@ -59,9 +59,9 @@ void TriangleSidesAndAngles(Form& f) {
         }
     }
 
-    f.write("Text2", NumberText(s1));
-    f.write("Text4", NumberText(s2));
-    f.write("Text6", NumberText(s3));
+    f.write(sidesangles::FirstSide, NumberText(s1));
+    f.write(sidesangles::SecondSide, NumberText(s2));
+    f.write(sidesangles::ThirdSide, NumberText(s3));
 }
 
 }  // namespace velunda

@@ -6,6 +6,13 @@
 
 namespace velunda {
 
+// The fields of the sides-and-angles window, each side after its opposite angle, and its angle unit.
+namespace sidesangles {
+inline constexpr std::string_view FirstAngle = "Text1", FirstSide = "Text2", SecondAngle = "Text3",
+                                  SecondSide = "Text4", ThirdAngle = "Text5", ThirdSide = "Text6", Radians = "Opt1",
+                                  Degrees = "Opt2";
+}  // namespace sidesangles
+
 // Where the sides-and-angles window sends the pupil when it is given angles but no side.
 inline constexpr std::string_view kUpdateAddress = "https://velunda.example.org";
 

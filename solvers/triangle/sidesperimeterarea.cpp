@@ -30,11 +30,11 @@ bool QIUGEN(Form& f, double p, double q, double r, double& x1, double& x2) {
 }
 
 void TriangleSidesPerimeterArea(Form& f) {
-    const double a = ParseNumber(f.text("Text1"));
-    const double b = ParseNumber(f.text("Text2"));
-    double c = ParseNumber(f.text("Text3"));
-    double P = ParseNumber(f.text("Text4"));
-    double S = ParseNumber(f.text("Text5"));
+    const double a = ParseNumber(f.text(sidesperimeterarea::SideA));
+    const double b = ParseNumber(f.text(sidesperimeterarea::SideB));
+    double c = ParseNumber(f.text(sidesperimeterarea::SideC));
+    double P = ParseNumber(f.text(sidesperimeterarea::Perimeter));
+    double S = ParseNumber(f.text(sidesperimeterarea::Area));
 
     if (a != 0 && b != 0 && c != 0) {
         const double s = (a + b + c) / 2;
@@ -53,17 +53,17 @@ void TriangleSidesPerimeterArea(Form& f) {
         if (!QIUGEN(f, 1, q, r, x1, x2)) return;
         const double c1 = std::sqrt(x1), c2 = std::sqrt(x2);
         const double P1 = (a + b) + c1, P2 = (a + b) + c2;
-        f.write("Text3", AlternativesText(c1, c2));
-        f.write("Text4", AlternativesText(P1, P2));
+        f.write(sidesperimeterarea::SideC, AlternativesText(c1, c2));
+        f.write(sidesperimeterarea::Perimeter, AlternativesText(P1, P2));
         return;
     } else {
         f.ShowMessage("请下载新版本或查看帮助", Icon::Information);
     }
-    f.write("Text1", NumberText(a));
-    f.write("Text2", NumberText(b));
-    f.write("Text3", NumberText(c));
-    f.write("Text4", NumberText(P));
-    f.write("Text5", NumberText(S));
+    f.write(sidesperimeterarea::SideA, NumberText(a));
+    f.write(sidesperimeterarea::SideB, NumberText(b));
+    f.write(sidesperimeterarea::SideC, NumberText(c));
+    f.write(sidesperimeterarea::Perimeter, NumberText(P));
+    f.write(sidesperimeterarea::Area, NumberText(S));
 }
 
 }  // namespace velunda

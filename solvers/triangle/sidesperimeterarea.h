@@ -1,8 +1,16 @@
 #pragma once
 
+#include <string_view>
+
 #include "numeric/form.h"
 
 namespace velunda {
+
+// The fields of the sides-perimeter-area window.
+namespace sidesperimeterarea {
+inline constexpr std::string_view SideA = "Text1", SideB = "Text2", SideC = "Text3", Perimeter = "Text4",
+                                  Area = "Text5";
+}  // namespace sidesperimeterarea
 
 // p·x² + q·x + r = 0: writes the two roots, the larger first when p > 0, and returns
 // true; with a negative discriminant shows "无解" and returns false. A discriminant

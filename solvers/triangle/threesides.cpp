@@ -14,9 +14,9 @@ std::string RadianText(double x) {
 }
 
 void TriangleFromThreeSides(Form& f) {
-    const double a = ParseNumber(f.text("Text1"));  // BC
-    const double b = ParseNumber(f.text("Text2"));  // AC
-    const double c = ParseNumber(f.text("Text3"));  // AB
+    const double a = ParseNumber(f.text(threesides::BC));  // BC
+    const double b = ParseNumber(f.text(threesides::AC));  // AC
+    const double c = ParseNumber(f.text(threesides::AB));  // AB
     // Two sides whose sum is no longer than the third make no triangle. Lengths typed as
     // decimals are not exact in binary, so three that lie on one line can leave a sum a
     // few units in the last place longer than the third: that is no triangle either.
@@ -38,19 +38,19 @@ void TriangleFromThreeSides(Form& f) {
     const double R = a / std::sin(A) / 2;
     const double r = 2 * S / p;
 
-    f.write("txt1", LeadingZeroText(p));
-    f.write("txt2", LeadingZeroText(S));
-    f.write("txt3", LeadingZeroText(2 * S / a));
-    f.write("txt4", LeadingZeroText(2 * S / b));
-    f.write("txt5", LeadingZeroText(2 * S / c));
-    f.write("txt6", SignedNumberText(RadToDeg(A)));
-    f.write("txt8", SignedNumberText(RadToDeg(B)));
-    f.write("txt10", SignedNumberText(RadToDeg(C)));
-    f.write("txt12", LeadingZeroText(R));
-    f.write("txt13", LeadingZeroText(r));
-    f.write("txt7", RadianText(A));
-    f.write("txt9", RadianText(B));
-    f.write("txt11", RadianText(C));
+    f.write(threesides::Perimeter, LeadingZeroText(p));
+    f.write(threesides::Area, LeadingZeroText(S));
+    f.write(threesides::HeightToBC, LeadingZeroText(2 * S / a));
+    f.write(threesides::HeightToAC, LeadingZeroText(2 * S / b));
+    f.write(threesides::HeightToAB, LeadingZeroText(2 * S / c));
+    f.write(threesides::AngleA, SignedNumberText(RadToDeg(A)));
+    f.write(threesides::AngleB, SignedNumberText(RadToDeg(B)));
+    f.write(threesides::AngleC, SignedNumberText(RadToDeg(C)));
+    f.write(threesides::Circumradius, LeadingZeroText(R));
+    f.write(threesides::Inradius, LeadingZeroText(r));
+    f.write(threesides::AngleAInRadians, RadianText(A));
+    f.write(threesides::AngleBInRadians, RadianText(B));
+    f.write(threesides::AngleCInRadians, RadianText(C));
 }
 
 }  // namespace velunda

@@ -1,10 +1,19 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "numeric/form.h"
 
 namespace velunda {
+
+// The fields of the three-sides window: the sides typed, then what they give.
+namespace threesides {
+inline constexpr std::string_view BC = "Text1", AC = "Text2", AB = "Text3", Perimeter = "txt1", Area = "txt2",
+                                  HeightToBC = "txt3", HeightToAC = "txt4", HeightToAB = "txt5", AngleA = "txt6",
+                                  AngleAInRadians = "txt7", AngleB = "txt8", AngleBInRadians = "txt9", AngleC = "txt10",
+                                  AngleCInRadians = "txt11", Circumradius = "txt12", Inradius = "txt13";
+}  // namespace threesides
 
 // "计  算" of the three-sides window: from the sides BC, AC and AB (Text1, Text2,
 // Text3) the perimeter, area, heights, angles, circumradius and inradius.

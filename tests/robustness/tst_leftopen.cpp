@@ -29,38 +29,26 @@
 #include "solvers/triangle/sidesangles.h"
 #include "solvers/triangle/sidesperimeterarea.h"
 #include "solvers/triangle/threesides.h"
-#include "support/fakeform.h"
+#include "support/cases.h"
 #include "support/gui.h"
 
 using namespace velunda;
 using namespace velunda::testing;
 
-Q_DECLARE_METATYPE(Computation)
-
 namespace {
 
-const QString D1 = QString::fromStdString(kFault);
-const QStringList kDegrees{"opt2"}, kRadians{"opt1"};
+const QString kDegrees = "opt2", kRadians = "opt1";
 
-// "Text1=5;Text3=-4" → the fields of a fake form (a name not listed is empty).
-std::map<std::string, std::string, std::less<>> fieldsFrom(const QString& list) {
-    std::map<std::string, std::string, std::less<>> fields;
-    for (const QString& pair : list.split(';', Qt::SkipEmptyParts)) {
-        const qsizetype eq = pair.indexOf('=');
-        fields[pair.left(eq).toStdString()] = pair.mid(eq + 1).toStdString();
-    }
-    return fields;
-}
-
-void row(const char* window, const char* what, Computation computation, const QString& fields,
-         const QStringList& options, const QString& writes, const QString& shown) {
+// A case row named after its window and what it shows.
+void row(const char* window, const char* what, Computation computation, const QString& fields, const QString& options,
+         const QString& writes, const QString& shown) {
     QTest::addRow("%s: %s", window, what) << computation << fields << options << writes << shown;
 }
 
 // A row whose computation must refuse with the fault message and change nothing.
 void fault(const char* window, const char* what, Computation computation, const QString& fields,
-           const QStringList& options = {}) {
-    row(window, what, computation, fields, options, "", D1);
+           const QString& options = {}) {
+    row(window, what, computation, fields, options, "", kFaultShown);
 }
 
 }  // namespace
@@ -70,11 +58,7 @@ class LeftOpenTest : public QObject {
 
 private slots:
     void everyOpenInput_data() {
-        QTest::addColumn<Computation>("computation");
-        QTest::addColumn<QString>("fields");       // before the trigger
-        QTest::addColumn<QStringList>("options");  // the selected option buttons
-        QTest::addColumn<QString>("writes");       // field=text in the order written, ";"-joined
-        QTest::addColumn<QString>("shown");        // the messages, as FakeForm::shown() gives them
+        addCaseColumns();
 
         // The square.
         fault("frm12", "negative area", SquareFromArea, "Text1=5;Text3=-4");
@@ -151,14 +135,14 @@ private slots:
             "Text1=90;Text3=90;Text2=1", {}, "Text2=1;Text4=1;Text6=0", "");
         fault("frm21", "sides whose squares overflow", TriangleSidesAndAngles, "Text2=1e200;Text4=1e200;Text5=60");
         fault("frm21", "nearly equal sides and a tiny angle: rounding goes below 0", TriangleSidesAndAngles,
-              "Text2=1.1;Text4=1.10000000000001;Text5=1e-9", {"Opt1"});
+              "Text2=1.1;Text4=1.10000000000001;Text5=1e-9", "Opt1");
 
         // The right triangle.
         fault("frm14", "hypotenuse shorter than the leg", SolveRightTriangle, "Text1=5;Text3=3");
         fault("frm14", "area beyond a quarter of the hypotenuse squared", SolveRightTriangle, "Text3=2;Text4=2");
         fault("frm14", "legs whose squares overflow", SolveRightTriangle, "Text1=1e200;Text2=1e200");
         row("frm14", "a lone hypotenuse beyond the range: the message, then the fault", SolveRightTriangle,
-            "Text3=1e400", {}, "", "请下载新版本|-| / " + D1);
+            "Text3=1e400", {}, "", "请下载新版本|-| / " + kFaultShown);
 
         // Sides, perimeter and area.
         fault("frm8", "sides 1, 2, 5 are no triangle", TriangleSidesPerimeterArea, "Text1=1;Text2=2;Text3=5");
@@ -168,12 +152,12 @@ private slots:
         row("frm8", "no third side: 无解 and nothing written", TriangleSidesPerimeterArea, "Text1=1;Text2=1;Text5=1",
             {}, "", "无解|-|");
         row("frm8", "a lone side beyond the range: the message, then the fault", TriangleSidesPerimeterArea,
-            "Text1=1e400", {}, "", "请下载新版本或查看帮助|i| / " + D1);
+            "Text1=1e400", {}, "", "请下载新版本或查看帮助|i| / " + kFaultShown);
 
         // Base, height and area.
         fault("frm7", "area overflows", TriangleBaseHeightArea, "Text1=1e200;Text2=1e200");
         row("frm7", "a lone area beyond the range: the message, then the fault", TriangleBaseHeightArea, "Text3=1e400",
-            {}, "", "请下载新版本或查看帮助|i| / " + D1);
+            {}, "", "请下载新版本或查看帮助|i| / " + kFaultShown);
 
         // The equilateral triangle.
         fault("frm13", "negative area alone", SolveEquilateralTriangle, "Text4=-1");
@@ -190,14 +174,14 @@ private slots:
         row("frm15", "height and surface area with two negative radii: 无解, nothing written", CylinderCompute,
             "Text4=-10;Text6=10", {}, "", "无解|-|");
         row("frm15", "surface area beyond the range with a volume: the message, then the fault", CylinderCompute,
-            "Text4=1e400;Text5=1", {}, "", "请下载更新版本|-| / " + D1);
+            "Text4=1e400;Text5=1", {}, "", "请下载更新版本|-| / " + kFaultShown);
 
         // The cuboid.
         fault("frm5", "length equal to minus the width", CuboidCompute, "Text1=2;Text2=-2;Text5=10");
         fault("frm5", "width equal to minus the height", CuboidCompute, "Text2=3;Text3=-3;Text5=10");
         fault("frm5", "edges whose volume overflows", CuboidCompute, "Text1=1e200;Text2=1e200;Text3=1e200");
         row("frm5", "a lone length beyond the range: the message, then the fault", CuboidCompute, "Text1=1e400", {}, "",
-            "请下载新版本或查看帮助|i| / " + D1);
+            "请下载新版本或查看帮助|i| / " + kFaultShown);
 
         // The cube reads its one field strictly.
         fault("frm11", "Enter in an empty field", CubeFromEdge, "Text2=24");
@@ -255,23 +239,8 @@ private slots:
     }
 
     void everyOpenInput() {
-        QFETCH(Computation, computation);
-        QFETCH(QString, fields);
-        QFETCH(QStringList, options);
+        checkCase();
         QFETCH(QString, writes);
-        QFETCH(QString, shown);
-        FakeForm form;
-        form.fields = fieldsFrom(fields);
-        for (const QString& o : options) form.options.insert(o.toStdString());
-        const auto before = form.fields;
-
-        const bool completed = form.run(computation);
-
-        QCOMPARE(Written(form), writes);
-        QCOMPARE(QString::fromStdString(form.shown()), shown);
-        const bool refused = shown.endsWith(D1);
-        QCOMPARE(completed, !refused);
-        if (refused || writes.isEmpty()) QVERIFY(form.fields == before);
         static const QRegularExpression bogus("nan|inf", QRegularExpression::CaseInsensitiveOption);
         QVERIFY2(!bogus.match(writes).hasMatch(), qPrintable(writes));
     }
@@ -281,8 +250,8 @@ private slots:
     void throughTheWindows_data() {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("typed");    // field=text, typed in this order
-        QTest::addColumn<QString>("trigger");  // a button, or "Enter " and a field
+        QTest::addColumn<QString>("typed");    // the steps before, as runSteps() takes them
+        QTest::addColumn<QString>("trigger");  // the last step
         QTest::addColumn<QString>("shown");    // the message boxes, as MessageCatcher gives them
         QTest::addColumn<QString>("after");    // control=text afterwards, fields and labels
 
@@ -291,31 +260,31 @@ private slots:
             << "lbl16"
             << "frm9"
             << "Text4=9"
-            << "Command3" << fault << "Text1=;Text2=;Text3=;Text4=9";
+            << "click Command3" << fault << "Text1=;Text2=;Text3=;Text4=9";
         QTest::newRow("triangle: hypotenuse shorter than the leg")
             << "lbl5"
             << "frm14"
             << "Text1=5;Text3=3"
-            << "Command2" << fault << "Text1=5;Text2=;Text3=3;Text4=";
+            << "click Command2" << fault << "Text1=5;Text2=;Text3=3;Text4=";
         QTest::newRow("solid: negative surface area after a cube was solved")
             << "lbl9"
             << "frm11"
-            << "Text2=24;Enter Text2;Text3=-24"
-            << "Enter Text3" << fault << "Text1=2;Text2=24;Text3=-24;Text4=8";
+            << "Text2=24;enter Text2;Text3=-24"
+            << "enter Text3" << fault << "Text1=2;Text2=24;Text3=-24;Text4=8";
         QTest::newRow("equation: A = 0") << "lbl20"
                                          << "frm16"
                                          << "Text1=0;Text2=2;Text3=1"
-                                         << "Command2" << fault << "Text1=0;Text2=2;Text3=1;Text4=;Text5=";
+                                         << "click Command2" << fault << "Text1=0;Text2=2;Text3=1;Text4=;Text5=";
         QTest::newRow("trigonometry: tangent beyond the double range")
             << "lbl19"
             << "frm18"
-            << "Text1=30;Command2;Text1=;Text7=1e400"
-            << "Command2" << fault
+            << "Text1=30;click Command2;Text1=;Text7=1e400"
+            << "click Command2" << fault
             << "Text1=;Text2=0.523598775598299;Text5=0.5;Text6=0.866025403784439;Text7=1e400;Text8=1.732051";
         QTest::newRow("drill: an answer beyond 16 bits counts as wrong") << "lbl33"
                                                                          << "frm22"
                                                                          << "Text1=1e400"
-                                                                         << "Enter Text1"
+                                                                         << "enter Text1"
                                                                          << ""
                                                                          << "Text1=;lbl2=0;lbl3=1;lbl4=1";
     }
@@ -330,29 +299,17 @@ private slots:
         MenuFixture app;
         auto* w = app.open(qPrintable(entry), qPrintable(window));
         QVERIFY(w);
-        // Typing, with Enter or a click where the preparation asks for one.
-        auto act = [w](const QString& step) {
-            if (step.startsWith("Enter "))
-                pressEnter(w->field(step.mid(6).toStdString()));
-            else if (!step.contains('='))
-                click(w->button(step.toStdString()));
-            else
-                typeInto(w->field(step.section('=', 0, 0).toStdString()), step.section('=', 1));
-        };
         {
             MessageCatcher preparing;
-            for (const QString& step : typed.split(';')) act(step);
+            runSteps(w, typed);
         }
         QMap<QString, QString> before;
         for (QLineEdit* e : w->findChildren<QLineEdit*>()) before.insert(e->objectName(), e->text());
 
         MessageCatcher catcher;
-        act(trigger);
+        runSteps(w, trigger);
         QCOMPARE(catcher.shown(), shown);
-        for (const QString& pair : after.split(';')) {
-            const std::string name = pair.section('=', 0, 0).toStdString();
-            QCOMPARE(QString::fromStdString(w->text(name)), pair.section('=', 1));
-        }
+        QCOMPARE(controlTexts(w, after), after);
         if (shown.contains("无法计算"))
             for (QLineEdit* e : w->findChildren<QLineEdit*>()) QCOMPARE(e->text(), before.value(e->objectName()));
         QVERIFY(app.menu && app.menu->isVisible() && w->isVisible());

@@ -113,6 +113,6 @@ inline QString Written(const FakeForm& form) {
 }
 
 // The fault message as shown() gives it.
-inline const std::string kFault = std::string(kFaultMessage) + "|i|";
+inline const QString kFaultShown = QString::fromUtf8(kFaultMessage.data(), qsizetype(kFaultMessage.size())) + "|i|";
 
 }  // namespace velunda::testing

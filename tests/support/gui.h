@@ -7,9 +7,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +20,7 @@
 #include "app/mainmenu.h"
 #include "app/windowcatalog.h"
 #include "app/windowtable.h"
+#include "numeric/form.h"
 
 namespace velunda::testing {
 
@@ -100,6 +103,65 @@ inline void pressEnter(QLineEdit* field) { QTest::keyClick(field, Qt::Key_Return
 
 inline void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
+// Clicks an option button on its round mark.
+inline void click(QRadioButton* option) {
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+}
+
+// Does the steps of "Text1=5;enter Text1;click Command2" in order: "name=text" types
+// the text into the emptied field; "enter", "tab" and "escape" press that key in the
+// field named; "click" clicks the button or option button named.
+inline void runSteps(QWidget* window, const QString& steps) {
+    for (const QString& step : steps.split(';', Qt::SkipEmptyParts)) {
+        const qsizetype eq = step.indexOf('=');
+        if (eq >= 0) {
+            auto* field = window->findChild<QLineEdit*>(step.left(eq));
+            QVERIFY2(field, qPrintable("no field " + step.left(eq)));
+            typeInto(field, step.mid(eq + 1));
+            continue;
+        }
+        const QString action = step.section(' ', 0, 0), name = step.section(' ', 1);
+        auto* control = window->findChild<QWidget*>(name);
+        QVERIFY2(control, qPrintable("no control " + name));
+        static const std::map<QString, Qt::Key> keys{
+            {"enter", Qt::Key_Return}, {"tab", Qt::Key_Tab}, {"escape", Qt::Key_Escape}};
+        if (action == "click") {
+            if (auto* option = qobject_cast<QRadioButton*>(control))
+                click(option);
+            else if (auto* button = qobject_cast<QAbstractButton*>(control))
+                click(button);
+            else
+                QFAIL(qPrintable(name + " is no button"));
+        } else if (keys.count(action)) {
+            control->setFocus();
+            QTest::keyClick(control, keys.at(action));
+        } else {
+            QFAIL(qPrintable("no step " + step));
+        }
+    }
+}
+
+// The states of the controls named in "Text1=5;Text2=;opt1=1", in the same form: a
+// field's, button's or label's text, an option button's 1 when it is selected and 0
+// when not.
+inline QString controlTexts(QWidget* window, const QString& named) {
+    QStringList pairs;
+    for (const QString& pair : named.split(';', Qt::SkipEmptyParts)) {
+        const QString name = pair.left(pair.indexOf('='));
+        QString state = "(none)";
+        if (auto* field = window->findChild<QLineEdit*>(name))
+            state = field->text();
+        else if (auto* option = qobject_cast<QRadioButton*>(window->findChild<QWidget*>(name)))
+            state = option->isChecked() ? "1" : "0";
+        else if (auto* button = window->findChild<QAbstractButton*>(name))
+            state = button->text();
+        else if (auto* label = window->findChild<QLabel*>(name))
+            state = label->text();
+        pairs << name + "=" + state;
+    }
+    return pairs.join(';');
+}
+
 // The exit button closes its window and leaves the menu open.
 inline void CheckExit(const MenuFixture& app, ui::CalculatorWindow* w, std::string_view exitButton) {
     QPointer<QWidget> window = w;
@@ -119,5 +181,15 @@ inline QStringList FocusOrder(QWidget* first, int count) {
     }
     return names;
 }
+
+// A two-line caption: its blanks make it wrap onto exactly two lines.
+inline bool WrapsOntoTwoLines(QLabel* label) {
+    const int line = label->fontMetrics().lineSpacing();
+    const int height = label->heightForWidth(label->width());
+    return height >= 2 * line && height < 3 * line;
+}
+
+// The fault message as MessageCatcher::shown() gives it.
+inline const QString kFaultBox = QString::fromUtf8(kFaultMessage.data(), kFaultMessage.size()) + "|i|Velunda";
 
 }  // namespace velunda::testing

@@ -34,10 +34,12 @@ protected:
     // "口算记录" opens the history; the practice window also offers "练习错题".
     void contextMenuEvent(QContextMenuEvent* event) override;
 
-private:
+public:
     // 练习错题: only the facts of the wrong-answer book, until each is answered right
     // twice in a row; choosing an operation goes back to the drill.
     void practiseWrongAnswers();
+
+private:
     void endPractice();
     const Problem& problemOnShow() const;
     // The first showing: counts at 0, a fresh seed, an addition problem, the clock running.

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "drills/drillwindow.h"
+#include "drills/historystore.h"
 #include "support/gui.h"
 
 using namespace velunda;
@@ -209,6 +210,27 @@ private slots:
         QCOMPARE(w.option("opt3")->text(), QString("一位数相乘"));
         QCOMPARE(w.option("opt4")->text(), QString("一位数相除"));
         QCOMPARE(w.field("Text1")->geometry(), QRect(232, 32, 185, 33));
+    }
+
+    // 练习错题 poses the facts answered wrongly, each until it is answered right twice in
+    // a row, then says so; the counts are the practice's own.
+    void wrongAnswerPractice() {
+        MenuFixture app;
+        auto* w = app.open<ui::DrillWindow>("lbl33", "frm22");
+        QVERIFY(w);
+        const QString wrong = w->label("lbl1")->text();
+        answer(w, false);
+        HistoryStore::Shared().flush();
+        MessageCatcher catcher;
+        w->practiseWrongAnswers();
+        QCOMPARE(w->label("lbl2")->text(), w->label("lbl3")->text());  // both 0
+        QStringList posed;
+        for (int i = 0; i < 400 && catcher.messages.empty(); ++i) {
+            posed << w->label("lbl1")->text();
+            answer(w, true);
+        }
+        QCOMPARE(catcher.shown(), QString("错题都已连续答对两次，错题本练完了！|i|Velunda"));
+        QVERIFY2(posed.count(wrong) >= 2, qPrintable(posed.join(' ')));
     }
 };
 

@@ -214,14 +214,14 @@ BENCHMARK(Reading<RefStrictNumber, StrictTexts>)->Name("StrictNumber/reference")
 
 // Computations. -----------------------------------------------------------------
 
-struct Computation {
+struct ComputationCase {
     const char* name;  // window: trigger
     void (*run)(Form&);
     testing::FakeForm fields;  // the typed inputs
 };
 
 // One row per computation; adding a window is adding its rows.
-const Computation kComputations[] = {
+const ComputationCase kComputations[] = {
     {"frm12 Text1 Return", SquareFromSide, {{"Text1", "5"}}},
     {"frm12 Text2 Return", SquareFromPerimeter, {{"Text2", "20"}}},
     {"frm12 Text3 Return", SquareFromArea, {{"Text3", "25"}}},
@@ -264,7 +264,7 @@ const Computation kComputations[] = {
     {"frm18 Command2", AngleAndFunctions, {{"Text1", "30"}}},
 };
 
-void RunComputationOnce(benchmark::State& state, const Computation* c) {
+void RunComputationOnce(benchmark::State& state, const ComputationCase* c) {
     for (auto _ : state) {
         testing::FakeForm form = c->fields;
         benchmark::DoNotOptimize(form.run(c->run));
@@ -280,14 +280,14 @@ int main(int argc, char** argv) {
     }
     std::fprintf(stderr, "every conversion gives its reference's result on the mixed set\n");
     // Each row computes a real answer: no message, no fault.
-    for (const Computation& c : kComputations) {
+    for (const ComputationCase& c : kComputations) {
         testing::FakeForm form = c.fields;
         if (!form.run(c.run) || !form.messages.empty() || form.writes.empty()) {
             std::fprintf(stderr, "computation %s does not give an answer: %s\n", c.name, form.shown().c_str());
             return 1;
         }
     }
-    for (const Computation& c : kComputations)
+    for (const ComputationCase& c : kComputations)
         benchmark::RegisterBenchmark((std::string("computation/") + c.name).c_str(), RunComputationOnce, &c);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -109,6 +109,8 @@ screenshots: build
 	  XDG_CONFIG_HOME=$$config QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2560x1600x24" \
 	    $(BUILD)/velunda-screenshots $(SHOTS)/solutions/hidpi $(SOLUTION_WINDOWS); \
 	  status=$$?; rm -rf $$config; exit $$status
+	data=$$(mktemp -d) && XDG_DATA_HOME=$$data xvfb-run -a $(BUILD)/velunda-screenshots $(SHOTS) frm22 frm22-practice; \
+	  status=$$?; rm -rf $$data; exit $$status
 
 clean:
 	rm -rf $(BUILD) $(SANITIZED) $(LINT_BUILD)

@@ -116,9 +116,7 @@ void DrillWindow::answer() {
         const Problem asked = practice_->problem();
         const std::string typed = text("Text1");
         history_.answered(asked, typed, practice_->Answer(typed));
-        write("lbl2", CountText(practice_->right()));
-        write("lbl3", CountText(practice_->wrong()));
-        updateTotal();
+        showCounts(practice_->right(), practice_->wrong());
         field("Text1")->clear();
         if (practice_->remaining() > 0) return showProblem();
         ShowMessage(kWrongAnswerPracticeDone, Icon::Information);
@@ -135,6 +133,12 @@ void DrillWindow::answer() {
     updateTotal();
     showProblem();
     field("Text1")->clear();
+}
+
+void DrillWindow::showCounts(std::int16_t right, std::int16_t wrong) {
+    write("lbl2", CountText(right));
+    write("lbl3", CountText(wrong));
+    updateTotal();
 }
 
 void DrillWindow::updateTotal() { write("lbl4", TotalText(text("lbl3"), text("lbl2"))); }
@@ -183,9 +187,7 @@ void DrillWindow::practiseWrongAnswers() {
     if (book.empty()) return ShowMessage(kWrongAnswerBookEmpty, Icon::Information);
     practice_.emplace(book, *random_);
     history_.start(true);
-    write("lbl2", CountText(0));
-    write("lbl3", CountText(0));
-    updateTotal();
+    showCounts(0, 0);
     showProblem();
     field("Text1")->clear();
     field("Text1")->setFocus(Qt::OtherFocusReason);
@@ -194,9 +196,7 @@ void DrillWindow::practiseWrongAnswers() {
 void DrillWindow::endPractice() {
     practice_.reset();
     history_.start();
-    write("lbl2", CountText(drill_.right()));
-    write("lbl3", CountText(drill_.wrong()));
-    updateTotal();
+    showCounts(drill_.right(), drill_.wrong());
     showProblem();
 }
 

@@ -51,6 +51,8 @@ private:
     void answer();
     // The total follows the right and wrong counts.
     void updateTotal();
+    // The counts of the drill or of the wrong-answer practice, and their total.
+    void showCounts(std::int16_t right, std::int16_t wrong);
     void tick();
     // The option selected, testing opt1 to opt4 in this order.
     Operation selectedOperation() const;

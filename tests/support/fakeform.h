@@ -54,19 +54,22 @@ public:
     }
 
     // The names of the controls of the window one of whose triggers runs the computation;
-    // none when no window runs it.
-    static std::set<std::string, std::less<>> ControlsOfWindowRunning(Computation computation) {
-        for (const ui::WindowEntry& window : ui::Windows()) {
-            if (!window.design) continue;
-            const ui::WindowDesign design = window.design();
-            for (const ui::Trigger& trigger : design.triggers) {
-                if (trigger.computation != computation) continue;
+    // none when no window runs it. The windows' designs are read once, not on every run.
+    static const std::set<std::string, std::less<>>& ControlsOfWindowRunning(Computation computation) {
+        static const auto byComputation = [] {
+            std::map<Computation, std::set<std::string, std::less<>>> all;
+            for (const ui::WindowEntry& window : ui::Windows()) {
+                if (!window.design) continue;
+                const ui::WindowDesign design = window.design();
                 std::set<std::string, std::less<>> names;
                 for (const ui::ControlDesign& control : design.controls) names.emplace(control.name);
-                return names;
+                for (const ui::Trigger& trigger : design.triggers) all.emplace(trigger.computation, names);
             }
-        }
-        return {};
+            return all;
+        }();
+        static const std::set<std::string, std::less<>> none;
+        const auto it = byComputation.find(computation);
+        return it == byComputation.end() ? none : it->second;
     }
 
     // The one message shown, as "text|icon|title" (icon: i or -), or "" for none;

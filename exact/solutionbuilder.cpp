@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <optional>
 
 namespace velunda::exact {
 namespace {
@@ -251,6 +252,20 @@ WorkedSolution SolutionBuilder::Finish() {
     for (std::size_t i = 0; i < lines.size(); ++i) s.plain += (i ? "\n" : "") + lines[i];
     s.html = Typeset(s.plain);
     return s;
+}
+
+bool ReadGivenStrictly(SolutionBuilder& b, const Form& before, std::string_view field, std::string_view symbol,
+                       Number* value) {
+    const std::optional<Number> read = ReadStrict(before.text(field));
+    if (!read) {
+        b.Cannot("已知 " + std::string(symbol) + " = " + before.text(field),
+                 "填入的内容不是一个数（只能填一个数，如 2.5、1,000 或 1e3）");
+        return false;
+    }
+    *value = *read;
+    b.Given(symbol, *value);
+    if (!value->ok()) b.Cannot("已知 " + std::string(symbol), FaultText(value->fault()));
+    return value->ok();
 }
 
 WorkedSolution EngineMissing() {

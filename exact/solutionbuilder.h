@@ -84,6 +84,11 @@ private:
     bool failed_ = false;
 };
 
+// A field the window reads strictly (the whole text one number) as a given quantity: false,
+// with the reason in the solution, where it is not a number or cannot be held.
+bool ReadGivenStrictly(SolutionBuilder& b, const Form& before, std::string_view field, std::string_view symbol,
+                       Number* value);
+
 // The solution of a computation that cannot be explained because the engine is missing.
 WorkedSolution EngineMissing();
 

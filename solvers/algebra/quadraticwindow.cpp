@@ -1,5 +1,6 @@
 #include "solvers/algebra/algebrawindows.h"
 #include "solvers/algebra/quadratic.h"
+#include "solvers/algebra/quadraticsolution.h"
 
 namespace velunda::ui {
 
@@ -29,7 +30,7 @@ WindowDesign QuadraticWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Click, "Command2", QuadraticEquation},
+        {Event::Click, "Command2", QuadraticEquation, ExplainQuadraticEquation},
     };
     return design;
 }

@@ -1,6 +1,7 @@
 #include "solvers/algebra/algebrawindows.h"
 #include "solvers/algebra/equationnames.h"
 #include "solvers/algebra/linear.h"
+#include "solvers/algebra/linearsolution.h"
 
 namespace velunda::ui {
 
@@ -55,7 +56,7 @@ WindowDesign ThreeEquationsWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Click, "Command2", ThreeLinearEquations},
+        {Event::Click, "Command2", ThreeLinearEquations, ExplainThreeLinearEquations},
     };
     design.setUp = [](CalculatorWindow& w) {
         NameEquationFields(w,

@@ -11,10 +11,6 @@ namespace {
 
 const std::string kMeaningless = "无意义";
 
-// The radian text the right-angle case answers to: the double nearest to
-// 1.57079632679489, which lies 30 units in the last place below π/2.
-constexpr double kRightAngleRadians = 1.57079632679489;
-
 // LeadingZeroText for a single-precision value: 7 significant digits.
 std::string SingleLeadingZeroText(float x) {
     if (0 < x && x < 1) return "0" + SingleNumberText(x);
@@ -49,7 +45,7 @@ void AngleAndFunctions(Form& f) {
     float TAN = Single(ParseNumber(f.text(trigonometry::Tangent)));  // a tangent beyond its range cannot be held
     const double typedCot = ParseNumber(f.text(trigonometry::Cotangent));
 
-    if (DEG == 90 || RAD == kRightAngleRadians) return WriteRightAngle(f);
+    if (DEG == 90 || RAD == trigonometry::kRightAngleRadians) return WriteRightAngle(f);
 
     // The cotangent's text: 1 / TAN in single precision, or without meaning where the
     // tangent is 0 rather than a division by zero.

@@ -10,6 +10,9 @@ namespace velunda {
 namespace trigonometry {
 inline constexpr std::string_view Degrees = "Text1", Radians = "Text2", Sine = "Text5", Cosine = "Text6",
                                   Tangent = "Text7", Cotangent = "Text8";
+// The radian text the right-angle case answers to: the double nearest to
+// 1.57079632679489, which lies 30 units in the last place below π/2.
+inline constexpr double kRightAngleRadians = 1.57079632679489;
 }  // namespace trigonometry
 
 // One known quantity of an angle fills in all six: degrees (Text1), radians (Text2),

@@ -1,5 +1,6 @@
 #include "solvers/algebra/algebrawindows.h"
 #include "solvers/algebra/trigonometry.h"
+#include "solvers/algebra/trigonometrysolution.h"
 
 namespace velunda::ui {
 
@@ -31,7 +32,7 @@ WindowDesign TrigonometryWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Click, "Command2", AngleAndFunctions},
+        {Event::Click, "Command2", AngleAndFunctions, ExplainAngleAndFunctions},
     };
     return design;
 }

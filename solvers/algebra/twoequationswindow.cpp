@@ -1,6 +1,7 @@
 #include "solvers/algebra/algebrawindows.h"
 #include "solvers/algebra/equationnames.h"
 #include "solvers/algebra/linear.h"
+#include "solvers/algebra/linearsolution.h"
 
 namespace velunda::ui {
 
@@ -38,7 +39,7 @@ WindowDesign TwoEquationsWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Click, "Command4", TwoLinearEquations},
+        {Event::Click, "Command4", TwoLinearEquations, ExplainTwoLinearEquations},
     };
     design.setUp = [](CalculatorWindow& w) {
         NameEquationFields(w,

@@ -11,20 +11,6 @@ namespace {
 
 Number Int(long long n) { return Number::Integer(n); }
 
-// The cube window reads its field strictly: the whole text must be one number.
-bool ReadTyped(SolutionBuilder& b, const Form& before, std::string_view field, std::string_view symbol, Number* value) {
-    const std::optional<Number> read = ReadStrict(before.text(field));
-    if (!read) {
-        b.Cannot("已知 " + std::string(symbol) + " = " + before.text(field),
-                 "填入的内容不是一个数（只能填一个数，如 2.5、1,000 或 1e3）");
-        return false;
-    }
-    *value = *read;
-    b.Given(symbol, *value);
-    if (!value->ok()) b.Cannot("已知 " + std::string(symbol), FaultText(value->fault()));
-    return value->ok();
-}
-
 void FromEdge(SolutionBuilder& b, const Number& a, bool sum, bool surface, bool volume) {
     if (sum) b.Quantity("棱长总和", "L", "12a", "12 × " + Grouped(a), Int(12) * a);
     if (surface) b.Quantity("表面积", "S", "6a²", "6 × " + Squared(a), Int(6) * a * a);
@@ -37,7 +23,7 @@ WorkedSolution ExplainCubeFromEdge(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     Number a;
-    if (ReadTyped(b, before, cube::Edge, "a", &a)) FromEdge(b, a, true, true, true);
+    if (ReadGivenStrictly(b, before, cube::Edge, "a", &a)) FromEdge(b, a, true, true, true);
     return b.Finish();
 }
 
@@ -45,7 +31,7 @@ WorkedSolution ExplainCubeFromEdgeSum(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     Number L;
-    if (ReadTyped(b, before, cube::EdgeSum, "L", &L)) {
+    if (ReadGivenStrictly(b, before, cube::EdgeSum, "L", &L)) {
         const Number a = L / Int(12);
         if (b.Quantity("棱长", "a", "L/12", In(L) + "/12", a)) FromEdge(b, a, false, true, true);
     }
@@ -56,7 +42,7 @@ WorkedSolution ExplainCubeFromSurface(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     Number S;
-    if (ReadTyped(b, before, cube::Surface, "S", &S)) {
+    if (ReadGivenStrictly(b, before, cube::Surface, "S", &S)) {
         if (S.Sign() < 0) b.Line("表面积是负数，而 6a² 不会是负数。");
         const Number a = (S / Int(6)).Sqrt();
         if (b.Quantity("棱长", "a", "√(S/6)", "√(" + In(S) + "/6)", a)) FromEdge(b, a, true, false, true);
@@ -68,7 +54,7 @@ WorkedSolution ExplainCubeFromVolume(const Form& before) {
     if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     Number V;
-    if (ReadTyped(b, before, cube::Volume, "V", &V)) {
+    if (ReadGivenStrictly(b, before, cube::Volume, "V", &V)) {
         if (V.Sign() < 0) {
             b.Cannot("棱长 a = ∛V = ∛" + Grouped(V),
                      "体积是负数，这样的正方体不存在（本窗口按乘方计算，负数不开立方）");

@@ -1,0 +1,52 @@
+#include "solvers/algebra/quadraticsolution.h"
+
+#include "exact/solutionbuilder.h"
+#include "solvers/algebra/linearsolution.h"
+#include "solvers/algebra/quadratic.h"
+
+namespace velunda {
+
+using namespace exact;
+
+WorkedSolution ExplainQuadraticEquation(const Form& before) {
+    if (!EngineAvailable()) return EngineMissing();
+    SolutionBuilder b;
+    Number A, B, C;
+    if (!ReadGivenStrictly(b, before, quadratic::A, "A", &A) || !ReadGivenStrictly(b, before, quadratic::B, "B", &B) ||
+        !ReadGivenStrictly(b, before, quadratic::C, "C", &C))
+        return b.Finish();
+    b.Line("方程 " + EquationSide({{A, "x²"}, {B, "x"}, {C, ""}}) + " = 0");
+    const Number two = Number::Integer(2);
+    if (A.IsZero()) {
+        b.Cannot("二次项系数 A = 0", "这不是一元二次方程（A 不能为 0）");
+        if (!B.IsZero()) {
+            const Number x = -C / B;
+            b.Line("它是一元一次方程 " + EquationSide({{B, "x"}, {C, ""}}) + " = 0，x = −C/B = " + Plain(-C) + "/" +
+                   Divisor(B) + " = " + x.Text() + "。");
+        }
+        return b.Finish();
+    }
+    const Number delta = B * B - Number::Integer(4) * A * C;
+    const std::string line = "Δ = B² − 4AC = " + Squared(B) + " − 4 × " + Grouped(A) + " × " + Grouped(C);
+    if (!delta.ok()) {
+        b.Cannot(line, FaultText(delta.fault()));
+        return b.Finish();
+    }
+    if (delta.Sign() < 0) {
+        b.Line(line + " = " + Plain(delta) + " < 0，方程没有实数根。");
+        b.Answer("Δ < 0，方程没有实数根（窗口提示“无解”）。");
+        return b.Finish();
+    }
+    b.Line(line + " = " + Plain(delta) +
+           (delta.IsZero() ? " = 0，方程有两个相等的实数根。" : " > 0，方程有两个不相等的实数根。"));
+    // X1 is the root with minus the square root, X2 the one with plus, as the window's fields.
+    const Number root = delta.Sqrt();
+    const Number x1 = (-B - root) / (two * A), x2 = (-B + root) / (two * A);
+    const std::string over = ")/(2 × " + Grouped(A) + ")";
+    const bool ok = b.Quantity("根", "X1", "(−B − √Δ)/(2A)", "(" + Plain(-B) + " − " + RootOf(delta) + over, x1) &&
+                    b.Quantity("根", "X2", "(−B + √Δ)/(2A)", "(" + Plain(-B) + " + " + RootOf(delta) + over, x2);
+    if (ok) b.Answer("X1 = " + Plain(x1) + "，X2 = " + Plain(x2) + "。");
+    return b.Finish();
+}
+
+}  // namespace velunda

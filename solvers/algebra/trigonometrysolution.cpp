@@ -1,0 +1,204 @@
+#include "solvers/algebra/trigonometrysolution.h"
+
+#include <array>
+#include <cmath>
+
+#include "exact/solutionbuilder.h"
+#include "numeric/numbertext.h"
+#include "solvers/algebra/trigonometry.h"
+
+namespace velunda {
+
+using namespace exact;
+
+namespace {
+
+Number Int(long long n) { return Number::Integer(n); }
+
+// "formula = value", or "arcsin(1/3) ≈ 0.339836909454122" where the value is written as
+// the formula already.
+std::string FormulaAndValue(const std::string& formula, const std::string& value) {
+    if (value.rfind(formula + " ", 0) == 0) return value;
+    return formula + " = " + value;
+}
+
+// The sine, cosine, tangent and cotangent of the angle, in that order.
+using Functions = std::array<Number, 4>;
+
+// One function of the angle; where it divides by 0, says that it has no meaning and,
+// where the window writes a number all the same, why.
+void FunctionLine(SolutionBuilder& b, const char* name, const std::string& symbol, const std::string& formula,
+                  const Number& value, const char* divisor, bool windowMeaningless) {
+    if (value.ok()) {
+        b.Quantity(name, symbol, formula, "", value);
+        return;
+    }
+    std::string line = std::string(name) + " " + symbol + " = " + formula + "：" + divisor + " = 0，除数为 0，所以 " +
+                       symbol + " 无意义";
+    if (!windowMeaningless) line += "（窗口用 π 的近似值计算，写出的是一个绝对值很大的数）";
+    b.Line(line + "。");
+}
+
+// The four functions of an angle given by its size, written "sin 30°".
+Functions OfAngle(SolutionBuilder& b, const Number& alpha, const std::string& angle, bool cotMeaningless) {
+    const Functions f{alpha.Sin(), alpha.Cos(), alpha.Tan(), alpha.Cos() / alpha.Sin()};
+    FunctionLine(b, "正弦", "sin α", "sin " + angle, f[0], "", false);
+    FunctionLine(b, "余弦", "cos α", "cos " + angle, f[1], "", false);
+    FunctionLine(b, "正切", "tan α", "tan " + angle, f[2], "cos α", angle == "90°");
+    FunctionLine(b, "余切", "cot α", "cot " + angle, f[3], "sin α", cotMeaningless);
+    return f;
+}
+
+// Tangent and cotangent from the sine and the cosine.
+void TangentAndCotangent(SolutionBuilder& b, Functions& f, bool cotMeaningless) {
+    f[2] = f[0] / f[1];
+    f[3] = f[1] / f[0];
+    FunctionLine(b, "正切", "tan α", "sin α/cos α = " + In(f[0]) + "/" + Divisor(f[1]), f[2], "cos α", false);
+    FunctionLine(b, "余切", "cot α", "cos α/sin α = " + In(f[1]) + "/" + Divisor(f[0]), f[3], "sin α", cotMeaningless);
+}
+
+// The angle whose tangent is t, lying between -90° and 90°, and its sine and cosine.
+Number FromTangent(SolutionBuilder& b, const Number& t, Functions& f) {
+    const Number alpha = t.Atan();
+    b.Line("角度 α = " + FormulaAndValue("arctan(" + Plain(t) + ")", AngleText(alpha, false)));
+    b.Quantity("弧度", "α", "arctan(" + Plain(t) + ")", "arctan(" + Plain(t) + ")", alpha);
+    b.Line("-90° < α < 90°，所以 cos α > 0。");
+    const Number hyp = (Int(1) + t * t).Sqrt();
+    f[0] = t / hyp;
+    f[1] = Int(1) / hyp;
+    b.Quantity("正弦", "sin α", "tan α/√(1 + tan²α)", In(t) + "/√(1 + " + Squared(t) + ")", f[0]);
+    b.Quantity("余弦", "cos α", "1/√(1 + tan²α)", "1/√(1 + " + Squared(t) + ")", f[1]);
+    return alpha;
+}
+
+// The answer: the angle in degrees and radians and its four functions.
+void Answer(SolutionBuilder& b, const Number& alpha, const Functions& f) {
+    const auto value = [](const Number& x) { return x.ok() ? " = " + Plain(x) : " 无意义"; };
+    b.Answer("α = " + AngleText(alpha, false) + "，弧度为 " + Plain(alpha) + "，sin α" + value(f[0]) + "，cos α" +
+             value(f[1]) + "，tan α" + value(f[2]) + "，cot α" + value(f[3]) + "。");
+}
+
+const char* const kSingle = "窗口中的正切、余切按单精度计算，只有约 7 位有效数字。";
+
+}  // namespace
+
+WorkedSolution ExplainAngleAndFunctions(const Form& before) {
+    if (!EngineAvailable()) return EngineMissing();
+    SolutionBuilder b;
+    using namespace trigonometry;
+    // The window takes the first quantity that is not 0, reading each as a double.
+    const double rad = ParseNumber(before.text(Radians)), deg = ParseNumber(before.text(Degrees)),
+                 sine = ParseNumber(before.text(Sine)), cosine = ParseNumber(before.text(Cosine)),
+                 tangent = ParseNumber(before.text(Tangent)), cotangent = ParseNumber(before.text(Cotangent));
+    const float singleTangent = static_cast<float>(tangent);
+    if (std::isinf(singleTangent)) {
+        b.Cannot("已知 tan α = " + before.text(Tangent), "正切超出单精度数的范围（约 3.4E+38）");
+        return b.Finish();
+    }
+    const std::string_view given = rad != 0             ? Radians
+                                   : deg != 0           ? Degrees
+                                   : sine != 0          ? Sine
+                                   : cosine != 0        ? Cosine
+                                   : singleTangent != 0 ? Tangent
+                                                        : Cotangent;
+    const Number x = Read(before, given);
+    if (!x.ok()) {
+        b.Cannot("已知量", FaultText(x.fault()));
+        return b.Finish();
+    }
+    const Number halfPi = Number::Pi() / Int(2);
+    Functions f;
+    if (deg == 90 || rad == kRightAngleRadians || (rad == 0 && deg == 0 && sine == 1)) {
+        if (deg == 90) {
+            b.Given("α = 90°");
+            b.Quantity("弧度", "α", "90° × π/180", "", halfPi);
+        } else {
+            if (rad == kRightAngleRadians) {
+                b.Given("α = 1.57079632679489（弧度）");
+                b.Line("窗口把弧度 1.57079632679489 当作直角 π/2。");
+            } else {
+                b.Given("sin α = 1");
+                b.Line("sin α = 1，所以 α 是直角。");
+            }
+            b.Line("角度 α = 90°");
+            b.Quantity("弧度", "α", "π/2", "π/2", halfPi);
+        }
+        f = OfAngle(b, halfPi, "90°", false);
+        Answer(b, halfPi, f);
+        return b.Finish();
+    }
+    Number alpha;
+    if (rad != 0) {
+        b.Given("α = " + Plain(x) + "（弧度）");
+        alpha = x;
+        b.Quantity("角度", "α", In(x) + " × 180°/π", "", x * Int(180) / Number::Pi());
+        f = OfAngle(b, alpha, In(x), false);
+    } else if (deg != 0) {
+        b.Given("α = " + Plain(x) + "°");
+        alpha = x * Number::Pi() / Int(180);
+        b.Quantity("弧度", "α", Plain(x) + "° × π/180", "", alpha);
+        f = OfAngle(b, alpha, Plain(x) + "°", false);
+    } else if (sine != 0) {
+        b.Given("sin α", x);
+        alpha = x.Asin();
+        if (!alpha.ok()) {
+            b.Cannot("角度 α = arcsin(" + Plain(x) + ")", "正弦值不能大于 1 或小于 -1");
+            return b.Finish();
+        }
+        const std::string formula = "arcsin(" + Plain(x) + ")";
+        b.Line("角度 α = " + FormulaAndValue(formula, AngleText(alpha, false)));
+        b.Quantity("弧度", "α", formula, formula, alpha);
+        b.Line("-90° ≤ α ≤ 90°，所以 cos α ≥ 0。");
+        f[0] = x;
+        f[1] = (Int(1) - x * x).Sqrt();
+        b.Quantity("余弦", "cos α", "√(1 − sin²α)", "√(1 − " + Squared(x) + ")", f[1]);
+        TangentAndCotangent(b, f, false);
+    } else if (cosine != 0) {
+        b.Given("cos α", x);
+        alpha = x.Acos();
+        if (!alpha.ok()) {
+            b.Cannot("角度 α = arccos(" + Plain(x) + ")", "余弦值不能大于 1 或小于 -1");
+            return b.Finish();
+        }
+        const std::string formula = "arccos(" + Plain(x) + ")";
+        b.Line("角度 α = " + FormulaAndValue(formula, AngleText(alpha, false)));
+        b.Quantity("弧度", "α", formula, formula, alpha);
+        b.Line("0° ≤ α ≤ 180°，所以 sin α ≥ 0。");
+        f[1] = x;
+        f[0] = (Int(1) - x * x).Sqrt();
+        b.Quantity("正弦", "sin α", "√(1 − cos²α)", "√(1 − " + Squared(x) + ")", f[0]);
+        // A cosine of 1 is the angle 0, whose tangent the window holds as 0.
+        TangentAndCotangent(b, f, cosine == 1);
+    } else if (singleTangent != 0) {
+        b.Given("tan α", x);
+        if (static_cast<double>(singleTangent) != tangent)
+            b.Line("窗口把正切按单精度保存，只有约 7 位有效数字，窗口的角度等数值从第 8 位起可能与精确值不同。");
+        alpha = FromTangent(b, x, f);
+        f[2] = x;
+        f[3] = Int(1) / x;
+        b.Quantity("余切", "cot α", "1/tan α", "1/" + Divisor(x), f[3]);
+    } else if (cotangent != 0) {
+        b.Given("cot α", x);
+        f[2] = Int(1) / x;
+        b.Quantity("正切", "tan α", "1/cot α", "1/" + Divisor(x), f[2]);
+        if (static_cast<double>(static_cast<float>(1 / cotangent)) != 1 / cotangent)
+            b.Line("窗口把正切按单精度保存，只有约 7 位有效数字，窗口的角度等数值从第 8 位起可能与精确值不同。");
+        alpha = FromTangent(b, f[2], f);
+        f[3] = x;
+    } else {
+        b.Line("六个框都是空的（或为 0），窗口按 α = 0° 计算：");
+        b.Line("角度 α = 0°");
+        b.Line("弧度 α = 0");
+        b.Line("正弦 sin α = sin 0° = 0");
+        b.Line("余弦 cos α = cos 0° = 1");
+        b.Line("正切 tan α = tan 0° = 0");
+        FunctionLine(b, "余切", "cot α", "cot 0°", Number::Failed(Fault::DivisionByZero), "sin α", true);
+        b.Answer("α = 0°，弧度为 0，sin α = 0，cos α = 1，tan α = 0，cot α 无意义。");
+        return b.Finish();
+    }
+    b.Line(kSingle);
+    Answer(b, alpha, f);
+    return b.Finish();
+}
+
+}  // namespace velunda

@@ -2,7 +2,9 @@
 // the writing of an equation's left side that the quadratic equation shares.
 #pragma once
 
+#include <map>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -15,6 +17,23 @@ namespace velunda {
 // "x", "" for the constant): "x² − 3x + 2", "(1/2)x − y". Terms with the coefficient 0
 // are left out; with none left it is "0".
 std::string EquationSide(const std::vector<std::pair<exact::Number, std::string>>& terms);
+
+// The window as a form of its own: it reads the texts the pupil typed and keeps what the
+// computation writes and whether it shows a message, so that a solution can say how the
+// window's own arithmetic ended.
+class Replay : public Form {
+public:
+    explicit Replay(const Form& before) : before_(before) {}
+    std::string text(std::string_view name) const override;
+    bool selected(std::string_view name) const override { return before_.selected(name); }
+    void write(std::string_view name, std::string text) override { written_[std::string(name)] = std::move(text); }
+    void ShowMessage(std::string_view /*text*/, Icon /*icon*/, std::string_view /*title*/) override { messaged = true; }
+    bool messaged = false;
+
+private:
+    const Form& before_;
+    std::map<std::string, std::string, std::less<>> written_;
+};
 
 WorkedSolution ExplainTwoLinearEquations(const Form& before);    // TwoLinearEquations
 WorkedSolution ExplainThreeLinearEquations(const Form& before);  // ThreeLinearEquations

@@ -1,6 +1,9 @@
 #include "solvers/algebra/quadraticsolution.h"
 
+#include <cmath>
+
 #include "exact/solutionbuilder.h"
+#include "numeric/numbertext.h"
 #include "solvers/algebra/linearsolution.h"
 #include "solvers/algebra/quadratic.h"
 
@@ -32,20 +35,37 @@ WorkedSolution ExplainQuadraticEquation(const Form& before) {
         b.Cannot(line, FaultText(delta.fault()));
         return b.Finish();
     }
+    // Δ's own text: "= 5", "= 7/3 ≈ 2.33333333333333", or "≈" and the decimal alone.
+    const std::string shown = delta.Text();
+    const std::string value = shown == delta.DecimalText() && !ReadLenient(shown).Equals(delta) ? " ≈ " + shown
+                              : delta.IsZero()                                                  ? ""
+                                                                                                : " = " + shown;
     if (delta.Sign() < 0) {
-        b.Line(line + " = " + Plain(delta) + " < 0，方程没有实数根。");
+        b.Line(line + value + " < 0，方程没有实数根。");
         b.Answer("Δ < 0，方程没有实数根（窗口提示“无解”）。");
         return b.Finish();
     }
-    b.Line(line + " = " + Plain(delta) +
-           (delta.IsZero() ? " = 0，方程有两个相等的实数根。" : " > 0，方程有两个不相等的实数根。"));
+    b.Line(line + value + (delta.IsZero() ? " = 0，方程有两个相等的实数根。" : " > 0，方程有两个不相等的实数根。"));
     // X1 is the root with minus the square root, X2 the one with plus, as the window's fields.
     const Number root = delta.Sqrt();
     const Number x1 = (-B - root) / (two * A), x2 = (-B + root) / (two * A);
     const std::string over = ")/(2 × " + Grouped(A) + ")";
     const bool ok = b.Quantity("根", "X1", "(−B − √Δ)/(2A)", "(" + Plain(-B) + " − " + RootOf(delta) + over, x1) &&
                     b.Quantity("根", "X2", "(−B + √Δ)/(2A)", "(" + Plain(-B) + " + " + RootOf(delta) + over, x2);
-    if (ok) b.Answer("X1 = " + Plain(x1) + "，X2 = " + Plain(x2) + "。");
+    if (!ok) return b.Finish();
+    // Coefficients whose products cancel leave the window's double arithmetic with few
+    // correct digits: the pupil is told which numbers to trust.
+    Replay window(before);
+    RunComputation(window, QuadraticEquation);
+    const std::string x1Shown = window.text(quadratic::X1), x2Shown = window.text(quadratic::X2);
+    const auto differs = [](const std::string& text, const Number& x) {
+        const long double v = x.Approximate();
+        return std::fabs(ParseNumber(text) - v) > 1e-12L * std::fabs(v) + 1e-300L;
+    };
+    if (differs(x1Shown, x1) || differs(x2Shown, x2))
+        b.Line("窗口的小数计算在这里丢失了有效数字（窗口中 X1 = " + x1Shown + "，X2 = " + x2Shown +
+               "），以上面的精确根为准。");
+    b.Answer("X1 = " + Plain(x1) + "，X2 = " + Plain(x2) + "。");
     return b.Finish();
 }
 

@@ -53,8 +53,9 @@ Functions OfAngle(SolutionBuilder& b, const Number& alpha, const std::string& an
 void TangentAndCotangent(SolutionBuilder& b, Functions& f, bool cotMeaningless) {
     f[2] = f[0] / f[1];
     f[3] = f[1] / f[0];
-    FunctionLine(b, "正切", "tan α", "sin α/cos α = " + In(f[0]) + "/" + Divisor(f[1]), f[2], "cos α", false);
-    FunctionLine(b, "余切", "cot α", "cos α/sin α = " + In(f[1]) + "/" + Divisor(f[0]), f[3], "sin α", cotMeaningless);
+    FunctionLine(b, "正切", "tan α", "sin α/cos α = " + Grouped(f[0]) + "/" + Divisor(f[1]), f[2], "cos α", false);
+    FunctionLine(b, "余切", "cot α", "cos α/sin α = " + Grouped(f[1]) + "/" + Divisor(f[0]), f[3], "sin α",
+                 cotMeaningless);
 }
 
 // The angle whose tangent is t, lying between -90° and 90°, and its sine and cosine.
@@ -72,10 +73,10 @@ Number FromTangent(SolutionBuilder& b, const Number& t, Functions& f) {
 }
 
 // The answer: the angle in degrees and radians and its four functions.
-void Answer(SolutionBuilder& b, const Number& alpha, const Functions& f) {
+void Answer(SolutionBuilder& b, const Number& alpha, const Functions& f, const std::string& angle) {
     const auto value = [](const Number& x) { return x.ok() ? " = " + Plain(x) : " 无意义"; };
-    b.Answer("α = " + AngleText(alpha, false) + "，弧度为 " + Plain(alpha) + "，sin α" + value(f[0]) + "，cos α" +
-             value(f[1]) + "，tan α" + value(f[2]) + "，cot α" + value(f[3]) + "。");
+    b.Answer("α = " + angle + "，弧度为 " + Plain(alpha) + "，sin α" + value(f[0]) + "，cos α" + value(f[1]) +
+             "，tan α" + value(f[2]) + "，cot α" + value(f[3]) + "。");
 }
 
 const char* const kSingle = "窗口中的正切、余切按单精度计算，只有约 7 位有效数字。";
@@ -124,7 +125,7 @@ WorkedSolution ExplainAngleAndFunctions(const Form& before) {
             b.Quantity("弧度", "α", "π/2", "π/2", halfPi);
         }
         f = OfAngle(b, halfPi, "90°", false);
-        Answer(b, halfPi, f);
+        Answer(b, halfPi, f, "90°");
         return b.Finish();
     }
     Number alpha;
@@ -197,7 +198,9 @@ WorkedSolution ExplainAngleAndFunctions(const Form& before) {
         return b.Finish();
     }
     b.Line(kSingle);
-    Answer(b, alpha, f);
+    Answer(b, alpha, f,
+           rad != 0 ? Plain(x) + "（弧度）≈ " + (x * Int(180) / Number::Pi()).DecimalText() + "°"
+                    : AngleText(alpha, false));
     return b.Finish();
 }
 

@@ -4,31 +4,38 @@
 
 #include <QFontDatabase>
 #include <QStringList>
+#include <array>
 #include <filesystem>
 #include <system_error>
 
 namespace velunda::ui {
 namespace {
 
-const QStringList& families(Face face) {
-    // "Velunda Serif", "Velunda Sans" and "Velunda Kai" are the program's own cuts of the
-    // Noto and AR PL faces that follow them (see AddProgramFonts).
-    static const QStringList serif{"SimSun",          "宋体", "Velunda Serif", "Noto Serif CJK SC", "AR PL UMing CN",
-                                   "Noto Sans CJK SC"};
-    static const QStringList sans{"SimHei",           "黑体", "Velunda Sans", "Noto Sans CJK SC", "WenQuanYi Zen Hei",
-                                  "Noto Serif CJK SC"};
-    static const QStringList kai{"KaiTi",         "楷体_GB2312",       "Velunda Kai",
-                                 "AR PL UKai CN", "Noto Serif CJK SC", "Noto Sans CJK SC"};
+// The three lists of faces: serif (SimSun and the default), sans (SimHei) and kai.
+enum List { Serif, Sans, Kai };
+
+List ListOf(Face face) {
     switch (face) {
         case Face::SimHei:
-            return sans;
+            return Sans;
         case Face::KaiTi:
-            return kai;
+            return Kai;
         case Face::SimSun:
         case Face::Default:
             break;
     }
-    return serif;
+    return Serif;
+}
+
+const QStringList& families(Face face) {
+    // "Velunda Serif", "Velunda Sans" and "Velunda Kai" are the program's own cuts of the
+    // Noto and AR PL faces that follow them (see AddProgramFonts).
+    static const std::array<QStringList, 3> lists{
+        QStringList{"SimSun", "宋体", "Velunda Serif", "Noto Serif CJK SC", "AR PL UMing CN", "Noto Sans CJK SC"},
+        QStringList{"SimHei", "黑体", "Velunda Sans", "Noto Sans CJK SC", "WenQuanYi Zen Hei", "Noto Serif CJK SC"},
+        QStringList{"KaiTi", "楷体_GB2312", "Velunda Kai", "AR PL UKai CN", "Noto Serif CJK SC", "Noto Sans CJK SC"},
+    };
+    return lists[ListOf(face)];
 }
 
 // The face a caption gets is the first installed family of its list. Asking the font
@@ -44,19 +51,9 @@ QStringList installed(Face face) {
 }
 
 const QStringList& resolved(Face face) {
-    static const QStringList serif = installed(Face::SimSun);
-    static const QStringList sans = installed(Face::SimHei);
-    static const QStringList kai = installed(Face::KaiTi);
-    switch (face) {
-        case Face::SimHei:
-            return sans;
-        case Face::KaiTi:
-            return kai;
-        case Face::SimSun:
-        case Face::Default:
-            break;
-    }
-    return serif;
+    static const std::array<QStringList, 3> lists{installed(Face::SimSun), installed(Face::SimHei),
+                                                  installed(Face::KaiTi)};
+    return lists[ListOf(face)];
 }
 
 }  // namespace

@@ -7,16 +7,12 @@
 #include "app/artwork.h"
 #include "app/fonts.h"
 #include "app/menuentry.h"
+#include "app/palette.h"
 #include "app/solutionpanel.h"
 #include "app/windowtable.h"
 
 namespace velunda::ui {
 namespace {
-
-const QColor kYellow{255, 255, 0};
-const QColor kGreen{0, 255, 0};
-const QColor kLightCyan{128, 255, 255};
-const QColor kOrange{255, 128, 0};
 
 struct Heading {
     std::string_view name, caption;
@@ -73,7 +69,8 @@ WindowDesign MenuDesign() {
     design.controls.push_back(
         {Kind::Label, "Label1", "Velunda", 1560, 240, 6855, 855, SimSun(42), kYellow, {}, false, true});
     for (const Heading& h : kHeadings)
-        design.controls.push_back({Kind::Label, h.name, h.caption, h.left, h.top, 0, 0, SimSun(h.points), kGreen});
+        design.controls.push_back(
+            {Kind::Label, h.name, h.caption, h.left, h.top, 0, 0, SimSun(h.points), kBrightGreen});
     FontStyle link = SimSun(12);
     link.italic = link.underline = true;
     for (const EntryDesign& e : kEntries)

@@ -3,15 +3,11 @@
 #include <QPainter>
 
 #include "app/artwork.h"
+#include "app/palette.h"
 
 namespace velunda::ui {
 
 namespace {
-
-const QColor kYellow{255, 255, 0};
-const QColor kGreen{0, 255, 0};
-const QColor kLightCyan{128, 255, 255};
-const QColor kWhite{255, 255, 255};
 
 // clang-format off
 WindowDesign VersionDesign() {
@@ -20,7 +16,7 @@ WindowDesign VersionDesign() {
     return {"frmbanben", "版本信息", 6000, 3600, QColor(20, 60, 90),
             {
                 {Kind::Label, "Label1", "Velunda", 0, 300, 6000, 700, name, kYellow, {}, false, true},
-                {Kind::Label, "Label2", "每一道题，都算到最后一位", 0, 1150, 6000, 400, KaiTi(15.75), kGreen, {},
+                {Kind::Label, "Label2", "每一道题，都算到最后一位", 0, 1150, 6000, 400, KaiTi(15.75), kBrightGreen, {},
                  false, true},
                 {Kind::Label, "Label3", "作者：Velunda 开发组", 0, 1800, 6000, 300, SimSun(10.5), kWhite, {}, false,
                  true},

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/palette.h"
 #include "exact/workedsolution.h"
 #include "numeric/form.h"
 
@@ -50,11 +51,6 @@ struct ControlDesign {
     bool wrap = false;       // a label whose caption wraps onto several lines
     bool centered = false;   // a label whose caption is centred
 };
-
-// Colours the windows share.
-inline const QColor kBrightGreen{0, 255, 0};
-inline const QColor kLightGreen{128, 255, 128};
-inline const QColor kRed{255, 0, 0};
 
 // What sets a computation off.
 enum class Event {

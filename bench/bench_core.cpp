@@ -14,25 +14,8 @@
 #include <vector>
 
 #include "numeric/numbertext.h"
-#include "solvers/algebra/linear.h"
-#include "solvers/algebra/quadratic.h"
-#include "solvers/algebra/trigonometry.h"
-#include "solvers/plane/chord.h"
-#include "solvers/plane/circle.h"
-#include "solvers/plane/parallelogram.h"
-#include "solvers/plane/rectangle.h"
-#include "solvers/plane/square.h"
-#include "solvers/plane/trapezoid.h"
-#include "solvers/solid/cube.h"
-#include "solvers/solid/cuboid.h"
-#include "solvers/solid/cylinder.h"
-#include "solvers/triangle/baseheightarea.h"
-#include "solvers/triangle/equilateral.h"
-#include "solvers/triangle/righttriangle.h"
-#include "solvers/triangle/sidesangles.h"
-#include "solvers/triangle/sidesperimeterarea.h"
-#include "solvers/triangle/threesides.h"
 #include "support/fakeform.h"
+#include "tools/examples.h"
 
 using namespace velunda;
 
@@ -215,54 +198,30 @@ BENCHMARK(Reading<RefStrictNumber, StrictTexts>)->Name("StrictNumber/reference")
 // Computations. -----------------------------------------------------------------
 
 struct ComputationCase {
-    const char* name;  // window: trigger
-    void (*run)(Form&);
+    std::string name;  // window and trigger
+    Computation run;
     testing::FakeForm fields;  // the typed inputs
 };
 
-// One row per computation; adding a window is adding its rows.
-const ComputationCase kComputations[] = {
-    {"frm12 Text1 Return", SquareFromSide, {{"Text1", "5"}}},
-    {"frm12 Text2 Return", SquareFromPerimeter, {{"Text2", "20"}}},
-    {"frm12 Text3 Return", SquareFromArea, {{"Text3", "25"}}},
-    {"frm12 Text4 Return", SquareFromDiagonal, {{"Text4", "7.07106781186548"}}},
-    {"frm6 Command1", SolveRectangle, {{"Text1", "3"}, {"Text2", "4"}}},
-    {"frm10 Text1 Return", CircleFromRadius, {{"Text5", "3.14"}, {"Text1", "1"}}},
-    {"frm10 Text4 Return", CircleFromArea, {{"Text5", "3.14"}, {"Text4", "314"}}},
-    {"frm17 Command2", SolveChord, {{"Text1", "5"}, {"Text2", "8"}}},
-    {"frm9 Command3", SolveTrapezoid, {{"Text1", "2"}, {"Text2", "4"}, {"Text3", "3"}}},
-    {"frm3 Command2", SolveParallelogramArea, {{"Text1", "4"}, {"Text2", "3"}}},
-    {"frm2 Command2", SolveParallelogramPerimeter, {{"Text1", "3"}, {"Text2", "5"}}},
-    {"frm4 Command2", SolveParallelogramAngle, {{"Text1", "2"}, {"Text2", "3"}, {"Text3", "30"}}},
-    {"frm1 Command2", TriangleFromThreeSides, {{"Text1", "3"}, {"Text2", "4"}, {"Text3", "5"}}},
-    {"frm21 Command2", TriangleSidesAndAngles, {{"Text2", "3"}, {"Text4", "4"}, {"Text5", "90"}}},
-    {"frm14 Command2", SolveRightTriangle, {{"Text1", "3"}, {"Text2", "4"}}},
-    {"frm8 Command2", TriangleSidesPerimeterArea, {{"Text1", "3"}, {"Text2", "4"}, {"Text3", "5"}}},
-    {"frm7 Command2", TriangleBaseHeightArea, {{"Text1", "6"}, {"Text2", "4"}}},
-    {"frm13 Command2", SolveEquilateralTriangle, {{"Text1", "1"}}},
-    {"frm15 Command2", CylinderCompute, {{"Text1", "2"}, {"Text6", "5"}}},
-    {"frm5 Command1", CuboidCompute, {{"Text1", "2"}, {"Text2", "3"}, {"Text3", "4"}}},
-    {"frm11 Text1 Return", CubeFromEdge, {{"Text1", "2"}}},
-    {"frm16 Command2", QuadraticEquation, {{"Text1", "1"}, {"Text2", "-3"}, {"Text3", "2"}}},
-    {"frm19 Command4",
-     TwoLinearEquations,
-     {{"Text1", "1"}, {"Text2", "1"}, {"Text3", "-3"}, {"Text4", "1"}, {"Text5", "-1"}, {"Text6", "-1"}}},
-    {"frm20 Command2",
-     ThreeLinearEquations,
-     {{"Text1(1)", "1"},
-      {"Text1(2)", "1"},
-      {"Text1(3)", "1"},
-      {"Text1(4)", "-6"},
-      {"Text1(5)", "1"},
-      {"Text1(6)", "2"},
-      {"Text1(7)", "3"},
-      {"Text1(8)", "-14"},
-      {"Text1(9)", "2"},
-      {"Text1(10)", "1"},
-      {"Text1(11)", "3"},
-      {"Text1(12)", "-13"}}},
-    {"frm18 Command2", AngleAndFunctions, {{"Text1", "30"}}},
-};
+// One row per worked example of a computing window.
+std::vector<ComputationCase> Computations() {
+    std::vector<ComputationCase> cases;
+    for (const examples::Example& e : examples::Examples()) {
+        const Computation run = examples::ComputationOf(e.window, e.trigger);
+        if (run == nullptr) continue;
+        // An option is chosen as a click chooses it: what it writes (the circle's π) is
+        // written before the fields are typed.
+        testing::FakeForm fields;
+        for (std::string_view option : e.options) {
+            fields.options.insert(std::string(option));
+            if (const Computation chosen = examples::ComputationOf(e.window, option)) fields.run(chosen);
+        }
+        fields.writes.clear();
+        for (const auto& [field, text] : e.typed) fields.fields[std::string(field)] = text;
+        cases.push_back({std::string(e.window) + " " + std::string(e.trigger), run, fields});
+    }
+    return cases;
+}
 
 void RunComputationOnce(benchmark::State& state, const ComputationCase* c) {
     for (auto _ : state) {
@@ -280,14 +239,15 @@ int main(int argc, char** argv) {
     }
     std::fprintf(stderr, "every conversion gives its reference's result on the mixed set\n");
     // Each row computes a real answer: no message, no fault.
-    for (const ComputationCase& c : kComputations) {
+    static const std::vector<ComputationCase> computations = Computations();
+    for (const ComputationCase& c : computations) {
         testing::FakeForm form = c.fields;
         if (!form.run(c.run) || !form.messages.empty() || form.writes.empty()) {
-            std::fprintf(stderr, "computation %s does not give an answer: %s\n", c.name, form.shown().c_str());
+            std::fprintf(stderr, "computation %s does not give an answer: %s\n", c.name.c_str(), form.shown().c_str());
             return 1;
         }
     }
-    for (const ComputationCase& c : kComputations)
+    for (const ComputationCase& c : computations)
         benchmark::RegisterBenchmark((std::string("computation/") + c.name).c_str(), RunComputationOnce, &c);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

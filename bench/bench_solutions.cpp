@@ -12,15 +12,15 @@
 
 #include "exact/exactnumber.h"
 #include "exact/workedsolution.h"
-#include "solvers/plane/chordsolution.h"
-#include "solvers/plane/circlesolution.h"
-#include "solvers/plane/parallelogramsolution.h"
-#include "solvers/plane/rectanglesolution.h"
-#include "solvers/plane/squaresolution.h"
-#include "solvers/plane/trapezoidsolution.h"
-#include "solvers/solid/cubesolution.h"
-#include "solvers/solid/cuboidsolution.h"
-#include "solvers/solid/cylindersolution.h"
+#include "solvers/plane/chord.h"
+#include "solvers/plane/circle.h"
+#include "solvers/plane/parallelogram.h"
+#include "solvers/plane/rectangle.h"
+#include "solvers/plane/square.h"
+#include "solvers/plane/trapezoid.h"
+#include "solvers/solid/cube.h"
+#include "solvers/solid/cuboid.h"
+#include "solvers/solid/cylinder.h"
 
 using namespace velunda;
 

@@ -9,14 +9,12 @@
 #include <QMenu>
 #include <QTimer>
 
+#include "app/palette.h"
 #include "drills/historystore.h"
 
 namespace velunda::ui {
 namespace {
 
-const QColor kBlack{0, 0, 0};
-const QColor kYellow{255, 255, 0};
-const QColor kLightYellow{255, 255, 192};
 const int kGap = 4;  // pixels between the problem and the answer field
 
 // The count labels are wider than designed, up to the options, so that counts of

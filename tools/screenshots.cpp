@@ -26,6 +26,7 @@
 #include "app/windowtable.h"
 #include "drills/drillwindow.h"
 #include "drills/historystore.h"
+#include "tools/examples.h"
 
 namespace {
 
@@ -33,73 +34,7 @@ using velunda::ui::CalculatorWindow;
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
-// One worked example: the options chosen first, the texts typed into fields in order,
-// then the trigger (a field gets Enter, a button a click). A drill window answers its
-// problems instead: true is the right answer, false a wrong one.
-struct Example {
-    std::string_view window;
-    std::vector<std::string_view> options;
-    std::vector<std::pair<std::string_view, std::string_view>> typed;
-    std::string_view trigger;
-    std::vector<bool> answers = {};
-};
-
-// The examples a pupil meets first: whole numbers that give familiar results.
-const std::vector<Example> kExamples = {
-    // Triangles.
-    {"frm1", {}, {{"Text1", "3"}, {"Text2", "4"}, {"Text3", "5"}}, "Command2"},
-    {"frm21", {"Opt2"}, {{"Text2", "3"}, {"Text4", "4"}, {"Text5", "90"}}, "Command2"},
-    {"frm7", {}, {{"Text1", "6"}, {"Text2", "4"}}, "Command2"},
-    {"frm8", {}, {{"Text1", "5"}, {"Text2", "5"}, {"Text5", "12"}}, "Command2"},
-    {"frm14", {}, {{"Text1", "3"}, {"Text2", "4"}}, "Command2"},
-    {"frm13", {}, {{"Text1", "2"}}, "Command2"},
-    // Quadrilaterals.
-    {"frm12", {}, {{"Text1", "5"}}, "Text1"},
-    {"frm6", {}, {{"Text1", "3"}, {"Text2", "4"}}, "Command1"},
-    {"frm9", {}, {{"Text1", "2"}, {"Text2", "4"}, {"Text3", "3"}}, "Command3"},
-    // Solids.
-    {"frm11", {}, {{"Text1", "2"}}, "Text1"},
-    {"frm5", {}, {{"Text1", "2"}, {"Text2", "3"}, {"Text3", "4"}}, "Command1"},
-    {"frm15", {}, {{"Text1", "2"}, {"Text6", "5"}}, "Command2"},
-    // Parallelograms.
-    {"frm4", {"opt2"}, {{"Text1", "2"}, {"Text2", "3"}, {"Text4", "3"}}, "Command2"},
-    {"frm3", {}, {{"Text1", "4"}, {"Text2", "3"}}, "Command2"},
-    {"frm2", {}, {{"Text1", "3"}, {"Text2", "5"}}, "Command2"},
-    // Algebra.
-    {"frm18", {}, {{"Text1", "30"}}, "Command2"},
-    {"frm16", {}, {{"Text1", "1"}, {"Text2", "-3"}, {"Text3", "2"}}, "Command2"},
-    {"frm19",
-     {},
-     {{"Text1", "1"}, {"Text2", "1"}, {"Text6", "-3"}, {"Text3", "1"}, {"Text4", "-1"}, {"Text7", "-1"}},
-     "Command4"},
-    {"frm20",
-     {},
-     {{"Text1(1)", "1"},
-      {"Text1(2)", "1"},
-      {"Text1(3)", "1"},
-      {"Text1(4)", "-6"},
-      {"Text1(5)", "1"},
-      {"Text1(6)", "2"},
-      {"Text1(7)", "3"},
-      {"Text1(8)", "-14"},
-      {"Text1(9)", "2"},
-      {"Text1(10)", "1"},
-      {"Text1(11)", "3"},
-      {"Text1(12)", "-13"}},
-     "Command2"},
-    // Drills.
-    {"frm22", {}, {}, {}, {true, true, false, true}},
-    {"frm23", {"opt3"}, {}, {}, {true, false, true}},
-    // Circles.
-    {"frm10", {"Option1"}, {{"Text1", "1"}}, "Text1"},
-    {"frm17", {"opt2"}, {{"Text1", "5"}, {"Text2", "8"}}, "Command2"},
-};
-
-const Example* ExampleFor(const QString& window) {
-    for (const Example& e : kExamples)
-        if (qs(e.window) == window) return &e;
-    return nullptr;
-}
+using velunda::examples::Example;
 
 void sendKey(QWidget* target, int key, const QString& text) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -228,7 +163,7 @@ int main(int argc, char* argv[]) {
             continue;
         }
         QApplication::processEvents();
-        if (const Example* example = ExampleFor(name)) {
+        if (const Example* example = velunda::examples::ExampleFor(name.toStdString())) {
             auto* calculator = qobject_cast<CalculatorWindow*>(w);
             if (!calculator || !Fill(*calculator, *example)) ++failures;
             QApplication::processEvents();

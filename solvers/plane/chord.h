@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "exact/workedsolution.h"
 #include "numeric/form.h"
 
 namespace velunda {
@@ -16,5 +17,8 @@ inline constexpr std::string_view Radius = "Text1", Chord = "Text2", Distance = 
 // option buttons) the first rule that applies finds the other two; all four fields
 // are then rewritten.
 void SolveChord(Form& f);
+
+// Worked solution of the chord window's "计  算" (SolveChord).
+WorkedSolution ExplainChord(const Form& before);
 
 }  // namespace velunda

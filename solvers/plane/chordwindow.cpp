@@ -1,6 +1,5 @@
 #include "solvers/plane/angleunit.h"
 #include "solvers/plane/chord.h"
-#include "solvers/plane/chordsolution.h"
 #include "solvers/plane/layouts.h"
 #include "solvers/plane/planewindows.h"
 

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "exact/workedsolution.h"
 #include "numeric/form.h"
 
 namespace velunda {
@@ -22,5 +23,14 @@ void CircleFromArea(Form& f);           // Text4
 // The π option buttons write their value into Text5.
 void PiFromOption1(Form& f);  // "3.14"
 void PiFromOption2(Form& f);  // "3.1415926"
+
+// Worked solutions of the circle window: the exact form in π, then the
+// value with the π of the window's π field.
+WorkedSolution ExplainCircleFromRadius(const Form& before);         // CircleFromRadius
+WorkedSolution ExplainCircleFromDiameter(const Form& before);       // CircleFromDiameter
+WorkedSolution ExplainCircleFromCircumference(const Form& before);  // CircleFromCircumference
+WorkedSolution ExplainCircleFromArea(const Form& before);           // CircleFromArea
+WorkedSolution ExplainPiFromOption1(const Form& before);            // PiFromOption1
+WorkedSolution ExplainPiFromOption2(const Form& before);            // PiFromOption2
 
 }  // namespace velunda

@@ -1,4 +1,3 @@
-#include "solvers/plane/circlesolution.h"
 
 #include "exact/solutionbuilder.h"
 #include "solvers/plane/circle.h"

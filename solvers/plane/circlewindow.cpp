@@ -1,5 +1,4 @@
 #include "solvers/plane/circle.h"
-#include "solvers/plane/circlesolution.h"
 #include "solvers/plane/planewindows.h"
 
 namespace velunda::ui {

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "exact/workedsolution.h"
 #include "numeric/form.h"
 
 namespace velunda {
@@ -26,5 +27,10 @@ void SolveParallelogramPerimeter(Form& f);
 // the unit of the option buttons) and the area (Text4), with S = a·b·sin θ. Sought,
 // the angle is written as both angles with that sine, joined by "或".
 void SolveParallelogramAngle(Form& f);
+
+// Worked solutions of the three parallelogram windows.
+WorkedSolution ExplainParallelogramArea(const Form& before);       // SolveParallelogramArea (frm3)
+WorkedSolution ExplainParallelogramPerimeter(const Form& before);  // SolveParallelogramPerimeter (frm2)
+WorkedSolution ExplainParallelogramAngle(const Form& before);      // SolveParallelogramAngle (frm4)
 
 }  // namespace velunda

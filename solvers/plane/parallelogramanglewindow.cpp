@@ -1,7 +1,6 @@
 #include "solvers/plane/angleunit.h"
 #include "solvers/plane/layouts.h"
 #include "solvers/plane/parallelogram.h"
-#include "solvers/plane/parallelogramsolution.h"
 #include "solvers/plane/planewindows.h"
 
 namespace velunda::ui {

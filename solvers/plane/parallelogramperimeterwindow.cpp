@@ -1,6 +1,5 @@
 #include "solvers/plane/layouts.h"
 #include "solvers/plane/parallelogram.h"
-#include "solvers/plane/parallelogramsolution.h"
 #include "solvers/plane/planewindows.h"
 
 namespace velunda::ui {

@@ -1,4 +1,3 @@
-#include "solvers/plane/parallelogramsolution.h"
 
 #include "exact/solutionbuilder.h"
 #include "solvers/plane/angleunit.h"

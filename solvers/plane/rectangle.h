@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "exact/workedsolution.h"
 #include "numeric/form.h"
 
 namespace velunda {
@@ -16,5 +17,8 @@ inline constexpr std::string_view Side = "Text1", OtherSide = "Text2", Perimeter
 // computes the other three of side a (Text1), other side b (Text2), perimeter (Text3),
 // area (Text4) and diagonal (Text5).
 void SolveRectangle(Form& f);
+
+// Worked solution of the rectangle window's "计算" (SolveRectangle).
+WorkedSolution ExplainRectangle(const Form& before);
 
 }  // namespace velunda

@@ -1,4 +1,3 @@
-#include "solvers/plane/rectanglesolution.h"
 
 #include "exact/solutionbuilder.h"
 #include "solvers/plane/rectangle.h"

@@ -1,6 +1,5 @@
 #include "solvers/plane/planewindows.h"
 #include "solvers/plane/rectangle.h"
-#include "solvers/plane/rectanglesolution.h"
 
 namespace velunda::ui {
 

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "exact/workedsolution.h"
 #include "numeric/form.h"
 
 namespace velunda {
@@ -16,5 +17,11 @@ void SquareFromSide(Form& f);       // Text1
 void SquareFromPerimeter(Form& f);  // Text2
 void SquareFromArea(Form& f);       // Text3
 void SquareFromDiagonal(Form& f);   // Text4
+
+// Worked solutions of the square window, one per field's Enter.
+WorkedSolution ExplainSquareFromSide(const Form& before);       // SquareFromSide
+WorkedSolution ExplainSquareFromPerimeter(const Form& before);  // SquareFromPerimeter
+WorkedSolution ExplainSquareFromArea(const Form& before);       // SquareFromArea
+WorkedSolution ExplainSquareFromDiagonal(const Form& before);   // SquareFromDiagonal
 
 }  // namespace velunda

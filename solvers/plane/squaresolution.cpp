@@ -1,4 +1,3 @@
-#include "solvers/plane/squaresolution.h"
 
 #include "exact/solutionbuilder.h"
 #include "solvers/plane/square.h"

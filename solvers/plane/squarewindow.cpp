@@ -1,6 +1,5 @@
 #include "solvers/plane/planewindows.h"
 #include "solvers/plane/square.h"
-#include "solvers/plane/squaresolution.h"
 
 namespace velunda::ui {
 

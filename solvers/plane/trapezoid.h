@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "exact/workedsolution.h"
 #include "numeric/form.h"
 
 namespace velunda {
@@ -15,5 +16,8 @@ inline constexpr std::string_view UpperBase = "Text1", LowerBase = "Text2", Heig
 // (Text4), height (Text3), lower base (Text2), upper base (Text1), is computed from
 // the other three and written into its field alone.
 void SolveTrapezoid(Form& f);
+
+// Worked solution of the trapezoid window's "计算" (SolveTrapezoid).
+WorkedSolution ExplainTrapezoid(const Form& before);
 
 }  // namespace velunda

@@ -1,4 +1,3 @@
-#include "solvers/plane/trapezoidsolution.h"
 
 #include "exact/solutionbuilder.h"
 #include "solvers/plane/trapezoid.h"

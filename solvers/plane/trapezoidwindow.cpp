@@ -1,6 +1,5 @@
 #include "solvers/plane/planewindows.h"
 #include "solvers/plane/trapezoid.h"
-#include "solvers/plane/trapezoidsolution.h"
 
 namespace velunda::ui {
 

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "exact/workedsolution.h"
 #include "numeric/form.h"
 
 namespace velunda {
@@ -18,5 +19,11 @@ void CubeFromEdge(Form& f);     // Text1
 void CubeFromEdgeSum(Form& f);  // Text2
 void CubeFromSurface(Form& f);  // Text3
 void CubeFromVolume(Form& f);   // Text4
+
+// Worked solutions of the cube window, one per field's Enter.
+WorkedSolution ExplainCubeFromEdge(const Form& before);     // CubeFromEdge
+WorkedSolution ExplainCubeFromEdgeSum(const Form& before);  // CubeFromEdgeSum
+WorkedSolution ExplainCubeFromSurface(const Form& before);  // CubeFromSurface
+WorkedSolution ExplainCubeFromVolume(const Form& before);   // CubeFromVolume
 
 }  // namespace velunda

@@ -1,4 +1,3 @@
-#include "solvers/solid/cubesolution.h"
 
 #include "exact/solutionbuilder.h"
 #include "solvers/solid/cube.h"

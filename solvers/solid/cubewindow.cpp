@@ -1,5 +1,4 @@
 #include "solvers/solid/cube.h"
-#include "solvers/solid/cubesolution.h"
 #include "solvers/solid/solidwindows.h"
 
 namespace velunda::ui {

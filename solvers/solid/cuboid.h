@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "exact/workedsolution.h"
 #include "numeric/form.h"
 
 namespace velunda {
@@ -16,5 +17,8 @@ inline constexpr std::string_view Length = "Text1", Width = "Text2", Height = "T
 // (Text3), cross-section width × height (Text4), surface area (Text5) and volume
 // (Text6), the other three; then all six fields are written again.
 void CuboidCompute(Form& f);
+
+// Worked solution of the cuboid window's "计  算" (CuboidCompute).
+WorkedSolution ExplainCuboid(const Form& before);
 
 }  // namespace velunda

@@ -1,4 +1,3 @@
-#include "solvers/solid/cuboidsolution.h"
 
 #include "exact/solutionbuilder.h"
 #include "solvers/solid/cuboid.h"

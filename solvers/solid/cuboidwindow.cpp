@@ -1,5 +1,4 @@
 #include "solvers/solid/cuboid.h"
-#include "solvers/solid/cuboidsolution.h"
 #include "solvers/solid/solidwindows.h"
 
 namespace velunda::ui {

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "exact/workedsolution.h"
 #include "numeric/form.h"
 
 namespace velunda {
@@ -17,5 +18,9 @@ inline constexpr std::string_view Radius = "Text1", Circumference = "Text2", Lat
 // (Text5), height (Text6) and base area (Text7), the other five; then all seven fields
 // are written again.
 void CylinderCompute(Form& f);
+
+// Worked solution of the cylinder window's "计  算" (CylinderCompute): each
+// quantity exactly in π, then with the window's π of 3.14.
+WorkedSolution ExplainCylinder(const Form& before);
 
 }  // namespace velunda

@@ -1,4 +1,3 @@
-#include "solvers/solid/cylindersolution.h"
 
 #include "exact/solutionbuilder.h"
 #include "solvers/solid/cylinder.h"

@@ -1,5 +1,4 @@
 #include "solvers/solid/cylinder.h"
-#include "solvers/solid/cylindersolution.h"
 #include "solvers/solid/solidwindows.h"
 
 namespace velunda::ui {

@@ -1,0 +1,80 @@
+#include "tools/examples.h"
+
+#include "app/windowtable.h"
+
+namespace velunda::examples {
+
+// The examples a pupil meets first: whole numbers that give familiar results.
+const std::vector<Example>& Examples() {
+    static const std::vector<Example> examples = {
+        // Triangles.
+        {"frm1", {}, {{"Text1", "3"}, {"Text2", "4"}, {"Text3", "5"}}, "Command2"},
+        {"frm21", {"Opt2"}, {{"Text2", "3"}, {"Text4", "4"}, {"Text5", "90"}}, "Command2"},
+        {"frm7", {}, {{"Text1", "6"}, {"Text2", "4"}}, "Command2"},
+        {"frm8", {}, {{"Text1", "5"}, {"Text2", "5"}, {"Text5", "12"}}, "Command2"},
+        {"frm14", {}, {{"Text1", "3"}, {"Text2", "4"}}, "Command2"},
+        {"frm13", {}, {{"Text1", "2"}}, "Command2"},
+        // Quadrilaterals.
+        {"frm12", {}, {{"Text1", "5"}}, "Text1"},
+        {"frm6", {}, {{"Text1", "3"}, {"Text2", "4"}}, "Command1"},
+        {"frm9", {}, {{"Text1", "2"}, {"Text2", "4"}, {"Text3", "3"}}, "Command3"},
+        // Solids.
+        {"frm11", {}, {{"Text1", "2"}}, "Text1"},
+        {"frm5", {}, {{"Text1", "2"}, {"Text2", "3"}, {"Text3", "4"}}, "Command1"},
+        {"frm15", {}, {{"Text1", "2"}, {"Text6", "5"}}, "Command2"},
+        // Parallelograms.
+        {"frm4", {"opt2"}, {{"Text1", "2"}, {"Text2", "3"}, {"Text4", "3"}}, "Command2"},
+        {"frm3", {}, {{"Text1", "4"}, {"Text2", "3"}}, "Command2"},
+        {"frm2", {}, {{"Text1", "3"}, {"Text2", "5"}}, "Command2"},
+        // Algebra.
+        {"frm18", {}, {{"Text1", "30"}}, "Command2"},
+        {"frm16", {}, {{"Text1", "1"}, {"Text2", "-3"}, {"Text3", "2"}}, "Command2"},
+        {"frm19",
+         {},
+         {{"Text1", "1"}, {"Text2", "1"}, {"Text6", "-3"}, {"Text3", "1"}, {"Text4", "-1"}, {"Text7", "-1"}},
+         "Command4"},
+        {"frm20",
+         {},
+         {{"Text1(1)", "1"},
+          {"Text1(2)", "1"},
+          {"Text1(3)", "1"},
+          {"Text1(4)", "-6"},
+          {"Text1(5)", "1"},
+          {"Text1(6)", "2"},
+          {"Text1(7)", "3"},
+          {"Text1(8)", "-14"},
+          {"Text1(9)", "2"},
+          {"Text1(10)", "1"},
+          {"Text1(11)", "3"},
+          {"Text1(12)", "-13"}},
+         "Command2"},
+        // Drills.
+        {"frm22", {}, {}, {}, {true, true, false, true}},
+        {"frm23", {"opt3"}, {}, {}, {true, false, true}},
+        // Circles.
+        {"frm10", {"Option1"}, {{"Text1", "1"}}, "Text1"},
+        {"frm17", {"opt2"}, {{"Text1", "5"}, {"Text2", "8"}}, "Command2"},
+        // More computations of the square and the circle, for the bench.
+        {"frm12", {}, {{"Text2", "20"}}, "Text2"},
+        {"frm12", {}, {{"Text3", "25"}}, "Text3"},
+        {"frm12", {}, {{"Text4", "7.07106781186548"}}, "Text4"},
+        {"frm10", {"Option1"}, {{"Text4", "314"}}, "Text4"},
+    };
+    return examples;
+}
+
+const Example* ExampleFor(std::string_view window) {
+    for (const Example& e : Examples())
+        if (e.window == window) return &e;
+    return nullptr;
+}
+
+Computation ComputationOf(std::string_view window, std::string_view control) {
+    const ui::WindowEntry* entry = ui::FindWindow(window);
+    if (entry == nullptr || entry->design == nullptr) return nullptr;
+    for (const ui::Trigger& t : entry->design().triggers)
+        if (t.control == control) return t.computation;
+    return nullptr;
+}
+
+}  // namespace velunda::examples

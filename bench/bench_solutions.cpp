@@ -12,6 +12,9 @@
 
 #include "exact/exactnumber.h"
 #include "exact/workedsolution.h"
+#include "solvers/algebra/linear.h"
+#include "solvers/algebra/quadratic.h"
+#include "solvers/algebra/trigonometry.h"
 #include "solvers/plane/chord.h"
 #include "solvers/plane/circle.h"
 #include "solvers/plane/parallelogram.h"
@@ -94,6 +97,13 @@ int main(int argc, char** argv) {
         {ExplainCylinder, Fields("Text6=5;Text4=87.92")},
         {ExplainCuboid, Fields("Text1=1.5;Text4=7;Text5=30")},
         {ExplainCubeFromVolume, Fields("Text4=45.7")},
+        {ExplainQuadraticEquation, Fields("Text1=1;Text2=2.0000001;Text3=1.0000001")},
+        {ExplainTwoLinearEquations, Fields("Text1=0.3;Text2=1.7;Text6=-3;Text3=2.9;Text4=-1;Text7=-4.1")},
+        {ExplainThreeLinearEquations,
+         Fields("Text1(2)=1.5;Text1(3)=1;Text1(4)=-5;Text1(5)=7;Text1(6)=1;Text1(8)=-3;Text1(9)=1.3;Text1(11)=1;"
+                "Text1(12)=-4")},
+        {ExplainAngleAndFunctions, Fields("Text1=15")},
+        {ExplainAngleAndFunctions, Fields("Text5=0.3")},
     };
     using Clock = std::chrono::steady_clock;
     auto ms = [](Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); };

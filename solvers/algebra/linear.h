@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "exact/workedsolution.h"
 #include "numeric/form.h"
 
 namespace velunda {
@@ -24,5 +25,9 @@ void TwoLinearEquations(Form& f);
 // Three equations a·x + b·y + c·z + d = 0, one per row of Text1(1) … Text1(12);
 // x is eliminated through the second row. The answer line goes into Text2.
 void ThreeLinearEquations(Form& f);
+
+// Worked solutions of the two windows: determinants, elimination and exact answers.
+WorkedSolution ExplainTwoLinearEquations(const Form& before);    // TwoLinearEquations
+WorkedSolution ExplainThreeLinearEquations(const Form& before);  // ThreeLinearEquations
 
 }  // namespace velunda

@@ -1,40 +1,13 @@
-#include "solvers/algebra/linearsolution.h"
-
 #include <array>
 #include <string_view>
 
 #include "exact/solutionbuilder.h"
+#include "solvers/algebra/algebrasolution.h"
 #include "solvers/algebra/linear.h"
 
 namespace velunda {
 
 using namespace exact;
-
-std::string EquationSide(const std::vector<std::pair<Number, std::string>>& terms) {
-    std::string side;
-    for (const auto& [k, unknown] : terms) {
-        if (k.IsZero()) continue;
-        const bool negative = k.Sign() < 0;
-        const Number size = negative ? -k : k;
-        std::string term;
-        if (unknown.empty())
-            term = Plain(size);
-        else if (size.Equals(Number::Integer(1)))
-            term = unknown;
-        else
-            term = Grouped(size) + unknown;
-        if (side.empty())
-            side = (negative ? "-" : "") + term;
-        else
-            side += (negative ? " − " : " + ") + term;
-    }
-    return side.empty() ? "0" : side;
-}
-
-std::string Replay::text(std::string_view name) const {
-    const auto it = written_.find(name);
-    return it == written_.end() ? before_.text(name) : it->second;
-}
 
 namespace {
 

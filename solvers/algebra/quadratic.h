@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "exact/workedsolution.h"
 #include "numeric/form.h"
 
 namespace velunda {
@@ -15,5 +16,8 @@ inline constexpr std::string_view A = "Text1", B = "Text2", C = "Text3", X2 = "T
 // with plus the square root goes into Text4 (beside "X2="), the one with minus into
 // Text5 (beside "X1="). Without a real root both are emptied after "无解".
 void QuadraticEquation(Form& f);
+
+// Its worked solution: the discriminant, the case it decides and the roots in exact form.
+WorkedSolution ExplainQuadraticEquation(const Form& before);  // QuadraticEquation
 
 }  // namespace velunda

@@ -1,10 +1,8 @@
-#include "solvers/algebra/quadraticsolution.h"
-
 #include <cmath>
 
 #include "exact/solutionbuilder.h"
 #include "numeric/numbertext.h"
-#include "solvers/algebra/linearsolution.h"
+#include "solvers/algebra/algebrasolution.h"
 #include "solvers/algebra/quadratic.h"
 
 namespace velunda {
@@ -35,11 +33,8 @@ WorkedSolution ExplainQuadraticEquation(const Form& before) {
         b.Cannot(line, FaultText(delta.fault()));
         return b.Finish();
     }
-    // Δ's own text: "= 5", "= 7/3 ≈ 2.33333333333333", or "≈" and the decimal alone.
-    const std::string shown = delta.Text();
-    const std::string value = shown == delta.DecimalText() && !ReadLenient(shown).Equals(delta) ? " ≈ " + shown
-                              : delta.IsZero()                                                  ? ""
-                                                                                                : " = " + shown;
+    std::string plain;
+    const std::string value = delta.IsZero() ? "" : Valued(delta, &plain);
     if (delta.Sign() < 0) {
         b.Line(line + value + " < 0，方程没有实数根。");
         b.Answer("Δ < 0，方程没有实数根（窗口提示“无解”）。");

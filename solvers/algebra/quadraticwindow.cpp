@@ -1,6 +1,5 @@
 #include "solvers/algebra/algebrawindows.h"
 #include "solvers/algebra/quadratic.h"
-#include "solvers/algebra/quadraticsolution.h"
 
 namespace velunda::ui {
 

@@ -1,7 +1,6 @@
 #include "solvers/algebra/algebrawindows.h"
 #include "solvers/algebra/equationnames.h"
 #include "solvers/algebra/linear.h"
-#include "solvers/algebra/linearsolution.h"
 
 namespace velunda::ui {
 

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "exact/workedsolution.h"
 #include "numeric/form.h"
 
 namespace velunda {
@@ -19,5 +20,8 @@ inline constexpr double kRightAngleRadians = 1.57079632679489;
 // sine (Text5), cosine (Text6), tangent (Text7) and cotangent (Text8). The tangent and
 // a computed cotangent are single-precision values.
 void AngleAndFunctions(Form& f);
+
+// Its worked solution: exact values at the special angles, "无意义" explained.
+WorkedSolution ExplainAngleAndFunctions(const Form& before);  // AngleAndFunctions
 
 }  // namespace velunda

@@ -1,10 +1,9 @@
-#include "solvers/algebra/trigonometrysolution.h"
-
 #include <array>
 #include <cmath>
 
 #include "exact/solutionbuilder.h"
 #include "numeric/numbertext.h"
+#include "solvers/algebra/algebrasolution.h"
 #include "solvers/algebra/trigonometry.h"
 
 namespace velunda {
@@ -22,30 +21,36 @@ std::string FormulaAndValue(const std::string& formula, const std::string& value
     return formula + " = " + value;
 }
 
-// The sine, cosine, tangent and cotangent of the angle, in that order.
+// The sine, cosine, tangent and cotangent of the angle, in that order, and as the answer
+// writes them.
 using Functions = std::array<Number, 4>;
+using Shown = std::array<std::string, 4>;
 
 // One function of the angle; where it divides by 0, says that it has no meaning and,
-// where the window writes a number all the same, why.
-void FunctionLine(SolutionBuilder& b, const char* name, const std::string& symbol, const std::string& formula,
-                  const Number& value, const char* divisor, bool windowMeaningless) {
+// where the window writes a number all the same, why. Returns the value as the answer
+// writes it.
+std::string FunctionLine(SolutionBuilder& b, const char* name, const std::string& symbol, const std::string& formula,
+                         const Number& value, const char* divisor, bool windowMeaningless) {
     if (value.ok()) {
-        b.Quantity(name, symbol, formula, "", value);
-        return;
+        std::string plain;
+        b.Line(std::string(name) + " " + symbol + " = " + formula + Valued(value, &plain));
+        return plain;
     }
     std::string line = std::string(name) + " " + symbol + " = " + formula + "：" + divisor + " = 0，除数为 0，所以 " +
                        symbol + " 无意义";
     if (!windowMeaningless) line += "（窗口用 π 的近似值计算，写出的是一个绝对值很大的数）";
     b.Line(line + "。");
+    return {};
 }
 
 // The four functions of an angle given by its size, written "sin 30°".
-Functions OfAngle(SolutionBuilder& b, const Number& alpha, const std::string& angle, bool cotMeaningless) {
+Functions OfAngle(SolutionBuilder& b, const Number& alpha, const std::string& angle, bool cotMeaningless,
+                  Shown* shown) {
     const Functions f{alpha.Sin(), alpha.Cos(), alpha.Tan(), alpha.Cos() / alpha.Sin()};
-    FunctionLine(b, "正弦", "sin α", "sin " + angle, f[0], "", false);
-    FunctionLine(b, "余弦", "cos α", "cos " + angle, f[1], "", false);
-    FunctionLine(b, "正切", "tan α", "tan " + angle, f[2], "cos α", angle == "90°");
-    FunctionLine(b, "余切", "cot α", "cot " + angle, f[3], "sin α", cotMeaningless);
+    (*shown)[0] = FunctionLine(b, "正弦", "sin α", "sin " + angle, f[0], "", false);
+    (*shown)[1] = FunctionLine(b, "余弦", "cos α", "cos " + angle, f[1], "", false);
+    (*shown)[2] = FunctionLine(b, "正切", "tan α", "tan " + angle, f[2], "cos α", angle == "90°");
+    (*shown)[3] = FunctionLine(b, "余切", "cot α", "cot " + angle, f[3], "sin α", cotMeaningless);
     return f;
 }
 
@@ -56,6 +61,26 @@ void TangentAndCotangent(SolutionBuilder& b, Functions& f, bool cotMeaningless) 
     FunctionLine(b, "正切", "tan α", "sin α/cos α = " + Grouped(f[0]) + "/" + Divisor(f[1]), f[2], "cos α", false);
     FunctionLine(b, "余切", "cot α", "cos α/sin α = " + Grouped(f[1]) + "/" + Divisor(f[0]), f[3], "sin α",
                  cotMeaningless);
+}
+
+// The angle from its sine (between -90° and 90°, where the cosine is not negative) or
+// from its cosine (between 0° and 180°, where the sine is not negative), and the other one.
+bool FromSineOrCosine(SolutionBuilder& b, const Number& x, bool sine, Number* alpha, Functions& f) {
+    const std::string formula = (sine ? "arcsin(" : "arccos(") + Plain(x) + ")";
+    *alpha = sine ? x.Asin() : x.Acos();
+    if (!alpha->ok()) {
+        b.Cannot("角度 α = " + formula, sine ? "正弦值不能大于 1 或小于 -1" : "余弦值不能大于 1 或小于 -1");
+        return false;
+    }
+    b.Line("角度 α = " + FormulaAndValue(formula, AngleText(*alpha, false)));
+    b.Quantity("弧度", "α", formula, formula, *alpha);
+    b.Line(sine ? "-90° ≤ α ≤ 90°，所以 cos α ≥ 0。" : "0° ≤ α ≤ 180°，所以 sin α ≥ 0。");
+    const Number other = (Int(1) - x * x).Sqrt();
+    f[sine ? 0 : 1] = x;
+    f[sine ? 1 : 0] = other;
+    b.Quantity(sine ? "余弦" : "正弦", sine ? "cos α" : "sin α", sine ? "√(1 − sin²α)" : "√(1 − cos²α)",
+               "√(1 − " + Squared(x) + ")", other);
+    return true;
 }
 
 // The angle whose tangent is t, lying between -90° and 90°, and its sine and cosine.
@@ -73,10 +98,13 @@ Number FromTangent(SolutionBuilder& b, const Number& t, Functions& f) {
 }
 
 // The answer: the angle in degrees and radians and its four functions.
-void Answer(SolutionBuilder& b, const Number& alpha, const Functions& f, const std::string& angle) {
-    const auto value = [](const Number& x) { return x.ok() ? " = " + Plain(x) : " 无意义"; };
-    b.Answer("α = " + angle + "，弧度为 " + Plain(alpha) + "，sin α" + value(f[0]) + "，cos α" + value(f[1]) +
-             "，tan α" + value(f[2]) + "，cot α" + value(f[3]) + "。");
+void Answer(SolutionBuilder& b, const Number& alpha, const Functions& f, const std::string& angle, const Shown& shown) {
+    const auto value = [&](std::size_t i) {
+        if (!f[i].ok()) return std::string(" 无意义");
+        return " = " + (shown[i].empty() ? Plain(f[i]) : shown[i]);
+    };
+    b.Answer("α = " + angle + "，弧度为 " + Plain(alpha) + "，sin α" + value(0) + "，cos α" + value(1) + "，tan α" +
+             value(2) + "，cot α" + value(3) + "。");
 }
 
 const char* const kSingle = "窗口中的正切、余切按单精度计算，只有约 7 位有效数字。";
@@ -109,6 +137,7 @@ WorkedSolution ExplainAngleAndFunctions(const Form& before) {
     }
     const Number halfPi = Number::Pi() / Int(2);
     Functions f;
+    Shown shown;
     if (deg == 90 || rad == kRightAngleRadians || (rad == 0 && deg == 0 && sine == 1)) {
         if (deg == 90) {
             b.Given("α = 90°");
@@ -124,8 +153,8 @@ WorkedSolution ExplainAngleAndFunctions(const Form& before) {
             b.Line("角度 α = 90°");
             b.Quantity("弧度", "α", "π/2", "π/2", halfPi);
         }
-        f = OfAngle(b, halfPi, "90°", false);
-        Answer(b, halfPi, f, "90°");
+        f = OfAngle(b, halfPi, "90°", false, &shown);
+        Answer(b, halfPi, f, "90°", shown);
         return b.Finish();
     }
     Number alpha;
@@ -133,43 +162,18 @@ WorkedSolution ExplainAngleAndFunctions(const Form& before) {
         b.Given("α = " + Plain(x) + "（弧度）");
         alpha = x;
         b.Quantity("角度", "α", In(x) + " × 180°/π", "", x * Int(180) / Number::Pi());
-        f = OfAngle(b, alpha, In(x), false);
+        f = OfAngle(b, alpha, In(x), false, &shown);
     } else if (deg != 0) {
         b.Given("α = " + Plain(x) + "°");
         alpha = x * Number::Pi() / Int(180);
         b.Quantity("弧度", "α", Plain(x) + "° × π/180", "", alpha);
-        f = OfAngle(b, alpha, Plain(x) + "°", false);
-    } else if (sine != 0) {
-        b.Given("sin α", x);
-        alpha = x.Asin();
-        if (!alpha.ok()) {
-            b.Cannot("角度 α = arcsin(" + Plain(x) + ")", "正弦值不能大于 1 或小于 -1");
-            return b.Finish();
-        }
-        const std::string formula = "arcsin(" + Plain(x) + ")";
-        b.Line("角度 α = " + FormulaAndValue(formula, AngleText(alpha, false)));
-        b.Quantity("弧度", "α", formula, formula, alpha);
-        b.Line("-90° ≤ α ≤ 90°，所以 cos α ≥ 0。");
-        f[0] = x;
-        f[1] = (Int(1) - x * x).Sqrt();
-        b.Quantity("余弦", "cos α", "√(1 − sin²α)", "√(1 − " + Squared(x) + ")", f[1]);
-        TangentAndCotangent(b, f, false);
-    } else if (cosine != 0) {
-        b.Given("cos α", x);
-        alpha = x.Acos();
-        if (!alpha.ok()) {
-            b.Cannot("角度 α = arccos(" + Plain(x) + ")", "余弦值不能大于 1 或小于 -1");
-            return b.Finish();
-        }
-        const std::string formula = "arccos(" + Plain(x) + ")";
-        b.Line("角度 α = " + FormulaAndValue(formula, AngleText(alpha, false)));
-        b.Quantity("弧度", "α", formula, formula, alpha);
-        b.Line("0° ≤ α ≤ 180°，所以 sin α ≥ 0。");
-        f[1] = x;
-        f[0] = (Int(1) - x * x).Sqrt();
-        b.Quantity("正弦", "sin α", "√(1 − cos²α)", "√(1 − " + Squared(x) + ")", f[0]);
+        f = OfAngle(b, alpha, Plain(x) + "°", false, &shown);
+    } else if (sine != 0 || cosine != 0) {
+        const bool bySine = sine != 0;
+        b.Given(bySine ? "sin α" : "cos α", x);
+        if (!FromSineOrCosine(b, x, bySine, &alpha, f)) return b.Finish();
         // A cosine of 1 is the angle 0, whose tangent the window holds as 0.
-        TangentAndCotangent(b, f, cosine == 1);
+        TangentAndCotangent(b, f, !bySine && cosine == 1);
     } else if (singleTangent != 0) {
         b.Given("tan α", x);
         if (static_cast<double>(singleTangent) != tangent)
@@ -200,7 +204,8 @@ WorkedSolution ExplainAngleAndFunctions(const Form& before) {
     b.Line(kSingle);
     Answer(b, alpha, f,
            rad != 0 ? Plain(x) + "（弧度）≈ " + (x * Int(180) / Number::Pi()).DecimalText() + "°"
-                    : AngleText(alpha, false));
+                    : AngleText(alpha, false),
+           shown);
     return b.Finish();
 }
 

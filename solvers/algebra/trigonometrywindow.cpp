@@ -1,6 +1,5 @@
 #include "solvers/algebra/algebrawindows.h"
 #include "solvers/algebra/trigonometry.h"
-#include "solvers/algebra/trigonometrysolution.h"
 
 namespace velunda::ui {
 

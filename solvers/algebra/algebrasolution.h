@@ -1,5 +1,6 @@
-// Worked solutions of the windows of two and three linear equations (see linear.h), and
-// the writing of an equation's left side that the quadratic equation shares.
+// What the worked solutions of the algebra windows share: the left side of an equation
+// written from its coefficients, a value's text worked out once, and the window's own
+// computation run on the typed texts.
 #pragma once
 
 #include <map>
@@ -9,7 +10,7 @@
 #include <vector>
 
 #include "exact/exactnumber.h"
-#include "exact/workedsolution.h"
+#include "numeric/form.h"
 
 namespace velunda {
 
@@ -17,6 +18,11 @@ namespace velunda {
 // "x", "" for the constant): "x² − 3x + 2", "(1/2)x − y". Terms with the coefficient 0
 // are left out; with none left it is "0".
 std::string EquationSide(const std::vector<std::pair<exact::Number, std::string>>& terms);
+
+// " = 7/3 ≈ 2.33333333333333", or " ≈ 0.841470984807897" where the decimal alone is not the
+// whole value; *plain is the value as an answer writes it ("7/3", "0.5", "(√6-√2)/4"), taken
+// from the same text, since working out an exact form of a higher degree takes a while.
+std::string Valued(const exact::Number& x, std::string* plain);
 
 // The window as a form of its own: it reads the texts the pupil typed and keeps what the
 // computation writes and whether it shows a message, so that a solution can say how the
@@ -34,8 +40,5 @@ private:
     const Form& before_;
     std::map<std::string, std::string, std::less<>> written_;
 };
-
-WorkedSolution ExplainTwoLinearEquations(const Form& before);    // TwoLinearEquations
-WorkedSolution ExplainThreeLinearEquations(const Form& before);  // ThreeLinearEquations
 
 }  // namespace velunda

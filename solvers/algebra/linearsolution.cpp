@@ -160,7 +160,9 @@ WorkedSolution ExplainThreeLinearEquations(const Form& before) {
     for (int i = 1; i <= 12; ++i) fields.push_back("Text1(" + std::to_string(i) + ")");
     std::vector<Number> k;
     if (!ReadAll(b, before, fields, &k)) return b.Finish();
-    const auto row = [&k](int r, int c) -> const Number& { return k[std::size_t(4 * r + c)]; };
+    const auto row = [&k](int r, int c) -> const Number& {
+        return k[4 * static_cast<std::size_t>(r) + static_cast<std::size_t>(c)];
+    };
     for (int r = 0; r < 3; ++r)
         b.Given(std::string(kLabel[r]) + " " +
                 EquationSide({{row(r, 0), "x"}, {row(r, 1), "y"}, {row(r, 2), "z"}, {row(r, 3), ""}}) + " = 0");

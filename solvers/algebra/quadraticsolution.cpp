@@ -57,7 +57,9 @@ WorkedSolution ExplainQuadraticEquation(const Form& before) {
         const long double v = x.Approximate();
         return std::fabs(ParseNumber(text) - v) > 1e-12L * std::fabs(v) + 1e-300L;
     };
-    if (differs(x1Shown, x1) || differs(x2Shown, x2))
+    if (window.messaged)
+        b.Line("窗口的小数计算在这里把 Δ 算成了负数，提示“无解”；以上面的精确根为准。");
+    else if (differs(x1Shown, x1) || differs(x2Shown, x2))
         b.Line("窗口的小数计算在这里丢失了有效数字（窗口中 X1 = " + x1Shown + "，X2 = " + x2Shown +
                "），以上面的精确根为准。");
     b.Answer("X1 = " + Plain(x1) + "，X2 = " + Plain(x2) + "。");

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "exampleform.h"
 #include "numeric/numbertext.h"
 #include "support/fakeform.h"
-#include "tools/examples.h"
 
 using namespace velunda;
 
@@ -209,16 +209,7 @@ std::vector<ComputationCase> Computations() {
     for (const examples::Example& e : examples::Examples()) {
         const Computation run = examples::ComputationOf(e.window, e.trigger);
         if (run == nullptr) continue;
-        // An option is chosen as a click chooses it: what it writes (the circle's π) is
-        // written before the fields are typed.
-        testing::FakeForm fields;
-        for (std::string_view option : e.options) {
-            fields.options.insert(std::string(option));
-            if (const Computation chosen = examples::ComputationOf(e.window, option)) fields.run(chosen);
-        }
-        fields.writes.clear();
-        for (const auto& [field, text] : e.typed) fields.fields[std::string(field)] = text;
-        cases.push_back({std::string(e.window) + " " + std::string(e.trigger), run, fields});
+        cases.push_back({std::string(e.window) + " " + std::string(e.trigger), run, examples::FormOf(e)});
     }
     return cases;
 }

@@ -113,32 +113,19 @@ static vx_num* tan_pi(long p, unsigned long q) {
     return r;
 }
 
-static int asin_pi(const vx_num* x, long* p, unsigned long* q) {
+/* p/q where the angle f(x) is pπ/q; 0 where it is no rational multiple of π. */
+static int pi_multiple(int (*f)(slong*, ulong*, const qqbar_t), const vx_num* x, long* p, unsigned long* q) {
     slong sp;
     ulong sq;
-    if (!qqbar_asin_pi(&sp, &sq, x->value)) return 0;
+    if (!f(&sp, &sq, x->value)) return 0;
     *p = sp;
     *q = sq;
     return 1;
 }
 
-static int atan_pi(const vx_num* x, long* p, unsigned long* q) {
-    slong sp;
-    ulong sq;
-    if (!qqbar_atan_pi(&sp, &sq, x->value)) return 0;
-    *p = sp;
-    *q = sq;
-    return 1;
-}
-
-static int acos_pi(const vx_num* x, long* p, unsigned long* q) {
-    slong sp;
-    ulong sq;
-    if (!qqbar_acos_pi(&sp, &sq, x->value)) return 0;
-    *p = sp;
-    *q = sq;
-    return 1;
-}
+static int asin_pi(const vx_num* x, long* p, unsigned long* q) { return pi_multiple(qqbar_asin_pi, x, p, q); }
+static int atan_pi(const vx_num* x, long* p, unsigned long* q) { return pi_multiple(qqbar_atan_pi, x, p, q); }
+static int acos_pi(const vx_num* x, long* p, unsigned long* q) { return pi_multiple(qqbar_acos_pi, x, p, q); }
 
 static int sign(const vx_num* x) { return qqbar_sgn_re(x->value); }
 static int compare(const vx_num* x, const vx_num* y) { return qqbar_cmp_re(x->value, y->value); }

@@ -424,56 +424,35 @@ Number Number::Tan() const {
     return Approx(std::tan(Approximate()));
 }
 
-Number Number::Atan() const {
+// arctan, arcsin or arccos: a rational multiple of π where the engine finds one, else the
+// function of this exact argument; arcsin and arccos beyond ±1 are Undefined.
+Number Number::Inverse(int function) const {
     if (!ok()) return *this;
-    if (kind_ != Kind::Exact || piHalves_ != 0 || TooLarge()) return Approx(std::atan(Approximate()));
+    const bool bounded = function != VX_ATAN;
+    if (kind_ != Kind::Exact || piHalves_ != 0 || TooLarge()) {
+        const long double v = Approximate();
+        if (bounded && (v > 1 || v < -1)) return Failed(Fault::Undefined);
+        return Approx(function == VX_ATAN ? std::atan(v) : function == VX_ASIN ? std::asin(v) : std::acos(v));
+    }
+    if (bounded && (Api()->compare(value_.get(), Integer(1).value_.get()) > 0 ||
+                    Api()->compare(value_.get(), Integer(-1).value_.get()) < 0))
+        return Failed(Fault::Undefined);
+    const auto piMultiple = function == VX_ATAN   ? Api()->atan_pi
+                            : function == VX_ASIN ? Api()->asin_pi
+                                                  : Api()->acos_pi;
     long p = 0;
     unsigned long q = 1;
-    if (Api()->atan_pi(value_.get(), &p, &q)) return Fraction(p, static_cast<long long>(q)) * Pi();
+    if (piMultiple(value_.get(), &p, &q)) return Fraction(p, static_cast<long long>(q)) * Pi();
     Number r = Integer(1);
     r.kind_ = Kind::Function;
-    r.function_ = VX_ATAN;
+    r.function_ = function;
     r.arg_ = value_;
     return r;
 }
 
-Number Number::Asin() const {
-    if (!ok()) return *this;
-    if (kind_ != Kind::Exact || piHalves_ != 0 || TooLarge()) {
-        const long double v = Approximate();
-        return v > 1 || v < -1 ? Failed(Fault::Undefined) : Approx(std::asin(v));
-    }
-    if (Api()->compare(value_.get(), Integer(1).value_.get()) > 0 ||
-        Api()->compare(value_.get(), Integer(-1).value_.get()) < 0)
-        return Failed(Fault::Undefined);
-    long p = 0;
-    unsigned long q = 1;
-    if (Api()->asin_pi(value_.get(), &p, &q)) return Fraction(p, static_cast<long long>(q)) * Pi();
-    Number r = Integer(1);
-    r.kind_ = Kind::Function;
-    r.function_ = VX_ASIN;
-    r.arg_ = value_;
-    return r;
-}
-
-Number Number::Acos() const {
-    if (!ok()) return *this;
-    if (kind_ != Kind::Exact || piHalves_ != 0 || TooLarge()) {
-        const long double v = Approximate();
-        return v > 1 || v < -1 ? Failed(Fault::Undefined) : Approx(std::acos(v));
-    }
-    if (Api()->compare(value_.get(), Integer(1).value_.get()) > 0 ||
-        Api()->compare(value_.get(), Integer(-1).value_.get()) < 0)
-        return Failed(Fault::Undefined);
-    long p = 0;
-    unsigned long q = 1;
-    if (Api()->acos_pi(value_.get(), &p, &q)) return Fraction(p, static_cast<long long>(q)) * Pi();
-    Number r = Integer(1);
-    r.kind_ = Kind::Function;
-    r.function_ = VX_ACOS;
-    r.arg_ = value_;
-    return r;
-}
+Number Number::Atan() const { return Inverse(VX_ATAN); }
+Number Number::Asin() const { return Inverse(VX_ASIN); }
+Number Number::Acos() const { return Inverse(VX_ACOS); }
 
 // ---- Questions ----
 

@@ -104,6 +104,7 @@ private:
     explicit Number(Kind kind) : kind_(kind) {}
     static Number FromHandle(vx_num* handle, Fault ifNull = Fault::OutOfRange, int piHalves = 0);
     static Number Approx(long double v);
+    Number Inverse(int function) const;
     bool TooLarge() const;
     std::string RoundedDigits(int sig, long* exp10, bool* negative) const;
 };

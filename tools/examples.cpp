@@ -1,5 +1,7 @@
 #include "tools/examples.h"
 
+#include <optional>
+
 #include "app/windowtable.h"
 
 namespace velunda::examples {
@@ -54,11 +56,40 @@ const std::vector<Example>& Examples() {
         // Circles.
         {"frm10", {"Option1"}, {{"Text1", "1"}}, "Text1"},
         {"frm17", {"opt2"}, {{"Text1", "5"}, {"Text2", "8"}}, "Command2"},
-        // More computations of the square and the circle, for the bench.
+        // More computations, for the bench: the other fields of the square and the circle, an
+        // angle in radians, an angle from an area, the cylinder's and cuboid's quadratics.
+        {"frm17", {"opt1"}, {{"Text1", "7.3"}, {"Text4", "1.2"}}, "Command2"},
+        {"frm4", {"opt2"}, {{"Text1", "2.7"}, {"Text2", "3.1"}, {"Text4", "5.5"}}, "Command2"},
+        {"frm15", {}, {{"Text6", "5"}, {"Text4", "87.92"}}, "Command2"},
+        {"frm5", {}, {{"Text1", "1.5"}, {"Text4", "7"}, {"Text5", "30"}}, "Command1"},
+        {"frm11", {}, {{"Text4", "45.7"}}, "Text4"},
         {"frm12", {}, {{"Text2", "20"}}, "Text2"},
         {"frm12", {}, {{"Text3", "25"}}, "Text3"},
         {"frm12", {}, {{"Text4", "7.07106781186548"}}, "Text4"},
         {"frm10", {"Option1"}, {{"Text4", "314"}}, "Text4"},
+        // Roots of degree 4 (sin 15°), an angle from its sine, digits the field loses, a
+        // system the window's elimination refuses, fractions.
+        {"frm18", {}, {{"Text1", "15"}}, "Command2"},
+        {"frm18", {}, {{"Text5", "0.3"}}, "Command2"},
+        {"frm16", {}, {{"Text1", "1"}, {"Text2", "2.0000001"}, {"Text3", "1.0000001"}}, "Command2"},
+        {"frm19",
+         {},
+         {{"Text1", "1"}, {"Text2", "1"}, {"Text6", "-3"}, {"Text3", "2"}, {"Text4", "-1"}, {"Text7", "-4"}},
+         "Command4"},
+        {"frm20",
+         {},
+         {{"Text1(2)", "1"},
+          {"Text1(3)", "1"},
+          {"Text1(4)", "-6"},
+          {"Text1(5)", "1"},
+          {"Text1(6)", "-1"},
+          {"Text1(7)", "1"},
+          {"Text1(8)", "-2"},
+          {"Text1(9)", "2"},
+          {"Text1(10)", "1"},
+          {"Text1(11)", "-1"},
+          {"Text1(12)", "-1"}},
+         "Command2"},
     };
     return examples;
 }
@@ -69,12 +100,26 @@ const Example* ExampleFor(std::string_view window) {
     return nullptr;
 }
 
-Computation ComputationOf(std::string_view window, std::string_view control) {
+namespace {
+
+std::optional<ui::Trigger> TriggerOf(std::string_view window, std::string_view control) {
     const ui::WindowEntry* entry = ui::FindWindow(window);
-    if (entry == nullptr || entry->design == nullptr) return nullptr;
+    if (entry == nullptr || entry->design == nullptr) return std::nullopt;
     for (const ui::Trigger& t : entry->design().triggers)
-        if (t.control == control) return t.computation;
-    return nullptr;
+        if (t.control == control) return t;
+    return std::nullopt;
+}
+
+}  // namespace
+
+Computation ComputationOf(std::string_view window, std::string_view control) {
+    const std::optional<ui::Trigger> t = TriggerOf(window, control);
+    return t ? t->computation : nullptr;
+}
+
+Explanation ExplanationOf(std::string_view window, std::string_view control) {
+    const std::optional<ui::Trigger> t = TriggerOf(window, control);
+    return t ? t->explanation : nullptr;
 }
 
 }  // namespace velunda::examples

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "exact/workedsolution.h"
 #include "numeric/form.h"
 
 namespace velunda::examples {
@@ -30,5 +31,7 @@ const Example* ExampleFor(std::string_view window);
 // The computation that the control of the window sets off, from the window's design;
 // nullptr for a control (or a window) without one.
 Computation ComputationOf(std::string_view window, std::string_view control);
+// The worked solution of that computation; nullptr where there is none.
+Explanation ExplanationOf(std::string_view window, std::string_view control);
 
 }  // namespace velunda::examples

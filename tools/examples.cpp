@@ -67,8 +67,8 @@ const std::vector<Example>& Examples() {
         {"frm12", {}, {{"Text3", "25"}}, "Text3"},
         {"frm12", {}, {{"Text4", "7.07106781186548"}}, "Text4"},
         {"frm10", {"Option1"}, {{"Text4", "314"}}, "Text4"},
-        // Roots of degree 4 (sin 15°), an angle from its sine, digits the field loses, a
-        // system the window's elimination refuses, fractions.
+        // Roots of degree 4 (sin 15°), an angle from its sine, digits the field loses,
+        // fractions, a system whose first two rows share their x and z coefficients.
         {"frm18", {}, {{"Text1", "15"}}, "Command2"},
         {"frm18", {}, {{"Text5", "0.3"}}, "Command2"},
         {"frm16", {}, {{"Text1", "1"}, {"Text2", "2.0000001"}, {"Text3", "1.0000001"}}, "Command2"},
@@ -78,7 +78,8 @@ const std::vector<Example>& Examples() {
          "Command4"},
         {"frm20",
          {},
-         {{"Text1(2)", "1"},
+         {{"Text1(1)", "1"},
+          {"Text1(2)", "1"},
           {"Text1(3)", "1"},
           {"Text1(4)", "-6"},
           {"Text1(5)", "1"},

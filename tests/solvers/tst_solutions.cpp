@@ -240,14 +240,14 @@ struct Field {
     bool fiveDecimals = false, single = false;
 };
 
-Field Parsed(QString spec) {
+Field Parsed(QString place) {
     Field f;
-    f.fiveDecimals = spec.endsWith("#5");
-    f.single = spec.endsWith("#s");
-    if (f.fiveDecimals || f.single) spec.chop(2);
-    const qsizetype colon = spec.indexOf(':');
-    f.name = spec.left(colon).toStdString();
-    if (colon >= 0) f.label = spec.mid(colon + 1);
+    f.fiveDecimals = place.endsWith("#5");
+    f.single = place.endsWith("#s");
+    if (f.fiveDecimals || f.single) place.chop(2);
+    const qsizetype colon = place.indexOf(':');
+    f.name = place.left(colon).toStdString();
+    if (colon >= 0) f.label = place.mid(colon + 1);
     return f;
 }
 
@@ -532,9 +532,9 @@ private slots:
             if (roundedRoots && plain.contains("Δ")) continue;
             for (const QString& line : plain.split('\n')) {
                 if (line.contains("无法计算")) continue;
-                for (const auto& [prefix, spec] : s.lines) {
+                for (const auto& [prefix, place] : s.lines) {
                     if (!line.startsWith(prefix)) continue;
-                    const Field field = Parsed(spec);
+                    const Field field = Parsed(place);
                     const QString shown = FieldValue(after, field);
                     if (shown == "无意义" || line.contains("无意义")) {
                         // An undefined value: the window says so, or the line says why it does not.
@@ -553,7 +553,7 @@ private slots:
                                              (field.fiveDecimals ? 5e-6 : 0);
                     QVERIFY2(std::fabs(expected - got) <= tolerance,
                              qPrintable(QString("%1: field %2 holds %3, solution %4\n%5")
-                                            .arg(line, spec)
+                                            .arg(line, place)
                                             .arg(expected, 0, 'g', 17)
                                             .arg(got, 0, 'g', 17)
                                             .arg(context)));

@@ -1,4 +1,5 @@
 #include "solvers/triangle/baseheightarea.h"
+#include "solvers/triangle/trianglesolution.h"
 #include "solvers/triangle/trianglewindows.h"
 
 namespace velunda::ui {
@@ -26,7 +27,7 @@ WindowDesign BaseHeightAreaWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Click, "Command2", TriangleBaseHeightArea},
+        {Event::Click, "Command2", TriangleBaseHeightArea, ExplainTriangleBaseHeightArea},
     };
     return design;
 }

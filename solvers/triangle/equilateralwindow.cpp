@@ -1,4 +1,5 @@
 #include "solvers/triangle/equilateral.h"
+#include "solvers/triangle/trianglesolution.h"
 #include "solvers/triangle/trianglewindows.h"
 
 namespace velunda::ui {
@@ -30,7 +31,7 @@ WindowDesign EquilateralWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Click, "Command2", SolveEquilateralTriangle},
+        {Event::Click, "Command2", SolveEquilateralTriangle, ExplainEquilateralTriangle},
     };
     return design;
 }

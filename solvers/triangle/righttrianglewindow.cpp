@@ -1,6 +1,7 @@
 #include <QLineEdit>
 
 #include "solvers/triangle/righttriangle.h"
+#include "solvers/triangle/trianglesolution.h"
 #include "solvers/triangle/trianglewindows.h"
 
 namespace velunda::ui {
@@ -31,7 +32,7 @@ WindowDesign RightTriangleWindowDesign() {
         "Command1",
     };
     design.triggers = {
-        {Event::Click, "Command2", SolveRightTriangle},
+        {Event::Click, "Command2", SolveRightTriangle, ExplainRightTriangle},
     };
     // Any key released in the first leg opens the second leg for typing, for good.
     design.setUp = [](CalculatorWindow& w) {

@@ -1,4 +1,5 @@
 #include "solvers/triangle/sidesangles.h"
+#include "solvers/triangle/trianglesolution.h"
 #include "solvers/triangle/trianglewindows.h"
 
 namespace velunda::ui {
@@ -35,7 +36,7 @@ WindowDesign SidesAnglesWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Click, "Command2", TriangleSidesAndAngles},
+        {Event::Click, "Command2", TriangleSidesAndAngles, ExplainTriangleSidesAndAngles},
     };
     return design;
 }

@@ -1,4 +1,5 @@
 #include "solvers/triangle/sidesperimeterarea.h"
+#include "solvers/triangle/trianglesolution.h"
 #include "solvers/triangle/trianglewindows.h"
 
 namespace velunda::ui {
@@ -31,7 +32,7 @@ WindowDesign SidesPerimeterAreaWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Click, "Command2", TriangleSidesPerimeterArea},
+        {Event::Click, "Command2", TriangleSidesPerimeterArea, ExplainTriangleSidesPerimeterArea},
     };
     return design;
 }

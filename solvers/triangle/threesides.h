@@ -15,6 +15,10 @@ inline constexpr std::string_view BC = "Text1", AC = "Text2", AB = "Text3", Peri
                                   AngleCInRadians = "txt11", Circumradius = "txt12", Inradius = "txt13";
 }  // namespace threesides
 
+// Whether three lengths make no triangle: a sum of two no longer than the third, within
+// the rounding of lengths typed as decimals.
+bool NoTriangle(double a, double b, double c);
+
 // "计  算" of the three-sides window: from the sides BC, AC and AB (Text1, Text2,
 // Text3) the perimeter, area, heights, angles, circumradius and inradius.
 void TriangleFromThreeSides(Form& f);

@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "solvers/triangle/threesides.h"
+#include "solvers/triangle/trianglesolution.h"
 #include "solvers/triangle/trianglewindows.h"
 
 namespace velunda::ui {
@@ -75,7 +76,7 @@ WindowDesign ThreeSidesWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Click, "Command2", TriangleFromThreeSides},
+        {Event::Click, "Command2", TriangleFromThreeSides, ExplainTriangleFromThreeSides},
     };
     return design;
 }

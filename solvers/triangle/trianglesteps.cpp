@@ -1,0 +1,132 @@
+#include "solvers/triangle/trianglesteps.h"
+
+#include <vector>
+
+namespace velunda::trianglesteps {
+
+using namespace exact;
+
+namespace {
+
+constexpr std::array<const char*, 3> kAngles = {"A", "B", "C"};
+constexpr std::array<const char*, 3> kSides = {"a", "b", "c"};
+
+// The two sides beside the angle opposite side i, in the order a, b, c.
+std::array<int, 2> Beside(int i) { return {i == 0 ? 1 : 0, i == 2 ? 1 : 2}; }
+
+// The cosine as the window forms it in double precision: (q·q + r·r − p·p) / 2 / q / r.
+double WindowCosine(const std::array<Number, 3>& s, int i) {
+    const auto [j, k] = Beside(i);
+    const auto p = static_cast<double>(s[i].Approximate()), q = static_cast<double>(s[j].Approximate()),
+               r = static_cast<double>(s[k].Approximate());
+    return (q * q + r * r - p * p) / 2 / q / r;
+}
+
+}  // namespace
+
+Number Int(long long n) { return Number::Integer(n); }
+
+std::string ResultText(const Number& x) {
+    if (!x.ok()) return "：" + FaultText(x.fault());
+    const std::string text = x.Text();
+    return (text == x.DecimalText() && !ReadLenient(text).Equals(x) ? " ≈ " : " = ") + text;
+}
+
+bool AllRead(SolutionBuilder& b, std::initializer_list<const Number*> numbers) {
+    for (const Number* x : numbers)
+        if (!x->ok()) {
+            b.Cannot("已知量", FaultText(x->fault()));
+            return false;
+        }
+    return true;
+}
+
+Shape TestSides(SolutionBuilder& b, const std::array<Number, 3>& sides, const std::array<const char*, 3>& symbols) {
+    for (std::size_t i = 0; i < sides.size(); ++i)
+        if (sides[i].Sign() <= 0) {
+            b.Line(std::string("边长必须大于 0，而 ") + symbols[i] + " = " + Plain(sides[i]) + "，不能构成三角形。");
+            return Shape::None;
+        }
+    constexpr int kPairs[3][3] = {{0, 1, 2}, {0, 2, 1}, {1, 2, 0}};
+    std::string checks;
+    for (const auto& p : kPairs) {
+        const Number sum = sides[p[0]] + sides[p[1]];
+        const std::string text = In(sides[p[0]]) + " + " + In(sides[p[1]]) + " = " + Plain(sum);
+        const int excess = (sum - sides[p[2]]).Sign();
+        if (excess <= 0) {
+            b.Line("两边之和 " + text + " 不大于第三边 " + Plain(sides[p[2]]) + "，不能构成三角形" +
+                   (excess == 0 ? "（三个点在一条直线上）。" : "。"));
+            return excess == 0 ? Shape::OnOneLine : Shape::None;
+        }
+        checks += (checks.empty() ? "" : "，") + text + " > " + Plain(sides[p[2]]);
+    }
+    b.Line("任意两边之和大于第三边：" + checks + "，能构成三角形。");
+    return Shape::Triangle;
+}
+
+Number CosineOf(const std::array<Number, 3>& s, int i) {
+    const auto [j, k] = Beside(i);
+    return (s[j] * s[j] + s[k] * s[k] - s[i] * s[i]) / (Int(2) * s[j] * s[k]);
+}
+
+std::array<Number, 3> AnglesFromSides(SolutionBuilder& b, const std::array<Number, 3>& s, bool fieldNote) {
+    b.Line("由余弦定理 cos A = (b² + c² − a²)/(2bc) 等求三个角：");
+    std::array<Number, 3> angles;
+    std::vector<std::string> parts;
+    for (int i = 0; i < 3; ++i) {
+        const auto [j, k] = Beside(i);
+        const std::string A = kAngles[i], a = kSides[i], bb = kSides[j], c = kSides[k];
+        const Number cosine = CosineOf(s, i);
+        b.Line("cos " + A + " = (" + bb + "² + " + c + "² − " + a + "²)/(2" + bb + c + ") = (" + Squared(s[j]) + " + " +
+               Squared(s[k]) + " − " + Squared(s[i]) + ")/(2 × " + In(s[j]) + " × " + In(s[k]) + ")" +
+               ResultText(cosine));
+        angles[i] = cosine.Acos();
+        long long p = 0, q = 1;
+        const std::string exact = cosine.ExactText();
+        std::string line = "角 " + A + " = arccos(" + (exact.empty() ? "cos " + A : exact) + ")";
+        if (angles[i].PiMultiple(&p, &q) || exact.empty())
+            line += AngleResult(angles[i]);
+        else
+            line = "角 " + A + AngleResult(angles[i]);
+        b.Line(line);
+        const double inWindow = WindowCosine(s, i);
+        if (fieldNote && (inWindow == 1 || inWindow == -1) && !cosine.Equals(Int(inWindow == 1 ? 1 : -1)))
+            b.Line("（cos " + A + " 与 " + (inWindow == 1 ? "1" : "-1") + " 相差极小，窗口用双精度计算时把它舍入成 " +
+                   (inWindow == 1 ? "1" : "-1") + "，所以窗口显示 " + A + " 的角度为 " + (inWindow == 1 ? "0" : "180") +
+                   "。）");
+        parts.push_back(A + " = " + AngleText(angles[i], false));
+    }
+    for (const std::string& part : parts) b.AnswerPart(part);
+    return angles;
+}
+
+bool HeronArea(SolutionBuilder& b, const Number& s, const std::array<Number, 3>& sides) {
+    std::string in = In(s);
+    Number product = s;
+    for (const Number& side : sides) {
+        const Number difference = s - side;
+        in += " × " + In(difference);
+        product = product * difference;
+    }
+    return b.Quantity("面积", "S", "√(s(s − a)(s − b)(s − c))", "√(" + in + ")", product.Sqrt());
+}
+
+std::string AngleIn(const Number& radians, bool inRadians) {
+    if (inRadians) return In(radians);
+    const Number degrees = radians * Int(180) / Number::Pi();
+    return (degrees.IsAlgebraic() ? In(degrees) : degrees.DecimalText()) + "°";
+}
+
+const char* StraightAngle(bool inRadians) { return inRadians ? "π" : "180°"; }
+
+std::string AngleResult(const Number& radians) {
+    if (!radians.ok()) return "：" + FaultText(radians.fault());
+    const Number degrees = radians * Int(180) / Number::Pi();
+    long long p = 0, q = 1;
+    if (radians.PiMultiple(&p, &q)) return " = " + AngleText(radians, false) + " = " + radians.ExactText();
+    const std::string exact = radians.ExactText();
+    return (exact.empty() ? "" : " = " + exact) + " ≈ " + degrees.DecimalText() + "° ≈ " + radians.DecimalText() +
+           "（弧度）";
+}
+
+}  // namespace velunda::trianglesteps

@@ -59,14 +59,15 @@ void SideSideAngle(SolutionBuilder& b, const Triple& s, const Triple& angle, int
                "₂ = sin " + B + "₁）");
     }
     std::vector<std::pair<Number, bool>> valid;  // each angle that fits, and whether it is the obtuse one
-    for (std::size_t t = 0; t < candidates.size(); ++t) {
+    const auto fit = [&](std::size_t t) {
         const std::string name = B + (candidates.size() > 1 ? (t ? "₂" : "₁") : "");
         const Number sum = angle[i] + candidates[t];
         const bool fits = (sum - pi).Sign() < 0;
         b.Line(A + " + " + name + " = " + AngleIn(sum, radians) + (fits ? " < " : " ≥ ") + StraightAngle(radians) +
                (fits ? "，可以。" : "，三角形的内角和不够，舍去。"));
         if (fits) valid.emplace_back(candidates[t], t == 1);
-    }
+    };
+    for (std::size_t t = 0; t < candidates.size(); ++t) fit(t);
     if (valid.empty()) {
         b.Line("没有三角形（无解）。");
         b.Answer("没有三角形，这样的三角形不存在。");
@@ -81,7 +82,7 @@ void SideSideAngle(SolutionBuilder& b, const Triple& s, const Triple& angle, int
     const Number root = (s[i] * s[i] - height * height).Sqrt();
     const std::string angleA = AngleIn(angle[i], radians);
     std::string answer = valid.size() == 2 ? "有两个三角形：" : "只有一个三角形：";
-    for (std::size_t t = 0; t < valid.size(); ++t) {
+    const auto solve = [&](std::size_t t) {
         const std::string suffix = valid.size() == 2 ? (t ? "₂" : "₁") : "";
         const auto& [angleB, obtuse] = valid[t];
         const Number third = pi - angle[i] - angleB;
@@ -92,13 +93,16 @@ void SideSideAngle(SolutionBuilder& b, const Triple& s, const Triple& angle, int
                         In(s[j]) + " × cos " + angleA + sign + "√(" + Squared(s[i]) + " − (" + In(s[j]) + " × sin " +
                             angleA + ")²)" + (root.IsZero() ? "" : " = " + In(projection) + sign + In(root)),
                         side))
-            return;
+            return false;
         // Where the engine has no short form of the sum, its two parts still have one: 2√3 + √5.
         const bool parts = side.ExactText().empty() && !projection.ExactText().empty() && !root.ExactText().empty();
         answer += (t ? "；或 " : "") + B + " = " + AngleText(angleB, radians) + "，" + C + " = " +
                   AngleText(third, radians) + "，" + c + " = " +
                   (parts ? In(projection) + sign + In(root) : Plain(side));
-    }
+        return true;
+    };
+    for (std::size_t t = 0; t < valid.size(); ++t)
+        if (!solve(t)) return;
     b.Answer(answer + "。");
 }
 
@@ -117,20 +121,19 @@ WorkedSolution ExplainTriangleSidesAndAngles(const Form& before) {
     for (int i = 0; i < 3; ++i) angle[i] = radians ? typed[i] : typed[i] * Number::Pi() / Int(180);
     b.Line(std::string("记第一边为 a、第四边为 b、第六边为 c，它们的对角依次为 A、B、C；角的单位是") +
            (radians ? "弧度。" : "度。"));
-    for (int i = 0; i < 3; ++i) {
+    const auto given = [&](int i) {
         if (!typed[i].IsZero())
             b.Given(std::string(kAngle[i]) + " = " + In(typed[i]) +
                     (radians ? "（弧度）≈ " + Degrees(angle[i]).DecimalText() + "°" : "°"));
         if (!s[i].IsZero()) b.Given(kSide[i], s[i]);
-    }
+    };
+    for (int i = 0; i < 3; ++i) given(i);
     const std::array<bool, 3> typedSide = {!s[0].IsZero(), !s[1].IsZero(), !s[2].IsZero()};
 
     // Two sides and the angle between them give the third side, in the window's order.
     constexpr int kRules[3][3] = {{0, 1, 2}, {1, 2, 0}, {0, 2, 1}};
     bool ruleApplied = false;
-    for (const auto& rule : kRules) {
-        const int x = rule[0], y = rule[1], o = rule[2];
-        if (s[x].IsZero() || s[y].IsZero() || angle[o].IsZero()) continue;
+    const auto cosineRule = [&](int x, int y, int o) {
         const std::string X = kSide[x], Y = kSide[y];
         b.Line("已知两边 " + X + "、" + Y + " 及其夹角 " + kAngle[o] + "，由余弦定理求 " + kSide[o] +
                (typedSide[o] ? "（填写的 " + std::string(kSide[o]) + " 被重新计算）：" : "："));
@@ -139,9 +142,15 @@ WorkedSolution ExplainTriangleSidesAndAngles(const Form& before) {
                         "√(" + Squared(s[x]) + " + " + Squared(s[y]) + " − 2 × " + In(s[x]) + " × " + In(s[y]) +
                             " × cos " + AngleIn(angle[o], radians) + ")",
                         side))
-            return b.Finish();
+            return false;
         s[o] = side;
         ruleApplied = true;
+        return true;
+    };
+    for (const auto& rule : kRules) {
+        const int x = rule[0], y = rule[1], o = rule[2];
+        if (s[x].IsZero() || s[y].IsZero() || angle[o].IsZero()) continue;
+        if (!cosineRule(x, y, o)) return b.Finish();
     }
 
     const int angles = !angle[0].IsZero() + !angle[1].IsZero() + !angle[2].IsZero();
@@ -172,16 +181,18 @@ WorkedSolution ExplainTriangleSidesAndAngles(const Form& before) {
         }
         const std::string a = kSide[base], A = kAngle[base];
         b.Line("由正弦定理 a/sin A = b/sin B = c/sin C，从 " + a + " 求另外两边：");
-        for (int o = 0; o < 3; ++o) {
-            if (o == base) continue;
+        const auto sineRule = [&](int o) {
             const Number side = s[base] * angle[o].Sin() / angle[base].Sin();
             if (!b.Quantity(
                     "边", kSide[o], a + "·sin " + kAngle[o] + "/sin " + A,
                     In(s[base]) + " × sin " + AngleIn(angle[o], radians) + "/sin " + AngleIn(angle[base], radians),
                     side))
-                return b.Finish();
+                return false;
             s[o] = side;
-        }
+            return true;
+        };
+        for (int o = 0; o < 3; ++o)
+            if (o != base && !sineRule(o)) return b.Finish();
     } else if (!ruleApplied) {
         const int sides = typedSide[0] + typedSide[1] + typedSide[2];
         const int known = !angle[0].IsZero() ? 0 : !angle[1].IsZero() ? 1 : 2;

@@ -1,7 +1,5 @@
 #include "solvers/triangle/trianglesteps.h"
 
-#include <vector>
-
 namespace velunda::trianglesteps {
 
 using namespace exact;
@@ -69,34 +67,39 @@ Number CosineOf(const std::array<Number, 3>& s, int i) {
     return (s[j] * s[j] + s[k] * s[k] - s[i] * s[i]) / (Int(2) * s[j] * s[k]);
 }
 
+namespace {
+
+// One angle by the cosine rule: its cosine, the angle, and a note where the window's
+// double-precision cosine is exactly ±1 although the true one is not.
+Number AngleByCosineRule(SolutionBuilder& b, const std::array<Number, 3>& s, int i, bool fieldNote) {
+    const auto [j, k] = Beside(i);
+    const std::string A = kAngles[i], a = kSides[i], bb = kSides[j], c = kSides[k];
+    const Number cosine = CosineOf(s, i);
+    b.Line("cos " + A + " = (" + bb + "² + " + c + "² − " + a + "²)/(2" + bb + c + ") = (" + Squared(s[j]) + " + " +
+           Squared(s[k]) + " − " + Squared(s[i]) + ")/(2 × " + In(s[j]) + " × " + In(s[k]) + ")" + ResultText(cosine));
+    const Number angle = cosine.Acos();
+    long long p = 0, q = 1;
+    const std::string exact = cosine.ExactText();
+    // "arccos(1/2) = 60° = π/3"; "arccos(4/5) ≈ 36.869897645844° …" has the arccos in the result.
+    if (angle.PiMultiple(&p, &q) || exact.empty())
+        b.Line("角 " + A + " = arccos(" + (exact.empty() ? "cos " + A : exact) + ")" + AngleResult(angle));
+    else
+        b.Line("角 " + A + AngleResult(angle));
+    const double inWindow = WindowCosine(s, i);
+    if (fieldNote && (inWindow == 1 || inWindow == -1) && !cosine.Equals(Int(inWindow == 1 ? 1 : -1)))
+        b.Line("（cos " + A + " 与 " + (inWindow == 1 ? "1" : "-1") + " 相差极小，窗口用双精度计算时把它舍入成 " +
+               (inWindow == 1 ? "1" : "-1") + "，所以窗口显示 " + A + " 的角度为 " + (inWindow == 1 ? "0" : "180") +
+               "。）");
+    b.AnswerPart(A + " = " + AngleText(angle, false));
+    return angle;
+}
+
+}  // namespace
+
 std::array<Number, 3> AnglesFromSides(SolutionBuilder& b, const std::array<Number, 3>& s, bool fieldNote) {
     b.Line("由余弦定理 cos A = (b² + c² − a²)/(2bc) 等求三个角：");
     std::array<Number, 3> angles;
-    std::vector<std::string> parts;
-    for (int i = 0; i < 3; ++i) {
-        const auto [j, k] = Beside(i);
-        const std::string A = kAngles[i], a = kSides[i], bb = kSides[j], c = kSides[k];
-        const Number cosine = CosineOf(s, i);
-        b.Line("cos " + A + " = (" + bb + "² + " + c + "² − " + a + "²)/(2" + bb + c + ") = (" + Squared(s[j]) + " + " +
-               Squared(s[k]) + " − " + Squared(s[i]) + ")/(2 × " + In(s[j]) + " × " + In(s[k]) + ")" +
-               ResultText(cosine));
-        angles[i] = cosine.Acos();
-        long long p = 0, q = 1;
-        const std::string exact = cosine.ExactText();
-        std::string line = "角 " + A + " = arccos(" + (exact.empty() ? "cos " + A : exact) + ")";
-        if (angles[i].PiMultiple(&p, &q) || exact.empty())
-            line += AngleResult(angles[i]);
-        else
-            line = "角 " + A + AngleResult(angles[i]);
-        b.Line(line);
-        const double inWindow = WindowCosine(s, i);
-        if (fieldNote && (inWindow == 1 || inWindow == -1) && !cosine.Equals(Int(inWindow == 1 ? 1 : -1)))
-            b.Line("（cos " + A + " 与 " + (inWindow == 1 ? "1" : "-1") + " 相差极小，窗口用双精度计算时把它舍入成 " +
-                   (inWindow == 1 ? "1" : "-1") + "，所以窗口显示 " + A + " 的角度为 " + (inWindow == 1 ? "0" : "180") +
-                   "。）");
-        parts.push_back(A + " = " + AngleText(angles[i], false));
-    }
-    for (const std::string& part : parts) b.AnswerPart(part);
+    for (int i = 0; i < 3; ++i) angles[i] = AngleByCosineRule(b, s, i, fieldNote);
     return angles;
 }
 

@@ -1,5 +1,4 @@
 #include "solvers/triangle/equilateral.h"
-#include "solvers/triangle/trianglesolution.h"
 #include "solvers/triangle/trianglewindows.h"
 
 namespace velunda::ui {

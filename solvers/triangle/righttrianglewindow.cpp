@@ -1,7 +1,6 @@
 #include <QLineEdit>
 
 #include "solvers/triangle/righttriangle.h"
-#include "solvers/triangle/trianglesolution.h"
 #include "solvers/triangle/trianglewindows.h"
 
 namespace velunda::ui {

@@ -1,7 +1,6 @@
 #include <vector>
 
 #include "solvers/triangle/sidesangles.h"
-#include "solvers/triangle/trianglesolution.h"
 #include "solvers/triangle/trianglesteps.h"
 
 namespace velunda {

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "exact/workedsolution.h"
 #include "numeric/form.h"
 
 namespace velunda {
@@ -22,6 +23,9 @@ bool NoTriangle(double a, double b, double c);
 // "计  算" of the three-sides window: from the sides BC, AC and AB (Text1, Text2,
 // Text3) the perimeter, area, heights, angles, circumradius and inradius.
 void TriangleFromThreeSides(Form& f);
+
+// Its worked solution: which rule gives each quantity, with exact values.
+WorkedSolution ExplainTriangleFromThreeSides(const Form& before);
 
 // An angle in radians as a multiple of π, rounded to four places (ties to the even
 // digit), then "π≈", then the angle itself: a right angle reads "0.5π≈1.5707963267949".

@@ -4,7 +4,6 @@
 #include <QTimer>
 
 #include "solvers/triangle/threesides.h"
-#include "solvers/triangle/trianglesolution.h"
 #include "solvers/triangle/trianglewindows.h"
 
 namespace velunda::ui {

@@ -1,4 +1,5 @@
-#include "solvers/triangle/trianglesolution.h"
+// Worked solutions of the triangle windows, all but the sides-and-angles one
+// (sidesanglessolution.cpp); the steps they share are in trianglesteps.h.
 
 #include "solvers/triangle/baseheightarea.h"
 #include "solvers/triangle/equilateral.h"

@@ -378,6 +378,8 @@ Number operator/(const Number& x, const Number& y) {
     return Number::Approx(x.Approximate() / y.Approximate());
 }
 
+Number Number::Approximation() const { return ok() && kind_ != Kind::Approximate ? Approx(Approximate()) : *this; }
+
 Number Number::Pow(int n) const {
     if (!ok()) return *this;
     if (n < 0 && Sign() == 0) return Failed(Fault::DivisionByZero);

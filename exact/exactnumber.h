@@ -79,6 +79,11 @@ public:
     // A rational angle in multiples of π: sets p/q when this is pπ/q exactly.
     bool PiMultiple(long long* p, long long* q) const;
 
+    // The same value held as a decimal of about 18 digits, without its exact form: for a
+    // value whose exact form the notation cannot write (a nested root such as √(25-12√3))
+    // and would take long to look for.
+    Number Approximation() const;
+
     // The value to about 18 digits (a value that is not ok gives NaN).
     long double Approximate() const;
 

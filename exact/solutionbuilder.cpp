@@ -28,6 +28,18 @@ bool StartsWith(std::string_view s, std::size_t at, std::string_view prefix) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Whether a number's text is one group in parentheses, "(-3)", and not a fraction whose
+// numerator is one, "(845+21√209)/50".
+bool OneGroup(std::string_view t) {
+    int depth = 0;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (t[i] == '(') ++depth;
+        if (t[i] == ')' && --depth == 0) return i + 1 == t.size();
+        if (depth == 0) return false;  // no '(' in front
+    }
+    return false;
+}
+
 // A result the fields cannot hold: beyond the largest double.
 bool BeyondFields(const Number& x) { return std::fabs(x.Approximate()) > static_cast<long double>(DBL_MAX); }
 
@@ -129,20 +141,20 @@ std::string Plain(const Number& x) {
 
 std::string Divisor(const Number& x) {
     const std::string t = In(x);
-    if (t[0] == '(' || t.find_first_not_of("0123456789.") == std::string::npos) return t;
+    if (OneGroup(t) || t.find_first_not_of("0123456789.") == std::string::npos) return t;
     return "(" + t + ")";
 }
 
 std::string Grouped(const Number& x) {
     const std::string t = In(x);
     // One term (5√2, 4π, 0.5) stands alone in a product; a sum or a fraction does not.
-    if (t[0] == '(' || t.find_first_of("+-/ ") == std::string::npos) return t;
+    if (OneGroup(t) || t.find_first_of("+-/ ") == std::string::npos) return t;
     return "(" + t + ")";
 }
 
 std::string Squared(const Number& x) {
     const std::string t = In(x);
-    if (t[0] == '(' || t.find_first_not_of("0123456789.") == std::string::npos) return t + "²";
+    if (OneGroup(t) || t.find_first_not_of("0123456789.") == std::string::npos) return t + "²";
     return "(" + t + ")²";
 }
 

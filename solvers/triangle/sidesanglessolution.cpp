@@ -78,7 +78,7 @@ void SideSideAngle(SolutionBuilder& b, const Triple& s, const Triple& angle, int
     b.Line("由余弦定理 " + a + "² = " + bs + "² + " + c + "² − 2" + bs + c + "·cos " + A + " 得 " + c + " = " + bs +
            "·cos " + A + " ± √(" + a + "² − (" + bs + "·sin " + A + ")²)：");
     const Number projection = s[j] * angle[i].Cos(), height = s[j] * sinA;
-    const Number root = (s[i] * s[i] - height * height).Sqrt();
+    const Number root = Root(s[i] * s[i] - height * height);
     const std::string angleA = AngleIn(angle[i], radians);
     std::string answer = valid.size() == 2 ? "有两个三角形：" : "只有一个三角形：";
     const auto solve = [&](std::size_t t) {
@@ -87,7 +87,7 @@ void SideSideAngle(SolutionBuilder& b, const Triple& s, const Triple& angle, int
         const Number third = pi - angle[i] - angleB;
         b.Line(C + suffix + " = " + StraightAngle(radians) + " − " + A + " − " + B + suffix + AngleResult(third));
         const char* sign = obtuse ? " − " : " + ";
-        const Number side = obtuse ? projection - root : projection + root;
+        const Number side = Sum(projection, obtuse ? -root : root);
         if (!b.Quantity("第三边", c + suffix, bs + "·cos " + A + sign + "√(" + a + "² − (" + bs + "·sin " + A + ")²)",
                         In(s[j]) + " × cos " + angleA + sign + "√(" + Squared(s[i]) + " − (" + In(s[j]) + " × sin " +
                             angleA + ")²)" + (root.IsZero() ? "" : " = " + In(projection) + sign + In(root)),
@@ -136,7 +136,7 @@ WorkedSolution ExplainTriangleSidesAndAngles(const Form& before) {
         const std::string X = kSide[x], Y = kSide[y];
         b.Line("已知两边 " + X + "、" + Y + " 及其夹角 " + kAngle[o] + "，由余弦定理求 " + kSide[o] +
                (typedSide[o] ? "（填写的 " + std::string(kSide[o]) + " 被重新计算）：" : "："));
-        const Number side = (s[x] * s[x] + s[y] * s[y] - Int(2) * s[x] * s[y] * angle[o].Cos()).Sqrt();
+        const Number side = Root(s[x] * s[x] + s[y] * s[y] - Int(2) * s[x] * s[y] * angle[o].Cos());
         if (!b.Quantity("边", kSide[o], "√(" + X + "² + " + Y + "² − 2" + X + Y + "·cos " + kAngle[o] + ")",
                         "√(" + Squared(s[x]) + " + " + Squared(s[y]) + " − 2 × " + In(s[x]) + " × " + In(s[y]) +
                             " × cos " + AngleIn(angle[o], radians) + ")",

@@ -112,7 +112,7 @@ WorkedSolution ExplainRightTriangle(const Form& before) {
             b.Quantity("两直角边的和", "a + b", "√(c² + 4S)", "√(" + Squared(c) + " + 4 × " + In(S) + ")", sum) &&
             b.Quantity("两直角边的差", "a − b", "√(c² − 4S)", "√(" + Squared(c) + " − 4 × " + In(S) + ")", difference);
         if (found) {
-            const Number leg = (sum + difference) / Int(2);
+            const Number leg = Sum(sum, difference) / Int(2);
             const Number other = Int(2) * S / leg;
             if (b.Quantity("第一直角边", "a", "((a + b) + (a − b))/2", "(" + In(sum) + " + " + In(difference) + ")/2",
                            leg) &&
@@ -183,7 +183,7 @@ WorkedSolution ExplainTriangleSidesPerimeterArea(const Form& before) {
         const Number root = delta.Sqrt();
         const Number x1 = (-q + root) / Int(2), x2 = (-q - root) / Int(2);
         b.Line("x₁ = (−q + √Δ)/2" + ResultText(x1) + "，x₂ = (−q − √Δ)/2" + ResultText(x2));
-        const Number c1 = x1.Sqrt(), c2 = x2.Sqrt();
+        const Number c1 = Root(x1), c2 = Root(x2);
         const Number P1 = a + bb + c1, P2 = a + bb + c2;
         const bool found = b.Quantity("第三边", "c₁", "√x₁", RootOf(x1), c1) &&
                            b.Quantity("第三边", "c₂", "√x₂", RootOf(x2), c2) &&
@@ -222,7 +222,7 @@ WorkedSolution ExplainEquilateralTriangle(const Form& before) {
         b.Quantity("边长", "a", "2h/√3", "2 × " + In(h0) + "/√3", a);
     } else if (!S0.IsZero()) {
         b.Given("S", S0);
-        a = (Int(4) * S0 / root3).Sqrt();
+        a = Root(Int(4) * S0 / root3);
         if (!b.Quantity("边长", "a", "√(4S/√3)", "√(4 × " + In(S0) + "/√3)", a)) return b.Finish();
     } else {
         b.Line("边长、周长、高、面积都是 0（或没有填写），窗口不计算，四个框都写成 0。");

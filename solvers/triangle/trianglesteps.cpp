@@ -24,6 +24,22 @@ double WindowCosine(const std::array<Number, 3>& s, int i) {
 
 Number Int(long long n) { return Number::Integer(n); }
 
+namespace {
+
+bool WrittenWithRoot(const Number& x) {
+    if (!x.IsAlgebraic()) return false;
+    const std::string text = x.ExactText();
+    return text.empty() || text.find("√") != std::string::npos || text.find("∛") != std::string::npos;
+}
+
+}  // namespace
+
+Number Root(const Number& x) { return WrittenWithRoot(x) ? x.Sqrt().Approximation() : x.Sqrt(); }
+
+Number Sum(const Number& x, const Number& y) {
+    return WrittenWithRoot(x) && WrittenWithRoot(y) ? (x + y).Approximation() : x + y;
+}
+
 std::string ResultText(const Number& x) {
     if (!x.ok()) return "：" + FaultText(x.fault());
     const std::string text = x.Text();

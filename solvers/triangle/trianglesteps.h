@@ -20,6 +20,13 @@ Number Int(long long n);
 // is not the whole value.
 std::string ResultText(const Number& x);
 
+// √x. The root of a value that is itself written with a root is a nested root, which the
+// notation cannot write and the engine takes long to look for: it is kept as a decimal.
+Number Root(const Number& x);
+// x + y. The sum of two values written with different roots has no short form either and is
+// kept as a decimal; the solution writes its two parts.
+Number Sum(const Number& x, const Number& y);
+
 // Every given quantity could be read; otherwise a line saying why not.
 bool AllRead(SolutionBuilder& b, std::initializer_list<const Number*> numbers);
 

@@ -523,6 +523,11 @@ long double Number::Approximate() const {
 // ---- Notation ----
 
 std::string Number::ExactText() const {
+    if (!exactText_) exactText_ = FindExactText();
+    return *exactText_;
+}
+
+std::string Number::FindExactText() const {
     if (!ok()) return {};
     if (kind_ == Kind::Approximate) return {};
     if (kind_ == Kind::Function) {

@@ -70,7 +70,9 @@ WorkedSolution ExplainTriangleBaseHeightArea(const Form& before) {
         b.Given("S", S);
         b.Quantity("底", "a", "2S/h", "2 × " + In(S) + "/" + Divisor(h), Int(2) * S / h);
     } else {
-        b.Line("需要底、高、面积中两个不为 0 的已知量，所以不计算。");
+        b.Line(
+            "需要底、高、面积中两个不为 0 的已知量，所以不计算（窗口提示“请下载新版本或查看帮助”，"
+            "没有填的框写成 0）。");
     }
     return b.Finish();
 }
@@ -122,7 +124,7 @@ WorkedSolution ExplainRightTriangle(const Form& before) {
     } else {
         b.Line(
             "需要第一直角边与另一个量（第二直角边、斜边或面积），或者斜边与面积，两个都不为 0；"
-            "只给第二直角边时，请把它填在第一直角边的框里。所以不计算。");
+            "只给第二直角边时，请把它填在第一直角边的框里。所以不计算（窗口提示“请下载新版本”）。");
     }
     return b.Finish();
 }
@@ -195,7 +197,9 @@ WorkedSolution ExplainTriangleSidesPerimeterArea(const Form& before) {
             b.Answer("第三边为 " + Plain(c1) + " 或 " + Plain(c2) + "，周长为 " + Plain(P1) + " 或 " + Plain(P2) +
                      "。");
     } else {
-        b.Line("需要三条边，或第一边、第二边与周长，或第一边、第二边与面积（都不为 0），所以不计算。");
+        b.Line(
+            "需要三条边，或第一边、第二边与周长，或第一边、第二边与面积（都不为 0），所以不计算"
+            "（窗口提示“请下载新版本或查看帮助”，没有填的框写成 0）。");
     }
     return b.Finish();
 }

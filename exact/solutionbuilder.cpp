@@ -265,6 +265,15 @@ WorkedSolution SolutionBuilder::Finish() {
     return s;
 }
 
+bool AllRead(SolutionBuilder& b, std::initializer_list<const Number*> numbers) {
+    for (const Number* x : numbers)
+        if (!x->ok()) {
+            b.Cannot("已知量", FaultText(x->fault()));
+            return false;
+        }
+    return true;
+}
+
 WorkedSolution EngineMissing() {
     WorkedSolution s;
     s.plain = FaultText(Fault::NoEngine);

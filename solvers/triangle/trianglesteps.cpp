@@ -46,15 +46,6 @@ std::string ResultText(const Number& x) {
     return (text == x.DecimalText() && !ReadLenient(text).Equals(x) ? " ≈ " : " = ") + text;
 }
 
-bool AllRead(SolutionBuilder& b, std::initializer_list<const Number*> numbers) {
-    for (const Number* x : numbers)
-        if (!x->ok()) {
-            b.Cannot("已知量", FaultText(x->fault()));
-            return false;
-        }
-    return true;
-}
-
 Shape TestSides(SolutionBuilder& b, const std::array<Number, 3>& sides, const std::array<const char*, 3>& symbols) {
     for (std::size_t i = 0; i < sides.size(); ++i)
         if (sides[i].Sign() <= 0) {

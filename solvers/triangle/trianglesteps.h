@@ -4,7 +4,6 @@
 #pragma once
 
 #include <array>
-#include <initializer_list>
 #include <string>
 
 #include "exact/solutionbuilder.h"
@@ -26,9 +25,6 @@ Number Root(const Number& x);
 // x + y. The sum of two values written with different roots has no short form either and is
 // kept as a decimal; the solution writes its two parts.
 Number Sum(const Number& x, const Number& y);
-
-// Every given quantity could be read; otherwise a line saying why not.
-bool AllRead(SolutionBuilder& b, std::initializer_list<const Number*> numbers);
 
 // How three lengths lie: a triangle, on one line (a sum equal to the third), or no
 // triangle at all (a length not above 0, or a sum shorter than the third).

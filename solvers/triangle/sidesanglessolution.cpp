@@ -95,9 +95,8 @@ void SideSideAngle(SolutionBuilder& b, const Triple& s, const Triple& angle, int
             return false;
         // Where the engine has no short form of the sum, its two parts still have one: 2√3 + √5.
         const bool parts = side.ExactText().empty() && !projection.ExactText().empty() && !root.ExactText().empty();
-        answer += (t ? "；或 " : "") + B + " = " + AngleText(angleB, radians) + "，" + C + " = " +
-                  AngleText(third, radians) + "，" + c + " = " +
-                  (parts ? In(projection) + sign + In(root) : Plain(side));
+        answer += (t ? "；或 " : "") + B + AngleAnswer(angleB, radians) + "，" + C + AngleAnswer(third, radians) +
+                  "，" + c + " = " + (parts ? In(projection) + sign + In(root) : Plain(side));
         return true;
     };
     for (std::size_t t = 0; t < valid.size(); ++t)

@@ -97,7 +97,7 @@ Number AngleByCosineRule(SolutionBuilder& b, const std::array<Number, 3>& s, int
         b.Line("（cos " + A + " 与 " + (inWindow == 1 ? "1" : "-1") + " 相差极小，窗口用双精度计算时把它舍入成 " +
                (inWindow == 1 ? "1" : "-1") + "，所以窗口显示 " + A + " 的角度为 " + (inWindow == 1 ? "0" : "180") +
                "。）");
-    b.AnswerPart(A + " = " + AngleText(angle, false));
+    b.AnswerPart(A + AngleAnswer(angle, false));
     return angle;
 }
 
@@ -125,6 +125,10 @@ std::string AngleIn(const Number& radians, bool inRadians) {
     if (inRadians) return In(radians);
     const Number degrees = radians * Int(180) / Number::Pi();
     return (degrees.IsAlgebraic() ? In(degrees) : degrees.DecimalText()) + "°";
+}
+
+std::string AngleAnswer(const Number& radians, bool inRadians) {
+    return (radians.ExactText().empty() ? " ≈ " : " = ") + AngleText(radians, inRadians);
 }
 
 const char* StraightAngle(bool inRadians) { return inRadians ? "π" : "180°"; }

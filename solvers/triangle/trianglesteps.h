@@ -49,6 +49,9 @@ bool HeronArea(SolutionBuilder& b, const Number& s, const std::array<Number, 3>&
 
 // An angle in radians as it is put into a formula, in the window's unit: "30°", "0.5".
 std::string AngleIn(const Number& radians, bool inRadians);
+// An angle as an answer gives it: " = 60°", " = arccos(4/5) ≈ 36.869897645844°", or
+// " ≈ 101.810314895779°" where only the decimal is known.
+std::string AngleAnswer(const Number& radians, bool inRadians);
 // The straight angle in that unit: "180°" or "π".
 const char* StraightAngle(bool inRadians);
 // An angle as a result, from its relation sign on: " = 60° = π/3" where it is a rational

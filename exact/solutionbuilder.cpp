@@ -46,8 +46,9 @@ bool BeyondFields(const Number& x) { return std::fabs(x.Approximate()) > static_
 const char* const kBeyond = "超出计算范围（结果大于 1.79769313486232E+308）";
 
 // One line: the radicand after √ or ∛ (digits, a letter, or a group in parentheses)
-// drawn under a bar.
-std::string TypesetLine(std::string_view line) {
+// drawn under a bar. A radicand's blanks do not break (the plain text of the panel reads
+// them as blanks): a bar broken across two lines would look like an underline.
+std::string TypesetLine(std::string_view line, bool underBar = false) {
     std::string out;
     for (std::size_t i = 0; i < line.size();) {
         const bool root = StartsWith(line, i, "√") || StartsWith(line, i, "∛");
@@ -56,7 +57,7 @@ std::string TypesetLine(std::string_view line) {
                                     : (static_cast<unsigned char>(line[i]) & 0xF0) == 0xE0 ? 3
                                     : (static_cast<unsigned char>(line[i]) & 0xF8) == 0xF0 ? 4
                                                                                            : 1;
-            out += Escaped(line.substr(i, len));
+            out += underBar && line[i] == ' ' ? std::string("&nbsp;") : Escaped(line.substr(i, len));
             i += len;
             continue;
         }
@@ -81,7 +82,7 @@ std::string TypesetLine(std::string_view line) {
             }
             radicand = line.substr(i, end - i);
         }
-        out += "<span style=\"text-decoration: overline\">" + TypesetLine(radicand) + "</span>";
+        out += "<span style=\"text-decoration: overline\">" + TypesetLine(radicand, true) + "</span>";
         i = end;
     }
     return out;

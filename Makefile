@@ -99,8 +99,9 @@ SHOTS := docs/screenshots
 HIDPI_WINDOWS := frmmulu frm1 frm12 frm15 frm16 frm22
 # The windows that explain their computations, with the worked solution shown, at 1x and
 # 2x in docs/screenshots/solutions/; settings of their own, so the pupil's stay as they are.
-SOLUTION_WINDOWS := frm12 frm6 frm10 frm17 frm9 frm3 frm2 frm4 frm15 frm5 frm11 \
-                    frm16 frm19 frm20 frm18
+SOLUTION_WINDOWS := frm12 frm6 frm10 frm17 frm9 frm3 frm2 frm4 frm15 frm5 frm11
+SOLUTION_WINDOWS += frm1 frm21 frm14 frm8 frm7 frm13
+SOLUTION_WINDOWS += frm16 frm19 frm20 frm18
 screenshots: build
 	xvfb-run -a $(BUILD)/velunda-screenshots $(SHOTS)
 	QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2560x1600x24" \

@@ -378,6 +378,8 @@ Number operator/(const Number& x, const Number& y) {
     return Number::Approx(x.Approximate() / y.Approximate());
 }
 
+Number Number::Approximation() const { return ok() && kind_ != Kind::Approximate ? Approx(Approximate()) : *this; }
+
 Number Number::Pow(int n) const {
     if (!ok()) return *this;
     if (n < 0 && Sign() == 0) return Failed(Fault::DivisionByZero);
@@ -521,6 +523,11 @@ long double Number::Approximate() const {
 // ---- Notation ----
 
 std::string Number::ExactText() const {
+    if (!exactText_) exactText_ = FindExactText();
+    return *exactText_;
+}
+
+std::string Number::FindExactText() const {
     if (!ok()) return {};
     if (kind_ == Kind::Approximate) return {};
     if (kind_ == Kind::Function) {

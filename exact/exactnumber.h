@@ -79,6 +79,11 @@ public:
     // A rational angle in multiples of π: sets p/q when this is pπ/q exactly.
     bool PiMultiple(long long* p, long long* q) const;
 
+    // The same value held as a decimal of about 18 digits, without its exact form: for a
+    // value whose exact form the notation cannot write (a nested root such as √(25-12√3))
+    // and would take long to look for.
+    Number Approximation() const;
+
     // The value to about 18 digits (a value that is not ok gives NaN).
     long double Approximate() const;
 
@@ -100,12 +105,16 @@ private:
     int function_ = 0;
     int piHalves_ = 0;
     long double approximate_ = 0;
+    // The exact form once found: looking for it can take milliseconds (a sum of unlike
+    // roots), and a solution writes a result more than once.
+    mutable std::optional<std::string> exactText_;
 
     explicit Number(Kind kind) : kind_(kind) {}
     static Number FromHandle(vx_num* handle, Fault ifNull = Fault::OutOfRange, int piHalves = 0);
     static Number Approx(long double v);
     Number Inverse(int function) const;
     bool TooLarge() const;
+    std::string FindExactText() const;
     std::string RoundedDigits(int sig, long* exp10, bool* negative) const;
 };
 

@@ -29,14 +29,27 @@ bool StartsWith(std::string_view s, std::size_t at, std::string_view prefix) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Whether a number's text is one group in parentheses, "(-3)", and not a fraction whose
+// numerator is one, "(845+21√209)/50".
+bool OneGroup(std::string_view t) {
+    int depth = 0;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (t[i] == '(') ++depth;
+        if (t[i] == ')' && --depth == 0) return i + 1 == t.size();
+        if (depth == 0) return false;  // no '(' in front
+    }
+    return false;
+}
+
 // A result the fields cannot hold: beyond the largest double.
 bool BeyondFields(const Number& x) { return std::fabs(x.Approximate()) > static_cast<long double>(DBL_MAX); }
 
 const char* const kBeyond = "超出计算范围（结果大于 1.79769313486232E+308）";
 
 // One line: the radicand after √ or ∛ (digits, a letter, or a group in parentheses)
-// drawn under a bar.
-std::string TypesetLine(std::string_view line) {
+// drawn under a bar. A radicand's blanks do not break (the plain text of the panel reads
+// them as blanks): a bar broken across two lines would look like an underline.
+std::string TypesetLine(std::string_view line, bool underBar = false) {
     std::string out;
     for (std::size_t i = 0; i < line.size();) {
         const bool root = StartsWith(line, i, "√") || StartsWith(line, i, "∛");
@@ -45,7 +58,7 @@ std::string TypesetLine(std::string_view line) {
                                     : (static_cast<unsigned char>(line[i]) & 0xF0) == 0xE0 ? 3
                                     : (static_cast<unsigned char>(line[i]) & 0xF8) == 0xF0 ? 4
                                                                                            : 1;
-            out += Escaped(line.substr(i, len));
+            out += underBar && line[i] == ' ' ? std::string("&nbsp;") : Escaped(line.substr(i, len));
             i += len;
             continue;
         }
@@ -70,7 +83,7 @@ std::string TypesetLine(std::string_view line) {
             }
             radicand = line.substr(i, end - i);
         }
-        out += "<span style=\"text-decoration: overline\">" + TypesetLine(radicand) + "</span>";
+        out += "<span style=\"text-decoration: overline\">" + TypesetLine(radicand, true) + "</span>";
         i = end;
     }
     return out;
@@ -130,20 +143,20 @@ std::string Plain(const Number& x) {
 
 std::string Divisor(const Number& x) {
     const std::string t = In(x);
-    if (t[0] == '(' || t.find_first_not_of("0123456789.") == std::string::npos) return t;
+    if (OneGroup(t) || t.find_first_not_of("0123456789.") == std::string::npos) return t;
     return "(" + t + ")";
 }
 
 std::string Grouped(const Number& x) {
     const std::string t = In(x);
     // One term (5√2, 4π, 0.5) stands alone in a product; a sum or a fraction does not.
-    if (t[0] == '(' || t.find_first_of("+-/ ") == std::string::npos) return t;
+    if (OneGroup(t) || t.find_first_of("+-/ ") == std::string::npos) return t;
     return "(" + t + ")";
 }
 
 std::string Squared(const Number& x) {
     const std::string t = In(x);
-    if (t[0] == '(' || t.find_first_not_of("0123456789.") == std::string::npos) return t + "²";
+    if (OneGroup(t) || t.find_first_not_of("0123456789.") == std::string::npos) return t + "²";
     return "(" + t + ")²";
 }
 
@@ -266,6 +279,15 @@ bool ReadGivenStrictly(SolutionBuilder& b, const Form& before, std::string_view 
     b.Given(symbol, *value);
     if (!value->ok()) b.Cannot("已知 " + std::string(symbol), FaultText(value->fault()));
     return value->ok();
+}
+
+bool AllRead(SolutionBuilder& b, std::initializer_list<const Number*> numbers) {
+    for (const Number* x : numbers)
+        if (!x->ok()) {
+            b.Cannot("已知量", FaultText(x->fault()));
+            return false;
+        }
+    return true;
 }
 
 WorkedSolution EngineMissing() {

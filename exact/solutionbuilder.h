@@ -8,6 +8,7 @@
 // with the numbers in the notation of exact values, and the plain text typeset as HTML.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -88,6 +89,9 @@ private:
 // with the reason in the solution, where it is not a number or cannot be held.
 bool ReadGivenStrictly(SolutionBuilder& b, const Form& before, std::string_view field, std::string_view symbol,
                        Number* value);
+
+// Whether every given quantity could be read; otherwise a line saying why not.
+bool AllRead(SolutionBuilder& b, std::initializer_list<const Number*> numbers);
 
 // The solution of a computation that cannot be explained because the engine is missing.
 WorkedSolution EngineMissing();

@@ -91,6 +91,11 @@ const std::vector<Example>& Examples() {
           {"Text1(11)", "-1"},
           {"Text1(12)", "-1"}},
          "Command2"},
+        // The triangles' longest solutions: side-side-angle with two triangles, two sides and
+        // an area in decimals, and an angle of 15° through the sine rule.
+        {"frm21", {"Opt2"}, {{"Text1", "30"}, {"Text2", "3"}, {"Text4", "4"}}, "Command2"},
+        {"frm8", {}, {{"Text1", "2.7"}, {"Text2", "3.1"}, {"Text5", "3.9"}}, "Command2"},
+        {"frm21", {"Opt2"}, {{"Text1", "45"}, {"Text3", "15"}, {"Text6", "2"}}, "Command2"},
     };
     return examples;
 }

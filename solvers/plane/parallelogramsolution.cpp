@@ -11,15 +11,6 @@ namespace {
 
 Number Int(long long n) { return Number::Integer(n); }
 
-bool AllRead(SolutionBuilder& b, std::initializer_list<const Number*> numbers) {
-    for (const Number* x : numbers)
-        if (!x->ok()) {
-            b.Cannot("已知量", FaultText(x->fault()));
-            return false;
-        }
-    return true;
-}
-
 }  // namespace
 
 WorkedSolution ExplainParallelogramArea(const Form& before) {

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "exact/workedsolution.h"
 #include "numeric/form.h"
 
 namespace velunda {
@@ -14,5 +15,8 @@ inline constexpr std::string_view Base = "Text1", Height = "Text2", Area = "Text
 // "计 算" of the base-height-area window: the missing one of base (Text1), height
 // (Text2) and area (Text3) from the other two, with area = base × height / 2.
 void TriangleBaseHeightArea(Form& f);
+
+// Its worked solution: which rule gives each quantity, with exact values.
+WorkedSolution ExplainTriangleBaseHeightArea(const Form& before);
 
 }  // namespace velunda

@@ -26,7 +26,7 @@ WindowDesign BaseHeightAreaWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Click, "Command2", TriangleBaseHeightArea},
+        {Event::Click, "Command2", TriangleBaseHeightArea, ExplainTriangleBaseHeightArea},
     };
     return design;
 }

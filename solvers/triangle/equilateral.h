@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "exact/workedsolution.h"
 #include "numeric/form.h"
 
 namespace velunda {
@@ -14,5 +15,8 @@ inline constexpr std::string_view Side = "Text1", Perimeter = "Text2", Height = 
 // "计  算" of the equilateral-triangle window: the first non-zero of side (Text1),
 // perimeter (Text2), height (Text3) and area (Text4) gives the other three.
 void SolveEquilateralTriangle(Form& f);
+
+// Its worked solution: which rule gives each quantity, with exact values.
+WorkedSolution ExplainEquilateralTriangle(const Form& before);
 
 }  // namespace velunda

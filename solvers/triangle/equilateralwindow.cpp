@@ -30,7 +30,7 @@ WindowDesign EquilateralWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Click, "Command2", SolveEquilateralTriangle},
+        {Event::Click, "Command2", SolveEquilateralTriangle, ExplainEquilateralTriangle},
     };
     return design;
 }

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "exact/workedsolution.h"
 #include "numeric/form.h"
 
 namespace velunda {
@@ -14,5 +15,8 @@ inline constexpr std::string_view Leg = "Text1", OtherLeg = "Text2", Hypotenuse 
 // "计  算" of the right-triangle window: from two of the first leg (Text1), second leg
 // (Text2), hypotenuse (Text3) and area (Text4) the other two.
 void SolveRightTriangle(Form& f);
+
+// Its worked solution: which rule gives each quantity, with exact values.
+WorkedSolution ExplainRightTriangle(const Form& before);
 
 }  // namespace velunda

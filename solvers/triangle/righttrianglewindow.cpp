@@ -31,7 +31,7 @@ WindowDesign RightTriangleWindowDesign() {
         "Command1",
     };
     design.triggers = {
-        {Event::Click, "Command2", SolveRightTriangle},
+        {Event::Click, "Command2", SolveRightTriangle, ExplainRightTriangle},
     };
     // Any key released in the first leg opens the second leg for typing, for good.
     design.setUp = [](CalculatorWindow& w) {

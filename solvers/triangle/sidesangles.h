@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "exact/workedsolution.h"
 #include "numeric/form.h"
 
 namespace velunda {
@@ -20,5 +21,8 @@ inline constexpr std::string_view kUpdateAddress = "https://velunda.example.org"
 // sides and opposite angles typed (Text1, Text3, Text5), in radians when Opt1 is
 // selected and in degrees otherwise. The angle fields are only read.
 void TriangleSidesAndAngles(Form& f);
+
+// Its worked solution: which rule gives each quantity, with exact values.
+WorkedSolution ExplainTriangleSidesAndAngles(const Form& before);
 
 }  // namespace velunda

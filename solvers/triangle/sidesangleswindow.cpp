@@ -35,7 +35,7 @@ WindowDesign SidesAnglesWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Click, "Command2", TriangleSidesAndAngles},
+        {Event::Click, "Command2", TriangleSidesAndAngles, ExplainTriangleSidesAndAngles},
     };
     return design;
 }

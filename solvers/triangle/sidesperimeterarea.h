@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "exact/workedsolution.h"
 #include "numeric/form.h"
 
 namespace velunda {
@@ -21,5 +22,8 @@ bool QIUGEN(Form& f, double p, double q, double r, double& x1, double& x2);
 // (Text4) and area (Text5). Three sides, or two sides and the perimeter, give the rest;
 // two sides and the area give both possible third sides and perimeters.
 void TriangleSidesPerimeterArea(Form& f);
+
+// Its worked solution: which rule gives each quantity, with exact values.
+WorkedSolution ExplainTriangleSidesPerimeterArea(const Form& before);
 
 }  // namespace velunda

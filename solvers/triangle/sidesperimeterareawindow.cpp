@@ -31,7 +31,7 @@ WindowDesign SidesPerimeterAreaWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Click, "Command2", TriangleSidesPerimeterArea},
+        {Event::Click, "Command2", TriangleSidesPerimeterArea, ExplainTriangleSidesPerimeterArea},
     };
     return design;
 }

@@ -13,17 +13,21 @@ std::string RadianText(double x) {
     return LeadingZeroText(multiple) + "π≈" + LeadingZeroText(x);
 }
 
-void TriangleFromThreeSides(Form& f) {
-    const double a = ParseNumber(f.text(threesides::BC));  // BC
-    const double b = ParseNumber(f.text(threesides::AC));  // AC
-    const double c = ParseNumber(f.text(threesides::AB));  // AB
+bool NoTriangle(double a, double b, double c) {
     // Two sides whose sum is no longer than the third make no triangle. Lengths typed as
     // decimals are not exact in binary, so three that lie on one line can leave a sum a
     // few units in the last place longer than the third: that is no triangle either.
     // The margin is 2⁻⁵⁰ × (|a| + |b| + |c|), scaled term by term (exactly, as a power
     // of two) so that sides near the top of the double range do not make it infinite.
     const double onOneLine = 0x1p-50 * std::fabs(a) + 0x1p-50 * std::fabs(b) + 0x1p-50 * std::fabs(c);
-    if ((a + b) - c <= onOneLine || (a + c) - b <= onOneLine || (b + c) - a <= onOneLine) {
+    return (a + b) - c <= onOneLine || (a + c) - b <= onOneLine || (b + c) - a <= onOneLine;
+}
+
+void TriangleFromThreeSides(Form& f) {
+    const double a = ParseNumber(f.text(threesides::BC));  // BC
+    const double b = ParseNumber(f.text(threesides::AC));  // AC
+    const double c = ParseNumber(f.text(threesides::AB));  // AB
+    if (NoTriangle(a, b, c)) {
         f.ShowMessage("不能构成三角形");
         return;
     }

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "exact/workedsolution.h"
 #include "numeric/form.h"
 
 namespace velunda {
@@ -15,9 +16,16 @@ inline constexpr std::string_view BC = "Text1", AC = "Text2", AB = "Text3", Peri
                                   AngleCInRadians = "txt11", Circumradius = "txt12", Inradius = "txt13";
 }  // namespace threesides
 
+// Whether three lengths make no triangle: a sum of two no longer than the third, within
+// the rounding of lengths typed as decimals.
+bool NoTriangle(double a, double b, double c);
+
 // "计  算" of the three-sides window: from the sides BC, AC and AB (Text1, Text2,
 // Text3) the perimeter, area, heights, angles, circumradius and inradius.
 void TriangleFromThreeSides(Form& f);
+
+// Its worked solution: which rule gives each quantity, with exact values.
+WorkedSolution ExplainTriangleFromThreeSides(const Form& before);
 
 // An angle in radians as a multiple of π, rounded to four places (ties to the even
 // digit), then "π≈", then the angle itself: a right angle reads "0.5π≈1.5707963267949".

@@ -75,7 +75,7 @@ WindowDesign ThreeSidesWindowDesign() {
         "Command3",
     };
     design.triggers = {
-        {Event::Click, "Command2", TriangleFromThreeSides},
+        {Event::Click, "Command2", TriangleFromThreeSides, ExplainTriangleFromThreeSides},
     };
     return design;
 }

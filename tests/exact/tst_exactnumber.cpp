@@ -219,9 +219,9 @@ private slots:
         QTest::addColumn<QString>("html");
         QTest::newRow("radicand under a bar") << "5√2"
                                               << "5√<span style=\"text-decoration: overline\">2</span>";
-        QTest::newRow("group under a bar without its parentheses")
-            << "√(a² + b²)"
-            << "√<span style=\"text-decoration: overline\">a² + b²</span>";
+        QTest::newRow("group under a bar without its parentheses, its blanks unbreakable")
+            << "√(a² + b²) = c"
+            << "√<span style=\"text-decoration: overline\">a²&nbsp;+&nbsp;b²</span> = c";
         QTest::newRow("Greek letter under a bar") << "√Δ"
                                                   << "√<span style=\"text-decoration: overline\">Δ</span>";
         QTest::newRow("cube root") << "2∛2"

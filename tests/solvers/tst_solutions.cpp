@@ -23,6 +23,12 @@
 #include "solvers/solid/cube.h"
 #include "solvers/solid/cuboid.h"
 #include "solvers/solid/cylinder.h"
+#include "solvers/triangle/baseheightarea.h"
+#include "solvers/triangle/equilateral.h"
+#include "solvers/triangle/righttriangle.h"
+#include "solvers/triangle/sidesangles.h"
+#include "solvers/triangle/sidesperimeterarea.h"
+#include "solvers/triangle/threesides.h"
 #include "support/fakeform.h"
 
 using namespace velunda;
@@ -43,6 +49,7 @@ struct Subject {
     QStringList angleUnit;  // the window's option buttons for radians and degrees, if any
     QList<QPair<QString, QString>> lines;
     bool quadratic = false;  // results through QuadraticRoots
+    bool degrees = false;    // a line with ° gives its angle in degrees before the radians
     // What the solution says where a field shows its label without a number ("x=  y=").
     const char* refusal = nullptr;
 };
@@ -144,6 +151,63 @@ const QList<Subject>& Subjects() {
         {"cube from edge sum", CubeFromEdgeSum, ExplainCubeFromEdgeSum, {"Text2"}, 1, {}, kCube},
         {"cube from surface", CubeFromSurface, ExplainCubeFromSurface, {"Text3"}, 1, {}, kCube},
         {"cube from volume", CubeFromVolume, ExplainCubeFromVolume, {"Text4"}, 1, {}, kCube},
+        {"triangle from three sides",
+         TriangleFromThreeSides,
+         ExplainTriangleFromThreeSides,
+         {"Text1", "Text2", "Text3"},
+         3,
+         {},
+         {{"周长 P =", "txt1"},
+          {"面积 S =", "txt2"},
+          {"BC 上的高 h₁ =", "txt3"},
+          {"AC 上的高 h₂ =", "txt4"},
+          {"AB 上的高 h₃ =", "txt5"},
+          {"角 A =", "txt6"},
+          {"角 B =", "txt8"},
+          {"角 C =", "txt10"},
+          {"外接圆半径 R =", "txt12"},
+          {"内切圆半径 r =", "txt13"}},
+         false,
+         true},
+        {"triangle sides and angles",
+         TriangleSidesAndAngles,
+         ExplainTriangleSidesAndAngles,
+         {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"},
+         3,
+         {"Opt1", "Opt2"},
+         {{"边 a =", "Text2"}, {"边 b =", "Text4"}, {"边 c =", "Text6"}}},
+        {"right triangle",
+         SolveRightTriangle,
+         ExplainRightTriangle,
+         {"Text1", "Text2", "Text3", "Text4"},
+         2,
+         {},
+         {{"第一直角边 a =", "Text1"}, {"第二直角边 b =", "Text2"}, {"斜边 c =", "Text3"}, {"面积 S =", "Text4"}}},
+        {"triangle sides, perimeter, area",
+         TriangleSidesPerimeterArea,
+         ExplainTriangleSidesPerimeterArea,
+         {"Text1", "Text2", "Text3", "Text4", "Text5"},
+         3,
+         {},
+         {{"第三边 c =", "Text3"},
+          {"周长 P =", "Text4"},
+          {"面积 S =", "Text5"},
+          {"第三边 c₁ =", "Text3"},
+          {"周长 P₁ =", "Text4"}}},
+        {"triangle base, height, area",
+         TriangleBaseHeightArea,
+         ExplainTriangleBaseHeightArea,
+         {"Text1", "Text2", "Text3"},
+         2,
+         {},
+         {{"底 a =", "Text1"}, {"高 h =", "Text2"}, {"面积 S =", "Text3"}}},
+        {"equilateral triangle",
+         SolveEquilateralTriangle,
+         ExplainEquilateralTriangle,
+         {"Text1", "Text2", "Text3", "Text4"},
+         1,
+         {},
+         {{"边长 a =", "Text1"}, {"周长 P =", "Text2"}, {"高 h =", "Text3"}, {"面积 S =", "Text4"}}},
         // A field "Text5:x=" is the number after "x=" in Text5; "#5" marks a value the
         // window rounds to 5 decimals, "#s" one it computes in single precision.
         {"quadratic equation",
@@ -170,6 +234,7 @@ const QList<Subject>& Subjects() {
          {},
          {{"x =", "Text2:x=#5"}, {"y =", "Text2:y=#5"}, {"z =", "Text2:z="}},
          false,
+         false,
          "请下载更新版本"},
         {"angle and its functions",
          AngleAndFunctions,
@@ -194,7 +259,10 @@ QString RandomText(QRandomGenerator& random, const QString& field, const Subject
         s.computation == CircleFromCircumference || s.computation == CircleFromArea) {
         if (field == "Text5") return QStringList{"3.14", "3.1415926", "3", "", "22/7"}[random.bounded(5)];
     }
-    if (!s.angleUnit.isEmpty() && field == (s.computation == SolveChord ? "Text4" : "Text3") && random.bounded(2))
+    const bool angleField = s.computation == TriangleSidesAndAngles
+                                ? QStringList{"Text1", "Text3", "Text5"}.contains(field)
+                                : field == (s.computation == SolveChord ? "Text4" : "Text3");
+    if (!s.angleUnit.isEmpty() && angleField && random.bounded(2))
         return QString::number(QList<int>{30, 45, 60, 90, 120, 135, 150, 180}[random.bounded(8)]);
     if (s.computation == AngleAndFunctions) {
         // Special angles and others; tangents and cotangents whose single-precision value
@@ -260,6 +328,13 @@ QString FieldValue(const FakeForm& form, const Field& field) {
     const qsizetype from = at + field.label.size();
     const qsizetype end = text.indexOf(' ', from);
     return text.mid(from, end < 0 ? -1 : end - from);
+}
+
+// The last angle in degrees on a line: the number before its last "°".
+double LastDegrees(const QString& line) {
+    static const QRegularExpression number("(-?\\d+(?:\\.\\d+)?(?:E[+-]\\d+)?)°(?!.*°)");
+    const QRegularExpressionMatch m = number.match(line);
+    return m.hasMatch() ? m.captured(1).toDouble() : std::nan("");
 }
 
 }  // namespace
@@ -458,6 +533,84 @@ private slots:
             {"正切 tan α = 1/cot α = 1/2 = 0.5", "arctan(1/2) ≈ 26.565051177078°"});
         row("all empty is the angle 0", ExplainAngleAndFunctions, "", {},
             {"余弦 cos α = cos 0° = 1", "余切 cot α = cot 0°：sin α = 0，除数为 0，所以 cot α 无意义。"});
+        row("triangle 3, 4, 5: exact area, heights and radii", ExplainTriangleFromThreeSides, "Text1=3;Text2=4;Text3=5",
+            {},
+            {"cos A = (b² + c² − a²)/(2bc) = (4² + 5² − 3²)/(2 × 4 × 5) = 4/5 = 0.8",
+             "角 A = arccos(4/5) ≈ 36.869897645844°", "角 C = arccos(0) = 90° = π/2", "面积 S = ½bc·sin A", " = 6\n",
+             "AB 上的高 h₃ = 2S/c = 2 × 6/5 = 12/5 = 2.4", "外接圆半径 R = a/(2sin A)", " = 5/2 = 2.5",
+             "内切圆半径 r = 2S/P = 2 × 6/12 = 1"});
+        row("triangle 2, 3, 4 has the area 3√15/4", ExplainTriangleFromThreeSides, "Text1=2;Text2=3;Text3=4", {},
+            {"sin A = √(1 − cos²A) = √(1 − 0.875²) = √15/8", "3√15/4 ≈ 2.90473750965556"});
+        row("equal sides give the angle 60° = π/3", ExplainTriangleFromThreeSides, "Text1=1;Text2=1;Text3=1", {},
+            {"角 A = arccos(1/2) = 60° = π/3"});
+        row("sides 1, 2, 10 make no triangle", ExplainTriangleFromThreeSides, "Text1=1;Text2=2;Text3=10", {},
+            {"两边之和 1 + 2 = 3 不大于第三边 10，不能构成三角形", "答：这样的三角形不存在。"});
+        row("sides on one line make no triangle", ExplainTriangleFromThreeSides, "Text1=0.3;Text2=0.1;Text3=0.2", {},
+            {"两边之和 0.1 + 0.2 = 0.3 不大于第三边 0.3，不能构成三角形（三个点在一条直线上）"});
+        row("the prompts of a fresh window read as 0", ExplainTriangleFromThreeSides,
+            "Text1=请输入数据;Text2=请输入数据;Text3=请输入数据", {}, {"边长必须大于 0，而 a = 0"});
+        row("a thin triangle: the true angle, and why the window shows 0", ExplainTriangleFromThreeSides,
+            "Text1=100000000;Text2=100000000;Text3=1", {}, {"窗口显示 C 的角度为 0"});
+        row("two sides and the right angle between them", ExplainTriangleSidesAndAngles, "Text2=3;Text4=4;Text5=90",
+            {"Opt2"}, {"边 c = √(a² + b² − 2ab·cos C) = √(3² + 4² − 2 × 3 × 4 × cos 90°) = 5"});
+        row("two angles and a side by the sine rule", ExplainTriangleSidesAndAngles, "Text1=30;Text3=60;Text2=1",
+            {"Opt2"},
+            {"角 C = 180° − A − B = 180° − 30° − 60° = 90° = π/2",
+             "边 b = a·sin B/sin A = 1 × sin 60°/sin 30° = √3 ≈ 1.73205080756888"});
+        row("two angles without a side", ExplainTriangleSidesAndAngles, "Text1=0.5;Text3=1", {"Opt1"},
+            {"已知 A = 0.5（弧度）≈ 28.6478897565412°", "三个角只确定三角形的形状"});
+        row("side-side-angle with two triangles", ExplainTriangleSidesAndAngles, "Text1=30;Text2=3;Text4=4", {"Opt2"},
+            {"sin B = b·sin A/a = 4 × sin 30°/3 = 2/3", "所以有两个三角形",
+             "第三边 c₁ = b·cos A + √(a² − (b·sin A)²) = 4 × cos 30° + √(3² − (4 × sin 30°)²) = 2√3 + √5 ≈ "
+             "5.70016959263754",
+             "第三边 c₂ = b·cos A − √(a² − (b·sin A)²)", "= 2√3 − √5 ≈ 1.22803363763796"});
+        row("side-side-angle with one triangle", ExplainTriangleSidesAndAngles, "Text1=30;Text2=4;Text4=3", {"Opt2"},
+            {"舍去", "所以只有一个三角形"});
+        row("side-side-angle with no triangle", ExplainTriangleSidesAndAngles, "Text1=30;Text2=1;Text4=4", {"Opt2"},
+            {"sin B = b·sin A/a = 4 × sin 30°/1 = 2", "没有三角形"});
+        row("side-side-angle with a right angle", ExplainTriangleSidesAndAngles, "Text1=30;Text2=2;Text4=4", {"Opt2"},
+            {"B = 90°", "第三边 c = b·cos A + √(a² − (b·sin A)²) = 4 × cos 30° + √(2² − (4 × sin 30°)²) = 2√3 ≈"});
+        row("three sides alone give the angles", ExplainTriangleSidesAndAngles, "Text2=3;Text4=4;Text6=5", {"Opt2"},
+            {"三条边都已知", "角 C = arccos(0) = 90° = π/2"});
+        row("one side alone is not enough", ExplainTriangleSidesAndAngles, "Text2=5", {"Opt2"}, {"已知条件不足"});
+        row("right triangle with legs 1 and 1", ExplainRightTriangle, "Text1=1;Text2=1", {},
+            {"斜边 c = √(a² + b²) = √(1² + 1²) = √2 ≈ 1.4142135623731", "面积 S = ab/2 = 1 × 1/2 = 1/2 = 0.5"});
+        row("right triangle from hypotenuse and area", ExplainRightTriangle, "Text3=5;Text4=6", {},
+            {"第一直角边 a = ((a + b) + (a − b))/2 = (7 + 1)/2 = 4", "第二直角边 b = 2S/a = 2 × 6/4 = 3"});
+        row("hypotenuse shorter than the leg", ExplainRightTriangle, "Text1=5;Text3=3", {},
+            {"斜边必须比直角边长", "负数不能开平方"});
+        row("right triangle area too large for its hypotenuse", ExplainRightTriangle, "Text3=2;Text4=2", {},
+            {"面积不能大于斜边平方的四分之一", "负数不能开平方"});
+        row("right triangle from the second leg alone is not solved", ExplainRightTriangle, "Text2=3;Text3=5", {},
+            {"只给第二直角边时"});
+        row("Heron for 3, 4, 5", ExplainTriangleSidesPerimeterArea, "Text1=3;Text2=4;Text3=5", {},
+            {"面积 S = √(s(s − a)(s − b)(s − c)) = √(6 × 3 × 2 × 1) = 6"});
+        row("Heron for 2, 3, 4", ExplainTriangleSidesPerimeterArea, "Text1=2;Text2=3;Text3=4", {},
+            {"3√15/4 ≈ 2.90473750965556"});
+        row("third side from the perimeter", ExplainTriangleSidesPerimeterArea, "Text1=3;Text2=4;Text4=12", {},
+            {"第三边 c = P − a − b = 12 − 3 − 4 = 5"});
+        row("two sides and the area give two third sides", ExplainTriangleSidesPerimeterArea,
+            "Text1=5;Text2=5;Text5=12", {},
+            {"方程有两个不相等的实数根", "第三边 c₁ = √x₁ = √64 = 8", "答：第三边为 8 或 6，周长为 18 或 16。"});
+        row("two legs and their area: one third side", ExplainTriangleSidesPerimeterArea, "Text1=3;Text2=4;Text5=6", {},
+            {"= 0，方程有两个相等的实数根", "答：第三边为 5，周长为 12。"});
+        row("an area too large for two sides", ExplainTriangleSidesPerimeterArea, "Text1=1;Text2=1;Text5=1", {},
+            {"< 0，方程没有实数根", "无解"});
+        row("Heron for sides that make no triangle", ExplainTriangleSidesPerimeterArea, "Text1=1;Text2=2;Text3=5", {},
+            {"两边之和 1 + 2 = 3 不大于第三边 5", "负数不能开平方"});
+        row("one side alone gives nothing", ExplainTriangleSidesPerimeterArea, "Text1=3", {}, {"需要三条边"});
+        row("triangle of base 5 and height 3", ExplainTriangleBaseHeightArea, "Text1=5;Text2=3", {},
+            {"面积 S = ah/2 = 5 × 3/2 = 15/2 = 7.5"});
+        row("triangle height from base and area", ExplainTriangleBaseHeightArea, "Text1=6;Text3=12", {},
+            {"高 h = 2S/a = 2 × 12/6 = 4"});
+        row("triangle area alone gives nothing", ExplainTriangleBaseHeightArea, "Text3=12", {},
+            {"需要底、高、面积中两个"});
+        row("equilateral triangle of side 2", ExplainEquilateralTriangle, "Text1=2", {},
+            {"高 h = √3·a/2 = √3 × 2/2 = √3 ≈ 1.73205080756888", "面积 S = √3·a²/4 = √3 × 2²/4 = √3"});
+        row("equilateral triangle from its height", ExplainEquilateralTriangle, "Text3=3", {},
+            {"边长 a = 2h/√3 = 2 × 3/√3 = 2√3"});
+        row("equilateral triangle of negative area", ExplainEquilateralTriangle, "Text4=-2", {}, {"负数不能开平方"});
+        row("equilateral triangle with nothing typed", ExplainEquilateralTriangle, "", {}, {"四个框都写成 0"});
     }
     void cases() {
         QFETCH(Explanation, explanation);
@@ -547,7 +700,7 @@ private slots:
                         continue;
                     }
                     const double expected = ParseNumber(shown.toStdString());
-                    const double got = LastNumber(line);
+                    const double got = s.degrees && line.contains("°") ? LastDegrees(line) : LastNumber(line);
                     const double relative = field.single ? 5e-6 : 5e-12;
                     const double tolerance = relative * std::max(std::fabs(expected), std::fabs(got)) + 1e-12 +
                                              (field.fiveDecimals ? 5e-6 : 0);

@@ -68,7 +68,7 @@ const std::vector<Example>& Examples() {
         {"frm12", {}, {{"Text4", "7.07106781186548"}}, "Text4"},
         {"frm10", {"Option1"}, {{"Text4", "314"}}, "Text4"},
         // Roots of degree 4 (sin 15°), an angle from its sine, digits the field loses,
-        // fractions, a system whose first two rows share their x and z coefficients.
+        // fractions.
         {"frm18", {}, {{"Text1", "15"}}, "Command2"},
         {"frm18", {}, {{"Text5", "0.3"}}, "Command2"},
         {"frm16", {}, {{"Text1", "1"}, {"Text2", "2.0000001"}, {"Text3", "1.0000001"}}, "Command2"},
@@ -76,21 +76,6 @@ const std::vector<Example>& Examples() {
          {},
          {{"Text1", "1"}, {"Text2", "1"}, {"Text6", "-3"}, {"Text3", "2"}, {"Text4", "-1"}, {"Text7", "-4"}},
          "Command4"},
-        {"frm20",
-         {},
-         {{"Text1(1)", "1"},
-          {"Text1(2)", "1"},
-          {"Text1(3)", "1"},
-          {"Text1(4)", "-6"},
-          {"Text1(5)", "1"},
-          {"Text1(6)", "-1"},
-          {"Text1(7)", "1"},
-          {"Text1(8)", "-2"},
-          {"Text1(9)", "2"},
-          {"Text1(10)", "1"},
-          {"Text1(11)", "-1"},
-          {"Text1(12)", "-1"}},
-         "Command2"},
         // The triangles' longest solutions: side-side-angle with two triangles, two sides and
         // an area in decimals, and an angle of 15° through the sine rule.
         {"frm21", {"Opt2"}, {{"Text1", "30"}, {"Text2", "3"}, {"Text4", "4"}}, "Command2"},

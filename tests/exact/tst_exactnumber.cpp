@@ -101,6 +101,12 @@ private slots:
                                         << "(√6-√2)/4 ≈ 0.258819045102521";
         QTest::newRow("cos 15 degrees") << "cospi:1/12"
                                         << "(√6+√2)/4 ≈ 0.965925826289068";
+        QTest::newRow("cos 105 degrees, negative") << "cospi:7/12"
+                                                   << "(√2-√6)/4 ≈ -0.258819045102521";
+        QTest::newRow("root of a root taken apart") << "2 3 sqrt + sqrt 3 *"
+                                                    << "(3√6+3√2)/2 ≈ 5.79555495773441";
+        QTest::newRow("sin 36 degrees has no root of roots to take apart") << "sinpi:1/5"
+                                                                           << "0.587785252292473";
         QTest::newRow("sin 60 degrees") << "sinpi:1/3"
                                         << "√3/2 ≈ 0.866025403784439";
         QTest::newRow("sin 30 degrees is a half") << "sinpi:1/6"

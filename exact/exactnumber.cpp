@@ -707,7 +707,21 @@ std::optional<Number> ReadStrict(std::string_view text) {
     try {
         field = StrictNumber(text);
     } catch (const ComputationFault&) {
-        return std::nullopt;
+        // A number whose exponent takes it beyond the double range is still a number:
+        // only its size is refused.
+        if (std::isfinite(ParseNumber(text))) return std::nullopt;
+        std::string shape = Normalised(text, true);
+        const std::size_t e = shape.find_last_of("eE");
+        if (e == std::string::npos) return std::nullopt;
+        std::size_t digit = e + 1;
+        if (digit < shape.size() && (shape[digit] == '+' || shape[digit] == '-')) ++digit;
+        while (digit < shape.size() && shape[digit] >= '0' && shape[digit] <= '9') shape[digit++] = '0';
+        try {
+            StrictNumber(shape);
+        } catch (const ComputationFault&) {
+            return std::nullopt;
+        }
+        return Number::Failed(Fault::OutOfRange);
     }
     if (field == 0) return Number::Integer(0);
     std::string s = Normalised(text, false);

@@ -188,6 +188,10 @@ private slots:
                                       << "refused";
         QTest::newRow("empty refused") << ""
                                        << "refused";
+        QTest::newRow("a number beyond the double range is a number too large") << "1e400"
+                                                                                << "超出计算范围";
+        QTest::newRow("beyond the range with a unit refused") << "1e400cm"
+                                                              << "refused";
     }
     void strictReading() {
         QFETCH(QString, field);

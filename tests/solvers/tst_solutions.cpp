@@ -456,6 +456,8 @@ private slots:
             {"Δ = B² − 4AC = 2² − 4 × 1 × 5 = -16 < 0，方程没有实数根。", "答：Δ < 0，方程没有实数根"});
         row("x² + 2x + 1 = 0 has a double root", ExplainQuadraticEquation, "Text1=1;Text2=2;Text3=1", {},
             {"= 0，方程有两个相等的实数根。", "答：X1 = -1，X2 = -1。"});
+        row("a coefficient beyond the double range is too large, not \"no number\"", ExplainQuadraticEquation,
+            "Text1=1e400;Text2=2;Text3=1", {}, {"已知 A：超出计算范围"});
         row("a coefficient 0.5 is read as 1/2", ExplainQuadraticEquation, "Text1=0.5;Text2=-1;Text3=-1", {},
             {"方程 0.5x² − x − 1 = 0", "答：X1 = 1-√3，X2 = 1+√3。"});
         row("a discriminant the field arithmetic cancels away: the exact roots", ExplainQuadraticEquation,

@@ -89,6 +89,12 @@ std::string TypesetLine(std::string_view line, bool underBar = false) {
     return out;
 }
 
+// "面积为 6", or "面积约为 0.643501108793284" where the text is a rounded decimal.
+std::string PartOfAnswer(std::string_view name, const Number& value, const std::string& text) {
+    const bool rounded = text == value.DecimalText() && !ReadLenient(text).Equals(value);
+    return std::string(name) + (rounded ? "约为 " : "为 ") + text;
+}
+
 }  // namespace
 
 std::string ValueAlone(const Number& x) {
@@ -215,7 +221,7 @@ bool SolutionBuilder::Quantity(std::string_view name, std::string_view symbol, s
     else if (text != substituted)
         line += " = " + text;
     lines_.push_back(line);
-    answers_.push_back(std::string(name) + "为 " + Plain(value));
+    answers_.push_back(PartOfAnswer(name, value, Plain(value)));
     return true;
 }
 
@@ -239,7 +245,7 @@ bool SolutionBuilder::Quantity(std::string_view name, std::string_view symbol, s
     if (!exact.empty() && exact != substituted) line += " = " + exact;
     line += "，π 取 " + std::string(piText) + " 时 " + std::string(symbol) + ValueAlone(withWindowPi);
     lines_.push_back(line);
-    answers_.push_back(std::string(name) + "为 " + withWindowPi.DecimalText());
+    answers_.push_back(PartOfAnswer(name, withWindowPi, withWindowPi.DecimalText()));
     return true;
 }
 

@@ -381,9 +381,10 @@ private slots:
         row("chord of radius 5 and length 8", ExplainChord, "Text1=5;Text2=8", {"opt2"},
             {"弦心距 d = √(r² − (c/2)²) = √(5² − (8/2)²) = 3",
              "圆心角 θ = 2arctan((c/2)/d) = 2arctan((8/2)/3) = 2arctan(4/3) ≈ 106.260204708312°"});
-        row("chord from an angle in radians: decimals marked as such", ExplainChord, "Text3=3;Text4=1", {"opt1"},
+        row("chord from an angle in radians: decimals marked as such, in the answer too", ExplainChord,
+            "Text3=3;Text4=1", {"opt1"},
             {"已知 θ = 1（弧度）≈ 57.2957795130823°，d = 3",
-             "半径 r = d/cos(θ/2) = 3/cos(0.5（弧度）) ≈ 3.41848178197365"});
+             "半径 r = d/cos(θ/2) = 3/cos(0.5（弧度）) ≈ 3.41848178197365", "半径约为 3.41848178197365"});
         row("chord in radians", ExplainChord, "Text1=5;Text2=8", {"opt1"}, {"2arctan(4/3) ≈ 1.85459043600322（弧度）"});
         row("chord from 60 degrees and radius 5", ExplainChord, "Text1=5;Text4=60", {"opt2"},
             {"弦心距 d = r·cos(θ/2) = 5 × cos(30°) = 5√3/2 ≈ 4.33012701892219", "弦长 c = 2√(r² − d²)"});

@@ -226,28 +226,32 @@ static int terms_mul(terms* r, const terms* x, const terms* y, ulong limit) {
 
 static int walk(terms* r, const fexpr_t e, ulong limit);
 
+/* r += sign·(p/q)^(1/n) for a rational p/q ≥ 0 and n = 2 or 3, as (p q^(n-1))^(1/n)/q. */
+static int add_root(terms* r, int sign, const fmpq_t x, int n, ulong limit) {
+    if (fmpq_is_zero(x)) return 1;
+    fmpz_t rad;
+    fmpz_init(rad);
+    fmpz_pow_ui(rad, fmpq_denref(x), n - 1);
+    fmpz_mul(rad, rad, fmpq_numref(x));
+    int ok = fmpz_abs_fits_ui(rad) && fmpz_get_ui(rad) <= limit;
+    if (ok) {
+        fmpq_t c;
+        fmpq_init(c);
+        fmpq_set_si(c, sign, 1);
+        fmpq_div_fmpz(c, c, fmpq_denref(x));
+        ok = term_normal(r, c, n == 2 ? fmpz_get_ui(rad) : 1, n == 3 ? fmpz_get_ui(rad) : 1, limit);
+        fmpq_clear(c);
+    }
+    fmpz_clear(rad);
+    return ok;
+}
+
 /* A rational argument of Sqrt or a power with exponent 1/2 or 1/3. */
 static int walk_root(terms* r, const fexpr_t arg, int n, ulong limit) {
     terms a;
     terms_init(&a);
     int ok = walk(&a, arg, limit) && a.n == 1 && a.t[0].k == 1 && a.t[0].m == 1 && fmpq_sgn(a.t[0].c) > 0;
-    if (ok) {
-        /* (p/q)^(1/n) = (p q^(n-1))^(1/n) / q */
-        fmpz_t rad;
-        fmpz_init(rad);
-        fmpz_pow_ui(rad, fmpq_denref(a.t[0].c), n - 1);
-        fmpz_mul(rad, rad, fmpq_numref(a.t[0].c));
-        ok = fmpz_abs_fits_ui(rad) && fmpz_get_ui(rad) <= limit;
-        if (ok) {
-            fmpq_t c;
-            fmpq_init(c);
-            fmpq_one(c);
-            fmpq_div_fmpz(c, c, fmpq_denref(a.t[0].c));
-            ok = term_normal(r, c, n == 2 ? fmpz_get_ui(rad) : 1, n == 3 ? fmpz_get_ui(rad) : 1, limit);
-            fmpq_clear(c);
-        }
-        fmpz_clear(rad);
-    }
+    ok = ok && add_root(r, 1, a.t[0].c, n, limit);
     terms_clear(&a);
     return ok;
 }
@@ -434,25 +438,6 @@ static int pure_cube_root(terms* s, const qqbar_t x, ulong limit) {
     return ok;
 }
 
-/* s += sign·√r for a rational r ≥ 0: √(p/q) = √(pq)/q. */
-static int add_square_root(terms* s, int sign, const fmpq_t r, ulong limit) {
-    if (fmpq_is_zero(r)) return 1;
-    fmpz_t rad;
-    fmpq_t c;
-    fmpz_init(rad);
-    fmpq_init(c);
-    fmpz_mul(rad, fmpq_numref(r), fmpq_denref(r));
-    int ok = fmpz_abs_fits_ui(rad) && fmpz_get_ui(rad) <= limit;
-    if (ok) {
-        fmpq_set_si(c, sign, 1);
-        fmpq_div_fmpz(c, c, fmpq_denref(r));
-        ok = term_normal(s, c, fmpz_get_ui(rad), 1, limit);
-    }
-    fmpz_clear(rad);
-    fmpq_clear(c);
-    return ok;
-}
-
 /* x = ±√(p + q√c) with p² − q²c the square of a rational e, the way a textbook takes a
    root out of a root: √(p + q√c) = √((p + e)/2) + sgn(q)·√((p − e)/2). This gives sin 15°
    as (√6-√2)/4 some thirty times faster than the search for a formula. The caller checks
@@ -492,10 +477,10 @@ static int denested_square_root(terms* s, const qqbar_t x, ulong limit) {
             fmpz_init_set_ui(two, 2);
             fmpq_add(t, p, e);
             fmpq_div_fmpz(t, t, two);
-            ok = fmpq_sgn(t) >= 0 && add_square_root(s, sign, t, limit);
+            ok = fmpq_sgn(t) >= 0 && add_root(s, sign, t, 2, limit);
             fmpq_sub(t, p, e);
             fmpq_div_fmpz(t, t, two);
-            ok = ok && fmpq_sgn(t) >= 0 && add_square_root(s, sign * fmpz_sgn(b), t, limit);
+            ok = ok && fmpq_sgn(t) >= 0 && add_root(s, sign * fmpz_sgn(b), t, 2, limit);
             fmpz_clear(two);
         }
         fmpz_clear(a);

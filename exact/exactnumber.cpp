@@ -579,6 +579,8 @@ std::string Number::DecimalText() const {
     return DecimalFromDigits(digits, e, negative);
 }
 
+bool Number::DecimalIsWhole() const { return ReadLenient(DecimalText()).Equals(*this); }
+
 std::string Number::Text() const {
     if (!ok()) return FaultText(fault_);
     const std::string decimal = DecimalText();
@@ -591,8 +593,7 @@ std::string Number::Text() const {
         const std::string denominator = exact.substr(slash + 1);
         if (denominator.find_first_not_of('0', 1) == std::string::npos && denominator[0] == '1') return decimal;
         // Whether the decimal is the whole value: read it back exactly.
-        const bool whole = ReadLenient(decimal).Equals(*this);
-        return exact + (whole ? " = " : " ≈ ") + decimal;
+        return exact + (DecimalIsWhole() ? " = " : " ≈ ") + decimal;
     }
     if (CodePoints(exact) > CodePoints(decimal)) return decimal;
     return exact + " ≈ " + decimal;

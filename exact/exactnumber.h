@@ -92,6 +92,8 @@ public:
     std::string ExactText() const;
     // The value correctly rounded to 15 significant digits, with a 0 before the point.
     std::string DecimalText() const;
+    // Whether DecimalText() is the whole value rather than a rounding of it.
+    bool DecimalIsWhole() const;
     // What a solution writes for a result: "25", "12/5 = 2.4", "7/3 ≈ 2.33333333333333",
     // "5√2 ≈ 7.07106781186548", or the decimal alone where the exact form is too long.
     std::string Text() const;

@@ -89,17 +89,22 @@ std::string TypesetLine(std::string_view line, bool underBar = false) {
     return out;
 }
 
+}  // namespace
+
+bool RoundedDecimal(const Number& x, std::string_view text) { return text == x.DecimalText() && !x.DecimalIsWhole(); }
+
+namespace {
+
 // "面积为 6", or "面积约为 0.643501108793284" where the text is a rounded decimal.
 std::string PartOfAnswer(std::string_view name, const Number& value, const std::string& text) {
-    const bool rounded = text == value.DecimalText() && !ReadLenient(text).Equals(value);
-    return std::string(name) + (rounded ? "约为 " : "为 ") + text;
+    return std::string(name) + (RoundedDecimal(value, text) ? "约为 " : "为 ") + text;
 }
 
 }  // namespace
 
 std::string ValueAlone(const Number& x) {
     const std::string decimal = x.DecimalText();
-    return (ReadLenient(decimal).Equals(x) ? " = " : " ≈ ") + decimal;
+    return (x.DecimalIsWhole() ? " = " : " ≈ ") + decimal;
 }
 
 Number Read(const Form& form, std::string_view field) { return ReadLenient(form.text(field)); }
@@ -114,12 +119,12 @@ std::string AngleText(const Number& radians, bool inRadians) {
     if (inRadians) {
         const std::string exact = radians.ExactText();
         if (exact.empty()) return radians.DecimalText() + "（弧度）";
-        if (ReadLenient(radians.DecimalText()).Equals(radians)) return radians.DecimalText() + "（弧度）";
+        if (radians.DecimalIsWhole()) return radians.DecimalText() + "（弧度）";
         return exact + " ≈ " + radians.DecimalText() + "（弧度）";
     }
     const Number degrees = radians * Number::Integer(180) / Number::Pi();
     if (degrees.IsAlgebraic()) {
-        if (ReadLenient(degrees.DecimalText()).Equals(degrees)) return degrees.DecimalText() + "°";
+        if (degrees.DecimalIsWhole()) return degrees.DecimalText() + "°";
         const std::string exact = degrees.ExactText();
         return (exact.empty() ? "" : exact + "° ≈ ") + degrees.DecimalText() + "°";
     }
@@ -131,7 +136,7 @@ std::string In(const Number& x) {
     if (!x.ok()) return "?";
     std::string text;
     const std::string decimal = x.DecimalText();
-    if (x.IsAlgebraic() && ReadLenient(decimal).Equals(x)) {
+    if (x.IsAlgebraic() && x.DecimalIsWhole()) {
         text = decimal;
     } else {
         text = x.ExactText();
@@ -216,7 +221,7 @@ bool SolutionBuilder::Quantity(std::string_view name, std::string_view symbol, s
     if (!substituted.empty() && text.rfind(substituted, 0) == 0 && text.size() > substituted.size() &&
         text[substituted.size()] == ' ')
         line += text.substr(substituted.size());
-    else if (text == value.DecimalText() && !ReadLenient(text).Equals(value))
+    else if (RoundedDecimal(value, text))
         line += " ≈ " + text;  // a decimal alone that is not the whole value
     else if (text != substituted)
         line += " = " + text;

@@ -34,6 +34,8 @@ std::string Divisor(const Number& x);
 std::string Squared(const Number& x);
 std::string RootOf(const Number& x);
 
+// Whether the text is x's decimal alone and only a rounding of x: what follows " ≈ ".
+bool RoundedDecimal(const Number& x, std::string_view text);
 // " = 31.4" where the decimal is the whole value, else " ≈ 3.99043442233811".
 std::string ValueAlone(const Number& x);
 

@@ -38,8 +38,7 @@ std::string Valued(const Number& x, std::string* plain) {
     *plain = equal != std::string::npos   ? text.substr(equal + 3)
              : about != std::string::npos ? text.substr(0, about)
                                           : text;
-    if (text == x.DecimalText() && !ReadLenient(text).Equals(x)) return " ≈ " + text;
-    return " = " + text;
+    return (RoundedDecimal(x, text) ? " ≈ " : " = ") + text;
 }
 
 }  // namespace velunda

@@ -43,7 +43,7 @@ Number Sum(const Number& x, const Number& y) {
 std::string ResultText(const Number& x) {
     if (!x.ok()) return "：" + FaultText(x.fault());
     const std::string text = x.Text();
-    return (text == x.DecimalText() && !ReadLenient(text).Equals(x) ? " ≈ " : " = ") + text;
+    return (RoundedDecimal(x, text) ? " ≈ " : " = ") + text;
 }
 
 Shape TestSides(SolutionBuilder& b, const std::array<Number, 3>& sides, const std::array<const char*, 3>& symbols) {

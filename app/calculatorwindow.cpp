@@ -72,8 +72,9 @@ public:
     std::set<std::string, std::less<>> options;
 };
 
-// The panel's width beside the designed area, and the least height it needs.
-constexpr int kPanelWidth = 400, kPanelHeight = 300;
+// The panel's width beside the designed area, and the least height it needs; the
+// figure's height over the solution text.
+constexpr int kPanelWidth = 400, kPanelHeight = 300, kFigureHeight = 230;
 
 }  // namespace
 
@@ -136,6 +137,7 @@ CalculatorWindow::CalculatorWindow(const WindowDesign& design, QWidget* parent) 
     }
     if (design.setUp) design.setUp(*this);
     designedSize_ = size();
+    sketchMaker_ = design.figure;
     if (hasPanel_) {
         auto* toggle = new QShortcut(QKeySequence(Qt::Key_F2), this);
         connect(toggle, &QShortcut::activated, this, [this] { setSolutionShown(!panelShown_); });
@@ -274,7 +276,7 @@ bool CalculatorWindow::compute(Computation computation, Explanation explanation)
 }
 
 WorkedSolution CalculatorWindow::solution() const {
-    if (!explanation_ || !before_) return {hint_.toStdString(), hint_.toHtmlEscaped().toStdString()};
+    if (!explanation_ || !before_) return {hint_.toStdString(), hint_.toHtmlEscaped().toStdString(), {}};
     return explanation_(*before_);
 }
 
@@ -289,29 +291,44 @@ void CalculatorWindow::setSolutionShown(bool shown) {
         panel_->setFont(MakeFont(SimSun(10.5)));
         panel_->setOpenLinks(false);
         panel_->setContextMenuPolicy(Qt::DefaultContextMenu);
+        if (sketchMaker_) figure_ = new FigureView(this);
     }
     // The designed controls keep their places; the window grows to the right for the panel.
     if (shown) {
-        const int height = std::max(designedSize_.height(), kPanelHeight);
+        const int height = std::max(designedSize_.height(), kPanelHeight + (figure_ ? kFigureHeight : 0));
         setFixedSize(designedSize_.width() + kPanelWidth, height);
-        panel_->setGeometry(designedSize_.width(), 0, kPanelWidth, height);
         panel_->show();
         updateSolution();
     } else {
         if (panel_) panel_->hide();
+        if (figure_) figure_->hide();
         setFixedSize(designedSize_);
     }
 }
 
 void CalculatorWindow::updateSolution() {
     if (!panel_) return;
-    panel_->setHtml(QString::fromStdString(solution().html));
+    const WorkedSolution worked = solution();
+    panel_->setHtml(QString::fromStdString(worked.html));
+    // The figure over the text where there is one to draw, or a reason why not.
+    int top = 0;
+    if (figure_) {
+        figure_->setSketch(sketchMaker_(worked.figure));
+        if (!figure_->sketch().empty()) top = kFigureHeight;
+        figure_->setGeometry(designedSize_.width(), 0, kPanelWidth, kFigureHeight);
+        figure_->setVisible(top > 0);
+    }
+    panel_->setGeometry(designedSize_.width(), top, kPanelWidth, height() - top);
+}
+
+const Sketch* CalculatorWindow::figure() const {
+    return figure_ && figure_->isVisible() && figure_->sketch().whyNot.isEmpty() ? &figure_->sketch() : nullptr;
 }
 
 void CalculatorWindow::exportSolution() {
     const QString path = QFileDialog::getSaveFileName(this, "导出为 PDF", windowTitle() + ".pdf", "PDF 文件 (*.pdf)");
     if (path.isEmpty()) return;
-    const QString fault = WriteSolutionPdf(path, windowTitle(), solution());
+    const QString fault = WriteSolutionPdf(path, windowTitle(), solution(), figure(), figure_ && figure_->extrasShown());
     if (!fault.isEmpty()) ShowMessageBox(this, fault, Icon::Information, {});
 }
 
@@ -328,7 +345,7 @@ void CalculatorWindow::contextMenuEvent(QContextMenuEvent* event) {
     if (chosen == show) setSolutionShown(!panelShown_);
     if (chosen == copy) QApplication::clipboard()->setText(QString::fromStdString(solution().plain));
     if (chosen == pdf) exportSolution();
-    if (chosen == print) PrintSolution(this, windowTitle(), solution());
+    if (chosen == print) PrintSolution(this, windowTitle(), solution(), figure(), figure_ && figure_->extrasShown());
 }
 
 void CalculatorWindow::wire(const Trigger& trigger) {

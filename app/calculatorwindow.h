@@ -64,6 +64,8 @@ public:
     void setSolutionShown(bool shown);
     // What the panel says: the last computation's solution, or what to type.
     WorkedSolution solution() const;
+    // The figure the panel shows over the solution, or nullptr.
+    const Sketch* figure() const;
 
     // Opens another window of the program, as its menu entry does (the catalog that made
     // this window gives the means).
@@ -105,6 +107,8 @@ private:
     QSize designedSize_;
     QString hint_;  // what the panel says before a computation
     QTextBrowser* panel_ = nullptr;
+    SketchMaker sketchMaker_ = nullptr;  // the window's figure, if it has one
+    FigureView* figure_ = nullptr;       // over the solution text, made with the panel
     Explanation explanation_ = nullptr;  // of the last computation
     std::unique_ptr<Form> before_;       // its fields as they were when it started
 };

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+#include "app/figure.h"
 #include "exact/workedsolution.h"
 
 class QWidget;
@@ -29,12 +30,14 @@ private:
     bool shown_ = false;
 };
 
-// The window's worked sheet: its title, then the solution. Writes the PDF through a
+// The window's worked sheet: its title, the figure where there is one, then the solution. Writes the PDF through a
 // temporary file, so that a sheet that cannot be written leaves no partial file; returns
 // an empty text or the Chinese message saying why it failed.
-QString WriteSolutionPdf(const QString& path, const QString& title, const WorkedSolution& solution);
+QString WriteSolutionPdf(const QString& path, const QString& title, const WorkedSolution& solution,
+                         const Sketch* figure = nullptr, bool extras = false);
 
 // The same sheet on a printer the pupil chooses.
-void PrintSolution(QWidget* parent, const QString& title, const WorkedSolution& solution);
+void PrintSolution(QWidget* parent, const QString& title, const WorkedSolution& solution,
+                   const Sketch* figure = nullptr, bool extras = false);
 
 }  // namespace velunda::ui

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/figure.h"
 #include "app/palette.h"
 #include "exact/workedsolution.h"
 #include "numeric/form.h"
@@ -92,6 +93,8 @@ struct WindowDesign {
     // Runs once the controls exist, for what the rows above cannot say (a field that opens
     // only after another one is typed into, names for screen readers).
     std::function<void(CalculatorWindow&)> setUp = {};
+    // The figure above the worked solution, drawn from its quantities.
+    SketchMaker figure = nullptr;
 };
 
 }  // namespace velunda::ui

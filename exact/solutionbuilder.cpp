@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 
 namespace velunda::exact {
@@ -187,7 +188,49 @@ std::string Typeset(std::string_view plain) {
 
 SolutionBuilder::SolutionBuilder() { lines_.push_back("解："); }
 
+namespace {
+
+// A decimal to 3 significant figures: "7.07", "0.0123", "1230".
+std::string ThreeFigures(double v) {
+    if (v == 0 || !std::isfinite(v)) return "0";
+    const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(v))));
+    char text[64];
+    if (exponent >= 6 || exponent < -3)
+        std::snprintf(text, sizeof text, "%.3g", v);
+    else
+        std::snprintf(text, sizeof text, "%.*f", std::max(0, 2 - exponent), v);
+    return text;
+}
+
+}  // namespace
+
+std::string FigureLabel(const Number& x) {
+    const std::string plain = Plain(x);
+    std::size_t characters = 0;
+    for (char c : plain) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return characters <= 7 ? plain : ThreeFigures(static_cast<double>(x.Approximate()));
+}
+
+void SolutionBuilder::Record(std::string_view symbol, const Number& value, bool given) {
+    // "a = BC" names the side a.
+    symbol = symbol.substr(0, symbol.find(" = "));
+    if (!value.ok() || BeyondFields(value)) return;
+    for (const FigureValue& known : figure_)
+        if (known.symbol == symbol) return;
+    figure_.push_back({std::string(symbol), static_cast<double>(value.Approximate()), FigureLabel(value), given});
+}
+
+void SolutionBuilder::RecordAngle(std::string_view symbol, const Number& radians, bool given) {
+    Record(symbol, radians, given);
+    if (figure_.empty() || figure_.back().symbol != symbol) return;
+    const Number degrees = radians * Number::Integer(180) / Number::Pi();
+    // arccos(4/5) in degrees has no short form: 36.9°.
+    figure_.back().label =
+        (degrees.IsAlgebraic() ? FigureLabel(degrees) : ThreeFigures(static_cast<double>(degrees.Approximate()))) + "°";
+}
+
 void SolutionBuilder::Given(std::string_view symbol, const Number& value) {
+    Record(symbol, value, true);
     Given(std::string(symbol) + " = " + (value.ok() ? Plain(value) : FaultText(value.fault())));
 }
 
@@ -227,6 +270,7 @@ bool SolutionBuilder::Quantity(std::string_view name, std::string_view symbol, s
         line += " = " + text;
     lines_.push_back(line);
     answers_.push_back(PartOfAnswer(name, value, Plain(value)));
+    Record(symbol, value, false);
     return true;
 }
 
@@ -251,6 +295,7 @@ bool SolutionBuilder::Quantity(std::string_view name, std::string_view symbol, s
     line += "，π 取 " + std::string(piText) + " 时 " + std::string(symbol) + ValueAlone(withWindowPi);
     lines_.push_back(line);
     answers_.push_back(PartOfAnswer(name, withWindowPi, withWindowPi.DecimalText()));
+    Record(symbol, value, false);
     return true;
 }
 
@@ -275,6 +320,7 @@ WorkedSolution SolutionBuilder::Finish() {
     WorkedSolution s;
     for (std::size_t i = 0; i < lines.size(); ++i) s.plain += (i ? "\n" : "") + lines[i];
     s.html = Typeset(s.plain);
+    s.figure = figure_;
     return s;
 }
 

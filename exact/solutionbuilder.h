@@ -39,6 +39,10 @@ bool RoundedDecimal(const Number& x, std::string_view text);
 // " = 31.4" where the decimal is the whole value, else " ≈ 3.99043442233811".
 std::string ValueAlone(const Number& x);
 
+// A value as a figure labels it: the short exact form ("5√2", "7/3"), else the decimal
+// to 3 significant figures ("7.07").
+std::string FigureLabel(const Number& x);
+
 // A field's number read exactly (ReadLenient of its text).
 Number Read(const Form& form, std::string_view field);
 // An angle field in radians: typed in radians, or in degrees and turned into radians.
@@ -75,6 +79,12 @@ public:
     // One more part of the built answer ("圆心角为 90°").
     void AnswerPart(std::string text);
 
+    // A value the figure needs that has no line of its own (an angle found on the way, a
+    // given angle written as text). Given and Quantity record theirs; the first record of a
+    // symbol holds.
+    void Record(std::string_view symbol, const Number& value, bool given);
+    void RecordAngle(std::string_view symbol, const Number& radians, bool given);
+
     bool failed() const { return failed_; }
     WorkedSolution Finish();
 
@@ -84,6 +94,7 @@ private:
     std::size_t givenLine_ = 0;
     std::vector<std::string> answers_;
     std::string answer_;
+    std::vector<FigureValue> figure_;
     bool failed_ = false;
 };
 

@@ -2,14 +2,24 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "numeric/form.h"
 
 namespace velunda {
 
+// One quantity of the solution as its figure shows it: the side a = 5√2 drawn 7.07 long.
+struct FigureValue {
+    std::string symbol;  // "a", "h₁", "θ"
+    double value = 0;    // a length, or an angle in radians
+    std::string label;   // "5√2", "7.07", "36.9°": short exact forms, else 3 significant figures
+    bool given = false;  // typed by the pupil rather than computed
+};
+
 struct WorkedSolution {
     std::string plain;  // the lines of the solution in the plain-text notation, joined by '\n'
     std::string html;   // the same, typeset for the panel
+    std::vector<FigureValue> figure;  // the quantities the figure is drawn from, in order
 };
 
 // Explains one computation from its window's field texts and options as they were when the

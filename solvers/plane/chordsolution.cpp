@@ -19,6 +19,7 @@ bool Angle(SolutionBuilder& b, const Number& c, const Number& d, bool radians) {
     if (d.IsZero()) {
         b.Line("因为 d = 0，弦是直径，圆心角 θ = " + AngleText(Number::Pi(), radians));
         b.AnswerPart("圆心角为 " + AngleText(Number::Pi(), radians));
+        b.RecordAngle("θ", Number::Pi(), false);
         return true;
     }
     const Number theta = Int(2) * (c / Int(2) / d).Atan();
@@ -28,6 +29,7 @@ bool Angle(SolutionBuilder& b, const Number& c, const Number& d, bool radians) {
     }
     b.Line(line + " = " + AngleText(theta, radians));
     b.AnswerPart("圆心角为 " + AngleText(theta, radians));
+    b.RecordAngle("θ", theta, false);
     return true;
 }
 
@@ -71,6 +73,7 @@ WorkedSolution ExplainChord(const Form& before) {
             Angle(b, c, d, radians);
     } else if (given(theta) && given(c)) {
         b.Given(angleGiven);
+        b.RecordAngle("θ", theta, true);
         b.Given("c", c);
         const Number dd = c / Int(2) / half.Tan();
         const Number rr = (c / Int(2) * (c / Int(2)) + dd * dd).Sqrt();
@@ -78,6 +81,7 @@ WorkedSolution ExplainChord(const Form& before) {
             b.Quantity("半径", "r", "√((c/2)² + d²)", "√((" + In(c) + "/2)² + " + Squared(dd) + ")", rr);
     } else if (given(theta) && given(d)) {
         b.Given(angleGiven);
+        b.RecordAngle("θ", theta, true);
         b.Given("d", d);
         const Number rr = d / half.Cos();
         const Number cc = Int(2) * (rr * rr - d * d).Sqrt();
@@ -85,6 +89,7 @@ WorkedSolution ExplainChord(const Form& before) {
             b.Quantity("弦长", "c", "2√(r² − d²)", "2√(" + Squared(rr) + " − " + Squared(d) + ")", cc);
     } else if (given(theta) && given(r)) {
         b.Given(angleGiven);
+        b.RecordAngle("θ", theta, true);
         b.Given("r", r);
         const Number dd = half.Cos() * r;
         const Number cc = Int(2) * (r * r - dd * dd).Sqrt();

@@ -33,6 +33,7 @@ WindowDesign ChordWindowDesign() {
     design.triggers = {
         {Event::Click, "Command2", SolveChord, ExplainChord},
     };
+    design.figure = ChordSketch;
     return design;
 }
 // clang-format on

@@ -42,6 +42,7 @@ WindowDesign CircleWindowDesign() {
         {Event::Selected, "Option2", PiFromOption2, ExplainPiFromOption2},
         {Event::Click, "Option2", PiFromOption2, ExplainPiFromOption2},
     };
+    design.figure = CircleSketch;
     return design;
 }
 // clang-format on

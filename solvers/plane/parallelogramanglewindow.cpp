@@ -32,6 +32,7 @@ WindowDesign ParallelogramAngleWindowDesign() {
     design.triggers = {
         {Event::Click, "Command2", SolveParallelogramAngle, ExplainParallelogramAngle},
     };
+    design.figure = ParallelogramSketch;
     return design;
 }
 // clang-format on

@@ -12,6 +12,7 @@ WindowDesign ParallelogramAreaWindowDesign() {
     design.triggers = {
         {Event::Click, "Command2", SolveParallelogramArea, ExplainParallelogramArea},
     };
+    design.figure = ParallelogramSketch;
     return design;
 }
 

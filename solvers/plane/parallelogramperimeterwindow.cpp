@@ -11,6 +11,7 @@ WindowDesign ParallelogramPerimeterWindowDesign() {
     design.triggers = {
         {Event::Click, "Command2", SolveParallelogramPerimeter, ExplainParallelogramPerimeter},
     };
+    design.figure = ParallelogramSketch;
     return design;
 }
 

@@ -81,6 +81,7 @@ WorkedSolution ExplainParallelogramAngle(const Form& before) {
         b.Given("a", a);
         b.Given("b", c);
         b.Given(angleGiven);
+        b.RecordAngle("θ", theta, true);
         const Number s = theta.Sin();
         if (s.IsAlgebraic() && !s.IsInteger() && s.ExactText().size() < 12) b.Line(sine + " = " + s.ExactText());
         b.Quantity("面积", "S", "ab·sin θ", In(a) + " × " + In(c) + " × " + sine, a * c * s);
@@ -96,6 +97,7 @@ WorkedSolution ExplainParallelogramAngle(const Form& before) {
             return b.Finish();
         }
         const Number second = Number::Pi() - first;
+        b.RecordAngle("θ", first, false);
         b.Line("夹角 θ₁ = arcsin(S/(ab)) = " + AngleText(first, radians));
         b.Line(std::string("夹角 θ₂ = ") + (radians ? "π − θ₁ = " : "180° − θ₁ = ") + AngleText(second, radians));
         b.Line("sin θ₁ = sin θ₂，所以两个角都可以。");
@@ -103,11 +105,13 @@ WorkedSolution ExplainParallelogramAngle(const Form& before) {
     } else if (!a.IsZero() && !theta.IsZero() && !S.IsZero()) {
         b.Given("a", a);
         b.Given(angleGiven);
+        b.RecordAngle("θ", theta, true);
         b.Given("S", S);
         b.Quantity("邻边", "b", "S/(a·sin θ)", In(S) + "/(" + In(a) + " × " + sine + ")", S / (a * theta.Sin()));
     } else if (!c.IsZero() && !theta.IsZero() && !S.IsZero()) {
         b.Given("b", c);
         b.Given(angleGiven);
+        b.RecordAngle("θ", theta, true);
         b.Given("S", S);
         b.Quantity("底边", "a", "S/(b·sin θ)", In(S) + "/(" + In(c) + " × " + sine + ")", S / (c * theta.Sin()));
     } else {

@@ -33,4 +33,12 @@ WindowDesign ParallelogramPerimeterWindowDesign();  // frm2
 // fourth.
 WindowDesign ParallelogramAngleWindowDesign();  // frm4
 
+// The figures above their worked solutions, from the solutions' quantities.
+Sketch SquareSketch(const std::vector<FigureValue>& values);
+Sketch RectangleSketch(const std::vector<FigureValue>& values);
+Sketch ParallelogramSketch(const std::vector<FigureValue>& values);  // frm2, frm3, frm4
+Sketch TrapezoidSketch(const std::vector<FigureValue>& values);
+Sketch CircleSketch(const std::vector<FigureValue>& values);
+Sketch ChordSketch(const std::vector<FigureValue>& values);
+
 }  // namespace velunda::ui

@@ -29,6 +29,7 @@ WindowDesign RectangleWindowDesign() {
     design.triggers = {
         {Event::Click, "Command1", SolveRectangle, ExplainRectangle},
     };
+    design.figure = RectangleSketch;
     return design;
 }
 // clang-format on

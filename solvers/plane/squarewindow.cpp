@@ -32,6 +32,7 @@ WindowDesign SquareWindowDesign() {
         {Event::Enter, square::Area, SquareFromArea, ExplainSquareFromArea},
         {Event::Enter, square::Diagonal, SquareFromDiagonal, ExplainSquareFromDiagonal},
     };
+    design.figure = SquareSketch;
     return design;
 }
 // clang-format on

@@ -31,6 +31,7 @@ WindowDesign TrapezoidWindowDesign() {
     design.triggers = {
         {Event::Click, "Command3", SolveTrapezoid, ExplainTrapezoid},
     };
+    design.figure = TrapezoidSketch;
     return design;
 }
 // clang-format on

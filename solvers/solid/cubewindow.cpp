@@ -32,6 +32,7 @@ WindowDesign CubeWindowDesign() {
         {Event::Enter, cube::Surface, CubeFromSurface, ExplainCubeFromSurface},
         {Event::Enter, cube::Volume, CubeFromVolume, ExplainCubeFromVolume},
     };
+    design.figure = CubeSketch;
     return design;
 }
 // clang-format on

@@ -35,6 +35,7 @@ WindowDesign CuboidWindowDesign() {
     design.triggers = {
         {Event::Click, "Command1", CuboidCompute, ExplainCuboid},
     };
+    design.figure = CuboidSketch;
     return design;
 }
 // clang-format on

@@ -38,6 +38,7 @@ WindowDesign CylinderWindowDesign() {
     };
     // The window's π is 3.14; every field says so.
     design.fieldToolTip = "π取3.14";
+    design.figure = CylinderSketch;
     return design;
 }
 // clang-format on

@@ -16,4 +16,9 @@ WindowDesign CuboidWindowDesign();  // frm5
 // The cylinder: two of its seven quantities and "计  算" give the other five.
 WindowDesign CylinderWindowDesign();  // frm15
 
+// The figures above their worked solutions, from the solutions' quantities.
+Sketch CubeSketch(const std::vector<FigureValue>& values);
+Sketch CuboidSketch(const std::vector<FigureValue>& values);
+Sketch CylinderSketch(const std::vector<FigureValue>& values);
+
 }  // namespace velunda::ui

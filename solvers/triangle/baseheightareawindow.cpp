@@ -28,6 +28,7 @@ WindowDesign BaseHeightAreaWindowDesign() {
     design.triggers = {
         {Event::Click, "Command2", TriangleBaseHeightArea, ExplainTriangleBaseHeightArea},
     };
+    design.figure = BaseHeightSketch;
     return design;
 }
 // clang-format on

@@ -32,6 +32,7 @@ WindowDesign EquilateralWindowDesign() {
     design.triggers = {
         {Event::Click, "Command2", SolveEquilateralTriangle, ExplainEquilateralTriangle},
     };
+    design.figure = EquilateralSketch;
     return design;
 }
 // clang-format on

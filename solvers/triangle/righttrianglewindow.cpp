@@ -38,6 +38,7 @@ WindowDesign RightTriangleWindowDesign() {
         w.field(righttriangle::OtherLeg)->setEnabled(false);
         w.onKeyUp(righttriangle::Leg, [&w] { w.field(righttriangle::OtherLeg)->setEnabled(true); });
     };
+    design.figure = RightTriangleSketch;
     return design;
 }
 // clang-format on

@@ -120,9 +120,11 @@ WorkedSolution ExplainTriangleSidesAndAngles(const Form& before) {
     b.Line(std::string("记第一边为 a、第四边为 b、第六边为 c，它们的对角依次为 A、B、C；角的单位是") +
            (radians ? "弧度。" : "度。"));
     const auto given = [&](int i) {
-        if (!typed[i].IsZero())
+        if (!typed[i].IsZero()) {
             b.Given(std::string(kAngle[i]) + " = " + In(typed[i]) +
                     (radians ? "（弧度）≈ " + Degrees(angle[i]).DecimalText() + "°" : "°"));
+            b.RecordAngle(kAngle[i], angle[i], true);
+        }
         if (!s[i].IsZero()) b.Given(kSide[i], s[i]);
     };
     for (int i = 0; i < 3; ++i) given(i);
@@ -168,6 +170,7 @@ WorkedSolution ExplainTriangleSidesAndAngles(const Form& before) {
             b.Line(std::string("两个角的和不小于 ") + StraightAngle(radians) +
                    "，这样的三角形不存在；窗口仍按正弦定理算出下面的数：");
         angle[third] = value;
+        b.RecordAngle(kAngle[third], value, false);
         const int base = !s[0].IsZero() ? 0 : !s[1].IsZero() ? 1 : !s[2].IsZero() ? 2 : -1;
         if (base < 0) {
             b.Line(

@@ -37,6 +37,7 @@ WindowDesign SidesAnglesWindowDesign() {
     design.triggers = {
         {Event::Click, "Command2", TriangleSidesAndAngles, ExplainTriangleSidesAndAngles},
     };
+    design.figure = SidesSketch;
     return design;
 }
 // clang-format on

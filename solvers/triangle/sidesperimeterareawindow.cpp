@@ -33,6 +33,7 @@ WindowDesign SidesPerimeterAreaWindowDesign() {
     design.triggers = {
         {Event::Click, "Command2", TriangleSidesPerimeterArea, ExplainTriangleSidesPerimeterArea},
     };
+    design.figure = SidesSketch;
     return design;
 }
 // clang-format on

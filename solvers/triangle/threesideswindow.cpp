@@ -77,6 +77,7 @@ WindowDesign ThreeSidesWindowDesign() {
     design.triggers = {
         {Event::Click, "Command2", TriangleFromThreeSides, ExplainTriangleFromThreeSides},
     };
+    design.figure = ThreeSidesSketch;
     return design;
 }
 // clang-format on

@@ -42,4 +42,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
+// The figures above their worked solutions, from the solutions' quantities.
+Sketch ThreeSidesSketch(const std::vector<FigureValue>& values);  // with heights and, on request, circles
+Sketch SidesSketch(const std::vector<FigureValue>& values);       // frm8, frm21
+Sketch BaseHeightSketch(const std::vector<FigureValue>& values);
+Sketch EquilateralSketch(const std::vector<FigureValue>& values);
+Sketch RightTriangleSketch(const std::vector<FigureValue>& values);
+
 }  // namespace velunda::ui

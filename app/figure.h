@@ -1,0 +1,150 @@
+// The figure above a worked solution: the square, triangle or cylinder drawn to scale from
+// the quantities of the last computation and labelled like a textbook figure. A sketch
+// describes it in the figure's own lengths; one painting code lays it out in any box, on
+// the screen, in the PDF and on the printer.
+#pragma once
+
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+#include <QTransform>
+#include <QWidget>
+#include <string_view>
+#include <vector>
+
+#include "exact/workedsolution.h"
+
+class QPainter;
+
+namespace velunda::ui {
+
+enum class Stroke {
+    Edge,       // an edge of the figure
+    Hidden,     // an edge behind the solid: dashed
+    Auxiliary,  // a height, a radius, a diagonal: thin and dashed
+    Extra,      // the circumcircle and the incircle, drawn on request
+};
+
+enum class Tone { Name, Given, Computed };
+
+// What is drawn with the extras (the circles) and what gives them room.
+enum class Show { Always, WithExtras, WithoutExtras };
+
+// A figure in its own lengths, y upwards.
+struct Sketch {
+    struct Segment {
+        QPointF from, to;
+        Stroke stroke = Stroke::Edge;
+        std::string measures = {};  // the symbol of the length it is drawn to ("a")
+        Show show = Show::Always;
+    };
+    struct Ellipse {
+        QPointF centre;
+        double rx = 0, ry = 0;
+        double startDegrees = 0, spanDegrees = 360;  // counter-clockwise from the x axis
+        Stroke stroke = Stroke::Edge;
+        Show show = Show::Always;
+    };
+    struct Label {
+        QString text;
+        QPointF at;    // the point it names
+        QPointF away;  // the way from the point to the label
+        Tone tone = Tone::Name;
+        Show show = Show::Always;
+        double beyond = 0;  // pixels more between point and label (past an angle's arc)
+    };
+    // The mark of a right angle at a corner, between the ways to two points.
+    struct RightAngle {
+        QPointF corner, first, second;
+        Show show = Show::Always;
+    };
+    // The arc of an angle at a vertex, from one way to the other counter-clockwise.
+    struct AngleArc {
+        QPointF vertex, first, second;
+    };
+
+    std::vector<Segment> segments;
+    std::vector<Ellipse> ellipses;
+    std::vector<Label> labels;
+    std::vector<RightAngle> rightAngles;
+    std::vector<AngleArc> arcs;
+    QString description;     // what the figure shows, for screen readers
+    QString whyNot;          // where the figure cannot exist: why it is not drawn
+    bool notToScale = false;  // lengths clamped to keep an extreme figure readable
+    bool hasExtras = false;
+
+    // Marks what was added since `from` to be shown only that way.
+    void ShowOnly(Show show, std::size_t segmentsFrom, std::size_t labelsFrom, std::size_t marksFrom);
+
+    bool empty() const { return segments.empty() && ellipses.empty() && whyNot.isEmpty(); }
+
+    // Building: an edge or a length between two points, labelled on the side `away`
+    // points to; the label names the quantity and its value ("a = 5√2").
+    void Side(QPointF from, QPointF to, const FigureValue* value, Stroke stroke = Stroke::Edge,
+              QPointF away = {});
+    void Name(const QString& name, QPointF at, QPointF away);
+    void Value(const FigureValue* value, QPointF at, QPointF away);
+    // An angle's arc at the vertex, from the way to `first` counter-clockwise to the way to
+    // `second`, and its value inside; a right angle gets its mark instead of the arc.
+    void Angle(QPointF vertex, QPointF first, QPointF second, const FigureValue* value);
+    // A quantity the figure has no place for (the area): in the description only.
+    void Mention(const FigureValue* value);
+    // Starts the description with the figure's name ("三角形 ABC").
+    void Describe(const QString& name);
+};
+
+// Makes a window's sketch from the quantities of its last solution.
+using SketchMaker = Sketch (*)(const std::vector<FigureValue>& values);
+
+// The quantity of that symbol in the solution, or nullptr.
+const FigureValue* Find(const std::vector<FigureValue>& values, std::string_view symbol);
+// The first positive length among the symbols; 0 where there is none.
+double Length(const std::vector<FigureValue>& values, std::initializer_list<std::string_view> symbols);
+
+// Whether the lengths of the symbols can be drawn: each known and above 0. Where one is
+// missing (nothing was computed) the sketch stays empty; where one is not above 0 it says
+// why it is not drawn.
+bool Drawable(Sketch& sketch, const std::vector<FigureValue>& values, std::initializer_list<std::string_view> symbols);
+
+// Figures wider than this many times their smallest length are drawn with that length
+// stretched, and marked as not to scale.
+inline constexpr double kMostProportion = 10;
+// Clamps the lengths to kMostProportion of the largest; true where one was stretched.
+bool Clamp(std::initializer_list<double*> lengths);
+
+inline const QString kNotToScale = "示意图（未按比例）";
+
+// Where everything goes in a box: the sketch's points, and the rectangle of each label
+// shown, in the order of the sketch.
+struct FigureLayout {
+    QTransform place;  // sketch lengths to the box
+    std::vector<QRectF> labels;
+    QRectF drawing;  // everything painted
+};
+
+FigureLayout LayOut(const Sketch& sketch, const QRectF& box, bool extras);
+// Paints the sketch into the box, in the painter's own units (pixels of a widget, or the
+// scaled units of a page).
+void PaintFigure(QPainter& painter, const Sketch& sketch, const QRectF& box, bool extras);
+
+// The widget over the solution text.
+class FigureView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FigureView(QWidget* parent = nullptr);
+    void setSketch(Sketch sketch);
+    const Sketch& sketch() const { return sketch_; }
+    bool extrasShown() const { return extras_; }
+    void setExtrasShown(bool shown);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    Sketch sketch_;
+    bool extras_ = false;
+};
+
+}  // namespace velunda::ui

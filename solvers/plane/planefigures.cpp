@@ -1,0 +1,162 @@
+// The figures of the plane windows, drawn from the quantities of their worked solutions.
+
+#include <cmath>
+
+#include "solvers/plane/planewindows.h"
+
+namespace velunda::ui {
+namespace {
+
+using Values = std::vector<FigureValue>;
+
+// The quadrilateral ABCD, counter-clockwise from the lower left corner, its vertices named
+// outwards from its centre.
+void Quadrilateral(Sketch& s, const std::array<QPointF, 4>& p, const std::array<const FigureValue*, 4>& sides,
+                   const std::array<std::string, 4>& measures) {
+    const QPointF centre = (p[0] + p[1] + p[2] + p[3]) / 4;
+    for (int i = 0; i < 4; ++i) {
+        s.Side(p[i], p[(i + 1) % 4], sides[i]);
+        if (!sides[i]) s.segments.back().measures = measures[i];
+        s.Name(QString(QChar('A' + i)), p[i], p[i] - centre);
+    }
+}
+
+}  // namespace
+
+Sketch SquareSketch(const Values& v) {
+    Sketch s;
+    if (!Drawable(s, v, {"a"})) return s;
+    const double a = Find(v, "a")->value;
+    const QPointF A(0, 0), B(a, 0), C(a, a), D(0, a);
+    s.Describe("正方形 ABCD");
+    Quadrilateral(s, {A, B, C, D}, {Find(v, "a"), nullptr, nullptr, nullptr}, {"", "a", "a", "a"});
+    s.Angle(A, B, D, nullptr);
+    if (const FigureValue* d = Find(v, "d")) s.Side(A, C, d, Stroke::Auxiliary);
+    s.Mention(Find(v, "P"));
+    s.Mention(Find(v, "S"));
+    return s;
+}
+
+Sketch RectangleSketch(const Values& v) {
+    Sketch s;
+    if (!Drawable(s, v, {"a", "b"})) return s;
+    double a = Find(v, "a")->value, b = Find(v, "b")->value;
+    s.notToScale = Clamp({&a, &b});
+    const QPointF A(0, 0), B(a, 0), C(a, b), D(0, b);
+    s.Describe("长方形 ABCD");
+    Quadrilateral(s, {A, B, C, D}, {Find(v, "a"), Find(v, "b"), nullptr, nullptr}, {"", "", "a", "b"});
+    s.Angle(A, B, D, nullptr);
+    if (const FigureValue* d = Find(v, "d")) s.Side(A, C, d, Stroke::Auxiliary);
+    s.Mention(Find(v, "P"));
+    s.Mention(Find(v, "S"));
+    return s;
+}
+
+// The three parallelogram windows: base a, side b, their angle θ and the height h. A window
+// that does not know the angle draws it at 60°; one that knows the height but not the
+// side takes the side from them.
+Sketch ParallelogramSketch(const Values& v) {
+    Sketch s;
+    if (!Drawable(s, v, {"a"})) return s;
+    const FigureValue *theta = Find(v, "θ"), *side = Find(v, "b"), *height = Find(v, "h");
+    if (!side && !height) return s;
+    if (!Drawable(s, v, {side ? "b" : "h"})) return s;
+    const double angle = theta ? theta->value : M_PI / 3;
+    if (!(angle > 0 && angle < M_PI)) {
+        s.whyNot = "夹角 θ = " + QString::fromStdString(theta->label) + " 不在 0° 与 180° 之间，这样的平行四边形不存在。";
+        return s;
+    }
+    double a = Find(v, "a")->value;
+    double b = side ? side->value : height->value / std::sin(angle);
+    s.notToScale = Clamp({&a, &b});
+    const QPointF A(0, 0), B(a, 0), D(b * std::cos(angle), b * std::sin(angle)), C = B + D;
+    s.Describe("平行四边形 ABCD");
+    Quadrilateral(s, {A, B, C, D}, {Find(v, "a"), nullptr, nullptr, side}, {"", "b", "a", side ? "" : "b"});
+    if (theta) s.Angle(A, B, D, theta);
+    if (height) {
+        const QPointF foot(D.x(), 0);
+        if (foot.x() < 0) s.segments.push_back({foot, A, Stroke::Auxiliary});
+        if (foot.x() > a) s.segments.push_back({B, foot, Stroke::Auxiliary});
+        s.Side(D, foot, height, Stroke::Auxiliary, {1, 0});
+        s.rightAngles.push_back({foot, D, foot.x() < a ? B : A});
+    }
+    s.Mention(Find(v, "S"));
+    s.Mention(Find(v, "P"));
+    return s;
+}
+
+// An isosceles trapezoid: its sides are not known, only both bases and the height.
+Sketch TrapezoidSketch(const Values& v) {
+    Sketch s;
+    if (!Drawable(s, v, {"a", "b", "h"})) return s;
+    double a = Find(v, "a")->value, b = Find(v, "b")->value, h = Find(v, "h")->value;
+    s.notToScale = Clamp({&a, &b, &h});
+    const QPointF A(0, 0), B(b, 0), C((b + a) / 2, h), D((b - a) / 2, h);
+    s.Describe("梯形 ABCD");
+    Quadrilateral(s, {A, B, C, D}, {Find(v, "b"), nullptr, Find(v, "a"), nullptr}, {});
+    const QPointF foot(D.x(), 0);
+    if (foot.x() < 0) s.segments.push_back({foot, A, Stroke::Auxiliary});
+    s.Side(D, foot, Find(v, "h"), Stroke::Auxiliary, {1, 0});
+    s.rightAngles.push_back({foot, D, B});
+    s.Mention(Find(v, "S"));
+    return s;
+}
+
+Sketch CircleSketch(const Values& v) {
+    Sketch s;
+    const double r = Length(v, {"r"}) > 0 ? Length(v, {"r"}) : Length(v, {"d"}) / 2;
+    if (!(r > 0)) {
+        for (const char* symbol : {"r", "d", "C", "S"})
+            if (Find(v, symbol) && !Drawable(s, v, {symbol})) return s;
+        return s;
+    }
+    const QPointF O(0, 0);
+    s.Describe("圆 O");
+    s.ellipses.push_back({O, r, r});
+    s.Name("O", O, {-1, 1});
+    const FigureValue* d = Find(v, "d");
+    s.Side(QPointF(-r, 0), QPointF(r, 0), d, Stroke::Auxiliary, {0.35, -1});
+    if (!d) s.segments.back().measures = "d";
+    s.Side(O, QPointF(r * std::cos(M_PI / 4), r * std::sin(M_PI / 4)), Find(v, "r"), Stroke::Auxiliary, {1, -0.4});
+    if (!Find(v, "r")) s.segments.back().measures = "r";
+    s.Value(Find(v, "C"), QPointF(r * std::cos(1.25 * M_PI), r * std::sin(1.25 * M_PI)), {-1, -1});
+    s.Value(Find(v, "S"), QPointF(0, -r / 2), {});
+    return s;
+}
+
+// The chord AB at the distance d = OM from the centre, with the central angle θ = ∠AOB.
+Sketch ChordSketch(const Values& v) {
+    Sketch s;
+    const FigureValue *rv = Find(v, "r"), *cv = Find(v, "c"), *dv = Find(v, "d");
+    if (!rv || !cv) return s;
+    if (!Drawable(s, v, {"r", "c"})) return s;
+    const double r = rv->value, half = cv->value / 2;
+    const double d = dv ? dv->value : std::sqrt(std::max(0.0, r * r - half * half));
+    if (d < 0 || half > r * (1 + 1e-12)) {
+        s.whyNot = "弦长 c 大于直径 2r，这样的弦不存在，画不出来。";
+        return s;
+    }
+    const QPointF O(0, 0), M(0, -d), A(-half, -d), B(half, -d);
+    s.Describe("圆 O 与弦 AB");
+    s.ellipses.push_back({O, r, r});
+    s.segments.push_back({A, B, Stroke::Edge, "c"});
+    s.Value(cv, (M + B) / 2, {0, -1});
+    s.segments.push_back({O, A, Stroke::Edge});
+    s.Side(O, B, rv, Stroke::Edge, {d, half});
+    if (d > 0) {
+        s.Side(O, M, dv, Stroke::Auxiliary, {-1, 0});
+        s.rightAngles.push_back({M, O, B});
+        s.Name("M", M, {-0.5, -1});
+    }
+    if (const FigureValue* theta = Find(v, "θ")) {
+        // Between the bisector and OB, clear of the dashed OM.
+        s.Angle(O, A, B, theta);
+        s.labels.back().away = QPointF(0, -1) + B / std::hypot(B.x(), B.y());
+    }
+    s.Name("O", O, {0, 1});
+    s.Name("A", A, {-1, -0.2});
+    s.Name("B", B, {1, -0.2});
+    return s;
+}
+
+}  // namespace velunda::ui

@@ -1,7 +1,13 @@
 // Time to write a worked solution: the first one (which opens the engine module) and the
 // worst of the next 1000, over the worked examples of every window that explains its
-// computations. Prints one line per figure, in milliseconds.
+// computations; then the time to draw a figure (sketch, layout and painting at the
+// panel's size), worst of 1000 over the examples of every window with a figure. Prints
+// one line per measure, in milliseconds.
 #include <time.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 
 #include <algorithm>
 #include <chrono>
@@ -11,6 +17,8 @@
 
 #include "exact/exactnumber.h"
 #include "exact/workedsolution.h"
+#include "app/figure.h"
+#include "app/windowtable.h"
 #include "exampleform.h"
 
 using namespace velunda;
@@ -30,6 +38,42 @@ struct Case {
     Explanation explain;
     testing::FakeForm form;
 };
+
+// The figures: each example's sketch made from its solution, laid out and painted into an
+// image of the panel's figure, as the panel does after each computation.
+int Figures(int argc, char** argv, const std::vector<Case>& cases) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    struct Drawn {
+        ui::SketchMaker make;
+        std::vector<FigureValue> values;
+    };
+    std::vector<Drawn> drawn;
+    for (const Case& c : cases) {
+        const ui::WindowEntry* entry = ui::FindWindow(c.name.substr(0, c.name.find(' ')));
+        if (const ui::SketchMaker make = entry && entry->design ? entry->design().figure : nullptr)
+            drawn.push_back({make, c.explain(c.form).figure});
+    }
+    QImage image(400, 230, QImage::Format_ARGB32_Premultiplied);
+    std::vector<double> cpuTimes;
+    // The first figure also loads the label font (reported apart, as the first solution is).
+    for (int i = -1; i < 1000; ++i) {
+        const Drawn& d = drawn[static_cast<std::size_t>(std::max(i, 0)) % drawn.size()];
+        const double cpu = CpuMs();
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        ui::PaintFigure(painter, d.make(d.values), image.rect(), i % 2 == 1);
+        painter.end();
+        cpuTimes.push_back(CpuMs() - cpu);
+    }
+    const double first = cpuTimes.front();
+    cpuTimes.erase(cpuTimes.begin());
+    std::sort(cpuTimes.begin(), cpuTimes.end());
+    std::printf("first figure: processor %.2f ms\n", first);
+    std::printf("worst of 1000 figures: processor %.2f ms, median %.3f ms (%zu examples)\n", cpuTimes.back(),
+                cpuTimes[cpuTimes.size() / 2], drawn.size());
+    return 0;
+}
 
 }  // namespace
 
@@ -74,5 +118,5 @@ int main(int argc, char** argv) {
                 preloaded ? "engine opened beforehand" : "opening the engine", firstMs, firstCpu, first.plain.size());
     std::printf("worst of 1000 solutions: %.2f ms (processor %.2f ms)\n", times.back(), cpuTimes.back());
     std::printf("99th percentile: %.3f ms, median %.3f ms\n", times[989], times[times.size() / 2]);
-    return 0;
+    return Figures(argc, argv, cases);
 }

@@ -115,7 +115,10 @@ def solutions():
                          check=True).stdout
     first = re.search(r"first solution, [^:]*: [0-9.]+ ms \(processor ([0-9.]+) ms", out)
     worst = re.search(r"worst of 1000 solutions: ([0-9.]+) ms \(processor ([0-9.]+) ms\)", out)
-    return float(first.group(1)), float(worst.group(1)), float(worst.group(2))
+    first_figure = re.search(r"first figure: processor ([0-9.]+) ms", out)
+    figure = re.search(r"worst of 1000 figures: processor ([0-9.]+) ms, median ([0-9.]+) ms \(([0-9]+) examples", out)
+    return (float(first.group(1)), float(worst.group(1)), float(worst.group(2)), float(figure.group(1)),
+            float(figure.group(2)), int(figure.group(3)), float(first_figure.group(1)))
 
 
 def core():
@@ -221,13 +224,17 @@ def main():
         say()
         say("## Worked solutions: one panel update (the solution computed and typeset)")
         say()
-        first, worst, worst_cpu = solutions()
+        first, worst, worst_cpu, figure, figure_median, figures, first_figure = solutions()
         goals.append(worst_cpu < 5)
+        goals.append(figure < 5)
         say("| measure | time | goal |")
         say("|---|---:|---|")
         say(f"| first solution, engine opened as the panel showed | {first:.2f} ms processor | |")
         say(f"| worst of the next 1000 | {worst:.2f} ms wall, {worst_cpu:.2f} ms processor | "
             f"worst < 5 ms: {met(worst_cpu < 5)} |")
+        say(f"| the first figure (it loads the label font) | {first_figure:.2f} ms processor | |")
+        say(f"| the figure over it: sketch, layout and painting at 400 × 230, worst of 1000 over {figures} "
+            f"examples (median {figure_median:.3f} ms) | {figure:.2f} ms processor | worst < 5 ms: {met(figure < 5)} |")
         say()
     finally:
         server.send_signal(signal.SIGTERM)

@@ -206,7 +206,8 @@ private slots:
     }
 
     // The panel: hidden by default, F2 shows it beside the designed area and it explains
-    // the computation just run; 清零 brings back what to type; F2 hides it again.
+    // the computation just run, under its figure; 清零 brings back what to type and takes
+    // the figure away; F2 hides it again.
     void solutionPanel() {
         MenuFixture app;
         auto* w = app.open("lbl15", "frm12");
@@ -222,8 +223,16 @@ private slots:
         typeInto(w->field("Text1"), "5");
         pressEnter(w->field("Text1"));
         QVERIFY2(panel->toPlainText().contains("5√2"), qPrintable(panel->toPlainText()));
+        auto* figure = w->findChild<QWidget*>("figure");
+        QVERIFY(figure && figure->isVisible());
+        QCOMPARE(figure->geometry().bottom() + 1, panel->geometry().top());
+        QCOMPARE(figure->accessibleDescription(), "正方形 ABCD，a = 5，d = 5√2，P = 20，S = 25");
+        typeInto(w->field("Text1"), "-5");
+        pressEnter(w->field("Text1"));
+        QVERIFY2(figure->accessibleDescription().contains("不是正数"), qPrintable(figure->accessibleDescription()));
         click(w->button("Command1"));
         QCOMPARE(panel->toPlainText(), hint);
+        QVERIFY(!figure->isVisible());
         QTest::keyClick(w, Qt::Key_F2);
         QVERIFY(!panel->isVisible());
         QCOMPARE(w->size(), designed);

@@ -10,7 +10,8 @@ PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-pl
             clang libclang-rt-14-dev desktop-file-utils appstream \
             libbenchmark-dev python3 python3-fonttools fontconfig libfontconfig-dev \
             clang-format clang-tidy qt6-translations-l10n \
-            libcalcium-dev libflint-dev libflint-arb-dev libantic-dev libqt6sql6-sqlite
+            libcalcium-dev libflint-dev libflint-arb-dev libantic-dev libqt6sql6-sqlite \
+            poppler-utils
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
@@ -107,7 +108,9 @@ screenshots: build
 	QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2560x1600x24" \
 	  $(BUILD)/velunda-screenshots $(SHOTS)/hidpi $(HIDPI_WINDOWS)
 	config=$$(mktemp -d) && mkdir -p $$config/Velunda && printf '[solution]\nshown=true\n' > $$config/Velunda/Velunda.conf && \
-	  XDG_CONFIG_HOME=$$config xvfb-run -a $(BUILD)/velunda-screenshots $(SHOTS)/solutions $(SOLUTION_WINDOWS) && \
+	  XDG_CONFIG_HOME=$$config xvfb-run -a $(BUILD)/velunda-screenshots $(SHOTS)/solutions $(SOLUTION_WINDOWS) frm1.pdf && \
+	  pdftoppm -png -r 96 -singlefile $(SHOTS)/solutions/frm1.pdf $(SHOTS)/solutions/frm1-sheet && \
+	  rm $(SHOTS)/solutions/frm1.pdf && \
 	  XDG_CONFIG_HOME=$$config QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2560x1600x24" \
 	    $(BUILD)/velunda-screenshots $(SHOTS)/solutions/hidpi $(SOLUTION_WINDOWS); \
 	  status=$$?; rm -rf $$config; exit $$status

@@ -4,6 +4,7 @@
 // worked example the way a pupil fills it (keys typed into its fields, an option
 // chosen, Enter or the compute button), and drawn as it then shows on screen.
 // Run it under a display, e.g. xvfb-run -a; QT_SCALE_FACTOR=2 gives high-DPI pictures.
+// "frm1.pdf" writes that window's worked sheet, figure and solution, as 导出为 PDF does.
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -22,6 +23,7 @@
 #include "app/calculatorwindow.h"
 #include "app/fonts.h"
 #include "app/mainmenu.h"
+#include "app/solutionpanel.h"
 #include "app/windowcatalog.h"
 #include "app/windowtable.h"
 #include "drills/drillwindow.h"
@@ -156,17 +158,30 @@ int main(int argc, char* argv[]) {
             if (!drill->grab().save(dir.filePath(name + ".png"))) ++failures;
             continue;
         }
-        QWidget* w = name == "frmmulu" ? menu : catalog.open(name.toStdString());
+        const bool sheet = name.endsWith(".pdf");
+        const QString window = sheet ? name.chopped(4) : name;
+        QWidget* w = window == "frmmulu" ? menu : catalog.open(window.toStdString());
         if (!w) {
             qWarning("no window named %s", qPrintable(name));
             ++failures;
             continue;
         }
         QApplication::processEvents();
-        if (const Example* example = velunda::examples::ExampleFor(name.toStdString())) {
-            auto* calculator = qobject_cast<CalculatorWindow*>(w);
+        auto* calculator = qobject_cast<CalculatorWindow*>(w);
+        if (const Example* example = velunda::examples::ExampleFor(window.toStdString())) {
             if (!calculator || !Fill(*calculator, *example)) ++failures;
             QApplication::processEvents();
+        }
+        if (sheet) {
+            const QString fault =
+                calculator ? velunda::ui::WriteSolutionPdf(dir.filePath(name), calculator->windowTitle(),
+                                                           calculator->solution(), calculator->figure())
+                           : "not a calculator window";
+            if (!fault.isEmpty()) {
+                qWarning("%s", qPrintable(fault));
+                ++failures;
+            }
+            continue;
         }
         if (!w->grab().save(dir.filePath(name + ".png"))) ++failures;
     }

@@ -328,7 +328,8 @@ const Sketch* CalculatorWindow::figure() const {
 void CalculatorWindow::exportSolution() {
     const QString path = QFileDialog::getSaveFileName(this, "导出为 PDF", windowTitle() + ".pdf", "PDF 文件 (*.pdf)");
     if (path.isEmpty()) return;
-    const QString fault = WriteSolutionPdf(path, windowTitle(), solution(), figure(), figure_ && figure_->extrasShown());
+    const QString fault =
+        WriteSolutionPdf(path, windowTitle(), solution(), figure(), figure_ && figure_->extrasShown());
     if (!fault.isEmpty()) ShowMessageBox(this, fault, Icon::Information, {});
 }
 

@@ -19,10 +19,10 @@ const QColor kComputedInk{190, 40, 30};
 const QColor kAuxiliaryInk{90, 90, 120};
 const QColor kExtraInk{0, 130, 60};
 
-constexpr double kGap = 3;           // between a point and its label
-constexpr double kMarkSize = 9;      // the legs of a right-angle mark
-constexpr double kArcRadius = 15;    // an angle's arc
-constexpr int kMostTries = 12;       // rounds a label looks for room away from the labels it would cover
+constexpr double kGap = 3;         // between a point and its label
+constexpr double kMarkSize = 9;    // the legs of a right-angle mark
+constexpr double kArcRadius = 15;  // an angle's arc
+constexpr int kMostTries = 12;     // rounds a label looks for room away from the labels it would cover
 
 QFont LabelFont(Tone tone) {
     QFont font = MakeFont(SimSun(10));
@@ -227,8 +227,8 @@ FigureLayout LayOut(const Sketch& sketch, const QRectF& box, bool extras) {
         for (const auto& [rect, tone] : notes.legend) layout.drawing = layout.drawing.united(rect);
         if (sketch.notToScale) layout.drawing = layout.drawing.united(notes.note);
         // Labels reaching out of the box: draw smaller, and centre what is drawn.
-        const QRectF free = box.adjusted(1, notes.legend.empty() ? 1 : line + 4, -1,
-                                         sketch.notToScale ? -line - 4 : -1);
+        const QRectF free =
+            box.adjusted(1, notes.legend.empty() ? 1 : line + 4, -1, sketch.notToScale ? -line - 4 : -1);
         if (free.contains(drawing)) break;
         const double fit = std::min(free.width() / drawing.width(), free.height() / drawing.height());
         if (fit < 1) scale *= std::max(fit, 0.5) * 0.98;
@@ -251,10 +251,14 @@ void PaintFigure(QPainter& painter, const Sketch& sketch, const QRectF& box, boo
     const QTransform& place = layout.place;
     auto penOf = [](Stroke stroke) {
         switch (stroke) {
-            case Stroke::Edge: return QPen(kInk, 1.6);
-            case Stroke::Hidden: return QPen(kInk, 1.2, Qt::DashLine);
-            case Stroke::Auxiliary: return QPen(kAuxiliaryInk, 1.0, Qt::DashLine);
-            case Stroke::Extra: break;
+            case Stroke::Edge:
+                return QPen(kInk, 1.6);
+            case Stroke::Hidden:
+                return QPen(kInk, 1.2, Qt::DashLine);
+            case Stroke::Auxiliary:
+                return QPen(kAuxiliaryInk, 1.0, Qt::DashLine);
+            case Stroke::Extra:
+                break;
         }
         return QPen(kExtraInk, 1.0);
     };

@@ -68,8 +68,8 @@ struct Sketch {
     std::vector<Label> labels;
     std::vector<RightAngle> rightAngles;
     std::vector<AngleArc> arcs;
-    QString description;     // what the figure shows, for screen readers
-    QString whyNot;          // where the figure cannot exist: why it is not drawn
+    QString description;      // what the figure shows, for screen readers
+    QString whyNot;           // where the figure cannot exist: why it is not drawn
     bool notToScale = false;  // lengths clamped to keep an extreme figure readable
     bool hasExtras = false;
 
@@ -80,8 +80,7 @@ struct Sketch {
 
     // Building: an edge or a length between two points, labelled on the side `away`
     // points to; the label names the quantity and its value ("a = 5√2").
-    void Side(QPointF from, QPointF to, const FigureValue* value, Stroke stroke = Stroke::Edge,
-              QPointF away = {});
+    void Side(QPointF from, QPointF to, const FigureValue* value, Stroke stroke = Stroke::Edge, QPointF away = {});
     void Name(const QString& name, QPointF at, QPointF away);
     void Value(const FigureValue* value, QPointF at, QPointF away);
     // An angle's arc at the vertex, from the way to `first` counter-clockwise to the way to

@@ -8,17 +8,16 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "exact/exactnumber.h"
-#include "exact/workedsolution.h"
 #include "app/figure.h"
 #include "app/windowtable.h"
+#include "exact/exactnumber.h"
+#include "exact/workedsolution.h"
 #include "exampleform.h"
 
 using namespace velunda;

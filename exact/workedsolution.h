@@ -17,8 +17,8 @@ struct FigureValue {
 };
 
 struct WorkedSolution {
-    std::string plain;  // the lines of the solution in the plain-text notation, joined by '\n'
-    std::string html;   // the same, typeset for the panel
+    std::string plain;                // the lines of the solution in the plain-text notation, joined by '\n'
+    std::string html;                 // the same, typeset for the panel
     std::vector<FigureValue> figure;  // the quantities the figure is drawn from, in order
 };
 

@@ -173,10 +173,10 @@ int main(int argc, char* argv[]) {
             QApplication::processEvents();
         }
         if (sheet) {
-            const QString fault =
-                calculator ? velunda::ui::WriteSolutionPdf(dir.filePath(name), calculator->windowTitle(),
-                                                           calculator->solution(), calculator->figure())
-                           : "not a calculator window";
+            const QString fault = calculator
+                                      ? velunda::ui::WriteSolutionPdf(dir.filePath(name), calculator->windowTitle(),
+                                                                      calculator->solution(), calculator->figure())
+                                      : "not a calculator window";
             if (!fault.isEmpty()) {
                 qWarning("%s", qPrintable(fault));
                 ++failures;

@@ -63,7 +63,8 @@ Sketch ParallelogramSketch(const Values& v) {
     if (!Drawable(s, v, {side ? "b" : "h"})) return s;
     const double angle = theta ? theta->value : M_PI / 3;
     if (!(angle > 0 && angle < M_PI)) {
-        s.whyNot = "夹角 θ = " + QString::fromStdString(theta->label) + " 不在 0° 与 180° 之间，这样的平行四边形不存在。";
+        s.whyNot =
+            "夹角 θ = " + QString::fromStdString(theta->label) + " 不在 0° 与 180° 之间，这样的平行四边形不存在。";
         return s;
     }
     double a = Find(v, "a")->value;

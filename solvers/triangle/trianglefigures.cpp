@@ -63,7 +63,8 @@ bool Triangle(Sketch& s, const Values& v, std::array<double, 3> side, const std:
 // vertex; the line is lengthened where the foot falls outside the side.
 void Height(Sketch& s, QPointF top, QPointF from, QPointF to, const FigureValue* value) {
     const QPointF way = to - from;
-    const double t = ((top - from).x() * way.x() + (top - from).y() * way.y()) / (way.x() * way.x() + way.y() * way.y());
+    const double t =
+        ((top - from).x() * way.x() + (top - from).y() * way.y()) / (way.x() * way.x() + way.y() * way.y());
     const QPointF foot = from + way * t;
     if (std::fabs(t) < 1e-9 || std::fabs(t - 1) < 1e-9) {
         s.Mention(value);

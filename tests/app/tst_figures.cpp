@@ -21,18 +21,21 @@ namespace {
 struct Case {
     const char* name;
     examples::Example example;
-    const char* expect;  // "why": not drawn, with a reason; "clamped": marked not to scale; "extras": circles on request
+    const char*
+        expect;  // "why": not drawn, with a reason; "clamped": marked not to scale; "extras": circles on request
 };
 
 const std::vector<Case>& Cases() {
     static const std::vector<Case> cases = {
-        {"frm1: sides 1, 2, 10 make no triangle", {"frm1", {}, {{"Text1", "1"}, {"Text2", "2"}, {"Text3", "10"}}, "Command2"},
+        {"frm1: sides 1, 2, 10 make no triangle",
+         {"frm1", {}, {{"Text1", "1"}, {"Text2", "2"}, {"Text3", "10"}}, "Command2"},
          "why"},
         {"frm12: a side of -5", {"frm12", {}, {{"Text1", "-5"}}, "Text1"}, "why"},
         {"frm5: a length of -2", {"frm5", {}, {{"Text1", "-2"}, {"Text2", "1"}, {"Text3", "1"}}, "Command1"}, "why"},
         {"frm6: 1 by 1000", {"frm6", {}, {{"Text1", "1"}, {"Text2", "1000"}}, "Command1"}, "clamped"},
         {"frm15: r 1000, h 1", {"frm15", {}, {{"Text1", "1000"}, {"Text6", "1"}}, "Command2"}, "clamped"},
-        {"frm1: the circumcircle and incircle", {"frm1", {}, {{"Text1", "4"}, {"Text2", "5"}, {"Text3", "6"}}, "Command2"},
+        {"frm1: the circumcircle and incircle",
+         {"frm1", {}, {{"Text1", "4"}, {"Text2", "5"}, {"Text3", "6"}}, "Command2"},
          "extras"},
         {"frm14: legs 1 and 1", {"frm14", {}, {{"Text1", "1"}, {"Text2", "1"}}, "Command2"}, ""},
     };
@@ -125,7 +128,11 @@ private slots:
                                         .arg(box.height())));
                 for (std::size_t i = 0; i < layout.labels.size(); ++i)
                     for (std::size_t j = i + 1; j < layout.labels.size(); ++j)
-                        QVERIFY2(!layout.labels[i].intersects(layout.labels[j]), qPrintable(QString("two labels overlap in %1 × %2, extras %3").arg(box.width()).arg(box.height()).arg(extras)));
+                        QVERIFY2(!layout.labels[i].intersects(layout.labels[j]),
+                                 qPrintable(QString("two labels overlap in %1 × %2, extras %3")
+                                                .arg(box.width())
+                                                .arg(box.height())
+                                                .arg(extras)));
                 // A drawn length over the quantity it stands for: one scale for all of them.
                 if (!sketch.notToScale) {
                     double scale = 0;
@@ -164,8 +171,8 @@ private slots:
     void labels_data() {
         QTest::addColumn<examples::Example>("example");
         QTest::addColumn<QString>("label");
-        QTest::newRow("square: the diagonal 5√2") << examples::Example{"frm12", {}, {{"Text1", "5"}}, "Text1"}
-                                                 << "d = 5√2";
+        QTest::newRow("square: the diagonal 5√2")
+            << examples::Example{"frm12", {}, {{"Text1", "5"}}, "Text1"} << "d = 5√2";
         QTest::newRow("equilateral: the height √3")
             << examples::Example{"frm13", {}, {{"Text1", "2"}}, "Command2"} << "h = √3";
         QTest::newRow("three sides: a decimal angle to 3 figures")

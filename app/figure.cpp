@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "app/fonts.h"
 
@@ -22,7 +23,7 @@ const QColor kExtraInk{0, 130, 60};
 constexpr double kGap = 3;         // between a point and its label
 constexpr double kMarkSize = 9;    // the legs of a right-angle mark
 constexpr double kArcRadius = 15;  // an angle's arc
-constexpr int kMostTries = 12;     // rounds a label looks for room away from the labels it would cover
+constexpr int kMostTries = 24;     // rounds a label looks for room away from the labels it would cover
 
 QFont LabelFont(Tone tone) {
     QFont font = MakeFont(SimSun(10));
@@ -73,28 +74,70 @@ Notes PlaceNotes(const Sketch& sketch, const QRectF& box, bool extras) {
 QRectF LabelRect(const Sketch::Label& label, const QTransform& place, QSizeF size, double further) {
     const QPointF p = place.map(label.at);
     const QPointF way = Unit(QPointF(label.away.x(), -label.away.y()));
-    const QPointF centre =
-        p + way * (kGap + label.beyond + further) + QPointF(way.x() * size.width() / 2, way.y() * size.height() / 2);
+    // The rectangle's nearest point to p lies the gap away along the way: none of it
+    // reaches back over a side that the way leaves at a slant.
+    const double reach = std::fabs(way.x()) * size.width() / 2 + std::fabs(way.y()) * size.height() / 2;
+    const QPointF centre = p + way * (kGap + label.beyond + further + reach);
     return QRectF(centre - QPointF(size.width() / 2, size.height() / 2), size);
 }
 
-// The first place for a label that covers none taken: the way it points, then turned
-// more and more from it, a few pixels further each round.
-QRectF PlaceLabel(const Sketch::Label& label, const QTransform& place, QSizeF size, const std::vector<QRectF>& taken) {
-    const auto free = [&](const QRectF& r) {
+// Whether a line of the figure runs through the rectangle.
+bool Crosses(const QRectF& r, const QLineF& line) {
+    if (r.contains(line.p1()) || r.contains(line.p2())) return true;
+    const QLineF edges[] = {{r.topLeft(), r.topRight()},
+                            {r.topRight(), r.bottomRight()},
+                            {r.bottomRight(), r.bottomLeft()},
+                            {r.bottomLeft(), r.topLeft()}};
+    return std::any_of(std::begin(edges), std::end(edges),
+                       [&](const QLineF& e) { return line.intersects(e, nullptr) == QLineF::BoundedIntersection; });
+}
+
+// The lines of the figure in the box, the ellipses as polygons: what labels keep clear of.
+std::vector<QLineF> Lines(const Sketch& sketch, const QTransform& place, bool extras) {
+    std::vector<QLineF> lines;
+    for (const auto& s : sketch.segments)
+        if (Shown(s.show, extras)) lines.push_back(place.map(QLineF(s.from, s.to)));
+    for (const auto& e : sketch.ellipses) {
+        if (!Shown(e.show, extras)) continue;
+        constexpr int kSteps = 32;
+        for (int i = 0; i < kSteps; ++i) {
+            const double from = (e.startDegrees + e.spanDegrees * i / kSteps) * M_PI / 180,
+                         to = (e.startDegrees + e.spanDegrees * (i + 1) / kSteps) * M_PI / 180;
+            lines.push_back(place.map(QLineF(e.centre + QPointF(e.rx * std::cos(from), e.ry * std::sin(from)),
+                                             e.centre + QPointF(e.rx * std::cos(to), e.ry * std::sin(to)))));
+        }
+    }
+    return lines;
+}
+
+// The first place for a label that covers no label taken and no line of the figure: the
+// way it points, then turned more and more from it, a few pixels further each round.
+// Where every place crosses a line, the first that covers no label.
+QRectF PlaceLabel(const Sketch::Label& label, const QTransform& place, QSizeF size, const std::vector<QRectF>& taken,
+                  const std::vector<QLineF>& lines) {
+    const auto clearOfLabels = [&](const QRectF& r) {
         return std::none_of(taken.begin(), taken.end(), [&](const QRectF& t) { return t.intersects(r); });
     };
+    const auto clearOfLines = [&](const QRectF& r) {
+        const QRectF around = r.adjusted(-1.5, -1.5, 1.5, 1.5);
+        return label.stays ||
+               std::none_of(lines.begin(), lines.end(), [&](const QLineF& l) { return Crosses(around, l); });
+    };
     const QRectF first = LabelRect(label, place, size, 0);
-    if (free(first)) return first;
+    if (clearOfLabels(first) && clearOfLines(first)) return first;
+    std::optional<QRectF> fallback;
+    if (clearOfLabels(first)) fallback = first;
     Sketch::Label turned = label;
     const double way = label.away.isNull() ? -M_PI / 2 : std::atan2(label.away.y(), label.away.x());
     for (int round = 0; round < kMostTries; ++round)
-        for (double turn : {0.0, 0.8, -0.8, 1.6, -1.6, 2.4, -2.4, M_PI}) {
+        for (double turn : {0.0, 0.4, -0.4, 0.8, -0.8, 1.6, -1.6, 2.4, -2.4, M_PI}) {
             turned.away = QPointF(std::cos(way + turn), std::sin(way + turn));
-            const QRectF r = LabelRect(turned, place, size, 3.0 * round);
-            if (free(r)) return r;
+            const QRectF r = LabelRect(turned, place, size, 2.0 * round);
+            if (!clearOfLabels(r)) continue;
+            if (clearOfLines(r)) return r;
+            if (!fallback) fallback = r;
         }
-    return first;
+    return fallback.value_or(first);
 }
 
 QRectF GeometryBounds(const Sketch& sketch, bool extras) {
@@ -140,6 +183,7 @@ void Sketch::Angle(QPointF vertex, QPointF first, QPointF second, const FigureVa
     Value(value, vertex, u + v);
     labels.back().text = Text(value->label);
     labels.back().beyond = right ? kMarkSize : kArcRadius;
+    labels.back().stays = true;  // its value inside its angle, lines or not
 }
 
 void Sketch::Side(QPointF from, QPointF to, const FigureValue* value, Stroke stroke, QPointF away) {
@@ -214,11 +258,12 @@ FigureLayout LayOut(const Sketch& sketch, const QRectF& box, bool extras) {
         for (const auto& [rect, tone] : notes.legend) taken.push_back(rect);
         if (sketch.notToScale) taken.push_back(notes.note);
         layout.labels.clear();
+        const std::vector<QLineF> lines = Lines(sketch, layout.place, extras);
         for (const Sketch::Label& label : sketch.labels) {
             if (!Shown(label.show, extras)) continue;
             const QFontMetricsF metrics(LabelFont(label.tone));
             const QSizeF size(metrics.horizontalAdvance(label.text) + 2, metrics.height());
-            const QRectF rect = PlaceLabel(label, layout.place, size, taken);
+            const QRectF rect = PlaceLabel(label, layout.place, size, taken, lines);
             taken.push_back(rect);
             layout.labels.push_back(rect);
             drawing = drawing.united(rect);

@@ -51,7 +51,8 @@ struct Sketch {
         QPointF away;  // the way from the point to the label
         Tone tone = Tone::Name;
         Show show = Show::Always;
-        double beyond = 0;  // pixels more between point and label (past an angle's arc)
+        double beyond = 0;   // pixels more between point and label (past an angle's arc)
+        bool stays = false;  // keeps its place over a line (inside a narrow angle)
     };
     // The mark of a right angle at a corner, between the ways to two points.
     struct RightAngle {

@@ -143,11 +143,16 @@ Sketch ChordSketch(const Values& v) {
     s.segments.push_back({A, B, Stroke::Edge, "c"});
     s.Value(cv, (M + B) / 2, {0, -1});
     s.segments.push_back({O, A, Stroke::Edge});
-    s.Side(O, B, rv, Stroke::Edge, {d, half});
+    // r along OB, nearer B than the angle's value.
+    s.segments.push_back({O, B, Stroke::Edge, "r"});
+    s.Value(rv, O + (B - O) * 0.7, {d, half});
     if (d > 0) {
-        s.Side(O, M, dv, Stroke::Auxiliary, {-1, 0});
-        s.rightAngles.push_back({M, O, B});
         s.Name("M", M, {-0.5, -1});
+        // d low on OM, where the triangle OAM is widest, even where it is too narrow.
+        s.segments.push_back({O, M, Stroke::Auxiliary, "d"});
+        s.Value(dv, M + (O - M) * 0.25, {-1, 0});
+        if (dv) s.labels.back().stays = true;
+        s.rightAngles.push_back({M, O, B});
     }
     if (const FigureValue* theta = Find(v, "θ")) {
         // Between the bisector and OB, clear of the dashed OM.

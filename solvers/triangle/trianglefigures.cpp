@@ -26,15 +26,21 @@ bool Triangle(Sketch& s, const Values& v, std::array<double, 3> side, const std:
         return false;
     }
     const double x = (a * a + c * c - b * b) / (2 * a);
-    double y = std::sqrt(std::max(0.0, c * c - x * x));
-    // A triangle thinner than the figure can show is drawn taller; a thin one still looks
-    // thin, as it is.
+    QPointF B(0, 0), C(a, 0), A(x, std::sqrt(std::max(0.0, c * c - x * x)));
+    // A triangle thinner than the figure can show is drawn wider across its longest side,
+    // the vertex opposite moved away from it; a thin one still looks thin, as it is.
     constexpr double kThinnest = 2.5 * kMostProportion;
-    if (y * kThinnest < longest) {
-        y = longest / kThinnest;
+    const std::array<QPointF*, 3> corner = {&A, &B, &C};
+    const int far = longest == a ? 0 : longest == b ? 1 : 2;  // opposite the longest side
+    const QPointF from = *corner[(far + 1) % 3], to = *corner[(far + 2) % 3];
+    const QPointF along = (to - from) / longest, normal(-along.y(), along.x());
+    const QPointF off = *corner[far] - from;
+    const double height = off.x() * normal.x() + off.y() * normal.y();
+    if (std::fabs(height) * kThinnest < longest) {
+        const QPointF foot = from + along * (off.x() * along.x() + off.y() * along.y());
+        *corner[far] = foot + normal * (longest / kThinnest * (height < 0 ? -1 : 1));
         s.notToScale = true;
     }
-    const QPointF B(0, 0), C(a, 0), A(x, y);
     *drawn = {A, B, C};
     s.Describe("三角形 ABC");
     const std::array<QPointF, 3> p = {A, B, C};

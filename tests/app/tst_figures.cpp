@@ -21,8 +21,7 @@ namespace {
 struct Case {
     const char* name;
     examples::Example example;
-    const char*
-        expect;  // "why": not drawn, with a reason; "clamped": marked not to scale; "extras": circles on request
+    const char* expect;  // "why": not drawn, with a reason; "clamped": marked not to scale
 };
 
 const std::vector<Case>& Cases() {
@@ -34,9 +33,12 @@ const std::vector<Case>& Cases() {
         {"frm5: a length of -2", {"frm5", {}, {{"Text1", "-2"}, {"Text2", "1"}, {"Text3", "1"}}, "Command1"}, "why"},
         {"frm6: 1 by 1000", {"frm6", {}, {{"Text1", "1"}, {"Text2", "1000"}}, "Command1"}, "clamped"},
         {"frm15: r 1000, h 1", {"frm15", {}, {{"Text1", "1000"}, {"Text6", "1"}}, "Command2"}, "clamped"},
-        {"frm1: the circumcircle and incircle",
+        {"frm1: an acute triangle, its circles inside",
          {"frm1", {}, {{"Text1", "4"}, {"Text2", "5"}, {"Text3", "6"}}, "Command2"},
-         "extras"},
+         ""},
+        {"frm1: a thin triangle drawn taller",
+         {"frm1", {}, {{"Text1", "1"}, {"Text2", "100"}, {"Text3", "100.5"}}, "Command2"},
+         "clamped"},
         {"frm14: legs 1 and 1", {"frm14", {}, {{"Text1", "1"}, {"Text2", "1"}}, "Command2"}, ""},
     };
     return cases;
@@ -109,7 +111,8 @@ private slots:
         QVERIFY2(sketch.whyNot.isEmpty(), qPrintable(sketch.whyNot));
         QVERIFY2(!sketch.segments.empty() || !sketch.ellipses.empty(), "nothing drawn");
         QCOMPARE(sketch.notToScale, expect == "clamped");
-        QCOMPARE(sketch.hasExtras, expect == "extras" || (example.window == "frm1" && sketch.hasExtras));
+        // The three-sides window offers its circles wherever it draws to scale.
+        QCOMPARE(sketch.hasExtras, example.window == "frm1" && !sketch.notToScale);
         QCOMPARE(VertexMarked(sketch), RightAngleExpected(example.window, solution.figure));
         // Every given quantity the figure names is in its description.
         for (const Sketch::Label& label : sketch.labels)

@@ -215,17 +215,25 @@ void SolutionBuilder::Record(std::string_view symbol, const Number& value, bool 
     // "a = BC" names the side a.
     symbol = symbol.substr(0, symbol.find(" = "));
     if (!value.ok() || BeyondFields(value)) return;
-    for (const FigureValue& known : figure_)
-        if (known.symbol == symbol) return;
-    figure_.push_back({std::string(symbol), static_cast<double>(value.Approximate()), FigureLabel(value), given});
+    // A value found again replaces the first: a side typed and then recomputed, a negative
+    // radius taken as its absolute value.
+    FigureValue found{std::string(symbol), static_cast<double>(value.Approximate()), FigureLabel(value), given};
+    for (FigureValue& known : figure_)
+        if (known.symbol == symbol) {
+            known = std::move(found);
+            return;
+        }
+    figure_.push_back(std::move(found));
 }
 
 void SolutionBuilder::RecordAngle(std::string_view symbol, const Number& radians, bool given) {
     Record(symbol, radians, given);
-    if (figure_.empty() || figure_.back().symbol != symbol) return;
+    const auto known =
+        std::find_if(figure_.begin(), figure_.end(), [&](const FigureValue& v) { return v.symbol == symbol; });
+    if (known == figure_.end()) return;
     const Number degrees = radians * Number::Integer(180) / Number::Pi();
     // arccos(4/5) in degrees has no short form: 36.9°.
-    figure_.back().label =
+    known->label =
         (degrees.IsAlgebraic() ? FigureLabel(degrees) : ThreeFigures(static_cast<double>(degrees.Approximate()))) + "°";
 }
 

@@ -80,8 +80,8 @@ public:
     void AnswerPart(std::string text);
 
     // A value the figure needs that has no line of its own (an angle found on the way, a
-    // given angle written as text). Given and Quantity record theirs; the first record of a
-    // symbol holds.
+    // given angle written as text). Given and Quantity record theirs; the last record of a
+    // symbol holds, as the window ends with it.
     void Record(std::string_view symbol, const Number& value, bool given);
     void RecordAngle(std::string_view symbol, const Number& radians, bool given);
 

@@ -32,6 +32,7 @@ const std::vector<Case>& Cases() {
         {"frm12: a side of -5", {"frm12", {}, {{"Text1", "-5"}}, "Text1"}, "why"},
         {"frm5: a length of -2", {"frm5", {}, {{"Text1", "-2"}, {"Text2", "1"}, {"Text3", "1"}}, "Command1"}, "why"},
         {"frm6: 1 by 1000", {"frm6", {}, {{"Text1", "1"}, {"Text2", "1000"}}, "Command1"}, "clamped"},
+        {"frm15: a radius of -2 is taken as 2", {"frm15", {}, {{"Text1", "-2"}, {"Text6", "5"}}, "Command2"}, ""},
         {"frm15: r 1000, h 1", {"frm15", {}, {{"Text1", "1000"}, {"Text6", "1"}}, "Command2"}, "clamped"},
         {"frm1: an acute triangle, its circles inside",
          {"frm1", {}, {{"Text1", "4"}, {"Text2", "5"}, {"Text3", "6"}}, "Command2"},

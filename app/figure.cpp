@@ -345,7 +345,7 @@ void PaintFigure(QPainter& painter, const Sketch& sketch, const QRectF& box, boo
     }
     std::size_t placed = 0;
     for (const auto& label : sketch.labels) {
-        if (!Shown(label.show, extras)) continue;
+        if (!Shown(label.show, extras) || placed == layout.labels.size()) continue;
         painter.setFont(LabelFont(label.tone));
         painter.setPen(InkOf(label.tone));
         painter.drawText(layout.labels[placed++], Qt::AlignCenter, label.text);

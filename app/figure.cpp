@@ -25,8 +25,13 @@ constexpr double kMarkSize = 9;    // the legs of a right-angle mark
 constexpr double kArcRadius = 15;  // an angle's arc
 constexpr int kMostTries = 24;     // rounds a label looks for room away from the labels it would cover
 
+// The letters and numbers in the serif face the solution text shows (its √ and π sit right),
+// the Chinese of the legend in the captions' face.
 QFont LabelFont(Tone tone) {
     QFont font = MakeFont(SimSun(10));
+    QStringList families = font.families();
+    families.prepend("DejaVu Serif");
+    font.setFamilies(families);
     font.setPixelSize(14);
     font.setItalic(tone == Tone::Name);
     return font;

@@ -342,6 +342,13 @@ void CalculatorWindow::contextMenuEvent(QContextMenuEvent* event) {
     QAction* copy = menu.addAction("复制解题过程");
     QAction* pdf = menu.addAction("导出为 PDF…");
     QAction* print = menu.addAction("打印…");
+    // The three-sides figure's circumcircle and incircle, on request.
+    if (figure_ && figure_->isVisible() && figure_->sketch().hasExtras) {
+        QAction* circles = menu.addAction("显示外接圆和内切圆");
+        circles->setCheckable(true);
+        circles->setChecked(figure_->extrasShown());
+        connect(circles, &QAction::toggled, figure_, &FigureView::setExtrasShown);
+    }
     QAction* chosen = menu.exec(event->globalPos());
     if (chosen == show) setSolutionShown(!panelShown_);
     if (chosen == copy) QApplication::clipboard()->setText(QString::fromStdString(solution().plain));

@@ -1,8 +1,6 @@
 #include "app/figure.h"
 
-#include <QContextMenuEvent>
 #include <QFontMetricsF>
-#include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -46,6 +44,8 @@ QPointF Unit(QPointF p) {
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
+QString LegendText(Tone tone) { return tone == Tone::Given ? "■ 已知" : "■ 求得"; }
+
 bool Shown(Show show, bool extras) { return show == Show::Always || (show == Show::WithExtras) == extras; }
 
 // The legend in the top-left corner, one entry per tone the labels use; the note of a
@@ -63,7 +63,7 @@ Notes PlaceNotes(const Sketch& sketch, const QRectF& box, bool extras) {
         const bool used = std::any_of(sketch.labels.begin(), sketch.labels.end(),
                                       [&](const Sketch::Label& l) { return l.tone == tone && Shown(l.show, extras); });
         if (!used) continue;
-        const QString text = tone == Tone::Given ? "■ 已知" : "■ 求得";
+        const QString text = LegendText(tone);
         const QRectF rect(x, box.top() + 2, metrics.horizontalAdvance(text) + 2, metrics.height());
         notes.legend.emplace_back(rect, tone);
         x = rect.right() + 10;
@@ -359,7 +359,7 @@ void PaintFigure(QPainter& painter, const Sketch& sketch, const QRectF& box, boo
     painter.setFont(LabelFont(Tone::Given));
     for (const auto& [rect, tone] : notes.legend) {
         painter.setPen(InkOf(tone));
-        painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, tone == Tone::Given ? "■ 已知" : "■ 求得");
+        painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, LegendText(tone));
     }
     if (sketch.notToScale) {
         painter.setPen(kInk);
@@ -391,15 +391,6 @@ void FigureView::setExtrasShown(bool shown) {
 void FigureView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintFigure(painter, sketch_, rect(), extras_);
-}
-
-void FigureView::contextMenuEvent(QContextMenuEvent* event) {
-    if (!sketch_.hasExtras) return QWidget::contextMenuEvent(event);
-    QMenu menu(this);
-    QAction* circles = menu.addAction("显示外接圆和内切圆");
-    circles->setCheckable(true);
-    circles->setChecked(extras_);
-    if (menu.exec(event->globalPos()) == circles) setExtrasShown(!extras_);
 }
 
 }  // namespace velunda::ui

@@ -127,7 +127,7 @@ FigureLayout LayOut(const Sketch& sketch, const QRectF& box, bool extras);
 // scaled units of a page).
 void PaintFigure(QPainter& painter, const Sketch& sketch, const QRectF& box, bool extras);
 
-// The widget over the solution text.
+// The widget over the solution text. The window's context menu shows the extras.
 class FigureView : public QWidget {
     Q_OBJECT
 
@@ -140,7 +140,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     Sketch sketch_;

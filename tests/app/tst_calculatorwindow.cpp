@@ -1,6 +1,8 @@
 // What every window shares: computations as a unit, option buttons selected by focus,
 // the message box, and captions that fit.
+#include <QContextMenuEvent>
 #include <QFontInfo>
+#include <QMenu>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -236,6 +238,30 @@ private slots:
         QTest::keyClick(w, Qt::Key_F2);
         QVERIFY(!panel->isVisible());
         QCOMPARE(w->size(), designed);
+    }
+
+    // The window's context menu offers the three-sides figure's circumcircle and incircle.
+    void figureCircles() {
+        MenuFixture app;
+        auto* w = app.open("lbl4", "frm1");
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->setSolutionShown(true);
+        for (const auto& [field, side] : {std::pair{"Text1", "4"}, {"Text2", "5"}, {"Text3", "6"}}) {
+            w->field(field)->setText(side);
+        }
+        click(w->button("Command2"));
+        auto* figure = w->findChild<ui::FigureView*>("figure");
+        QVERIFY(figure && figure->isVisible() && !figure->extrasShown());
+        QTimer::singleShot(0, [] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+                for (QAction* action : menu->actions())
+                    if (action->text() == "显示外接圆和内切圆") action->trigger();
+            if (auto* popup = QApplication::activePopupWidget()) popup->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, figure->geometry().center(),
+                                w->mapToGlobal(figure->geometry().center()));
+        QApplication::sendEvent(w, &event);
+        QVERIFY(figure->extrasShown());
     }
 };
 

@@ -44,19 +44,15 @@ QPointF Unit(QPointF p) {
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
+// "a = 5√2": a quantity as a label and the description state it.
+QString Stated(const FigureValue& value) { return Text(value.symbol) + " = " + Text(value.label); }
+
 QString LegendText(Tone tone) { return tone == Tone::Given ? "■ 已知" : "■ 求得"; }
 
 bool Shown(Show show, bool extras) { return show == Show::Always || (show == Show::WithExtras) == extras; }
 
-// The legend in the top-left corner, one entry per tone the labels use; the note of a
-// figure not to scale in the bottom-left corner.
-struct Notes {
-    std::vector<std::pair<QRectF, Tone>> legend;
-    QRectF note;
-};
-
-Notes PlaceNotes(const Sketch& sketch, const QRectF& box, bool extras) {
-    Notes notes;
+// The legend, one entry per tone the labels use, and the note of a figure not to scale.
+void PlaceNotes(FigureLayout& layout, const Sketch& sketch, const QRectF& box, bool extras) {
     const QFontMetricsF metrics(LabelFont(Tone::Given));
     double x = box.left() + 4;
     for (Tone tone : {Tone::Given, Tone::Computed}) {
@@ -65,14 +61,13 @@ Notes PlaceNotes(const Sketch& sketch, const QRectF& box, bool extras) {
         if (!used) continue;
         const QString text = LegendText(tone);
         const QRectF rect(x, box.top() + 2, metrics.horizontalAdvance(text) + 2, metrics.height());
-        notes.legend.emplace_back(rect, tone);
+        layout.legend.emplace_back(rect, tone);
         x = rect.right() + 10;
     }
     if (sketch.notToScale) {
         const double width = metrics.horizontalAdvance(kNotToScale) + 2;
-        notes.note = QRectF(box.left() + 4, box.bottom() - metrics.height() - 2, width, metrics.height());
+        layout.note = QRectF(box.left() + 4, box.bottom() - metrics.height() - 2, width, metrics.height());
     }
-    return notes;
 }
 
 // The rectangle of a label beyond its point, in the direction it points away.
@@ -167,18 +162,34 @@ void Sketch::Name(const QString& name, QPointF at, QPointF away) { labels.push_b
 
 void Sketch::Value(const FigureValue* value, QPointF at, QPointF away) {
     if (!value) return;
-    const QString text = Text(value->symbol) + " = " + Text(value->label);
+    const QString text = Stated(*value);
     labels.push_back({text, at, away, value->given ? Tone::Given : Tone::Computed});
     description += "，" + text;
 }
 
 void Sketch::Mention(const FigureValue* value) {
-    if (value) description += "，" + Text(value->symbol) + " = " + Text(value->label);
+    if (value) description += "，" + Stated(*value);
+}
+
+void Sketch::Mention(const std::vector<FigureValue>& values, std::initializer_list<std::string_view> symbols) {
+    for (std::string_view symbol : symbols) Mention(Find(values, symbol));
+}
+
+void Sketch::NameCorners(std::initializer_list<QPointF> corners) {
+    QPointF centre;
+    for (QPointF p : corners) centre += p / static_cast<double>(corners.size());
+    char name = 'A';
+    for (QPointF p : corners) Name(QString(QChar(name++)), p, p - centre);
+}
+
+bool IsRightAngle(QPointF vertex, QPointF first, QPointF second) {
+    const QPointF u = Unit(first - vertex), v = Unit(second - vertex);
+    return std::fabs(u.x() * v.x() + u.y() * v.y()) < 1e-9;
 }
 
 void Sketch::Angle(QPointF vertex, QPointF first, QPointF second, const FigureValue* value) {
     const QPointF u = Unit(first - vertex), v = Unit(second - vertex);
-    const bool right = std::fabs(u.x() * v.x() + u.y() * v.y()) < 1e-9;
+    const bool right = IsRightAngle(vertex, first, second);
     if (right)
         rightAngles.push_back({vertex, first, second});
     else
@@ -242,7 +253,7 @@ bool Clamp(std::initializer_list<double*> lengths) {
 
 FigureLayout LayOut(const Sketch& sketch, const QRectF& box, bool extras) {
     FigureLayout layout;
-    const Notes notes = PlaceNotes(sketch, box, extras);
+    PlaceNotes(layout, sketch, box, extras);
     const QRectF geometry = GeometryBounds(sketch, extras);
     if (sketch.segments.empty() && sketch.ellipses.empty()) return layout;
     const double line = QFontMetricsF(LabelFont(Tone::Given)).height();
@@ -260,8 +271,8 @@ FigureLayout LayOut(const Sketch& sketch, const QRectF& box, bool extras) {
         QRectF drawing = layout.place.mapRect(geometry);
         // Labels in order; each steps away from the ones placed before it.
         std::vector<QRectF> taken;
-        for (const auto& [rect, tone] : notes.legend) taken.push_back(rect);
-        if (sketch.notToScale) taken.push_back(notes.note);
+        for (const auto& [rect, tone] : layout.legend) taken.push_back(rect);
+        if (sketch.notToScale) taken.push_back(layout.note);
         layout.labels.clear();
         const std::vector<QLineF> lines = Lines(sketch, layout.place, extras);
         for (const Sketch::Label& label : sketch.labels) {
@@ -274,11 +285,11 @@ FigureLayout LayOut(const Sketch& sketch, const QRectF& box, bool extras) {
             drawing = drawing.united(rect);
         }
         layout.drawing = drawing;
-        for (const auto& [rect, tone] : notes.legend) layout.drawing = layout.drawing.united(rect);
-        if (sketch.notToScale) layout.drawing = layout.drawing.united(notes.note);
+        for (const auto& [rect, tone] : layout.legend) layout.drawing = layout.drawing.united(rect);
+        if (sketch.notToScale) layout.drawing = layout.drawing.united(layout.note);
         // Labels reaching out of the box: draw smaller, and centre what is drawn.
         const QRectF free =
-            box.adjusted(1, notes.legend.empty() ? 1 : line + 4, -1, sketch.notToScale ? -line - 4 : -1);
+            box.adjusted(1, layout.legend.empty() ? 1 : line + 4, -1, sketch.notToScale ? -line - 4 : -1);
         if (free.contains(drawing)) break;
         const double fit = std::min(free.width() / drawing.width(), free.height() / drawing.height());
         if (fit < 1) scale *= std::max(fit, 0.5) * 0.98;
@@ -355,15 +366,14 @@ void PaintFigure(QPainter& painter, const Sketch& sketch, const QRectF& box, boo
         painter.setPen(InkOf(label.tone));
         painter.drawText(layout.labels[placed++], Qt::AlignCenter, label.text);
     }
-    const Notes notes = PlaceNotes(sketch, box, extras);
     painter.setFont(LabelFont(Tone::Given));
-    for (const auto& [rect, tone] : notes.legend) {
+    for (const auto& [rect, tone] : layout.legend) {
         painter.setPen(InkOf(tone));
         painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, LegendText(tone));
     }
     if (sketch.notToScale) {
         painter.setPen(kInk);
-        painter.drawText(notes.note, Qt::AlignLeft | Qt::AlignVCenter, kNotToScale);
+        painter.drawText(layout.note, Qt::AlignLeft | Qt::AlignVCenter, kNotToScale);
     }
     painter.restore();
 }

@@ -89,12 +89,18 @@ struct Sketch {
     void Angle(QPointF vertex, QPointF first, QPointF second, const FigureValue* value);
     // A quantity the figure has no place for (the area): in the description only.
     void Mention(const FigureValue* value);
+    void Mention(const std::vector<FigureValue>& values, std::initializer_list<std::string_view> symbols);
+    // Names the corners A, B, C … in order, each outwards from their centre.
+    void NameCorners(std::initializer_list<QPointF> corners);
     // Starts the description with the figure's name ("三角形 ABC").
     void Describe(const QString& name);
 };
 
 // Makes a window's sketch from the quantities of its last solution.
 using SketchMaker = Sketch (*)(const std::vector<FigureValue>& values);
+
+// Whether the ways from the vertex to the two points meet at a right angle.
+bool IsRightAngle(QPointF vertex, QPointF first, QPointF second);
 
 // The quantity of that symbol in the solution, or nullptr.
 const FigureValue* Find(const std::vector<FigureValue>& values, std::string_view symbol);
@@ -119,7 +125,9 @@ inline const QString kNotToScale = "示意图（未按比例）";
 struct FigureLayout {
     QTransform place;  // sketch lengths to the box
     std::vector<QRectF> labels;
-    QRectF drawing;  // everything painted
+    std::vector<std::pair<QRectF, Tone>> legend;  // "■ 已知", "■ 求得" in the top-left corner
+    QRectF note;                                  // kNotToScale in the bottom-left corner, if marked
+    QRectF drawing;                               // everything painted
 };
 
 FigureLayout LayOut(const Sketch& sketch, const QRectF& box, bool extras);

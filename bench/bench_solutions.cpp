@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "app/figure.h"
-#include "app/windowtable.h"
 #include "exact/exactnumber.h"
 #include "exact/workedsolution.h"
 #include "exampleform.h"
@@ -49,8 +48,7 @@ int Figures(int argc, char** argv, const std::vector<Case>& cases) {
     };
     std::vector<Drawn> drawn;
     for (const Case& c : cases) {
-        const ui::WindowEntry* entry = ui::FindWindow(c.name.substr(0, c.name.find(' ')));
-        if (const ui::SketchMaker make = entry && entry->design ? entry->design().figure : nullptr)
+        if (const ui::SketchMaker make = examples::SketchOf(c.name.substr(0, c.name.find(' '))))
             drawn.push_back({make, c.explain(c.form).figure});
     }
     QImage image(400, 230, QImage::Format_ARGB32_Premultiplied);

@@ -113,4 +113,9 @@ Explanation ExplanationOf(std::string_view window, std::string_view control) {
     return t ? t->explanation : nullptr;
 }
 
+ui::SketchMaker SketchOf(std::string_view window) {
+    const ui::WindowEntry* entry = ui::FindWindow(window);
+    return entry != nullptr && entry->design != nullptr ? entry->design().figure : nullptr;
+}
+
 }  // namespace velunda::examples

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/figure.h"
 #include "exact/workedsolution.h"
 #include "numeric/form.h"
 
@@ -33,5 +34,7 @@ const Example* ExampleFor(std::string_view window);
 Computation ComputationOf(std::string_view window, std::string_view control);
 // The worked solution of that computation; nullptr where there is none.
 Explanation ExplanationOf(std::string_view window, std::string_view control);
+// The figure over the window's worked solutions; nullptr for a window without one.
+ui::SketchMaker SketchOf(std::string_view window);
 
 }  // namespace velunda::examples

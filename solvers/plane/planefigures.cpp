@@ -13,12 +13,25 @@ using Values = std::vector<FigureValue>;
 // outwards from its centre.
 void Quadrilateral(Sketch& s, const std::array<QPointF, 4>& p, const std::array<const FigureValue*, 4>& sides,
                    const std::array<std::string, 4>& measures) {
-    const QPointF centre = (p[0] + p[1] + p[2] + p[3]) / 4;
     for (int i = 0; i < 4; ++i) {
         s.Side(p[i], p[(i + 1) % 4], sides[i]);
         if (!sides[i]) s.segments.back().measures = measures[i];
-        s.Name(QString(QChar('A' + i)), p[i], p[i] - centre);
     }
+    s.NameCorners({p[0], p[1], p[2], p[3]});
+}
+
+// The rectangle ABCD of width a and height b (the square: both a), the right angle at A,
+// its diagonal where computed.
+Sketch Rectangle(const Values& v, const QString& name, double a, double b, const FigureValue* height,
+                 const std::array<std::string, 4>& measures) {
+    Sketch s;
+    const QPointF A(0, 0), B(a, 0), C(a, b), D(0, b);
+    s.Describe(name);
+    Quadrilateral(s, {A, B, C, D}, {Find(v, "a"), height, nullptr, nullptr}, measures);
+    s.Angle(A, B, D, nullptr);
+    if (const FigureValue* d = Find(v, "d")) s.Side(A, C, d, Stroke::Auxiliary);
+    s.Mention(v, {"P", "S"});
+    return s;
 }
 
 }  // namespace
@@ -27,28 +40,16 @@ Sketch SquareSketch(const Values& v) {
     Sketch s;
     if (!Drawable(s, v, {"a"})) return s;
     const double a = Find(v, "a")->value;
-    const QPointF A(0, 0), B(a, 0), C(a, a), D(0, a);
-    s.Describe("正方形 ABCD");
-    Quadrilateral(s, {A, B, C, D}, {Find(v, "a"), nullptr, nullptr, nullptr}, {"", "a", "a", "a"});
-    s.Angle(A, B, D, nullptr);
-    if (const FigureValue* d = Find(v, "d")) s.Side(A, C, d, Stroke::Auxiliary);
-    s.Mention(Find(v, "P"));
-    s.Mention(Find(v, "S"));
-    return s;
+    return Rectangle(v, "正方形 ABCD", a, a, nullptr, {"", "a", "a", "a"});
 }
 
 Sketch RectangleSketch(const Values& v) {
     Sketch s;
     if (!Drawable(s, v, {"a", "b"})) return s;
     double a = Find(v, "a")->value, b = Find(v, "b")->value;
-    s.notToScale = Clamp({&a, &b});
-    const QPointF A(0, 0), B(a, 0), C(a, b), D(0, b);
-    s.Describe("长方形 ABCD");
-    Quadrilateral(s, {A, B, C, D}, {Find(v, "a"), Find(v, "b"), nullptr, nullptr}, {"", "", "a", "b"});
-    s.Angle(A, B, D, nullptr);
-    if (const FigureValue* d = Find(v, "d")) s.Side(A, C, d, Stroke::Auxiliary);
-    s.Mention(Find(v, "P"));
-    s.Mention(Find(v, "S"));
+    const bool clamped = Clamp({&a, &b});
+    s = Rectangle(v, "长方形 ABCD", a, b, Find(v, "b"), {"", "", "a", "b"});
+    s.notToScale = clamped;
     return s;
 }
 
@@ -81,8 +82,7 @@ Sketch ParallelogramSketch(const Values& v) {
         s.Side(D, foot, height, Stroke::Auxiliary, {1, 0});
         s.rightAngles.push_back({foot, D, foot.x() < a ? B : A});
     }
-    s.Mention(Find(v, "S"));
-    s.Mention(Find(v, "P"));
+    s.Mention(v, {"S", "P"});
     return s;
 }
 
@@ -99,7 +99,7 @@ Sketch TrapezoidSketch(const Values& v) {
     if (foot.x() < 0) s.segments.push_back({foot, A, Stroke::Auxiliary});
     s.Side(D, foot, Find(v, "h"), Stroke::Auxiliary, {1, 0});
     s.rightAngles.push_back({foot, D, B});
-    s.Mention(Find(v, "S"));
+    s.Mention(v, {"S"});
     return s;
 }
 

@@ -39,7 +39,7 @@ Sketch CuboidSketch(const Values& v) {
     s.notToScale = Clamp({&a, &b, &c});
     s.Describe("长方体");
     Box(s, a, b, c, Find(v, "a"), Find(v, "b"), Find(v, "c"));
-    for (const char* symbol : {"A", "S", "V"}) s.Mention(Find(v, symbol));
+    s.Mention(v, {"A", "S", "V"});
     return s;
 }
 
@@ -49,7 +49,7 @@ Sketch CubeSketch(const Values& v) {
     const double a = Find(v, "a")->value;
     s.Describe("正方体");
     Box(s, a, a, a, Find(v, "a"), nullptr, nullptr);
-    for (const char* symbol : {"L", "S", "V"}) s.Mention(Find(v, symbol));
+    s.Mention(v, {"L", "S", "V"});
     return s;
 }
 
@@ -70,7 +70,7 @@ Sketch CylinderSketch(const Values& v) {
     // The radius's label above the top, clear of its rim.
     s.Side(QPointF(0, h), QPointF(r, h), Find(v, "r"), Stroke::Auxiliary, {0, 1});
     s.labels.back().at = QPointF(r / 2, h + r * flat);
-    for (const char* symbol : {"C", "S底", "S侧", "S表", "V"}) s.Mention(Find(v, symbol));
+    s.Mention(v, {"C", "S底", "S侧", "S表", "V"});
     return s;
 }
 

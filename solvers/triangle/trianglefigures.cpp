@@ -44,21 +44,17 @@ bool Triangle(Sketch& s, const Values& v, std::array<double, 3> side, const std:
     *drawn = {A, B, C};
     s.Describe("三角形 ABC");
     const std::array<QPointF, 3> p = {A, B, C};
-    const QPointF centre = (A + B + C) / 3;
     for (int i = 0; i < 3; ++i) {
         // The side opposite each vertex, counter-clockwise: BC, CA, AB.
-        const QPointF from = p[(i + 1) % 3], to = p[(i + 2) % 3];
-        s.Side(from, to, label[i]);
+        s.Side(p[(i + 1) % 3], p[(i + 2) % 3], label[i]);
         if (!label[i]) s.segments.back().measures = measures[i];
-        s.Name(QString(QChar('A' + i)), p[i], p[i] - centre);
     }
+    s.NameCorners({A, B, C});
     static const char* const kAngles[3] = {"A", "B", "C"};
     for (int i = 0; i < 3; ++i) {
         const FigureValue* angle = Find(v, kAngles[i]);
         const QPointF at = p[i], first = p[(i + 1) % 3], second = p[(i + 2) % 3];
-        const QPointF u = first - at, w = second - at;
-        const double cosine = (u.x() * w.x() + u.y() * w.y()) / std::hypot(u.x(), u.y()) / std::hypot(w.x(), w.y());
-        const bool right = std::fabs(cosine) < 1e-9;
+        const bool right = IsRightAngle(at, first, second);
         if (angle || right) s.Angle(at, first, second, angle);
         if (right && !angle) s.description += "，" + QString(QChar('A' + i)) + " = 90°";
     }
@@ -105,7 +101,7 @@ Sketch FromSides(const Values& v, bool heights) {
         Height(s, t.C, t.A, t.B, Find(v, "h₃"));
     }
     s.Mention(FirstOf(v, {"P", "P₁"}));
-    s.Mention(Find(v, "S"));
+    s.Mention(v, {"S"});
     const FigureValue *R = Find(v, "R"), *r = Find(v, "r");
     if (heights && R && r && !s.notToScale) {
         // The circumcircle through the vertices; the incircle about the point where the
@@ -143,10 +139,9 @@ Sketch BaseHeightSketch(const Values& v) {
     s.Side(B, C, Find(v, "a"));
     s.segments.push_back({C, A});
     s.segments.push_back({A, B});
-    const QPointF centre = (A + B + C) / 3;
-    for (const auto& [name, p] : {std::pair{"A", A}, std::pair{"B", B}, std::pair{"C", C}}) s.Name(name, p, p - centre);
+    s.NameCorners({A, B, C});
     Height(s, A, B, C, Find(v, "h"));
-    s.Mention(Find(v, "S"));
+    s.Mention(v, {"S"});
     return s;
 }
 
@@ -158,8 +153,7 @@ Sketch EquilateralSketch(const Values& v) {
     Triangle(s, v, {a, a, a}, {Find(v, "a"), nullptr, nullptr}, &t, {"a", "a", "a"});
     s.description.replace("三角形", "等边三角形");
     Height(s, t.A, t.B, t.C, Find(v, "h"));
-    s.Mention(Find(v, "P"));
-    s.Mention(Find(v, "S"));
+    s.Mention(v, {"P", "S"});
     return s;
 }
 
@@ -174,11 +168,10 @@ Sketch RightTriangleSketch(const Values& v) {
     s.Side(C, B, Find(v, "a"));
     s.Side(B, A, Find(v, "c"));
     s.Side(A, C, Find(v, "b"));
-    const QPointF centre = (A + B + C) / 3;
-    for (const auto& [name, p] : {std::pair{"A", A}, std::pair{"B", B}, std::pair{"C", C}}) s.Name(name, p, p - centre);
+    s.NameCorners({A, B, C});
     s.Angle(C, B, A, nullptr);
     s.description += "，C = 90°";
-    s.Mention(Find(v, "S"));
+    s.Mention(v, {"S"});
     return s;
 }
 

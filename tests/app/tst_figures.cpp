@@ -45,11 +45,6 @@ const std::vector<Case>& Cases() {
     return cases;
 }
 
-SketchMaker MakerOf(std::string_view window) {
-    const WindowEntry* entry = FindWindow(window);
-    return entry && entry->design ? entry->design().figure : nullptr;
-}
-
 WorkedSolution SolutionOf(const examples::Example& e) {
     const Explanation explain = examples::ExplanationOf(e.window, e.trigger);
     return explain ? explain(examples::FormOf(e)) : WorkedSolution{};
@@ -94,7 +89,7 @@ private slots:
         QTest::addColumn<QString>("expect");
         int n = 0;
         for (const examples::Example& e : examples::Examples())
-            if (MakerOf(e.window))
+            if (examples::SketchOf(e.window))
                 QTest::addRow("%s: example %d", std::string(e.window).c_str(), ++n) << e << QString();
         for (const Case& c : Cases()) QTest::newRow(c.name) << c.example << QString(c.expect);
     }
@@ -103,7 +98,7 @@ private slots:
         QFETCH(examples::Example, example);
         QFETCH(QString, expect);
         const WorkedSolution solution = SolutionOf(example);
-        const Sketch sketch = MakerOf(example.window)(solution.figure);
+        const Sketch sketch = examples::SketchOf(example.window)(solution.figure);
         if (expect == "why") {
             QVERIFY2(!sketch.whyNot.isEmpty(), "a figure that cannot exist is drawn");
             QVERIFY(sketch.segments.empty() && sketch.ellipses.empty());
@@ -195,7 +190,7 @@ private slots:
     void labels() {
         QFETCH(examples::Example, example);
         QFETCH(QString, label);
-        const Sketch sketch = MakerOf(example.window)(SolutionOf(example).figure);
+        const Sketch sketch = examples::SketchOf(example.window)(SolutionOf(example).figure);
         QStringList texts;
         for (const Sketch::Label& l : sketch.labels) texts << l.text;
         QVERIFY2(texts.contains(label), qPrintable(texts.join(" | ")));

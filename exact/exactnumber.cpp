@@ -75,10 +75,6 @@ constexpr long kMaxHeightBits = 400;
 constexpr unsigned long kRadicandLimit = 1'000'000;
 constexpr long long kNumberLimit = 1'000'000'000'000;  // 12 digits
 
-std::size_t CodePoints(std::string_view s) {
-    return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-}
-
 // "ddd" with its first digit at 10^e, as the program's decimal notation with a leading 0.
 std::string DecimalFromDigits(std::string digits, long e, bool negative) {
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
@@ -728,6 +724,10 @@ std::optional<Number> ReadStrict(std::string_view text) {
     std::string s = Normalised(text, false);
     s.erase(std::remove(s.begin(), s.end(), ','), s.end());
     return ExactLeadingNumber(s);
+}
+
+std::size_t CodePoints(std::string_view s) {
+    return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 }  // namespace velunda::exact

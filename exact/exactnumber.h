@@ -25,6 +25,9 @@ enum class Fault {
 // The Chinese reason for a fault, as a solution line states it.
 std::string FaultText(Fault fault);
 
+// The characters of a UTF-8 text ("5√2" has 3).
+std::size_t CodePoints(std::string_view s);
+
 // Whether the engine module is available; the first call opens it (some 20 ms of
 // processor time for Calcium, FLINT and their libraries).
 bool EngineAvailable();

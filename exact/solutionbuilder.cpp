@@ -206,35 +206,34 @@ std::string ThreeFigures(double v) {
 
 std::string FigureLabel(const Number& x) {
     const std::string plain = Plain(x);
-    std::size_t characters = 0;
-    for (char c : plain) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return characters <= 7 ? plain : ThreeFigures(static_cast<double>(x.Approximate()));
+    return CodePoints(plain) <= 7 ? plain : ThreeFigures(static_cast<double>(x.Approximate()));
 }
 
-void SolutionBuilder::Record(std::string_view symbol, const Number& value, bool given) {
+void SolutionBuilder::Store(FigureValue found) {
     // "a = BC" names the side a.
-    symbol = symbol.substr(0, symbol.find(" = "));
-    if (!value.ok() || BeyondFields(value)) return;
+    found.symbol = found.symbol.substr(0, found.symbol.find(" = "));
     // A value found again replaces the first: a side typed and then recomputed, a negative
     // radius taken as its absolute value.
-    FigureValue found{std::string(symbol), static_cast<double>(value.Approximate()), FigureLabel(value), given};
     for (FigureValue& known : figure_)
-        if (known.symbol == symbol) {
+        if (known.symbol == found.symbol) {
             known = std::move(found);
             return;
         }
     figure_.push_back(std::move(found));
 }
 
+void SolutionBuilder::Record(std::string_view symbol, const Number& value, bool given) {
+    if (!value.ok() || BeyondFields(value)) return;
+    Store({std::string(symbol), static_cast<double>(value.Approximate()), FigureLabel(value), given});
+}
+
 void SolutionBuilder::RecordAngle(std::string_view symbol, const Number& radians, bool given) {
-    Record(symbol, radians, given);
-    const auto known =
-        std::find_if(figure_.begin(), figure_.end(), [&](const FigureValue& v) { return v.symbol == symbol; });
-    if (known == figure_.end()) return;
+    if (!radians.ok() || BeyondFields(radians)) return;
     const Number degrees = radians * Number::Integer(180) / Number::Pi();
     // arccos(4/5) in degrees has no short form: 36.9°.
-    known->label =
-        (degrees.IsAlgebraic() ? FigureLabel(degrees) : ThreeFigures(static_cast<double>(degrees.Approximate()))) + "°";
+    const std::string label =
+        degrees.IsAlgebraic() ? FigureLabel(degrees) : ThreeFigures(static_cast<double>(degrees.Approximate()));
+    Store({std::string(symbol), static_cast<double>(radians.Approximate()), label + "°", given});
 }
 
 void SolutionBuilder::Given(std::string_view symbol, const Number& value) {

@@ -89,6 +89,9 @@ public:
     WorkedSolution Finish();
 
 private:
+    // Keeps a figure's value; the last of a symbol holds.
+    void Store(FigureValue value);
+
     std::vector<std::string> lines_;
     std::vector<std::string> given_;
     std::size_t givenLine_ = 0;

@@ -8,15 +8,10 @@
 #include <optional>
 
 #include "app/fonts.h"
+#include "app/palette.h"
 
 namespace velunda::ui {
 namespace {
-
-const QColor kInk{30, 30, 30};
-const QColor kGivenInk{20, 80, 190};
-const QColor kComputedInk{190, 40, 30};
-const QColor kAuxiliaryInk{90, 90, 120};
-const QColor kExtraInk{0, 130, 60};
 
 constexpr double kGap = 3;         // between a point and its label
 constexpr double kMarkSize = 9;    // the legs of a right-angle mark

@@ -21,16 +21,10 @@
 
 #include "app/fonts.h"
 #include "app/message.h"
+#include "app/palette.h"
 
 namespace velunda::ui {
 namespace {
-
-const QColor kMastered{76, 175, 80};
-const QColor kShaky{255, 193, 7};
-const QColor kWrong{229, 57, 53};
-const QColor kUnseen{224, 224, 224};
-const QColor kAccuracy{30, 100, 200};
-const QColor kSpeed{230, 120, 0};
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 

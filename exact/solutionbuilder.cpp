@@ -241,6 +241,12 @@ void SolutionBuilder::Given(std::string_view symbol, const Number& value) {
     Given(std::string(symbol) + " = " + (value.ok() ? Plain(value) : FaultText(value.fault())));
 }
 
+void SolutionBuilder::GivenAngle(std::string_view symbol, const Number& typed, bool inRadians) {
+    const Number degrees = inRadians ? typed * Number::Integer(180) / Number::Pi() : typed;
+    Given(std::string(symbol) + " = " + In(typed) + (inRadians ? "（弧度）≈ " + degrees.DecimalText() + "°" : "°"));
+    RecordAngle(symbol, inRadians ? typed : typed * Number::Pi() / Number::Integer(180), true);
+}
+
 void SolutionBuilder::Given(std::string_view text) {
     if (given_.empty()) {
         givenLine_ = lines_.size();

@@ -62,6 +62,9 @@ public:
     // "已知 a = 5，b = 3": the given quantities, gathered on one line.
     void Given(std::string_view symbol, const Number& value);
     void Given(std::string_view text);
+    // A typed angle among them, in the unit it was typed in: "θ = 30°", or
+    // "θ = 1（弧度）≈ 57.2957795130823°"; the figure gets it in radians.
+    void GivenAngle(std::string_view symbol, const Number& typed, bool inRadians);
     // Any line of its own ("Δ = … > 0，方程有两个不相等的实数根").
     void Line(std::string line);
     // One computed quantity: "对角线 d = √2·a = √2 × 5 = 5√2 ≈ 7.07106781186548". Where the
@@ -79,9 +82,9 @@ public:
     // One more part of the built answer ("圆心角为 90°").
     void AnswerPart(std::string text);
 
-    // A value the figure needs that has no line of its own (an angle found on the way, a
-    // given angle written as text). Given and Quantity record theirs; the last record of a
-    // symbol holds, as the window ends with it.
+    // A value the figure needs that has no line of its own (an angle found on the way).
+    // Given, GivenAngle and Quantity record theirs; the last record of a symbol holds, as
+    // the window ends with it.
     void Record(std::string_view symbol, const Number& value, bool given);
     void RecordAngle(std::string_view symbol, const Number& radians, bool given);
 

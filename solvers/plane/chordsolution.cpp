@@ -49,9 +49,6 @@ WorkedSolution ExplainChord(const Form& before) {
         }
     b.Line("垂径定理：垂直于弦的直径平分这条弦，所以 r² = (c/2)² + d²，tan(θ/2) = (c/2)/d。");
     auto given = [](const Number& x) { return !x.IsZero(); };
-    const std::string angleGiven =
-        radians ? "θ = " + In(typed) + "（弧度）≈ " + (typed * Int(180) / Number::Pi()).DecimalText() + "°"
-                : "θ = " + In(typed) + "°";
     const Number half = theta / Int(2);
     if (given(r) && given(c)) {
         b.Given("r", r);
@@ -72,24 +69,21 @@ WorkedSolution ExplainChord(const Form& before) {
         b.Quantity("半径", "r", "√((c/2)² + d²)", "√((" + In(c) + "/2)² + " + Squared(d) + ")", rr) &&
             Angle(b, c, d, radians);
     } else if (given(theta) && given(c)) {
-        b.Given(angleGiven);
-        b.RecordAngle("θ", theta, true);
+        b.GivenAngle("θ", typed, radians);
         b.Given("c", c);
         const Number dd = c / Int(2) / half.Tan();
         const Number rr = (c / Int(2) * (c / Int(2)) + dd * dd).Sqrt();
         b.Quantity("弦心距", "d", "(c/2)/tan(θ/2)", "(" + In(c) + "/2)/tan(" + AngleText(half, radians) + ")", dd) &&
             b.Quantity("半径", "r", "√((c/2)² + d²)", "√((" + In(c) + "/2)² + " + Squared(dd) + ")", rr);
     } else if (given(theta) && given(d)) {
-        b.Given(angleGiven);
-        b.RecordAngle("θ", theta, true);
+        b.GivenAngle("θ", typed, radians);
         b.Given("d", d);
         const Number rr = d / half.Cos();
         const Number cc = Int(2) * (rr * rr - d * d).Sqrt();
         b.Quantity("半径", "r", "d/cos(θ/2)", Grouped(d) + "/cos(" + AngleText(half, radians) + ")", rr) &&
             b.Quantity("弦长", "c", "2√(r² − d²)", "2√(" + Squared(rr) + " − " + Squared(d) + ")", cc);
     } else if (given(theta) && given(r)) {
-        b.Given(angleGiven);
-        b.RecordAngle("θ", theta, true);
+        b.GivenAngle("θ", typed, radians);
         b.Given("r", r);
         const Number dd = half.Cos() * r;
         const Number cc = Int(2) * (r * r - dd * dd).Sqrt();

@@ -73,15 +73,11 @@ WorkedSolution ExplainParallelogramAngle(const Form& before) {
     const Number theta = ReadAngle(before, parallelogram::Angle, radians);
     if (!AllRead(b, {&a, &c, &S, &typed})) return b.Finish();
     b.Line("平行四边形的面积 S = ab·sin θ（a 底边，b 邻边，θ 两边的夹角）。");
-    const std::string angleGiven =
-        radians ? "θ = " + In(typed) + "（弧度）≈ " + (typed * Int(180) / Number::Pi()).DecimalText() + "°"
-                : "θ = " + In(typed) + "°";
     const std::string sine = "sin " + AngleText(theta, radians);
     if (!a.IsZero() && !c.IsZero() && !theta.IsZero()) {
         b.Given("a", a);
         b.Given("b", c);
-        b.Given(angleGiven);
-        b.RecordAngle("θ", theta, true);
+        b.GivenAngle("θ", typed, radians);
         const Number s = theta.Sin();
         if (s.IsAlgebraic() && !s.IsInteger() && s.ExactText().size() < 12) b.Line(sine + " = " + s.ExactText());
         b.Quantity("面积", "S", "ab·sin θ", In(a) + " × " + In(c) + " × " + sine, a * c * s);
@@ -104,14 +100,12 @@ WorkedSolution ExplainParallelogramAngle(const Form& before) {
         b.Answer("夹角为 " + AngleText(first, radians) + " 或 " + AngleText(second, radians) + "。");
     } else if (!a.IsZero() && !theta.IsZero() && !S.IsZero()) {
         b.Given("a", a);
-        b.Given(angleGiven);
-        b.RecordAngle("θ", theta, true);
+        b.GivenAngle("θ", typed, radians);
         b.Given("S", S);
         b.Quantity("邻边", "b", "S/(a·sin θ)", In(S) + "/(" + In(a) + " × " + sine + ")", S / (a * theta.Sin()));
     } else if (!c.IsZero() && !theta.IsZero() && !S.IsZero()) {
         b.Given("b", c);
-        b.Given(angleGiven);
-        b.RecordAngle("θ", theta, true);
+        b.GivenAngle("θ", typed, radians);
         b.Given("S", S);
         b.Quantity("底边", "a", "S/(b·sin θ)", In(S) + "/(" + In(c) + " × " + sine + ")", S / (c * theta.Sin()));
     } else {

@@ -15,8 +15,6 @@ constexpr std::array<const char*, 3> kAngle = {"A", "B", "C"};
 
 using Triple = std::array<Number, 3>;
 
-Number Degrees(const Number& radians) { return radians * Int(180) / Number::Pi(); }
-
 // Two sides and the angle opposite one of them, which the window's steps leave unsolved:
 // the sine rule gives the angle opposite the other side, which can be acute or obtuse,
 // so there are no, one or two triangles. Side i and its angle are given, side j too.
@@ -120,11 +118,7 @@ WorkedSolution ExplainTriangleSidesAndAngles(const Form& before) {
     b.Line(std::string("记第一边为 a、第四边为 b、第六边为 c，它们的对角依次为 A、B、C；角的单位是") +
            (radians ? "弧度。" : "度。"));
     const auto given = [&](int i) {
-        if (!typed[i].IsZero()) {
-            b.Given(std::string(kAngle[i]) + " = " + In(typed[i]) +
-                    (radians ? "（弧度）≈ " + Degrees(angle[i]).DecimalText() + "°" : "°"));
-            b.RecordAngle(kAngle[i], angle[i], true);
-        }
+        if (!typed[i].IsZero()) b.GivenAngle(kAngle[i], typed[i], radians);
         if (!s[i].IsZero()) b.Given(kSide[i], s[i]);
     };
     for (int i = 0; i < 3; ++i) given(i);

@@ -291,7 +291,10 @@ void CalculatorWindow::setSolutionShown(bool shown) {
         panel_->setFont(MakeFont(SimSun(10.5)));
         panel_->setOpenLinks(false);
         panel_->setContextMenuPolicy(Qt::DefaultContextMenu);
-        if (sketchMaker_) figure_ = new FigureView(this);
+        if (sketchMaker_) {
+            figure_ = new FigureView(this);
+            figure_->setGeometry(designedSize_.width(), 0, kPanelWidth, kFigureHeight);
+        }
     }
     // The designed controls keep their places; the window grows to the right for the panel.
     if (shown) {
@@ -315,7 +318,6 @@ void CalculatorWindow::updateSolution() {
     if (figure_) {
         figure_->setSketch(sketchMaker_(worked.figure));
         if (!figure_->sketch().empty()) top = kFigureHeight;
-        figure_->setGeometry(designedSize_.width(), 0, kPanelWidth, kFigureHeight);
         figure_->setVisible(top > 0);
     }
     panel_->setGeometry(designedSize_.width(), top, kPanelWidth, height() - top);

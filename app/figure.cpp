@@ -227,7 +227,7 @@ bool Drawable(Sketch& sketch, const std::vector<FigureValue>& values, std::initi
         const FigureValue* v = Find(values, s);
         if (!v) return false;
         if (!(v->value > 0) || !std::isfinite(v->value)) {
-            sketch.whyNot = Text(v->symbol) + " = " + Text(v->label) + " 不是正数，这样的图形不存在，画不出来。";
+            sketch.whyNot = Stated(*v) + " 不是正数，这样的图形不存在，画不出来。";
             return false;
         }
     }
@@ -249,9 +249,16 @@ bool Clamp(std::initializer_list<double*> lengths) {
 FigureLayout LayOut(const Sketch& sketch, const QRectF& box, bool extras) {
     FigureLayout layout;
     PlaceNotes(layout, sketch, box, extras);
-    const QRectF geometry = GeometryBounds(sketch, extras);
     if (sketch.segments.empty() && sketch.ellipses.empty()) return layout;
+    const QRectF geometry = GeometryBounds(sketch, extras);
     const double line = QFontMetricsF(LabelFont(Tone::Given)).height();
+    // The labels shown and their sizes, the same in every pass.
+    std::vector<std::pair<const Sketch::Label*, QSizeF>> shown;
+    for (const Sketch::Label& label : sketch.labels) {
+        if (!Shown(label.show, extras)) continue;
+        const QFontMetricsF metrics(LabelFont(label.tone));
+        shown.emplace_back(&label, QSizeF(metrics.horizontalAdvance(label.text) + 2, metrics.height()));
+    }
     // Room for the legend above and the note below; the labels find their room in the
     // passes that follow.
     QRectF inner = box.adjusted(line, 2 * line + 4, -line, -line - (sketch.notToScale ? line + 4 : 0));
@@ -270,11 +277,8 @@ FigureLayout LayOut(const Sketch& sketch, const QRectF& box, bool extras) {
         if (sketch.notToScale) taken.push_back(layout.note);
         layout.labels.clear();
         const std::vector<QLineF> lines = Lines(sketch, layout.place, extras);
-        for (const Sketch::Label& label : sketch.labels) {
-            if (!Shown(label.show, extras)) continue;
-            const QFontMetricsF metrics(LabelFont(label.tone));
-            const QSizeF size(metrics.horizontalAdvance(label.text) + 2, metrics.height());
-            const QRectF rect = PlaceLabel(label, layout.place, size, taken, lines);
+        for (const auto& [label, size] : shown) {
+            const QRectF rect = PlaceLabel(*label, layout.place, size, taken, lines);
             taken.push_back(rect);
             layout.labels.push_back(rect);
             drawing = drawing.united(rect);

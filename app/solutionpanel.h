@@ -30,9 +30,9 @@ private:
     bool shown_ = false;
 };
 
-// The window's worked sheet: its title, the figure where there is one, then the solution. Writes the PDF through a
-// temporary file, so that a sheet that cannot be written leaves no partial file; returns
-// an empty text or the Chinese message saying why it failed.
+// The window's worked sheet: its title, the figure where there is one, then the solution.
+// Writes the PDF through a temporary file, so that a sheet that cannot be written leaves
+// no partial file; returns an empty text or the Chinese message saying why it failed.
 QString WriteSolutionPdf(const QString& path, const QString& title, const WorkedSolution& solution,
                          const Sketch* figure = nullptr, bool extras = false);
 

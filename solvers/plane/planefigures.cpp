@@ -115,11 +115,8 @@ Sketch CircleSketch(const Values& v) {
     s.Describe("圆 O");
     s.ellipses.push_back({O, r, r});
     s.Name("O", O, {-1, 1});
-    const FigureValue* d = Find(v, "d");
-    s.Side(QPointF(-r, 0), QPointF(r, 0), d, Stroke::Auxiliary, {0.35, -1});
-    if (!d) s.segments.back().measures = "d";
+    s.Side(QPointF(-r, 0), QPointF(r, 0), Find(v, "d"), Stroke::Auxiliary, {0.35, -1});
     s.Side(O, QPointF(r * std::cos(M_PI / 4), r * std::sin(M_PI / 4)), Find(v, "r"), Stroke::Auxiliary, {1, -0.4});
-    if (!Find(v, "r")) s.segments.back().measures = "r";
     s.Value(Find(v, "C"), QPointF(r * std::cos(1.25 * M_PI), r * std::sin(1.25 * M_PI)), {-1, -1});
     s.Value(Find(v, "S"), QPointF(0, -r / 2), {});
     return s;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <optional>
 
 namespace velunda::exact {
@@ -190,16 +190,19 @@ SolutionBuilder::SolutionBuilder() { lines_.push_back("解："); }
 
 namespace {
 
-// A decimal to 3 significant figures: "7.07", "0.0123", "1230".
+// A decimal to 3 significant figures: "7.07", "0.0123", "1230". The places after the
+// point follow the rounded value, so 9.996 is "10.0" and not "10.00"; the point is a
+// point in every locale.
 std::string ThreeFigures(double v) {
     if (v == 0 || !std::isfinite(v)) return "0";
-    const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(v))));
     char text[64];
-    if (exponent >= 6 || exponent < -3)
-        std::snprintf(text, sizeof text, "%.3g", v);
-    else
-        std::snprintf(text, sizeof text, "%.*f", std::max(0, 2 - exponent), v);
-    return text;
+    char* end = std::to_chars(text, text + sizeof text, v, std::chars_format::general, 3).ptr;
+    double rounded = v;
+    std::from_chars(text, end, rounded);
+    const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(rounded))));
+    if (exponent >= -3 && exponent < 6)
+        end = std::to_chars(text, text + sizeof text, rounded, std::chars_format::fixed, std::max(0, 2 - exponent)).ptr;
+    return std::string(text, end);
 }
 
 }  // namespace

@@ -172,6 +172,8 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::newRow("square: the diagonal 5√2")
             << examples::Example{"frm12", {}, {{"Text1", "5"}}, "Text1"} << "d = 5√2";
+        QTest::newRow("square: a diagonal of 9.996 to 3 figures after rounding")
+            << examples::Example{"frm12", {}, {{"Text1", "7.0682"}}, "Text1"} << "d = 10.0";
         QTest::newRow("equilateral: the height √3")
             << examples::Example{"frm13", {}, {{"Text1", "2"}}, "Command2"} << "h = √3";
         QTest::newRow("three sides: a decimal angle to 3 figures")

@@ -82,16 +82,17 @@ public:
     // One more part of the built answer ("圆心角为 90°").
     void AnswerPart(std::string text);
 
-    // A value the figure needs that has no line of its own (an angle found on the way).
-    // Given, GivenAngle and Quantity record theirs; the last record of a symbol holds, as
-    // the window ends with it.
-    void Record(std::string_view symbol, const Number& value, bool given);
-    void RecordAngle(std::string_view symbol, const Number& radians, bool given);
+    // An angle the figure needs that has no line of its own (found on the way, in
+    // radians). Given, GivenAngle and Quantity record theirs; the last record of a symbol
+    // holds, as the window ends with it.
+    void RecordAngle(std::string_view symbol, const Number& radians, bool given = false);
 
     bool failed() const { return failed_; }
     WorkedSolution Finish();
 
 private:
+    // A length or other value for the figure, as Given and Quantity record it.
+    void Record(std::string_view symbol, const Number& value, bool given);
     // Keeps a figure's value; the last of a symbol holds.
     void Store(FigureValue value);
 

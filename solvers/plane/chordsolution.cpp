@@ -19,7 +19,7 @@ bool Angle(SolutionBuilder& b, const Number& c, const Number& d, bool radians) {
     if (d.IsZero()) {
         b.Line("因为 d = 0，弦是直径，圆心角 θ = " + AngleText(Number::Pi(), radians));
         b.AnswerPart("圆心角为 " + AngleText(Number::Pi(), radians));
-        b.RecordAngle("θ", Number::Pi(), false);
+        b.RecordAngle("θ", Number::Pi());
         return true;
     }
     const Number theta = Int(2) * (c / Int(2) / d).Atan();
@@ -29,7 +29,7 @@ bool Angle(SolutionBuilder& b, const Number& c, const Number& d, bool radians) {
     }
     b.Line(line + " = " + AngleText(theta, radians));
     b.AnswerPart("圆心角为 " + AngleText(theta, radians));
-    b.RecordAngle("θ", theta, false);
+    b.RecordAngle("θ", theta);
     return true;
 }
 

@@ -93,7 +93,7 @@ WorkedSolution ExplainParallelogramAngle(const Form& before) {
             return b.Finish();
         }
         const Number second = Number::Pi() - first;
-        b.RecordAngle("θ", first, false);
+        b.RecordAngle("θ", first);
         b.Line("夹角 θ₁ = arcsin(S/(ab)) = " + AngleText(first, radians));
         b.Line(std::string("夹角 θ₂ = ") + (radians ? "π − θ₁ = " : "180° − θ₁ = ") + AngleText(second, radians));
         b.Line("sin θ₁ = sin θ₂，所以两个角都可以。");

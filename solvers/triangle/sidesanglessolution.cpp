@@ -164,7 +164,7 @@ WorkedSolution ExplainTriangleSidesAndAngles(const Form& before) {
             b.Line(std::string("两个角的和不小于 ") + StraightAngle(radians) +
                    "，这样的三角形不存在；窗口仍按正弦定理算出下面的数：");
         angle[third] = value;
-        b.RecordAngle(kAngle[third], value, false);
+        b.RecordAngle(kAngle[third], value);
         const int base = !s[0].IsZero() ? 0 : !s[1].IsZero() ? 1 : !s[2].IsZero() ? 2 : -1;
         if (base < 0) {
             b.Line(

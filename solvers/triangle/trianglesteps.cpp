@@ -98,7 +98,7 @@ Number AngleByCosineRule(SolutionBuilder& b, const std::array<Number, 3>& s, int
                (inWindow == 1 ? "1" : "-1") + "，所以窗口显示 " + A + " 的角度为 " + (inWindow == 1 ? "0" : "180") +
                "。）");
     b.AnswerPart(A + AngleAnswer(angle, false));
-    b.RecordAngle(A, angle, false);
+    b.RecordAngle(A, angle);
     return angle;
 }
 

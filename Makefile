@@ -62,7 +62,7 @@ test-sanitized: build-sanitized
 # without a finding over the program's sources. The lint preset only configures: it
 # gives clang-tidy compile commands without GCC's precompiled headers, which clang cannot read.
 LINT_BUILD ?= build-lint
-LINT_SOURCES = $(shell git ls-files 'app/*.cpp' 'numeric/*.cpp' 'solvers/*.cpp' 'drills/*.cpp' 'exact/*.cpp')
+LINT_SOURCES = $(shell git ls-files 'app/*.cpp' 'ui/*.cpp' 'figure/*.cpp' 'numeric/*.cpp' 'solvers/*.cpp' 'drills/*.cpp' 'exact/*.cpp')
 lint: deps
 	git ls-files '*.cpp' '*.h' '*.c' | xargs clang-format --dry-run --Werror
 	cmake --preset lint -B $(LINT_BUILD) >/dev/null

@@ -4,12 +4,12 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "app/artwork.h"
-#include "app/fonts.h"
-#include "app/menuentry.h"
-#include "app/palette.h"
-#include "app/solutionpanel.h"
 #include "app/windowtable.h"
+#include "ui/artwork.h"
+#include "ui/fonts.h"
+#include "ui/menuentry.h"
+#include "ui/palette.h"
+#include "ui/solutionpanel.h"
 
 namespace velunda::ui {
 namespace {

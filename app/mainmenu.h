@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/calculatorwindow.h"
 #include "app/windowcatalog.h"
+#include "ui/calculatorwindow.h"
 
 namespace velunda::ui {
 

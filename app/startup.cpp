@@ -6,10 +6,10 @@
 #include <mutex>
 #include <thread>
 
-#include "app/fonts.h"
 #include "app/mainmenu.h"
 #include "app/translations.h"
 #include "app/windowcatalog.h"
+#include "ui/fonts.h"
 
 namespace velunda::ui {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
-#include "app/artwork.h"
-#include "app/palette.h"
+#include "ui/artwork.h"
+#include "ui/palette.h"
 
 namespace velunda::ui {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/calculatorwindow.h"
+#include "ui/calculatorwindow.h"
 
 namespace velunda::ui {
 

@@ -1,7 +1,7 @@
 #include "app/windowcatalog.h"
 
-#include "app/calculatorwindow.h"
 #include "app/windowtable.h"
+#include "ui/calculatorwindow.h"
 
 namespace velunda::ui {
 QWidget* WindowCatalog::find(std::string_view name) const {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/calculatorwindow.h"
 #include "app/versionwindow.h"
 #include "drills/drillwindow.h"
 #include "drills/historywindow.h"
@@ -10,6 +9,7 @@
 #include "solvers/plane/planewindows.h"
 #include "solvers/solid/solidwindows.h"
 #include "solvers/triangle/trianglewindows.h"
+#include "ui/calculatorwindow.h"
 
 namespace velunda::ui {
 namespace {

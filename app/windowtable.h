@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/windowdesign.h"
+#include "ui/windowdesign.h"
 
 namespace velunda::ui {
 

@@ -13,10 +13,10 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/fonts.h"
 #include "drills/historysample.h"
 #include "drills/historystore.h"
 #include "drills/historywindow.h"
+#include "ui/fonts.h"
 
 using namespace velunda;
 

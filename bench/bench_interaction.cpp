@@ -16,12 +16,12 @@
 #include <thread>
 #include <vector>
 
-#include "app/calculatorwindow.h"
 #include "app/mainmenu.h"
 #include "app/startup.h"
 #include "app/windowcatalog.h"
 #include "app/windowtable.h"
 #include "bench/firstpaint.h"
+#include "ui/calculatorwindow.h"
 
 using namespace velunda;
 

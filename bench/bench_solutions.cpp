@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "app/figure.h"
 #include "exact/exactnumber.h"
 #include "exact/workedsolution.h"
 #include "exampleform.h"
+#include "figure/painter.h"
 
 using namespace velunda;
 

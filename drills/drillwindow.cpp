@@ -9,8 +9,8 @@
 #include <QMenu>
 #include <QTimer>
 
-#include "app/palette.h"
 #include "drills/historystore.h"
+#include "ui/palette.h"
 
 namespace velunda::ui {
 namespace {

@@ -4,10 +4,10 @@
 #include <memory>
 #include <optional>
 
-#include "app/calculatorwindow.h"
 #include "drills/drill.h"
 #include "drills/drillrecorder.h"
 #include "drills/history.h"
+#include "ui/calculatorwindow.h"
 
 class QTimer;
 

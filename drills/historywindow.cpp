@@ -19,9 +19,9 @@
 #include <cmath>
 #include <optional>
 
-#include "app/fonts.h"
-#include "app/message.h"
-#include "app/palette.h"
+#include "ui/fonts.h"
+#include "ui/message.h"
+#include "ui/palette.h"
 
 namespace velunda::ui {
 namespace {

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/figure.h"
 #include "exact/workedsolution.h"
+#include "figure/sketch.h"
 #include "numeric/form.h"
 
 namespace velunda::examples {

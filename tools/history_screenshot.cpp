@@ -8,10 +8,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "app/fonts.h"
 #include "drills/historysample.h"
 #include "drills/historystore.h"
 #include "drills/historywindow.h"
+#include "ui/fonts.h"
 
 int main(int argc, char** argv) {
     velunda::ui::AddProgramFonts();

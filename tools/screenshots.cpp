@@ -20,15 +20,15 @@
 #include <utility>
 #include <vector>
 
-#include "app/calculatorwindow.h"
-#include "app/fonts.h"
 #include "app/mainmenu.h"
-#include "app/solutionpanel.h"
 #include "app/windowcatalog.h"
 #include "app/windowtable.h"
 #include "drills/drillwindow.h"
 #include "drills/historystore.h"
 #include "tools/examples.h"
+#include "ui/calculatorwindow.h"
+#include "ui/fonts.h"
+#include "ui/solutionpanel.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/calculatorwindow.h"
+#include "ui/calculatorwindow.h"
 
 namespace velunda::ui {
 

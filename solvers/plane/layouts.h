@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "app/windowdesign.h"
+#include "ui/windowdesign.h"
 
 namespace velunda::ui {
 

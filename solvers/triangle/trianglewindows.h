@@ -1,8 +1,8 @@
 // The designs of the triangle windows: controls, focus order and what each control sets off.
 #pragma once
 
-#include "app/calculatorwindow.h"
-#include "app/windowdesign.h"
+#include "ui/calculatorwindow.h"
+#include "ui/windowdesign.h"
 
 namespace velunda::ui {
 

@@ -6,11 +6,12 @@
 #include <QTest>
 #include <QTextBrowser>
 
-#include "app/calculatorwindow.h"
-#include "app/fonts.h"
+#include "figure/figureview.h"
 #include "numeric/numbertext.h"
 #include "support/fakeform.h"
 #include "support/gui.h"
+#include "ui/calculatorwindow.h"
+#include "ui/fonts.h"
 
 using namespace velunda;
 using namespace velunda::testing;

@@ -9,6 +9,9 @@
 #include <cmath>
 
 #include "bench/exampleform.h"
+#include "figure/figureview.h"
+#include "figure/layout.h"
+#include "figure/painter.h"
 
 using namespace velunda;
 using namespace velunda::ui;

@@ -10,10 +10,10 @@
 #include <QPainter>
 #include <QTest>
 
-#include "app/fonts.h"
 #include "robustness/everywindow.h"
 #include "support/faces.h"
 #include "support/gui.h"
+#include "ui/fonts.h"
 
 using namespace velunda;
 using namespace velunda::testing;

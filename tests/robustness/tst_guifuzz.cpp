@@ -14,9 +14,9 @@
 #include <QTest>
 #include <random>
 
-#include "app/solutionpanel.h"
 #include "robustness/everywindow.h"
 #include "support/gui.h"
+#include "ui/solutionpanel.h"
 
 using namespace velunda;
 using namespace velunda::testing;

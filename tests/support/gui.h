@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
-#include "app/calculatorwindow.h"
 #include "app/mainmenu.h"
 #include "app/windowcatalog.h"
 #include "app/windowtable.h"
 #include "numeric/form.h"
+#include "ui/calculatorwindow.h"
 
 namespace velunda::testing {
 

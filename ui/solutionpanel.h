@@ -5,8 +5,8 @@
 #include <QObject>
 #include <QString>
 
-#include "app/figure.h"
 #include "exact/workedsolution.h"
+#include "figure/sketch.h"
 
 class QWidget;
 

@@ -8,30 +8,15 @@
 #include <string_view>
 #include <vector>
 
-#include "app/figure.h"
-#include "app/palette.h"
 #include "exact/workedsolution.h"
+#include "figure/sketch.h"
 #include "numeric/form.h"
+#include "ui/fontstyle.h"
+#include "ui/palette.h"
 
 namespace velunda::ui {
 
 inline int px(int twips) { return (twips * 2 + 15) / 30; }  // nearest pixel
-
-// The typefaces the captions ask for; each resolves to a list of installed fallbacks.
-enum class Face { Default, SimSun, SimHei, KaiTi };
-
-struct FontStyle {
-    Face face = Face::Default;
-    double points = 9;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-};
-
-inline constexpr FontStyle kDefaultFont{};
-inline FontStyle SimSun(double points) { return {Face::SimSun, points}; }
-inline FontStyle SimHei(double points) { return {Face::SimHei, points}; }
-inline FontStyle KaiTi(double points) { return {Face::KaiTi, points}; }
 
 enum class Kind {
     Label,   // static text

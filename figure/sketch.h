@@ -5,16 +5,11 @@
 #pragma once
 
 #include <QPointF>
-#include <QRectF>
 #include <QString>
-#include <QTransform>
-#include <QWidget>
 #include <string_view>
 #include <vector>
 
 #include "exact/workedsolution.h"
-
-class QPainter;
 
 namespace velunda::ui {
 
@@ -119,39 +114,5 @@ inline constexpr double kMostProportion = 10;
 bool Clamp(std::initializer_list<double*> lengths);
 
 inline const QString kNotToScale = "示意图（未按比例）";
-
-// Where everything goes in a box: the sketch's points, and the rectangle of each label
-// shown, in the order of the sketch.
-struct FigureLayout {
-    QTransform place;  // sketch lengths to the box
-    std::vector<QRectF> labels;
-    std::vector<std::pair<QRectF, Tone>> legend;  // "■ 已知", "■ 求得" in the top-left corner
-    QRectF note;                                  // kNotToScale in the bottom-left corner, if marked
-    QRectF drawing;                               // everything painted
-};
-
-FigureLayout LayOut(const Sketch& sketch, const QRectF& box, bool extras);
-// Paints the sketch into the box, in the painter's own units (pixels of a widget, or the
-// scaled units of a page).
-void PaintFigure(QPainter& painter, const Sketch& sketch, const QRectF& box, bool extras);
-
-// The widget over the solution text. The window's context menu shows the extras.
-class FigureView : public QWidget {
-    Q_OBJECT
-
-public:
-    explicit FigureView(QWidget* parent = nullptr);
-    void setSketch(Sketch sketch);
-    const Sketch& sketch() const { return sketch_; }
-    bool extrasShown() const { return extras_; }
-    void setExtrasShown(bool shown);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    Sketch sketch_;
-    bool extras_ = false;
-};
 
 }  // namespace velunda::ui

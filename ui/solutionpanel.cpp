@@ -1,4 +1,4 @@
-#include "app/solutionpanel.h"
+#include "ui/solutionpanel.h"
 
 #include <QPageSize>
 #include <QPainter>
@@ -9,7 +9,8 @@
 #include <QSettings>
 #include <QTextDocument>
 
-#include "app/fonts.h"
+#include "figure/painter.h"
+#include "ui/fonts.h"
 
 namespace velunda::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/fonts.h"
+#include "ui/fonts.h"
 
 #include <fontconfig/fontconfig.h>
 

@@ -1,4 +1,4 @@
-#include "app/menuentry.h"
+#include "ui/menuentry.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 #include <QFont>
 #include <filesystem>
 
-#include "app/windowdesign.h"
+#include "ui/fontstyle.h"
 
 namespace velunda::ui {
 

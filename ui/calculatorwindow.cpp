@@ -1,4 +1,4 @@
-#include "app/calculatorwindow.h"
+#include "ui/calculatorwindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,11 +15,12 @@
 #include <map>
 #include <set>
 
-#include "app/fonts.h"
-#include "app/menuentry.h"
-#include "app/message.h"
-#include "app/solutionpanel.h"
 #include "exact/exactnumber.h"
+#include "figure/figureview.h"
+#include "ui/fonts.h"
+#include "ui/menuentry.h"
+#include "ui/message.h"
+#include "ui/solutionpanel.h"
 
 namespace velunda::ui {
 namespace {

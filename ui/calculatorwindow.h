@@ -9,8 +9,8 @@
 #include <memory>
 #include <string_view>
 
-#include "app/windowdesign.h"
 #include "numeric/form.h"
+#include "ui/windowdesign.h"
 
 class QLabel;
 class QLineEdit;
@@ -18,6 +18,8 @@ class QAbstractButton;
 class QTextBrowser;
 
 namespace velunda::ui {
+
+class FigureView;
 
 // An option button becomes the selected one of its group when it receives the focus,
 // by a click, the Tab key or the program.

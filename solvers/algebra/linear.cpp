@@ -4,6 +4,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "numeric/numbertext.h"
 
@@ -31,6 +32,37 @@ void RequireFinite(std::initializer_list<double> values) {
 bool SameProduct(double u, double v) { return std::fabs(u - v) <= 0x1p-50 * (std::fabs(u) + std::fabs(v)); }
 
 const std::string kNoSolution = "无解";
+
+// The one solution of a system a·x + b·y + c·z + d = 0 that the elimination through
+// the second row cannot reach (a zero x coefficient in the first or second row, or a
+// pair of rows that leaves no z): Gaussian elimination with the largest pivot of each
+// column. False where the determinant is 0, or only rounding keeps it from 0.
+bool SolveByPivoting(std::array<std::array<double, 4>, 3> m, std::array<double, 3>& v) {
+    const auto& [r1, r2, r3] = m;
+    const double det = r1[0] * (r2[1] * r3[2] - r3[1] * r2[2]) - r1[1] * (r2[0] * r3[2] - r3[0] * r2[2]) +
+                       r1[2] * (r2[0] * r3[1] - r3[0] * r2[1]);
+    const double size = std::fabs(r1[0]) * (std::fabs(r2[1] * r3[2]) + std::fabs(r3[1] * r2[2])) +
+                        std::fabs(r1[1]) * (std::fabs(r2[0] * r3[2]) + std::fabs(r3[0] * r2[2])) +
+                        std::fabs(r1[2]) * (std::fabs(r2[0] * r3[1]) + std::fabs(r3[0] * r2[1]));
+    RequireFinite({det, size});
+    if (std::fabs(det) <= 0x1p-48 * size) return false;
+    for (int col = 0; col < 3; ++col) {
+        int pivot = col;
+        for (int row = col + 1; row < 3; ++row)
+            if (std::fabs(m[row][col]) > std::fabs(m[pivot][col])) pivot = row;
+        std::swap(m[col], m[pivot]);
+        for (int row = col + 1; row < 3; ++row) {
+            const double factor = m[row][col] / m[col][col];
+            for (int k = col; k < 4; ++k) m[row][k] -= factor * m[col][k];
+        }
+    }
+    for (int col = 2; col >= 0; --col) {
+        double rest = -m[col][3];
+        for (int k = col + 1; k < 3; ++k) rest -= m[col][k] * v[k];
+        v[col] = rest / m[col][col];
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -134,6 +166,12 @@ void ThreeLinearEquations(Form& f) {
         x = NumberText(RoundToFiveDecimals(vx));
         y = NumberText(RoundToFiveDecimals(vy));
         z = NumberText(vz);
+    } else if (std::array<double, 3> v{};
+               SolveByPivoting({{{a1, b1, c1, d1}, {a2, b2, c2, d2}, {a3, b3, c3, d3}}}, v)) {
+        // Every other system with exactly one solution, with the same rounding.
+        x = NumberText(RoundToFiveDecimals(v[0]));
+        y = NumberText(RoundToFiveDecimals(v[1]));
+        z = NumberText(v[2]);
     } else {
         f.ShowMessage("请下载更新版本");
     }

@@ -177,15 +177,20 @@ WorkedSolution ExplainThreeLinearEquations(const Form& before) {
     };
     int pivot = 0;
     std::array<Reduced, 2> reduced{};
-    if (windowSolves) {
+    // The window eliminates x through the second row where a₁ and a₂ are not 0, and
+    // solves every other system with one solution in another order.
+    if (windowSolves && !row(0, 0).IsZero() && !row(1, 0).IsZero()) {
         b.Line("用加减消元法：先消去 x，得到关于 y、z 的二元一次方程组。");
         reduced = {Reduced{0, 1, row(1, 0), row(0, 0)}, Reduced{1, 2, row(2, 0), row(1, 0)}};
     } else {
         std::string why = row(0, 0).IsZero()   ? "这里 a₁ = 0"
                           : row(1, 0).IsZero() ? "这里 a₂ = 0"
                                                : "这里消元后的两个方程没有唯一解";
-        b.Line("窗口用②消去①和③中的 x，要求 a₁、a₂ 不为 0（括号内不准为 0）；" + why +
-               "，所以窗口提示“请下载更新版本”。");
+        if (windowSolves)
+            b.Line("用②消去①和③中的 x 要求 a₁、a₂ 不为 0；" + why + "，所以换一个方程来消元。");
+        else
+            b.Line("窗口用②消去①和③中的 x，要求 a₁、a₂ 不为 0（括号内不准为 0）；" + why +
+                   "，所以窗口提示“请下载更新版本”。");
         while (pivot < 3 && row(pivot, 0).IsZero()) ++pivot;
         if (pivot == 3) {
             b.Line("三个方程都不含 x，x 可以取任何值，方程组没有唯一解。");

@@ -27,12 +27,16 @@ void SolveChord(Form& f) {
         r = std::sqrt((c / 2) * (c / 2) + d * d);
         theta = 2 * std::atan((c / 2) / d);
     } else if (theta != 0 && c != 0) {
+        // Where the typed angle takes part, it must be a central angle of a chord.
+        theta = ReadFigureAngle(f, chord::Angle);
         d = (c / 2) / std::tan(theta / 2);
         r = std::sqrt((c / 2) * (c / 2) + d * d);
     } else if (theta != 0 && d != 0) {
+        theta = ReadFigureAngle(f, chord::Angle);
         r = d / std::cos(theta / 2);
         c = 2 * std::sqrt(r * r - d * d);
     } else if (theta != 0 && r != 0) {
+        theta = ReadFigureAngle(f, chord::Angle);
         d = std::cos(theta / 2) * r;
         c = 2 * std::sqrt(r * r - d * d);
     }

@@ -71,6 +71,7 @@ WorkedSolution ExplainChord(const Form& before) {
     } else if (given(theta) && given(c)) {
         b.GivenAngle("θ", typed, radians);
         b.Given("c", c);
+        if (!FigureAngleExplained(b, theta, radians, "圆心角", "弦")) return b.Finish();
         const Number dd = c / Int(2) / half.Tan();
         const Number rr = (c / Int(2) * (c / Int(2)) + dd * dd).Sqrt();
         b.Quantity("弦心距", "d", "(c/2)/tan(θ/2)", "(" + In(c) + "/2)/tan(" + AngleText(half, radians) + ")", dd) &&
@@ -78,6 +79,7 @@ WorkedSolution ExplainChord(const Form& before) {
     } else if (given(theta) && given(d)) {
         b.GivenAngle("θ", typed, radians);
         b.Given("d", d);
+        if (!FigureAngleExplained(b, theta, radians, "圆心角", "弦")) return b.Finish();
         const Number rr = d / half.Cos();
         const Number cc = Int(2) * (rr * rr - d * d).Sqrt();
         b.Quantity("半径", "r", "d/cos(θ/2)", Grouped(d) + "/cos(" + AngleText(half, radians) + ")", rr) &&
@@ -85,6 +87,7 @@ WorkedSolution ExplainChord(const Form& before) {
     } else if (given(theta) && given(r)) {
         b.GivenAngle("θ", typed, radians);
         b.Given("r", r);
+        if (!FigureAngleExplained(b, theta, radians, "圆心角", "弦")) return b.Finish();
         const Number dd = half.Cos() * r;
         const Number cc = Int(2) * (r * r - dd * dd).Sqrt();
         b.Quantity("弦心距", "d", "r·cos(θ/2)", Grouped(r) + " × cos(" + AngleText(half, radians) + ")", dd) &&

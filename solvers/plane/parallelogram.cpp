@@ -54,8 +54,9 @@ void SolveParallelogramAngle(Form& f) {
     double S = ParseNumber(f.text(parallelogram::Area));
     const double theta = ReadAngle(f, parallelogram::Angle);
 
+    // Where the typed angle takes part, it must be one of a parallelogram.
     if (a != 0 && b != 0 && theta != 0) {
-        S = (std::sin(theta) * a) * b;
+        S = (std::sin(ReadFigureAngle(f, parallelogram::Angle)) * a) * b;
     } else if (a != 0 && b != 0 && S != 0) {
         // The angle is sought: both angles with the sine S / a / b. The sides and the
         // area keep the text the user typed.
@@ -67,9 +68,9 @@ void SolveParallelogramAngle(Form& f) {
         f.write(parallelogram::Angle, AlternativesText(AngleInUnit(f, first), AngleInUnit(f, second)));
         return;
     } else if (a != 0 && theta != 0 && S != 0) {
-        b = S / a / std::sin(theta);
+        b = S / a / std::sin(ReadFigureAngle(f, parallelogram::Angle));
     } else if (b != 0 && theta != 0 && S != 0) {
-        a = S / b / std::sin(theta);
+        a = S / b / std::sin(ReadFigureAngle(f, parallelogram::Angle));
     }
 
     // A typed degree value goes to radians and back; at 15 digits it reads the same.

@@ -78,6 +78,7 @@ WorkedSolution ExplainParallelogramAngle(const Form& before) {
         b.Given("a", a);
         b.Given("b", c);
         b.GivenAngle("θ", typed, radians);
+        if (!FigureAngleExplained(b, theta, radians, "平行四边形的夹角", "平行四边形")) return b.Finish();
         const Number s = theta.Sin();
         if (s.IsAlgebraic() && !s.IsInteger() && s.ExactText().size() < 12) b.Line(sine + " = " + s.ExactText());
         b.Quantity("面积", "S", "ab·sin θ", In(a) + " × " + In(c) + " × " + sine, a * c * s);
@@ -102,11 +103,13 @@ WorkedSolution ExplainParallelogramAngle(const Form& before) {
         b.Given("a", a);
         b.GivenAngle("θ", typed, radians);
         b.Given("S", S);
+        if (!FigureAngleExplained(b, theta, radians, "平行四边形的夹角", "平行四边形")) return b.Finish();
         b.Quantity("邻边", "b", "S/(a·sin θ)", In(S) + "/(" + In(a) + " × " + sine + ")", S / (a * theta.Sin()));
     } else if (!c.IsZero() && !theta.IsZero() && !S.IsZero()) {
         b.Given("b", c);
         b.GivenAngle("θ", typed, radians);
         b.Given("S", S);
+        if (!FigureAngleExplained(b, theta, radians, "平行四边形的夹角", "平行四边形")) return b.Finish();
         b.Quantity("底边", "a", "S/(b·sin θ)", In(S) + "/(" + In(c) + " × " + sine + ")", S / (c * theta.Sin()));
     } else {
         b.Line("需要三个不为 0 的已知量，所以不计算。");

@@ -15,14 +15,13 @@ constexpr std::array<const char*, 3> kAngle = {"A", "B", "C"};
 
 using Triple = std::array<Number, 3>;
 
-// Two sides and the angle opposite one of them, which the window's steps leave unsolved:
-// the sine rule gives the angle opposite the other side, which can be acute or obtuse,
-// so there are no, one or two triangles. Side i and its angle are given, side j too.
+// Two sides and the angle opposite one of them: the sine rule gives the angle opposite the other side, which can be
+// acute or obtuse, so there are no, one or two triangles. Side i and its angle are given, side j too.
 void SideSideAngle(SolutionBuilder& b, const Triple& s, const Triple& angle, int i, int j, bool radians) {
     const int k = 3 - i - j;
     const std::string A = kAngle[i], B = kAngle[j], C = kAngle[k], a = kSide[i], bs = kSide[j], c = kSide[k];
-    b.Line("已知两边 " + a + "、" + bs + " 和其中一边 " + a + " 的对角 " + A + "，窗口的步骤求不出第三边 " + c +
-           "（它写成 0）。下面用正弦定理 " + a + "/sin " + A + " = " + bs + "/sin " + B + " 求解：");
+    b.Line("已知两边 " + a + "、" + bs + " 和其中一边 " + a + " 的对角 " + A + "，求第三边 " + c + "。先用正弦定理 " +
+           a + "/sin " + A + " = " + bs + "/sin " + B + " 看有几个三角形：");
     const Number pi = Number::Pi();
     if (s[i].Sign() <= 0 || s[j].Sign() <= 0) {
         b.Line("边长必须大于 0，而 " + a + " = " + Plain(s[i]) + "，" + bs + " = " + Plain(s[j]) + "。");

@@ -202,6 +202,41 @@ private slots:
             << "Opt2"
             << "Text2=3;Text4=5;Text6=4"
             << "";
+        QTest::newRow("sides and angles: two sides and an opposite angle: two triangles")
+            << Computation(TriangleSidesAndAngles) << "Text1=30;Text2=3;Text4=4"
+            << "Opt2"
+            << "Text2=3;Text4=4;Text6=5.70016959263755或1.22803363763796"
+            << "";
+        QTest::newRow("sides and angles: two sides and an opposite right angle: one triangle")
+            << Computation(TriangleSidesAndAngles) << "Text1=90;Text2=5;Text4=3"
+            << "Opt2"
+            << "Text2=5;Text4=3;Text6=4"
+            << "";
+        QTest::newRow("sides and angles: the side just reaches: one right triangle")
+            << Computation(TriangleSidesAndAngles) << "Text1=30;Text2=2;Text4=4"
+            << "Opt2"
+            << "Text2=2;Text4=4;Text6=3.46410161513775"
+            << "";
+        QTest::newRow("sides and angles: an obtuse opposite angle: one triangle")
+            << Computation(TriangleSidesAndAngles) << "Text1=120;Text2=7;Text4=3"
+            << "Opt2"
+            << "Text2=7;Text4=3;Text6=5"
+            << "";
+        QTest::newRow("sides and angles: the second angle, its side and the third: the first side")
+            << Computation(TriangleSidesAndAngles) << "Text3=30;Text4=3;Text6=4"
+            << "Opt2"
+            << "Text2=5.70016959263755或1.22803363763796;Text4=3;Text6=4"
+            << "";
+        QTest::newRow("sides and angles: the side is too short to reach: no triangle")
+            << Computation(TriangleSidesAndAngles) << "Text1=30;Text2=1;Text4=4"
+            << "Opt2"
+            << ""
+            << "无解|-|";
+        QTest::newRow("sides and angles: radians: an opposite angle over 180 degrees")
+            << Computation(TriangleSidesAndAngles) << "Text1=4;Text2=3;Text4=2"
+            << "Opt1"
+            << ""
+            << "无解|-|";
         QTest::newRow("sides and angles: radians: two angles, no side")
             << Computation(TriangleSidesAndAngles) << "Text1=0.5;Text3=1"
             << "Opt1"
@@ -898,11 +933,28 @@ private slots:
             << "opt2"
             << "Text3=30;Text1=2;Text2=3;Text4=3"
             << "";
-        // The sine of 180 degrees is a tiny number, not 0: the side comes out huge.
-        QTest::newRow("parallelogram: 3: 180 degrees")
+        // An angle that is not strictly between 0 and 180 degrees makes no parallelogram
+        // (its sine would give a negative area or a side of 1.2E+16).
+        QTest::newRow("parallelogram: 3: 180 degrees is no angle of a parallelogram")
             << Computation(SolveParallelogramAngle) << "Text1=2;Text3=180;Text4=3"
             << "opt2"
-            << "Text3=180;Text1=2;Text2=1.22484295148965E+16;Text4=3"
+            << "" << kFaultShown;
+        QTest::newRow("parallelogram: 1: radians 4 is over 180 degrees")
+            << Computation(SolveParallelogramAngle) << "Text1=2;Text2=3;Text3=4"
+            << "opt1"
+            << "" << kFaultShown;
+        QTest::newRow("parallelogram: 1: a negative angle")
+            << Computation(SolveParallelogramAngle) << "Text1=2;Text2=3;Text3=-30"
+            << "opt2"
+            << "" << kFaultShown;
+        QTest::newRow("parallelogram: 4: radians 60")
+            << Computation(SolveParallelogramAngle) << "Text2=3;Text3=60;Text4=3"
+            << "opt1"
+            << "" << kFaultShown;
+        QTest::newRow("parallelogram: 1: radians, the double nearest pi lies below pi")
+            << Computation(SolveParallelogramAngle) << "Text1=2;Text2=3;Text3=3.141592653589793"
+            << "opt1"
+            << "Text3=3.14159265358979;Text1=2;Text2=3;Text4=7.34788079488412E-16"
             << "";
         QTest::newRow("parallelogram: only two given: normalised")
             << Computation(SolveParallelogramAngle) << "Text1=2;Text2=3"
@@ -1083,6 +1135,16 @@ private slots:
                                                       << "opt1"
                                                       << "Text1= 0;Text2= 0;Text3= 0;Text4= 0rad"
                                                       << "";
+        QTest::newRow("chord: 6: radians 6 is over 180 degrees") << Computation(SolveChord) << "Text1=5;Text4=6"
+                                                                 << "opt1"
+                                                                 << "" << kFaultShown;
+        QTest::newRow("chord: 4: 180 degrees is no central angle of a chord")
+            << Computation(SolveChord) << "Text2=8;Text4=180"
+            << "opt2"
+            << "" << kFaultShown;
+        QTest::newRow("chord: 5: a negative angle") << Computation(SolveChord) << "Text3=3;Text4=-90"
+                                                    << "opt2"
+                                                    << "" << kFaultShown;
         QTest::newRow("chord: only an angle: rewritten") << Computation(SolveChord) << "Text4=60"
                                                          << "opt2"
                                                          << "Text1= 0;Text2= 0;Text3= 0;Text4= 60"
@@ -1928,24 +1990,40 @@ private slots:
             << ""
             << "Text2=x=  y=  z="
             << "请下载更新版本|-|";
-        QTest::newRow("three equations: a2 = 0 with decimals: D of rounding only")
+        // The elimination through the second row has nothing to divide by when a1 or a2
+        // is 0; every such system with one solution is solved all the same.
+        QTest::newRow("three equations: a2 = 0 with decimals: solved by pivoting")
             << Computation(ThreeLinearEquations)
             << "Text1(1)=6;Text1(2)=-3.4;Text1(3)=9;Text1(4)=-0.8;Text1(5)=0;Text1(6)=9;Text1(7)=6.7;"
                "Text1(8)=3.6;Text1(9)=-9.2;Text1(10)=2;Text1(11)=9.9;Text1(12)=-3.6;Text2=old"
             << ""
-            << "Text2=x=  y=  z="
-            << "请下载更新版本|-|";
+            << "Text2=x=-.35417  y=-.50104  z=.135724100339537"
+            << "";
         QTest::newRow("three equations: a1 = 0")
             << Computation(ThreeLinearEquations)
             << "Text1(1)=0;Text1(2)=1;Text1(3)=1;Text1(4)=-2;Text1(5)=1;Text1(6)=1;Text1(7)=1;Text1(8)=-3;"
                "Text1(9)=1;Text1(10)=2;Text1(11)=3;Text1(12)=-6;Text2=old"
             << ""
-            << "Text2=x=  y=  z="
-            << "请下载更新版本|-|";
-        QTest::newRow("three equations: a2 = 0 makes D 0")
+            << "Text2=x=1  y=1  z=1"
+            << "";
+        QTest::newRow("three equations: a2 = 0")
             << Computation(ThreeLinearEquations)
             << "Text1(1)=1;Text1(2)=1;Text1(3)=1;Text1(4)=-3;Text1(5)=0;Text1(6)=1;Text1(7)=1;Text1(8)=-2;"
                "Text1(9)=1;Text1(10)=2;Text1(11)=3;Text1(12)=-6;Text2=old"
+            << ""
+            << "Text2=x=1  y=1  z=1"
+            << "";
+        QTest::newRow("three equations: x in one row only: x + y = 3, y + z = 5, x + z = 4")
+            << Computation(ThreeLinearEquations)
+            << "Text1(1)=1;Text1(2)=1;Text1(3)=0;Text1(4)=-3;Text1(5)=0;Text1(6)=1;Text1(7)=1;Text1(8)=-5;"
+               "Text1(9)=1;Text1(10)=0;Text1(11)=1;Text1(12)=-4;Text2=old"
+            << ""
+            << "Text2=x=1  y=2  z=3"
+            << "";
+        QTest::newRow("three equations: no x at all: no one solution")
+            << Computation(ThreeLinearEquations)
+            << "Text1(2)=1;Text1(3)=1;Text1(4)=-3;Text1(6)=1;Text1(7)=-1;Text1(8)=-1;"
+               "Text1(10)=2;Text1(11)=1;Text1(12)=-5;Text2=old"
             << ""
             << "Text2=x=  y=  z="
             << "请下载更新版本|-|";

@@ -426,9 +426,11 @@ private slots:
         row("trapezoid with all four filled", ExplainTrapezoid, "Text1=2;Text2=4;Text3=3;Text4=9", {},
             {"四个量都已填写，没有要求的量，所以不计算。"});
         row("chord from a full turn", ExplainChord, "Text2=8;Text4=360", {"opt2"},
-            {"tan(180°)：除数为 0，所以无法计算。"});
+            {"θ = 360°：不在 0° 与 180° 之间，不能作圆心角，所以无法计算。", "答：这样的弦不存在。"});
         row("parallelogram with a straight angle", ExplainParallelogramAngle, "Text1=2;Text3=180;Text4=3", {"opt2"},
-            {"除数为 0，所以无法计算。"});
+            {"θ = 180°：不在 0° 与 180° 之间，不能作平行四边形的夹角，所以无法计算。"});
+        row("parallelogram with an angle of 60 radians", ExplainParallelogramAngle, "Text1=2;Text2=3;Text3=60",
+            {"opt1"}, {"θ = 60（弧度） ≈ 3437.74677078494°：不在 0° 与 180° 之间", "答：这样的平行四边形不存在。"});
         row("cylinder surface below its lateral area", ExplainCylinder, "Text3=62.8;Text4=50", {},
             {"底面积 S底 = (S表 − S侧)/2 = (50 − 62.8)/2 = -32/5 = -6.4", "负数不能开平方"});
         row("cylinder surface equal to its lateral area", ExplainCylinder, "Text3=62.8;Text4=62.8", {},
@@ -492,9 +494,9 @@ private slots:
             "Text1(1)=1;Text1(2)=1;Text1(3)=1;Text1(4)=-6;Text1(5)=1;Text1(6)=-1;Text1(7)=1;Text1(8)=-2;"
             "Text1(9)=2;Text1(10)=1;Text1(11)=-1;Text1(12)=-1",
             {}, {"① × 1 − ② × 1 得 ④ 2y − 4 = 0", "② × 2 − ③ × 1 得 ⑤ -3y + 3z − 3 = 0", "答：x = 1，y = 2，z = 3。"});
-        row("a first coefficient 0: the window refuses, the solution is exact", ExplainThreeLinearEquations,
+        row("a first coefficient 0: another row eliminates x", ExplainThreeLinearEquations,
             "Text1(2)=1;Text1(3)=1;Text1(4)=-5;Text1(5)=1;Text1(6)=1;Text1(8)=-3;Text1(9)=1;Text1(11)=1;Text1(12)=-4",
-            {}, {"窗口提示“请下载更新版本”", "换用方程②消去另外两个方程中的 x", "答：x = 1，y = 2，z = 3。"});
+            {}, {"所以换一个方程来消元", "换用方程②消去另外两个方程中的 x", "答：x = 1，y = 2，z = 3。"});
         row("thirds are fractions", ExplainThreeLinearEquations,
             "Text1(1)=3;Text1(2)=3;Text1(3)=3;Text1(4)=-3;Text1(5)=1;Text1(6)=2;Text1(7)=3;Text1(8)=-2;"
             "Text1(9)=2;Text1(10)=1;Text1(11)=3;Text1(12)=-2",

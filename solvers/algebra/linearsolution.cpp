@@ -110,7 +110,6 @@ const char* const kLabel[] = {"①", "②", "③", "④", "⑤"};
 }  // namespace
 
 WorkedSolution ExplainTwoLinearEquations(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     std::vector<Number> k;
     using namespace twoequations;
@@ -154,7 +153,6 @@ WorkedSolution ExplainTwoLinearEquations(const Form& before) {
 }
 
 WorkedSolution ExplainThreeLinearEquations(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     std::vector<std::string> fields;
     for (int i = 1; i <= 12; ++i) fields.push_back("Text1(" + std::to_string(i) + ")");

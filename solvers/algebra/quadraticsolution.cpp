@@ -10,7 +10,6 @@ namespace velunda {
 using namespace exact;
 
 WorkedSolution ExplainQuadraticEquation(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     Number A, B, C;
     if (!ReadGivenStrictly(b, before, quadratic::A, "A", &A) || !ReadGivenStrictly(b, before, quadratic::B, "B", &B) ||

@@ -112,7 +112,6 @@ const char* const kSingle = "窗口中的正切、余切按单精度计算，只
 }  // namespace
 
 WorkedSolution ExplainAngleAndFunctions(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     using namespace trigonometry;
     // The window takes the first quantity that is not 0, reading each as a double.

@@ -36,7 +36,6 @@ bool Angle(SolutionBuilder& b, const Number& c, const Number& d, bool radians) {
 }  // namespace
 
 WorkedSolution ExplainChord(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const bool radians = InRadians(before);
     const Number r = Read(before, chord::Radius), c = Read(before, chord::Chord), d = Read(before, chord::Distance);

@@ -52,7 +52,6 @@ void CircumferenceAndArea(SolutionBuilder& b, const Both& r, const Both& d, bool
 }  // namespace
 
 WorkedSolution ExplainCircleFromRadius(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number r = Read(before, circle::Radius);
     b.Given("r", r);
@@ -67,7 +66,6 @@ WorkedSolution ExplainCircleFromRadius(const Form& before) {
 }
 
 WorkedSolution ExplainCircleFromDiameter(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number d = Read(before, circle::Diameter);
     b.Given("d", d);
@@ -82,7 +80,6 @@ WorkedSolution ExplainCircleFromDiameter(const Form& before) {
 }
 
 WorkedSolution ExplainCircleFromCircumference(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number C = Read(before, circle::Circumference);
     b.Given("C", C);
@@ -99,7 +96,6 @@ WorkedSolution ExplainCircleFromCircumference(const Form& before) {
 }
 
 WorkedSolution ExplainCircleFromArea(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number S = Read(before, circle::Area);
     b.Given("S", S);

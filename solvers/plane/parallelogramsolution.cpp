@@ -14,7 +14,6 @@ Number Int(long long n) { return Number::Integer(n); }
 }  // namespace
 
 WorkedSolution ExplainParallelogramArea(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number a = Read(before, parallelogram::FirstRow), h = Read(before, parallelogram::SecondRow),
                  S = Read(before, parallelogram::ThirdRow);
@@ -39,7 +38,6 @@ WorkedSolution ExplainParallelogramArea(const Form& before) {
 }
 
 WorkedSolution ExplainParallelogramPerimeter(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number a = Read(before, parallelogram::FirstRow), c = Read(before, parallelogram::SecondRow),
                  P = Read(before, parallelogram::ThirdRow);
@@ -64,7 +62,6 @@ WorkedSolution ExplainParallelogramPerimeter(const Form& before) {
 }
 
 WorkedSolution ExplainParallelogramAngle(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const bool radians = InRadians(before);
     const Number a = Read(before, parallelogram::Side), c = Read(before, parallelogram::AdjacentSide),

@@ -42,7 +42,6 @@ bool SidesFromPerimeterAndArea(SolutionBuilder& b, const Number& P, const Number
 }  // namespace
 
 WorkedSolution ExplainRectangle(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number a = Read(before, rectangle::Side), c = Read(before, rectangle::OtherSide),
                  P = Read(before, rectangle::Perimeter), S = Read(before, rectangle::Area),

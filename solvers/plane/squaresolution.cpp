@@ -19,7 +19,6 @@ void FromSide(SolutionBuilder& b, const Number& a, bool perimeter, bool area, bo
 }  // namespace
 
 WorkedSolution ExplainSquareFromSide(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number a = Read(before, square::Side);
     b.Given("a", a);
@@ -28,7 +27,6 @@ WorkedSolution ExplainSquareFromSide(const Form& before) {
 }
 
 WorkedSolution ExplainSquareFromPerimeter(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number P = Read(before, square::Perimeter);
     b.Given("P", P);
@@ -38,7 +36,6 @@ WorkedSolution ExplainSquareFromPerimeter(const Form& before) {
 }
 
 WorkedSolution ExplainSquareFromArea(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number S = Read(before, square::Area);
     b.Given("S", S);
@@ -48,7 +45,6 @@ WorkedSolution ExplainSquareFromArea(const Form& before) {
 }
 
 WorkedSolution ExplainSquareFromDiagonal(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number d = Read(before, square::Diagonal);
     b.Given("d", d);

@@ -7,7 +7,6 @@ namespace velunda {
 using namespace exact;
 
 WorkedSolution ExplainTrapezoid(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number u = Read(before, trapezoid::UpperBase), d = Read(before, trapezoid::LowerBase),
                  h = Read(before, trapezoid::Height), S = Read(before, trapezoid::Area);

@@ -19,7 +19,6 @@ void FromEdge(SolutionBuilder& b, const Number& a, bool sum, bool surface, bool 
 }  // namespace
 
 WorkedSolution ExplainCubeFromEdge(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     Number a;
     if (ReadGivenStrictly(b, before, cube::Edge, "a", &a)) FromEdge(b, a, true, true, true);
@@ -27,7 +26,6 @@ WorkedSolution ExplainCubeFromEdge(const Form& before) {
 }
 
 WorkedSolution ExplainCubeFromEdgeSum(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     Number L;
     if (ReadGivenStrictly(b, before, cube::EdgeSum, "L", &L)) {
@@ -38,7 +36,6 @@ WorkedSolution ExplainCubeFromEdgeSum(const Form& before) {
 }
 
 WorkedSolution ExplainCubeFromSurface(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     Number S;
     if (ReadGivenStrictly(b, before, cube::Surface, "S", &S)) {
@@ -50,7 +47,6 @@ WorkedSolution ExplainCubeFromSurface(const Form& before) {
 }
 
 WorkedSolution ExplainCubeFromVolume(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     Number V;
     if (ReadGivenStrictly(b, before, cube::Volume, "V", &V)) {

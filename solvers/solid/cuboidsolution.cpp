@@ -55,7 +55,6 @@ void WidthAndHeight(SolutionBuilder& b, const Number& a, const Number& A, const 
 }  // namespace
 
 WorkedSolution ExplainCuboid(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number a = Read(before, cuboid::Length), w = Read(before, cuboid::Width), h = Read(before, cuboid::Height),
                  A = Read(before, cuboid::CrossSection), S = Read(before, cuboid::Surface),

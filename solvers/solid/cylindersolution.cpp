@@ -127,7 +127,6 @@ void FromHeightAndSurface(SolutionBuilder& b, const Number& h, const Number& S) 
 }  // namespace
 
 WorkedSolution ExplainCylinder(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number r0 = Read(before, cylinder::Radius), C0 = Read(before, cylinder::Circumference),
                  L0 = Read(before, cylinder::LateralArea), S0 = Read(before, cylinder::Surface),

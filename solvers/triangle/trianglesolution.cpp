@@ -14,7 +14,6 @@ using namespace exact;
 using namespace trianglesteps;
 
 WorkedSolution ExplainTriangleFromThreeSides(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const std::array<Number, 3> s = {Read(before, threesides::BC), Read(before, threesides::AC),
                                      Read(before, threesides::AB)};
@@ -51,7 +50,6 @@ WorkedSolution ExplainTriangleFromThreeSides(const Form& before) {
 }
 
 WorkedSolution ExplainTriangleBaseHeightArea(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number a = Read(before, baseheightarea::Base), h = Read(before, baseheightarea::Height),
                  S = Read(before, baseheightarea::Area);
@@ -78,7 +76,6 @@ WorkedSolution ExplainTriangleBaseHeightArea(const Form& before) {
 }
 
 WorkedSolution ExplainRightTriangle(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number a = Read(before, righttriangle::Leg), bb = Read(before, righttriangle::OtherLeg),
                  c = Read(before, righttriangle::Hypotenuse), S = Read(before, righttriangle::Area);
@@ -130,7 +127,6 @@ WorkedSolution ExplainRightTriangle(const Form& before) {
 }
 
 WorkedSolution ExplainTriangleSidesPerimeterArea(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number a = Read(before, sidesperimeterarea::SideA), bb = Read(before, sidesperimeterarea::SideB),
                  c = Read(before, sidesperimeterarea::SideC), P = Read(before, sidesperimeterarea::Perimeter),
@@ -205,7 +201,6 @@ WorkedSolution ExplainTriangleSidesPerimeterArea(const Form& before) {
 }
 
 WorkedSolution ExplainEquilateralTriangle(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number a0 = Read(before, equilateral::Side), P0 = Read(before, equilateral::Perimeter),
                  h0 = Read(before, equilateral::Height), S0 = Read(before, equilateral::Area);

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "exact/exactnumber.h"
+#include "exact/solutionbuilder.h"
 #include "exact/workedsolution.h"
 #include "numeric/numbertext.h"
 #include "numeric/routines.h"
@@ -622,7 +623,7 @@ private slots:
         QFETCH(QStringList, lines);
         FakeForm form = Filled(fields);
         for (const QString& o : options) form.options.insert(o.toStdString());
-        const WorkedSolution s = explanation(form);
+        const WorkedSolution s = exact::Explain(explanation, form);
         const QString plain = QString::fromStdString(s.plain);
         QVERIFY2(plain.startsWith("解："), qPrintable(plain));
         for (const QString& line : lines) QVERIFY2(plain.contains(line), qPrintable(line + "\n---\n" + plain));
@@ -634,7 +635,7 @@ private slots:
     void withoutTheEngine() {
         if (qEnvironmentVariableIsSet("VELUNDA_EXACT_MODULE")) {
             FakeForm form = Filled("Text1=5");
-            QCOMPARE(QString::fromStdString(ExplainSquareFromSide(form).plain),
+            QCOMPARE(QString::fromStdString(exact::Explain(ExplainSquareFromSide, form).plain),
                      "精确计算模块无法加载，解题过程暂不可用");
             QVERIFY(form.run(SquareFromSide));
             QCOMPARE(Written(form), "Text2= 20;Text3=25;Text4=7.07106781186548");
@@ -673,7 +674,7 @@ private slots:
             while (fields.size() > s.typed) fields.removeAt(random.bounded(circle ? 1 : fields.size()));
             for (const QString& f : fields) form.fields[f.toStdString()] = RandomText(random, f, s).toStdString();
             if (!s.angleUnit.isEmpty()) form.options.insert(s.angleUnit[random.bounded(2)].toStdString());
-            const WorkedSolution solution = s.explanation(form);
+            const WorkedSolution solution = exact::Explain(s.explanation, form);
             const QString plain = QString::fromStdString(solution.plain);
             FakeForm after = form;
             const bool completed = after.run(s.computation);

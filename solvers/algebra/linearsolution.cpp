@@ -14,7 +14,7 @@ namespace {
 std::string Times(const Number& x, const Number& y) { return Grouped(x) + " × " + Grouped(y); }
 
 // A value to 5 decimals is what the window writes for x (and y of three equations).
-bool FiveDecimalsExact(const Number& x) { return (x * Number::Integer(100000)).IsInteger(); }
+bool FiveDecimalsExact(const Number& x) { return (x * Int(100000)).IsInteger(); }
 
 // a₁·u + b₁·v + c₁ = 0 and a₂·u + b₂·v + c₂ = 0, with the names of the coefficients and
 // the unknowns as the solution writes them.

@@ -16,7 +16,7 @@ WorkedSolution ExplainQuadraticEquation(const Form& before) {
         !ReadGivenStrictly(b, before, quadratic::C, "C", &C))
         return b.Finish();
     b.Line("方程 " + EquationSide({{A, "x²"}, {B, "x"}, {C, ""}}) + " = 0");
-    const Number two = Number::Integer(2);
+    const Number two = Int(2);
     if (A.IsZero()) {
         b.Cannot("二次项系数 A = 0", "这不是一元二次方程（A 不能为 0）");
         if (!B.IsZero()) {
@@ -26,7 +26,7 @@ WorkedSolution ExplainQuadraticEquation(const Form& before) {
         }
         return b.Finish();
     }
-    const Number delta = B * B - Number::Integer(4) * A * C;
+    const Number delta = B * B - Int(4) * A * C;
     const std::string line = "Δ = B² − 4AC = " + Squared(B) + " − 4 × " + Grouped(A) + " × " + Grouped(C);
     if (!delta.ok()) {
         b.Cannot(line, FaultText(delta.fault()));

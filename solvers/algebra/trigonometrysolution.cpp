@@ -12,8 +12,6 @@ using namespace exact;
 
 namespace {
 
-Number Int(long long n) { return Number::Integer(n); }
-
 // "formula = value", or "arcsin(1/3) ≈ 0.339836909454122" where the value is written as
 // the formula already.
 std::string FormulaAndValue(const std::string& formula, const std::string& value) {

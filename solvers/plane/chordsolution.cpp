@@ -9,8 +9,6 @@ using namespace exact;
 
 namespace {
 
-Number Int(long long n) { return Number::Integer(n); }
-
 // The central angle over the chord from half the chord and the distance: 2·arctan((c/2)/d);
 // a chord through the centre (d = 0) has the angle 180°.
 bool Angle(SolutionBuilder& b, const Number& c, const Number& d, bool radians) {

@@ -8,8 +8,6 @@ using namespace exact;
 
 namespace {
 
-Number Int(long long n) { return Number::Integer(n); }
-
 const char* const kNoPi = "圆周率 π 还没有选定（π 的文本框为空或为 0），请先选取 3.14、3.1415926 或输入 π 的值。";
 
 // One quantity computed twice: with π itself and with the window's π.

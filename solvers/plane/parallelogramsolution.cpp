@@ -7,12 +7,6 @@ namespace velunda {
 
 using namespace exact;
 
-namespace {
-
-Number Int(long long n) { return Number::Integer(n); }
-
-}  // namespace
-
 WorkedSolution ExplainParallelogramArea(const Form& before) {
     SolutionBuilder b;
     const Number a = Read(before, parallelogram::FirstRow), h = Read(before, parallelogram::SecondRow),

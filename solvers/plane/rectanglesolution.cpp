@@ -11,8 +11,6 @@ namespace {
 const char* const kUsage =
     "需要两个不为 0 的已知量（a 与 b、a 与 P、a 与 S、a 与 d、P 与 S、P 与 d、d 与 S 之一），所以不计算。";
 
-Number Int(long long n) { return Number::Integer(n); }
-
 bool Diagonal(SolutionBuilder& b, const Number& a, const Number& c) {
     return b.Quantity("对角线", "d", "√(a² + b²)", "√(" + Squared(a) + " + " + Squared(c) + ")",
                       (a * a + c * c).Sqrt());

@@ -15,7 +15,7 @@ WorkedSolution ExplainTrapezoid(const Form& before) {
             b.Cannot("已知量", FaultText(x->fault()));
             return b.Finish();
         }
-    const Number two = Number::Integer(2);
+    const Number two = Int(2);
     b.Line("梯形的面积 S = (a + b)h/2（a 上底，b 下底，h 高）。");
     if (S.IsZero()) {
         b.Given("a", u);

@@ -8,8 +8,6 @@ using namespace exact;
 
 namespace {
 
-Number Int(long long n) { return Number::Integer(n); }
-
 void FromEdge(SolutionBuilder& b, const Number& a, bool sum, bool surface, bool volume) {
     if (sum) b.Quantity("棱长总和", "L", "12a", "12 × " + Grouped(a), Int(12) * a);
     if (surface) b.Quantity("表面积", "S", "6a²", "6 × " + Squared(a), Int(6) * a * a);

@@ -8,8 +8,6 @@ using namespace exact;
 
 namespace {
 
-Number Int(long long n) { return Number::Integer(n); }
-
 bool Surface(SolutionBuilder& b, const Number& a, const Number& w, const Number& h) {
     return b.Quantity(
         "表面积", "S", "2(ab + ac + bc)",

@@ -8,8 +8,6 @@ using namespace exact;
 
 namespace {
 
-Number Int(long long n) { return Number::Integer(n); }
-
 // A quantity computed with π itself and with the window's 3.14.
 struct Both {
     Number exact, window;

@@ -20,12 +20,6 @@ double WindowCosine(const std::array<Number, 3>& s, int i) {
     return (q * q + r * r - p * p) / 2 / q / r;
 }
 
-}  // namespace
-
-Number Int(long long n) { return Number::Integer(n); }
-
-namespace {
-
 bool WrittenWithRoot(const Number& x) {
     if (!x.IsAlgebraic()) return false;
     const std::string text = x.ExactText();

@@ -13,8 +13,6 @@ namespace velunda::trianglesteps {
 using exact::Number;
 using exact::SolutionBuilder;
 
-Number Int(long long n);
-
 // A result after its formula: " = 4/5 = 0.8", or " ≈ 0.639234051472271" where the decimal
 // is not the whole value.
 std::string ResultText(const Number& x);

@@ -39,11 +39,7 @@ WorkedSolution ExplainChord(const Form& before) {
     const Number r = Read(before, chord::Radius), c = Read(before, chord::Chord), d = Read(before, chord::Distance);
     const Number typed = Read(before, chord::Angle);
     const Number theta = ReadAngle(before, chord::Angle, radians);
-    for (const Number* x : {&r, &c, &d, &typed})
-        if (!x->ok()) {
-            b.Cannot("已知量", FaultText(x->fault()));
-            return b.Finish();
-        }
+    if (!AllRead(b, {&r, &c, &d, &typed})) return b.Finish();
     b.Line("垂径定理：垂直于弦的直径平分这条弦，所以 r² = (c/2)² + d²，tan(θ/2) = (c/2)/d。");
     auto given = [](const Number& x) { return !x.IsZero(); };
     const Number half = theta / Int(2);

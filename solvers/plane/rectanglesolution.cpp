@@ -44,11 +44,7 @@ WorkedSolution ExplainRectangle(const Form& before) {
     const Number a = Read(before, rectangle::Side), c = Read(before, rectangle::OtherSide),
                  P = Read(before, rectangle::Perimeter), S = Read(before, rectangle::Area),
                  d = Read(before, rectangle::Diagonal);
-    for (const Number* x : {&a, &c, &P, &S, &d})
-        if (!x->ok()) {
-            b.Cannot("已知量", FaultText(x->fault()));
-            return b.Finish();
-        }
+    if (!AllRead(b, {&a, &c, &P, &S, &d})) return b.Finish();
     auto given = [](const Number& x) { return !x.IsZero(); };
     if (given(a) && given(c)) {
         b.Given("a", a);

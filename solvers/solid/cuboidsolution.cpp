@@ -57,11 +57,7 @@ WorkedSolution ExplainCuboid(const Form& before) {
     const Number a = Read(before, cuboid::Length), w = Read(before, cuboid::Width), h = Read(before, cuboid::Height),
                  A = Read(before, cuboid::CrossSection), S = Read(before, cuboid::Surface),
                  V = Read(before, cuboid::Volume);
-    for (const Number* x : {&a, &w, &h, &A, &S, &V})
-        if (!x->ok()) {
-            b.Cannot("已知量", FaultText(x->fault()));
-            return b.Finish();
-        }
+    if (!AllRead(b, {&a, &w, &h, &A, &S, &V})) return b.Finish();
     b.Line("长方体的长 a、宽 b、高 c，横截面积 A = bc，表面积 S = 2(ab + ac + bc)，体积 V = abc。");
     auto given = [](const Number& x) { return !x.IsZero(); };
     auto givens = [&b](std::initializer_list<std::pair<const char*, const Number*>> list) {

@@ -130,11 +130,7 @@ WorkedSolution ExplainCylinder(const Form& before) {
                  L0 = Read(before, cylinder::LateralArea), S0 = Read(before, cylinder::Surface),
                  V0 = Read(before, cylinder::Volume), h0 = Read(before, cylinder::Height),
                  B0 = Read(before, cylinder::BaseArea);
-    for (const Number* x : {&r0, &C0, &L0, &S0, &V0, &h0, &B0})
-        if (!x->ok()) {
-            b.Cannot("已知量", FaultText(x->fault()));
-            return b.Finish();
-        }
+    if (!AllRead(b, {&r0, &C0, &L0, &S0, &V0, &h0, &B0})) return b.Finish();
     b.Line(
         "圆柱的底面半径 r，底面周长 C = 2πr，底面积 S底 = πr²，侧面积 S侧 = Ch，表面积 S表 = S侧 + 2S底，体积 "
         "V = S底·h；窗口取 π = 3.14。");

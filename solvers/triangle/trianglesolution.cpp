@@ -133,26 +133,20 @@ WorkedSolution ExplainTriangleSidesPerimeterArea(const Form& before) {
                  S = Read(before, sidesperimeterarea::Area);
     if (!AllRead(b, {&a, &bb, &c, &P, &S})) return b.Finish();
     b.Line("海伦公式：三边为 a、b、c，半周长 s = (a + b + c)/2 时，面积 S = √(s(s − a)(s − b)(s − c))。");
-    const auto heron = [&b](const Number& perimeter, const std::array<Number, 3>& sides) {
-        if (TestSides(b, sides, {"a", "b", "c"}) != Shape::Triangle) b.Line("窗口仍按公式计算：");
-        const Number s = perimeter / Int(2);
-        b.Line("半周长 s = P/2 = " + In(perimeter) + "/2" + ResultText(s));
-        HeronArea(b, s, sides);
-    };
     if (!a.IsZero() && !bb.IsZero() && !c.IsZero()) {
         b.Given("a", a);
         b.Given("b", bb);
         b.Given("c", c);
         const Number perimeter = a + bb + c;
         b.Quantity("周长", "P", "a + b + c", In(a) + " + " + In(bb) + " + " + In(c), perimeter);
-        heron(perimeter, {a, bb, c});
+        HeronArea(b, perimeter, {a, bb, c});
     } else if (!a.IsZero() && !bb.IsZero() && !P.IsZero()) {
         b.Given("a", a);
         b.Given("b", bb);
         b.Given("P", P);
         const Number third = P - a - bb;
         b.Quantity("第三边", "c", "P − a − b", In(P) + " − " + In(a) + " − " + In(bb), third);
-        heron(P, {a, bb, third});
+        HeronArea(b, P, {a, bb, third});
     } else if (!a.IsZero() && !bb.IsZero() && !S.IsZero()) {
         b.Given("a", a);
         b.Given("b", bb);

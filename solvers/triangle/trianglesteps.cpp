@@ -105,7 +105,10 @@ std::array<Number, 3> AnglesFromSides(SolutionBuilder& b, const std::array<Numbe
     return angles;
 }
 
-bool HeronArea(SolutionBuilder& b, const Number& s, const std::array<Number, 3>& sides) {
+bool HeronArea(SolutionBuilder& b, const Number& perimeter, const std::array<Number, 3>& sides) {
+    if (TestSides(b, sides, kSides) != Shape::Triangle) b.Line("窗口仍按公式计算：");
+    const Number s = perimeter / Int(2);
+    b.Line("半周长 s = P/2 = " + In(perimeter) + "/2" + ResultText(s));
     std::string in = In(s);
     Number product = s;
     for (const Number& side : sides) {

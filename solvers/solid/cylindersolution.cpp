@@ -1,5 +1,6 @@
 
 #include "exact/solutionbuilder.h"
+#include "solvers/common/steps.h"
 #include "solvers/solid/cylinder.h"
 
 namespace velunda {
@@ -72,16 +73,13 @@ void FromHeightAndSurface(SolutionBuilder& b, const Number& h, const Number& S) 
     const Number delta = qb * qb - Int(4) * qa * qc;
     const std::string line = "Δ = b² − 4ac = " + Squared(qb) + " − 4 × " + In(qa) + " × " + Grouped(qc) + " = " +
                              (delta.ok() ? delta.Text() : "");
-    if (!delta.ok()) {
-        b.Cannot(line, FaultText(delta.fault()));
-        return;
-    }
-    if (delta.Sign() < 0) {
-        b.Line(line + " < 0，方程没有实数根。");
+    const std::optional<int> sign =
+        steps::DiscriminantCase(b, delta, line, line, " = 0，方程有两个相等的实数根。", "。");
+    if (!sign) return;
+    if (*sign < 0) {
         b.Answer("无解：没有这样的圆柱。");
         return;
     }
-    b.Line(line + (delta.IsZero() ? " = 0，方程有两个相等的实数根。" : " > 0，方程有两个不相等的实数根。"));
     const Number root = delta.Sqrt();
     const Number x1 = (-qb + root) / (Int(2) * qa), x2 = (-qb - root) / (Int(2) * qa);
     b.Line("r₁ = (−b + √Δ)/(2a) = " + x1.Text());

@@ -1,6 +1,7 @@
 // Worked solutions of the triangle windows, all but the sides-and-angles one
 // (sidesanglessolution.cpp); the steps they share are in trianglesteps.h.
 
+#include "solvers/common/steps.h"
 #include "solvers/triangle/baseheightarea.h"
 #include "solvers/triangle/equilateral.h"
 #include "solvers/triangle/righttriangle.h"
@@ -55,23 +56,12 @@ WorkedSolution ExplainTriangleBaseHeightArea(const Form& before) {
                  S = Read(before, baseheightarea::Area);
     if (!AllRead(b, {&a, &h, &S})) return b.Finish();
     b.Line("三角形的面积 S = ah/2（a 底，h 底上的高）。");
-    if (!a.IsZero() && !h.IsZero()) {
-        b.Given("a", a);
-        b.Given("h", h);
-        b.Quantity("面积", "S", "ah/2", In(a) + " × " + In(h) + "/2", a * h / Int(2));
-    } else if (!a.IsZero() && !S.IsZero()) {
-        b.Given("a", a);
-        b.Given("S", S);
-        b.Quantity("高", "h", "2S/a", "2 × " + In(S) + "/" + Divisor(a), Int(2) * S / a);
-    } else if (!h.IsZero() && !S.IsZero()) {
-        b.Given("h", h);
-        b.Given("S", S);
-        b.Quantity("底", "a", "2S/h", "2 × " + In(S) + "/" + Divisor(h), Int(2) * S / h);
-    } else {
-        b.Line(
-            "需要底、高、面积中两个不为 0 的已知量，所以不计算（窗口提示“请下载新版本或查看帮助”，"
-            "没有填的框写成 0）。");
-    }
+    steps::OneOfThree(b, {{{"a", a}, {"h", h}, {"S", S}}},
+                      {[&] { b.Quantity("底", "a", "2S/h", "2 × " + In(S) + "/" + Divisor(h), Int(2) * S / h); },
+                       [&] { b.Quantity("高", "h", "2S/a", "2 × " + In(S) + "/" + Divisor(a), Int(2) * S / a); },
+                       [&] { b.Quantity("面积", "S", "ah/2", In(a) + " × " + In(h) + "/2", a * h / Int(2)); }},
+                      "需要底、高、面积中两个不为 0 的已知量，所以不计算（窗口提示“请下载新版本或查看帮助”，"
+                      "没有填的框写成 0）。");
     return b.Finish();
 }
 
@@ -159,19 +149,17 @@ WorkedSolution ExplainTriangleSidesPerimeterArea(const Form& before) {
                "，常数项 r = (a² − b²)² + 16S² = (" + Squared(a) + " − " + Squared(bb) + ")² + 16 × " + Squared(S) +
                ResultText(r));
         const Number delta = q * q - Int(4) * r;
-        if (!delta.ok()) {
-            b.Cannot("Δ = q² − 4r", FaultText(delta.fault()));
-            return b.Finish();
-        }
-        const std::string line = "Δ = q² − 4r = " + Squared(q) + " − 4 × " + Grouped(r) + ResultText(delta);
-        if (delta.Sign() < 0) {
-            b.Line(line + " < 0，方程没有实数根。");
+        const std::string line =
+            delta.ok() ? "Δ = q² − 4r = " + Squared(q) + " − 4 × " + Grouped(r) + ResultText(delta) : "";
+        const std::optional<int> sign =
+            steps::DiscriminantCase(b, delta, "Δ = q² − 4r", line, "，方程有两个相等的实数根（两边的夹角是直角）。",
+                                    "（两边的夹角一个是钝角，一个是锐角）。");
+        if (!sign) return b.Finish();
+        if (*sign < 0) {
             b.Line("三角形的面积 S = ½ab·sin C 不能大于 ab/2 = " + Plain(a * bb / Int(2)) + "，所以无解。");
             b.Answer("无解：这样的三角形不存在。");
             return b.Finish();
         }
-        b.Line(line + (delta.IsZero() ? "，方程有两个相等的实数根（两边的夹角是直角）。"
-                                      : " > 0，方程有两个不相等的实数根（两边的夹角一个是钝角，一个是锐角）。"));
         const Number root = delta.Sqrt();
         const Number x1 = (-q + root) / Int(2), x2 = (-q - root) / Int(2);
         b.Line("x₁ = (−q + √Δ)/2" + ResultText(x1) + "，x₂ = (−q − √Δ)/2" + ResultText(x2));

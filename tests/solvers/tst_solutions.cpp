@@ -401,6 +401,12 @@ private slots:
         row("parallelogram area too large for its sides", ExplainParallelogramAngle, "Text1=2;Text2=3;Text4=7",
             {"opt2"}, {"正弦值不能大于 1 或小于 -1"});
         row("parallelogram 4 by 3", ExplainParallelogramArea, "Text1=4;Text2=3", {}, {"面积 S = ah = 4 × 3 = 12"});
+        row("parallelogram area of all three typed comes from base and height", ExplainParallelogramArea,
+            "Text1=4;Text2=3;Text3=99", {}, {"已知 a = 4，h = 3\n面积 S = ah = 4 × 3 = 12"});
+        row("parallelogram base from height and area", ExplainParallelogramArea, "Text2=3;Text3=12", {},
+            {"已知 h = 3，S = 12\n底 a = S/h = 12/3 = 4"});
+        row("parallelogram base from its other side and perimeter", ExplainParallelogramPerimeter, "Text2=5;Text3=16",
+            {}, {"已知 b = 5，P = 16\n底边 a = P/2 − b = 16/2 − 5 = 3"});
         row("parallelogram side from perimeter", ExplainParallelogramPerimeter, "Text1=3;Text3=16", {},
             {"邻边 b = P/2 − a = 16/2 − 3 = 5"});
         row("cylinder of radius 2, height 5 with π 3.14", ExplainCylinder, "Text1=2;Text6=5", {},
@@ -416,6 +422,9 @@ private slots:
             {"宽取较大的根", "宽 b = ((b + c) + √Δ)/2 = (7 + √1)/2 = 4", "高 c = ((b + c) − √Δ)/2 = (7 − √1)/2 = 3"});
         row("cuboid with no real width and height", ExplainCuboid, "Text1=1;Text4=10;Text5=30", {},
             {"< 0，方程没有实数根。", "答：无解"});
+        row("cuboid of equal width and height", ExplainCuboid, "Text1=2;Text4=9;Text5=42", {},
+            {"Δ = (b + c)² − 4A = 6² − 4 × 9 = 0 = 0，方程有两个相等的实数根，宽与高相等。",
+             "宽 b = ((b + c) + √Δ)/2 = (6 + √0)/2 = 3"});
         row("cuboid combination the window does not solve", ExplainCuboid, "Text1=2;Text3=4;Text6=24", {},
             {"这组已知量不在本窗口能解的情形之内"});
         row("cube of volume 16 has the edge 2∛2", ExplainCubeFromVolume, "Text4=16", {},

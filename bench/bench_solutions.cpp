@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "exact/exactnumber.h"
+#include "exact/solutionbuilder.h"
 #include "exact/workedsolution.h"
 #include "exampleform.h"
 #include "figure/painter.h"
@@ -49,7 +50,7 @@ int Figures(int argc, char** argv, const std::vector<Case>& cases) {
     std::vector<Drawn> drawn;
     for (const Case& c : cases) {
         if (const ui::SketchMaker make = examples::SketchOf(c.name.substr(0, c.name.find(' '))))
-            drawn.push_back({make, c.explain(c.form).figure});
+            drawn.push_back({make, exact::Explain(c.explain, c.form).figure});
     }
     QImage image(400, 230, QImage::Format_ARGB32_Premultiplied);
     std::vector<double> cpuTimes;
@@ -92,7 +93,7 @@ int main(int argc, char** argv) {
 
     const auto start = Clock::now();
     const double startCpu = CpuMs();
-    const WorkedSolution first = cases[0].explain(cases[0].form);
+    const WorkedSolution first = exact::Explain(cases[0].explain, cases[0].form);
     const double firstMs = ms(Clock::now() - start), firstCpu = CpuMs() - startCpu;
 
     std::vector<double> times, cpuTimes;
@@ -101,7 +102,7 @@ int main(int argc, char** argv) {
         const std::size_t k = static_cast<std::size_t>(i) % cases.size();
         const auto t = Clock::now();
         const double cpu = CpuMs();
-        const WorkedSolution s = cases[k].explain(cases[k].form);
+        const WorkedSolution s = exact::Explain(cases[k].explain, cases[k].form);
         times.push_back(ms(Clock::now() - t));
         cpuTimes.push_back(CpuMs() - cpu);
         worstOfCase[k] = std::max(worstOfCase[k], times.back());

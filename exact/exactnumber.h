@@ -123,6 +123,9 @@ private:
     std::string RoundedDigits(int sig, long* exp10, bool* negative) const;
 };
 
+// An integer as a number: Int(2) is Number::Integer(2).
+inline Number Int(long long n) { return Number::Integer(n); }
+
 // A field's text read exactly by the rules of ParseNumber: "2.5" is 5/2, "0.1" 1/10,
 // "1e-3" 1/1000, full-width digits, the leading part that reads; OutOfRange beyond the
 // double range.

@@ -370,4 +370,8 @@ WorkedSolution EngineMissing() {
     return s;
 }
 
+WorkedSolution Explain(Explanation explanation, const Form& before) {
+    return EngineAvailable() ? explanation(before) : EngineMissing();
+}
+
 }  // namespace velunda::exact

@@ -116,4 +116,8 @@ bool AllRead(SolutionBuilder& b, std::initializer_list<const Number*> numbers);
 // The solution of a computation that cannot be explained because the engine is missing.
 WorkedSolution EngineMissing();
 
+// The worked solution of one computation, as every caller of an explanation gets it: the
+// explanation's own where the engine is available, otherwise EngineMissing().
+WorkedSolution Explain(Explanation explanation, const Form& before);
+
 }  // namespace velunda::exact

@@ -16,6 +16,7 @@
 #include <set>
 
 #include "exact/exactnumber.h"
+#include "exact/solutionbuilder.h"
 #include "figure/figureview.h"
 #include "ui/fonts.h"
 #include "ui/menuentry.h"
@@ -278,7 +279,7 @@ bool CalculatorWindow::compute(Computation computation, Explanation explanation)
 
 WorkedSolution CalculatorWindow::solution() const {
     if (!explanation_ || !before_) return {hint_.toStdString(), hint_.toHtmlEscaped().toStdString(), {}};
-    return explanation_(*before_);
+    return exact::Explain(explanation_, *before_);
 }
 
 void CalculatorWindow::setSolutionShown(bool shown) {

@@ -15,7 +15,7 @@ std::string EquationSide(const std::vector<std::pair<Number, std::string>>& term
         std::string term;
         if (unknown.empty())
             term = Plain(size);
-        else if (size.Equals(Number::Integer(1)))
+        else if (size.Equals(Int(1)))
             term = unknown;
         else
             term = Grouped(size) + unknown;

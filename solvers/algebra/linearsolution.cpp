@@ -14,7 +14,7 @@ namespace {
 std::string Times(const Number& x, const Number& y) { return Grouped(x) + " × " + Grouped(y); }
 
 // A value to 5 decimals is what the window writes for x (and y of three equations).
-bool FiveDecimalsExact(const Number& x) { return (x * Number::Integer(100000)).IsInteger(); }
+bool FiveDecimalsExact(const Number& x) { return (x * Int(100000)).IsInteger(); }
 
 // a₁·u + b₁·v + c₁ = 0 and a₂·u + b₂·v + c₂ = 0, with the names of the coefficients and
 // the unknowns as the solution writes them.
@@ -110,7 +110,6 @@ const char* const kLabel[] = {"①", "②", "③", "④", "⑤"};
 }  // namespace
 
 WorkedSolution ExplainTwoLinearEquations(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     std::vector<Number> k;
     using namespace twoequations;
@@ -154,7 +153,6 @@ WorkedSolution ExplainTwoLinearEquations(const Form& before) {
 }
 
 WorkedSolution ExplainThreeLinearEquations(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     std::vector<std::string> fields;
     for (int i = 1; i <= 12; ++i) fields.push_back("Text1(" + std::to_string(i) + ")");

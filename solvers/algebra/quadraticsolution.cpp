@@ -4,20 +4,20 @@
 #include "numeric/numbertext.h"
 #include "solvers/algebra/algebrasolution.h"
 #include "solvers/algebra/quadratic.h"
+#include "solvers/common/steps.h"
 
 namespace velunda {
 
 using namespace exact;
 
 WorkedSolution ExplainQuadraticEquation(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     Number A, B, C;
     if (!ReadGivenStrictly(b, before, quadratic::A, "A", &A) || !ReadGivenStrictly(b, before, quadratic::B, "B", &B) ||
         !ReadGivenStrictly(b, before, quadratic::C, "C", &C))
         return b.Finish();
     b.Line("方程 " + EquationSide({{A, "x²"}, {B, "x"}, {C, ""}}) + " = 0");
-    const Number two = Number::Integer(2);
+    const Number two = Int(2);
     if (A.IsZero()) {
         b.Cannot("二次项系数 A = 0", "这不是一元二次方程（A 不能为 0）");
         if (!B.IsZero()) {
@@ -27,20 +27,17 @@ WorkedSolution ExplainQuadraticEquation(const Form& before) {
         }
         return b.Finish();
     }
-    const Number delta = B * B - Number::Integer(4) * A * C;
+    const Number delta = B * B - Int(4) * A * C;
     const std::string line = "Δ = B² − 4AC = " + Squared(B) + " − 4 × " + Grouped(A) + " × " + Grouped(C);
-    if (!delta.ok()) {
-        b.Cannot(line, FaultText(delta.fault()));
-        return b.Finish();
-    }
     std::string plain;
-    const std::string value = delta.IsZero() ? "" : Valued(delta, &plain);
-    if (delta.Sign() < 0) {
-        b.Line(line + value + " < 0，方程没有实数根。");
+    const std::string value = !delta.ok() || delta.IsZero() ? "" : Valued(delta, &plain);
+    const std::optional<int> sign =
+        steps::DiscriminantCase(b, delta, line, line + value, " = 0，方程有两个相等的实数根。", "。");
+    if (!sign) return b.Finish();
+    if (*sign < 0) {
         b.Answer("Δ < 0，方程没有实数根（窗口提示“无解”）。");
         return b.Finish();
     }
-    b.Line(line + value + (delta.IsZero() ? " = 0，方程有两个相等的实数根。" : " > 0，方程有两个不相等的实数根。"));
     // X1 is the root with minus the square root, X2 the one with plus, as the window's fields.
     const Number root = delta.Sqrt();
     const Number x1 = (-B - root) / (two * A), x2 = (-B + root) / (two * A);

@@ -12,8 +12,6 @@ using namespace exact;
 
 namespace {
 
-Number Int(long long n) { return Number::Integer(n); }
-
 // "formula = value", or "arcsin(1/3) ≈ 0.339836909454122" where the value is written as
 // the formula already.
 std::string FormulaAndValue(const std::string& formula, const std::string& value) {
@@ -112,7 +110,6 @@ const char* const kSingle = "窗口中的正切、余切按单精度计算，只
 }  // namespace
 
 WorkedSolution ExplainAngleAndFunctions(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     using namespace trigonometry;
     // The window takes the first quantity that is not 0, reading each as a double.

@@ -9,8 +9,6 @@ using namespace exact;
 
 namespace {
 
-Number Int(long long n) { return Number::Integer(n); }
-
 // The central angle over the chord from half the chord and the distance: 2·arctan((c/2)/d);
 // a chord through the centre (d = 0) has the angle 180°.
 bool Angle(SolutionBuilder& b, const Number& c, const Number& d, bool radians) {
@@ -36,17 +34,12 @@ bool Angle(SolutionBuilder& b, const Number& c, const Number& d, bool radians) {
 }  // namespace
 
 WorkedSolution ExplainChord(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const bool radians = InRadians(before);
     const Number r = Read(before, chord::Radius), c = Read(before, chord::Chord), d = Read(before, chord::Distance);
     const Number typed = Read(before, chord::Angle);
     const Number theta = ReadAngle(before, chord::Angle, radians);
-    for (const Number* x : {&r, &c, &d, &typed})
-        if (!x->ok()) {
-            b.Cannot("已知量", FaultText(x->fault()));
-            return b.Finish();
-        }
+    if (!AllRead(b, {&r, &c, &d, &typed})) return b.Finish();
     b.Line("垂径定理：垂直于弦的直径平分这条弦，所以 r² = (c/2)² + d²，tan(θ/2) = (c/2)/d。");
     auto given = [](const Number& x) { return !x.IsZero(); };
     const Number half = theta / Int(2);

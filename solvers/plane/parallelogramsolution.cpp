@@ -1,5 +1,6 @@
 
 #include "exact/solutionbuilder.h"
+#include "solvers/common/steps.h"
 #include "solvers/plane/angleunit.h"
 #include "solvers/plane/parallelogram.h"
 
@@ -9,62 +10,40 @@ using namespace exact;
 
 namespace {
 
-Number Int(long long n) { return Number::Integer(n); }
+const char* const kTwoNeeded = "需要两个不为 0 的已知量，所以不计算。";
 
 }  // namespace
 
 WorkedSolution ExplainParallelogramArea(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number a = Read(before, parallelogram::FirstRow), h = Read(before, parallelogram::SecondRow),
                  S = Read(before, parallelogram::ThirdRow);
     if (!AllRead(b, {&a, &h, &S})) return b.Finish();
     b.Line("平行四边形的面积 S = ah（a 底，h 高）。");
-    if (!a.IsZero() && !h.IsZero()) {
-        b.Given("a", a);
-        b.Given("h", h);
-        b.Quantity("面积", "S", "ah", In(a) + " × " + In(h), a * h);
-    } else if (!a.IsZero() && !S.IsZero()) {
-        b.Given("a", a);
-        b.Given("S", S);
-        b.Quantity("高", "h", "S/a", In(S) + "/" + Divisor(a), S / a);
-    } else if (!h.IsZero() && !S.IsZero()) {
-        b.Given("h", h);
-        b.Given("S", S);
-        b.Quantity("底", "a", "S/h", In(S) + "/" + Divisor(h), S / h);
-    } else {
-        b.Line("需要两个不为 0 的已知量，所以不计算。");
-    }
+    steps::OneOfThree(b, {{{"a", a}, {"h", h}, {"S", S}}},
+                      {[&] { b.Quantity("底", "a", "S/h", In(S) + "/" + Divisor(h), S / h); },
+                       [&] { b.Quantity("高", "h", "S/a", In(S) + "/" + Divisor(a), S / a); },
+                       [&] { b.Quantity("面积", "S", "ah", In(a) + " × " + In(h), a * h); }},
+                      kTwoNeeded);
     return b.Finish();
 }
 
 WorkedSolution ExplainParallelogramPerimeter(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number a = Read(before, parallelogram::FirstRow), c = Read(before, parallelogram::SecondRow),
                  P = Read(before, parallelogram::ThirdRow);
     if (!AllRead(b, {&a, &c, &P})) return b.Finish();
     b.Line("平行四边形的周长 P = 2(a + b)（a 底边，b 邻边）。");
-    if (!a.IsZero() && !c.IsZero()) {
-        b.Given("a", a);
-        b.Given("b", c);
-        b.Quantity("周长", "P", "2(a + b)", "2 × (" + In(a) + " + " + In(c) + ")", Int(2) * (a + c));
-    } else if (!a.IsZero() && !P.IsZero()) {
-        b.Given("a", a);
-        b.Given("P", P);
-        b.Quantity("邻边", "b", "P/2 − a", In(P) + "/2 − " + Grouped(a), P / Int(2) - a);
-    } else if (!c.IsZero() && !P.IsZero()) {
-        b.Given("b", c);
-        b.Given("P", P);
-        b.Quantity("底边", "a", "P/2 − b", In(P) + "/2 − " + Grouped(c), P / Int(2) - c);
-    } else {
-        b.Line("需要两个不为 0 的已知量，所以不计算。");
-    }
+    steps::OneOfThree(
+        b, {{{"a", a}, {"b", c}, {"P", P}}},
+        {[&] { b.Quantity("底边", "a", "P/2 − b", In(P) + "/2 − " + Grouped(c), P / Int(2) - c); },
+         [&] { b.Quantity("邻边", "b", "P/2 − a", In(P) + "/2 − " + Grouped(a), P / Int(2) - a); },
+         [&] { b.Quantity("周长", "P", "2(a + b)", "2 × (" + In(a) + " + " + In(c) + ")", Int(2) * (a + c)); }},
+        kTwoNeeded);
     return b.Finish();
 }
 
 WorkedSolution ExplainParallelogramAngle(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const bool radians = InRadians(before);
     const Number a = Read(before, parallelogram::Side), c = Read(before, parallelogram::AdjacentSide),

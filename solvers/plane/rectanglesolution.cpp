@@ -11,8 +11,6 @@ namespace {
 const char* const kUsage =
     "需要两个不为 0 的已知量（a 与 b、a 与 P、a 与 S、a 与 d、P 与 S、P 与 d、d 与 S 之一），所以不计算。";
 
-Number Int(long long n) { return Number::Integer(n); }
-
 bool Diagonal(SolutionBuilder& b, const Number& a, const Number& c) {
     return b.Quantity("对角线", "d", "√(a² + b²)", "√(" + Squared(a) + " + " + Squared(c) + ")",
                       (a * a + c * c).Sqrt());
@@ -42,16 +40,11 @@ bool SidesFromPerimeterAndArea(SolutionBuilder& b, const Number& P, const Number
 }  // namespace
 
 WorkedSolution ExplainRectangle(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number a = Read(before, rectangle::Side), c = Read(before, rectangle::OtherSide),
                  P = Read(before, rectangle::Perimeter), S = Read(before, rectangle::Area),
                  d = Read(before, rectangle::Diagonal);
-    for (const Number* x : {&a, &c, &P, &S, &d})
-        if (!x->ok()) {
-            b.Cannot("已知量", FaultText(x->fault()));
-            return b.Finish();
-        }
+    if (!AllRead(b, {&a, &c, &P, &S, &d})) return b.Finish();
     auto given = [](const Number& x) { return !x.IsZero(); };
     if (given(a) && given(c)) {
         b.Given("a", a);

@@ -10,8 +10,8 @@ namespace {
 
 // The three lines every square solution ends with, from its side a.
 void FromSide(SolutionBuilder& b, const Number& a, bool perimeter, bool area, bool diagonal) {
-    const Number two = Number::Integer(2);
-    if (perimeter) b.Quantity("周长", "P", "4a", "4 × " + In(a), Number::Integer(4) * a);
+    const Number two = Int(2);
+    if (perimeter) b.Quantity("周长", "P", "4a", "4 × " + In(a), Int(4) * a);
     if (area) b.Quantity("面积", "S", "a²", Squared(a), a * a);
     if (diagonal) b.Quantity("对角线", "d", "√2·a", "√2 × " + In(a), two.Sqrt() * a);
 }
@@ -19,7 +19,6 @@ void FromSide(SolutionBuilder& b, const Number& a, bool perimeter, bool area, bo
 }  // namespace
 
 WorkedSolution ExplainSquareFromSide(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number a = Read(before, square::Side);
     b.Given("a", a);
@@ -28,17 +27,15 @@ WorkedSolution ExplainSquareFromSide(const Form& before) {
 }
 
 WorkedSolution ExplainSquareFromPerimeter(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number P = Read(before, square::Perimeter);
     b.Given("P", P);
-    const Number a = P / Number::Integer(4);
+    const Number a = P / Int(4);
     if (P.ok() && b.Quantity("边长", "a", "P/4", In(P) + "/4", a)) FromSide(b, a, false, true, true);
     return b.Finish();
 }
 
 WorkedSolution ExplainSquareFromArea(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number S = Read(before, square::Area);
     b.Given("S", S);
@@ -48,11 +45,10 @@ WorkedSolution ExplainSquareFromArea(const Form& before) {
 }
 
 WorkedSolution ExplainSquareFromDiagonal(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number d = Read(before, square::Diagonal);
     b.Given("d", d);
-    const Number a = d / Number::Integer(2).Sqrt();
+    const Number a = d / Int(2).Sqrt();
     if (d.ok() && b.Quantity("边长", "a", "d/√2", In(d) + "/√2", a)) FromSide(b, a, true, true, false);
     return b.Finish();
 }

@@ -7,16 +7,11 @@ namespace velunda {
 using namespace exact;
 
 WorkedSolution ExplainTrapezoid(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number u = Read(before, trapezoid::UpperBase), d = Read(before, trapezoid::LowerBase),
                  h = Read(before, trapezoid::Height), S = Read(before, trapezoid::Area);
-    for (const Number* x : {&u, &d, &h, &S})
-        if (!x->ok()) {
-            b.Cannot("已知量", FaultText(x->fault()));
-            return b.Finish();
-        }
-    const Number two = Number::Integer(2);
+    if (!AllRead(b, {&u, &d, &h, &S})) return b.Finish();
+    const Number two = Int(2);
     b.Line("梯形的面积 S = (a + b)h/2（a 上底，b 下底，h 高）。");
     if (S.IsZero()) {
         b.Given("a", u);

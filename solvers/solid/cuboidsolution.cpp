@@ -1,5 +1,6 @@
 
 #include "exact/solutionbuilder.h"
+#include "solvers/common/steps.h"
 #include "solvers/solid/cuboid.h"
 
 namespace velunda {
@@ -7,8 +8,6 @@ namespace velunda {
 using namespace exact;
 
 namespace {
-
-Number Int(long long n) { return Number::Integer(n); }
 
 bool Surface(SolutionBuilder& b, const Number& a, const Number& w, const Number& h) {
     return b.Quantity(
@@ -36,17 +35,13 @@ void WidthAndHeight(SolutionBuilder& b, const Number& a, const Number& A, const 
     b.Line("所以 b、c 是方程 x² − " + Grouped(k) + "x + " + Grouped(A) + " = 0 的两根。");
     const Number delta = k * k - Int(4) * A;
     const std::string line = "Δ = (b + c)² − 4A = " + Squared(k) + " − 4 × " + Grouped(A) + " = " + delta.Text();
-    if (!delta.ok()) {
-        b.Cannot(line, FaultText(delta.fault()));
-        return;
-    }
-    if (delta.Sign() < 0) {
-        b.Line(line + " < 0，方程没有实数根。");
+    const std::optional<int> sign = steps::DiscriminantCase(
+        b, delta, line, line, " = 0，方程有两个相等的实数根，宽与高相等。", "，宽取较大的根，高取较小的根。");
+    if (!sign) return;
+    if (*sign < 0) {
         b.Answer("无解：没有宽和高满足这些条件的长方体。");
         return;
     }
-    b.Line(line + (delta.IsZero() ? " = 0，方程有两个相等的实数根，宽与高相等。"
-                                  : " > 0，方程有两个不相等的实数根，宽取较大的根，高取较小的根。"));
     const Number root = delta.Sqrt();
     b.Quantity("宽", "b", "((b + c) + √Δ)/2", "(" + In(k) + " + " + RootOf(delta) + ")/2", (k + root) / Int(2));
     b.Quantity("高", "c", "((b + c) − √Δ)/2", "(" + In(k) + " − " + RootOf(delta) + ")/2", (k - root) / Int(2));
@@ -55,16 +50,11 @@ void WidthAndHeight(SolutionBuilder& b, const Number& a, const Number& A, const 
 }  // namespace
 
 WorkedSolution ExplainCuboid(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number a = Read(before, cuboid::Length), w = Read(before, cuboid::Width), h = Read(before, cuboid::Height),
                  A = Read(before, cuboid::CrossSection), S = Read(before, cuboid::Surface),
                  V = Read(before, cuboid::Volume);
-    for (const Number* x : {&a, &w, &h, &A, &S, &V})
-        if (!x->ok()) {
-            b.Cannot("已知量", FaultText(x->fault()));
-            return b.Finish();
-        }
+    if (!AllRead(b, {&a, &w, &h, &A, &S, &V})) return b.Finish();
     b.Line("长方体的长 a、宽 b、高 c，横截面积 A = bc，表面积 S = 2(ab + ac + bc)，体积 V = abc。");
     auto given = [](const Number& x) { return !x.IsZero(); };
     auto givens = [&b](std::initializer_list<std::pair<const char*, const Number*>> list) {

@@ -1,5 +1,6 @@
 
 #include "exact/solutionbuilder.h"
+#include "solvers/common/steps.h"
 #include "solvers/solid/cylinder.h"
 
 namespace velunda {
@@ -7,8 +8,6 @@ namespace velunda {
 using namespace exact;
 
 namespace {
-
-Number Int(long long n) { return Number::Integer(n); }
 
 // A quantity computed with π itself and with the window's 3.14.
 struct Both {
@@ -74,16 +73,13 @@ void FromHeightAndSurface(SolutionBuilder& b, const Number& h, const Number& S) 
     const Number delta = qb * qb - Int(4) * qa * qc;
     const std::string line = "Δ = b² − 4ac = " + Squared(qb) + " − 4 × " + In(qa) + " × " + Grouped(qc) + " = " +
                              (delta.ok() ? delta.Text() : "");
-    if (!delta.ok()) {
-        b.Cannot(line, FaultText(delta.fault()));
-        return;
-    }
-    if (delta.Sign() < 0) {
-        b.Line(line + " < 0，方程没有实数根。");
+    const std::optional<int> sign =
+        steps::DiscriminantCase(b, delta, line, line, " = 0，方程有两个相等的实数根。", "。");
+    if (!sign) return;
+    if (*sign < 0) {
         b.Answer("无解：没有这样的圆柱。");
         return;
     }
-    b.Line(line + (delta.IsZero() ? " = 0，方程有两个相等的实数根。" : " > 0，方程有两个不相等的实数根。"));
     const Number root = delta.Sqrt();
     const Number x1 = (-qb + root) / (Int(2) * qa), x2 = (-qb - root) / (Int(2) * qa);
     b.Line("r₁ = (−b + √Δ)/(2a) = " + x1.Text());
@@ -127,17 +123,12 @@ void FromHeightAndSurface(SolutionBuilder& b, const Number& h, const Number& S) 
 }  // namespace
 
 WorkedSolution ExplainCylinder(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number r0 = Read(before, cylinder::Radius), C0 = Read(before, cylinder::Circumference),
                  L0 = Read(before, cylinder::LateralArea), S0 = Read(before, cylinder::Surface),
                  V0 = Read(before, cylinder::Volume), h0 = Read(before, cylinder::Height),
                  B0 = Read(before, cylinder::BaseArea);
-    for (const Number* x : {&r0, &C0, &L0, &S0, &V0, &h0, &B0})
-        if (!x->ok()) {
-            b.Cannot("已知量", FaultText(x->fault()));
-            return b.Finish();
-        }
+    if (!AllRead(b, {&r0, &C0, &L0, &S0, &V0, &h0, &B0})) return b.Finish();
     b.Line(
         "圆柱的底面半径 r，底面周长 C = 2πr，底面积 S底 = πr²，侧面积 S侧 = Ch，表面积 S表 = S侧 + 2S底，体积 "
         "V = S底·h；窗口取 π = 3.14。");

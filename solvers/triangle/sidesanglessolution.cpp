@@ -104,7 +104,6 @@ void SideSideAngle(SolutionBuilder& b, const Triple& s, const Triple& angle, int
 }  // namespace
 
 WorkedSolution ExplainTriangleSidesAndAngles(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const bool radians = before.selected(sidesangles::Radians);
     Triple s = {Read(before, sidesangles::FirstSide), Read(before, sidesangles::SecondSide),

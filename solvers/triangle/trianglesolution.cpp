@@ -1,6 +1,7 @@
 // Worked solutions of the triangle windows, all but the sides-and-angles one
 // (sidesanglessolution.cpp); the steps they share are in trianglesteps.h.
 
+#include "solvers/common/steps.h"
 #include "solvers/triangle/baseheightarea.h"
 #include "solvers/triangle/equilateral.h"
 #include "solvers/triangle/righttriangle.h"
@@ -14,7 +15,6 @@ using namespace exact;
 using namespace trianglesteps;
 
 WorkedSolution ExplainTriangleFromThreeSides(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const std::array<Number, 3> s = {Read(before, threesides::BC), Read(before, threesides::AC),
                                      Read(before, threesides::AB)};
@@ -51,34 +51,21 @@ WorkedSolution ExplainTriangleFromThreeSides(const Form& before) {
 }
 
 WorkedSolution ExplainTriangleBaseHeightArea(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number a = Read(before, baseheightarea::Base), h = Read(before, baseheightarea::Height),
                  S = Read(before, baseheightarea::Area);
     if (!AllRead(b, {&a, &h, &S})) return b.Finish();
     b.Line("三角形的面积 S = ah/2（a 底，h 底上的高）。");
-    if (!a.IsZero() && !h.IsZero()) {
-        b.Given("a", a);
-        b.Given("h", h);
-        b.Quantity("面积", "S", "ah/2", In(a) + " × " + In(h) + "/2", a * h / Int(2));
-    } else if (!a.IsZero() && !S.IsZero()) {
-        b.Given("a", a);
-        b.Given("S", S);
-        b.Quantity("高", "h", "2S/a", "2 × " + In(S) + "/" + Divisor(a), Int(2) * S / a);
-    } else if (!h.IsZero() && !S.IsZero()) {
-        b.Given("h", h);
-        b.Given("S", S);
-        b.Quantity("底", "a", "2S/h", "2 × " + In(S) + "/" + Divisor(h), Int(2) * S / h);
-    } else {
-        b.Line(
-            "需要底、高、面积中两个不为 0 的已知量，所以不计算（窗口提示“请下载新版本或查看帮助”，"
-            "没有填的框写成 0）。");
-    }
+    steps::OneOfThree(b, {{{"a", a}, {"h", h}, {"S", S}}},
+                      {[&] { b.Quantity("底", "a", "2S/h", "2 × " + In(S) + "/" + Divisor(h), Int(2) * S / h); },
+                       [&] { b.Quantity("高", "h", "2S/a", "2 × " + In(S) + "/" + Divisor(a), Int(2) * S / a); },
+                       [&] { b.Quantity("面积", "S", "ah/2", In(a) + " × " + In(h) + "/2", a * h / Int(2)); }},
+                      "需要底、高、面积中两个不为 0 的已知量，所以不计算（窗口提示“请下载新版本或查看帮助”，"
+                      "没有填的框写成 0）。");
     return b.Finish();
 }
 
 WorkedSolution ExplainRightTriangle(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number a = Read(before, righttriangle::Leg), bb = Read(before, righttriangle::OtherLeg),
                  c = Read(before, righttriangle::Hypotenuse), S = Read(before, righttriangle::Area);
@@ -130,33 +117,26 @@ WorkedSolution ExplainRightTriangle(const Form& before) {
 }
 
 WorkedSolution ExplainTriangleSidesPerimeterArea(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number a = Read(before, sidesperimeterarea::SideA), bb = Read(before, sidesperimeterarea::SideB),
                  c = Read(before, sidesperimeterarea::SideC), P = Read(before, sidesperimeterarea::Perimeter),
                  S = Read(before, sidesperimeterarea::Area);
     if (!AllRead(b, {&a, &bb, &c, &P, &S})) return b.Finish();
     b.Line("海伦公式：三边为 a、b、c，半周长 s = (a + b + c)/2 时，面积 S = √(s(s − a)(s − b)(s − c))。");
-    const auto heron = [&b](const Number& perimeter, const std::array<Number, 3>& sides) {
-        if (TestSides(b, sides, {"a", "b", "c"}) != Shape::Triangle) b.Line("窗口仍按公式计算：");
-        const Number s = perimeter / Int(2);
-        b.Line("半周长 s = P/2 = " + In(perimeter) + "/2" + ResultText(s));
-        HeronArea(b, s, sides);
-    };
     if (!a.IsZero() && !bb.IsZero() && !c.IsZero()) {
         b.Given("a", a);
         b.Given("b", bb);
         b.Given("c", c);
         const Number perimeter = a + bb + c;
         b.Quantity("周长", "P", "a + b + c", In(a) + " + " + In(bb) + " + " + In(c), perimeter);
-        heron(perimeter, {a, bb, c});
+        HeronArea(b, perimeter, {a, bb, c});
     } else if (!a.IsZero() && !bb.IsZero() && !P.IsZero()) {
         b.Given("a", a);
         b.Given("b", bb);
         b.Given("P", P);
         const Number third = P - a - bb;
         b.Quantity("第三边", "c", "P − a − b", In(P) + " − " + In(a) + " − " + In(bb), third);
-        heron(P, {a, bb, third});
+        HeronArea(b, P, {a, bb, third});
     } else if (!a.IsZero() && !bb.IsZero() && !S.IsZero()) {
         b.Given("a", a);
         b.Given("b", bb);
@@ -169,19 +149,17 @@ WorkedSolution ExplainTriangleSidesPerimeterArea(const Form& before) {
                "，常数项 r = (a² − b²)² + 16S² = (" + Squared(a) + " − " + Squared(bb) + ")² + 16 × " + Squared(S) +
                ResultText(r));
         const Number delta = q * q - Int(4) * r;
-        if (!delta.ok()) {
-            b.Cannot("Δ = q² − 4r", FaultText(delta.fault()));
-            return b.Finish();
-        }
-        const std::string line = "Δ = q² − 4r = " + Squared(q) + " − 4 × " + Grouped(r) + ResultText(delta);
-        if (delta.Sign() < 0) {
-            b.Line(line + " < 0，方程没有实数根。");
+        const std::string line =
+            delta.ok() ? "Δ = q² − 4r = " + Squared(q) + " − 4 × " + Grouped(r) + ResultText(delta) : "";
+        const std::optional<int> sign =
+            steps::DiscriminantCase(b, delta, "Δ = q² − 4r", line, "，方程有两个相等的实数根（两边的夹角是直角）。",
+                                    "（两边的夹角一个是钝角，一个是锐角）。");
+        if (!sign) return b.Finish();
+        if (*sign < 0) {
             b.Line("三角形的面积 S = ½ab·sin C 不能大于 ab/2 = " + Plain(a * bb / Int(2)) + "，所以无解。");
             b.Answer("无解：这样的三角形不存在。");
             return b.Finish();
         }
-        b.Line(line + (delta.IsZero() ? "，方程有两个相等的实数根（两边的夹角是直角）。"
-                                      : " > 0，方程有两个不相等的实数根（两边的夹角一个是钝角，一个是锐角）。"));
         const Number root = delta.Sqrt();
         const Number x1 = (-q + root) / Int(2), x2 = (-q - root) / Int(2);
         b.Line("x₁ = (−q + √Δ)/2" + ResultText(x1) + "，x₂ = (−q − √Δ)/2" + ResultText(x2));
@@ -205,7 +183,6 @@ WorkedSolution ExplainTriangleSidesPerimeterArea(const Form& before) {
 }
 
 WorkedSolution ExplainEquilateralTriangle(const Form& before) {
-    if (!EngineAvailable()) return EngineMissing();
     SolutionBuilder b;
     const Number a0 = Read(before, equilateral::Side), P0 = Read(before, equilateral::Perimeter),
                  h0 = Read(before, equilateral::Height), S0 = Read(before, equilateral::Area);

@@ -20,12 +20,6 @@ double WindowCosine(const std::array<Number, 3>& s, int i) {
     return (q * q + r * r - p * p) / 2 / q / r;
 }
 
-}  // namespace
-
-Number Int(long long n) { return Number::Integer(n); }
-
-namespace {
-
 bool WrittenWithRoot(const Number& x) {
     if (!x.IsAlgebraic()) return false;
     const std::string text = x.ExactText();
@@ -111,7 +105,10 @@ std::array<Number, 3> AnglesFromSides(SolutionBuilder& b, const std::array<Numbe
     return angles;
 }
 
-bool HeronArea(SolutionBuilder& b, const Number& s, const std::array<Number, 3>& sides) {
+bool HeronArea(SolutionBuilder& b, const Number& perimeter, const std::array<Number, 3>& sides) {
+    if (TestSides(b, sides, kSides) != Shape::Triangle) b.Line("窗口仍按公式计算：");
+    const Number s = perimeter / Int(2);
+    b.Line("半周长 s = P/2 = " + In(perimeter) + "/2" + ResultText(s));
     std::string in = In(s);
     Number product = s;
     for (const Number& side : sides) {

@@ -13,8 +13,6 @@ namespace velunda::trianglesteps {
 using exact::Number;
 using exact::SolutionBuilder;
 
-Number Int(long long n);
-
 // A result after its formula: " = 4/5 = 0.8", or " ≈ 0.639234051472271" where the decimal
 // is not the whole value.
 std::string ResultText(const Number& x);
@@ -44,8 +42,10 @@ Number CosineOf(const std::array<Number, 3>& sides, int i);
 // Returns the angles in radians; the answer gains one part per angle.
 std::array<Number, 3> AnglesFromSides(SolutionBuilder& b, const std::array<Number, 3>& sides, bool fieldNote);
 
-// Heron's formula from the half perimeter s: "面积 S = √(s(s − a)(s − b)(s − c)) = √(6 × 3 × 2 × 1) = 6".
-bool HeronArea(SolutionBuilder& b, const Number& s, const std::array<Number, 3>& sides);
+// The area by Heron's formula from the perimeter and the sides a, b and c, which are tested
+// first (where they make no triangle the window still computes by the formula): the half
+// perimeter "半周长 s = P/2 = 12/2 = 6", then "面积 S = √(s(s − a)(s − b)(s − c)) = √(6 × 3 × 2 × 1) = 6".
+bool HeronArea(SolutionBuilder& b, const Number& perimeter, const std::array<Number, 3>& sides);
 
 // An angle in radians as it is put into a formula, in the window's unit: "30°", "0.5".
 std::string AngleIn(const Number& radians, bool inRadians);

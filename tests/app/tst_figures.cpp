@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "bench/exampleform.h"
+#include "exact/solutionbuilder.h"
 #include "figure/figureview.h"
 #include "figure/layout.h"
 #include "figure/painter.h"
@@ -50,7 +51,7 @@ const std::vector<Case>& Cases() {
 
 WorkedSolution SolutionOf(const examples::Example& e) {
     const Explanation explain = examples::ExplanationOf(e.window, e.trigger);
-    return explain ? explain(examples::FormOf(e)) : WorkedSolution{};
+    return explain ? exact::Explain(explain, examples::FormOf(e)) : WorkedSolution{};
 }
 
 double LengthOf(const QLineF& line) { return line.length(); }

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "exact/exactnumber.h"
+#include "exact/solutionbuilder.h"
 #include "exact/workedsolution.h"
 #include "numeric/numbertext.h"
 #include "numeric/routines.h"
@@ -400,6 +401,12 @@ private slots:
         row("parallelogram area too large for its sides", ExplainParallelogramAngle, "Text1=2;Text2=3;Text4=7",
             {"opt2"}, {"正弦值不能大于 1 或小于 -1"});
         row("parallelogram 4 by 3", ExplainParallelogramArea, "Text1=4;Text2=3", {}, {"面积 S = ah = 4 × 3 = 12"});
+        row("parallelogram area of all three typed comes from base and height", ExplainParallelogramArea,
+            "Text1=4;Text2=3;Text3=99", {}, {"已知 a = 4，h = 3\n面积 S = ah = 4 × 3 = 12"});
+        row("parallelogram base from height and area", ExplainParallelogramArea, "Text2=3;Text3=12", {},
+            {"已知 h = 3，S = 12\n底 a = S/h = 12/3 = 4"});
+        row("parallelogram base from its other side and perimeter", ExplainParallelogramPerimeter, "Text2=5;Text3=16",
+            {}, {"已知 b = 5，P = 16\n底边 a = P/2 − b = 16/2 − 5 = 3"});
         row("parallelogram side from perimeter", ExplainParallelogramPerimeter, "Text1=3;Text3=16", {},
             {"邻边 b = P/2 − a = 16/2 − 3 = 5"});
         row("cylinder of radius 2, height 5 with π 3.14", ExplainCylinder, "Text1=2;Text6=5", {},
@@ -415,6 +422,9 @@ private slots:
             {"宽取较大的根", "宽 b = ((b + c) + √Δ)/2 = (7 + √1)/2 = 4", "高 c = ((b + c) − √Δ)/2 = (7 − √1)/2 = 3"});
         row("cuboid with no real width and height", ExplainCuboid, "Text1=1;Text4=10;Text5=30", {},
             {"< 0，方程没有实数根。", "答：无解"});
+        row("cuboid of equal width and height", ExplainCuboid, "Text1=2;Text4=9;Text5=42", {},
+            {"Δ = (b + c)² − 4A = 6² − 4 × 9 = 0 = 0，方程有两个相等的实数根，宽与高相等。",
+             "宽 b = ((b + c) + √Δ)/2 = (6 + √0)/2 = 3"});
         row("cuboid combination the window does not solve", ExplainCuboid, "Text1=2;Text3=4;Text6=24", {},
             {"这组已知量不在本窗口能解的情形之内"});
         row("cube of volume 16 has the edge 2∛2", ExplainCubeFromVolume, "Text4=16", {},
@@ -624,7 +634,7 @@ private slots:
         QFETCH(QStringList, lines);
         FakeForm form = Filled(fields);
         for (const QString& o : options) form.options.insert(o.toStdString());
-        const WorkedSolution s = explanation(form);
+        const WorkedSolution s = exact::Explain(explanation, form);
         const QString plain = QString::fromStdString(s.plain);
         QVERIFY2(plain.startsWith("解："), qPrintable(plain));
         for (const QString& line : lines) QVERIFY2(plain.contains(line), qPrintable(line + "\n---\n" + plain));
@@ -636,7 +646,7 @@ private slots:
     void withoutTheEngine() {
         if (qEnvironmentVariableIsSet("VELUNDA_EXACT_MODULE")) {
             FakeForm form = Filled("Text1=5");
-            QCOMPARE(QString::fromStdString(ExplainSquareFromSide(form).plain),
+            QCOMPARE(QString::fromStdString(exact::Explain(ExplainSquareFromSide, form).plain),
                      "精确计算模块无法加载，解题过程暂不可用");
             QVERIFY(form.run(SquareFromSide));
             QCOMPARE(Written(form), "Text2= 20;Text3=25;Text4=7.07106781186548");
@@ -675,7 +685,7 @@ private slots:
             while (fields.size() > s.typed) fields.removeAt(random.bounded(circle ? 1 : fields.size()));
             for (const QString& f : fields) form.fields[f.toStdString()] = RandomText(random, f, s).toStdString();
             if (!s.angleUnit.isEmpty()) form.options.insert(s.angleUnit[random.bounded(2)].toStdString());
-            const WorkedSolution solution = s.explanation(form);
+            const WorkedSolution solution = exact::Explain(s.explanation, form);
             const QString plain = QString::fromStdString(solution.plain);
             FakeForm after = form;
             const bool completed = after.run(s.computation);

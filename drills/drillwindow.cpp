@@ -26,24 +26,24 @@ WindowDesign DrillDesign(std::string_view name, const QColor& clockColour) {
     const FontStyle large = SimSun(21.75);
     const FontStyle caption = SimSun(12);
     return {
-        name, "口算练习", 7440, 2700, kBlack,
-        {
-            {Kind::Label, "Label1", "00:00:00", 480, 360, 1935, 375, SimHei(21.75), clockColour},
-            {Kind::Label, "lbl1", "", 2760, 480, 2535, 495, large, kYellow},
+        .name = name, .title = "口算练习", .width = 7440, .height = 2700, .background = kBlack,
+        .controls = {
+            {Kind::Label, "Label1", "00:00:00", 480, 360, 1935, 375, {.font = SimHei(21.75), .color = clockColour}},
+            {Kind::Label, "lbl1", "", 2760, 480, 2535, 495, {.font = large, .color = kYellow}},
             {Kind::Field, "Text1", "", 3480, 480, 2775, 495, large},
-            {Kind::Label, "Label2(0)", " 总  计  ：", 480, 960, 1335, 255, caption, kBrightGreen},
-            {Kind::Label, "Label2(1)", "正确的个数：", 360, 1440, 1455, 255, caption, kBrightGreen},
-            {Kind::Label, "Label2(2)", "错误的个数：", 360, 1920, 1455, 255, caption, kBrightGreen},
-            {Kind::Label, "lbl4", "00", 1800, 840, 960, 435, large, kRed},
-            {Kind::Label, "lbl2", "00", 1800, 1320, 960, 435, large, kRed},
-            {Kind::Label, "lbl3", "00", 1800, 1800, 960, 435, large, kRed},
-            {Kind::Option, "opt1", "一位数相加", 2760, 1200, 1575, 375, caption, kLightYellow},
-            {Kind::Option, "opt2", "一位数相减", 5040, 1200, 1575, 375, caption, kLightYellow},
-            {Kind::Option, "opt3", "一位数相乘", 2760, 1800, 1575, 375, caption, kLightYellow},
-            {Kind::Option, "opt4", "一位数相除", 5040, 1800, 1575, 375, caption, kLightYellow},
+            {Kind::Label, "Label2(0)", " 总  计  ：", 480, 960, 1335, 255, {.font = caption, .color = kBrightGreen}},
+            {Kind::Label, "Label2(1)", "正确的个数：", 360, 1440, 1455, 255, {.font = caption, .color = kBrightGreen}},
+            {Kind::Label, "Label2(2)", "错误的个数：", 360, 1920, 1455, 255, {.font = caption, .color = kBrightGreen}},
+            {Kind::Label, "lbl4", "00", 1800, 840, 960, 435, {.font = large, .color = kRed}},
+            {Kind::Label, "lbl2", "00", 1800, 1320, 960, 435, {.font = large, .color = kRed}},
+            {Kind::Label, "lbl3", "00", 1800, 1800, 960, 435, {.font = large, .color = kRed}},
+            {Kind::Option, "opt1", "一位数相加", 2760, 1200, 1575, 375, {.font = caption, .color = kLightYellow}},
+            {Kind::Option, "opt2", "一位数相减", 5040, 1200, 1575, 375, {.font = caption, .color = kLightYellow}},
+            {Kind::Option, "opt3", "一位数相乘", 2760, 1800, 1575, 375, {.font = caption, .color = kLightYellow}},
+            {Kind::Option, "opt4", "一位数相除", 5040, 1800, 1575, 375, {.font = caption, .color = kLightYellow}},
         },
         // The addition option takes the focus when the window opens.
-        {"opt1", "opt2", "opt3", "opt4", "Text1"},
+        .tabOrder = {"opt1", "opt2", "opt3", "opt4", "Text1"},
     };
 }
 // clang-format on

@@ -158,11 +158,11 @@ QWidget* CalculatorWindow::build(const ControlDesign& c) {
         case Kind::Label:
         case Kind::Link: {
             auto* label = c.kind == Kind::Link ? new MenuEntry(qs(c.caption), this) : new QLabel(qs(c.caption), this);
-            label->setFont(MakeFont(c.font));
-            label->setAlignment((c.centered ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-            setTextColor(label, c.color, QPalette::WindowText);
-            setBackground(label, c.background);
-            placeLabel(label, rect, c.wrap);
+            label->setFont(MakeFont(c.look.font));
+            label->setAlignment((c.look.centered ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+            setTextColor(label, c.look.color, QPalette::WindowText);
+            setBackground(label, c.look.background);
+            placeLabel(label, rect, c.look.wrap);
             w = label;
             break;
         }
@@ -171,9 +171,9 @@ QWidget* CalculatorWindow::build(const ControlDesign& c) {
             // out at once in the toolkit's default face, and for Chinese text that loads a
             // whole fallback CJK font file that is never drawn with.
             auto* edit = new QLineEdit(this);
-            edit->setFont(MakeFont(c.font));
+            edit->setFont(MakeFont(c.look.font));
             edit->setText(qs(c.caption));
-            setTextColor(edit, c.color, QPalette::Text);
+            setTextColor(edit, c.look.color, QPalette::Text);
             edit->setGeometry(rect);
             updateToolTip(edit);
             connect(edit, &QLineEdit::textChanged, this, [this, edit] { updateToolTip(edit); });
@@ -182,18 +182,18 @@ QWidget* CalculatorWindow::build(const ControlDesign& c) {
         }
         case Kind::Button: {
             auto* button = new QPushButton(qs(c.caption), this);
-            button->setFont(MakeFont(c.font));
+            button->setFont(MakeFont(c.look.font));
             button->setAutoDefault(false);
-            setTextColor(button, c.color, QPalette::ButtonText);
+            setTextColor(button, c.look.color, QPalette::ButtonText);
             button->setGeometry(rect);
             w = button;
             break;
         }
         case Kind::Option: {
             auto* option = new OptionButton(qs(c.caption), this);
-            option->setFont(MakeFont(c.font));
-            setTextColor(option, c.color, QPalette::WindowText);
-            setBackground(option, c.background);
+            option->setFont(MakeFont(c.look.font));
+            setTextColor(option, c.look.color, QPalette::WindowText);
+            setBackground(option, c.look.background);
             option->setGeometry(rect);
             w = option;
             break;

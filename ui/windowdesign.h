@@ -26,16 +26,23 @@ enum class Kind {
     Link,    // a label that opens a window when clicked (the main menu's entries)
 };
 
-struct ControlDesign {
-    Kind kind;
-    std::string_view name;         // the control's name: "Text1", "lbl15", "Label1(2)"
-    std::string_view caption;      // caption, or a field's initial text
-    int left, top, width, height;  // twips
+// How a control looks, each part optional: a row names the parts it sets,
+// {.font = big, .color = kRed, .wrap = true}, or gives the font alone.
+struct Look {
     FontStyle font = kDefaultFont;
     QColor color = {};       // text colour; invalid: the default
     QColor background = {};  // opaque background; invalid: transparent over the window
     bool wrap = false;       // a label whose caption wraps onto several lines
     bool centered = false;   // a label whose caption is centred
+};
+
+// One row a control, its columns in this order; its look, when it has one, comes last.
+struct ControlDesign {
+    Kind kind;
+    std::string_view name;         // the control's name: "Text1", "lbl15", "Label1(2)"
+    std::string_view caption;      // caption, or a field's initial text
+    int left, top, width, height;  // twips
+    Look look = {};
 };
 
 // What sets a computation off.

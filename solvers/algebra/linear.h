@@ -11,11 +11,18 @@ namespace velunda {
 namespace twoequations {
 inline constexpr std::string_view A1 = "Text1", B1 = "Text2", C1 = "Text6", A2 = "Text3", B2 = "Text4", C2 = "Text7",
                                   Answer = "Text5";
+// Every name the window's computations read or write: the coefficients and the answer.
+inline constexpr std::string_view Names[] = {A1, B1, C1, A2, B2, C2, Answer};
 }  // namespace twoequations
 
 // The answer field of the window of three equations.
 namespace threeequations {
 inline constexpr std::string_view Answer = "Text2";
+// Every name the window's computations read or write: the coefficients, Text1(1) …
+// Text1(12), and the answer.
+inline constexpr std::string_view Names[] = {"Text1(1)",  "Text1(2)",  "Text1(3)", "Text1(4)", "Text1(5)",
+                                             "Text1(6)",  "Text1(7)",  "Text1(8)", "Text1(9)", "Text1(10)",
+                                             "Text1(11)", "Text1(12)", Answer};
 }  // namespace threeequations
 
 // a1·x + b1·y + c1 = 0 and a2·x + b2·y + c2 = 0, with a1, b1, c1 in Text1, Text2,

@@ -10,6 +10,8 @@ namespace velunda {
 // The fields of the quadratic equation window: the coefficients and the roots.
 namespace quadratic {
 inline constexpr std::string_view A = "Text1", B = "Text2", C = "Text3", X2 = "Text4", X1 = "Text5";
+// Every name the window's computations read or write: its fields.
+inline constexpr std::string_view Names[] = {A, B, C, X2, X1};
 }  // namespace quadratic
 
 // A·x² + B·x + C = 0 from the coefficient texts of Text1, Text2 and Text3: the root

@@ -7,8 +7,9 @@ namespace velunda::ui {
 WindowDesign QuadraticWindowDesign() {
     const FontStyle caption = SimSun(15.75);
     WindowDesign design{
-        "frm16", "解形如Ax^2+Bx+C=0的一元二次方程", 5520, 2040, kBrightGreen,
-        {
+        .name = "frm16", .title = "解形如Ax^2+Bx+C=0的一元二次方程",
+        .width = 5520, .height = 2040, .background = kBrightGreen,
+        .controls = {
             {Kind::Label, "Label1(0)", "A=", 120, 240, 480, 375, caption},
             {Kind::Field, quadratic::A, "", 600, 240, 1095, 375},
             {Kind::Label, "Label1(4)", "B=", 1920, 240, 480, 375, caption},
@@ -24,9 +25,11 @@ WindowDesign QuadraticWindowDesign() {
             {Kind::Button, "Command2", "计  算", 2160, 1440, 1215, 375},
             {Kind::Button, "Command3", "退  出", 3720, 1440, 1215, 375},
         },
-        {quadratic::A, quadratic::B, quadratic::C, quadratic::X2, quadratic::X1, "Command1", "Command2", "Command3"},
-        "Command1", {quadratic::A, quadratic::B, quadratic::C, quadratic::X2, quadratic::X1},
-        "Command3",
+        .tabOrder = {quadratic::A, quadratic::B, quadratic::C, quadratic::X2, quadratic::X1, "Command1", "Command2",
+                     "Command3"},
+        .clearButton = "Command1",
+        .clearedFields = {quadratic::A, quadratic::B, quadratic::C, quadratic::X2, quadratic::X1},
+        .exitButton = "Command3",
     };
     design.triggers = {
         {Event::Click, "Command2", QuadraticEquation, ExplainQuadraticEquation},

@@ -11,8 +11,8 @@ namespace velunda::ui {
 WindowDesign ThreeEquationsWindowDesign() {
     const FontStyle big = SimSun(26.25);
     WindowDesign design{
-        "frm20", "解三元一次方程组", 8295, 3960, kLightGreen,
-        {
+        .name = "frm20", .title = "解三元一次方程组", .width = 8295, .height = 3960, .background = kLightGreen,
+        .controls = {
             {Kind::Label, "Label1(0)", "(", 0, 240, 240, 525, big},
             {Kind::Label, "Label1(3)", ")X+(", 1200, 240, 1080, 525, big},
             {Kind::Label, "Label1(6)", ")Y+(", 3240, 240, 1080, 525, big},
@@ -47,12 +47,13 @@ WindowDesign ThreeEquationsWindowDesign() {
             {Kind::Field, threeequations::Answer, "", 0, 2400, 8175, 780, big},
         },
         // The first row left to right, then the third and the second right to left.
-        {"Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)", "Text1(12)", "Text1(11)", "Text1(10)", "Text1(9)",
-         "Text1(8)", "Text1(7)", "Text1(6)", "Text1(5)", threeequations::Answer, "Command1", "Command2", "Command3"},
-        "Command1",
-        {"Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)", "Text1(5)", "Text1(6)", "Text1(7)", "Text1(8)",
-         "Text1(9)", "Text1(10)", "Text1(11)", "Text1(12)", threeequations::Answer},
-        "Command3",
+        .tabOrder = {"Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)", "Text1(12)", "Text1(11)", "Text1(10)", "Text1(9)",
+                     "Text1(8)", "Text1(7)", "Text1(6)", "Text1(5)", threeequations::Answer, "Command1", "Command2",
+                     "Command3"},
+        .clearButton = "Command1",
+        .clearedFields = {"Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)", "Text1(5)", "Text1(6)", "Text1(7)",
+                          "Text1(8)", "Text1(9)", "Text1(10)", "Text1(11)", "Text1(12)", threeequations::Answer},
+        .exitButton = "Command3",
     };
     design.triggers = {
         {Event::Click, "Command2", ThreeLinearEquations, ExplainThreeLinearEquations},

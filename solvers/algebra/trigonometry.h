@@ -14,6 +14,8 @@ inline constexpr std::string_view Degrees = "Text1", Radians = "Text2", Sine = "
 // The radian text the right-angle case answers to: the double nearest to
 // 1.57079632679489, which lies 30 units in the last place below π/2.
 inline constexpr double kRightAngleRadians = 1.57079632679489;
+// Every name the window's computations read or write: its fields.
+inline constexpr std::string_view Names[] = {Degrees, Radians, Sine, Cosine, Tangent, Cotangent};
 }  // namespace trigonometry
 
 // One known quantity of an angle fills in all six: degrees (Text1), radians (Text2),

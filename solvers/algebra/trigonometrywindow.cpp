@@ -7,8 +7,8 @@ namespace velunda::ui {
 // clang-format off
 WindowDesign TrigonometryWindowDesign() {
     WindowDesign design{
-        "frm18", "角度，弧度，三角函数转化", 4890, 2790, kBrightGreen,
-        {
+        .name = "frm18", .title = "角度，弧度，三角函数转化", .width = 4890, .height = 2790, .background = kBrightGreen,
+        .controls = {
             {Kind::Label, "Label1(0)", "   角度（1）", 90, 120, 1815, 255},
             {Kind::Field, trigonometry::Degrees, "", 90, 375, 1815, 375},
             {Kind::Label, "Label1(5)", "弧度（1）", 2010, 120, 1815, 255},
@@ -25,10 +25,10 @@ WindowDesign TrigonometryWindowDesign() {
             {Kind::Button, "Command2", "计  算", 3930, 1275, 870, 375},
             {Kind::Button, "Command3", "退  出", 3930, 2175, 870, 375},
         },
-        {},
-        "Command1", {trigonometry::Degrees, trigonometry::Radians, trigonometry::Sine, trigonometry::Cosine,
-                     trigonometry::Tangent, trigonometry::Cotangent},
-        "Command3",
+        .clearButton = "Command1",
+        .clearedFields = {trigonometry::Degrees, trigonometry::Radians, trigonometry::Sine, trigonometry::Cosine,
+                          trigonometry::Tangent, trigonometry::Cotangent},
+        .exitButton = "Command3",
     };
     design.triggers = {
         {Event::Click, "Command2", AngleAndFunctions, ExplainAngleAndFunctions},

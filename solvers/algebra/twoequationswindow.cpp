@@ -10,8 +10,8 @@ namespace velunda::ui {
 WindowDesign TwoEquationsWindowDesign() {
     const FontStyle big = SimSun(26.25);
     WindowDesign design{
-        "frm19", "解二元一次方程组", 6975, 3120, kLightGreen,
-        {
+        .name = "frm19", .title = "解二元一次方程组", .width = 6975, .height = 3120, .background = kLightGreen,
+        .controls = {
             {Kind::Label, "Label1(4)", "(", 0, 240, 240, 525, big},
             {Kind::Label, "Label1(0)", ")X+(", 1200, 240, 1080, 525, big},
             {Kind::Label, "Label2(0)", ")Y+(", 3720, 240, 1080, 525, big},
@@ -31,11 +31,12 @@ WindowDesign TwoEquationsWindowDesign() {
             {Kind::Field, twoequations::C2, "", 4800, 960, 1230, 525, big},
             {Kind::Field, twoequations::Answer, "", 0, 1605, 6855, 780, big},
         },
-        {twoequations::A1, twoequations::B1, twoequations::A2, twoequations::B2, twoequations::Answer, "Command1",
-         "Command3", twoequations::C1, twoequations::C2, "Command4"},
-        "Command1", {twoequations::A1, twoequations::B1, twoequations::A2, twoequations::B2, twoequations::Answer,
-                     twoequations::C1, twoequations::C2},
-        "Command3",
+        .tabOrder = {twoequations::A1, twoequations::B1, twoequations::A2, twoequations::B2, twoequations::Answer,
+                     "Command1", "Command3", twoequations::C1, twoequations::C2, "Command4"},
+        .clearButton = "Command1",
+        .clearedFields = {twoequations::A1, twoequations::B1, twoequations::A2, twoequations::B2, twoequations::Answer,
+                          twoequations::C1, twoequations::C2},
+        .exitButton = "Command3",
     };
     design.triggers = {
         {Event::Click, "Command4", TwoLinearEquations, ExplainTwoLinearEquations},

@@ -4,12 +4,15 @@
 
 #include "exact/workedsolution.h"
 #include "numeric/form.h"
+#include "solvers/plane/angleunit.h"
 
 namespace velunda {
 
 // The fields of the chord window.
 namespace chord {
 inline constexpr std::string_view Radius = "Text1", Chord = "Text2", Distance = "Text3", Angle = "Text4";
+// Every name the window's computations read or write: its fields and the angle unit.
+inline constexpr std::string_view Names[] = {Radius, Chord, Distance, Angle, angleunit::Radians, angleunit::Degrees};
 }  // namespace chord
 
 // "计  算" of the chord window: from two of radius (Text1), chord (Text2), distance

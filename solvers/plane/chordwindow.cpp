@@ -8,8 +8,8 @@ namespace velunda::ui {
 // clang-format off
 WindowDesign ChordWindowDesign() {
     WindowDesign design{
-        "frm17", "垂径定理", 4950, 2430, kBrightGreen,
-        {
+        .name = "frm17", .title = "垂径定理", .width = 4950, .height = 2430, .background = kBrightGreen,
+        .controls = {
             {Kind::Label, "Label1", "圆心角", 120, 180, 780, 255},
             {Kind::Field, chord::Angle, "", 960, 120, 1215, 375},
             RadianOption(2520, 120),
@@ -25,10 +25,10 @@ WindowDesign ChordWindowDesign() {
             {Kind::Button, "Command3", "退  出", 3120, 1920, 1095, 375},
         },
         // The radian option comes first, so the window opens in radians.
-        {angleunit::Radians, chord::Angle, chord::Radius, chord::Chord, chord::Distance, "Command1", "Command2",
-         "Command3", angleunit::Degrees},
-        "Command1", {chord::Radius, chord::Chord, chord::Distance, chord::Angle},
-        "Command3",
+        .tabOrder = {angleunit::Radians, chord::Angle, chord::Radius, chord::Chord, chord::Distance, "Command1",
+                     "Command2", "Command3", angleunit::Degrees},
+        .clearButton = "Command1", .clearedFields = {chord::Radius, chord::Chord, chord::Distance, chord::Angle},
+        .exitButton = "Command3",
     };
     design.triggers = {
         {Event::Click, "Command2", SolveChord, ExplainChord},

@@ -11,6 +11,9 @@ namespace velunda {
 namespace circle {
 inline constexpr std::string_view Radius = "Text1", Diameter = "Text2", Circumference = "Text3", Area = "Text4",
                                   Pi = "Text5";
+// Every name the window's computations read or write: its fields and the two values of π, Option1 "3.14" and Option2
+// "3.1415926".
+inline constexpr std::string_view Names[] = {Radius, Diameter, Circumference, Area, Pi, "Option1", "Option2"};
 }  // namespace circle
 
 // Enter in one field of the circle window computes the other three with the π typed

@@ -6,8 +6,8 @@ namespace velunda::ui {
 // clang-format off
 WindowDesign CircleWindowDesign() {
     WindowDesign design{
-        "frm10", "解圆", 4635, 2775, kBrightGreen,
-        {
+        .name = "frm10", .title = "解圆", .width = 4635, .height = 2775, .background = kBrightGreen,
+        .controls = {
             {Kind::Label, "Label1", "圆周率π=", 120, 300, 780, 255},
             {Kind::Field, circle::Pi, "", 960, 240, 975, 375},
             {Kind::Option, "Option1", "3.14", 2040, 360, 855, 255},
@@ -20,17 +20,18 @@ WindowDesign CircleWindowDesign() {
             {Kind::Field, circle::Circumference, "", 960, 1200, 975, 375},
             {Kind::Label, "Label5", "圆的面积", 2520, 1260, 900, 255},
             {Kind::Field, circle::Area, "", 3480, 1200, 975, 375},
-            {Kind::Label, "Label6", "先选取或自定义圆周率，然后填入一个元素，按回车，即可得到另外的三个元素。", 120,
-             1680, 3135, 855, SimSun(12), kRed, {}, true},
+            {Kind::Label, "Label6", "先选取或自定义圆周率，然后填入一个元素，按回车，即可得到另外的三个元素。",
+             120, 1680, 3135, 855, {.font = SimSun(12), .color = kRed, .wrap = true}},
             {Kind::Button, "Command1", "清零", 3480, 1680, 975, 375},
             {Kind::Button, "Command2", "结束", 3480, 2160, 975, 375},
         },
         // The focus starts in the radius field; the π controls come after the four
         // quantities.
-        {circle::Radius, circle::Diameter, circle::Circumference, circle::Area, "Option1", "Option2", circle::Pi,
-         "Command1", "Command2"},
-        "Command1", {circle::Radius, circle::Diameter, circle::Circumference, circle::Area},
-        "Command2",
+        .tabOrder = {circle::Radius, circle::Diameter, circle::Circumference, circle::Area, "Option1", "Option2",
+                     circle::Pi, "Command1", "Command2"},
+        .clearButton = "Command1",
+        .clearedFields = {circle::Radius, circle::Diameter, circle::Circumference, circle::Area},
+        .exitButton = "Command2",
     };
     design.triggers = {
         {Event::Enter, circle::Radius, CircleFromRadius, ExplainCircleFromRadius},

@@ -18,7 +18,8 @@ constexpr std::array<std::string_view, 3> kButtonCaptions{"清  零", "计  算"
 
 WindowDesign ThreeRowWindow(std::string_view name, std::string_view title, int width, int height,
                             const std::array<CaptionRow, 3>& rows, const ThreeRowGrid& g) {
-    WindowDesign window{name, title, width, height, kBrightGreen, {}};
+    WindowDesign window{
+        .name = name, .title = title, .width = width, .height = height, .background = kBrightGreen, .controls = {}};
     for (std::size_t i = 0; i < 3; ++i) {
         const int top = g.top + g.pitch * int(i);
         window.controls.push_back({Kind::Label, rows[i].label, rows[i].caption, g.labelLeft, top + kLabelDrop,

@@ -4,6 +4,7 @@
 
 #include "exact/workedsolution.h"
 #include "numeric/form.h"
+#include "solvers/plane/angleunit.h"
 
 namespace velunda {
 
@@ -13,6 +14,10 @@ inline constexpr std::string_view Side = "Text1", AdjacentSide = "Text2", Angle 
 // The two windows of three rows hold one quantity a row: base, height and area, or
 // side, adjacent side and perimeter.
 inline constexpr std::string_view FirstRow = "Text1", SecondRow = "Text2", ThirdRow = "Text3";
+// Every name the computations of the window of two sides, angle and area read or write:
+// its fields and the angle unit; and those of the two windows of three rows.
+inline constexpr std::string_view Names[] = {Side, AdjacentSide, Angle, Area, angleunit::Radians, angleunit::Degrees};
+inline constexpr std::string_view ThreeRowNames[] = {FirstRow, SecondRow, ThirdRow};
 }  // namespace parallelogram
 
 // "计  算" of the base, height and area window: two of base (Text1), height (Text2)

@@ -8,8 +8,9 @@ namespace velunda::ui {
 // clang-format off
 WindowDesign ParallelogramAngleWindowDesign() {
     WindowDesign design{
-        "frm4", "解平行四边形（两边，夹角，面积互换）", 5175, 2475, kBrightGreen,
-        {
+        .name = "frm4", .title = "解平行四边形（两边，夹角，面积互换）",
+        .width = 5175, .height = 2475, .background = kBrightGreen,
+        .controls = {
             {Kind::Label, "Label1(0)", "平行四边形的底边", 120, 180, 1500, 255},
             {Kind::Field, parallelogram::Side, "", 1680, 120, 1215, 375},
             {Kind::Label, "Label1(1)", "平行四边形的邻边", 120, 720, 1500, 255},
@@ -24,10 +25,11 @@ WindowDesign ParallelogramAngleWindowDesign() {
             {Kind::Button, "Command2", "计  算", 3960, 930, 1095, 375},
             {Kind::Button, "Command3", "退  出", 3960, 1740, 1095, 375},
         },
-        {angleunit::Radians, parallelogram::Side, parallelogram::AdjacentSide, "Command1", parallelogram::Angle,
-         parallelogram::Area, "Command2", "Command3", angleunit::Degrees},
-        "Command1", {parallelogram::Side, parallelogram::AdjacentSide, parallelogram::Angle, parallelogram::Area},
-        "Command3",
+        .tabOrder = {angleunit::Radians, parallelogram::Side, parallelogram::AdjacentSide, "Command1",
+                     parallelogram::Angle, parallelogram::Area, "Command2", "Command3", angleunit::Degrees},
+        .clearButton = "Command1",
+        .clearedFields = {parallelogram::Side, parallelogram::AdjacentSide, parallelogram::Angle, parallelogram::Area},
+        .exitButton = "Command3",
     };
     design.triggers = {
         {Event::Click, "Command2", SolveParallelogramAngle, ExplainParallelogramAngle},

@@ -11,6 +11,8 @@ namespace velunda {
 namespace rectangle {
 inline constexpr std::string_view Side = "Text1", OtherSide = "Text2", Perimeter = "Text3", Area = "Text4",
                                   Diagonal = "Text5";
+// Every name the window's computations read or write: its fields.
+inline constexpr std::string_view Names[] = {Side, OtherSide, Perimeter, Area, Diagonal};
 }  // namespace rectangle
 
 // "计算" of the rectangle window: the first rule whose two quantities are not 0

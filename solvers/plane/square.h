@@ -10,6 +10,8 @@ namespace velunda {
 // The fields of the square window.
 namespace square {
 inline constexpr std::string_view Side = "Text1", Perimeter = "Text2", Area = "Text3", Diagonal = "Text4";
+// Every name the window's computations read or write: its fields.
+inline constexpr std::string_view Names[] = {Side, Perimeter, Area, Diagonal};
 }  // namespace square
 
 // Enter in one field of the square window computes the other three from it.

@@ -7,24 +7,23 @@ namespace velunda::ui {
 WindowDesign SquareWindowDesign() {
     const FontStyle instruction = KaiTi(15.75);
     WindowDesign design{
-        "frm12", "解正方形", 4680, 2355, kBrightGreen,
-        {
+        .name = "frm12", .title = "解正方形", .width = 4680, .height = 2355, .background = kBrightGreen,
+        .controls = {
             {Kind::Label, "Label2(0)", "正方形的边长", 120, 300, 1080, 255},
             {Kind::Field, square::Side, "", 1200, 240, 975, 375},
             {Kind::Label, "Label2(1)", "正方形的周长", 2520, 300, 1080, 255},
             {Kind::Field, square::Perimeter, "", 3600, 240, 975, 375},
             {Kind::Label, "Label2(2)", "正方形的面积", 120, 900, 1080, 255},
             {Kind::Field, square::Area, "", 1200, 840, 975, 375},
-            {Kind::Label, "Label2(3)", "正方形对角线     的长", 2520, 840, 1080, 375, kDefaultFont, {}, {}, true},
+            {Kind::Label, "Label2(3)", "正方形对角线     的长", 2520, 840, 1080, 375, {.wrap = true}},
             {Kind::Field, square::Diagonal, "", 3600, 840, 975, 375},
             {Kind::Label, "Label1(1)", "填入一个数后按回车，即可得到另外三个元素的值", 0, 1560, 3480, 735,
-             instruction, kRed, {}, true},
+             {.font = instruction, .color = kRed, .wrap = true}},
             {Kind::Button, "Command1", "清 零", 3600, 1440, 975, 375},
             {Kind::Button, "Command2", "结 束", 3600, 1920, 975, 375},
         },
-        {},
-        "Command1", {square::Side, square::Perimeter, square::Area, square::Diagonal},
-        "Command2",
+        .clearButton = "Command1", .clearedFields = {square::Side, square::Perimeter, square::Area, square::Diagonal},
+        .exitButton = "Command2",
     };
     design.triggers = {
         {Event::Enter, square::Side, SquareFromSide, ExplainSquareFromSide},

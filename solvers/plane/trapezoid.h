@@ -10,6 +10,8 @@ namespace velunda {
 // The fields of the trapezoid window.
 namespace trapezoid {
 inline constexpr std::string_view UpperBase = "Text1", LowerBase = "Text2", Height = "Text3", Area = "Text4";
+// Every name the window's computations read or write: its fields.
+inline constexpr std::string_view Names[] = {UpperBase, LowerBase, Height, Area};
 }  // namespace trapezoid
 
 // "计算" of the trapezoid window: the first quantity that is 0, in the order area

@@ -10,6 +10,8 @@ namespace velunda {
 // The fields of the cube window.
 namespace cube {
 inline constexpr std::string_view Edge = "Text1", EdgeSum = "Text2", Surface = "Text3", Volume = "Text4";
+// Every name the window's computations read or write: its fields.
+inline constexpr std::string_view Names[] = {Edge, EdgeSum, Surface, Volume};
 }  // namespace cube
 
 // Enter in one field of the cube window: its text must be one number; the other three

@@ -11,6 +11,8 @@ namespace velunda {
 namespace cuboid {
 inline constexpr std::string_view Length = "Text1", Width = "Text2", Height = "Text3", CrossSection = "Text4",
                                   Surface = "Text5", Volume = "Text6";
+// Every name the window's computations read or write: its fields.
+inline constexpr std::string_view Names[] = {Length, Width, Height, CrossSection, Surface, Volume};
 }  // namespace cuboid
 
 // "计  算" on the cuboid window: from three of length (Text1), width (Text2), height

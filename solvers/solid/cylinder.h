@@ -11,6 +11,8 @@ namespace velunda {
 namespace cylinder {
 inline constexpr std::string_view Radius = "Text1", Circumference = "Text2", LateralArea = "Text3", Surface = "Text4",
                                   Volume = "Text5", Height = "Text6", BaseArea = "Text7";
+// Every name the window's computations read or write: its fields.
+inline constexpr std::string_view Names[] = {Radius, Circumference, LateralArea, Surface, Volume, Height, BaseArea};
 }  // namespace cylinder
 
 // "计  算" on the cylinder window: from two independent quantities among radius

@@ -7,8 +7,8 @@ namespace velunda::ui {
 // clang-format off
 WindowDesign CylinderWindowDesign() {
     WindowDesign design{
-        "frm15", "解圆柱体", 5820, 2430, kBrightGreen,
-        {
+        .name = "frm15", .title = "解圆柱体", .width = 5820, .height = 2430, .background = kBrightGreen,
+        .controls = {
             {Kind::Label, "Label1(0)", "底面半径", 120, 300, 840, 255},
             {Kind::Field, cylinder::Radius, "", 960, 240, 855, 375},
             {Kind::Label, "Label1(1)", "底面周长", 2040, 300, 840, 255},
@@ -27,11 +27,12 @@ WindowDesign CylinderWindowDesign() {
             {Kind::Button, "Command2", "计  算", 3330, 1680, 1095, 375},
             {Kind::Button, "Command3", "退  出", 4620, 1680, 1095, 375},
         },
-        {cylinder::Radius, cylinder::Circumference, cylinder::LateralArea, cylinder::Surface, cylinder::Volume,
-         "Command1", "Command2", "Command3", cylinder::Height, cylinder::BaseArea},
-        "Command1", {cylinder::Radius, cylinder::Circumference, cylinder::LateralArea, cylinder::Surface,
-                     cylinder::Volume, cylinder::Height, cylinder::BaseArea},
-        "Command3",
+        .tabOrder = {cylinder::Radius, cylinder::Circumference, cylinder::LateralArea, cylinder::Surface,
+                     cylinder::Volume, "Command1", "Command2", "Command3", cylinder::Height, cylinder::BaseArea},
+        .clearButton = "Command1",
+        .clearedFields = {cylinder::Radius, cylinder::Circumference, cylinder::LateralArea, cylinder::Surface,
+                          cylinder::Volume, cylinder::Height, cylinder::BaseArea},
+        .exitButton = "Command3",
     };
     design.triggers = {
         {Event::Click, "Command2", CylinderCompute, ExplainCylinder},

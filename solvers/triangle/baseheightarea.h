@@ -10,6 +10,8 @@ namespace velunda {
 // The fields of the base-height-area window.
 namespace baseheightarea {
 inline constexpr std::string_view Base = "Text1", Height = "Text2", Area = "Text3";
+// Every name the window's computations read or write: its fields.
+inline constexpr std::string_view Names[] = {Base, Height, Area};
 }  // namespace baseheightarea
 
 // "计 算" of the base-height-area window: the missing one of base (Text1), height

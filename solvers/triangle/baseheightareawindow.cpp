@@ -9,8 +9,8 @@ WindowDesign BaseHeightAreaWindowDesign() {
     constexpr int LW = 1200, FW = 1575, BW = 1095, H = 375;
     constexpr int R1 = 240, R2 = 840, R3 = 1440;
     WindowDesign design{
-        "frm7", "三角形底,高,面积互换", 4680, 2055, kBrightGreen,
-        {
+        .name = "frm7", .title = "三角形底,高,面积互换", .width = 4680, .height = 2055, .background = kBrightGreen,
+        .controls = {
             {Kind::Label, "Label1(0)", "三角形的底", L, R1 + 60, LW, 255},
             {Kind::Field, baseheightarea::Base, "", F, R1, FW, H},
             {Kind::Label, "Label1(2)", "三角形的高", L, R2 + 60, LW, 255},
@@ -21,9 +21,11 @@ WindowDesign BaseHeightAreaWindowDesign() {
             {Kind::Button, "Command2", "计 算", B, R2, BW, H},
             {Kind::Button, "Command3", "结 束", B, R3, BW, H},
         },
-        {baseheightarea::Base, baseheightarea::Height, baseheightarea::Area, "Command1", "Command2", "Command3"},
-        "Command1", {baseheightarea::Base, baseheightarea::Height, baseheightarea::Area},
-        "Command3",
+        .tabOrder = {baseheightarea::Base, baseheightarea::Height, baseheightarea::Area, "Command1", "Command2",
+                     "Command3"},
+        .clearButton = "Command1",
+        .clearedFields = {baseheightarea::Base, baseheightarea::Height, baseheightarea::Area},
+        .exitButton = "Command3",
     };
     design.triggers = {
         {Event::Click, "Command2", TriangleBaseHeightArea, ExplainTriangleBaseHeightArea},

@@ -10,6 +10,8 @@ namespace velunda {
 // The fields of the equilateral-triangle window.
 namespace equilateral {
 inline constexpr std::string_view Side = "Text1", Perimeter = "Text2", Height = "Text3", Area = "Text4";
+// Every name the window's computations read or write: its fields.
+inline constexpr std::string_view Names[] = {Side, Perimeter, Height, Area};
 }  // namespace equilateral
 
 // "计  算" of the equilateral-triangle window: the first non-zero of side (Text1),

@@ -9,8 +9,8 @@ WindowDesign EquilateralWindowDesign() {
     constexpr int LW = 1560, FW = 1695, BW = 1095, H = 375;
     constexpr int R1 = 240, R2 = 780, R3 = 1320, R4 = 1860;
     WindowDesign design{
-        "frm13", "解等边三角形", 5025, 2475, kBrightGreen,
-        {
+        .name = "frm13", .title = "解等边三角形", .width = 5025, .height = 2475, .background = kBrightGreen,
+        .controls = {
             {Kind::Label, "Label1(0)", "等边三角形的边长", L, R1 + 60, LW, 255},
             {Kind::Field, equilateral::Side, "", F, R1, FW, H},
             {Kind::Label, "Label1(3)", "等边三角形的周长", L, R2 + 60, LW, 255},
@@ -24,10 +24,11 @@ WindowDesign EquilateralWindowDesign() {
             {Kind::Button, "Command2", "计  算", B, (R2 + R3) / 2, BW, H},
             {Kind::Button, "Command3", "退  出", B, R4, BW, H},
         },
-        {equilateral::Side, equilateral::Perimeter, equilateral::Height, equilateral::Area, "Command1", "Command2",
-         "Command3"},
-        "Command1", {equilateral::Side, equilateral::Perimeter, equilateral::Height, equilateral::Area},
-        "Command3",
+        .tabOrder = {equilateral::Side, equilateral::Perimeter, equilateral::Height, equilateral::Area, "Command1",
+                     "Command2", "Command3"},
+        .clearButton = "Command1",
+        .clearedFields = {equilateral::Side, equilateral::Perimeter, equilateral::Height, equilateral::Area},
+        .exitButton = "Command3",
     };
     design.triggers = {
         {Event::Click, "Command2", SolveEquilateralTriangle, ExplainEquilateralTriangle},

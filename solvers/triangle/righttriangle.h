@@ -10,6 +10,8 @@ namespace velunda {
 // The fields of the right-triangle window.
 namespace righttriangle {
 inline constexpr std::string_view Leg = "Text1", OtherLeg = "Text2", Hypotenuse = "Text3", Area = "Text4";
+// Every name the window's computations read or write: its fields.
+inline constexpr std::string_view Names[] = {Leg, OtherLeg, Hypotenuse, Area};
 }  // namespace righttriangle
 
 // "计  算" of the right-triangle window: from two of the first leg (Text1), second leg

@@ -11,8 +11,8 @@ WindowDesign RightTriangleWindowDesign() {
     constexpr int LW = 1080, FW = 1695, BW = 1095, H = 375;
     constexpr int R1 = 150, R2 = 630, R3 = 1110, R4 = 1590;
     WindowDesign design{
-        "frm14", "解直角三角形", 4680, 2175, kBrightGreen,
-        {
+        .name = "frm14", .title = "解直角三角形", .width = 4680, .height = 2175, .background = kBrightGreen,
+        .controls = {
             {Kind::Label, "Label1", "第一直角边", L, R1 + 60, LW, 255},
             {Kind::Field, righttriangle::Leg, "", F, R1, FW, H},
             {Kind::Label, "Label2", "第二直角边", L, R2 + 60, LW, 255},
@@ -25,10 +25,11 @@ WindowDesign RightTriangleWindowDesign() {
             {Kind::Button, "Command2", "计  算", B, R3, BW, H},
             {Kind::Button, "Command1", "退  出", B, R4, BW, H},
         },
-        {righttriangle::Leg, righttriangle::OtherLeg, righttriangle::Hypotenuse, righttriangle::Area, "Command1",
-         "Command2", "Command3"},
-        "Command3", {righttriangle::Leg, righttriangle::OtherLeg, righttriangle::Hypotenuse, righttriangle::Area},
-        "Command1",
+        .tabOrder = {righttriangle::Leg, righttriangle::OtherLeg, righttriangle::Hypotenuse, righttriangle::Area,
+                     "Command1", "Command2", "Command3"},
+        .clearButton = "Command3",
+        .clearedFields = {righttriangle::Leg, righttriangle::OtherLeg, righttriangle::Hypotenuse, righttriangle::Area},
+        .exitButton = "Command1",
     };
     design.triggers = {
         {Event::Click, "Command2", SolveRightTriangle, ExplainRightTriangle},

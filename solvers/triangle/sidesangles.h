@@ -12,6 +12,9 @@ namespace sidesangles {
 inline constexpr std::string_view FirstAngle = "Text1", FirstSide = "Text2", SecondAngle = "Text3",
                                   SecondSide = "Text4", ThirdAngle = "Text5", ThirdSide = "Text6", Radians = "Opt1",
                                   Degrees = "Opt2";
+// Every name the window's computations read or write: its fields and the angle unit.
+inline constexpr std::string_view Names[] = {FirstAngle, FirstSide, SecondAngle, SecondSide,
+                                             ThirdAngle, ThirdSide, Radians,     Degrees};
 }  // namespace sidesangles
 
 // Where the sides-and-angles window sends the pupil when it is given angles but no side.

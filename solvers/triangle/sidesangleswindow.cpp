@@ -9,10 +9,10 @@ WindowDesign SidesAnglesWindowDesign() {
     constexpr int FW = 900, BW = 1050, H = 375;
     constexpr int R1 = 600, R2 = 1200, R3 = 1800;
     WindowDesign design{
-        "frm21", "三角形边角互换", 5130, 2430, kBrightGreen,
-        {
-            {Kind::Option, sidesangles::Radians, "弧度", 360, 120, 900, 300, kDefaultFont, {}, kBrightGreen},
-            {Kind::Option, sidesangles::Degrees, "角度", 1560, 120, 900, 300, kDefaultFont, {}, kBrightGreen},
+        .name = "frm21", .title = "三角形边角互换", .width = 5130, .height = 2430, .background = kBrightGreen,
+        .controls = {
+            {Kind::Option, sidesangles::Radians, "弧度", 360, 120, 900, 300, {.background = kBrightGreen}},
+            {Kind::Option, sidesangles::Degrees, "角度", 1560, 120, 900, 300, {.background = kBrightGreen}},
             {Kind::Label, "Label1", "第一边的对角", AL, R1 + 60, 1140, 255},
             {Kind::Field, sidesangles::FirstAngle, "", AF, R1, FW, H},
             {Kind::Label, "Label2", "第一边", SL, R1 + 60, 600, 255},
@@ -29,10 +29,10 @@ WindowDesign SidesAnglesWindowDesign() {
             {Kind::Button, "Command2", "计 算", BL, R2, BW, H},
             {Kind::Button, "Command3", "退 出", BL, R3, BW, H},
         },
-        {},
-        "Command1", {sidesangles::FirstAngle, sidesangles::FirstSide, sidesangles::SecondAngle, sidesangles::SecondSide,
-                     sidesangles::ThirdAngle, sidesangles::ThirdSide},
-        "Command3",
+        .clearButton = "Command1",
+        .clearedFields = {sidesangles::FirstAngle, sidesangles::FirstSide, sidesangles::SecondAngle,
+                          sidesangles::SecondSide, sidesangles::ThirdAngle, sidesangles::ThirdSide},
+        .exitButton = "Command3",
     };
     design.triggers = {
         {Event::Click, "Command2", TriangleSidesAndAngles, ExplainTriangleSidesAndAngles},

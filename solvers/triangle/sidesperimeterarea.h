@@ -11,6 +11,8 @@ namespace velunda {
 namespace sidesperimeterarea {
 inline constexpr std::string_view SideA = "Text1", SideB = "Text2", SideC = "Text3", Perimeter = "Text4",
                                   Area = "Text5";
+// Every name the window's computations read or write: its fields.
+inline constexpr std::string_view Names[] = {SideA, SideB, SideC, Perimeter, Area};
 }  // namespace sidesperimeterarea
 
 // p·x² + q·x + r = 0: writes the two roots, the larger first when p > 0, and returns

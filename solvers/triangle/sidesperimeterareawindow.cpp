@@ -9,8 +9,8 @@ WindowDesign SidesPerimeterAreaWindowDesign() {
     constexpr int LW = 600, H = 375, BW = 720;
     constexpr int R1 = 240, R2 = 840, R3 = 1440;
     WindowDesign design{
-        "frm8", "三角形三边,周长,面积转化", 4680, 1905, kBrightGreen,
-        {
+        .name = "frm8", .title = "三角形三边,周长,面积转化", .width = 4680, .height = 1905, .background = kBrightGreen,
+        .controls = {
             {Kind::Label, "Label1(0)", "第一边", LL, R1 + 60, LW, 255},
             {Kind::Field, sidesperimeterarea::SideA, "", LF, R1, 1335, H},
             {Kind::Label, "Label1(1)", "第二边", LL, R2 + 60, LW, 255},
@@ -25,10 +25,10 @@ WindowDesign SidesPerimeterAreaWindowDesign() {
             {Kind::Button, "Command2", "计算", RL + 780, R3, BW, H},
             {Kind::Button, "Command3", "结束", RL + 1560, R3, BW, H},
         },
-        {},
-        "Command1", {sidesperimeterarea::SideA, sidesperimeterarea::SideB, sidesperimeterarea::SideC,
-                     sidesperimeterarea::Perimeter, sidesperimeterarea::Area},
-        "Command3",
+        .clearButton = "Command1",
+        .clearedFields = {sidesperimeterarea::SideA, sidesperimeterarea::SideB, sidesperimeterarea::SideC,
+                          sidesperimeterarea::Perimeter, sidesperimeterarea::Area},
+        .exitButton = "Command3",
     };
     design.triggers = {
         {Event::Click, "Command2", TriangleSidesPerimeterArea, ExplainTriangleSidesPerimeterArea},

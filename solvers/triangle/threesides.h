@@ -14,6 +14,15 @@ inline constexpr std::string_view BC = "Text1", AC = "Text2", AB = "Text3", Peri
                                   HeightToBC = "txt3", HeightToAC = "txt4", HeightToAB = "txt5", AngleA = "txt6",
                                   AngleAInRadians = "txt7", AngleB = "txt8", AngleBInRadians = "txt9", AngleC = "txt10",
                                   AngleCInRadians = "txt11", Circumradius = "txt12", Inradius = "txt13";
+// Every name the window's computations read or write: its fields.
+inline constexpr std::string_view Names[] = {BC,           AC,
+                                             AB,           Perimeter,
+                                             Area,         HeightToBC,
+                                             HeightToAC,   HeightToAB,
+                                             AngleA,       AngleAInRadians,
+                                             AngleB,       AngleBInRadians,
+                                             AngleC,       AngleCInRadians,
+                                             Circumradius, Inradius};
 }  // namespace threesides
 
 // Whether three lengths make no triangle: a sum of two no longer than the third, within

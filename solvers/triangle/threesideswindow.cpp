@@ -26,14 +26,14 @@ WindowDesign ThreeSidesWindowDesign() {
     constexpr int LW = 900, FW = 1290, H = 375;
     constexpr int R1 = 120, R2 = 600, R3 = 1080, R4 = 1560, R5 = 2040, R6 = 2520, R7 = 3060;
     const auto caption = [](std::string_view name, std::string_view text, int left, int top) {
-        return ControlDesign{Kind::Label, name, text, left, top + 60, LW, 255, kDefaultFont, {}, {}, true};
+        return ControlDesign{Kind::Label, name, text, left, top + 60, LW, 255, {.wrap = true}};
     };
     const auto output = [](std::string_view name, int left, int top) {
         return ControlDesign{Kind::Field, name, "输出数据", left, top, FW, H};
     };
     WindowDesign design{
-        "frm1", "已知三边求三角形的其他元素", 6810, 4020, kLightGreen,
-        {
+        .name = "frm1", .title = "已知三边求三角形的其他元素", .width = 6810, .height = 4020, .background = kLightGreen,
+        .controls = {
             caption("Label1(0)", "第一边长   (BC)", L1, R1 - 60),
             {Kind::Field, threesides::BC, "请输入数据", F1, R1, FW, H, input},
             caption("Label1(1)", "第二边长   (AC)", L2, R1 - 60),
@@ -61,18 +61,19 @@ WindowDesign ThreeSidesWindowDesign() {
             caption("Label1(4)", " 内切圆    半径", L2, R6 - 60), output(threesides::Inradius, F2, R6),
             {Kind::Button, "Command2", "计  算", F3, R6, FW, H},
 
-            {Kind::Label, "Label2", "图例：", L1, R7 + 60, 780, 255, kDefaultFont, kRed},
+            {Kind::Label, "Label2", "图例：", L1, R7 + 60, 780, 255, {.color = kRed}},
             {Kind::Label, "Label3", "A", kApexX - 60, kApexY - 270, 180, 255},
             {Kind::Label, "Label4", "B", kBaseLeft - 240, kBaseY - 180, 180, 255},
             {Kind::Label, "Label5", "C", kBaseRight + 90, kBaseY - 180, 180, 255},
             {Kind::Button, "Command3", "退  出", F3, R7, FW, H},
         },
-        {threesides::BC, threesides::AC, threesides::AB, "Command1", "Command2", "Command3", threesides::HeightToBC,
-         threesides::HeightToAC, threesides::HeightToAB, threesides::AngleA, threesides::AngleB,
-         threesides::AngleC, threesides::AngleAInRadians, threesides::AngleBInRadians, threesides::AngleCInRadians,
-         threesides::Perimeter, threesides::Area, threesides::Circumradius, threesides::Inradius},
-        "Command1", {threesides::BC, threesides::AC, threesides::AB},
-        "Command3",
+        .tabOrder = {threesides::BC, threesides::AC, threesides::AB, "Command1", "Command2", "Command3",
+                     threesides::HeightToBC, threesides::HeightToAC, threesides::HeightToAB, threesides::AngleA,
+                     threesides::AngleB, threesides::AngleC, threesides::AngleAInRadians, threesides::AngleBInRadians,
+                     threesides::AngleCInRadians, threesides::Perimeter, threesides::Area, threesides::Circumradius,
+                     threesides::Inradius},
+        .clearButton = "Command1", .clearedFields = {threesides::BC, threesides::AC, threesides::AB},
+        .exitButton = "Command3",
     };
     design.triggers = {
         {Event::Click, "Command2", TriangleFromThreeSides, ExplainTriangleFromThreeSides},

@@ -2,9 +2,12 @@
 // its captions and layout, its focus and tab order, and its state when opened again.
 #include <QImage>
 #include <QTest>
+#include <algorithm>
+#include <set>
 
 #include "app/translations.h"
 #include "support/gui.h"
+#include "support/windownames.h"
 
 using namespace velunda;
 using namespace velunda::testing;
@@ -18,6 +21,37 @@ class SolverWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The computation tests run without windows: the fake form takes the names a
+    // computation may use, and the window whose trigger runs it, from the solver headers
+    // (support/windownames.h). Every window of the window table with a design has there
+    // exactly its fields and option buttons and the computations of its triggers, and
+    // nothing is there that no design has.
+    void computationsKnowTheirWindows() {
+        std::set<std::string_view> designed;
+        for (const ui::WindowEntry& entry : ui::Windows()) {
+            if (!entry.design) continue;
+            designed.insert(entry.name);
+            const ui::WindowDesign design = entry.design();
+            const QString window = QString::fromUtf8(entry.name.data(), qsizetype(entry.name.size()));
+            const auto listed = std::ranges::find(SolverWindows(), entry.name, &SolverWindow::name);
+            QVERIFY2(listed != SolverWindows().end(), qPrintable(window));
+            QStringList names, expected;
+            for (const ui::ControlDesign& control : design.controls)
+                if (control.kind == ui::Kind::Field || control.kind == ui::Kind::Option)
+                    names << QString::fromUtf8(control.name.data(), qsizetype(control.name.size()));
+            for (const std::string_view name : listed->names)
+                expected << QString::fromUtf8(name.data(), qsizetype(name.size()));
+            names.sort();
+            expected.sort();
+            QCOMPARE(window + ": " + names.join(' '), window + ": " + expected.join(' '));
+            std::set<Computation> run;
+            for (const ui::Trigger& trigger : design.triggers) run.insert(trigger.computation);
+            QVERIFY2(run == std::set<Computation>(listed->computations.begin(), listed->computations.end()),
+                     qPrintable(window));
+        }
+        for (const SolverWindow& window : SolverWindows()) QVERIFY2(designed.count(window.name), window.name.data());
+    }
+
     void trigonometryLayout() {
         MenuFixture app;
         auto* w = app.open("lbl19", "frm18");

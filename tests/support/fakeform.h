@@ -1,6 +1,7 @@
 // A Form without widgets: fields and options set by the test, every write and every
-// message recorded in order. Running a computation, it knows the controls of the window
-// whose trigger runs it and rejects any other name, so a misspelt name fails the test.
+// message recorded in order. Running a computation, it knows the fields and option
+// buttons of the window whose trigger runs it (support/windownames.h) and rejects any
+// other name, so a misspelt name fails the test.
 #pragma once
 
 #include <QString>
@@ -11,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "app/windowtable.h"
 #include "numeric/form.h"
+#include "support/windownames.h"
 
 namespace velunda::testing {
 
@@ -48,23 +49,18 @@ public:
     // Runs the computation as a window does: all its writes or, on a fault, none. The
     // computation must be one that a window's trigger runs.
     bool run(Computation computation) {
-        known = ControlsOfWindowRunning(computation);
+        known = NamesOfWindowRunning(computation);
         if (known.empty()) throw std::logic_error("no window's trigger runs this computation");
         return RunComputation(*this, computation);
     }
 
-    // The names of the controls of the window one of whose triggers runs the computation;
-    // none when no window runs it. The windows' designs are read once, not on every run.
-    static const std::set<std::string, std::less<>>& ControlsOfWindowRunning(Computation computation) {
+    // The fields and option buttons of the window one of whose triggers runs the
+    // computation; none when no window runs it. They are gathered once, not on every run.
+    static const std::set<std::string, std::less<>>& NamesOfWindowRunning(Computation computation) {
         static const auto byComputation = [] {
             std::map<Computation, std::set<std::string, std::less<>>> all;
-            for (const ui::WindowEntry& window : ui::Windows()) {
-                if (!window.design) continue;
-                const ui::WindowDesign design = window.design();
-                std::set<std::string, std::less<>> names;
-                for (const ui::ControlDesign& control : design.controls) names.emplace(control.name);
-                for (const ui::Trigger& trigger : design.triggers) all.emplace(trigger.computation, names);
-            }
+            for (const SolverWindow& window : SolverWindows())
+                for (const Computation c : window.computations) all[c].insert(window.names.begin(), window.names.end());
             return all;
         }();
         static const std::set<std::string, std::less<>> none;
@@ -83,7 +79,7 @@ public:
         return out;
     }
 
-    // The control names a computation may use; empty: any.
+    // The names a computation may use; empty: any.
     std::set<std::string, std::less<>> known;
     std::map<std::string, std::string, std::less<>> fields;
     std::set<std::string, std::less<>> options;

@@ -218,36 +218,36 @@ void SolutionBuilder::Store(FigureValue found) {
     // A value found again replaces the first: a side typed and then recomputed, a negative
     // radius taken as its absolute value.
     for (FigureValue& known : figure_)
-        if (known.symbol == found.symbol) {
+        if (known.measure == found.measure) {
             known = std::move(found);
             return;
         }
     figure_.push_back(std::move(found));
 }
 
-void SolutionBuilder::Record(std::string_view symbol, const Number& value, bool given) {
-    if (!value.ok() || BeyondFields(value)) return;
-    Store({std::string(symbol), static_cast<double>(value.Approximate()), FigureLabel(value), given});
+void SolutionBuilder::Record(Measure measure, std::string_view symbol, const Number& value, bool given) {
+    if (measure == Measure::None || !value.ok() || BeyondFields(value)) return;
+    Store({measure, std::string(symbol), static_cast<double>(value.Approximate()), FigureLabel(value), given});
 }
 
-void SolutionBuilder::RecordAngle(std::string_view symbol, const Number& radians, bool given) {
-    if (!radians.ok() || BeyondFields(radians)) return;
+void SolutionBuilder::RecordAngle(Measure measure, std::string_view symbol, const Number& radians, bool given) {
+    if (measure == Measure::None || !radians.ok() || BeyondFields(radians)) return;
     const Number degrees = radians * Number::Integer(180) / Number::Pi();
     // arccos(4/5) in degrees has no short form: 36.9°.
     const std::string label =
         degrees.IsAlgebraic() ? FigureLabel(degrees) : ThreeFigures(static_cast<double>(degrees.Approximate()));
-    Store({std::string(symbol), static_cast<double>(radians.Approximate()), label + "°", given});
+    Store({measure, std::string(symbol), static_cast<double>(radians.Approximate()), label + "°", given});
 }
 
-void SolutionBuilder::Given(std::string_view symbol, const Number& value) {
-    Record(symbol, value, true);
+void SolutionBuilder::Given(Measure measure, std::string_view symbol, const Number& value) {
+    Record(measure, symbol, value, true);
     Given(std::string(symbol) + " = " + (value.ok() ? Plain(value) : FaultText(value.fault())));
 }
 
-void SolutionBuilder::GivenAngle(std::string_view symbol, const Number& typed, bool inRadians) {
+void SolutionBuilder::GivenAngle(Measure measure, std::string_view symbol, const Number& typed, bool inRadians) {
     const Number degrees = inRadians ? typed * Number::Integer(180) / Number::Pi() : typed;
     Given(std::string(symbol) + " = " + In(typed) + (inRadians ? "（弧度）≈ " + degrees.DecimalText() + "°" : "°"));
-    RecordAngle(symbol, inRadians ? typed : typed * Number::Pi() / Number::Integer(180), true);
+    RecordAngle(measure, symbol, inRadians ? typed : typed * Number::Pi() / Number::Integer(180), true);
 }
 
 void SolutionBuilder::Given(std::string_view text) {
@@ -263,8 +263,8 @@ void SolutionBuilder::Given(std::string_view text) {
 
 void SolutionBuilder::Line(std::string line) { lines_.push_back(std::move(line)); }
 
-bool SolutionBuilder::Quantity(std::string_view name, std::string_view symbol, std::string_view formula,
-                               std::string_view substituted, const Number& value) {
+bool SolutionBuilder::Quantity(Measure measure, std::string_view name, std::string_view symbol,
+                               std::string_view formula, std::string_view substituted, const Number& value) {
     std::string line = std::string(name) + " " + std::string(symbol) + " = " + std::string(formula);
     if (!substituted.empty() && substituted != formula) line += " = " + std::string(substituted);
     if (!value.ok()) {
@@ -286,15 +286,15 @@ bool SolutionBuilder::Quantity(std::string_view name, std::string_view symbol, s
         line += " = " + text;
     lines_.push_back(line);
     answers_.push_back(PartOfAnswer(name, value, Plain(value)));
-    Record(symbol, value, false);
+    Record(measure, symbol, value, false);
     return true;
 }
 
-bool SolutionBuilder::Quantity(std::string_view name, std::string_view symbol, std::string_view formula,
-                               std::string_view substituted, const Number& value, std::string_view piText,
-                               const Number& withWindowPi) {
+bool SolutionBuilder::Quantity(Measure measure, std::string_view name, std::string_view symbol,
+                               std::string_view formula, std::string_view substituted, const Number& value,
+                               std::string_view piText, const Number& withWindowPi) {
     // A quantity that does not depend on π is written once.
-    if (value.Equals(withWindowPi)) return Quantity(name, symbol, formula, substituted, value);
+    if (value.Equals(withWindowPi)) return Quantity(measure, name, symbol, formula, substituted, value);
     std::string line = std::string(name) + " " + std::string(symbol) + " = " + std::string(formula);
     if (!substituted.empty() && substituted != formula) line += " = " + std::string(substituted);
     if (!value.ok() || !withWindowPi.ok()) {
@@ -311,7 +311,7 @@ bool SolutionBuilder::Quantity(std::string_view name, std::string_view symbol, s
     line += "，π 取 " + std::string(piText) + " 时 " + std::string(symbol) + ValueAlone(withWindowPi);
     lines_.push_back(line);
     answers_.push_back(PartOfAnswer(name, withWindowPi, withWindowPi.DecimalText()));
-    Record(symbol, value, false);
+    Record(measure, symbol, value, false);
     return true;
 }
 
@@ -340,8 +340,8 @@ WorkedSolution SolutionBuilder::Finish() {
     return s;
 }
 
-bool ReadGivenStrictly(SolutionBuilder& b, const Form& before, std::string_view field, std::string_view symbol,
-                       Number* value) {
+bool ReadGivenStrictly(SolutionBuilder& b, const Form& before, std::string_view field, Measure measure,
+                       std::string_view symbol, Number* value) {
     const std::optional<Number> read = ReadStrict(before.text(field));
     if (!read) {
         b.Cannot("已知 " + std::string(symbol) + " = " + before.text(field),
@@ -349,7 +349,7 @@ bool ReadGivenStrictly(SolutionBuilder& b, const Form& before, std::string_view 
         return false;
     }
     *value = *read;
-    b.Given(symbol, *value);
+    b.Given(measure, symbol, *value);
     if (!value->ok()) b.Cannot("已知 " + std::string(symbol), FaultText(value->fault()));
     return value->ok();
 }

@@ -59,20 +59,27 @@ class SolutionBuilder {
 public:
     SolutionBuilder();
 
-    // "已知 a = 5，b = 3": the given quantities, gathered on one line.
-    void Given(std::string_view symbol, const Number& value);
+    // "已知 a = 5，b = 3": the given quantities, gathered on one line. The figure gets each
+    // value recorded as its measure (Measure::None: not at all); the symbol names it there.
+    void Given(Measure measure, std::string_view symbol, const Number& value);
+    void Given(std::string_view symbol, const Number& value) { Given(Measure::None, symbol, value); }
     void Given(std::string_view text);
     // A typed angle among them, in the unit it was typed in: "θ = 30°", or
     // "θ = 1（弧度）≈ 57.2957795130823°"; the figure gets it in radians.
-    void GivenAngle(std::string_view symbol, const Number& typed, bool inRadians);
+    void GivenAngle(Measure measure, std::string_view symbol, const Number& typed, bool inRadians);
     // Any line of its own ("Δ = … > 0，方程有两个不相等的实数根").
     void Line(std::string line);
     // One computed quantity: "对角线 d = √2·a = √2 × 5 = 5√2 ≈ 7.07106781186548". Where the
-    // value is not ok, the line says why it cannot be computed and false is returned.
-    bool Quantity(std::string_view name, std::string_view symbol, std::string_view formula,
+    // value is not ok, the line says why it cannot be computed and false is returned. The
+    // figure gets the value as its measure, as with Given.
+    bool Quantity(Measure measure, std::string_view name, std::string_view symbol, std::string_view formula,
                   std::string_view substituted, const Number& value);
-    // The same with a second, window-specific value: "…= 10π，π 取 3.14 时 C = 31.4".
     bool Quantity(std::string_view name, std::string_view symbol, std::string_view formula,
+                  std::string_view substituted, const Number& value) {
+        return Quantity(Measure::None, name, symbol, formula, substituted, value);
+    }
+    // The same with a second, window-specific value: "…= 10π，π 取 3.14 时 C = 31.4".
+    bool Quantity(Measure measure, std::string_view name, std::string_view symbol, std::string_view formula,
                   std::string_view substituted, const Number& value, std::string_view piText,
                   const Number& withWindowPi);
     // A computation that ends in a message: the reason, then "所以无法计算。".
@@ -83,17 +90,17 @@ public:
     void AnswerPart(std::string text);
 
     // An angle the figure needs that has no line of its own (found on the way, in
-    // radians). Given, GivenAngle and Quantity record theirs; the last record of a symbol
+    // radians). Given, GivenAngle and Quantity record theirs; the last record of a measure
     // holds, as the window ends with it.
-    void RecordAngle(std::string_view symbol, const Number& radians, bool given = false);
+    void RecordAngle(Measure measure, std::string_view symbol, const Number& radians, bool given = false);
 
     bool failed() const { return failed_; }
     WorkedSolution Finish();
 
 private:
     // A length or other value for the figure, as Given and Quantity record it.
-    void Record(std::string_view symbol, const Number& value, bool given);
-    // Keeps a figure's value; the last of a symbol holds.
+    void Record(Measure measure, std::string_view symbol, const Number& value, bool given);
+    // Keeps a figure's value; the last of a measure holds.
     void Store(FigureValue value);
 
     std::vector<std::string> lines_;
@@ -107,8 +114,12 @@ private:
 
 // A field the window reads strictly (the whole text one number) as a given quantity: false,
 // with the reason in the solution, where it is not a number or cannot be held.
-bool ReadGivenStrictly(SolutionBuilder& b, const Form& before, std::string_view field, std::string_view symbol,
-                       Number* value);
+bool ReadGivenStrictly(SolutionBuilder& b, const Form& before, std::string_view field, Measure measure,
+                       std::string_view symbol, Number* value);
+inline bool ReadGivenStrictly(SolutionBuilder& b, const Form& before, std::string_view field, std::string_view symbol,
+                              Number* value) {
+    return ReadGivenStrictly(b, before, field, Measure::None, symbol, value);
+}
 
 // Whether every given quantity could be read; otherwise a line saying why not.
 bool AllRead(SolutionBuilder& b, std::initializer_list<const Number*> numbers);

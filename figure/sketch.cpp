@@ -22,8 +22,8 @@ void Sketch::Mention(const FigureValue* value) {
     if (value) description += "，" + Stated(*value);
 }
 
-void Sketch::Mention(const std::vector<FigureValue>& values, std::initializer_list<std::string_view> symbols) {
-    for (std::string_view symbol : symbols) Mention(Find(values, symbol));
+void Sketch::Mention(const Quantities& values, std::initializer_list<Measure> measures) {
+    for (Measure measure : measures) Mention(values.Find(measure));
 }
 
 void Sketch::NameCorners(std::initializer_list<QPointF> corners) {
@@ -54,7 +54,7 @@ void Sketch::Angle(QPointF vertex, QPointF first, QPointF second, const FigureVa
 }
 
 void Sketch::Side(QPointF from, QPointF to, const FigureValue* value, Stroke stroke, QPointF away) {
-    segments.push_back({from, to, stroke, value ? value->symbol : std::string()});
+    segments.push_back({from, to, stroke, value ? value->measure : Measure::None});
     if (!value) return;
     if (away.isNull()) away = QPointF(to.y() - from.y(), from.x() - to.x());  // right of the way from → to
     Value(value, (from + to) / 2, away);
@@ -66,21 +66,21 @@ void Sketch::ShowOnly(Show show, std::size_t segmentsFrom, std::size_t labelsFro
     for (std::size_t i = marksFrom; i < rightAngles.size(); ++i) rightAngles[i].show = show;
 }
 
-const FigureValue* Find(const std::vector<FigureValue>& values, std::string_view symbol) {
-    for (const FigureValue& v : values)
-        if (v.symbol == symbol) return &v;
+const FigureValue* Quantities::Find(Measure measure) const {
+    asked_.set(static_cast<std::size_t>(measure));
+    for (const FigureValue& v : values_)
+        if (v.measure == measure) return &v;
     return nullptr;
 }
 
-double Length(const std::vector<FigureValue>& values, std::initializer_list<std::string_view> symbols) {
-    for (std::string_view s : symbols)
-        if (const FigureValue* v = Find(values, s); v && v->value > 0 && std::isfinite(v->value)) return v->value;
-    return 0;
+double Length(const Quantities& values, Measure measure) {
+    const FigureValue* v = values.Find(measure);
+    return v && v->value > 0 && std::isfinite(v->value) ? v->value : 0;
 }
 
-bool Drawable(Sketch& sketch, const std::vector<FigureValue>& values, std::initializer_list<std::string_view> symbols) {
-    for (std::string_view s : symbols) {
-        const FigureValue* v = Find(values, s);
+bool Drawable(Sketch& sketch, const Quantities& values, std::initializer_list<Measure> measures) {
+    for (Measure measure : measures) {
+        const FigureValue* v = values.Find(measure);
         if (!v) return false;
         if (!(v->value > 0) || !std::isfinite(v->value)) {
             sketch.whyNot = Stated(*v) + " 不是正数，这样的图形不存在，画不出来。";

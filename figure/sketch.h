@@ -6,12 +6,32 @@
 
 #include <QPointF>
 #include <QString>
-#include <string_view>
+#include <bitset>
+#include <initializer_list>
 #include <vector>
 
 #include "exact/workedsolution.h"
 
 namespace velunda::ui {
+
+// The quantities of a solution as a figure reads them: by measure. It remembers the
+// measures it was asked for, found or not, so that a test can tell a figure that asks for
+// a measure its windows never record.
+class Quantities {
+public:
+    using Measures = std::bitset<kMeasures>;
+
+    // The figure of a solution (implicit: a maker is called with the solution's figure).
+    Quantities(const std::vector<FigureValue>& values) : values_(values) {}
+
+    // The quantity of that measure in the solution, or nullptr.
+    const FigureValue* Find(Measure measure) const;
+    Measures asked() const { return asked_; }
+
+private:
+    const std::vector<FigureValue>& values_;
+    mutable Measures asked_;
+};
 
 enum class Stroke {
     Edge,       // an edge of the figure
@@ -30,7 +50,7 @@ struct Sketch {
     struct Segment {
         QPointF from, to;
         Stroke stroke = Stroke::Edge;
-        std::string measures = {};  // the symbol of the length it is drawn to ("a")
+        Measure measures = Measure::None;  // the length it is drawn to
         Show show = Show::Always;
     };
     struct Ellipse {
@@ -84,7 +104,7 @@ struct Sketch {
     void Angle(QPointF vertex, QPointF first, QPointF second, const FigureValue* value);
     // A quantity the figure has no place for (the area): in the description only.
     void Mention(const FigureValue* value);
-    void Mention(const std::vector<FigureValue>& values, std::initializer_list<std::string_view> symbols);
+    void Mention(const Quantities& values, std::initializer_list<Measure> measures);
     // Names the corners A, B, C … in order, each outwards from their centre.
     void NameCorners(std::initializer_list<QPointF> corners);
     // Starts the description with the figure's name ("三角形 ABC").
@@ -92,20 +112,20 @@ struct Sketch {
 };
 
 // Makes a window's sketch from the quantities of its last solution.
-using SketchMaker = Sketch (*)(const std::vector<FigureValue>& values);
+using SketchMaker = Sketch (*)(const Quantities& values);
 
 // Whether the ways from the vertex to the two points meet at a right angle.
 bool IsRightAngle(QPointF vertex, QPointF first, QPointF second);
 
-// The quantity of that symbol in the solution, or nullptr.
-const FigureValue* Find(const std::vector<FigureValue>& values, std::string_view symbol);
-// The first positive length among the symbols; 0 where there is none.
-double Length(const std::vector<FigureValue>& values, std::initializer_list<std::string_view> symbols);
+// The quantity of that measure in the solution, or nullptr.
+inline const FigureValue* Find(const Quantities& values, Measure measure) { return values.Find(measure); }
+// The length of that measure where it is known and positive; 0 where not.
+double Length(const Quantities& values, Measure measure);
 
-// Whether the lengths of the symbols can be drawn: each known and above 0. Where one is
+// Whether the lengths of the measures can be drawn: each known and above 0. Where one is
 // missing (nothing was computed) the sketch stays empty; where one is not above 0 it says
 // why it is not drawn.
-bool Drawable(Sketch& sketch, const std::vector<FigureValue>& values, std::initializer_list<std::string_view> symbols);
+bool Drawable(Sketch& sketch, const Quantities& values, std::initializer_list<Measure> measures);
 
 // Figures wider than this many times their smallest length are drawn with that length
 // stretched, and marked as not to scale.

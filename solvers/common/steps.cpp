@@ -28,8 +28,8 @@ void OneOfThree(SolutionBuilder& b, const std::array<Known, 3>& known, const std
     constexpr int kPairs[3][3] = {{0, 1, 2}, {0, 2, 1}, {1, 2, 0}};
     for (const auto& [first, second, third] : kPairs) {
         if (known[first].value.IsZero() || known[second].value.IsZero()) continue;
-        b.Given(known[first].symbol, known[first].value);
-        b.Given(known[second].symbol, known[second].value);
+        b.Given(known[first].measure, known[first].symbol, known[first].value);
+        b.Given(known[second].measure, known[second].symbol, known[second].value);
         find[third]();
         return;
     }

@@ -18,8 +18,10 @@ namespace velunda::steps {
 std::optional<int> DiscriminantCase(exact::SolutionBuilder& b, const exact::Number& delta, std::string_view what,
                                     std::string_view line, std::string_view equal, std::string_view unequal);
 
-// A quantity of a formula in three (S = ah: a, h and S), with its symbol.
+// A quantity of a formula in three (S = ah: a, h and S), with its measure for the figure
+// and its symbol.
 struct Known {
+    Measure measure;
     const char* symbol;
     const exact::Number& value;
 };

@@ -17,7 +17,7 @@ bool Angle(SolutionBuilder& b, const Number& c, const Number& d, bool radians) {
     if (d.IsZero()) {
         b.Line("因为 d = 0，弦是直径，圆心角 θ = " + AngleText(Number::Pi(), radians));
         b.AnswerPart("圆心角为 " + AngleText(Number::Pi(), radians));
-        b.RecordAngle("θ", Number::Pi());
+        b.RecordAngle(Measure::CentralAngle, "θ", Number::Pi());
         return true;
     }
     const Number theta = Int(2) * (c / Int(2) / d).Atan();
@@ -27,7 +27,7 @@ bool Angle(SolutionBuilder& b, const Number& c, const Number& d, bool radians) {
     }
     b.Line(line + " = " + AngleText(theta, radians));
     b.AnswerPart("圆心角为 " + AngleText(theta, radians));
-    b.RecordAngle("θ", theta);
+    b.RecordAngle(Measure::CentralAngle, "θ", theta);
     return true;
 }
 
@@ -44,47 +44,52 @@ WorkedSolution ExplainChord(const Form& before) {
     auto given = [](const Number& x) { return !x.IsZero(); };
     const Number half = theta / Int(2);
     if (given(r) && given(c)) {
-        b.Given("r", r);
-        b.Given("c", c);
+        b.Given(Measure::Radius, "r", r);
+        b.Given(Measure::Chord, "c", c);
         const Number dd = (r * r - c / Int(2) * (c / Int(2))).Sqrt();
-        b.Quantity("弦心距", "d", "√(r² − (c/2)²)", "√(" + Squared(r) + " − (" + In(c) + "/2)²)", dd) &&
+        b.Quantity(Measure::Distance, "弦心距", "d", "√(r² − (c/2)²)", "√(" + Squared(r) + " − (" + In(c) + "/2)²)",
+                   dd) &&
             Angle(b, c, dd, radians);
     } else if (given(r) && given(d)) {
-        b.Given("r", r);
-        b.Given("d", d);
+        b.Given(Measure::Radius, "r", r);
+        b.Given(Measure::Distance, "d", d);
         const Number cc = Int(2) * (r * r - d * d).Sqrt();
-        b.Quantity("弦长", "c", "2√(r² − d²)", "2√(" + Squared(r) + " − " + Squared(d) + ")", cc) &&
+        b.Quantity(Measure::Chord, "弦长", "c", "2√(r² − d²)", "2√(" + Squared(r) + " − " + Squared(d) + ")", cc) &&
             Angle(b, cc, d, radians);
     } else if (given(c) && given(d)) {
-        b.Given("c", c);
-        b.Given("d", d);
+        b.Given(Measure::Chord, "c", c);
+        b.Given(Measure::Distance, "d", d);
         const Number rr = (c / Int(2) * (c / Int(2)) + d * d).Sqrt();
-        b.Quantity("半径", "r", "√((c/2)² + d²)", "√((" + In(c) + "/2)² + " + Squared(d) + ")", rr) &&
+        b.Quantity(Measure::Radius, "半径", "r", "√((c/2)² + d²)", "√((" + In(c) + "/2)² + " + Squared(d) + ")", rr) &&
             Angle(b, c, d, radians);
     } else if (given(theta) && given(c)) {
-        b.GivenAngle("θ", typed, radians);
-        b.Given("c", c);
+        b.GivenAngle(Measure::CentralAngle, "θ", typed, radians);
+        b.Given(Measure::Chord, "c", c);
         if (!FigureAngleExplained(b, theta, radians, "圆心角", "弦")) return b.Finish();
         const Number dd = c / Int(2) / half.Tan();
         const Number rr = (c / Int(2) * (c / Int(2)) + dd * dd).Sqrt();
-        b.Quantity("弦心距", "d", "(c/2)/tan(θ/2)", "(" + In(c) + "/2)/tan(" + AngleText(half, radians) + ")", dd) &&
-            b.Quantity("半径", "r", "√((c/2)² + d²)", "√((" + In(c) + "/2)² + " + Squared(dd) + ")", rr);
+        b.Quantity(Measure::Distance, "弦心距", "d", "(c/2)/tan(θ/2)",
+                   "(" + In(c) + "/2)/tan(" + AngleText(half, radians) + ")", dd) &&
+            b.Quantity(Measure::Radius, "半径", "r", "√((c/2)² + d²)", "√((" + In(c) + "/2)² + " + Squared(dd) + ")",
+                       rr);
     } else if (given(theta) && given(d)) {
-        b.GivenAngle("θ", typed, radians);
-        b.Given("d", d);
+        b.GivenAngle(Measure::CentralAngle, "θ", typed, radians);
+        b.Given(Measure::Distance, "d", d);
         if (!FigureAngleExplained(b, theta, radians, "圆心角", "弦")) return b.Finish();
         const Number rr = d / half.Cos();
         const Number cc = Int(2) * (rr * rr - d * d).Sqrt();
-        b.Quantity("半径", "r", "d/cos(θ/2)", Grouped(d) + "/cos(" + AngleText(half, radians) + ")", rr) &&
-            b.Quantity("弦长", "c", "2√(r² − d²)", "2√(" + Squared(rr) + " − " + Squared(d) + ")", cc);
+        b.Quantity(Measure::Radius, "半径", "r", "d/cos(θ/2)", Grouped(d) + "/cos(" + AngleText(half, radians) + ")",
+                   rr) &&
+            b.Quantity(Measure::Chord, "弦长", "c", "2√(r² − d²)", "2√(" + Squared(rr) + " − " + Squared(d) + ")", cc);
     } else if (given(theta) && given(r)) {
-        b.GivenAngle("θ", typed, radians);
-        b.Given("r", r);
+        b.GivenAngle(Measure::CentralAngle, "θ", typed, radians);
+        b.Given(Measure::Radius, "r", r);
         if (!FigureAngleExplained(b, theta, radians, "圆心角", "弦")) return b.Finish();
         const Number dd = half.Cos() * r;
         const Number cc = Int(2) * (r * r - dd * dd).Sqrt();
-        b.Quantity("弦心距", "d", "r·cos(θ/2)", Grouped(r) + " × cos(" + AngleText(half, radians) + ")", dd) &&
-            b.Quantity("弦长", "c", "2√(r² − d²)", "2√(" + Squared(r) + " − " + Squared(dd) + ")", cc);
+        b.Quantity(Measure::Distance, "弦心距", "d", "r·cos(θ/2)",
+                   Grouped(r) + " × cos(" + AngleText(half, radians) + ")", dd) &&
+            b.Quantity(Measure::Chord, "弦长", "c", "2√(r² − d²)", "2√(" + Squared(r) + " − " + Squared(dd) + ")", cc);
     } else {
         b.Line("需要两个不为 0 的已知量（r、c、d、θ 中任意两个），所以不计算。");
     }

@@ -34,16 +34,16 @@ void CircumferenceAndArea(SolutionBuilder& b, const Both& r, const Both& d, bool
     if (circumference) {
         const std::string in = "π × " + Grouped(d.exact);
         if (havePi)
-            b.Quantity("周长", "C", "πd", in, P * d.exact, piText, d.window * pi);
+            b.Quantity(Measure::Circumference, "周长", "C", "πd", in, P * d.exact, piText, d.window * pi);
         else
-            b.Quantity("周长", "C", "πd", in, P * d.exact);
+            b.Quantity(Measure::Circumference, "周长", "C", "πd", in, P * d.exact);
     }
     if (area) {
         const std::string in = "π × " + Squared(r.exact);
         if (havePi)
-            b.Quantity("面积", "S", "πr²", in, P * r.exact * r.exact, piText, r.window * r.window * pi);
+            b.Quantity(Measure::Area, "面积", "S", "πr²", in, P * r.exact * r.exact, piText, r.window * r.window * pi);
         else
-            b.Quantity("面积", "S", "πr²", in, P * r.exact * r.exact);
+            b.Quantity(Measure::Area, "面积", "S", "πr²", in, P * r.exact * r.exact);
     }
 }
 
@@ -52,13 +52,13 @@ void CircumferenceAndArea(SolutionBuilder& b, const Both& r, const Both& d, bool
 WorkedSolution ExplainCircleFromRadius(const Form& before) {
     SolutionBuilder b;
     const Number r = Read(before, circle::Radius);
-    b.Given("r", r);
+    b.Given(Measure::Radius, "r", r);
     if (!r.ok()) return b.Finish();
     Number pi;
     std::string piText;
     const bool havePi = WindowPi(b, before, &pi, &piText);
     const Number d = Int(2) * r;
-    b.Quantity("直径", "d", "2r", "2 × " + Grouped(r), d);
+    b.Quantity(Measure::Diameter, "直径", "d", "2r", "2 × " + Grouped(r), d);
     CircumferenceAndArea(b, {r, r}, {d, d}, havePi, pi, piText, true, true);
     return b.Finish();
 }
@@ -66,13 +66,13 @@ WorkedSolution ExplainCircleFromRadius(const Form& before) {
 WorkedSolution ExplainCircleFromDiameter(const Form& before) {
     SolutionBuilder b;
     const Number d = Read(before, circle::Diameter);
-    b.Given("d", d);
+    b.Given(Measure::Diameter, "d", d);
     if (!d.ok()) return b.Finish();
     Number pi;
     std::string piText;
     const bool havePi = WindowPi(b, before, &pi, &piText);
     const Number r = d / Int(2);
-    b.Quantity("半径", "r", "d/2", In(d) + "/2", r);
+    b.Quantity(Measure::Radius, "半径", "r", "d/2", In(d) + "/2", r);
     CircumferenceAndArea(b, {r, r}, {d, d}, havePi, pi, piText, true, true);
     return b.Finish();
 }
@@ -80,15 +80,15 @@ WorkedSolution ExplainCircleFromDiameter(const Form& before) {
 WorkedSolution ExplainCircleFromCircumference(const Form& before) {
     SolutionBuilder b;
     const Number C = Read(before, circle::Circumference);
-    b.Given("C", C);
+    b.Given(Measure::Circumference, "C", C);
     if (!C.ok()) return b.Finish();
     Number pi;
     std::string piText;
     if (!WindowPi(b, before, &pi, &piText)) return b.Finish();
     const Both r{C / (Int(2) * Number::Pi()), C / Int(2) / pi};
     const Both d{Int(2) * r.exact, Int(2) * r.window};
-    b.Quantity("直径", "d", "C/π", In(C) + "/π", d.exact, piText, d.window);
-    b.Quantity("半径", "r", "C/(2π)", In(C) + "/(2π)", r.exact, piText, r.window);
+    b.Quantity(Measure::Diameter, "直径", "d", "C/π", In(C) + "/π", d.exact, piText, d.window);
+    b.Quantity(Measure::Radius, "半径", "r", "C/(2π)", In(C) + "/(2π)", r.exact, piText, r.window);
     CircumferenceAndArea(b, r, d, true, pi, piText, false, true);
     return b.Finish();
 }
@@ -96,7 +96,7 @@ WorkedSolution ExplainCircleFromCircumference(const Form& before) {
 WorkedSolution ExplainCircleFromArea(const Form& before) {
     SolutionBuilder b;
     const Number S = Read(before, circle::Area);
-    b.Given("S", S);
+    b.Given(Measure::Area, "S", S);
     if (!S.ok()) return b.Finish();
     Number pi;
     std::string piText;
@@ -104,8 +104,8 @@ WorkedSolution ExplainCircleFromArea(const Form& before) {
     const Both r{(S / Number::Pi()).Sqrt(), (S / pi).Sqrt()};
     const Both d{Int(2) * r.exact, Int(2) * r.window};
     const std::string root = "√(" + In(S) + "/π)";
-    b.Quantity("直径", "d", "2√(S/π)", "2" + root, d.exact, piText, d.window) &&
-        b.Quantity("半径", "r", "√(S/π)", root, r.exact, piText, r.window) &&
+    b.Quantity(Measure::Diameter, "直径", "d", "2√(S/π)", "2" + root, d.exact, piText, d.window) &&
+        b.Quantity(Measure::Radius, "半径", "r", "√(S/π)", root, r.exact, piText, r.window) &&
         (CircumferenceAndArea(b, r, d, true, pi, piText, true, false), true);
     return b.Finish();
 }

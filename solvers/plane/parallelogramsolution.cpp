@@ -20,10 +20,10 @@ WorkedSolution ExplainParallelogramArea(const Form& before) {
                  S = Read(before, parallelogram::ThirdRow);
     if (!AllRead(b, {&a, &h, &S})) return b.Finish();
     b.Line("平行四边形的面积 S = ah（a 底，h 高）。");
-    steps::OneOfThree(b, {{{"a", a}, {"h", h}, {"S", S}}},
-                      {[&] { b.Quantity("底", "a", "S/h", In(S) + "/" + Divisor(h), S / h); },
-                       [&] { b.Quantity("高", "h", "S/a", In(S) + "/" + Divisor(a), S / a); },
-                       [&] { b.Quantity("面积", "S", "ah", In(a) + " × " + In(h), a * h); }},
+    steps::OneOfThree(b, {{{Measure::SideA, "a", a}, {Measure::Height, "h", h}, {Measure::Area, "S", S}}},
+                      {[&] { b.Quantity(Measure::SideA, "底", "a", "S/h", In(S) + "/" + Divisor(h), S / h); },
+                       [&] { b.Quantity(Measure::Height, "高", "h", "S/a", In(S) + "/" + Divisor(a), S / a); },
+                       [&] { b.Quantity(Measure::Area, "面积", "S", "ah", In(a) + " × " + In(h), a * h); }},
                       kTwoNeeded);
     return b.Finish();
 }
@@ -35,10 +35,13 @@ WorkedSolution ExplainParallelogramPerimeter(const Form& before) {
     if (!AllRead(b, {&a, &c, &P})) return b.Finish();
     b.Line("平行四边形的周长 P = 2(a + b)（a 底边，b 邻边）。");
     steps::OneOfThree(
-        b, {{{"a", a}, {"b", c}, {"P", P}}},
-        {[&] { b.Quantity("底边", "a", "P/2 − b", In(P) + "/2 − " + Grouped(c), P / Int(2) - c); },
-         [&] { b.Quantity("邻边", "b", "P/2 − a", In(P) + "/2 − " + Grouped(a), P / Int(2) - a); },
-         [&] { b.Quantity("周长", "P", "2(a + b)", "2 × (" + In(a) + " + " + In(c) + ")", Int(2) * (a + c)); }},
+        b, {{{Measure::SideA, "a", a}, {Measure::SideB, "b", c}, {Measure::Perimeter, "P", P}}},
+        {[&] { b.Quantity(Measure::SideA, "底边", "a", "P/2 − b", In(P) + "/2 − " + Grouped(c), P / Int(2) - c); },
+         [&] { b.Quantity(Measure::SideB, "邻边", "b", "P/2 − a", In(P) + "/2 − " + Grouped(a), P / Int(2) - a); },
+         [&] {
+             b.Quantity(Measure::Perimeter, "周长", "P", "2(a + b)", "2 × (" + In(a) + " + " + In(c) + ")",
+                        Int(2) * (a + c));
+         }},
         kTwoNeeded);
     return b.Finish();
 }
@@ -54,17 +57,17 @@ WorkedSolution ExplainParallelogramAngle(const Form& before) {
     b.Line("平行四边形的面积 S = ab·sin θ（a 底边，b 邻边，θ 两边的夹角）。");
     const std::string sine = "sin " + AngleText(theta, radians);
     if (!a.IsZero() && !c.IsZero() && !theta.IsZero()) {
-        b.Given("a", a);
-        b.Given("b", c);
-        b.GivenAngle("θ", typed, radians);
+        b.Given(Measure::SideA, "a", a);
+        b.Given(Measure::SideB, "b", c);
+        b.GivenAngle(Measure::Angle, "θ", typed, radians);
         if (!FigureAngleExplained(b, theta, radians, "平行四边形的夹角", "平行四边形")) return b.Finish();
         const Number s = theta.Sin();
         if (s.IsAlgebraic() && !s.IsInteger() && s.ExactText().size() < 12) b.Line(sine + " = " + s.ExactText());
-        b.Quantity("面积", "S", "ab·sin θ", In(a) + " × " + In(c) + " × " + sine, a * c * s);
+        b.Quantity(Measure::Area, "面积", "S", "ab·sin θ", In(a) + " × " + In(c) + " × " + sine, a * c * s);
     } else if (!a.IsZero() && !c.IsZero() && !S.IsZero()) {
-        b.Given("a", a);
-        b.Given("b", c);
-        b.Given("S", S);
+        b.Given(Measure::SideA, "a", a);
+        b.Given(Measure::SideB, "b", c);
+        b.Given(Measure::Area, "S", S);
         const Number s = S / a / c;
         b.Quantity("正弦", "sin θ", "S/(ab)", In(S) + "/(" + In(a) + " × " + In(c) + ")", s);
         const Number first = s.Asin();
@@ -73,23 +76,25 @@ WorkedSolution ExplainParallelogramAngle(const Form& before) {
             return b.Finish();
         }
         const Number second = Number::Pi() - first;
-        b.RecordAngle("θ", first);
+        b.RecordAngle(Measure::Angle, "θ", first);
         b.Line("夹角 θ₁ = arcsin(S/(ab)) = " + AngleText(first, radians));
         b.Line(std::string("夹角 θ₂ = ") + (radians ? "π − θ₁ = " : "180° − θ₁ = ") + AngleText(second, radians));
         b.Line("sin θ₁ = sin θ₂，所以两个角都可以。");
         b.Answer("夹角为 " + AngleText(first, radians) + " 或 " + AngleText(second, radians) + "。");
     } else if (!a.IsZero() && !theta.IsZero() && !S.IsZero()) {
-        b.Given("a", a);
-        b.GivenAngle("θ", typed, radians);
-        b.Given("S", S);
+        b.Given(Measure::SideA, "a", a);
+        b.GivenAngle(Measure::Angle, "θ", typed, radians);
+        b.Given(Measure::Area, "S", S);
         if (!FigureAngleExplained(b, theta, radians, "平行四边形的夹角", "平行四边形")) return b.Finish();
-        b.Quantity("邻边", "b", "S/(a·sin θ)", In(S) + "/(" + In(a) + " × " + sine + ")", S / (a * theta.Sin()));
+        b.Quantity(Measure::SideB, "邻边", "b", "S/(a·sin θ)", In(S) + "/(" + In(a) + " × " + sine + ")",
+                   S / (a * theta.Sin()));
     } else if (!c.IsZero() && !theta.IsZero() && !S.IsZero()) {
-        b.Given("b", c);
-        b.GivenAngle("θ", typed, radians);
-        b.Given("S", S);
+        b.Given(Measure::SideB, "b", c);
+        b.GivenAngle(Measure::Angle, "θ", typed, radians);
+        b.Given(Measure::Area, "S", S);
         if (!FigureAngleExplained(b, theta, radians, "平行四边形的夹角", "平行四边形")) return b.Finish();
-        b.Quantity("底边", "a", "S/(b·sin θ)", In(S) + "/(" + In(c) + " × " + sine + ")", S / (c * theta.Sin()));
+        b.Quantity(Measure::SideA, "底边", "a", "S/(b·sin θ)", In(S) + "/(" + In(c) + " × " + sine + ")",
+                   S / (c * theta.Sin()));
     } else {
         b.Line("需要三个不为 0 的已知量，所以不计算。");
     }

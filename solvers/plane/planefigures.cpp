@@ -7,12 +7,12 @@
 namespace velunda::ui {
 namespace {
 
-using Values = std::vector<FigureValue>;
+using Values = Quantities;
 
 // The quadrilateral ABCD, counter-clockwise from the lower left corner, its vertices named
 // outwards from its centre.
 void Quadrilateral(Sketch& s, const std::array<QPointF, 4>& p, const std::array<const FigureValue*, 4>& sides,
-                   const std::array<std::string, 4>& measures) {
+                   const std::array<Measure, 4>& measures) {
     for (int i = 0; i < 4; ++i) {
         s.Side(p[i], p[(i + 1) % 4], sides[i]);
         if (!sides[i]) s.segments.back().measures = measures[i];
@@ -23,14 +23,14 @@ void Quadrilateral(Sketch& s, const std::array<QPointF, 4>& p, const std::array<
 // The rectangle ABCD of width a and height b (the square: both a), the right angle at A,
 // its diagonal where computed.
 Sketch Rectangle(const Values& v, const QString& name, double a, double b, const FigureValue* height,
-                 const std::array<std::string, 4>& measures) {
+                 const std::array<Measure, 4>& measures) {
     Sketch s;
     const QPointF A(0, 0), B(a, 0), C(a, b), D(0, b);
     s.Describe(name);
-    Quadrilateral(s, {A, B, C, D}, {Find(v, "a"), height, nullptr, nullptr}, measures);
+    Quadrilateral(s, {A, B, C, D}, {Find(v, Measure::SideA), height, nullptr, nullptr}, measures);
     s.Angle(A, B, D, nullptr);
-    if (const FigureValue* d = Find(v, "d")) s.Side(A, C, d, Stroke::Auxiliary);
-    s.Mention(v, {"P", "S"});
+    if (const FigureValue* d = Find(v, Measure::Diagonal)) s.Side(A, C, d, Stroke::Auxiliary);
+    s.Mention(v, {Measure::Perimeter, Measure::Area});
     return s;
 }
 
@@ -38,17 +38,18 @@ Sketch Rectangle(const Values& v, const QString& name, double a, double b, const
 
 Sketch SquareSketch(const Values& v) {
     Sketch s;
-    if (!Drawable(s, v, {"a"})) return s;
-    const double a = Find(v, "a")->value;
-    return Rectangle(v, "正方形 ABCD", a, a, nullptr, {"", "a", "a", "a"});
+    if (!Drawable(s, v, {Measure::SideA})) return s;
+    const double a = Find(v, Measure::SideA)->value;
+    return Rectangle(v, "正方形 ABCD", a, a, nullptr, {Measure::None, Measure::SideA, Measure::SideA, Measure::SideA});
 }
 
 Sketch RectangleSketch(const Values& v) {
     Sketch s;
-    if (!Drawable(s, v, {"a", "b"})) return s;
-    double a = Find(v, "a")->value, b = Find(v, "b")->value;
+    if (!Drawable(s, v, {Measure::SideA, Measure::SideB})) return s;
+    double a = Find(v, Measure::SideA)->value, b = Find(v, Measure::SideB)->value;
     const bool clamped = Clamp({&a, &b});
-    s = Rectangle(v, "长方形 ABCD", a, b, Find(v, "b"), {"", "", "a", "b"});
+    s = Rectangle(v, "长方形 ABCD", a, b, Find(v, Measure::SideB),
+                  {Measure::None, Measure::None, Measure::SideA, Measure::SideB});
     s.notToScale = clamped;
     return s;
 }
@@ -58,22 +59,24 @@ Sketch RectangleSketch(const Values& v) {
 // side takes the side from them.
 Sketch ParallelogramSketch(const Values& v) {
     Sketch s;
-    if (!Drawable(s, v, {"a"})) return s;
-    const FigureValue *theta = Find(v, "θ"), *side = Find(v, "b"), *height = Find(v, "h");
+    if (!Drawable(s, v, {Measure::SideA})) return s;
+    const FigureValue *theta = Find(v, Measure::Angle), *side = Find(v, Measure::SideB),
+                      *height = Find(v, Measure::Height);
     if (!side && !height) return s;
-    if (!Drawable(s, v, {side ? "b" : "h"})) return s;
+    if (!Drawable(s, v, {side ? Measure::SideB : Measure::Height})) return s;
     const double angle = theta ? theta->value : M_PI / 3;
     if (!(angle > 0 && angle < M_PI)) {
         s.whyNot =
             "夹角 θ = " + QString::fromStdString(theta->label) + " 不在 0° 与 180° 之间，这样的平行四边形不存在。";
         return s;
     }
-    double a = Find(v, "a")->value;
+    double a = Find(v, Measure::SideA)->value;
     double b = side ? side->value : height->value / std::sin(angle);
     s.notToScale = Clamp({&a, &b});
     const QPointF A(0, 0), B(a, 0), D(b * std::cos(angle), b * std::sin(angle)), C = B + D;
     s.Describe("平行四边形 ABCD");
-    Quadrilateral(s, {A, B, C, D}, {Find(v, "a"), nullptr, nullptr, side}, {"", "b", "a", side ? "" : "b"});
+    Quadrilateral(s, {A, B, C, D}, {Find(v, Measure::SideA), nullptr, nullptr, side},
+                  {Measure::None, Measure::SideB, Measure::SideA, side ? Measure::None : Measure::SideB});
     if (theta) s.Angle(A, B, D, theta);
     if (height) {
         const QPointF foot(D.x(), 0);
@@ -82,52 +85,53 @@ Sketch ParallelogramSketch(const Values& v) {
         s.Side(D, foot, height, Stroke::Auxiliary, {1, 0});
         s.rightAngles.push_back({foot, D, foot.x() < a ? B : A});
     }
-    s.Mention(v, {"S", "P"});
+    s.Mention(v, {Measure::Area, Measure::Perimeter});
     return s;
 }
 
 // An isosceles trapezoid: its sides are not known, only both bases and the height.
 Sketch TrapezoidSketch(const Values& v) {
     Sketch s;
-    if (!Drawable(s, v, {"a", "b", "h"})) return s;
-    double a = Find(v, "a")->value, b = Find(v, "b")->value, h = Find(v, "h")->value;
+    if (!Drawable(s, v, {Measure::SideA, Measure::SideB, Measure::Height})) return s;
+    double a = Find(v, Measure::SideA)->value, b = Find(v, Measure::SideB)->value, h = Find(v, Measure::Height)->value;
     s.notToScale = Clamp({&a, &b, &h});
     const QPointF A(0, 0), B(b, 0), C((b + a) / 2, h), D((b - a) / 2, h);
     s.Describe("梯形 ABCD");
-    Quadrilateral(s, {A, B, C, D}, {Find(v, "b"), nullptr, Find(v, "a"), nullptr}, {});
+    Quadrilateral(s, {A, B, C, D}, {Find(v, Measure::SideB), nullptr, Find(v, Measure::SideA), nullptr}, {});
     const QPointF foot(D.x(), 0);
     if (foot.x() < 0) s.segments.push_back({foot, A, Stroke::Auxiliary});
-    s.Side(D, foot, Find(v, "h"), Stroke::Auxiliary, {1, 0});
+    s.Side(D, foot, Find(v, Measure::Height), Stroke::Auxiliary, {1, 0});
     s.rightAngles.push_back({foot, D, B});
-    s.Mention(v, {"S"});
+    s.Mention(v, {Measure::Area});
     return s;
 }
 
 Sketch CircleSketch(const Values& v) {
     Sketch s;
-    const double r = Length(v, {"r"}) > 0 ? Length(v, {"r"}) : Length(v, {"d"}) / 2;
+    const double r = Length(v, Measure::Radius) > 0 ? Length(v, Measure::Radius) : Length(v, Measure::Diameter) / 2;
     if (!(r > 0)) {
-        for (const char* symbol : {"r", "d", "C", "S"})
-            if (Find(v, symbol) && !Drawable(s, v, {symbol})) return s;
+        for (const Measure measure : {Measure::Radius, Measure::Diameter, Measure::Circumference, Measure::Area})
+            if (Find(v, measure) && !Drawable(s, v, {measure})) return s;
         return s;
     }
     const QPointF O(0, 0);
     s.Describe("圆 O");
     s.ellipses.push_back({O, r, r});
     s.Name("O", O, {-1, 1});
-    s.Side(QPointF(-r, 0), QPointF(r, 0), Find(v, "d"), Stroke::Auxiliary, {0.35, -1});
-    s.Side(O, QPointF(r * std::cos(M_PI / 4), r * std::sin(M_PI / 4)), Find(v, "r"), Stroke::Auxiliary, {1, -0.4});
-    s.Value(Find(v, "C"), QPointF(r * std::cos(1.25 * M_PI), r * std::sin(1.25 * M_PI)), {-1, -1});
-    s.Value(Find(v, "S"), QPointF(0, -r / 2), {});
+    s.Side(QPointF(-r, 0), QPointF(r, 0), Find(v, Measure::Diameter), Stroke::Auxiliary, {0.35, -1});
+    s.Side(O, QPointF(r * std::cos(M_PI / 4), r * std::sin(M_PI / 4)), Find(v, Measure::Radius), Stroke::Auxiliary,
+           {1, -0.4});
+    s.Value(Find(v, Measure::Circumference), QPointF(r * std::cos(1.25 * M_PI), r * std::sin(1.25 * M_PI)), {-1, -1});
+    s.Value(Find(v, Measure::Area), QPointF(0, -r / 2), {});
     return s;
 }
 
 // The chord AB at the distance d = OM from the centre, with the central angle θ = ∠AOB.
 Sketch ChordSketch(const Values& v) {
     Sketch s;
-    const FigureValue *rv = Find(v, "r"), *cv = Find(v, "c"), *dv = Find(v, "d");
+    const FigureValue *rv = Find(v, Measure::Radius), *cv = Find(v, Measure::Chord), *dv = Find(v, Measure::Distance);
     if (!rv || !cv) return s;
-    if (!Drawable(s, v, {"r", "c"})) return s;
+    if (!Drawable(s, v, {Measure::Radius, Measure::Chord})) return s;
     const double r = rv->value, half = cv->value / 2;
     const double d = dv ? dv->value : std::sqrt(std::max(0.0, r * r - half * half));
     if (d < 0 || half > r * (1 + 1e-12)) {
@@ -137,21 +141,21 @@ Sketch ChordSketch(const Values& v) {
     const QPointF O(0, 0), M(0, -d), A(-half, -d), B(half, -d);
     s.Describe("圆 O 与弦 AB");
     s.ellipses.push_back({O, r, r});
-    s.segments.push_back({A, B, Stroke::Edge, "c"});
+    s.segments.push_back({A, B, Stroke::Edge, Measure::Chord});
     s.Value(cv, (M + B) / 2, {0, -1});
     s.segments.push_back({O, A, Stroke::Edge});
     // r along OB, nearer B than the angle's value.
-    s.segments.push_back({O, B, Stroke::Edge, "r"});
+    s.segments.push_back({O, B, Stroke::Edge, Measure::Radius});
     s.Value(rv, O + (B - O) * 0.7, {d, half});
     if (d > 0) {
         s.Name("M", M, {-0.5, -1});
         // d low on OM, where the triangle OAM is widest, even where it is too narrow.
-        s.segments.push_back({O, M, Stroke::Auxiliary, "d"});
+        s.segments.push_back({O, M, Stroke::Auxiliary, Measure::Distance});
         s.Value(dv, M + (O - M) * 0.25, {-1, 0});
         if (dv) s.labels.back().stays = true;
         s.rightAngles.push_back({M, O, B});
     }
-    if (const FigureValue* theta = Find(v, "θ")) {
+    if (const FigureValue* theta = Find(v, Measure::CentralAngle)) {
         // Between the bisector and OB, clear of the dashed OM.
         s.Angle(O, A, B, theta);
         s.labels.back().away = QPointF(0, -1) + B / std::hypot(B.x(), B.y());

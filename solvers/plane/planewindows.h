@@ -34,11 +34,11 @@ WindowDesign ParallelogramPerimeterWindowDesign();  // frm2
 WindowDesign ParallelogramAngleWindowDesign();  // frm4
 
 // The figures above their worked solutions, from the solutions' quantities.
-Sketch SquareSketch(const std::vector<FigureValue>& values);
-Sketch RectangleSketch(const std::vector<FigureValue>& values);
-Sketch ParallelogramSketch(const std::vector<FigureValue>& values);  // frm2, frm3, frm4
-Sketch TrapezoidSketch(const std::vector<FigureValue>& values);
-Sketch CircleSketch(const std::vector<FigureValue>& values);
-Sketch ChordSketch(const std::vector<FigureValue>& values);
+Sketch SquareSketch(const Quantities& values);
+Sketch RectangleSketch(const Quantities& values);
+Sketch ParallelogramSketch(const Quantities& values);  // frm2, frm3, frm4
+Sketch TrapezoidSketch(const Quantities& values);
+Sketch CircleSketch(const Quantities& values);
+Sketch ChordSketch(const Quantities& values);
 
 }  // namespace velunda::ui

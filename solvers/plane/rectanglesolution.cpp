@@ -12,16 +12,17 @@ const char* const kUsage =
     "需要两个不为 0 的已知量（a 与 b、a 与 P、a 与 S、a 与 d、P 与 S、P 与 d、d 与 S 之一），所以不计算。";
 
 bool Diagonal(SolutionBuilder& b, const Number& a, const Number& c) {
-    return b.Quantity("对角线", "d", "√(a² + b²)", "√(" + Squared(a) + " + " + Squared(c) + ")",
+    return b.Quantity(Measure::Diagonal, "对角线", "d", "√(a² + b²)", "√(" + Squared(a) + " + " + Squared(c) + ")",
                       (a * a + c * c).Sqrt());
 }
 
 bool Perimeter(SolutionBuilder& b, const Number& a, const Number& c) {
-    return b.Quantity("周长", "P", "2(a + b)", "2 × (" + In(a) + " + " + In(c) + ")", Int(2) * (a + c));
+    return b.Quantity(Measure::Perimeter, "周长", "P", "2(a + b)", "2 × (" + In(a) + " + " + In(c) + ")",
+                      Int(2) * (a + c));
 }
 
 bool Area(SolutionBuilder& b, const Number& a, const Number& c) {
-    return b.Quantity("面积", "S", "ab", In(a) + " × " + In(c), a * c);
+    return b.Quantity(Measure::Area, "面积", "S", "ab", In(a) + " × " + In(c), a * c);
 }
 
 // The sides from perimeter and area: a and b are the roots of x² − (P/2)x + S = 0, the
@@ -30,11 +31,11 @@ bool SidesFromPerimeterAndArea(SolutionBuilder& b, const Number& P, const Number
     b.Line("a、b 是方程 x² − (P/2)x + S = 0 的两根，较长的一边为 a：");
     const Number root = (P * P - Int(16) * S).Sqrt();
     *a = (P + root) / Int(4);
-    if (!b.Quantity("一边", "a", "(P + √(P² − 16S))/4",
+    if (!b.Quantity(Measure::SideA, "一边", "a", "(P + √(P² − 16S))/4",
                     "(" + In(P) + " + √(" + Squared(P) + " − 16 × " + Grouped(S) + "))/4", *a))
         return false;
     *c = P / Int(2) - *a;
-    return b.Quantity("另一边", "b", "P/2 − a", In(P) + "/2 − " + Grouped(*a), *c);
+    return b.Quantity(Measure::SideB, "另一边", "b", "P/2 − a", In(P) + "/2 − " + Grouped(*a), *c);
 }
 
 }  // namespace
@@ -47,47 +48,48 @@ WorkedSolution ExplainRectangle(const Form& before) {
     if (!AllRead(b, {&a, &c, &P, &S, &d})) return b.Finish();
     auto given = [](const Number& x) { return !x.IsZero(); };
     if (given(a) && given(c)) {
-        b.Given("a", a);
-        b.Given("b", c);
+        b.Given(Measure::SideA, "a", a);
+        b.Given(Measure::SideB, "b", c);
         Perimeter(b, a, c) && Area(b, a, c) && Diagonal(b, a, c);
     } else if (given(a) && given(P)) {
-        b.Given("a", a);
-        b.Given("P", P);
+        b.Given(Measure::SideA, "a", a);
+        b.Given(Measure::Perimeter, "P", P);
         const Number other = P / Int(2) - a;
-        b.Quantity("另一边", "b", "P/2 − a", In(P) + "/2 − " + Grouped(a), other) && Area(b, a, other) &&
-            Diagonal(b, a, other);
+        b.Quantity(Measure::SideB, "另一边", "b", "P/2 − a", In(P) + "/2 − " + Grouped(a), other) &&
+            Area(b, a, other) && Diagonal(b, a, other);
     } else if (given(a) && given(S)) {
-        b.Given("a", a);
-        b.Given("S", S);
+        b.Given(Measure::SideA, "a", a);
+        b.Given(Measure::Area, "S", S);
         const Number other = S / a;
-        b.Quantity("另一边", "b", "S/a", In(S) + "/" + Divisor(a), other) && Perimeter(b, a, other) &&
+        b.Quantity(Measure::SideB, "另一边", "b", "S/a", In(S) + "/" + Divisor(a), other) && Perimeter(b, a, other) &&
             Diagonal(b, a, other);
     } else if (given(a) && given(d)) {
-        b.Given("a", a);
-        b.Given("d", d);
+        b.Given(Measure::SideA, "a", a);
+        b.Given(Measure::Diagonal, "d", d);
         const Number other = (d * d - a * a).Sqrt();
-        b.Quantity("另一边", "b", "√(d² − a²)", "√(" + Squared(d) + " − " + Squared(a) + ")", other) &&
+        b.Quantity(Measure::SideB, "另一边", "b", "√(d² − a²)", "√(" + Squared(d) + " − " + Squared(a) + ")", other) &&
             Area(b, a, other) && Perimeter(b, a, other);
     } else if (given(P) && given(S)) {
-        b.Given("P", P);
-        b.Given("S", S);
+        b.Given(Measure::Perimeter, "P", P);
+        b.Given(Measure::Area, "S", S);
         Number x, y;
         SidesFromPerimeterAndArea(b, P, S, &x, &y) && Diagonal(b, x, y);
     } else if (given(P) && given(d)) {
-        b.Given("P", P);
-        b.Given("d", d);
+        b.Given(Measure::Perimeter, "P", P);
+        b.Given(Measure::Diagonal, "d", d);
         const Number area = P * P / Int(8) - d * d / Int(2);
         Number x, y;
         b.Line("由 (a + b)² = a² + b² + 2ab 得 S = ab = ((P/2)² − d²)/2：");
-        b.Quantity("面积", "S", "P²/8 − d²/2", Squared(P) + "/8 − " + Squared(d) + "/2", area) &&
+        b.Quantity(Measure::Area, "面积", "S", "P²/8 − d²/2", Squared(P) + "/8 − " + Squared(d) + "/2", area) &&
             SidesFromPerimeterAndArea(b, P, area, &x, &y);
     } else if (given(d) && given(S)) {
-        b.Given("d", d);
-        b.Given("S", S);
+        b.Given(Measure::Diagonal, "d", d);
+        b.Given(Measure::Area, "S", S);
         const Number perimeter = (Int(8) * S + Int(4) * d * d).Sqrt();
         Number x, y;
         b.Line("由 (a + b)² = d² + 2S 得 P = 2(a + b) = √(8S + 4d²)：");
-        b.Quantity("周长", "P", "√(8S + 4d²)", "√(8 × " + Grouped(S) + " + 4 × " + Squared(d) + ")", perimeter) &&
+        b.Quantity(Measure::Perimeter, "周长", "P", "√(8S + 4d²)", "√(8 × " + Grouped(S) + " + 4 × " + Squared(d) + ")",
+                   perimeter) &&
             SidesFromPerimeterAndArea(b, perimeter, S, &x, &y);
     } else {
         b.Line(kUsage);

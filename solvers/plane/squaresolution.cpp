@@ -11,9 +11,9 @@ namespace {
 // The three lines every square solution ends with, from its side a.
 void FromSide(SolutionBuilder& b, const Number& a, bool perimeter, bool area, bool diagonal) {
     const Number two = Int(2);
-    if (perimeter) b.Quantity("周长", "P", "4a", "4 × " + In(a), Int(4) * a);
-    if (area) b.Quantity("面积", "S", "a²", Squared(a), a * a);
-    if (diagonal) b.Quantity("对角线", "d", "√2·a", "√2 × " + In(a), two.Sqrt() * a);
+    if (perimeter) b.Quantity(Measure::Perimeter, "周长", "P", "4a", "4 × " + In(a), Int(4) * a);
+    if (area) b.Quantity(Measure::Area, "面积", "S", "a²", Squared(a), a * a);
+    if (diagonal) b.Quantity(Measure::Diagonal, "对角线", "d", "√2·a", "√2 × " + In(a), two.Sqrt() * a);
 }
 
 }  // namespace
@@ -21,7 +21,7 @@ void FromSide(SolutionBuilder& b, const Number& a, bool perimeter, bool area, bo
 WorkedSolution ExplainSquareFromSide(const Form& before) {
     SolutionBuilder b;
     const Number a = Read(before, square::Side);
-    b.Given("a", a);
+    b.Given(Measure::SideA, "a", a);
     if (a.ok()) FromSide(b, a, true, true, true);
     return b.Finish();
 }
@@ -29,27 +29,27 @@ WorkedSolution ExplainSquareFromSide(const Form& before) {
 WorkedSolution ExplainSquareFromPerimeter(const Form& before) {
     SolutionBuilder b;
     const Number P = Read(before, square::Perimeter);
-    b.Given("P", P);
+    b.Given(Measure::Perimeter, "P", P);
     const Number a = P / Int(4);
-    if (P.ok() && b.Quantity("边长", "a", "P/4", In(P) + "/4", a)) FromSide(b, a, false, true, true);
+    if (P.ok() && b.Quantity(Measure::SideA, "边长", "a", "P/4", In(P) + "/4", a)) FromSide(b, a, false, true, true);
     return b.Finish();
 }
 
 WorkedSolution ExplainSquareFromArea(const Form& before) {
     SolutionBuilder b;
     const Number S = Read(before, square::Area);
-    b.Given("S", S);
+    b.Given(Measure::Area, "S", S);
     const Number a = S.Sqrt();
-    if (S.ok() && b.Quantity("边长", "a", "√S", RootOf(S), a)) FromSide(b, a, true, false, true);
+    if (S.ok() && b.Quantity(Measure::SideA, "边长", "a", "√S", RootOf(S), a)) FromSide(b, a, true, false, true);
     return b.Finish();
 }
 
 WorkedSolution ExplainSquareFromDiagonal(const Form& before) {
     SolutionBuilder b;
     const Number d = Read(before, square::Diagonal);
-    b.Given("d", d);
+    b.Given(Measure::Diagonal, "d", d);
     const Number a = d / Int(2).Sqrt();
-    if (d.ok() && b.Quantity("边长", "a", "d/√2", In(d) + "/√2", a)) FromSide(b, a, true, true, false);
+    if (d.ok() && b.Quantity(Measure::SideA, "边长", "a", "d/√2", In(d) + "/√2", a)) FromSide(b, a, true, true, false);
     return b.Finish();
 }
 

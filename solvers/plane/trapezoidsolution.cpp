@@ -14,29 +14,29 @@ WorkedSolution ExplainTrapezoid(const Form& before) {
     const Number two = Int(2);
     b.Line("梯形的面积 S = (a + b)h/2（a 上底，b 下底，h 高）。");
     if (S.IsZero()) {
-        b.Given("a", u);
-        b.Given("b", d);
-        b.Given("h", h);
-        b.Quantity("面积", "S", "(a + b)h/2", "(" + In(u) + " + " + In(d) + ") × " + Grouped(h) + "/2",
+        b.Given(Measure::SideA, "a", u);
+        b.Given(Measure::SideB, "b", d);
+        b.Given(Measure::Height, "h", h);
+        b.Quantity(Measure::Area, "面积", "S", "(a + b)h/2", "(" + In(u) + " + " + In(d) + ") × " + Grouped(h) + "/2",
                    (u + d) * h / two);
     } else if (h.IsZero()) {
-        b.Given("a", u);
-        b.Given("b", d);
-        b.Given("S", S);
+        b.Given(Measure::SideA, "a", u);
+        b.Given(Measure::SideB, "b", d);
+        b.Given(Measure::Area, "S", S);
         if ((u + d).IsZero()) b.Line("上底与下底的和 a + b = 0。");
-        b.Quantity("高", "h", "2S/(a + b)", "2 × " + Grouped(S) + "/(" + In(u) + " + " + In(d) + ")",
+        b.Quantity(Measure::Height, "高", "h", "2S/(a + b)", "2 × " + Grouped(S) + "/(" + In(u) + " + " + In(d) + ")",
                    two * S / (u + d));
     } else if (d.IsZero()) {
-        b.Given("a", u);
-        b.Given("h", h);
-        b.Given("S", S);
-        b.Quantity("下底", "b", "2S/h − a", "2 × " + Grouped(S) + "/" + Divisor(h) + " − " + Grouped(u),
+        b.Given(Measure::SideA, "a", u);
+        b.Given(Measure::Height, "h", h);
+        b.Given(Measure::Area, "S", S);
+        b.Quantity(Measure::SideB, "下底", "b", "2S/h − a", "2 × " + Grouped(S) + "/" + Divisor(h) + " − " + Grouped(u),
                    two * S / h - u);
     } else if (u.IsZero()) {
-        b.Given("b", d);
-        b.Given("h", h);
-        b.Given("S", S);
-        b.Quantity("上底", "a", "2S/h − b", "2 × " + Grouped(S) + "/" + Divisor(h) + " − " + Grouped(d),
+        b.Given(Measure::SideB, "b", d);
+        b.Given(Measure::Height, "h", h);
+        b.Given(Measure::Area, "S", S);
+        b.Quantity(Measure::SideA, "上底", "a", "2S/h − b", "2 × " + Grouped(S) + "/" + Divisor(h) + " − " + Grouped(d),
                    two * S / h - d);
     } else {
         b.Line("四个量都已填写，没有要求的量，所以不计算。");

@@ -1,3 +1,4 @@
+#include <tuple>
 
 #include "exact/solutionbuilder.h"
 #include "solvers/common/steps.h"
@@ -11,17 +12,17 @@ namespace {
 
 bool Surface(SolutionBuilder& b, const Number& a, const Number& w, const Number& h) {
     return b.Quantity(
-        "表面积", "S", "2(ab + ac + bc)",
+        Measure::Surface, "表面积", "S", "2(ab + ac + bc)",
         "2 × (" + In(a) + " × " + In(w) + " + " + In(a) + " × " + In(h) + " + " + In(w) + " × " + In(h) + ")",
         Int(2) * (a * w + a * h + w * h));
 }
 
 bool Volume(SolutionBuilder& b, const Number& a, const Number& w, const Number& h) {
-    return b.Quantity("体积", "V", "abc", In(a) + " × " + In(w) + " × " + In(h), a * w * h);
+    return b.Quantity(Measure::Volume, "体积", "V", "abc", In(a) + " × " + In(w) + " × " + In(h), a * w * h);
 }
 
 bool Section(SolutionBuilder& b, const Number& w, const Number& h) {
-    return b.Quantity("横截面积", "A", "bc", In(w) + " × " + In(h), w * h);
+    return b.Quantity(Measure::CrossSection, "横截面积", "A", "bc", In(w) + " × " + In(h), w * h);
 }
 
 // Width and height from b + c = k and bc = A: the roots of x² − kx + A = 0, the larger
@@ -43,8 +44,10 @@ void WidthAndHeight(SolutionBuilder& b, const Number& a, const Number& A, const 
         return;
     }
     const Number root = delta.Sqrt();
-    b.Quantity("宽", "b", "((b + c) + √Δ)/2", "(" + In(k) + " + " + RootOf(delta) + ")/2", (k + root) / Int(2));
-    b.Quantity("高", "c", "((b + c) − √Δ)/2", "(" + In(k) + " − " + RootOf(delta) + ")/2", (k - root) / Int(2));
+    b.Quantity(Measure::SideB, "宽", "b", "((b + c) + √Δ)/2", "(" + In(k) + " + " + RootOf(delta) + ")/2",
+               (k + root) / Int(2));
+    b.Quantity(Measure::SideC, "高", "c", "((b + c) − √Δ)/2", "(" + In(k) + " − " + RootOf(delta) + ")/2",
+               (k - root) / Int(2));
 }
 
 }  // namespace
@@ -57,53 +60,56 @@ WorkedSolution ExplainCuboid(const Form& before) {
     if (!AllRead(b, {&a, &w, &h, &A, &S, &V})) return b.Finish();
     b.Line("长方体的长 a、宽 b、高 c，横截面积 A = bc，表面积 S = 2(ab + ac + bc)，体积 V = abc。");
     auto given = [](const Number& x) { return !x.IsZero(); };
-    auto givens = [&b](std::initializer_list<std::pair<const char*, const Number*>> list) {
-        for (const auto& [symbol, value] : list) b.Given(symbol, *value);
+    auto givens = [&b](std::initializer_list<std::tuple<Measure, const char*, const Number*>> list) {
+        for (const auto& [measure, symbol, value] : list) b.Given(measure, symbol, *value);
     };
     if (given(a) && given(w) && given(h)) {
-        givens({{"a", &a}, {"b", &w}, {"c", &h}});
+        givens({{Measure::SideA, "a", &a}, {Measure::SideB, "b", &w}, {Measure::SideC, "c", &h}});
         Section(b, w, h) && Surface(b, a, w, h) && Volume(b, a, w, h);
     } else if (given(a) && given(w) && given(A)) {
-        givens({{"a", &a}, {"b", &w}, {"A", &A}});
+        givens({{Measure::SideA, "a", &a}, {Measure::SideB, "b", &w}, {Measure::CrossSection, "A", &A}});
         const Number c = A / w;
-        b.Quantity("高", "c", "A/b", In(A) + "/" + Divisor(w), c) && Surface(b, a, w, c) && Volume(b, a, w, c);
+        b.Quantity(Measure::SideC, "高", "c", "A/b", In(A) + "/" + Divisor(w), c) && Surface(b, a, w, c) &&
+            Volume(b, a, w, c);
     } else if (given(a) && given(w) && given(S)) {
-        givens({{"a", &a}, {"b", &w}, {"S", &S}});
+        givens({{Measure::SideA, "a", &a}, {Measure::SideB, "b", &w}, {Measure::Surface, "S", &S}});
         if ((a + w).IsZero()) b.Line("长与宽的和 a + b = 0。");
         const Number c = (S / Int(2) - a * w) / (a + w);
-        b.Quantity("高", "c", "(S/2 − ab)/(a + b)",
+        b.Quantity(Measure::SideC, "高", "c", "(S/2 − ab)/(a + b)",
                    "(" + In(S) + "/2 − " + In(a) + " × " + In(w) + ")/(" + In(a) + " + " + In(w) + ")", c) &&
             Section(b, w, c) && Volume(b, a, w, c);
     } else if (given(a) && given(w) && given(V)) {
-        givens({{"a", &a}, {"b", &w}, {"V", &V}});
+        givens({{Measure::SideA, "a", &a}, {Measure::SideB, "b", &w}, {Measure::Volume, "V", &V}});
         const Number c = V / a / w;
-        b.Quantity("高", "c", "V/(ab)", In(V) + "/(" + In(a) + " × " + In(w) + ")", c) && Surface(b, a, w, c) &&
-            Section(b, w, c);
+        b.Quantity(Measure::SideC, "高", "c", "V/(ab)", In(V) + "/(" + In(a) + " × " + In(w) + ")", c) &&
+            Surface(b, a, w, c) && Section(b, w, c);
     } else if (given(a) && given(A) && given(S)) {
-        givens({{"a", &a}, {"A", &A}, {"S", &S}});
-        if (b.Quantity("体积", "V", "aA", In(a) + " × " + In(A), a * A)) WidthAndHeight(b, a, A, S);
+        givens({{Measure::SideA, "a", &a}, {Measure::CrossSection, "A", &A}, {Measure::Surface, "S", &S}});
+        if (b.Quantity(Measure::Volume, "体积", "V", "aA", In(a) + " × " + In(A), a * A)) WidthAndHeight(b, a, A, S);
     } else if (given(a) && given(S) && given(V)) {
-        givens({{"a", &a}, {"S", &S}, {"V", &V}});
+        givens({{Measure::SideA, "a", &a}, {Measure::Surface, "S", &S}, {Measure::Volume, "V", &V}});
         const Number section = V / a;
-        if (b.Quantity("横截面积", "A", "V/a", In(V) + "/" + Divisor(a), section)) WidthAndHeight(b, a, section, S);
+        if (b.Quantity(Measure::CrossSection, "横截面积", "A", "V/a", In(V) + "/" + Divisor(a), section))
+            WidthAndHeight(b, a, section, S);
     } else if (given(A) && given(S) && given(V)) {
-        givens({{"A", &A}, {"S", &S}, {"V", &V}});
+        givens({{Measure::CrossSection, "A", &A}, {Measure::Surface, "S", &S}, {Measure::Volume, "V", &V}});
         const Number length = V / A;
-        if (b.Quantity("长", "a", "V/A", In(V) + "/" + Divisor(A), length)) WidthAndHeight(b, length, A, S);
+        if (b.Quantity(Measure::SideA, "长", "a", "V/A", In(V) + "/" + Divisor(A), length))
+            WidthAndHeight(b, length, A, S);
     } else if (given(w) && given(h) && given(S)) {
-        givens({{"b", &w}, {"c", &h}, {"S", &S}});
+        givens({{Measure::SideB, "b", &w}, {Measure::SideC, "c", &h}, {Measure::Surface, "S", &S}});
         const Number section = w * h;
         if ((w + h).IsZero()) b.Line("宽与高的和 b + c = 0。");
         const Number length = (S / Int(2) - section) / (w + h);
         Section(b, w, h) &&
-            b.Quantity("长", "a", "(S/2 − A)/(b + c)",
+            b.Quantity(Measure::SideA, "长", "a", "(S/2 − A)/(b + c)",
                        "(" + In(S) + "/2 − " + In(section) + ")/(" + In(w) + " + " + In(h) + ")", length) &&
             Volume(b, length, w, h);
     } else if (given(w) && given(A) && given(V)) {
-        givens({{"b", &w}, {"A", &A}, {"V", &V}});
+        givens({{Measure::SideB, "b", &w}, {Measure::CrossSection, "A", &A}, {Measure::Volume, "V", &V}});
         const Number c = A / w, length = V / A;
-        b.Quantity("高", "c", "A/b", In(A) + "/" + Divisor(w), c) &&
-            b.Quantity("长", "a", "V/A", In(V) + "/" + Divisor(A), length) && Surface(b, length, w, c);
+        b.Quantity(Measure::SideC, "高", "c", "A/b", In(A) + "/" + Divisor(w), c) &&
+            b.Quantity(Measure::SideA, "长", "a", "V/A", In(V) + "/" + Divisor(A), length) && Surface(b, length, w, c);
     } else {
         b.Line(
             "这组已知量不在本窗口能解的情形之内。能解的是：a、b、c；a、b、A；a、b、S；a、b、V；a、A、S；"

@@ -43,20 +43,25 @@ class Cylinder {
 public:
     explicit Cylinder(SolutionBuilder& b) : b_(b) {}
 
-    bool Line(const char* name, const char* symbol, const char* formula, const std::string& in, const Both& x) {
-        return b_.Quantity(name, symbol, formula, in, x.exact, "3.14", x.window);
+    bool Line(Measure measure, const char* name, const char* symbol, const char* formula, const std::string& in,
+              const Both& x) {
+        return b_.Quantity(measure, name, symbol, formula, in, x.exact, "3.14", x.window);
     }
 
-    bool Circumference(const Both& r) { return Line("底面周长", "C", "2πr", "2π × " + InBoth(r), Two() * Pi() * r); }
-    bool Base(const Both& r) { return Line("底面积", "S底", "πr²", "π × " + InBoth(r) + "²", Pi() * r * r); }
+    bool Circumference(const Both& r) {
+        return Line(Measure::Circumference, "底面周长", "C", "2πr", "2π × " + InBoth(r), Two() * Pi() * r);
+    }
+    bool Base(const Both& r) {
+        return Line(Measure::BaseArea, "底面积", "S底", "πr²", "π × " + InBoth(r) + "²", Pi() * r * r);
+    }
     bool Lateral(const Both& C, const Both& h) {
-        return Line("侧面积", "S侧", "Ch", InBoth(C) + " × " + InBoth(h), C * h);
+        return Line(Measure::LateralArea, "侧面积", "S侧", "Ch", InBoth(C) + " × " + InBoth(h), C * h);
     }
     bool Volume(const Both& B, const Both& h) {
-        return Line("体积", "V", "S底·h", InBoth(B) + " × " + InBoth(h), B * h);
+        return Line(Measure::Volume, "体积", "V", "S底·h", InBoth(B) + " × " + InBoth(h), B * h);
     }
     bool Surface(const Both& L, const Both& B) {
-        return Line("表面积", "S表", "S侧 + 2S底", InBoth(L) + " + 2 × " + InBoth(B), L + Two() * B);
+        return Line(Measure::Surface, "表面积", "S表", "S侧 + 2S底", InBoth(L) + " + 2 × " + InBoth(B), L + Two() * B);
     }
 
 private:
@@ -111,13 +116,13 @@ void FromHeightAndSurface(SolutionBuilder& b, const Number& h, const Number& S) 
         return;
     }
     b.Line("r₂ ≤ 0，舍去（半径必须是正数），所以 r = r₁。");
-    b.Quantity("底面半径", "r", "r₁", "", x1);
+    b.Quantity(Measure::Radius, "底面半径", "r", "r₁", "", x1);
     const Number C = Int(2) * P() * x1, B = P() * x1 * x1, L = C * h;
-    b.Quantity("底面周长", "C", "2πr", "2 × 3.14 × " + Grouped(x1), C);
-    b.Quantity("底面积", "S底", "πr²", "3.14 × " + Squared(x1), B);
-    b.Quantity("侧面积", "S侧", "Ch", In(C) + " × " + Grouped(h), L);
-    b.Quantity("体积", "V", "S底·h", In(B) + " × " + Grouped(h), B * h);
-    b.Quantity("表面积", "S表", "S侧 + 2S底", In(L) + " + 2 × " + Grouped(B), L + Int(2) * B);
+    b.Quantity(Measure::Circumference, "底面周长", "C", "2πr", "2 × 3.14 × " + Grouped(x1), C);
+    b.Quantity(Measure::BaseArea, "底面积", "S底", "πr²", "3.14 × " + Squared(x1), B);
+    b.Quantity(Measure::LateralArea, "侧面积", "S侧", "Ch", In(C) + " × " + Grouped(h), L);
+    b.Quantity(Measure::Volume, "体积", "V", "S底·h", In(B) + " × " + Grouped(h), B * h);
+    b.Quantity(Measure::Surface, "表面积", "S表", "S侧 + 2S底", In(L) + " + 2 × " + Grouped(B), L + Int(2) * B);
 }
 
 }  // namespace
@@ -136,29 +141,30 @@ WorkedSolution ExplainCylinder(const Form& before) {
     Both r, C, B;
     bool haveRadius = true;
     if (!r0.IsZero()) {
-        b.Given("r", r0);
+        b.Given(Measure::Radius, "r", r0);
         r = Typed(r0);
         if (r0.Sign() < 0) {
             b.Line("半径是负数，窗口取它的绝对值：");
             r = Typed(-r0);
-            b.Quantity("底面半径", "r", "|r|", "", r0 * Int(-1));
+            b.Quantity(Measure::Radius, "底面半径", "r", "|r|", "", r0 * Int(-1));
         }
         haveRadius = c.Circumference(r) && c.Base(r);
         C = Two() * Pi() * r;
         B = Pi() * r * r;
     } else if (!C0.IsZero()) {
-        b.Given("C", C0);
+        b.Given(Measure::Circumference, "C", C0);
         const Number a = C0.Sign() < 0 ? -C0 : C0;
         if (C0.Sign() < 0) b.Line("底面周长是负数，窗口取它的绝对值。");
         C = Typed(a);
         r = C / (Two() * Pi());
-        haveRadius = c.Line("底面半径", "r", "C/(2π)", In(a) + "/(2π)", r) && c.Base(r);
+        haveRadius = c.Line(Measure::Radius, "底面半径", "r", "C/(2π)", In(a) + "/(2π)", r) && c.Base(r);
         B = Pi() * r * r;
     } else if (!B0.IsZero()) {
-        b.Given("S底", B0);
+        b.Given(Measure::BaseArea, "S底", B0);
         B = Typed(B0);
         r = Sqrt(B / Pi());
-        haveRadius = c.Line("底面半径", "r", "√(S底/π)", "√(" + In(B0) + "/π)", r) && c.Circumference(r);
+        haveRadius =
+            c.Line(Measure::Radius, "底面半径", "r", "√(S底/π)", "√(" + In(B0) + "/π)", r) && c.Circumference(r);
         C = Two() * Pi() * r;
     } else {
         haveRadius = false;
@@ -169,70 +175,75 @@ WorkedSolution ExplainCylinder(const Form& before) {
     }
     const Both h = Typed(h0), L = Typed(L0), S = Typed(S0), V = Typed(V0);
     if (haveRadius && !h0.IsZero()) {
-        b.Given("h", h0);
+        b.Given(Measure::Height, "h", h0);
         const Both lateral = C * h;
         c.Lateral(C, h) && c.Volume(B, h) && c.Surface(lateral, B);
     } else if (haveRadius && !L0.IsZero()) {
-        b.Given("S侧", L0);
+        b.Given(Measure::LateralArea, "S侧", L0);
         const Both height = L / C;
-        c.Line("高", "h", "S侧/C", In(L0) + "/" + OverBoth(C), height) && c.Volume(B, height) && c.Surface(L, B);
+        c.Line(Measure::Height, "高", "h", "S侧/C", In(L0) + "/" + OverBoth(C), height) && c.Volume(B, height) &&
+            c.Surface(L, B);
     } else if (haveRadius && !S0.IsZero()) {
-        b.Given("S表", S0);
+        b.Given(Measure::Surface, "S表", S0);
         const Both lateral = S - Two() * B;
         const Both height = lateral / C;
-        c.Line("侧面积", "S侧", "S表 − 2S底", In(S0) + " − 2 × " + InBoth(B), lateral) &&
-            c.Line("高", "h", "S侧/C", InBoth(lateral) + "/" + OverBoth(C), height) && c.Volume(B, height);
+        c.Line(Measure::LateralArea, "侧面积", "S侧", "S表 − 2S底", In(S0) + " − 2 × " + InBoth(B), lateral) &&
+            c.Line(Measure::Height, "高", "h", "S侧/C", InBoth(lateral) + "/" + OverBoth(C), height) &&
+            c.Volume(B, height);
     } else if (haveRadius && !V0.IsZero()) {
-        b.Given("V", V0);
+        b.Given(Measure::Volume, "V", V0);
         const Both height = V / B;
         const Both lateral = height * C;
-        c.Line("高", "h", "V/S底", In(V0) + "/" + OverBoth(B), height) && c.Lateral(C, height) && c.Surface(lateral, B);
+        c.Line(Measure::Height, "高", "h", "V/S底", In(V0) + "/" + OverBoth(B), height) && c.Lateral(C, height) &&
+            c.Surface(lateral, B);
     } else if (!h0.IsZero() && !L0.IsZero()) {
-        b.Given("h", h0);
-        b.Given("S侧", L0);
+        b.Given(Measure::Height, "h", h0);
+        b.Given(Measure::LateralArea, "S侧", L0);
         const Both circ = L / h;
         const Both radius = circ / (Two() * Pi());
         const Both base = Pi() * radius * radius;
-        c.Line("底面周长", "C", "S侧/h", In(L0) + "/" + Divisor(h0), circ) &&
-            c.Line("底面半径", "r", "C/(2π)", InBoth(circ) + "/(2π)", radius) && c.Base(radius) && c.Volume(base, h) &&
-            c.Surface(L, base);
+        c.Line(Measure::Circumference, "底面周长", "C", "S侧/h", In(L0) + "/" + Divisor(h0), circ) &&
+            c.Line(Measure::Radius, "底面半径", "r", "C/(2π)", InBoth(circ) + "/(2π)", radius) && c.Base(radius) &&
+            c.Volume(base, h) && c.Surface(L, base);
     } else if (!h0.IsZero() && !S0.IsZero()) {
-        b.Given("h", h0);
-        b.Given("S表", S0);
+        b.Given(Measure::Height, "h", h0);
+        b.Given(Measure::Surface, "S表", S0);
         FromHeightAndSurface(b, h0, S0);
     } else if (!h0.IsZero() && !V0.IsZero()) {
-        b.Given("h", h0);
-        b.Given("V", V0);
+        b.Given(Measure::Height, "h", h0);
+        b.Given(Measure::Volume, "V", V0);
         const Both base = V / h;
         const Both radius = Sqrt(base / Pi());
         const Both circ = Two() * Pi() * radius;
         const Both lateral = circ * h;
-        c.Line("底面积", "S底", "V/h", In(V0) + "/" + Divisor(h0), base) &&
-            c.Line("底面半径", "r", "√(S底/π)", "√(" + InBoth(base) + "/π)", radius) && c.Circumference(radius) &&
-            c.Lateral(circ, h) && c.Surface(lateral, base);
+        c.Line(Measure::BaseArea, "底面积", "S底", "V/h", In(V0) + "/" + Divisor(h0), base) &&
+            c.Line(Measure::Radius, "底面半径", "r", "√(S底/π)", "√(" + InBoth(base) + "/π)", radius) &&
+            c.Circumference(radius) && c.Lateral(circ, h) && c.Surface(lateral, base);
     } else if (!L0.IsZero() && !S0.IsZero()) {
-        b.Given("S侧", L0);
-        b.Given("S表", S0);
+        b.Given(Measure::LateralArea, "S侧", L0);
+        b.Given(Measure::Surface, "S表", S0);
         const Both base = (S - L) / Two();
         const Both radius = Sqrt(base / Pi());
         const Both circ = Two() * Pi() * radius;
         const Both height = L / circ;
-        c.Line("底面积", "S底", "(S表 − S侧)/2", "(" + In(S0) + " − " + Grouped(L0) + ")/2", base) &&
-            c.Line("底面半径", "r", "√(S底/π)", "√(" + InBoth(base) + "/π)", radius) && c.Circumference(radius) &&
-            c.Line("高", "h", "S侧/C", In(L0) + "/" + OverBoth(circ), height) && c.Volume(base, height);
+        c.Line(Measure::BaseArea, "底面积", "S底", "(S表 − S侧)/2", "(" + In(S0) + " − " + Grouped(L0) + ")/2", base) &&
+            c.Line(Measure::Radius, "底面半径", "r", "√(S底/π)", "√(" + InBoth(base) + "/π)", radius) &&
+            c.Circumference(radius) &&
+            c.Line(Measure::Height, "高", "h", "S侧/C", In(L0) + "/" + OverBoth(circ), height) &&
+            c.Volume(base, height);
     } else if (!L0.IsZero() && !V0.IsZero()) {
-        b.Given("S侧", L0);
-        b.Given("V", V0);
+        b.Given(Measure::LateralArea, "S侧", L0);
+        b.Given(Measure::Volume, "V", V0);
         b.Line("由 V = πr²h 与 S侧 = 2πrh 得 r = 2V/S侧：");
         const Both radius = Two() * V / L;
         const Both circ = Two() * Pi() * radius;
         const Both base = Pi() * radius * radius;
-        c.Line("底面半径", "r", "2V/S侧", "2 × " + Grouped(V0) + "/" + Divisor(L0), radius) &&
+        c.Line(Measure::Radius, "底面半径", "r", "2V/S侧", "2 × " + Grouped(V0) + "/" + Divisor(L0), radius) &&
             c.Circumference(radius) && c.Base(radius) && c.Surface(L, base) &&
-            c.Line("高", "h", "S侧/C", In(L0) + "/" + OverBoth(circ), L / circ);
+            c.Line(Measure::Height, "高", "h", "S侧/C", In(L0) + "/" + OverBoth(circ), L / circ);
     } else if (!S0.IsZero() && !V0.IsZero()) {
-        b.Given("S表", S0);
-        b.Given("V", V0);
+        b.Given(Measure::Surface, "S表", S0);
+        b.Given(Measure::Volume, "V", V0);
         b.Line("只知道表面积和体积，要解一个三次方程，本窗口不能计算（窗口提示“请下载更新版本”）。");
     } else if (!haveRadius) {
         b.Line("需要两个不为 0 的已知量（高 h 与另一个量，或半径、底面周长、底面积之一与另一个量），所以不计算。");

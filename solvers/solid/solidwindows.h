@@ -17,8 +17,8 @@ WindowDesign CuboidWindowDesign();  // frm5
 WindowDesign CylinderWindowDesign();  // frm15
 
 // The figures above their worked solutions, from the solutions' quantities.
-Sketch CubeSketch(const std::vector<FigureValue>& values);
-Sketch CuboidSketch(const std::vector<FigureValue>& values);
-Sketch CylinderSketch(const std::vector<FigureValue>& values);
+Sketch CubeSketch(const Quantities& values);
+Sketch CuboidSketch(const Quantities& values);
+Sketch CylinderSketch(const Quantities& values);
 
 }  // namespace velunda::ui

@@ -12,6 +12,8 @@ namespace {
 
 constexpr std::array<const char*, 3> kSide = {"a", "b", "c"};
 constexpr std::array<const char*, 3> kAngle = {"A", "B", "C"};
+constexpr std::array<Measure, 3> kSideMeasure = {Measure::SideA, Measure::SideB, Measure::SideC};
+constexpr std::array<Measure, 3> kAngleMeasure = {Measure::AngleA, Measure::AngleB, Measure::AngleC};
 
 using Triple = std::array<Number, 3>;
 
@@ -85,7 +87,11 @@ void SideSideAngle(SolutionBuilder& b, const Triple& s, const Triple& angle, int
         b.Line(C + suffix + " = " + StraightAngle(radians) + " − " + A + " − " + B + suffix + AngleResult(third));
         const char* sign = obtuse ? " − " : " + ";
         const Number side = Sum(projection, obtuse ? -root : root);
-        if (!b.Quantity("第三边", c + suffix, bs + "·cos " + A + sign + "√(" + a + "² − (" + bs + "·sin " + A + ")²)",
+        // Of two triangles the figure draws the first where the third side is c, as it
+        // draws the first of the two the sides-perimeter-area window finds.
+        const bool drawn = t == 0 && (valid.size() == 1 || k == 2);
+        if (!b.Quantity(drawn ? kSideMeasure[k] : Measure::None, "第三边", c + suffix,
+                        bs + "·cos " + A + sign + "√(" + a + "² − (" + bs + "·sin " + A + ")²)",
                         In(s[j]) + " × cos " + angleA + sign + "√(" + Squared(s[i]) + " − (" + In(s[j]) + " × sin " +
                             angleA + ")²)" + (root.IsZero() ? "" : " = " + In(projection) + sign + In(root)),
                         side))
@@ -116,8 +122,8 @@ WorkedSolution ExplainTriangleSidesAndAngles(const Form& before) {
     b.Line(std::string("记第一边为 a、第四边为 b、第六边为 c，它们的对角依次为 A、B、C；角的单位是") +
            (radians ? "弧度。" : "度。"));
     const auto given = [&](int i) {
-        if (!typed[i].IsZero()) b.GivenAngle(kAngle[i], typed[i], radians);
-        if (!s[i].IsZero()) b.Given(kSide[i], s[i]);
+        if (!typed[i].IsZero()) b.GivenAngle(kAngleMeasure[i], kAngle[i], typed[i], radians);
+        if (!s[i].IsZero()) b.Given(kSideMeasure[i], kSide[i], s[i]);
     };
     for (int i = 0; i < 3; ++i) given(i);
     const std::array<bool, 3> typedSide = {!s[0].IsZero(), !s[1].IsZero(), !s[2].IsZero()};
@@ -130,7 +136,8 @@ WorkedSolution ExplainTriangleSidesAndAngles(const Form& before) {
         b.Line("已知两边 " + X + "、" + Y + " 及其夹角 " + kAngle[o] + "，由余弦定理求 " + kSide[o] +
                (typedSide[o] ? "（填写的 " + std::string(kSide[o]) + " 被重新计算）：" : "："));
         const Number side = Root(s[x] * s[x] + s[y] * s[y] - Int(2) * s[x] * s[y] * angle[o].Cos());
-        if (!b.Quantity("边", kSide[o], "√(" + X + "² + " + Y + "² − 2" + X + Y + "·cos " + kAngle[o] + ")",
+        if (!b.Quantity(kSideMeasure[o], "边", kSide[o],
+                        "√(" + X + "² + " + Y + "² − 2" + X + Y + "·cos " + kAngle[o] + ")",
                         "√(" + Squared(s[x]) + " + " + Squared(s[y]) + " − 2 × " + In(s[x]) + " × " + In(s[y]) +
                             " × cos " + AngleIn(angle[o], radians) + ")",
                         side))
@@ -162,7 +169,7 @@ WorkedSolution ExplainTriangleSidesAndAngles(const Form& before) {
             b.Line(std::string("两个角的和不小于 ") + StraightAngle(radians) +
                    "，这样的三角形不存在；窗口仍按正弦定理算出下面的数：");
         angle[third] = value;
-        b.RecordAngle(kAngle[third], value);
+        b.RecordAngle(kAngleMeasure[third], kAngle[third], value);
         const int base = !s[0].IsZero() ? 0 : !s[1].IsZero() ? 1 : !s[2].IsZero() ? 2 : -1;
         if (base < 0) {
             b.Line(
@@ -177,7 +184,7 @@ WorkedSolution ExplainTriangleSidesAndAngles(const Form& before) {
         const auto sineRule = [&](int o) {
             const Number side = s[base] * angle[o].Sin() / angle[base].Sin();
             if (!b.Quantity(
-                    "边", kSide[o], a + "·sin " + kAngle[o] + "/sin " + A,
+                    kSideMeasure[o], "边", kSide[o], a + "·sin " + kAngle[o] + "/sin " + A,
                     In(s[base]) + " × sin " + AngleIn(angle[o], radians) + "/sin " + AngleIn(angle[base], radians),
                     side))
                 return false;

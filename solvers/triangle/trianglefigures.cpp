@@ -9,16 +9,17 @@
 namespace velunda::ui {
 namespace {
 
-using Values = std::vector<FigureValue>;
+using Values = Quantities;
 
 struct Drawn {
     QPointF A, B, C;
 };
 
-// The triangle on its side BC; the labels of the sides where given. False, with the reason
-// in the sketch, where the sides make no triangle.
-bool Triangle(Sketch& s, const Values& v, std::array<double, 3> side, const std::array<const FigureValue*, 3>& label,
-              Drawn* drawn, const std::array<const char*, 3>& measures = {"a", "b", "c"}) {
+// The triangle on its side BC; the labels of the sides and the angles at A, B, C where
+// known. False, with the reason in the sketch, where the sides make no triangle.
+bool Triangle(Sketch& s, std::array<double, 3> side, const std::array<const FigureValue*, 3>& label,
+              const std::array<const FigureValue*, 3>& angles, Drawn* drawn,
+              const std::array<Measure, 3>& measures = {Measure::SideA, Measure::SideB, Measure::SideC}) {
     const auto [a, b, c] = side;
     const double longest = std::max({a, b, c});
     if (a + b + c - 2 * longest <= longest * 1e-12) {
@@ -50,9 +51,8 @@ bool Triangle(Sketch& s, const Values& v, std::array<double, 3> side, const std:
         if (!label[i]) s.segments.back().measures = measures[i];
     }
     s.NameCorners({A, B, C});
-    static const char* const kAngles[3] = {"A", "B", "C"};
     for (int i = 0; i < 3; ++i) {
-        const FigureValue* angle = Find(v, kAngles[i]);
+        const FigureValue* angle = angles[i];
         const QPointF at = p[i], first = p[(i + 1) % 3], second = p[(i + 2) % 3];
         const bool right = IsRightAngle(at, first, second);
         if (angle || right) s.Angle(at, first, second, angle);
@@ -78,32 +78,30 @@ void Height(Sketch& s, QPointF top, QPointF from, QPointF to, const FigureValue*
     s.rightAngles.push_back({foot, top, t < 1 ? to : from});
 }
 
-const FigureValue* FirstOf(const Values& v, std::initializer_list<std::string_view> symbols) {
-    for (std::string_view symbol : symbols)
-        if (const FigureValue* f = Find(v, symbol)) return f;
-    return nullptr;
-}
-
 // A triangle window that knows its three sides.
 Sketch FromSides(const Values& v, bool heights) {
     Sketch s;
-    const std::array<const FigureValue*, 3> label = {Find(v, "a"), Find(v, "b"), FirstOf(v, {"c", "c₁"})};
+    const std::array<const FigureValue*, 3> label = {Find(v, Measure::SideA), Find(v, Measure::SideB),
+                                                     Find(v, Measure::SideC)};
     for (const FigureValue* side : label)
         if (!side) return s;
     for (const FigureValue* side : label)
-        if (!Drawable(s, v, {side->symbol})) return s;
+        if (!Drawable(s, v, {side->measure})) return s;
     Drawn t;
-    if (!Triangle(s, v, {label[0]->value, label[1]->value, label[2]->value}, label, &t)) return s;
+    const std::array<const FigureValue*, 3> angles = {Find(v, Measure::AngleA), Find(v, Measure::AngleB),
+                                                      Find(v, Measure::AngleC)};
+    if (!Triangle(s, {label[0]->value, label[1]->value, label[2]->value}, label, angles, &t)) return s;
     const std::size_t segments = s.segments.size(), labels = s.labels.size(), marks = s.rightAngles.size();
     if (heights) {
-        Height(s, t.A, t.B, t.C, Find(v, "h₁"));
-        Height(s, t.B, t.C, t.A, Find(v, "h₂"));
-        Height(s, t.C, t.A, t.B, Find(v, "h₃"));
+        Height(s, t.A, t.B, t.C, Find(v, Measure::HeightA));
+        Height(s, t.B, t.C, t.A, Find(v, Measure::HeightB));
+        Height(s, t.C, t.A, t.B, Find(v, Measure::HeightC));
     }
-    s.Mention(FirstOf(v, {"P", "P₁"}));
-    s.Mention(v, {"S"});
-    const FigureValue *R = Find(v, "R"), *r = Find(v, "r");
-    if (heights && R && r && !s.notToScale) {
+    s.Mention(v, {Measure::Perimeter, Measure::Area});
+    // Only the window with the heights has the circles.
+    const FigureValue* R = heights ? Find(v, Measure::Circumradius) : nullptr;
+    const FigureValue* r = heights ? Find(v, Measure::Inradius) : nullptr;
+    if (R && r && !s.notToScale) {
         // The circumcircle through the vertices; the incircle about the point where the
         // bisectors meet, weighted by the opposite sides.
         const double a = label[0]->value, b = label[1]->value, c = label[2]->value;
@@ -131,47 +129,48 @@ Sketch SidesSketch(const Values& v) { return FromSides(v, false); }
 // Base and height alone: the apex is drawn above a third of the base.
 Sketch BaseHeightSketch(const Values& v) {
     Sketch s;
-    if (!Drawable(s, v, {"a", "h"})) return s;
-    double a = Find(v, "a")->value, h = Find(v, "h")->value;
+    if (!Drawable(s, v, {Measure::SideA, Measure::Height})) return s;
+    double a = Find(v, Measure::SideA)->value, h = Find(v, Measure::Height)->value;
     s.notToScale = Clamp({&a, &h});
     const QPointF B(0, 0), C(a, 0), A(a / 3, h);
     s.Describe("三角形 ABC");
-    s.Side(B, C, Find(v, "a"));
+    s.Side(B, C, Find(v, Measure::SideA));
     s.segments.push_back({C, A});
     s.segments.push_back({A, B});
     s.NameCorners({A, B, C});
-    Height(s, A, B, C, Find(v, "h"));
-    s.Mention(v, {"S"});
+    Height(s, A, B, C, Find(v, Measure::Height));
+    s.Mention(v, {Measure::Area});
     return s;
 }
 
 Sketch EquilateralSketch(const Values& v) {
     Sketch s;
-    if (!Drawable(s, v, {"a"})) return s;
-    const double a = Find(v, "a")->value;
+    if (!Drawable(s, v, {Measure::SideA})) return s;
+    const double a = Find(v, Measure::SideA)->value;
     Drawn t;
-    Triangle(s, v, {a, a, a}, {Find(v, "a"), nullptr, nullptr}, &t, {"a", "a", "a"});
+    Triangle(s, {a, a, a}, {Find(v, Measure::SideA), nullptr, nullptr}, {}, &t,
+             {Measure::SideA, Measure::SideA, Measure::SideA});
     s.description.replace("三角形", "等边三角形");
-    Height(s, t.A, t.B, t.C, Find(v, "h"));
-    s.Mention(v, {"P", "S"});
+    Height(s, t.A, t.B, t.C, Find(v, Measure::Height));
+    s.Mention(v, {Measure::Perimeter, Measure::Area});
     return s;
 }
 
 // The right triangle with the right angle at C: legs a = BC and b = CA, hypotenuse c.
 Sketch RightTriangleSketch(const Values& v) {
     Sketch s;
-    if (!Drawable(s, v, {"a", "b", "c"})) return s;
-    double a = Find(v, "a")->value, b = Find(v, "b")->value;
+    if (!Drawable(s, v, {Measure::SideA, Measure::SideB, Measure::SideC})) return s;
+    double a = Find(v, Measure::SideA)->value, b = Find(v, Measure::SideB)->value;
     s.notToScale = Clamp({&a, &b});
     const QPointF C(0, 0), B(a, 0), A(0, b);
     s.Describe("直角三角形 ABC");
-    s.Side(C, B, Find(v, "a"));
-    s.Side(B, A, Find(v, "c"));
-    s.Side(A, C, Find(v, "b"));
+    s.Side(C, B, Find(v, Measure::SideA));
+    s.Side(B, A, Find(v, Measure::SideC));
+    s.Side(A, C, Find(v, Measure::SideB));
     s.NameCorners({A, B, C});
     s.Angle(C, B, A, nullptr);
     s.description += "，C = 90°";
-    s.Mention(v, {"S"});
+    s.Mention(v, {Measure::Area});
     return s;
 }
 

@@ -20,9 +20,9 @@ WorkedSolution ExplainTriangleFromThreeSides(const Form& before) {
                                      Read(before, threesides::AB)};
     const Number &a = s[0], &bb = s[1], &c = s[2];
     if (!AllRead(b, {&a, &bb, &c})) return b.Finish();
-    b.Given("a = BC", a);
-    b.Given("b = AC", bb);
-    b.Given("c = AB", c);
+    b.Given(Measure::SideA, "a = BC", a);
+    b.Given(Measure::SideB, "b = AC", bb);
+    b.Given(Measure::SideC, "c = AB", c);
     if (TestSides(b, s, {"a", "b", "c"}) != Shape::Triangle) {
         b.Answer("这样的三角形不存在。");
         return b.Finish();
@@ -37,16 +37,17 @@ WorkedSolution ExplainTriangleFromThreeSides(const Form& before) {
     }
     AnglesFromSides(b, s, true);
     const Number P = a + bb + c;
-    b.Quantity("周长", "P", "a + b + c", In(a) + " + " + In(bb) + " + " + In(c), P);
+    b.Quantity(Measure::Perimeter, "周长", "P", "a + b + c", In(a) + " + " + In(bb) + " + " + In(c), P);
     const Number cosA = CosineOf(s, 0), sinA = (Int(1) - cosA * cosA).Sqrt();
     b.Line("sin A = √(1 − cos²A) = √(1 − " + Squared(cosA) + ")" + ResultText(sinA));
     const Number S = bb * c * sinA / Int(2);
-    b.Quantity("面积", "S", "½bc·sin A", "1/2 × " + In(bb) + " × " + In(c) + " × " + Grouped(sinA), S);
-    b.Quantity("BC 上的高", "h₁", "2S/a", "2 × " + Grouped(S) + "/" + Divisor(a), Int(2) * S / a);
-    b.Quantity("AC 上的高", "h₂", "2S/b", "2 × " + Grouped(S) + "/" + Divisor(bb), Int(2) * S / bb);
-    b.Quantity("AB 上的高", "h₃", "2S/c", "2 × " + Grouped(S) + "/" + Divisor(c), Int(2) * S / c);
-    b.Quantity("外接圆半径", "R", "a/(2sin A)", In(a) + "/(2 × " + Grouped(sinA) + ")", a / (Int(2) * sinA));
-    b.Quantity("内切圆半径", "r", "2S/P", "2 × " + Grouped(S) + "/" + Divisor(P), Int(2) * S / P);
+    b.Quantity(Measure::Area, "面积", "S", "½bc·sin A", "1/2 × " + In(bb) + " × " + In(c) + " × " + Grouped(sinA), S);
+    b.Quantity(Measure::HeightA, "BC 上的高", "h₁", "2S/a", "2 × " + Grouped(S) + "/" + Divisor(a), Int(2) * S / a);
+    b.Quantity(Measure::HeightB, "AC 上的高", "h₂", "2S/b", "2 × " + Grouped(S) + "/" + Divisor(bb), Int(2) * S / bb);
+    b.Quantity(Measure::HeightC, "AB 上的高", "h₃", "2S/c", "2 × " + Grouped(S) + "/" + Divisor(c), Int(2) * S / c);
+    b.Quantity(Measure::Circumradius, "外接圆半径", "R", "a/(2sin A)", In(a) + "/(2 × " + Grouped(sinA) + ")",
+               a / (Int(2) * sinA));
+    b.Quantity(Measure::Inradius, "内切圆半径", "r", "2S/P", "2 × " + Grouped(S) + "/" + Divisor(P), Int(2) * S / P);
     return b.Finish();
 }
 
@@ -56,12 +57,13 @@ WorkedSolution ExplainTriangleBaseHeightArea(const Form& before) {
                  S = Read(before, baseheightarea::Area);
     if (!AllRead(b, {&a, &h, &S})) return b.Finish();
     b.Line("三角形的面积 S = ah/2（a 底，h 底上的高）。");
-    steps::OneOfThree(b, {{{"a", a}, {"h", h}, {"S", S}}},
-                      {[&] { b.Quantity("底", "a", "2S/h", "2 × " + In(S) + "/" + Divisor(h), Int(2) * S / h); },
-                       [&] { b.Quantity("高", "h", "2S/a", "2 × " + In(S) + "/" + Divisor(a), Int(2) * S / a); },
-                       [&] { b.Quantity("面积", "S", "ah/2", In(a) + " × " + In(h) + "/2", a * h / Int(2)); }},
-                      "需要底、高、面积中两个不为 0 的已知量，所以不计算（窗口提示“请下载新版本或查看帮助”，"
-                      "没有填的框写成 0）。");
+    steps::OneOfThree(
+        b, {{{Measure::SideA, "a", a}, {Measure::Height, "h", h}, {Measure::Area, "S", S}}},
+        {[&] { b.Quantity(Measure::SideA, "底", "a", "2S/h", "2 × " + In(S) + "/" + Divisor(h), Int(2) * S / h); },
+         [&] { b.Quantity(Measure::Height, "高", "h", "2S/a", "2 × " + In(S) + "/" + Divisor(a), Int(2) * S / a); },
+         [&] { b.Quantity(Measure::Area, "面积", "S", "ah/2", In(a) + " × " + In(h) + "/2", a * h / Int(2)); }},
+        "需要底、高、面积中两个不为 0 的已知量，所以不计算（窗口提示“请下载新版本或查看帮助”，"
+        "没有填的框写成 0）。");
     return b.Finish();
 }
 
@@ -72,27 +74,29 @@ WorkedSolution ExplainRightTriangle(const Form& before) {
     if (!AllRead(b, {&a, &bb, &c, &S})) return b.Finish();
     b.Line("勾股定理：直角三角形两条直角边 a、b 与斜边 c 满足 a² + b² = c²；面积 S = ab/2。");
     if (!a.IsZero() && !bb.IsZero()) {
-        b.Given("a", a);
-        b.Given("b", bb);
-        b.Quantity("斜边", "c", "√(a² + b²)", "√(" + Squared(a) + " + " + Squared(bb) + ")", (a * a + bb * bb).Sqrt());
-        b.Quantity("面积", "S", "ab/2", In(a) + " × " + In(bb) + "/2", a * bb / Int(2));
+        b.Given(Measure::SideA, "a", a);
+        b.Given(Measure::SideB, "b", bb);
+        b.Quantity(Measure::SideC, "斜边", "c", "√(a² + b²)", "√(" + Squared(a) + " + " + Squared(bb) + ")",
+                   (a * a + bb * bb).Sqrt());
+        b.Quantity(Measure::Area, "面积", "S", "ab/2", In(a) + " × " + In(bb) + "/2", a * bb / Int(2));
     } else if (!a.IsZero() && !c.IsZero()) {
-        b.Given("a", a);
-        b.Given("c", c);
+        b.Given(Measure::SideA, "a", a);
+        b.Given(Measure::SideC, "c", c);
         const Number other = (c * c - a * a).Sqrt();
         if (!other.ok()) b.Line("斜边必须比直角边长，而 c² = " + Plain(c * c) + " < a² = " + Plain(a * a) + "。");
-        b.Quantity("第二直角边", "b", "√(c² − a²)", "√(" + Squared(c) + " − " + Squared(a) + ")", other) &&
-            b.Quantity("面积", "S", "ab/2", In(a) + " × " + In(other) + "/2", a * other / Int(2));
+        b.Quantity(Measure::SideB, "第二直角边", "b", "√(c² − a²)", "√(" + Squared(c) + " − " + Squared(a) + ")",
+                   other) &&
+            b.Quantity(Measure::Area, "面积", "S", "ab/2", In(a) + " × " + In(other) + "/2", a * other / Int(2));
     } else if (!a.IsZero() && !S.IsZero()) {
-        b.Given("a", a);
-        b.Given("S", S);
+        b.Given(Measure::SideA, "a", a);
+        b.Given(Measure::Area, "S", S);
         const Number other = Int(2) * S / a;
-        b.Quantity("第二直角边", "b", "2S/a", "2 × " + In(S) + "/" + Divisor(a), other);
-        b.Quantity("斜边", "c", "√(a² + b²)", "√(" + Squared(a) + " + " + Squared(other) + ")",
+        b.Quantity(Measure::SideB, "第二直角边", "b", "2S/a", "2 × " + In(S) + "/" + Divisor(a), other);
+        b.Quantity(Measure::SideC, "斜边", "c", "√(a² + b²)", "√(" + Squared(a) + " + " + Squared(other) + ")",
                    (a * a + other * other).Sqrt());
     } else if (!c.IsZero() && !S.IsZero()) {
-        b.Given("c", c);
-        b.Given("S", S);
+        b.Given(Measure::SideC, "c", c);
+        b.Given(Measure::Area, "S", S);
         b.Line("由 a² + b² = c²，ab = 2S 得 (a + b)² = c² + 4S，(a − b)² = c² − 4S（取 a ≥ b）：");
         const Number sum = (c * c + Int(4) * S).Sqrt(), difference = (c * c - Int(4) * S).Sqrt();
         if (!difference.ok())
@@ -103,9 +107,9 @@ WorkedSolution ExplainRightTriangle(const Form& before) {
         if (found) {
             const Number leg = Sum(sum, difference) / Int(2);
             const Number other = Int(2) * S / leg;
-            if (b.Quantity("第一直角边", "a", "((a + b) + (a − b))/2", "(" + In(sum) + " + " + In(difference) + ")/2",
-                           leg) &&
-                b.Quantity("第二直角边", "b", "2S/a", "2 × " + In(S) + "/" + Divisor(leg), other))
+            if (b.Quantity(Measure::SideA, "第一直角边", "a", "((a + b) + (a − b))/2",
+                           "(" + In(sum) + " + " + In(difference) + ")/2", leg) &&
+                b.Quantity(Measure::SideB, "第二直角边", "b", "2S/a", "2 × " + In(S) + "/" + Divisor(leg), other))
                 b.Answer("第一直角边为 " + Plain(leg) + "，第二直角边为 " + Plain(other) + "。");
         }
     } else {
@@ -124,23 +128,23 @@ WorkedSolution ExplainTriangleSidesPerimeterArea(const Form& before) {
     if (!AllRead(b, {&a, &bb, &c, &P, &S})) return b.Finish();
     b.Line("海伦公式：三边为 a、b、c，半周长 s = (a + b + c)/2 时，面积 S = √(s(s − a)(s − b)(s − c))。");
     if (!a.IsZero() && !bb.IsZero() && !c.IsZero()) {
-        b.Given("a", a);
-        b.Given("b", bb);
-        b.Given("c", c);
+        b.Given(Measure::SideA, "a", a);
+        b.Given(Measure::SideB, "b", bb);
+        b.Given(Measure::SideC, "c", c);
         const Number perimeter = a + bb + c;
-        b.Quantity("周长", "P", "a + b + c", In(a) + " + " + In(bb) + " + " + In(c), perimeter);
+        b.Quantity(Measure::Perimeter, "周长", "P", "a + b + c", In(a) + " + " + In(bb) + " + " + In(c), perimeter);
         HeronArea(b, perimeter, {a, bb, c});
     } else if (!a.IsZero() && !bb.IsZero() && !P.IsZero()) {
-        b.Given("a", a);
-        b.Given("b", bb);
-        b.Given("P", P);
+        b.Given(Measure::SideA, "a", a);
+        b.Given(Measure::SideB, "b", bb);
+        b.Given(Measure::Perimeter, "P", P);
         const Number third = P - a - bb;
-        b.Quantity("第三边", "c", "P − a − b", In(P) + " − " + In(a) + " − " + In(bb), third);
+        b.Quantity(Measure::SideC, "第三边", "c", "P − a − b", In(P) + " − " + In(a) + " − " + In(bb), third);
         HeronArea(b, P, {a, bb, third});
     } else if (!a.IsZero() && !bb.IsZero() && !S.IsZero()) {
-        b.Given("a", a);
-        b.Given("b", bb);
-        b.Given("S", S);
+        b.Given(Measure::SideA, "a", a);
+        b.Given(Measure::SideB, "b", bb);
+        b.Given(Measure::Area, "S", S);
         b.Line(
             "由海伦公式得 16S² = 4a²b² − (a² + b² − c²)²，把第三边的平方 c² 看作未知数 x，得"
             " x² − 2(a² + b²)x + (a² − b²)² + 16S² = 0：");
@@ -165,10 +169,11 @@ WorkedSolution ExplainTriangleSidesPerimeterArea(const Form& before) {
         b.Line("x₁ = (−q + √Δ)/2" + ResultText(x1) + "，x₂ = (−q − √Δ)/2" + ResultText(x2));
         const Number c1 = Root(x1), c2 = Root(x2);
         const Number P1 = a + bb + c1, P2 = a + bb + c2;
-        const bool found = b.Quantity("第三边", "c₁", "√x₁", RootOf(x1), c1) &&
-                           b.Quantity("第三边", "c₂", "√x₂", RootOf(x2), c2) &&
-                           b.Quantity("周长", "P₁", "a + b + c₁", In(a) + " + " + In(bb) + " + " + In(c1), P1) &&
-                           b.Quantity("周长", "P₂", "a + b + c₂", In(a) + " + " + In(bb) + " + " + In(c2), P2);
+        const bool found =
+            b.Quantity(Measure::SideC, "第三边", "c₁", "√x₁", RootOf(x1), c1) &&
+            b.Quantity("第三边", "c₂", "√x₂", RootOf(x2), c2) &&
+            b.Quantity(Measure::Perimeter, "周长", "P₁", "a + b + c₁", In(a) + " + " + In(bb) + " + " + In(c1), P1) &&
+            b.Quantity("周长", "P₂", "a + b + c₂", In(a) + " + " + In(bb) + " + " + In(c2), P2);
         if (found && delta.IsZero())
             b.Answer("第三边为 " + Plain(c1) + "，周长为 " + Plain(P1) + "。");
         else if (found)
@@ -191,20 +196,20 @@ WorkedSolution ExplainEquilateralTriangle(const Form& before) {
     const Number root3 = Int(3).Sqrt();
     Number a;
     if (!a0.IsZero()) {
-        b.Given("a", a0);
+        b.Given(Measure::SideA, "a", a0);
         a = a0;
     } else if (!P0.IsZero()) {
-        b.Given("P", P0);
+        b.Given(Measure::Perimeter, "P", P0);
         a = P0 / Int(3);
-        b.Quantity("边长", "a", "P/3", In(P0) + "/3", a);
+        b.Quantity(Measure::SideA, "边长", "a", "P/3", In(P0) + "/3", a);
     } else if (!h0.IsZero()) {
-        b.Given("h", h0);
+        b.Given(Measure::Height, "h", h0);
         a = Int(2) * h0 / root3;
-        b.Quantity("边长", "a", "2h/√3", "2 × " + In(h0) + "/√3", a);
+        b.Quantity(Measure::SideA, "边长", "a", "2h/√3", "2 × " + In(h0) + "/√3", a);
     } else if (!S0.IsZero()) {
-        b.Given("S", S0);
+        b.Given(Measure::Area, "S", S0);
         a = Root(Int(4) * S0 / root3);
-        if (!b.Quantity("边长", "a", "√(4S/√3)", "√(4 × " + In(S0) + "/√3)", a)) return b.Finish();
+        if (!b.Quantity(Measure::SideA, "边长", "a", "√(4S/√3)", "√(4 × " + In(S0) + "/√3)", a)) return b.Finish();
     } else {
         b.Line("边长、周长、高、面积都是 0（或没有填写），窗口不计算，四个框都写成 0。");
         return b.Finish();
@@ -214,9 +219,10 @@ WorkedSolution ExplainEquilateralTriangle(const Form& before) {
     const bool fromSide = !a0.IsZero(), fromPerimeter = !fromSide && !P0.IsZero(),
                fromHeight = !fromSide && !fromPerimeter && !h0.IsZero();
     const bool fromArea = !fromSide && !fromPerimeter && !fromHeight;
-    if (!fromPerimeter) b.Quantity("周长", "P", "3a", "3 × " + Grouped(a), Int(3) * a);
-    if (!fromHeight) b.Quantity("高", "h", "√3·a/2", "√3 × " + Grouped(a) + "/2", root3 * a / Int(2));
-    if (!fromArea) b.Quantity("面积", "S", "√3·a²/4", "√3 × " + Squared(a) + "/4", root3 * a * a / Int(4));
+    if (!fromPerimeter) b.Quantity(Measure::Perimeter, "周长", "P", "3a", "3 × " + Grouped(a), Int(3) * a);
+    if (!fromHeight) b.Quantity(Measure::Height, "高", "h", "√3·a/2", "√3 × " + Grouped(a) + "/2", root3 * a / Int(2));
+    if (!fromArea)
+        b.Quantity(Measure::Area, "面积", "S", "√3·a²/4", "√3 × " + Squared(a) + "/4", root3 * a * a / Int(4));
     return b.Finish();
 }
 

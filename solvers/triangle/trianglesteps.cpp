@@ -8,6 +8,7 @@ namespace {
 
 constexpr std::array<const char*, 3> kAngles = {"A", "B", "C"};
 constexpr std::array<const char*, 3> kSides = {"a", "b", "c"};
+constexpr std::array<Measure, 3> kAngleMeasures = {Measure::AngleA, Measure::AngleB, Measure::AngleC};
 
 // The two sides beside the angle opposite side i, in the order a, b, c.
 std::array<int, 2> Beside(int i) { return {i == 0 ? 1 : 0, i == 2 ? 1 : 2}; }
@@ -92,7 +93,7 @@ Number AngleByCosineRule(SolutionBuilder& b, const std::array<Number, 3>& s, int
                (inWindow == 1 ? "1" : "-1") + "，所以窗口显示 " + A + " 的角度为 " + (inWindow == 1 ? "0" : "180") +
                "。）");
     b.AnswerPart(A + AngleAnswer(angle, false));
-    b.RecordAngle(A, angle);
+    b.RecordAngle(kAngleMeasures[i], A, angle);
     return angle;
 }
 
@@ -116,7 +117,7 @@ bool HeronArea(SolutionBuilder& b, const Number& perimeter, const std::array<Num
         in += " × " + In(difference);
         product = product * difference;
     }
-    return b.Quantity("面积", "S", "√(s(s − a)(s − b)(s − c))", "√(" + in + ")", product.Sqrt());
+    return b.Quantity(Measure::Area, "面积", "S", "√(s(s − a)(s − b)(s − c))", "√(" + in + ")", product.Sqrt());
 }
 
 std::string AngleIn(const Number& radians, bool inRadians) {

@@ -43,10 +43,10 @@ protected:
 };
 
 // The figures above their worked solutions, from the solutions' quantities.
-Sketch ThreeSidesSketch(const std::vector<FigureValue>& values);  // with heights and, on request, circles
-Sketch SidesSketch(const std::vector<FigureValue>& values);       // frm8, frm21
-Sketch BaseHeightSketch(const std::vector<FigureValue>& values);
-Sketch EquilateralSketch(const std::vector<FigureValue>& values);
-Sketch RightTriangleSketch(const std::vector<FigureValue>& values);
+Sketch ThreeSidesSketch(const Quantities& values);  // with heights and, on request, circles
+Sketch SidesSketch(const Quantities& values);       // frm8, frm21
+Sketch BaseHeightSketch(const Quantities& values);
+Sketch EquilateralSketch(const Quantities& values);
+Sketch RightTriangleSketch(const Quantities& values);
 
 }  // namespace velunda::ui

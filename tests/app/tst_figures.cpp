@@ -2,11 +2,13 @@
 // example of every window with a figure, and for figures that are extreme or cannot
 // exist, the sketch is laid out and painted at the panel's size, at twice that, and in a
 // narrow box; what is drawn must stay in the box, the lengths must keep their ratios, the
-// right angles must be marked and no label may cover another.
+// right angles must be marked and no label may cover another. The figures and the
+// solutions of their windows agree on the measures they ask for and record.
 #include <QImage>
 #include <QPainter>
 #include <QTest>
 #include <cmath>
+#include <map>
 
 #include "bench/exampleform.h"
 #include "exact/solutionbuilder.h"
@@ -57,8 +59,8 @@ WorkedSolution SolutionOf(const examples::Example& e) {
 double LengthOf(const QLineF& line) { return line.length(); }
 
 // Whether the three sides of a triangle among the values meet at a right angle.
-bool Pythagorean(const std::vector<FigureValue>& v) {
-    const double a = Length(v, {"a"}), b = Length(v, {"b"}), c = Length(v, {"c", "c₁"});
+bool Pythagorean(const Quantities& v) {
+    const double a = Length(v, Measure::SideA), b = Length(v, Measure::SideB), c = Length(v, Measure::SideC);
     if (a <= 0 || b <= 0 || c <= 0) return false;
     const double x = std::min({a, b, c}), z = std::max({a, b, c}), y = a + b + c - x - z;
     return std::fabs(x * x + y * y - z * z) < 1e-9 * z * z;
@@ -67,7 +69,7 @@ bool Pythagorean(const std::vector<FigureValue>& v) {
 // Whether the figure has a right angle at a vertex: the square's and rectangle's corners,
 // the right triangle's, a triangle whose sides say so. (The feet of heights have their
 // marks too, away from the vertices.)
-bool RightAngleExpected(std::string_view window, const std::vector<FigureValue>& v) {
+bool RightAngleExpected(std::string_view window, const Quantities& v) {
     for (std::string_view w : {"frm12", "frm6", "frm14"})
         if (window == w) return true;
     if (window == "frm1" || window == "frm8" || window == "frm21") return Pythagorean(v);
@@ -141,10 +143,10 @@ private slots:
                     double scale = 0;
                     for (const Sketch::Segment& s : sketch.segments) {
                         const FigureValue* value = Find(solution.figure, s.measures);
-                        if (s.measures.empty() || !value) continue;
+                        if (!value) continue;
                         const double drawn = LengthOf(layout.place.map(QLineF(s.from, s.to))) / value->value;
                         if (scale == 0) scale = drawn;
-                        QVERIFY2(std::fabs(drawn / scale - 1) < 0.01, s.measures.c_str());
+                        QVERIFY2(std::fabs(drawn / scale - 1) < 0.01, value->symbol.c_str());
                     }
                 }
                 // Painted into a larger image, nothing lands outside the box.
@@ -167,6 +169,41 @@ private slots:
                 QVERIFY(inked > 0);
                 QCOMPARE(outside, 0);
             }
+        }
+    }
+
+    // Each figure asks for the measures the solutions of its windows record, over all their
+    // examples: a measure it asks for that none of them records (a quantity recorded as
+    // another measure, or not for the figure at all) would be missing from the figure, and
+    // one they record that it never asks for is a quantity recorded as the wrong measure.
+    void measures_data() {
+        QTest::addColumn<QStringList>("windows");
+        std::map<SketchMaker, QStringList> windows;
+        std::vector<SketchMaker> order;
+        for (const examples::Example& e : examples::Examples())
+            if (const SketchMaker make = examples::SketchOf(e.window)) {
+                QStringList& list = windows[make];
+                if (list.isEmpty()) order.push_back(make);
+                if (!list.contains(QString::fromUtf8(e.window))) list << QString::fromUtf8(e.window);
+            }
+        for (const SketchMaker make : order) QTest::newRow(qPrintable(windows[make].join(" "))) << windows[make];
+    }
+
+    void measures() {
+        QFETCH(QStringList, windows);
+        Quantities::Measures asked, recorded;
+        for (const examples::Example& e : examples::Examples()) {
+            if (!windows.contains(QString::fromUtf8(e.window))) continue;
+            const WorkedSolution solution = SolutionOf(e);
+            const Quantities values(solution.figure);
+            examples::SketchOf(e.window)(values);
+            asked |= values.asked();
+            for (const FigureValue& v : solution.figure) recorded.set(static_cast<std::size_t>(v.measure));
+        }
+        for (int m = 0; m < kMeasures; ++m) {
+            QVERIFY2(!asked[m] || recorded[m],
+                     qPrintable(QString("the figure asks for measure %1, never recorded").arg(m)));
+            QVERIFY2(!recorded[m] || asked[m], qPrintable(QString("measure %1 is recorded, never asked for").arg(m)));
         }
     }
 

@@ -1,22 +1,12 @@
 #include "ui/calculatorwindow.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStyle>
-#include <QTextBrowser>
-#include <map>
-#include <set>
+#include <algorithm>
 
-#include "exact/exactnumber.h"
-#include "figure/figureview.h"
 #include "ui/fonts.h"
 #include "ui/menuentry.h"
 #include "ui/message.h"
@@ -56,26 +46,6 @@ void placeLabel(QLabel* label, QRect rect, bool wrap) {
     }
     label->setGeometry(rect);
 }
-
-// The fields and options of a window as they were at one moment, for the explanation of
-// the computation that started then.
-class FormSnapshot : public Form {
-public:
-    std::string text(std::string_view name) const override {
-        auto it = texts.find(name);
-        return it == texts.end() ? std::string() : it->second;
-    }
-    bool selected(std::string_view name) const override { return options.count(name) != 0; }
-    void write(std::string_view, std::string) override {}
-    void ShowMessage(std::string_view, Icon, std::string_view) override {}
-
-    std::map<std::string, std::string, std::less<>> texts;
-    std::set<std::string, std::less<>> options;
-};
-
-// The panel's width beside the designed area, and the least height it needs; the
-// figure's height over the solution text.
-constexpr int kPanelWidth = 400, kPanelHeight = 300, kFigureHeight = 230;
 
 }  // namespace
 
@@ -128,24 +98,12 @@ CalculatorWindow::CalculatorWindow(const WindowDesign& design, QWidget* parent) 
     }
     if (!design.exitButton.empty())
         connect(button(design.exitButton), &QAbstractButton::clicked, this, &QWidget::close);
-    for (const Trigger& trigger : design.triggers) {
-        wire(trigger);
-        if (trigger.explanation && !hasPanel_) {
-            hasPanel_ = true;
-            hint_ = trigger.event == Event::Enter ? "在一个文本框里输入已知量，按回车，这里就显示解题过程。"
-                                                  : "输入已知量，单击计算按钮，这里就显示解题过程。";
-        }
-    }
+    for (const Trigger& trigger : design.triggers) wire(trigger);
     if (design.setUp) design.setUp(*this);
-    designedSize_ = size();
-    sketchMaker_ = design.figure;
-    if (hasPanel_) {
-        auto* toggle = new QShortcut(QKeySequence(Qt::Key_F2), this);
-        connect(toggle, &QShortcut::activated, this, [this] { setSolutionShown(!panelShown_); });
-        connect(&SolutionSetting::instance(), &SolutionSetting::shownChanged, this,
-                &CalculatorWindow::setSolutionShown);
-        if (SolutionSetting::instance().shown()) setSolutionShown(true);
-    }
+    // A window whose triggers explain their computations has the worked-solution panel.
+    const auto explained =
+        std::ranges::find_if(design.triggers, [](const Trigger& t) { return t.explanation != nullptr; });
+    if (explained != design.triggers.end()) panel_ = new SolutionPanel(*this, explained->event, design.figure);
 }
 
 CalculatorWindow::~CalculatorWindow() = default;
@@ -258,106 +216,19 @@ void CalculatorWindow::ShowMessage(std::string_view text, Icon icon, std::string
 }
 
 bool CalculatorWindow::compute(Computation computation, Explanation explanation) {
-    std::unique_ptr<FormSnapshot> before;
-    if (explanation) {
-        before = std::make_unique<FormSnapshot>();
-        for (auto it = controls_.cbegin(); it != controls_.cend(); ++it) {
-            const std::string name = it.key().toStdString();
-            if (auto* e = qobject_cast<QLineEdit*>(it.value())) before->texts[name] = e->text().toStdString();
-            if (auto* o = qobject_cast<QRadioButton*>(it.value()); o && o->isChecked()) before->options.insert(name);
-        }
-    }
-    const bool completed = RunComputation(*this, computation);
-    if (explanation) {
-        explanation_ = explanation;
-        before_ = std::move(before);
-        if (panelShown_) updateSolution();
-    }
-    return completed;
+    const auto run = [this, computation] { return RunComputation(*this, computation); };
+    return panel_ && explanation ? panel_->explain(explanation, run) : run();
 }
 
-WorkedSolution CalculatorWindow::solution() const {
-    if (!explanation_ || !before_) return {hint_.toStdString(), hint_.toHtmlEscaped().toStdString(), {}};
-    return explanation_(*before_);
-}
+bool CalculatorWindow::solutionShown() const { return panel_ && panel_->shown(); }
 
 void CalculatorWindow::setSolutionShown(bool shown) {
-    if (!hasPanel_ || shown == panelShown_) return;
-    panelShown_ = shown;
-    if (shown && !panel_) {
-        exact::LoadEngineInBackground();  // the first solution then finds the engine ready
-        panel_ = new QTextBrowser(this);
-        panel_->setObjectName("solution");
-        panel_->setAccessibleName("解题过程");
-        panel_->setFont(MakeFont(SimSun(10.5)));
-        panel_->setOpenLinks(false);
-        panel_->setContextMenuPolicy(Qt::DefaultContextMenu);
-        if (sketchMaker_) {
-            figure_ = new FigureView(this);
-            figure_->setGeometry(designedSize_.width(), 0, kPanelWidth, kFigureHeight);
-        }
-    }
-    // The designed controls keep their places; the window grows to the right for the panel.
-    if (shown) {
-        const int height = std::max(designedSize_.height(), kPanelHeight + (figure_ ? kFigureHeight : 0));
-        setFixedSize(designedSize_.width() + kPanelWidth, height);
-        panel_->show();
-        updateSolution();
-    } else {
-        if (panel_) panel_->hide();
-        if (figure_) figure_->hide();
-        setFixedSize(designedSize_);
-    }
+    if (panel_) panel_->setShown(shown);
 }
 
-void CalculatorWindow::updateSolution() {
-    if (!panel_) return;
-    const WorkedSolution worked = solution();
-    panel_->setHtml(QString::fromStdString(worked.html));
-    // The figure over the text where there is one to draw, or a reason why not.
-    int top = 0;
-    if (figure_) {
-        figure_->setSketch(sketchMaker_(worked.figure));
-        if (!figure_->sketch().empty()) top = kFigureHeight;
-        figure_->setVisible(top > 0);
-    }
-    panel_->setGeometry(designedSize_.width(), top, kPanelWidth, height() - top);
-}
+WorkedSolution CalculatorWindow::solution() const { return panel_ ? panel_->solution() : WorkedSolution{}; }
 
-const Sketch* CalculatorWindow::figure() const {
-    return figure_ && figure_->isVisible() && figure_->sketch().whyNot.isEmpty() ? &figure_->sketch() : nullptr;
-}
-
-void CalculatorWindow::exportSolution() {
-    const QString path = QFileDialog::getSaveFileName(this, "导出为 PDF", windowTitle() + ".pdf", "PDF 文件 (*.pdf)");
-    if (path.isEmpty()) return;
-    const QString fault =
-        WriteSolutionPdf(path, windowTitle(), solution(), figure(), figure_ && figure_->extrasShown());
-    if (!fault.isEmpty()) ShowMessageBox(this, fault, Icon::Information, {});
-}
-
-void CalculatorWindow::contextMenuEvent(QContextMenuEvent* event) {
-    if (!hasPanel_) return QWidget::contextMenuEvent(event);
-    QMenu menu(this);
-    QAction* show = menu.addAction("显示解题过程\tF2");
-    show->setCheckable(true);
-    show->setChecked(panelShown_);
-    QAction* copy = menu.addAction("复制解题过程");
-    QAction* pdf = menu.addAction("导出为 PDF…");
-    QAction* print = menu.addAction("打印…");
-    // The three-sides figure's circumcircle and incircle, on request.
-    if (figure_ && figure_->isVisible() && figure_->sketch().hasExtras) {
-        QAction* circles = menu.addAction("显示外接圆和内切圆");
-        circles->setCheckable(true);
-        circles->setChecked(figure_->extrasShown());
-        connect(circles, &QAction::toggled, figure_, &FigureView::setExtrasShown);
-    }
-    QAction* chosen = menu.exec(event->globalPos());
-    if (chosen == show) setSolutionShown(!panelShown_);
-    if (chosen == copy) QApplication::clipboard()->setText(QString::fromStdString(solution().plain));
-    if (chosen == pdf) exportSolution();
-    if (chosen == print) PrintSolution(this, windowTitle(), solution(), figure(), figure_ && figure_->extrasShown());
-}
+const Sketch* CalculatorWindow::figure() const { return panel_ ? panel_->figure() : nullptr; }
 
 void CalculatorWindow::wire(const Trigger& trigger) {
     const Computation computation = trigger.computation;
@@ -394,9 +265,7 @@ void CalculatorWindow::onKeyUp(std::string_view name, const std::function<void()
 void CalculatorWindow::clear(const std::vector<std::string_view>& fields) {
     for (std::string_view f : fields) field(f)->clear();
     // The panel goes back to saying what to type.
-    explanation_ = nullptr;
-    before_.reset();
-    if (panelShown_) updateSolution();
+    if (panel_) panel_->forget();
     // Typing goes on in the first field cleared.
     if (!fields.empty()) field(fields.front())->setFocus(Qt::OtherFocusReason);
 }

@@ -6,7 +6,6 @@
 #include <QRadioButton>
 #include <QWidget>
 #include <functional>
-#include <memory>
 #include <string_view>
 
 #include "numeric/form.h"
@@ -15,11 +14,10 @@
 class QLabel;
 class QLineEdit;
 class QAbstractButton;
-class QTextBrowser;
 
 namespace velunda::ui {
 
-class FigureView;
+class SolutionPanel;
 
 // An option button becomes the selected one of its group when it receives the focus,
 // by a click, the Tab key or the program.
@@ -61,13 +59,16 @@ public:
 
     // The worked-solution panel: windows whose triggers explain their computations have
     // one, beside the designed area, hidden until the pupil asks for it.
-    bool hasSolutionPanel() const { return hasPanel_; }
-    bool solutionShown() const { return panelShown_; }
+    bool hasSolutionPanel() const { return panel_ != nullptr; }
+    bool solutionShown() const;
     void setSolutionShown(bool shown);
     // What the panel says: the last computation's solution, or what to type.
     WorkedSolution solution() const;
     // The figure the panel shows over the solution, or nullptr.
     const Sketch* figure() const;
+
+    // The designed controls by name.
+    const QHash<QString, QWidget*>& controls() const { return controls_; }
 
     // Opens another window of the program, as its menu entry does (the catalog that made
     // this window gives the means).
@@ -84,7 +85,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     QWidget* build(const ControlDesign& c);
@@ -101,18 +101,7 @@ private:
     QString fieldToolTip_;
     std::function<void(std::string_view)> opener_;
 
-    // The panel, made when first shown.
-    void updateSolution();
-    void exportSolution();
-    bool hasPanel_ = false;
-    bool panelShown_ = false;
-    QSize designedSize_;
-    QString hint_;  // what the panel says before a computation
-    QTextBrowser* panel_ = nullptr;
-    SketchMaker sketchMaker_ = nullptr;  // the window's figure, if it has one
-    FigureView* figure_ = nullptr;       // over the solution text, made with the panel
-    Explanation explanation_ = nullptr;  // of the last computation
-    std::unique_ptr<Form> before_;       // its fields as they were when it started
+    SolutionPanel* panel_ = nullptr;  // a part of the window, where it has one
 };
 
 }  // namespace velunda::ui

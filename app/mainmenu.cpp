@@ -83,7 +83,7 @@ WindowDesign MenuDesign() {
 
 }  // namespace
 
-MainMenu::MainMenu(WindowCatalog& catalog) : CalculatorWindow(MenuDesign()) {
+MainMenu::MainMenu(WindowCatalog& catalog) : DesignedWindow(MenuDesign()) {
     setAttribute(Qt::WA_DeleteOnClose);
     // Below the algebra entries, where the board is free: whether the solver windows show
     // their worked solutions, remembered for the next start.

@@ -9,7 +9,7 @@
 #include "solvers/plane/planewindows.h"
 #include "solvers/solid/solidwindows.h"
 #include "solvers/triangle/trianglewindows.h"
-#include "ui/calculatorwindow.h"
+#include "ui/designedwindow.h"
 
 namespace velunda::ui {
 namespace {
@@ -71,7 +71,7 @@ QWidget* MakeWindow(std::string_view name) {
     const WindowEntry* entry = FindWindow(name);
     if (!entry) return nullptr;
     if (entry->make) return entry->make();
-    return new CalculatorWindow(entry->design());
+    return new DesignedWindow(entry->design());
 }
 
 }  // namespace velunda::ui

@@ -13,7 +13,7 @@ namespace velunda::ui {
 struct WindowEntry {
     std::string_view name;       // the window's object name, "frm12"
     std::string_view menuEntry;  // the menu label that opens it, "lbl15"
-    // A window that its design says all about is a CalculatorWindow built from it; the
+    // A window that its design says all about is a DesignedWindow built from it; the
     // others have a class of their own, made by `make`.
     WindowDesign (*design)() = nullptr;
     QWidget* (*make)() = nullptr;

@@ -23,7 +23,7 @@
 #include "exact/exactnumber.h"
 #include "figure/figureview.h"
 #include "figure/painter.h"
-#include "ui/calculatorwindow.h"
+#include "ui/designedwindow.h"
 #include "ui/fonts.h"
 #include "ui/message.h"
 
@@ -84,7 +84,7 @@ constexpr int kPanelWidth = 400, kPanelHeight = 300, kPanelFigureHeight = 230;
 
 }  // namespace
 
-SolutionPanel::SolutionPanel(CalculatorWindow& window, Event event, SketchMaker figure)
+SolutionPanel::SolutionPanel(DesignedWindow& window, Event event, SketchMaker figure)
     : QObject(&window),
       window_(window),
       designedSize_(window.size()),

@@ -19,7 +19,7 @@ class QWidget;
 
 namespace velunda::ui {
 
-class CalculatorWindow;
+class DesignedWindow;
 class FigureView;
 
 // The panel beside a window's designed area that explains the window's last computation,
@@ -34,7 +34,7 @@ public:
     // Attaches the panel to the window as it stands (its size is the designed size);
     // `event` is what sets off the window's explained computations, `figure` draws the
     // figure over the solution, if the window has one.
-    SolutionPanel(CalculatorWindow& window, Event event, SketchMaker figure);
+    SolutionPanel(DesignedWindow& window, Event event, SketchMaker figure);
     ~SolutionPanel() override;
 
     bool shown() const { return shown_; }
@@ -61,7 +61,7 @@ private:
     void exportPdf();
     bool extrasShown() const;
 
-    CalculatorWindow& window_;
+    DesignedWindow& window_;
     const QSize designedSize_;
     const QString hint_;  // what the panel says before a computation
     const SketchMaker sketchMaker_;

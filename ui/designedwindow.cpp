@@ -1,4 +1,4 @@
-#include "ui/calculatorwindow.h"
+#include "ui/designedwindow.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -65,7 +65,7 @@ void OptionButton::focusInEvent(QFocusEvent* event) {
     if (!isChecked()) setChecked(true);
 }
 
-CalculatorWindow::CalculatorWindow(const WindowDesign& design, QWidget* parent) : QWidget(parent) {
+DesignedWindow::DesignedWindow(const WindowDesign& design, QWidget* parent) : QWidget(parent) {
     setObjectName(qs(design.name));
     setWindowTitle(qs(design.title));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -106,9 +106,9 @@ CalculatorWindow::CalculatorWindow(const WindowDesign& design, QWidget* parent) 
     if (explained != design.triggers.end()) panel_ = new SolutionPanel(*this, explained->event, design.figure);
 }
 
-CalculatorWindow::~CalculatorWindow() = default;
+DesignedWindow::~DesignedWindow() = default;
 
-QWidget* CalculatorWindow::build(const ControlDesign& c) {
+QWidget* DesignedWindow::build(const ControlDesign& c) {
     const QRect rect(px(c.left), px(c.top), px(c.width), px(c.height));
     QWidget* w = nullptr;
     switch (c.kind) {
@@ -165,7 +165,7 @@ QWidget* CalculatorWindow::build(const ControlDesign& c) {
     return w;
 }
 
-QWidget* CalculatorWindow::control(std::string_view name) const {
+QWidget* DesignedWindow::control(std::string_view name) const {
     QWidget* w = controls_.value(qs(name));
     if (!w) qFatal("window %s has no control named %.*s", qPrintable(objectName()), int(name.size()), name.data());
     return w;
@@ -174,7 +174,7 @@ QWidget* CalculatorWindow::control(std::string_view name) const {
 namespace {
 
 template <class T>
-T* as(const CalculatorWindow* window, std::string_view name) {
+T* as(const DesignedWindow* window, std::string_view name) {
     auto* t = qobject_cast<T*>(window->control(name));
     if (!t)
         qFatal("control %.*s of window %s is not a %s", int(name.size()), name.data(), qPrintable(window->objectName()),
@@ -184,21 +184,21 @@ T* as(const CalculatorWindow* window, std::string_view name) {
 
 }  // namespace
 
-QLineEdit* CalculatorWindow::field(std::string_view name) const { return as<QLineEdit>(this, name); }
-QLabel* CalculatorWindow::label(std::string_view name) const { return as<QLabel>(this, name); }
-QAbstractButton* CalculatorWindow::button(std::string_view name) const { return as<QAbstractButton>(this, name); }
-QRadioButton* CalculatorWindow::option(std::string_view name) const { return as<QRadioButton>(this, name); }
+QLineEdit* DesignedWindow::field(std::string_view name) const { return as<QLineEdit>(this, name); }
+QLabel* DesignedWindow::label(std::string_view name) const { return as<QLabel>(this, name); }
+QAbstractButton* DesignedWindow::button(std::string_view name) const { return as<QAbstractButton>(this, name); }
+QRadioButton* DesignedWindow::option(std::string_view name) const { return as<QRadioButton>(this, name); }
 
-std::string CalculatorWindow::text(std::string_view name) const {
+std::string DesignedWindow::text(std::string_view name) const {
     QWidget* w = control(name);
     if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text().toStdString();
     if (auto* l = qobject_cast<QLabel*>(w)) return l->text().toStdString();
     return button(name)->text().toStdString();
 }
 
-bool CalculatorWindow::selected(std::string_view name) const { return option(name)->isChecked(); }
+bool DesignedWindow::selected(std::string_view name) const { return option(name)->isChecked(); }
 
-void CalculatorWindow::write(std::string_view name, std::string text) {
+void DesignedWindow::write(std::string_view name, std::string text) {
     const QString t = QString::fromStdString(text);
     QWidget* w = control(name);
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
@@ -211,26 +211,26 @@ void CalculatorWindow::write(std::string_view name, std::string text) {
     }
 }
 
-void CalculatorWindow::ShowMessage(std::string_view text, Icon icon, std::string_view title) {
+void DesignedWindow::ShowMessage(std::string_view text, Icon icon, std::string_view title) {
     ShowMessageBox(this, qs(text), icon, qs(title));
 }
 
-bool CalculatorWindow::compute(Computation computation, Explanation explanation) {
+bool DesignedWindow::compute(Computation computation, Explanation explanation) {
     const auto run = [this, computation] { return RunComputation(*this, computation); };
     return panel_ && explanation ? panel_->explain(explanation, run) : run();
 }
 
-bool CalculatorWindow::solutionShown() const { return panel_ && panel_->shown(); }
+bool DesignedWindow::solutionShown() const { return panel_ && panel_->shown(); }
 
-void CalculatorWindow::setSolutionShown(bool shown) {
+void DesignedWindow::setSolutionShown(bool shown) {
     if (panel_) panel_->setShown(shown);
 }
 
-WorkedSolution CalculatorWindow::solution() const { return panel_ ? panel_->solution() : WorkedSolution{}; }
+WorkedSolution DesignedWindow::solution() const { return panel_ ? panel_->solution() : WorkedSolution{}; }
 
-const Sketch* CalculatorWindow::figure() const { return panel_ ? panel_->figure() : nullptr; }
+const Sketch* DesignedWindow::figure() const { return panel_ ? panel_->figure() : nullptr; }
 
-void CalculatorWindow::wire(const Trigger& trigger) {
+void DesignedWindow::wire(const Trigger& trigger) {
     const Computation computation = trigger.computation;
     const Explanation explanation = trigger.explanation;
     switch (trigger.event) {
@@ -250,19 +250,19 @@ void CalculatorWindow::wire(const Trigger& trigger) {
     }
 }
 
-void CalculatorWindow::onEnter(std::string_view name, const std::function<void()>& handler) {
+void DesignedWindow::onEnter(std::string_view name, const std::function<void()>& handler) {
     QLineEdit* edit = field(name);
     edit->installEventFilter(this);
     enter_.insert(edit, handler);
 }
 
-void CalculatorWindow::onKeyUp(std::string_view name, const std::function<void()>& handler) {
+void DesignedWindow::onKeyUp(std::string_view name, const std::function<void()>& handler) {
     QLineEdit* edit = field(name);
     edit->installEventFilter(this);
     keyUp_.insert(edit, handler);
 }
 
-void CalculatorWindow::clear(const std::vector<std::string_view>& fields) {
+void DesignedWindow::clear(const std::vector<std::string_view>& fields) {
     for (std::string_view f : fields) field(f)->clear();
     // The panel goes back to saying what to type.
     if (panel_) panel_->forget();
@@ -270,7 +270,7 @@ void CalculatorWindow::clear(const std::vector<std::string_view>& fields) {
     if (!fields.empty()) field(fields.front())->setFocus(Qt::OtherFocusReason);
 }
 
-void CalculatorWindow::updateToolTip(QLineEdit* edit) const {
+void DesignedWindow::updateToolTip(QLineEdit* edit) const {
     // The text has the field's width less its frame and the two-pixel margin on each side.
     const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
     const int room = edit->width() - 2 * frame - 4;
@@ -280,7 +280,7 @@ void CalculatorWindow::updateToolTip(QLineEdit* edit) const {
     edit->setToolTip(tip.join('\n'));
 }
 
-void CalculatorWindow::showEvent(QShowEvent* event) {
+void DesignedWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (shown_) return;
     shown_ = true;
@@ -292,7 +292,7 @@ void CalculatorWindow::showEvent(QShowEvent* event) {
     }
 }
 
-bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
+bool DesignedWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         // Enter, and whatever else types a carriage return (Ctrl+M), is the Enter key.
         const auto* key = static_cast<QKeyEvent*>(event);

@@ -1,5 +1,7 @@
 // The common shape of every window: built from its WindowDesign, with fields, labels,
-// buttons and option buttons found by name, and the Form its computations run against.
+// buttons and option buttons found by name, the Form its computations run against and
+// its triggers wired; a window whose triggers explain their computations has the
+// worked-solution panel attached (ui/solutionpanel.h).
 #pragma once
 
 #include <QHash>
@@ -31,13 +33,13 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 };
 
-class CalculatorWindow : public QWidget, public Form {
+class DesignedWindow : public QWidget, public Form {
     Q_OBJECT
 
 public:
     // Builds the controls and wires the triggers of the design.
-    explicit CalculatorWindow(const WindowDesign& design, QWidget* parent = nullptr);
-    ~CalculatorWindow() override;
+    explicit DesignedWindow(const WindowDesign& design, QWidget* parent = nullptr);
+    ~DesignedWindow() override;
 
     // The control of that name. A name the design lacks, or a control of another kind,
     // is a programming error: the program stops with a message naming it.

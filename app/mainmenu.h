@@ -6,7 +6,8 @@
 namespace velunda::ui {
 
 // The main menu: the product name, seven headings and the entries that open every
-// other window (the window table says which entry opens which window).
+// other window (the window table gives each entry its caption, its place and the window
+// it opens).
 class MainMenu : public DesignedWindow {
     Q_OBJECT
 

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "app/windowcatalog.h"
-#include "ui/calculatorwindow.h"
+#include "ui/designedwindow.h"
 
 namespace velunda::ui {
 
 // The main menu: the product name, seven headings and the entries that open every
-// other window (the window table says which entry opens which window).
-class MainMenu : public CalculatorWindow {
+// other window (the window table gives each entry its caption, its place and the window
+// it opens).
+class MainMenu : public DesignedWindow {
     Q_OBJECT
 
 public:

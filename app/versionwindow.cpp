@@ -32,7 +32,7 @@ WindowDesign VersionDesign() {
 
 }  // namespace
 
-VersionWindow::VersionWindow() : CalculatorWindow(VersionDesign()) {}
+VersionWindow::VersionWindow() : DesignedWindow(VersionDesign()) {}
 
 void VersionWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);

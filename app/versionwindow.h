@@ -1,11 +1,11 @@
 #pragma once
 
-#include "ui/calculatorwindow.h"
+#include "ui/designedwindow.h"
 
 namespace velunda::ui {
 
 // The version window: product name, slogan, author and edition over a picture.
-class VersionWindow : public CalculatorWindow {
+class VersionWindow : public DesignedWindow {
     Q_OBJECT
 
 public:

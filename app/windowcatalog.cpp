@@ -1,7 +1,7 @@
 #include "app/windowcatalog.h"
 
 #include "app/windowtable.h"
-#include "ui/calculatorwindow.h"
+#include "ui/designedwindow.h"
 
 namespace velunda::ui {
 QWidget* WindowCatalog::find(std::string_view name) const {
@@ -19,7 +19,7 @@ QWidget* WindowCatalog::open(std::string_view name) {
     if (!window) {
         window = MakeWindow(name);
         if (!window) return nullptr;
-        if (auto* calculator = qobject_cast<CalculatorWindow*>(window))
+        if (auto* calculator = qobject_cast<DesignedWindow*>(window))
             calculator->setWindowOpener([this](std::string_view other) { open(other); });
         window->setAttribute(Qt::WA_DeleteOnClose);
         open_[std::string(name)] = window;

@@ -21,7 +21,7 @@
 #include "app/windowcatalog.h"
 #include "app/windowtable.h"
 #include "bench/firstpaint.h"
-#include "ui/calculatorwindow.h"
+#include "ui/designedwindow.h"
 
 using namespace velunda;
 
@@ -63,7 +63,7 @@ Stats summarize(std::vector<std::int64_t> v) {
 void measure(const Interaction& row, ui::MainMenu& menu, ui::WindowCatalog& catalog) {
     QWidget* entry = menu.control(entryOf(row.window));
     QTest::mouseClick(entry, Qt::LeftButton, {}, entry->rect().center());
-    auto* window = qobject_cast<ui::CalculatorWindow*>(catalog.find(row.window));
+    auto* window = qobject_cast<ui::DesignedWindow*>(catalog.find(row.window));
     if (!window) {
         std::printf("%s\t%s\tnot opened\n", row.window, row.trigger);
         return;

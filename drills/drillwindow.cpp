@@ -51,7 +51,7 @@ WindowDesign DrillDesign(std::string_view name, const QColor& clockColour) {
 }  // namespace
 
 DrillWindow::DrillWindow(std::string_view name, const QColor& clockColour, bool wrongAnswers)
-    : CalculatorWindow(DrillDesign(name, clockColour)),
+    : DesignedWindow(DrillDesign(name, clockColour)),
       random_(std::make_unique<TimeOfDayRandom>()),
       drill_(*random_),
       offersWrongAnswers_(wrongAnswers),
@@ -78,7 +78,7 @@ DrillWindow::~DrillWindow() = default;
 
 void DrillWindow::showEvent(QShowEvent* event) {
     // Showing the window gives opt1 the focus, which selects it.
-    CalculatorWindow::showEvent(event);
+    DesignedWindow::showEvent(event);
     if (!started_) {
         started_ = true;
         start();
@@ -90,7 +90,7 @@ bool DrillWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease && qobject_cast<QRadioButton*>(watched)) {
         QTimer::singleShot(0, this, [this] { field("Text1")->setFocus(Qt::MouseFocusReason); });
     }
-    return CalculatorWindow::eventFilter(watched, event);
+    return DesignedWindow::eventFilter(watched, event);
 }
 
 void DrillWindow::start() {

@@ -7,7 +7,7 @@
 #include "drills/drill.h"
 #include "drills/drillrecorder.h"
 #include "drills/history.h"
-#include "ui/calculatorwindow.h"
+#include "ui/designedwindow.h"
 
 class QTimer;
 
@@ -17,7 +17,7 @@ namespace velunda::ui {
 // it, the four operations, the running counts and a clock ticking every 999 ms. The
 // practice window (frm22, a blue clock) is this class as it stands; the test window
 // (frm23, a pink clock) also sums up when it closes (TestDrillWindow).
-class DrillWindow : public CalculatorWindow {
+class DrillWindow : public DesignedWindow {
     Q_OBJECT
 
 public:

@@ -26,13 +26,13 @@
 #include "drills/drillwindow.h"
 #include "drills/historystore.h"
 #include "tools/examples.h"
-#include "ui/calculatorwindow.h"
+#include "ui/designedwindow.h"
 #include "ui/fonts.h"
 #include "ui/solutionpanel.h"
 
 namespace {
 
-using velunda::ui::CalculatorWindow;
+using velunda::ui::DesignedWindow;
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
@@ -74,7 +74,7 @@ QString DrillAnswer(const QString& problem, bool right) {
 }
 
 // Fills the window with its example; false when a control of the example is missing.
-bool Fill(CalculatorWindow& w, const Example& e) {
+bool Fill(DesignedWindow& w, const Example& e) {
     try {
         for (std::string_view o : e.options) w.option(o)->click();
         for (const auto& [field, text] : e.typed) typeInto(w.field(field), qs(text));
@@ -167,7 +167,7 @@ int main(int argc, char* argv[]) {
             continue;
         }
         QApplication::processEvents();
-        auto* calculator = qobject_cast<CalculatorWindow*>(w);
+        auto* calculator = qobject_cast<DesignedWindow*>(w);
         if (const Example* example = velunda::examples::ExampleFor(window.toStdString())) {
             if (!calculator || !Fill(*calculator, *example)) ++failures;
             QApplication::processEvents();

@@ -1,16 +1,32 @@
 #include "ui/solutionpanel.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRadioButton>
 #include <QSaveFile>
 #include <QSettings>
+#include <QShortcut>
+#include <QTextBrowser>
 #include <QTextDocument>
+#include <map>
+#include <set>
 
+#include "exact/exactnumber.h"
+#include "exact/solutionbuilder.h"
+#include "figure/figureview.h"
 #include "figure/painter.h"
+#include "ui/designedwindow.h"
 #include "ui/fonts.h"
+#include "ui/message.h"
 
 namespace velunda::ui {
 namespace {
@@ -47,7 +63,155 @@ void Draw(QPagedPaintDevice& device, const QString& title, const WorkedSolution&
     text.drawContents(&painter);
 }
 
+// The fields and options of a window as they were at one moment, for the explanation of
+// the computation that started then.
+class FormSnapshot : public Form {
+public:
+    std::string text(std::string_view name) const override {
+        auto it = texts.find(name);
+        return it == texts.end() ? std::string() : it->second;
+    }
+    bool selected(std::string_view name) const override { return options.count(name) != 0; }
+    void write(std::string_view, std::string) override {}
+    void ShowMessage(std::string_view, Icon, std::string_view) override {}
+
+    std::map<std::string, std::string, std::less<>> texts;
+    std::set<std::string, std::less<>> options;
+};
+
+// The panel's width beside the designed area, and the least height it needs; the
+// figure's height over the solution text.
+constexpr int kPanelWidth = 400, kPanelHeight = 300, kPanelFigureHeight = 230;
+
 }  // namespace
+
+SolutionPanel::SolutionPanel(DesignedWindow& window, Event event, SketchMaker figure)
+    : QObject(&window),
+      window_(window),
+      designedSize_(window.size()),
+      hint_(event == Event::Enter ? "在一个文本框里输入已知量，按回车，这里就显示解题过程。"
+                                  : "输入已知量，单击计算按钮，这里就显示解题过程。"),
+      sketchMaker_(figure) {
+    window.installEventFilter(this);
+    auto* toggle = new QShortcut(QKeySequence(Qt::Key_F2), &window);
+    connect(toggle, &QShortcut::activated, this, [this] { setShown(!shown_); });
+    connect(&SolutionSetting::instance(), &SolutionSetting::shownChanged, this, &SolutionPanel::setShown);
+    if (SolutionSetting::instance().shown()) setShown(true);
+}
+
+SolutionPanel::~SolutionPanel() = default;
+
+bool SolutionPanel::explain(Explanation explanation, const std::function<bool()>& computation) {
+    auto before = std::make_unique<FormSnapshot>();
+    for (auto it = window_.controls().cbegin(); it != window_.controls().cend(); ++it) {
+        const std::string name = it.key().toStdString();
+        if (auto* e = qobject_cast<QLineEdit*>(it.value())) before->texts[name] = e->text().toStdString();
+        if (auto* o = qobject_cast<QRadioButton*>(it.value()); o && o->isChecked()) before->options.insert(name);
+    }
+    const bool completed = computation();
+    explanation_ = explanation;
+    before_ = std::move(before);
+    if (shown_) update();
+    return completed;
+}
+
+void SolutionPanel::forget() {
+    explanation_ = nullptr;
+    before_.reset();
+    if (shown_) update();
+}
+
+WorkedSolution SolutionPanel::solution() const {
+    if (!explanation_ || !before_) return {hint_.toStdString(), hint_.toHtmlEscaped().toStdString(), {}};
+    return exact::Explain(explanation_, *before_);
+}
+
+void SolutionPanel::setShown(bool shown) {
+    if (shown == shown_) return;
+    shown_ = shown;
+    if (shown && !text_) {
+        exact::LoadEngineInBackground();  // the first solution then finds the engine ready
+        text_ = new QTextBrowser(&window_);
+        text_->setObjectName("solution");
+        text_->setAccessibleName("解题过程");
+        text_->setFont(MakeFont(SimSun(10.5)));
+        text_->setOpenLinks(false);
+        text_->setContextMenuPolicy(Qt::DefaultContextMenu);
+        if (sketchMaker_) {
+            figure_ = new FigureView(&window_);
+            figure_->setGeometry(designedSize_.width(), 0, kPanelWidth, kPanelFigureHeight);
+        }
+    }
+    // The designed controls keep their places; the window grows to the right for the panel.
+    if (shown) {
+        const int height = std::max(designedSize_.height(), kPanelHeight + (figure_ ? kPanelFigureHeight : 0));
+        window_.setFixedSize(designedSize_.width() + kPanelWidth, height);
+        text_->show();
+        update();
+    } else {
+        if (text_) text_->hide();
+        if (figure_) figure_->hide();
+        window_.setFixedSize(designedSize_);
+    }
+}
+
+void SolutionPanel::update() {
+    if (!text_) return;
+    const WorkedSolution worked = solution();
+    text_->setHtml(QString::fromStdString(worked.html));
+    // The figure over the text where there is one to draw, or a reason why not.
+    int top = 0;
+    if (figure_) {
+        figure_->setSketch(sketchMaker_(worked.figure));
+        if (!figure_->sketch().empty()) top = kPanelFigureHeight;
+        figure_->setVisible(top > 0);
+    }
+    text_->setGeometry(designedSize_.width(), top, kPanelWidth, window_.height() - top);
+}
+
+const Sketch* SolutionPanel::figure() const {
+    return figure_ && figure_->isVisible() && figure_->sketch().whyNot.isEmpty() ? &figure_->sketch() : nullptr;
+}
+
+bool SolutionPanel::extrasShown() const { return figure_ && figure_->extrasShown(); }
+
+void SolutionPanel::exportPdf() {
+    const QString title = window_.windowTitle();
+    const QString path = QFileDialog::getSaveFileName(&window_, "导出为 PDF", title + ".pdf", "PDF 文件 (*.pdf)");
+    if (path.isEmpty()) return;
+    const QString fault = WriteSolutionPdf(path, title, solution(), figure(), extrasShown());
+    if (!fault.isEmpty()) ShowMessageBox(&window_, fault, Icon::Information, {});
+}
+
+bool SolutionPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::ContextMenu) {
+        showContextMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void SolutionPanel::showContextMenu(const QPoint& globalPos) {
+    QMenu menu(&window_);
+    QAction* show = menu.addAction("显示解题过程\tF2");
+    show->setCheckable(true);
+    show->setChecked(shown_);
+    QAction* copy = menu.addAction("复制解题过程");
+    QAction* pdf = menu.addAction("导出为 PDF…");
+    QAction* print = menu.addAction("打印…");
+    // The three-sides figure's circumcircle and incircle, on request.
+    if (figure_ && figure_->isVisible() && figure_->sketch().hasExtras) {
+        QAction* circles = menu.addAction("显示外接圆和内切圆");
+        circles->setCheckable(true);
+        circles->setChecked(figure_->extrasShown());
+        connect(circles, &QAction::toggled, figure_, &FigureView::setExtrasShown);
+    }
+    QAction* chosen = menu.exec(globalPos);
+    if (chosen == show) setShown(!shown_);
+    if (chosen == copy) QApplication::clipboard()->setText(QString::fromStdString(solution().plain));
+    if (chosen == pdf) exportPdf();
+    if (chosen == print) PrintSolution(&window_, window_.windowTitle(), solution(), figure(), extrasShown());
+}
 
 SolutionSetting& SolutionSetting::instance() {
     static SolutionSetting* setting = new SolutionSetting;  // lives as long as the program

@@ -1,16 +1,76 @@
-// The worked-solution panel of the solver windows: whether it shows, remembered across
-// runs, and the sheet it prints.
+// The worked-solution panel of the solver windows: the part a window attaches when its
+// triggers explain their computations, whether it shows, remembered across runs, and the
+// sheet it prints.
 #pragma once
 
 #include <QObject>
+#include <QSize>
 #include <QString>
+#include <functional>
+#include <memory>
 
 #include "exact/workedsolution.h"
 #include "figure/sketch.h"
+#include "numeric/form.h"
+#include "ui/windowdesign.h"
 
+class QTextBrowser;
 class QWidget;
 
 namespace velunda::ui {
+
+class DesignedWindow;
+class FigureView;
+
+// The panel beside a window's designed area that explains the window's last computation,
+// with the figure over the text where the window has one. Hidden until the pupil asks for
+// it: the menu's check box, F2 in the window, or the window's context menu, which also
+// copies, exports and prints the solution. The designed controls keep their places; the
+// window grows to the right to hold the panel and shrinks back to its designed size.
+class SolutionPanel : public QObject {
+    Q_OBJECT
+
+public:
+    // Attaches the panel to the window as it stands (its size is the designed size);
+    // `event` is what sets off the window's explained computations, `figure` draws the
+    // figure over the solution, if the window has one.
+    SolutionPanel(DesignedWindow& window, Event event, SketchMaker figure);
+    ~SolutionPanel() override;
+
+    bool shown() const { return shown_; }
+    void setShown(bool shown);
+
+    // Runs the computation; the panel then explains it from the fields and options as
+    // they were when it started.
+    bool explain(Explanation explanation, const std::function<bool()>& computation);
+    // Back to saying what to type, as before any computation.
+    void forget();
+
+    // What the panel says: the last computation's solution, or what to type.
+    WorkedSolution solution() const;
+    // The figure the panel shows over the solution, or nullptr.
+    const Sketch* figure() const;
+
+protected:
+    // The window's context menu.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void update();
+    void showContextMenu(const QPoint& globalPos);
+    void exportPdf();
+    bool extrasShown() const;
+
+    DesignedWindow& window_;
+    const QSize designedSize_;
+    const QString hint_;  // what the panel says before a computation
+    const SketchMaker sketchMaker_;
+    bool shown_ = false;
+    QTextBrowser* text_ = nullptr;       // made when first shown
+    FigureView* figure_ = nullptr;       // over the text, made with it
+    Explanation explanation_ = nullptr;  // of the last computation
+    std::unique_ptr<Form> before_;       // its fields as they were when it started
+};
 
 // Whether new solver windows show their panel: the menu's check box "显示解题过程", kept
 // with QSettings (organisation and application "Velunda").

@@ -61,7 +61,7 @@ struct Trigger {
     Explanation explanation = nullptr;
 };
 
-class CalculatorWindow;
+class DesignedWindow;
 
 // A Label row directly followed by a Field row is that field's caption: it becomes the
 // field's buddy and gives the field its accessible name.
@@ -84,7 +84,7 @@ struct WindowDesign {
     std::string_view fieldToolTip = {};
     // Runs once the controls exist, for what the rows above cannot say (a field that opens
     // only after another one is typed into, names for screen readers).
-    std::function<void(CalculatorWindow&)> setUp = {};
+    std::function<void(DesignedWindow&)> setUp = {};
     // The figure above the worked solution, drawn from its quantities.
     SketchMaker figure = nullptr;
 };

@@ -4,7 +4,7 @@
 
 namespace velunda::ui {
 
-void NameEquationFields(CalculatorWindow& window, const std::vector<std::vector<std::string_view>>& rows,
+void NameEquationFields(DesignedWindow& window, const std::vector<std::vector<std::string_view>>& rows,
                         std::string_view solution) {
     static const QStringList ordinals{"第一个", "第二个", "第三个"};
     static const QStringList unknowns{"X", "Y", "Z"};

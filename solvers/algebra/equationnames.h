@@ -5,14 +5,14 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/calculatorwindow.h"
+#include "ui/designedwindow.h"
 
 namespace velunda::ui {
 
 // Gives each coefficient field the name a screen reader announces: rows[i] holds the
 // fields of equation i + 1 in the order X, Y (, Z), constant, so the fields read
 // "第一个方程 X 的系数" … "第一个方程的常数项"; the solution line reads "方程组的解".
-void NameEquationFields(CalculatorWindow& window, const std::vector<std::vector<std::string_view>>& rows,
+void NameEquationFields(DesignedWindow& window, const std::vector<std::vector<std::string_view>>& rows,
                         std::string_view solution);
 
 }  // namespace velunda::ui

@@ -58,7 +58,7 @@ WindowDesign ThreeEquationsWindowDesign() {
     design.triggers = {
         {Event::Click, "Command2", ThreeLinearEquations, ExplainThreeLinearEquations},
     };
-    design.setUp = [](CalculatorWindow& w) {
+    design.setUp = [](DesignedWindow& w) {
         NameEquationFields(w,
                            {{"Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)"},
                             {"Text1(5)", "Text1(6)", "Text1(7)", "Text1(8)"},

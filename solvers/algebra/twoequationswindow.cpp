@@ -41,7 +41,7 @@ WindowDesign TwoEquationsWindowDesign() {
     design.triggers = {
         {Event::Click, "Command4", TwoLinearEquations, ExplainTwoLinearEquations},
     };
-    design.setUp = [](CalculatorWindow& w) {
+    design.setUp = [](DesignedWindow& w) {
         NameEquationFields(w,
                            {{twoequations::A1, twoequations::B1, twoequations::C1},
                             {twoequations::A2, twoequations::B2, twoequations::C2}},

@@ -1,7 +1,7 @@
 // The designs of the solid windows: controls, focus order and what each control sets off.
 #pragma once
 
-#include "ui/calculatorwindow.h"
+#include "ui/designedwindow.h"
 #include "ui/windowdesign.h"
 
 namespace velunda::ui {

@@ -35,7 +35,7 @@ WindowDesign RightTriangleWindowDesign() {
         {Event::Click, "Command2", SolveRightTriangle, ExplainRightTriangle},
     };
     // Any key released in the first leg opens the second leg for typing, for good.
-    design.setUp = [](CalculatorWindow& w) {
+    design.setUp = [](DesignedWindow& w) {
         w.field(righttriangle::OtherLeg)->setEnabled(false);
         w.onKeyUp(righttriangle::Leg, [&w] { w.field(righttriangle::OtherLeg)->setEnabled(true); });
     };

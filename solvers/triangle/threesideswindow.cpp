@@ -83,7 +83,7 @@ WindowDesign ThreeSidesWindowDesign() {
 }
 // clang-format on
 
-ThreeSidesTriangleWindow::ThreeSidesTriangleWindow() : CalculatorWindow(ThreeSidesWindowDesign()) {
+ThreeSidesTriangleWindow::ThreeSidesTriangleWindow() : DesignedWindow(ThreeSidesWindowDesign()) {
     for (const char* side : {"Text1", "Text2", "Text3"}) field(side)->installEventFilter(this);
 }
 
@@ -96,11 +96,11 @@ bool ThreeSidesTriangleWindow::eventFilter(QObject* watched, QEvent* event) {
             });
         }
     }
-    return CalculatorWindow::eventFilter(watched, event);
+    return DesignedWindow::eventFilter(watched, event);
 }
 
 void ThreeSidesTriangleWindow::paintEvent(QPaintEvent* event) {
-    CalculatorWindow::paintEvent(event);
+    DesignedWindow::paintEvent(event);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 1));

@@ -1,7 +1,7 @@
 // The designs of the triangle windows: controls, focus order and what each control sets off.
 #pragma once
 
-#include "ui/calculatorwindow.h"
+#include "ui/designedwindow.h"
 #include "ui/windowdesign.h"
 
 namespace velunda::ui {
@@ -31,7 +31,7 @@ WindowDesign EquilateralWindowDesign();  // frm13
 // The three-sides window paints its legend, a triangle with its vertices named, below
 // the fields, and selects the prompt "请输入数据" of a side as the side's field receives
 // the focus, so that the first key typed replaces it.
-class ThreeSidesTriangleWindow : public CalculatorWindow {
+class ThreeSidesTriangleWindow : public DesignedWindow {
     Q_OBJECT
 
 public:

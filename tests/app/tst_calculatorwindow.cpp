@@ -10,7 +10,7 @@
 #include "numeric/numbertext.h"
 #include "support/fakeform.h"
 #include "support/gui.h"
-#include "ui/calculatorwindow.h"
+#include "ui/designedwindow.h"
 #include "ui/fonts.h"
 
 using namespace velunda;
@@ -47,9 +47,9 @@ ui::WindowDesign LoggingOptionsWindow() {
     return design;
 }
 
-class OptionsTestWindow : public ui::CalculatorWindow {
+class OptionsTestWindow : public ui::DesignedWindow {
 public:
-    OptionsTestWindow() : CalculatorWindow(LoggingOptionsWindow()) {}
+    OptionsTestWindow() : DesignedWindow(LoggingOptionsWindow()) {}
     QStringList selections() const { return label("Label9")->text().split(';', Qt::SkipEmptyParts); }
 };
 

@@ -450,7 +450,7 @@ private slots:
         QVERIFY2(entry && entry->design, "a calculator window of the window table");
         const ui::WindowDesign design = entry->design();
         MenuFixture app;
-        auto* w = qobject_cast<ui::CalculatorWindow*>(open(app, window));
+        auto* w = qobject_cast<ui::DesignedWindow*>(open(app, window));
         QVERIFY(w);
         {
             MessageCatcher catcher;

@@ -20,7 +20,7 @@
 #include "app/windowcatalog.h"
 #include "app/windowtable.h"
 #include "numeric/form.h"
-#include "ui/calculatorwindow.h"
+#include "ui/designedwindow.h"
 
 namespace velunda::testing {
 
@@ -82,7 +82,7 @@ public:
     }
 
     // Clicks the menu entry and returns the window it opened.
-    template <class Window = ui::CalculatorWindow>
+    template <class Window = ui::DesignedWindow>
     Window* open(const char* entry, const char* window) {
         QLabel* label = menu->label(entry);
         QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
@@ -163,7 +163,7 @@ inline QString controlTexts(QWidget* window, const QString& named) {
 }
 
 // The exit button closes its window and leaves the menu open.
-inline void CheckExit(const MenuFixture& app, ui::CalculatorWindow* w, std::string_view exitButton) {
+inline void CheckExit(const MenuFixture& app, ui::DesignedWindow* w, std::string_view exitButton) {
     QPointer<QWidget> window = w;
     click(w->button(exitButton));
     QVERIFY(!window || !window->isVisible());

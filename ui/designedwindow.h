@@ -1,12 +1,13 @@
 // The common shape of every window: built from its WindowDesign, with fields, labels,
-// buttons and option buttons found by name, and the Form its computations run against.
+// buttons and option buttons found by name, the Form its computations run against and
+// its triggers wired; a window whose triggers explain their computations has the
+// worked-solution panel attached (ui/solutionpanel.h).
 #pragma once
 
 #include <QHash>
 #include <QRadioButton>
 #include <QWidget>
 #include <functional>
-#include <memory>
 #include <string_view>
 
 #include "numeric/form.h"
@@ -15,11 +16,10 @@
 class QLabel;
 class QLineEdit;
 class QAbstractButton;
-class QTextBrowser;
 
 namespace velunda::ui {
 
-class FigureView;
+class SolutionPanel;
 
 // An option button becomes the selected one of its group when it receives the focus,
 // by a click, the Tab key or the program.
@@ -33,13 +33,13 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 };
 
-class CalculatorWindow : public QWidget, public Form {
+class DesignedWindow : public QWidget, public Form {
     Q_OBJECT
 
 public:
     // Builds the controls and wires the triggers of the design.
-    explicit CalculatorWindow(const WindowDesign& design, QWidget* parent = nullptr);
-    ~CalculatorWindow() override;
+    explicit DesignedWindow(const WindowDesign& design, QWidget* parent = nullptr);
+    ~DesignedWindow() override;
 
     // The control of that name. A name the design lacks, or a control of another kind,
     // is a programming error: the program stops with a message naming it.
@@ -61,13 +61,16 @@ public:
 
     // The worked-solution panel: windows whose triggers explain their computations have
     // one, beside the designed area, hidden until the pupil asks for it.
-    bool hasSolutionPanel() const { return hasPanel_; }
-    bool solutionShown() const { return panelShown_; }
+    bool hasSolutionPanel() const { return panel_ != nullptr; }
+    bool solutionShown() const;
     void setSolutionShown(bool shown);
     // What the panel says: the last computation's solution, or what to type.
     WorkedSolution solution() const;
     // The figure the panel shows over the solution, or nullptr.
     const Sketch* figure() const;
+
+    // The designed controls by name.
+    const QHash<QString, QWidget*>& controls() const { return controls_; }
 
     // Opens another window of the program, as its menu entry does (the catalog that made
     // this window gives the means).
@@ -84,7 +87,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     QWidget* build(const ControlDesign& c);
@@ -101,18 +103,7 @@ private:
     QString fieldToolTip_;
     std::function<void(std::string_view)> opener_;
 
-    // The panel, made when first shown.
-    void updateSolution();
-    void exportSolution();
-    bool hasPanel_ = false;
-    bool panelShown_ = false;
-    QSize designedSize_;
-    QString hint_;  // what the panel says before a computation
-    QTextBrowser* panel_ = nullptr;
-    SketchMaker sketchMaker_ = nullptr;  // the window's figure, if it has one
-    FigureView* figure_ = nullptr;       // over the solution text, made with the panel
-    Explanation explanation_ = nullptr;  // of the last computation
-    std::unique_ptr<Form> before_;       // its fields as they were when it started
+    SolutionPanel* panel_ = nullptr;  // a part of the window, where it has one
 };
 
 }  // namespace velunda::ui

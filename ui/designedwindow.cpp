@@ -1,23 +1,12 @@
-#include "ui/calculatorwindow.h"
+#include "ui/designedwindow.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStyle>
-#include <QTextBrowser>
-#include <map>
-#include <set>
+#include <algorithm>
 
-#include "exact/exactnumber.h"
-#include "exact/solutionbuilder.h"
-#include "figure/figureview.h"
 #include "ui/fonts.h"
 #include "ui/menuentry.h"
 #include "ui/message.h"
@@ -58,26 +47,6 @@ void placeLabel(QLabel* label, QRect rect, bool wrap) {
     label->setGeometry(rect);
 }
 
-// The fields and options of a window as they were at one moment, for the explanation of
-// the computation that started then.
-class FormSnapshot : public Form {
-public:
-    std::string text(std::string_view name) const override {
-        auto it = texts.find(name);
-        return it == texts.end() ? std::string() : it->second;
-    }
-    bool selected(std::string_view name) const override { return options.count(name) != 0; }
-    void write(std::string_view, std::string) override {}
-    void ShowMessage(std::string_view, Icon, std::string_view) override {}
-
-    std::map<std::string, std::string, std::less<>> texts;
-    std::set<std::string, std::less<>> options;
-};
-
-// The panel's width beside the designed area, and the least height it needs; the
-// figure's height over the solution text.
-constexpr int kPanelWidth = 400, kPanelHeight = 300, kFigureHeight = 230;
-
 }  // namespace
 
 void OptionButton::focusInEvent(QFocusEvent* event) {
@@ -96,7 +65,7 @@ void OptionButton::focusInEvent(QFocusEvent* event) {
     if (!isChecked()) setChecked(true);
 }
 
-CalculatorWindow::CalculatorWindow(const WindowDesign& design, QWidget* parent) : QWidget(parent) {
+DesignedWindow::DesignedWindow(const WindowDesign& design, QWidget* parent) : QWidget(parent) {
     setObjectName(qs(design.name));
     setWindowTitle(qs(design.title));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -129,29 +98,17 @@ CalculatorWindow::CalculatorWindow(const WindowDesign& design, QWidget* parent) 
     }
     if (!design.exitButton.empty())
         connect(button(design.exitButton), &QAbstractButton::clicked, this, &QWidget::close);
-    for (const Trigger& trigger : design.triggers) {
-        wire(trigger);
-        if (trigger.explanation && !hasPanel_) {
-            hasPanel_ = true;
-            hint_ = trigger.event == Event::Enter ? "在一个文本框里输入已知量，按回车，这里就显示解题过程。"
-                                                  : "输入已知量，单击计算按钮，这里就显示解题过程。";
-        }
-    }
+    for (const Trigger& trigger : design.triggers) wire(trigger);
     if (design.setUp) design.setUp(*this);
-    designedSize_ = size();
-    sketchMaker_ = design.figure;
-    if (hasPanel_) {
-        auto* toggle = new QShortcut(QKeySequence(Qt::Key_F2), this);
-        connect(toggle, &QShortcut::activated, this, [this] { setSolutionShown(!panelShown_); });
-        connect(&SolutionSetting::instance(), &SolutionSetting::shownChanged, this,
-                &CalculatorWindow::setSolutionShown);
-        if (SolutionSetting::instance().shown()) setSolutionShown(true);
-    }
+    // A window whose triggers explain their computations has the worked-solution panel.
+    const auto explained =
+        std::ranges::find_if(design.triggers, [](const Trigger& t) { return t.explanation != nullptr; });
+    if (explained != design.triggers.end()) panel_ = new SolutionPanel(*this, explained->event, design.figure);
 }
 
-CalculatorWindow::~CalculatorWindow() = default;
+DesignedWindow::~DesignedWindow() = default;
 
-QWidget* CalculatorWindow::build(const ControlDesign& c) {
+QWidget* DesignedWindow::build(const ControlDesign& c) {
     const QRect rect(px(c.left), px(c.top), px(c.width), px(c.height));
     QWidget* w = nullptr;
     switch (c.kind) {
@@ -208,7 +165,7 @@ QWidget* CalculatorWindow::build(const ControlDesign& c) {
     return w;
 }
 
-QWidget* CalculatorWindow::control(std::string_view name) const {
+QWidget* DesignedWindow::control(std::string_view name) const {
     QWidget* w = controls_.value(qs(name));
     if (!w) qFatal("window %s has no control named %.*s", qPrintable(objectName()), int(name.size()), name.data());
     return w;
@@ -217,7 +174,7 @@ QWidget* CalculatorWindow::control(std::string_view name) const {
 namespace {
 
 template <class T>
-T* as(const CalculatorWindow* window, std::string_view name) {
+T* as(const DesignedWindow* window, std::string_view name) {
     auto* t = qobject_cast<T*>(window->control(name));
     if (!t)
         qFatal("control %.*s of window %s is not a %s", int(name.size()), name.data(), qPrintable(window->objectName()),
@@ -227,21 +184,21 @@ T* as(const CalculatorWindow* window, std::string_view name) {
 
 }  // namespace
 
-QLineEdit* CalculatorWindow::field(std::string_view name) const { return as<QLineEdit>(this, name); }
-QLabel* CalculatorWindow::label(std::string_view name) const { return as<QLabel>(this, name); }
-QAbstractButton* CalculatorWindow::button(std::string_view name) const { return as<QAbstractButton>(this, name); }
-QRadioButton* CalculatorWindow::option(std::string_view name) const { return as<QRadioButton>(this, name); }
+QLineEdit* DesignedWindow::field(std::string_view name) const { return as<QLineEdit>(this, name); }
+QLabel* DesignedWindow::label(std::string_view name) const { return as<QLabel>(this, name); }
+QAbstractButton* DesignedWindow::button(std::string_view name) const { return as<QAbstractButton>(this, name); }
+QRadioButton* DesignedWindow::option(std::string_view name) const { return as<QRadioButton>(this, name); }
 
-std::string CalculatorWindow::text(std::string_view name) const {
+std::string DesignedWindow::text(std::string_view name) const {
     QWidget* w = control(name);
     if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text().toStdString();
     if (auto* l = qobject_cast<QLabel*>(w)) return l->text().toStdString();
     return button(name)->text().toStdString();
 }
 
-bool CalculatorWindow::selected(std::string_view name) const { return option(name)->isChecked(); }
+bool DesignedWindow::selected(std::string_view name) const { return option(name)->isChecked(); }
 
-void CalculatorWindow::write(std::string_view name, std::string text) {
+void DesignedWindow::write(std::string_view name, std::string text) {
     const QString t = QString::fromStdString(text);
     QWidget* w = control(name);
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
@@ -254,113 +211,26 @@ void CalculatorWindow::write(std::string_view name, std::string text) {
     }
 }
 
-void CalculatorWindow::ShowMessage(std::string_view text, Icon icon, std::string_view title) {
+void DesignedWindow::ShowMessage(std::string_view text, Icon icon, std::string_view title) {
     ShowMessageBox(this, qs(text), icon, qs(title));
 }
 
-bool CalculatorWindow::compute(Computation computation, Explanation explanation) {
-    std::unique_ptr<FormSnapshot> before;
-    if (explanation) {
-        before = std::make_unique<FormSnapshot>();
-        for (auto it = controls_.cbegin(); it != controls_.cend(); ++it) {
-            const std::string name = it.key().toStdString();
-            if (auto* e = qobject_cast<QLineEdit*>(it.value())) before->texts[name] = e->text().toStdString();
-            if (auto* o = qobject_cast<QRadioButton*>(it.value()); o && o->isChecked()) before->options.insert(name);
-        }
-    }
-    const bool completed = RunComputation(*this, computation);
-    if (explanation) {
-        explanation_ = explanation;
-        before_ = std::move(before);
-        if (panelShown_) updateSolution();
-    }
-    return completed;
+bool DesignedWindow::compute(Computation computation, Explanation explanation) {
+    const auto run = [this, computation] { return RunComputation(*this, computation); };
+    return panel_ && explanation ? panel_->explain(explanation, run) : run();
 }
 
-WorkedSolution CalculatorWindow::solution() const {
-    if (!explanation_ || !before_) return {hint_.toStdString(), hint_.toHtmlEscaped().toStdString(), {}};
-    return exact::Explain(explanation_, *before_);
+bool DesignedWindow::solutionShown() const { return panel_ && panel_->shown(); }
+
+void DesignedWindow::setSolutionShown(bool shown) {
+    if (panel_) panel_->setShown(shown);
 }
 
-void CalculatorWindow::setSolutionShown(bool shown) {
-    if (!hasPanel_ || shown == panelShown_) return;
-    panelShown_ = shown;
-    if (shown && !panel_) {
-        exact::LoadEngineInBackground();  // the first solution then finds the engine ready
-        panel_ = new QTextBrowser(this);
-        panel_->setObjectName("solution");
-        panel_->setAccessibleName("解题过程");
-        panel_->setFont(MakeFont(SimSun(10.5)));
-        panel_->setOpenLinks(false);
-        panel_->setContextMenuPolicy(Qt::DefaultContextMenu);
-        if (sketchMaker_) {
-            figure_ = new FigureView(this);
-            figure_->setGeometry(designedSize_.width(), 0, kPanelWidth, kFigureHeight);
-        }
-    }
-    // The designed controls keep their places; the window grows to the right for the panel.
-    if (shown) {
-        const int height = std::max(designedSize_.height(), kPanelHeight + (figure_ ? kFigureHeight : 0));
-        setFixedSize(designedSize_.width() + kPanelWidth, height);
-        panel_->show();
-        updateSolution();
-    } else {
-        if (panel_) panel_->hide();
-        if (figure_) figure_->hide();
-        setFixedSize(designedSize_);
-    }
-}
+WorkedSolution DesignedWindow::solution() const { return panel_ ? panel_->solution() : WorkedSolution{}; }
 
-void CalculatorWindow::updateSolution() {
-    if (!panel_) return;
-    const WorkedSolution worked = solution();
-    panel_->setHtml(QString::fromStdString(worked.html));
-    // The figure over the text where there is one to draw, or a reason why not.
-    int top = 0;
-    if (figure_) {
-        figure_->setSketch(sketchMaker_(worked.figure));
-        if (!figure_->sketch().empty()) top = kFigureHeight;
-        figure_->setVisible(top > 0);
-    }
-    panel_->setGeometry(designedSize_.width(), top, kPanelWidth, height() - top);
-}
+const Sketch* DesignedWindow::figure() const { return panel_ ? panel_->figure() : nullptr; }
 
-const Sketch* CalculatorWindow::figure() const {
-    return figure_ && figure_->isVisible() && figure_->sketch().whyNot.isEmpty() ? &figure_->sketch() : nullptr;
-}
-
-void CalculatorWindow::exportSolution() {
-    const QString path = QFileDialog::getSaveFileName(this, "导出为 PDF", windowTitle() + ".pdf", "PDF 文件 (*.pdf)");
-    if (path.isEmpty()) return;
-    const QString fault =
-        WriteSolutionPdf(path, windowTitle(), solution(), figure(), figure_ && figure_->extrasShown());
-    if (!fault.isEmpty()) ShowMessageBox(this, fault, Icon::Information, {});
-}
-
-void CalculatorWindow::contextMenuEvent(QContextMenuEvent* event) {
-    if (!hasPanel_) return QWidget::contextMenuEvent(event);
-    QMenu menu(this);
-    QAction* show = menu.addAction("显示解题过程\tF2");
-    show->setCheckable(true);
-    show->setChecked(panelShown_);
-    QAction* copy = menu.addAction("复制解题过程");
-    QAction* pdf = menu.addAction("导出为 PDF…");
-    QAction* print = menu.addAction("打印…");
-    // The three-sides figure's circumcircle and incircle, on request.
-    if (figure_ && figure_->isVisible() && figure_->sketch().hasExtras) {
-        QAction* circles = menu.addAction("显示外接圆和内切圆");
-        circles->setCheckable(true);
-        circles->setChecked(figure_->extrasShown());
-        connect(circles, &QAction::toggled, figure_, &FigureView::setExtrasShown);
-    }
-    QAction* chosen = menu.exec(event->globalPos());
-    if (chosen == show) setSolutionShown(!panelShown_);
-    if (chosen == copy) QApplication::clipboard()->setText(QString::fromStdString(solution().plain));
-    if (chosen == pdf) exportSolution();
-    if (chosen == print) PrintSolution(this, windowTitle(), solution(), figure(), figure_ && figure_->extrasShown());
-}
-
-void CalculatorWindow::wire(const Trigger& trigger) {
+void DesignedWindow::wire(const Trigger& trigger) {
     const Computation computation = trigger.computation;
     const Explanation explanation = trigger.explanation;
     switch (trigger.event) {
@@ -380,29 +250,27 @@ void CalculatorWindow::wire(const Trigger& trigger) {
     }
 }
 
-void CalculatorWindow::onEnter(std::string_view name, const std::function<void()>& handler) {
+void DesignedWindow::onEnter(std::string_view name, const std::function<void()>& handler) {
     QLineEdit* edit = field(name);
     edit->installEventFilter(this);
     enter_.insert(edit, handler);
 }
 
-void CalculatorWindow::onKeyUp(std::string_view name, const std::function<void()>& handler) {
+void DesignedWindow::onKeyUp(std::string_view name, const std::function<void()>& handler) {
     QLineEdit* edit = field(name);
     edit->installEventFilter(this);
     keyUp_.insert(edit, handler);
 }
 
-void CalculatorWindow::clear(const std::vector<std::string_view>& fields) {
+void DesignedWindow::clear(const std::vector<std::string_view>& fields) {
     for (std::string_view f : fields) field(f)->clear();
     // The panel goes back to saying what to type.
-    explanation_ = nullptr;
-    before_.reset();
-    if (panelShown_) updateSolution();
+    if (panel_) panel_->forget();
     // Typing goes on in the first field cleared.
     if (!fields.empty()) field(fields.front())->setFocus(Qt::OtherFocusReason);
 }
 
-void CalculatorWindow::updateToolTip(QLineEdit* edit) const {
+void DesignedWindow::updateToolTip(QLineEdit* edit) const {
     // The text has the field's width less its frame and the two-pixel margin on each side.
     const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
     const int room = edit->width() - 2 * frame - 4;
@@ -412,7 +280,7 @@ void CalculatorWindow::updateToolTip(QLineEdit* edit) const {
     edit->setToolTip(tip.join('\n'));
 }
 
-void CalculatorWindow::showEvent(QShowEvent* event) {
+void DesignedWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (shown_) return;
     shown_ = true;
@@ -424,7 +292,7 @@ void CalculatorWindow::showEvent(QShowEvent* event) {
     }
 }
 
-bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
+bool DesignedWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         // Enter, and whatever else types a carriage return (Ctrl+M), is the Enter key.
         const auto* key = static_cast<QKeyEvent*>(event);

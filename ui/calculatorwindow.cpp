@@ -16,6 +16,7 @@
 #include <set>
 
 #include "exact/exactnumber.h"
+#include "exact/solutionbuilder.h"
 #include "figure/figureview.h"
 #include "ui/fonts.h"
 #include "ui/menuentry.h"
@@ -277,7 +278,8 @@ bool CalculatorWindow::compute(Computation computation, Explanation explanation)
 }
 
 WorkedSolution CalculatorWindow::solution() const {
-    if (!explanation_ || !before_) return {hint_.toStdString(), hint_.toHtmlEscaped().toStdString(), {}};
+    if (!explanation_ || !before_)
+        return exact::FromSteps({exact::MakeStep(exact::StepKind::Cannot, hint_.toStdString())});
     return explanation_(*before_);
 }
 

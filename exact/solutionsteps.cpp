@@ -252,17 +252,20 @@ void Escape(std::string_view s, bool underBar, std::string& out) {
 }
 
 constexpr auto kBar = "<span style=\"text-decoration: overline\">";
+// A radicand's parentheses are in the text (copied, read aloud, found in the sheet) but
+// not seen: the bar shows its extent.
+constexpr auto kUnseen = "<span style=\"font-size: 1px; color: transparent\">";
 
 void WriteHtml(const std::vector<Token>& tokens, bool underBar, std::string& out) {
     for (const Token& t : tokens) {
         switch (t.kind) {
             case TokenKind::Root:
                 out += t.cube ? "∛" : "√";
+                if (t.grouped) out += std::string(kUnseen) + "(</span>";
                 out += kBar;
-                if (t.grouped) out += '(';
                 WriteHtml(t.first, true, out);
-                if (t.grouped) out += ')';
                 out += "</span>";
+                if (t.grouped) out += std::string(kUnseen) + ")</span>";
                 break;
             case TokenKind::Fraction:
                 WriteHtml(t.first, underBar, out);

@@ -9,27 +9,6 @@
 namespace velunda::exact {
 namespace {
 
-std::string Escaped(std::string_view s) {
-    std::string out;
-    for (char c : s) {
-        if (c == '&')
-            out += "&amp;";
-        else if (c == '<')
-            out += "&lt;";
-        else if (c == '>')
-            out += "&gt;";
-        else
-            out += c;
-    }
-    return out;
-}
-
-bool StartsWith(std::string_view s, std::size_t at, std::string_view prefix) {
-    return s.substr(at, prefix.size()) == prefix;
-}
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // Whether a number's text is one group in parentheses, "(-3)", and not a fraction whose
 // numerator is one, "(845+21√209)/50".
 bool OneGroup(std::string_view t) {
@@ -46,49 +25,6 @@ bool OneGroup(std::string_view t) {
 bool BeyondFields(const Number& x) { return std::fabs(x.Approximate()) > static_cast<long double>(DBL_MAX); }
 
 const char* const kBeyond = "超出计算范围（结果大于 1.79769313486232E+308）";
-
-// One line: the radicand after √ or ∛ (digits, a letter, or a group in parentheses)
-// drawn under a bar. A radicand's blanks do not break (the plain text of the panel reads
-// them as blanks): a bar broken across two lines would look like an underline.
-std::string TypesetLine(std::string_view line, bool underBar = false) {
-    std::string out;
-    for (std::size_t i = 0; i < line.size();) {
-        const bool root = StartsWith(line, i, "√") || StartsWith(line, i, "∛");
-        if (!root) {
-            const std::size_t len = (static_cast<unsigned char>(line[i]) & 0xE0) == 0xC0   ? 2
-                                    : (static_cast<unsigned char>(line[i]) & 0xF0) == 0xE0 ? 3
-                                    : (static_cast<unsigned char>(line[i]) & 0xF8) == 0xF0 ? 4
-                                                                                           : 1;
-            out += underBar && line[i] == ' ' ? std::string("&nbsp;") : Escaped(line.substr(i, len));
-            i += len;
-            continue;
-        }
-        out += std::string(line.substr(i, 3));
-        i += 3;
-        std::size_t end = i;
-        std::string_view radicand;
-        if (end < line.size() && line[end] == '(') {
-            int depth = 0;
-            for (; end < line.size(); ++end) {
-                if (line[end] == '(') ++depth;
-                if (line[end] == ')' && --depth == 0) break;
-            }
-            if (end < line.size()) ++end;
-            radicand = line.substr(i + 1, end - i >= 2 ? end - i - 2 : 0);
-        } else {
-            while (end < line.size() && (IsDigit(line[end]) || line[end] == '.')) ++end;
-            if (end == i && end < line.size() && std::isalpha(static_cast<unsigned char>(line[end]))) ++end;
-            if (end == i && end < line.size() && static_cast<unsigned char>(line[end]) >= 0xC0) {  // π, Δ
-                ++end;
-                while (end < line.size() && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) ++end;
-            }
-            radicand = line.substr(i, end - i);
-        }
-        out += "<span style=\"text-decoration: overline\">" + TypesetLine(radicand, true) + "</span>";
-        i = end;
-    }
-    return out;
-}
 
 }  // namespace
 
@@ -174,19 +110,16 @@ std::string Squared(const Number& x) {
 
 std::string RootOf(const Number& x) { return "√" + Grouped(x); }
 
-std::string Typeset(std::string_view plain) {
-    std::string html = "<div style=\"font-family: serif\">";
-    std::size_t from = 0;
-    while (from <= plain.size()) {
-        std::size_t to = plain.find('\n', from);
-        if (to == std::string_view::npos) to = plain.size();
-        html += "<p>" + TypesetLine(plain.substr(from, to - from)) + "</p>";
-        from = to + 1;
-    }
-    return html + "</div>";
+WorkedSolution FromSteps(std::vector<Step> steps, std::vector<FigureValue> figure) {
+    WorkedSolution s;
+    s.plain = WritePlain(steps);
+    s.html = WriteHtml(steps);
+    s.figure = std::move(figure);
+    s.steps = std::move(steps);
+    return s;
 }
 
-SolutionBuilder::SolutionBuilder() { lines_.push_back("解："); }
+SolutionBuilder::SolutionBuilder() { steps_.push_back(MakeStep(StepKind::Heading, "解：")); }
 
 namespace {
 
@@ -252,16 +185,20 @@ void SolutionBuilder::GivenAngle(Measure measure, std::string_view symbol, const
 
 void SolutionBuilder::Given(std::string_view text) {
     if (given_.empty()) {
-        givenLine_ = lines_.size();
-        lines_.emplace_back();
+        givenStep_ = steps_.size();
+        steps_.push_back({StepKind::Given, {}});
     }
-    given_.emplace_back(text);
-    std::string line = "已知 ";
-    for (std::size_t i = 0; i < given_.size(); ++i) line += (i ? "，" : "") + given_[i];
-    lines_[givenLine_] = line;
+    given_.push_back(Tokens(text));
+    // "已知 a = 5，b = 3"
+    std::vector<Token> line = Tokens("已知 ");
+    for (std::size_t i = 0; i < given_.size(); ++i) {
+        if (i) line.push_back(Tokens("，").front());
+        line.insert(line.end(), given_[i].begin(), given_[i].end());
+    }
+    steps_[givenStep_].tokens = std::move(line);
 }
 
-void SolutionBuilder::Line(std::string line) { lines_.push_back(std::move(line)); }
+void SolutionBuilder::Line(std::string line, StepKind kind) { steps_.push_back(MakeStep(kind, line)); }
 
 bool SolutionBuilder::Quantity(Measure measure, std::string_view name, std::string_view symbol,
                                std::string_view formula, std::string_view substituted, const Number& value) {
@@ -284,7 +221,7 @@ bool SolutionBuilder::Quantity(Measure measure, std::string_view name, std::stri
         line += " ≈ " + text;  // a decimal alone that is not the whole value
     else if (text != substituted)
         line += " = " + text;
-    lines_.push_back(line);
+    steps_.push_back(MakeStep(StepKind::Quantity, line));
     answers_.push_back(PartOfAnswer(name, value, Plain(value)));
     Record(measure, symbol, value, false);
     return true;
@@ -309,14 +246,14 @@ bool SolutionBuilder::Quantity(Measure measure, std::string_view name, std::stri
     const std::string exact = value.ExactText();
     if (!exact.empty() && exact != substituted) line += " = " + exact;
     line += "，π 取 " + std::string(piText) + " 时 " + std::string(symbol) + ValueAlone(withWindowPi);
-    lines_.push_back(line);
+    steps_.push_back(MakeStep(StepKind::Quantity, line));
     answers_.push_back(PartOfAnswer(name, withWindowPi, withWindowPi.DecimalText()));
     Record(measure, symbol, value, false);
     return true;
 }
 
 void SolutionBuilder::Cannot(std::string_view what, std::string_view reason) {
-    lines_.push_back(std::string(what) + "：" + std::string(reason) + "，所以无法计算。");
+    steps_.push_back(MakeStep(StepKind::Cannot, std::string(what) + "：" + std::string(reason) + "，所以无法计算。"));
     failed_ = true;
 }
 
@@ -325,19 +262,15 @@ void SolutionBuilder::Answer(std::string text) { answer_ = std::move(text); }
 void SolutionBuilder::AnswerPart(std::string text) { answers_.push_back(std::move(text)); }
 
 WorkedSolution SolutionBuilder::Finish() {
-    std::vector<std::string> lines = lines_;
+    std::vector<Step> steps = steps_;
     if (!answer_.empty()) {
-        lines.push_back("答：" + answer_);
+        steps.push_back(MakeStep(StepKind::Answer, "答：" + answer_));
     } else if (!failed_ && !answers_.empty()) {
         std::string a = "答：";
         for (std::size_t i = 0; i < answers_.size(); ++i) a += (i ? "，" : "") + answers_[i];
-        lines.push_back(a + "。");
+        steps.push_back(MakeStep(StepKind::Answer, a + "。"));
     }
-    WorkedSolution s;
-    for (std::size_t i = 0; i < lines.size(); ++i) s.plain += (i ? "\n" : "") + lines[i];
-    s.html = Typeset(s.plain);
-    s.figure = figure_;
-    return s;
+    return FromSteps(std::move(steps), figure_);
 }
 
 bool ReadGivenStrictly(SolutionBuilder& b, const Form& before, std::string_view field, Measure measure,
@@ -363,12 +296,7 @@ bool AllRead(SolutionBuilder& b, std::initializer_list<const Number*> numbers) {
     return true;
 }
 
-WorkedSolution EngineMissing() {
-    WorkedSolution s;
-    s.plain = FaultText(Fault::NoEngine);
-    s.html = Typeset(s.plain);
-    return s;
-}
+WorkedSolution EngineMissing() { return FromSteps({MakeStep(StepKind::Cannot, FaultText(Fault::NoEngine))}); }
 
 WorkedSolution Explain(Explanation explanation, const Form& before) {
     return EngineAvailable() ? explanation(before) : EngineMissing();

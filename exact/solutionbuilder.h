@@ -1,11 +1,12 @@
-// Writing worked solutions: one line per step in the school layout
+// Writing worked solutions: one step a line in the school layout
 //
 //   解：
 //   已知 a = 5
 //   对角线 d = √2·a = √2 × 5 = 5√2 ≈ 7.07106781186548
 //   答：对角线为 5√2。
 //
-// with the numbers in the notation of exact values, and the plain text typeset as HTML.
+// with the numbers in the notation of exact values. Each step is read into its tokens
+// once, as it is made; the solution's texts are written from the tokens.
 #pragma once
 
 #include <initializer_list>
@@ -51,9 +52,8 @@ Number ReadAngle(const Form& form, std::string_view field, bool inRadians);
 // "π/6 ≈ 0.523598775598299（弧度）".
 std::string AngleText(const Number& radians, bool inRadians);
 
-// The plain text of a solution typeset for the panel: each radicand under a bar, the
-// program's serif face, one paragraph per line.
-std::string Typeset(std::string_view plain);
+// A solution of the steps, its plain text and HTML written from them.
+WorkedSolution FromSteps(std::vector<Step> steps, std::vector<FigureValue> figure = {});
 
 class SolutionBuilder {
 public:
@@ -67,8 +67,9 @@ public:
     // A typed angle among them, in the unit it was typed in: "θ = 30°", or
     // "θ = 1（弧度）≈ 57.2957795130823°"; the figure gets it in radians.
     void GivenAngle(Measure measure, std::string_view symbol, const Number& typed, bool inRadians);
-    // Any line of its own ("Δ = … > 0，方程有两个不相等的实数根").
-    void Line(std::string line);
+    // Any line of its own: a note, or which case applies and why ("Δ = … > 0，方程有两个
+    // 不相等的实数根").
+    void Line(std::string line, StepKind kind = StepKind::Note);
     // One computed quantity: "对角线 d = √2·a = √2 × 5 = 5√2 ≈ 7.07106781186548". Where the
     // value is not ok, the line says why it cannot be computed and false is returned. The
     // figure gets the value as its measure, as with Given.
@@ -103,9 +104,9 @@ private:
     // Keeps a figure's value; the last of a measure holds.
     void Store(FigureValue value);
 
-    std::vector<std::string> lines_;
-    std::vector<std::string> given_;
-    std::size_t givenLine_ = 0;
+    std::vector<Step> steps_;
+    std::vector<std::vector<Token>> given_;
+    std::size_t givenStep_ = 0;
     std::vector<std::string> answers_;
     std::string answer_;
     std::vector<FigureValue> figure_;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "exact/solutionsteps.h"
 #include "numeric/form.h"
 
 namespace velunda {
@@ -63,9 +64,10 @@ struct FigureValue {
 };
 
 struct WorkedSolution {
-    std::string plain;                // the lines of the solution in the plain-text notation, joined by '\n'
-    std::string html;                 // the same, typeset for the panel
+    std::string plain;                // the steps in the plain-text notation, one line a step (WritePlain)
+    std::string html;                 // the steps typeset for the panel and the sheet (WriteHtml)
     std::vector<FigureValue> figure;  // the quantities the figure is drawn from, in order
+    std::vector<exact::Step> steps;   // the solution itself, from which plain and html are written
 };
 
 // Explains one computation from its window's field texts and options as they were when the

@@ -122,7 +122,8 @@ void SolutionPanel::forget() {
 }
 
 WorkedSolution SolutionPanel::solution() const {
-    if (!explanation_ || !before_) return {hint_.toStdString(), hint_.toHtmlEscaped().toStdString(), {}};
+    if (!explanation_ || !before_)
+        return exact::FromSteps({exact::MakeStep(exact::StepKind::Cannot, hint_.toStdString())});
     return exact::Explain(explanation_, *before_);
 }
 

@@ -1,17 +1,27 @@
 // What every window shares: computations as a unit, option buttons selected by focus,
 // the message box, and captions that fit.
+#include <QAccessible>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QMenu>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocument>
 
+#include "exact/workedsolution.h"
 #include "figure/figureview.h"
 #include "numeric/numbertext.h"
+#include "solvers/algebra/quadratic.h"
+#include "solvers/plane/circle.h"
+#include "solvers/plane/rectangle.h"
+#include "solvers/solid/cube.h"
 #include "support/fakeform.h"
 #include "support/gui.h"
 #include "ui/designedwindow.h"
 #include "ui/fonts.h"
+
+Q_DECLARE_METATYPE(velunda::Explanation)
 
 using namespace velunda;
 using namespace velunda::testing;
@@ -239,6 +249,102 @@ private slots:
         QTest::keyClick(w, Qt::Key_F2);
         QVERIFY(!panel->isVisible());
         QCOMPARE(w->size(), designed);
+    }
+
+    // The panel's text, the copied text and what a screen reader reads are one text, the
+    // radicand's parentheses included.
+    void panelText_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("fields");
+        QTest::addColumn<QString>("button");  // none: Enter in the last field
+        QTest::addColumn<QString>("part");
+        QTest::newRow("rectangle 3 by 4: the diagonal's radicand") << "lbl6"
+                                                                   << "frm6"
+                                                                   << "Text1=3;Text2=4"
+                                                                   << "Command1"
+                                                                   << "d = √(a² + b²) = √(3² + 4²) = 5";
+        QTest::newRow("cube of volume 2: a cube root") << "lbl9"
+                                                       << "frm11"
+                                                       << "Text4=2" << QString() << "a = ∛V = ∛2 ≈";
+    }
+    void panelText() {
+        QFETCH(QString, entry);
+        QFETCH(QString, window);
+        QFETCH(QString, fields);
+        QFETCH(QString, button);
+        QFETCH(QString, part);
+        MenuFixture app;
+        auto* w = app.open(entry.toLatin1().constData(), window.toLatin1().constData());
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->setSolutionShown(true);
+        QLineEdit* last = nullptr;
+        for (const QString& f : fields.split(';')) {
+            last = w->field(f.section('=', 0, 0).toLatin1().constData());
+            typeInto(last, f.section('=', 1));
+        }
+        if (button.isEmpty())
+            pressEnter(last);
+        else
+            click(w->button(button.toLatin1().constData()));
+        auto* panel = w->findChild<QTextBrowser*>("solution");
+        const QString text = panel->toPlainText();
+        QVERIFY2(text.contains(part), qPrintable(text));
+        QApplication::clipboard()->clear();
+        QTimer::singleShot(0, [] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+                for (QAction* action : menu->actions())
+                    if (action->text() == "复制解题过程") {
+                        menu->setActiveAction(action);
+                        QTest::keyClick(menu, Qt::Key_Return);
+                    }
+            if (auto* popup = QApplication::activePopupWidget()) popup->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), w->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(w, &event);
+        QCOMPARE(QApplication::clipboard()->text(), text);
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(panel);
+        QVERIFY(read);
+        QCOMPARE(read->text(QAccessible::Value), text);
+        QCOMPARE(QString::fromStdString(exact::WriteSpoken(w->solution().steps)), text);
+    }
+
+    // The writers agree: the plain notation, the text of the typeset HTML and the spoken
+    // text are one text, for every step and for the first steps alone.
+    void solutionWriters_data() {
+        QTest::addColumn<Explanation>("explanation");
+        QTest::addColumn<QString>("fields");
+        QTest::addColumn<QString>("part");
+        QTest::newRow("square roots of sums") << Explanation(ExplainRectangle) << "Text1=2;Text2=3"
+                                              << "√(2² + 3²) = √13";
+        QTest::newRow("fractions with roots") << Explanation(ExplainQuadraticEquation) << "Text1=1;Text2=-1;Text3=-1"
+                                              << "(1+√5)/2";
+        QTest::newRow("a root over π") << Explanation(ExplainCircleFromArea) << "Text4=50;Text5=3.14"
+                                       << "√(50/π) = 5√2/√π";
+        QTest::newRow("cube roots") << Explanation(ExplainCubeFromVolume) << "Text4=16"
+                                    << "2∛2";
+    }
+    void solutionWriters() {
+        QFETCH(Explanation, explanation);
+        QFETCH(QString, fields);
+        QFETCH(QString, part);
+        const WorkedSolution s = explanation(Filled(fields));
+        const QString plain = QString::fromStdString(s.plain);
+        QVERIFY2(plain.contains(part), qPrintable(plain));
+        QTextDocument typeset;
+        typeset.setHtml(QString::fromStdString(s.html));
+        QCOMPARE(typeset.toPlainText(), plain);
+        QCOMPARE(QString::fromStdString(exact::WriteSpoken(s.steps)), plain);
+        const QStringList lines = plain.split('\n');
+        QCOMPARE(qsizetype(s.steps.size()), lines.size());
+        for (std::size_t n = 1; n <= s.steps.size(); ++n) {
+            const QString first = lines.mid(0, qsizetype(n)).join('\n');
+            QCOMPARE(QString::fromStdString(exact::WritePlain(s.steps, n)), first);
+            QCOMPARE(QString::fromStdString(exact::WriteSpoken(s.steps, n)), first);
+            typeset.setHtml(QString::fromStdString(exact::WriteHtml(s.steps, n)));
+            QCOMPARE(typeset.toPlainText(), first);
+            QCOMPARE(QString::fromStdString(exact::WritePlain(s.steps[n - 1])), lines[qsizetype(n - 1)]);
+        }
     }
 
     // The window's context menu offers the three-sides figure's circumcircle and incircle.

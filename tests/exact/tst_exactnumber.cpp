@@ -229,9 +229,15 @@ private slots:
         QTest::addColumn<QString>("html");
         QTest::newRow("radicand under a bar") << "5√2"
                                               << "5√<span style=\"text-decoration: overline\">2</span>";
-        QTest::newRow("group under a bar without its parentheses, its blanks unbreakable")
+        QTest::newRow("group under a bar, its parentheses in the text but not seen, its blanks unbreakable")
             << "√(a² + b²) = c"
-            << "√<span style=\"text-decoration: overline\">a²&nbsp;+&nbsp;b²</span> = c";
+            << "√<span style=\"font-size: 1px; color: transparent\">(</span>"
+               "<span style=\"text-decoration: overline\">a²&nbsp;+&nbsp;b²</span>"
+               "<span style=\"font-size: 1px; color: transparent\">)</span> = c";
+        QTest::newRow("fraction under a bar") << "√((p+e)/2)"
+                                              << "√<span style=\"font-size: 1px; color: transparent\">(</span>"
+                                                 "<span style=\"text-decoration: overline\">(p+e)/2</span>"
+                                                 "<span style=\"font-size: 1px; color: transparent\">)</span>";
         QTest::newRow("Greek letter under a bar") << "√Δ"
                                                   << "√<span style=\"text-decoration: overline\">Δ</span>";
         QTest::newRow("cube root") << "2∛2"
@@ -242,7 +248,8 @@ private slots:
     void typeset() {
         QFETCH(QString, plain);
         QFETCH(QString, html);
-        const QString typeset = QString::fromStdString(Typeset(plain.toStdString()));
+        const QString typeset =
+            QString::fromStdString(WriteHtml(std::vector<Step>{MakeStep(StepKind::Note, plain.toStdString())}));
         QVERIFY2(typeset.contains("<p>" + html + "</p>"), qPrintable(typeset));
     }
 };

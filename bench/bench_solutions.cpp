@@ -3,6 +3,9 @@
 // computations; then the time to draw a figure (sketch, layout and painting at the
 // panel's size), worst of 1000 over the examples of every window with a figure. Prints
 // one line per measure, in milliseconds.
+//
+// "bench_solutions one WINDOW TRIGGER [OPTION|FIELD=TEXT]…" prints the solution of that
+// one computation and its worst processor time of 20.
 #include <time.h>
 
 #include <QGuiApplication>
@@ -73,9 +76,36 @@ int Figures(int argc, char** argv, const std::vector<Case>& cases) {
     return 0;
 }
 
+// One computation from the command line: its solution and its worst processor time.
+int One(int argc, char** argv) {
+    if (argc < 4) return 2;
+    const Explanation explain = examples::ExplanationOf(argv[2], argv[3]);
+    if (!explain) return 2;
+    examples::Example e{argv[2], {}, {}, argv[3]};
+    std::vector<std::string> texts(argv + 4, argv + argc);
+    for (const std::string& t : texts) {
+        const std::size_t eq = t.find('=');
+        if (eq == std::string::npos)
+            e.options.push_back(t);
+        else
+            e.typed.emplace_back(std::string_view(t).substr(0, eq), std::string_view(t).substr(eq + 1));
+    }
+    const testing::FakeForm form = examples::FormOf(e);
+    double worst = 0;
+    WorkedSolution s;
+    for (int i = 0; i < 21; ++i) {
+        const double cpu = CpuMs();
+        s = exact::Explain(explain, form);
+        if (i > 0) worst = std::max(worst, CpuMs() - cpu);  // the first also opens the engine
+    }
+    std::printf("%s\nworst of 20: processor %.2f ms\n", s.plain.c_str(), worst);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "one") return One(argc, argv);
     // "preloaded": the module is opened on its own thread first, as a window with its
     // panel shown does, and the first solution comes 200 ms later.
     const bool preloaded = argc > 1 && std::string(argv[1]) == "preloaded";

@@ -408,13 +408,15 @@ static char* terms_string(const terms* s) {
     return out;
 }
 
-/* x = ∛r for a rational r: the quick way, without a search for a formula. */
-static int pure_cube_root(terms* s, const qqbar_t x, ulong limit) {
+/* x = ∛r for a rational r: the quick way, without a search for a formula. *pure says
+   whether x is such a root at all (then no other form is shorter). */
+static int pure_cube_root(terms* s, const qqbar_t x, ulong limit, int* pure) {
     qqbar_t cube;
     qqbar_init(cube);
     qqbar_pow_ui(cube, x, 3);
     int ok = 0;
-    if (qqbar_is_rational(cube)) {
+    *pure = qqbar_is_rational(cube);
+    if (*pure) {
         fmpq_t r, c;
         fmpz_t rad;
         fmpq_init(r);
@@ -441,12 +443,14 @@ static int pure_cube_root(terms* s, const qqbar_t x, ulong limit) {
 /* x = ±√(p + q√c) with p² − q²c the square of a rational e, the way a textbook takes a
    root out of a root: √(p + q√c) = √((p + e)/2) + sgn(q)·√((p − e)/2). This gives sin 15°
    as (√6-√2)/4 some thirty times faster than the search for a formula. The caller checks
-   the terms against x. */
-static int denested_square_root(terms* s, const qqbar_t x, ulong limit) {
+   the terms against x. *nested says whether x is such a root at all: one that does not
+   come apart has no form of terms. */
+static int denested_square_root(terms* s, const qqbar_t x, ulong limit, int* nested) {
     qqbar_t y;
     qqbar_init(y);
     qqbar_mul(y, x, x);
     int ok = qqbar_degree(y) == 2;
+    *nested = ok;
     if (ok) {
         fmpz_t a, b, c, d;
         fmpq_t p, q, disc, t, e;
@@ -500,9 +504,13 @@ static int denested_square_root(terms* s, const qqbar_t x, ulong limit) {
 static char* radicals(const vx_num* x, unsigned long limit) {
     terms s;
     terms_init(&s);
-    int ok = 0;
+    int ok = 0, special = 0, denested = 0;
     const slong deg = qqbar_degree(x->value);
     if (!qqbar_is_real(x->value)) return NULL;
+    /* A form of terms whose numbers stay within the notation's limits (12 digits, radicands
+     * up to 10^6) has a minimal polynomial of at most some 100 bits for degree 2 and 200 for
+     * degree 4: larger ones have no such form, and factoring their numbers can take long. */
+    if (deg >= 2 && qqbar_height_bits(x->value) > (deg == 2 ? 128 : 256)) return NULL;
     if (deg == 1) {
         fmpq_t c;
         fmpq_init(c);
@@ -531,11 +539,12 @@ static char* radicals(const vx_num* x, unsigned long limit) {
         fmpz_clear(qb);
         fmpz_clear(qc);
         fmpz_clear(qd);
-    } else if (deg == 3 && pure_cube_root(&s, x->value, limit)) {
+    } else if (deg == 3 && pure_cube_root(&s, x->value, limit, &special)) {
         ok = 1;
-    } else if (deg == 4 && denested_square_root(&s, x->value, limit * limit) && terms_equal(&s, x->value)) {
+    } else if (deg == 4 && (denested = denested_square_root(&s, x->value, limit * limit, &special)) &&
+               terms_equal(&s, x->value)) {
         ok = 1;
-    } else if (deg <= 4) {
+    } else if (deg <= 4 && !(special && !denested)) {
         terms_clear(&s);
         terms_init(&s);
         fexpr_t e;

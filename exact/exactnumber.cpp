@@ -404,6 +404,14 @@ bool Number::TooLarge() const { return kind_ == Kind::Exact && Api()->height_bit
 
 namespace {
 Fault FirstFault(const Number& x, const Number& y) { return x.ok() ? y.fault() : x.fault(); }
+
+// Whether an exact sum or product of x and y could take long: two irrational numbers of
+// large minimal polynomials, whose combination the engine factors. Such a result has no
+// form the notation could write either.
+bool CostlyPair(const vx_num* x, const vx_num* y) {
+    const vx_api* api = Api();
+    return api->degree(x) >= 2 && api->degree(y) >= 2 && api->height_bits(x) + api->height_bits(y) > 256;
+}
 }  // namespace
 
 Number operator+(const Number& x, const Number& y) {
@@ -411,7 +419,7 @@ Number operator+(const Number& x, const Number& y) {
     const bool exact = x.kind_ == Number::Kind::Exact && y.kind_ == Number::Kind::Exact;
     if (x.kind_ == Number::Kind::Exact && Api()->sign(x.value_.get()) == 0) return y;
     if (y.kind_ == Number::Kind::Exact && Api()->sign(y.value_.get()) == 0) return x;
-    if (exact && x.piHalves_ == y.piHalves_)
+    if (exact && x.piHalves_ == y.piHalves_ && !CostlyPair(x.value_.get(), y.value_.get()))
         return Number::FromHandle(Api()->add(x.value_.get(), y.value_.get()), Fault::OutOfRange, x.piHalves_);
     return Number::OfNode(MakeNode(VX_ADD, x.AsNode(), y.AsNode()));
 }
@@ -428,7 +436,7 @@ Number operator-(const Number& x, const Number& y) {
 Number operator*(const Number& x, const Number& y) {
     if (!x.ok() || !y.ok()) return Number::Failed(FirstFault(x, y));
     using K = Number::Kind;
-    if (x.kind_ == K::Expression && y.kind_ == K::Expression)
+    if ((x.kind_ == K::Expression && y.kind_ == K::Expression) || CostlyPair(x.value_.get(), y.value_.get()))
         return Number::OfNode(MakeNode(VX_MUL, x.AsNode(), y.AsNode()));
     // An exact factor goes into the exact part: b·sin A/a is sin A itself where a = b.
     const Number& e = x.kind_ == K::Exact ? x : y;
@@ -448,7 +456,7 @@ Number operator/(const Number& x, const Number& y) {
     if (!x.ok() || !y.ok()) return Number::Failed(FirstFault(x, y));
     if (y.Sign() == 0) return Number::Failed(Fault::DivisionByZero);
     using K = Number::Kind;
-    if (y.kind_ == K::Exact) {
+    if (y.kind_ == K::Exact && !CostlyPair(x.value_.get(), y.value_.get())) {
         if (x.kind_ == K::Exact)
             return Number::FromHandle(Api()->div(x.value_.get(), y.value_.get()), Fault::DivisionByZero,
                                       x.piHalves_ - y.piHalves_);

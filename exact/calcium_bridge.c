@@ -408,13 +408,15 @@ static char* terms_string(const terms* s) {
     return out;
 }
 
-/* x = ∛r for a rational r: the quick way, without a search for a formula. */
-static int pure_cube_root(terms* s, const qqbar_t x, ulong limit) {
+/* x = ∛r for a rational r: the quick way, without a search for a formula. *pure says
+   whether x is such a root at all (then no other form is shorter). */
+static int pure_cube_root(terms* s, const qqbar_t x, ulong limit, int* pure) {
     qqbar_t cube;
     qqbar_init(cube);
     qqbar_pow_ui(cube, x, 3);
     int ok = 0;
-    if (qqbar_is_rational(cube)) {
+    *pure = qqbar_is_rational(cube);
+    if (*pure) {
         fmpq_t r, c;
         fmpz_t rad;
         fmpq_init(r);
@@ -441,12 +443,14 @@ static int pure_cube_root(terms* s, const qqbar_t x, ulong limit) {
 /* x = ±√(p + q√c) with p² − q²c the square of a rational e, the way a textbook takes a
    root out of a root: √(p + q√c) = √((p + e)/2) + sgn(q)·√((p − e)/2). This gives sin 15°
    as (√6-√2)/4 some thirty times faster than the search for a formula. The caller checks
-   the terms against x. */
-static int denested_square_root(terms* s, const qqbar_t x, ulong limit) {
+   the terms against x. *nested says whether x is such a root at all: one that does not
+   come apart has no form of terms. */
+static int denested_square_root(terms* s, const qqbar_t x, ulong limit, int* nested) {
     qqbar_t y;
     qqbar_init(y);
     qqbar_mul(y, x, x);
     int ok = qqbar_degree(y) == 2;
+    *nested = ok;
     if (ok) {
         fmpz_t a, b, c, d;
         fmpq_t p, q, disc, t, e;
@@ -500,9 +504,13 @@ static int denested_square_root(terms* s, const qqbar_t x, ulong limit) {
 static char* radicals(const vx_num* x, unsigned long limit) {
     terms s;
     terms_init(&s);
-    int ok = 0;
+    int ok = 0, special = 0, denested = 0;
     const slong deg = qqbar_degree(x->value);
     if (!qqbar_is_real(x->value)) return NULL;
+    /* A form of terms whose numbers stay within the notation's limits (12 digits, radicands
+     * up to 10^6) has a minimal polynomial of at most some 100 bits for degree 2 and 200 for
+     * degree 4: larger ones have no such form, and factoring their numbers can take long. */
+    if (deg >= 2 && qqbar_height_bits(x->value) > (deg == 2 ? 128 : 256)) return NULL;
     if (deg == 1) {
         fmpq_t c;
         fmpq_init(c);
@@ -531,11 +539,12 @@ static char* radicals(const vx_num* x, unsigned long limit) {
         fmpz_clear(qb);
         fmpz_clear(qc);
         fmpz_clear(qd);
-    } else if (deg == 3 && pure_cube_root(&s, x->value, limit)) {
+    } else if (deg == 3 && pure_cube_root(&s, x->value, limit, &special)) {
         ok = 1;
-    } else if (deg == 4 && denested_square_root(&s, x->value, limit * limit) && terms_equal(&s, x->value)) {
+    } else if (deg == 4 && (denested = denested_square_root(&s, x->value, limit * limit, &special)) &&
+               terms_equal(&s, x->value)) {
         ok = 1;
-    } else if (deg <= 4) {
+    } else if (deg <= 4 && !(special && !denested)) {
         terms_clear(&s);
         terms_init(&s);
         fexpr_t e;
@@ -636,8 +645,7 @@ static char* rounded(const vx_num* x, int sig, long* exp10) {
     return out;
 }
 
-static char* approx(const vx_num* x, int function, const vx_num* factor, long pi_num, long pi_den, int sig, long* exp10,
-                    int* negative) {
+static char* approx(const vx_num* x, long pi_num, long pi_den, int sig, long* exp10, int* negative) {
     arb_t t, p, s;
     fmpz_t n, lo, hi, ten;
     fmpq_t q;
@@ -654,13 +662,6 @@ static char* approx(const vx_num* x, int function, const vx_num* factor, long pi
     fmpz_ui_pow_ui(hi, 10, (ulong)sig);
     for (slong prec = 128; prec <= 8192 && out == NULL; prec *= 2) {
         qqbar_get_arb(t, x->value, prec);
-        if (function == VX_ATAN) arb_atan(t, t, prec);
-        if (function == VX_ASIN) arb_asin(t, t, prec);
-        if (function == VX_ACOS) arb_acos(t, t, prec);
-        if (factor != NULL) {
-            qqbar_get_arb(p, factor->value, prec);
-            arb_mul(t, t, p, prec);
-        }
         if (pi_num != 0) {
             arb_const_pi(p, prec);
             fmpq_set_si(q, pi_num, (ulong)pi_den);
@@ -711,10 +712,230 @@ static char* approx(const vx_num* x, int function, const vx_num* factor, long pi
     return out;
 }
 
+/* ---- Values built of steps ---- */
+
+/* π^(halves/2) */
+static void pi_power(arb_t r, long halves, slong prec) {
+    arb_t s;
+    const unsigned long a = (unsigned long)(halves < 0 ? -halves : halves);
+    arb_init(s);
+    arb_const_pi(s, prec);
+    arb_pow_ui(r, s, a / 2, prec);
+    if (a % 2) {
+        arb_sqrt(s, s, prec);
+        arb_mul(r, r, s, prec);
+    }
+    if (halves < 0) arb_inv(r, r, prec);
+    arb_clear(s);
+}
+
+/* x taken into [-1, 1], where arcsin and arccos are defined: a ball around ±1 reaches
+ * beyond it. */
+static void clamp_unit(arb_t r, const arb_t x, slong prec) {
+    arb_t unit;
+    arf_t lo, hi;
+    arb_init(unit);
+    arf_init(lo);
+    arf_init(hi);
+    arf_set_si(lo, -1);
+    arf_set_si(hi, 1);
+    arb_set_interval_arf(unit, lo, hi, prec);
+    if (!arb_intersection(r, x, unit, prec)) arb_indeterminate(r);
+    arb_clear(unit);
+    arf_clear(lo);
+    arf_clear(hi);
+}
+
+static void eval_root(arb_t r, const arb_t x, unsigned long n, slong prec) {
+    if (n == 2) {
+        arb_sqrtpos(r, x, prec); /* the caller has found x ≥ 0; a ball around 0 keeps its part ≥ 0 */
+    } else if (arb_is_nonnegative(x)) {
+        arb_root_ui(r, x, n, prec);
+    } else if (arb_is_negative(x)) {
+        arb_neg(r, x);
+        arb_root_ui(r, r, n, prec);
+        arb_neg(r, r);
+    } else {
+        arb_t m;
+        arb_init(m);
+        arb_abs(r, x);
+        arb_root_ui(r, r, n, prec);
+        arb_neg(m, r);
+        arb_union(r, r, m, prec);
+        arb_clear(m);
+    }
+}
+
+static void eval_steps(arb_ptr v, const vx_step* s, int count, slong prec) {
+    for (int i = 0; i < count; i++) {
+        arb_ptr r = v + i;
+        const arb_srcptr a = s[i].op == VX_LEAF ? NULL : v + s[i].a;
+        const arb_srcptr b = s[i].op >= VX_ADD && s[i].op <= VX_DIV ? v + s[i].b : NULL;
+        switch (s[i].op) {
+            case VX_LEAF:
+                qqbar_get_arb(r, s[i].leaf->value, prec);
+                if (s[i].n != 0) {
+                    arb_t p;
+                    arb_init(p);
+                    pi_power(p, s[i].n, prec);
+                    arb_mul(r, r, p, prec);
+                    arb_clear(p);
+                }
+                break;
+            case VX_ADD:
+                arb_add(r, a, b, prec);
+                break;
+            case VX_SUB:
+                arb_sub(r, a, b, prec);
+                break;
+            case VX_MUL:
+                arb_mul(r, a, b, prec);
+                break;
+            case VX_DIV:
+                arb_div(r, a, b, prec);
+                break;
+            case VX_POW:
+                arb_pow_ui(r, a, (ulong)(s[i].n < 0 ? -s[i].n : s[i].n), prec);
+                if (s[i].n < 0) arb_inv(r, r, prec);
+                break;
+            case VX_ROOT:
+                eval_root(r, a, (unsigned long)s[i].n, prec);
+                break;
+            case VX_SIN:
+                arb_sin(r, a, prec);
+                break;
+            case VX_COS:
+                arb_cos(r, a, prec);
+                break;
+            case VX_TAN:
+                arb_tan(r, a, prec);
+                break;
+            case VX_ASIN:
+                clamp_unit(r, a, prec);
+                arb_asin(r, r, prec);
+                break;
+            case VX_ACOS:
+                clamp_unit(r, a, prec);
+                arb_acos(r, r, prec);
+                break;
+            case VX_ATAN:
+                arb_atan(r, a, prec);
+                break;
+            default:
+                arb_indeterminate(r);
+        }
+    }
+}
+
+/* floor(|t| × 10^(sig-1-e) + 1/2) for the e that gives sig digits; 0 where the ball does
+ * not decide it. */
+static int round_ball(fmpz_t n, const arb_t t, int sig, long* exp10, slong prec) {
+    arb_t s, h;
+    fmpz_t lo, hi, ten;
+    int found = 0;
+    arb_init(s);
+    arb_init(h);
+    fmpz_init(lo);
+    fmpz_init(hi);
+    fmpz_init(ten);
+    fmpz_ui_pow_ui(lo, 10, (ulong)sig - 1);
+    fmpz_ui_pow_ui(hi, 10, (ulong)sig);
+    long e = guess_exponent(t);
+    for (int tries = 0; tries < 4 && !found; tries++) {
+        const long shift = sig - 1 - e;
+        fmpz_ui_pow_ui(ten, 10, (ulong)(shift >= 0 ? shift : -shift));
+        if (shift >= 0)
+            arb_mul_fmpz(s, t, ten, prec);
+        else
+            arb_div_fmpz(s, t, ten, prec);
+        arb_set_d(h, 0.5);
+        arb_add(s, s, h, prec);
+        arb_floor(s, s, prec);
+        if (!arb_get_unique_fmpz(n, s)) break;
+        if (fmpz_cmp(n, lo) < 0)
+            e -= 1;
+        else if (fmpz_cmp(n, hi) > 0)
+            e += 1;
+        else
+            found = 1;
+    }
+    *exp10 = e;
+    arb_clear(s);
+    arb_clear(h);
+    fmpz_clear(lo);
+    fmpz_clear(hi);
+    fmpz_clear(ten);
+    return found;
+}
+
+static char* zero_digits(long* exp10) {
+    char* z = flint_malloc(2);
+    strcpy(z, "0");
+    *exp10 = 0;
+    return z;
+}
+
+static char* evaluate(const vx_step* steps, int count, int sig, long max_prec, long* exp10, int* sign, int* certain) {
+    arb_ptr v = _arb_vec_init(count);
+    arb_t t;
+    fmpz_t n;
+    char* out = NULL;
+    arb_init(t);
+    fmpz_init(n);
+    *sign = 0;
+    *certain = 0;
+    *exp10 = 0;
+    int defined = 0;
+    slong prec = 64;
+    for (;; prec *= 2) {
+        eval_steps(v, steps, count, prec);
+        arb_srcptr r = v + count - 1;
+        const int last = prec * 2 > max_prec;
+        if (arb_is_finite(r)) {
+            defined = 1;
+            if (arb_is_zero(r)) { /* only from exact zeros */
+                *certain = 1;
+                if (sig > 0) out = zero_digits(exp10);
+                break;
+            }
+            if (!arb_contains_zero(r)) {
+                *sign = arb_is_positive(r) ? 1 : -1;
+                if (sig <= 0) {
+                    *certain = 1;
+                    break;
+                }
+                arb_abs(t, r);
+                if (round_ball(n, t, sig, exp10, prec)) {
+                    *certain = 1;
+                    out = digits_of(n, sig, exp10);
+                    break;
+                }
+            }
+        }
+        if (last) {
+            if (defined && sig > 0) {
+                if (*sign == 0) {
+                    out = zero_digits(exp10); /* indistinguishable from 0 */
+                } else {
+                    /* the rounding of the midpoint */
+                    arb_get_mid_arb(t, r);
+                    arb_abs(t, t);
+                    if (round_ball(n, t, sig, exp10, prec)) out = digits_of(n, sig, exp10);
+                }
+            }
+            break;
+        }
+    }
+    _arb_vec_clear(v, count);
+    arb_clear(t);
+    fmpz_clear(n);
+    return out;
+}
+
 static const struct vx_api api = {
-    VX_API_VERSION, from_fraction, copy,   release,     add,      sub,     mul,     divide,
-    pow_si,         root_ui,       sin_pi, cos_pi,      tan_pi,   asin_pi, atan_pi, acos_pi,
-    sign,           compare,       degree, height_bits, radicals, rounded, approx,  release_string,
+    VX_API_VERSION, from_fraction, copy,   release,        add,      sub,     mul,  divide,  pow_si, root_ui,
+    sin_pi,         cos_pi,        tan_pi, asin_pi,        atan_pi,  acos_pi, sign, compare, degree, height_bits,
+    radicals,       rounded,       approx, release_string, evaluate,
 };
 
 const struct vx_api* velunda_exact_api(void) { return &api; }

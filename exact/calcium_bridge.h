@@ -14,10 +14,33 @@ extern "C" {
 
 typedef struct vx_num vx_num;
 
-/* What approx() applies to its argument before scaling by a power of π. */
-enum vx_function { VX_IDENTITY = 0, VX_ATAN = 1, VX_ASIN = 2, VX_ACOS = 3 };
+/* One step of a value that is no algebraic number times a power of π, such as sin 1 or
+ * 2 − 2cos(π/180000): a leaf (an algebraic number times π^(n/2)) or an operation on
+ * the results of earlier steps a and b. */
+enum vx_op {
+    VX_LEAF,
+    VX_ADD,
+    VX_SUB,
+    VX_MUL,
+    VX_DIV,
+    VX_POW,  /* a^n */
+    VX_ROOT, /* the real n-th root of a, 2 or 3 */
+    VX_SIN,
+    VX_COS,
+    VX_TAN,
+    VX_ASIN,
+    VX_ACOS,
+    VX_ATAN,
+};
 
-#define VX_API_VERSION 1
+typedef struct vx_step {
+    int op;
+    int a, b;
+    long n;
+    const vx_num* leaf;
+} vx_step;
+
+#define VX_API_VERSION 2
 
 struct vx_api {
     int version;
@@ -55,12 +78,19 @@ struct vx_api {
     /* |x| rounded half away from zero to sig significant digits: the digit string,
      * with *exp10 the decimal exponent of its first digit. Exact; "0" for 0. */
     char* (*rounded)(const vx_num* x, int sig, long* exp10);
-    /* factor × f(x) × π^(pi_num/pi_den) (factor NULL for 1), rounded the same way, the
-     * sign in *negative; NULL where the value is too close to 0 to decide. */
-    char* (*approx)(const vx_num* x, int function, const vx_num* factor, long pi_num, long pi_den, int sig, long* exp10,
-                    int* negative);
+    /* x × π^(pi_num/pi_den), rounded the same way, the sign in *negative; NULL where the
+     * value is too close to 0 to decide. */
+    char* (*approx)(const vx_num* x, long pi_num, long pi_den, int sig, long* exp10, int* negative);
 
     void (*release_string)(char* s);
+
+    /* The value of the last of count steps, enclosed in a ball whose precision doubles from
+     * 64 bits up to max_prec until its sign is certain and, with sig > 0, until it rounds to
+     * one decimal of sig digits. Returns those digits (with sig > 0, "0" for a ball that
+     * still holds 0), *exp10 as rounded() and *sign; *certain is 0 where the cap came first
+     * (the digits are then those of the ball's midpoint). NULL with sig 0, or where the value
+     * is undefined at every precision tried. */
+    char* (*evaluate)(const vx_step* steps, int count, int sig, long max_prec, long* exp10, int* sign, int* certain);
 };
 
 const struct vx_api* velunda_exact_api(void);

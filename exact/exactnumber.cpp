@@ -243,22 +243,115 @@ void LoadEngineInBackground() {
     });
 }
 
+// ---- Values without a closed form ----
+
+// One step of an expression: a leaf (an exact number times a power of π) or an operation
+// on the results of its arguments. Expressions share their parts.
+struct Node {
+    int op = VX_LEAF;
+    std::shared_ptr<const Node> a, b;
+    std::shared_ptr<vx_num> leaf;
+    long n = 0;  // a leaf's π^(n/2), the exponent of a power, the index of a root
+};
+
+namespace {
+
+// The precision at which an expression's ball stops doubling: a value still not told apart
+// from 0 there is taken as 0, and said to be so.
+constexpr long kMaxPrecision = 4096;
+
+std::shared_ptr<const Node> MakeNode(int op, std::shared_ptr<const Node> a, std::shared_ptr<const Node> b = {},
+                                     long n = 0) {
+    auto node = std::make_shared<Node>();
+    node->op = op;
+    node->a = std::move(a);
+    node->b = std::move(b);
+    node->n = n;
+    return node;
+}
+
+std::shared_ptr<const Node> LeafNode(std::shared_ptr<vx_num> value, int piHalves) {
+    auto node = std::make_shared<Node>();
+    node->leaf = std::move(value);
+    node->n = piHalves;
+    return node;
+}
+
+const std::shared_ptr<vx_num>& One();
+
+// The steps of an expression for the engine, each shared part once.
+int Flatten(const Node* node, std::vector<vx_step>* steps, std::vector<const Node*>* seen) {
+    const auto at = std::find(seen->begin(), seen->end(), node);
+    if (at != seen->end()) return static_cast<int>(at - seen->begin());
+    const int a = node->a ? Flatten(node->a.get(), steps, seen) : 0;
+    const int b = node->b ? Flatten(node->b.get(), steps, seen) : 0;
+    steps->push_back({node->op, a, b, node->n, node->leaf.get()});
+    seen->push_back(node);
+    return static_cast<int>(steps->size()) - 1;
+}
+
+// The value of an expression to sig digits (see vx_api::evaluate).
+std::string EvaluateNode(const Node& node, int sig, long* exp10, int* sign, bool* certain) {
+    std::vector<vx_step> steps;
+    std::vector<const Node*> seen;
+    Flatten(&node, &steps, &seen);
+    int sure = 0;
+    char* digits =
+        Api()->evaluate(steps.data(), static_cast<int>(steps.size()), sig, kMaxPrecision, exp10, sign, &sure);
+    *certain = sure != 0;
+    return Take(digits);
+}
+
+}  // namespace
+
+Number Number::OfNode(std::shared_ptr<const Node> node) {
+    Number n(Kind::Expression);
+    n.value_ = One();
+    n.node_ = std::move(node);
+    return n;
+}
+
+std::shared_ptr<const Node> Number::AsNode() const {
+    if (kind_ == Kind::Exact) return LeafNode(value_, piHalves_);
+    if (piHalves_ == 0 && Api()->compare(value_.get(), One().get()) == 0) return node_;
+    return MakeNode(VX_MUL, LeafNode(value_, piHalves_), node_);
+}
+
+const Number::Evaluated& Number::Evaluate() const {
+    if (!evaluated_) {
+        auto e = std::make_shared<Evaluated>();
+        e->digits = EvaluateNode(*AsNode(), 15, &e->exp10, &e->sign, &e->certain);
+        evaluated_ = std::move(e);
+    }
+    return *evaluated_;
+}
+
+bool Number::Certain() const { return !ok() || kind_ == Kind::Exact || Evaluate().certain; }
+
 // ---- Construction ----
 
 Number::Number() {
     if (Api())
         value_ = Own(Api()->from_fraction("0", "1"));
     else
-        kind_ = Kind::Approximate, fault_ = Fault::NoEngine;
+        kind_ = Kind::Expression, fault_ = Fault::NoEngine;
 }
+
+namespace {
+const std::shared_ptr<vx_num>& One() {
+    static const std::shared_ptr<vx_num> one = Own(Api()->from_fraction("1", "1"));
+    return one;
+}
+}  // namespace
 
 Number Number::FromHandle(vx_num* handle, Fault ifNull, int piHalves) {
     if (!handle) return Failed(ifNull);
     Number n(Kind::Exact);
     n.value_ = Own(handle);
     n.piHalves_ = piHalves;
-    // Numbers of high degree have no closed form worth writing and are slow to work with.
-    if (Api()->degree(handle) > 8) return Approx(n.Approximate());
+    // Numbers of high degree have no closed form worth writing and are slow to work with:
+    // they are worked with through their enclosures.
+    if (Api()->degree(handle) > 8) return n.Approximation();
     return n;
 }
 
@@ -268,15 +361,8 @@ Number Number::FromDigits(const std::string& num, const std::string& den) {
 }
 
 Number Number::Failed(Fault fault) {
-    Number n(Kind::Approximate);
+    Number n(Kind::Expression);
     n.fault_ = fault;
-    return n;
-}
-
-Number Number::Approx(long double v) {
-    Number n(Kind::Approximate);
-    n.approximate_ = v;
-    if (!std::isfinite(v)) n.fault_ = Fault::OutOfRange;
     return n;
 }
 
@@ -296,130 +382,229 @@ Number Number::Pi() {
 
 Number Number::SinPi(long long p, long long q) {
     if (!Api()) return Failed(Fault::NoEngine);
-    if (!SmallDegreeAngle(p, q)) return Approx(std::sin(p * M_PIl / q));
+    if (!SmallDegreeAngle(p, q)) return OfNode(MakeNode(VX_SIN, (Fraction(p, q) * Pi()).AsNode()));
     return FromHandle(Api()->sin_pi(static_cast<long>(p), static_cast<unsigned long>(q)));
 }
 
 Number Number::CosPi(long long p, long long q) {
     if (!Api()) return Failed(Fault::NoEngine);
-    if (!SmallDegreeAngle(p, q)) return Approx(std::cos(p * M_PIl / q));
+    if (!SmallDegreeAngle(p, q)) return OfNode(MakeNode(VX_COS, (Fraction(p, q) * Pi()).AsNode()));
     return FromHandle(Api()->cos_pi(static_cast<long>(p), static_cast<unsigned long>(q)));
 }
 
 Number Number::TanPi(long long p, long long q) {
     if (!Api()) return Failed(Fault::NoEngine);
-    if (!SmallDegreeAngle(p, q)) return Approx(std::tan(p * M_PIl / q));
+    if (!SmallDegreeAngle(p, q)) return OfNode(MakeNode(VX_TAN, (Fraction(p, q) * Pi()).AsNode()));
     return FromHandle(Api()->tan_pi(static_cast<long>(p), static_cast<unsigned long>(q)), Fault::Undefined);
 }
 
 // ---- Arithmetic ----
 
-bool Number::TooLarge() const {
-    return kind_ != Kind::Approximate && Api()->height_bits(value_.get()) > kMaxHeightBits;
-}
+bool Number::TooLarge() const { return kind_ == Kind::Exact && Api()->height_bits(value_.get()) > kMaxHeightBits; }
 
 namespace {
 Fault FirstFault(const Number& x, const Number& y) { return x.ok() ? y.fault() : x.fault(); }
+
+// Whether an exact sum or product of x and y could take long: two irrational numbers of
+// large minimal polynomials, whose combination the engine factors. Such a result has no
+// form the notation could write either.
+bool CostlyPair(const vx_num* x, const vx_num* y) {
+    const vx_api* api = Api();
+    return api->degree(x) >= 2 && api->degree(y) >= 2 && api->height_bits(x) + api->height_bits(y) > 256;
+}
 }  // namespace
 
 Number operator+(const Number& x, const Number& y) {
     if (!x.ok() || !y.ok()) return Number::Failed(FirstFault(x, y));
-    if (x.kind_ == Number::Kind::Exact && y.kind_ == Number::Kind::Exact) {
-        if (x.IsZero()) return y;
-        if (y.IsZero()) return x;
-        if (x.piHalves_ == y.piHalves_) {
-            return Number::FromHandle(Api()->add(x.value_.get(), y.value_.get()), Fault::OutOfRange, x.piHalves_);
-        }
-    }
-    return Number::Approx(x.Approximate() + y.Approximate());
+    const bool exact = x.kind_ == Number::Kind::Exact && y.kind_ == Number::Kind::Exact;
+    if (x.kind_ == Number::Kind::Exact && Api()->sign(x.value_.get()) == 0) return y;
+    if (y.kind_ == Number::Kind::Exact && Api()->sign(y.value_.get()) == 0) return x;
+    if (exact && x.piHalves_ == y.piHalves_ && !CostlyPair(x.value_.get(), y.value_.get()))
+        return Number::FromHandle(Api()->add(x.value_.get(), y.value_.get()), Fault::OutOfRange, x.piHalves_);
+    return Number::OfNode(MakeNode(VX_ADD, x.AsNode(), y.AsNode()));
 }
 
 Number Number::operator-() const { return Integer(-1) * *this; }
 
-Number operator-(const Number& x, const Number& y) { return x + (-y); }
+Number operator-(const Number& x, const Number& y) {
+    if (!x.ok() || !y.ok()) return Number::Failed(FirstFault(x, y));
+    if (x.kind_ == Number::Kind::Exact && y.kind_ == Number::Kind::Exact) return x + (-y);
+    if (y.kind_ == Number::Kind::Exact && Api()->sign(y.value_.get()) == 0) return x;
+    return Number::OfNode(MakeNode(VX_SUB, x.AsNode(), y.AsNode()));
+}
 
 Number operator*(const Number& x, const Number& y) {
     if (!x.ok() || !y.ok()) return Number::Failed(FirstFault(x, y));
-    if (x.kind_ == Number::Kind::Function && y.kind_ == Number::Kind::Function)
-        return Number::Approx(x.Approximate() * y.Approximate());
-    if (x.kind_ != Number::Kind::Approximate && y.kind_ != Number::Kind::Approximate) {
-        const Number& f = x.kind_ == Number::Kind::Function ? x : y;
-        Number r = Number::FromHandle(Api()->mul(x.value_.get(), y.value_.get()), Fault::OutOfRange,
-                                      x.piHalves_ + y.piHalves_);
-        if (f.kind_ == Number::Kind::Function) {
-            if (r.kind_ != Number::Kind::Exact) return Number::Approx(x.Approximate() * y.Approximate());
-            r.kind_ = Number::Kind::Function;
-            r.arg_ = f.arg_;
-            r.function_ = f.function_;
-        }
-        return r;
-    }
-    return Number::Approx(x.Approximate() * y.Approximate());
+    using K = Number::Kind;
+    if ((x.kind_ == K::Expression && y.kind_ == K::Expression) || CostlyPair(x.value_.get(), y.value_.get()))
+        return Number::OfNode(MakeNode(VX_MUL, x.AsNode(), y.AsNode()));
+    // An exact factor goes into the exact part: b·sin A/a is sin A itself where a = b.
+    const Number& e = x.kind_ == K::Exact ? x : y;
+    const Number& other = x.kind_ == K::Exact ? y : x;
+    if (Api()->sign(e.value_.get()) == 0) return e;
+    Number r =
+        Number::FromHandle(Api()->mul(x.value_.get(), y.value_.get()), Fault::OutOfRange, x.piHalves_ + y.piHalves_);
+    if (other.kind_ == K::Exact) return r;
+    if (!r.ok() || r.kind_ != K::Exact || r.TooLarge()) return Number::OfNode(MakeNode(VX_MUL, x.AsNode(), y.AsNode()));
+    r.kind_ = K::Expression;
+    r.node_ = other.node_;
+    r.opaque_ = other.opaque_;
+    return r;
 }
 
 Number operator/(const Number& x, const Number& y) {
     if (!x.ok() || !y.ok()) return Number::Failed(FirstFault(x, y));
     if (y.Sign() == 0) return Number::Failed(Fault::DivisionByZero);
-    if (y.kind_ == Number::Kind::Exact && x.kind_ != Number::Kind::Approximate) {
+    using K = Number::Kind;
+    if (y.kind_ == K::Exact && !CostlyPair(x.value_.get(), y.value_.get())) {
+        if (x.kind_ == K::Exact)
+            return Number::FromHandle(Api()->div(x.value_.get(), y.value_.get()), Fault::DivisionByZero,
+                                      x.piHalves_ - y.piHalves_);
         Number r = Number::FromHandle(Api()->div(x.value_.get(), y.value_.get()), Fault::DivisionByZero,
                                       x.piHalves_ - y.piHalves_);
-        if (x.kind_ == Number::Kind::Function) {
-            if (r.kind_ != Number::Kind::Exact) return Number::Approx(x.Approximate() / y.Approximate());
-            r.kind_ = Number::Kind::Function;
-            r.arg_ = x.arg_;
-            r.function_ = x.function_;
-        }
+        if (!r.ok() || r.kind_ != K::Exact || r.TooLarge())
+            return Number::OfNode(MakeNode(VX_DIV, x.AsNode(), y.AsNode()));
+        r.kind_ = K::Expression;
+        r.node_ = x.node_;
+        r.opaque_ = x.opaque_;
         return r;
     }
-    return Number::Approx(x.Approximate() / y.Approximate());
+    return Number::OfNode(MakeNode(VX_DIV, x.AsNode(), y.AsNode()));
 }
 
-Number Number::Approximation() const { return ok() && kind_ != Kind::Approximate ? Approx(Approximate()) : *this; }
+Number Number::Approximation() const {
+    if (!ok() || kind_ != Kind::Exact) {
+        Number n = *this;
+        n.opaque_ = true;
+        n.exactText_.reset();
+        return n;
+    }
+    Number n = OfNode(AsNode());
+    n.opaque_ = true;
+    return n;
+}
 
 Number Number::Pow(int n) const {
     if (!ok()) return *this;
     if (n < 0 && Sign() == 0) return Failed(Fault::DivisionByZero);
+    if (n == 0) return Integer(1);
     if (kind_ == Kind::Exact && !TooLarge() && std::abs(n) <= 64) {
         return FromHandle(Api()->pow_si(value_.get(), n), Fault::DivisionByZero, piHalves_ * n);
     }
-    return Approx(std::pow(Approximate(), static_cast<long double>(n)));
+    return OfNode(MakeNode(VX_POW, AsNode(), {}, n));
 }
 
 Number Number::Sqrt() const {
     if (!ok()) return *this;
     const int s = Sign();
     if (s < 0) return Failed(Fault::NegativeRoot);
+    if (s == 0 && kind_ == Kind::Exact) return *this;
     if (kind_ == Kind::Exact && piHalves_ % 2 == 0 && !TooLarge()) {
         return FromHandle(Api()->root_ui(value_.get(), 2), Fault::NegativeRoot, piHalves_ / 2);
     }
-    return Approx(std::sqrt(Approximate()));
+    return OfNode(MakeNode(VX_ROOT, AsNode(), {}, 2));
 }
 
 Number Number::Cbrt() const {
     if (!ok()) return *this;
     if (kind_ == Kind::Exact && piHalves_ == 0 && !TooLarge()) return FromHandle(Api()->root_ui(value_.get(), 3));
-    return Approx(std::cbrt(Approximate()));
+    return OfNode(MakeNode(VX_ROOT, AsNode(), {}, 3));
 }
 
 Number Number::Sin() const {
     long long p = 0, q = 1;
     if (!ok()) return *this;
     if (PiMultiple(&p, &q)) return SinPi(p, q);
-    return Approx(std::sin(Approximate()));
+    return OfNode(MakeNode(VX_SIN, AsNode()));
 }
 
 Number Number::Cos() const {
     long long p = 0, q = 1;
     if (!ok()) return *this;
     if (PiMultiple(&p, &q)) return CosPi(p, q);
-    return Approx(std::cos(Approximate()));
+    return OfNode(MakeNode(VX_COS, AsNode()));
 }
 
 Number Number::Tan() const {
     long long p = 0, q = 1;
     if (!ok()) return *this;
     if (PiMultiple(&p, &q)) return TanPi(p, q);
-    return Approx(std::tan(Approximate()));
+    return OfNode(MakeNode(VX_TAN, AsNode()));
+}
+
+namespace {
+
+// p/q reduced, as a number times π.
+Number PiTimes(__int128 p, __int128 q) {
+    if (q < 0) p = -p, q = -q;
+    __int128 a = p < 0 ? -p : p, b = q;
+    while (b != 0) {
+        const __int128 t = a % b;
+        a = b;
+        b = t;
+    }
+    if (a > 1) p /= a, q /= a;
+    return Number::Fraction(static_cast<long long>(p), static_cast<long long>(q)) * Number::Pi();
+}
+
+// p/q - floor(p/q / period) × period, for a period of 1 or 2: the angle pπ/q brought into
+// [0, period·π).
+void Reduce(__int128* p, __int128 q, int period) {
+    const __int128 m = q * period;
+    *p %= m;
+    if (*p < 0) *p += m;
+}
+
+}  // namespace
+
+// arcsin(±sin(pπ/q)), arccos(±cos(pπ/q)), arctan(±tan(pπ/q)) and the crossed arcsin of a
+// cosine and arccos of a sine: the angle in the principal range, exactly, for an angle
+// whose function has no closed form (sin 100° = cos 10°).
+bool Number::InverseOfItsFunction(int function, Number* angle) const {
+    if (kind_ != Kind::Expression || piHalves_ != 0 || opaque_ || !node_ || node_->a == nullptr) return false;
+    const int op = node_->op;
+    if (op != VX_SIN && op != VX_COS && op != VX_TAN) return false;
+    const Node& arg = *node_->a;
+    if (arg.op != VX_LEAF || arg.n != 2) return false;
+    const int s = Api()->compare(value_.get(), One().get()) == 0 ? 1 : 0;
+    Number minusOne = Integer(-1);
+    const int sign = s ? 1 : Api()->compare(value_.get(), minusOne.value_.get()) == 0 ? -1 : 0;
+    if (sign == 0) return false;
+    Number t = Integer(1);
+    t.value_ = arg.leaf;
+    t.piHalves_ = 2;
+    long long pp = 0, qq = 1;
+    if (!t.PiMultiple(&pp, &qq)) return false;
+    __int128 p = pp, q = qq;
+    const bool tangent = op == VX_TAN;
+    if ((function == VX_ATAN) != tangent) return false;
+    if (tangent) {  // arctan(tan x) = x brought into (-π/2, π/2)
+        Reduce(&p, q, 1);
+        if (2 * p > q) p -= q;
+        if (2 * p == q) return false;
+        *angle = PiTimes(sign * p, q);
+        return true;
+    }
+    // u = arcsin(sin x) in [-π/2, π/2], or v = arccos(cos x) in [0, π].
+    const bool sine = op == VX_SIN;
+    Reduce(&p, q, 2);  // x in [0, 2π)
+    __int128 u = 0, v = 0;
+    if (sine) {
+        // arcsin(sin x): x for x ≤ π/2, π − x up to 3π/2, x − 2π beyond.
+        u = 2 * p <= q ? p : 2 * p <= 3 * q ? q - p : p - 2 * q;
+    } else {
+        v = p <= q ? p : 2 * q - p;
+    }
+    // The other function: arccos(y) = π/2 − arcsin(y), arcsin(y) = π/2 − arccos(y), in units of π/(2q).
+    __int128 num = 0;
+    if (function == VX_ASIN)
+        num = sine ? 2 * u * sign : sign * (q - 2 * v);
+    else if (sine)
+        num = q - 2 * u * sign;
+    else
+        num = sign > 0 ? 2 * v : 2 * (q - v);
+    *angle = PiTimes(num, 2 * q);
+    return true;
 }
 
 // arctan, arcsin or arccos: a rational multiple of π where the engine finds one, else the
@@ -427,13 +612,16 @@ Number Number::Tan() const {
 Number Number::Inverse(int function) const {
     if (!ok()) return *this;
     const bool bounded = function != VX_ATAN;
+    const int op = function == VX_ATAN ? VX_ATAN : function == VX_ASIN ? VX_ASIN : VX_ACOS;
     if (kind_ != Kind::Exact || piHalves_ != 0 || TooLarge()) {
-        const long double v = Approximate();
-        if (bounded && (v > 1 || v < -1)) return Failed(Fault::Undefined);
-        return Approx(function == VX_ATAN ? std::atan(v) : function == VX_ASIN ? std::asin(v) : std::acos(v));
+        if (bounded && ((*this - Integer(1)).Sign() > 0 || (*this + Integer(1)).Sign() < 0))
+            return Failed(Fault::Undefined);
+        Number angle;
+        if (InverseOfItsFunction(function, &angle)) return angle;
+        return OfNode(MakeNode(op, AsNode()));
     }
-    if (bounded && (Api()->compare(value_.get(), Integer(1).value_.get()) > 0 ||
-                    Api()->compare(value_.get(), Integer(-1).value_.get()) < 0))
+    if (bounded &&
+        (Api()->compare(value_.get(), One().get()) > 0 || Api()->compare(value_.get(), Integer(-1).value_.get()) < 0))
         return Failed(Fault::Undefined);
     const auto piMultiple = function == VX_ATAN   ? Api()->atan_pi
                             : function == VX_ASIN ? Api()->asin_pi
@@ -441,11 +629,7 @@ Number Number::Inverse(int function) const {
     long p = 0;
     unsigned long q = 1;
     if (piMultiple(value_.get(), &p, &q)) return Fraction(p, static_cast<long long>(q)) * Pi();
-    Number r = Integer(1);
-    r.kind_ = Kind::Function;
-    r.function_ = function;
-    r.arg_ = value_;
-    return r;
+    return OfNode(MakeNode(op, AsNode()));
 }
 
 Number Number::Atan() const { return Inverse(VX_ATAN); }
@@ -457,8 +641,7 @@ Number Number::Acos() const { return Inverse(VX_ACOS); }
 int Number::Sign() const {
     if (!ok()) return 0;
     if (kind_ == Kind::Exact) return Api()->sign(value_.get());
-    const long double v = Approximate();
-    return v > 0 ? 1 : v < 0 ? -1 : 0;
+    return Evaluate().sign;
 }
 
 bool Number::IsInteger() const {
@@ -474,8 +657,6 @@ bool Number::Equals(const Number& other) const {
 
 bool Number::PiMultiple(long long* p, long long* q) const {
     if (!ok() || kind_ != Kind::Exact || piHalves_ != 2 || Api()->degree(value_.get()) != 1) return false;
-    Number plain = *this;
-    plain.piHalves_ = 0;
     std::vector<Term> terms;
     if (!ParseTerms(Take(Api()->radicals(value_.get(), 1)), &terms) || terms.size() != 1) {
         if (IsZero()) {
@@ -497,17 +678,27 @@ std::string Number::RoundedDigits(int sig, long* exp10, bool* negative) const {
         *negative = Sign() < 0;
         return Take(Api()->rounded(value_.get(), sig, exp10));
     }
-    int neg = 0;
-    std::string d = kind_ == Kind::Exact
-                        ? Take(Api()->approx(value_.get(), VX_IDENTITY, nullptr, piHalves_, 2, sig, exp10, &neg))
-                        : Take(Api()->approx(arg_.get(), function_, value_.get(), piHalves_, 2, sig, exp10, &neg));
-    *negative = neg != 0;
+    if (kind_ == Kind::Exact) {
+        int neg = 0;
+        std::string d = Take(Api()->approx(value_.get(), piHalves_, 2, sig, exp10, &neg));
+        *negative = neg != 0;
+        return d;
+    }
+    if (sig == 15) {
+        const Evaluated& e = Evaluate();
+        *exp10 = e.exp10;
+        *negative = e.sign < 0;
+        return e.digits;
+    }
+    int sign = 0;
+    bool certain = false;
+    std::string d = EvaluateNode(*AsNode(), sig, exp10, &sign, &certain);
+    *negative = sign < 0;
     return d;
 }
 
 long double Number::Approximate() const {
     if (!ok()) return NAN;
-    if (kind_ == Kind::Approximate) return approximate_;
     long e = 0;
     bool negative = false;
     const std::string digits = RoundedDigits(21, &e, &negative);
@@ -524,22 +715,26 @@ std::string Number::ExactText() const {
 }
 
 std::string Number::FindExactText() const {
-    if (!ok()) return {};
-    if (kind_ == Kind::Approximate) return {};
-    if (kind_ == Kind::Function) {
+    if (!ok() || opaque_) return {};
+    if (kind_ == Kind::Expression) {
+        // factor × f(argument) with an exact argument: arctan(4/3), 2arctan(4/3), 180arctan(4/3)/π.
+        const int op = node_->op;
+        if ((op != VX_ATAN && op != VX_ASIN && op != VX_ACOS) || node_->a->op != VX_LEAF || node_->a->n != 0) return {};
         Number factor = *this;
         factor.kind_ = Kind::Exact;
+        factor.node_.reset();
+        factor.exactText_.reset();
+        factor.evaluated_.reset();
         Number argument = Integer(1);
-        argument.value_ = arg_;
+        argument.value_ = node_->a->leaf;
         const std::string a = argument.ExactText();
         if (a.empty()) return {};
-        const char* name = function_ == VX_ATAN ? "arctan" : function_ == VX_ASIN ? "arcsin" : "arccos";
+        const char* name = op == VX_ATAN ? "arctan" : op == VX_ASIN ? "arcsin" : "arccos";
         const std::string f = std::string(name) + "(" + a + ")";
         const std::string c = factor.ExactText();
         if (c.empty()) return {};
         if (c == "1") return f;
         if (c == "-1") return "-" + f;
-        // 2arctan(4/3), arctan(4/3)/π, 180arctan(4/3)/π
         const std::size_t slash = c.find('/');
         if (slash == std::string::npos) return c + f;
         std::string num = c.substr(0, slash);
@@ -558,19 +753,7 @@ std::string Number::DecimalText() const {
     if (!ok()) return {};
     long e = 0;
     bool negative = false;
-    std::string digits;
-    if (kind_ == Kind::Approximate) {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.14Le", approximate_);
-        std::string s = buffer;
-        negative = s[0] == '-';
-        if (negative) s.erase(0, 1);
-        if (approximate_ == 0) return "0";
-        digits = s.substr(0, 1) + s.substr(2, 14);
-        e = std::strtol(s.c_str() + s.find('e') + 1, nullptr, 10);
-        return DecimalFromDigits(digits, e, negative);
-    }
-    digits = RoundedDigits(15, &e, &negative);
+    const std::string digits = RoundedDigits(15, &e, &negative);
     if (digits.empty()) return {};
     return DecimalFromDigits(digits, e, negative);
 }

@@ -12,6 +12,8 @@ struct vx_num;
 
 namespace velunda::exact {
 
+struct Node;
+
 // Why a value could not be computed.
 enum class Fault {
     None,
@@ -82,12 +84,13 @@ public:
     // A rational angle in multiples of π: sets p/q when this is pπ/q exactly.
     bool PiMultiple(long long* p, long long* q) const;
 
-    // The same value held as a decimal of about 18 digits, without its exact form: for a
-    // value whose exact form the notation cannot write (a nested root such as √(25-12√3))
-    // and would take long to look for.
+    // The same value without its exact form, worked with through its decimal enclosure
+    // from then on: for a value whose exact form the notation cannot write (a nested root
+    // such as √(25-12√3)) and would take long to look for. Its decimals stay exact.
     Number Approximation() const;
 
-    // The value to about 18 digits (a value that is not ok gives NaN).
+    // The value to about 19 digits (a value that is not ok gives NaN), for the figure and
+    // for comparing with a field; no digit a solution shows comes from it.
     long double Approximate() const;
 
     // The exact form ("5√2", "3√3/4", "25π", "(√6-√2)/4", "arctan(4/3)"), or "" when the
@@ -101,23 +104,41 @@ public:
     // "5√2 ≈ 7.07106781186548", or the decimal alone where the exact form is too long.
     std::string Text() const;
 
+    // Whether the sign and the decimals are those of the value itself: false for a value
+    // that is 0 within the precision the engine tries (4096 bits) without being known to be
+    // 0, whose decimal is then "0" and whose Sign() is 0.
+    bool Certain() const;
+
 private:
-    enum class Kind { Exact, Function, Approximate };
+    // Exact: value_ × π^(piHalves_/2). Expression: value_ × π^(piHalves_/2) × node_, a value
+    // without such a form (sin 1, arctan(4/3), a sum of unlike powers of π), whose decimals
+    // come from the engine's ball arithmetic.
+    enum class Kind { Exact, Expression };
     Kind kind_ = Kind::Exact;
     Fault fault_ = Fault::None;
-    std::shared_ptr<vx_num> value_;  // Exact: value_ × π^(piHalves_/2); Function: value_ × f(arg_) × π^…
-    std::shared_ptr<vx_num> arg_;
-    int function_ = 0;
+    bool opaque_ = false;  // written as its decimal only (see Approximation())
+    std::shared_ptr<vx_num> value_;
+    std::shared_ptr<const Node> node_;
     int piHalves_ = 0;
-    long double approximate_ = 0;
     // The exact form once found: looking for it can take milliseconds (a sum of unlike
-    // roots), and a solution writes a result more than once.
+    // roots), and a solution writes a result more than once; likewise an expression's sign
+    // and decimal, which can take several precisions to settle.
     mutable std::optional<std::string> exactText_;
+    struct Evaluated {
+        std::string digits;  // 15 significant digits, "" where the value has none
+        long exp10 = 0;
+        int sign = 0;
+        bool certain = false;
+    };
+    mutable std::shared_ptr<const Evaluated> evaluated_;
 
     explicit Number(Kind kind) : kind_(kind) {}
     static Number FromHandle(vx_num* handle, Fault ifNull = Fault::OutOfRange, int piHalves = 0);
-    static Number Approx(long double v);
+    static Number OfNode(std::shared_ptr<const Node> node);
+    std::shared_ptr<const Node> AsNode() const;
+    const Evaluated& Evaluate() const;
     Number Inverse(int function) const;
+    bool InverseOfItsFunction(int function, Number* angle) const;
     bool TooLarge() const;
     std::string FindExactText() const;
     std::string RoundedDigits(int sig, long* exp10, bool* negative) const;

@@ -59,7 +59,11 @@ WorkedSolution ExplainQuadraticEquation(const Form& before) {
     else if (differs(x1Shown, x1) || differs(x2Shown, x2))
         b.Line("窗口的小数计算在这里丢失了有效数字（窗口中 X1 = " + x1Shown + "，X2 = " + x2Shown +
                "），以上面的精确根为准。");
-    b.Answer("X1 = " + Plain(x1) + "，X2 = " + Plain(x2) + "。");
+    const auto rootText = [](const char* name, const Number& x) {
+        const std::string text = Plain(x);
+        return name + std::string(RoundedDecimal(x, text) ? " ≈ " : " = ") + text;
+    };
+    b.Answer(rootText("X1", x1) + "，" + rootText("X2", x2) + "。");
     return b.Finish();
 }
 

@@ -12,11 +12,20 @@ using namespace exact;
 
 namespace {
 
-// "formula = value", or "arcsin(1/3) ≈ 0.339836909454122" where the value is written as
-// the formula already.
-std::string FormulaAndValue(const std::string& formula, const std::string& value) {
+// Whether an angle's text in degrees is a rounded decimal alone: arcsin(0.707106781186548)
+// is 45.0000000000000385…°, written "45°", and not 45°.
+bool RoundedAngle(const Number& radians, const std::string& text) {
+    if (text.find("≈") != std::string::npos) return false;
+    const Number degrees = radians * Int(180) / Number::Pi();
+    return !(degrees.IsAlgebraic() && degrees.DecimalIsWhole()) && radians.ExactText().empty();
+}
+
+// "formula = value", "formula ≈ value" where the value is rounded, or
+// "arcsin(1/3) ≈ 0.339836909454122" where the value is written as the formula already.
+std::string FormulaAndValue(const std::string& formula, const Number& alpha) {
+    const std::string value = AngleText(alpha, false);
     if (value.rfind(formula + " ", 0) == 0) return value;
-    return formula + " = " + value;
+    return formula + (RoundedAngle(alpha, value) ? " ≈ " : " = ") + value;
 }
 
 // The sine, cosine, tangent and cotangent of the angle, in that order, and as the answer
@@ -70,7 +79,7 @@ bool FromSineOrCosine(SolutionBuilder& b, const Number& x, bool sine, Number* al
         b.Cannot("角度 α = " + formula, sine ? "正弦值不能大于 1 或小于 -1" : "余弦值不能大于 1 或小于 -1");
         return false;
     }
-    b.Line("角度 α = " + FormulaAndValue(formula, AngleText(*alpha, false)));
+    b.Line("角度 α = " + FormulaAndValue(formula, *alpha));
     b.Quantity("弧度", "α", formula, formula, *alpha);
     b.Line(sine ? "-90° ≤ α ≤ 90°，所以 cos α ≥ 0。" : "0° ≤ α ≤ 180°，所以 sin α ≥ 0。");
     const Number other = (Int(1) - x * x).Sqrt();
@@ -84,7 +93,7 @@ bool FromSineOrCosine(SolutionBuilder& b, const Number& x, bool sine, Number* al
 // The angle whose tangent is t, lying between -90° and 90°, and its sine and cosine.
 Number FromTangent(SolutionBuilder& b, const Number& t, Functions& f) {
     const Number alpha = t.Atan();
-    b.Line("角度 α = " + FormulaAndValue("arctan(" + Plain(t) + ")", AngleText(alpha, false)));
+    b.Line("角度 α = " + FormulaAndValue("arctan(" + Plain(t) + ")", alpha));
     b.Quantity("弧度", "α", "arctan(" + Plain(t) + ")", "arctan(" + Plain(t) + ")", alpha);
     b.Line("-90° < α < 90°，所以 cos α > 0。");
     const Number hyp = (Int(1) + t * t).Sqrt();
@@ -96,13 +105,19 @@ Number FromTangent(SolutionBuilder& b, const Number& t, Functions& f) {
 }
 
 // The answer: the angle in degrees and radians and its four functions.
-void Answer(SolutionBuilder& b, const Number& alpha, const Functions& f, const std::string& angle, const Shown& shown) {
+// Each value joined by "=", or by "约为"/"≈" where it is a rounded decimal (cos 1E-06° is
+// not 1).
+void Answer(SolutionBuilder& b, const Number& alpha, const Functions& f, const std::string& angle, const Shown& shown,
+            bool roundedAngle) {
     const auto value = [&](std::size_t i) {
         if (!f[i].ok()) return std::string(" 无意义");
-        return " = " + (shown[i].empty() ? Plain(f[i]) : shown[i]);
+        const std::string text = shown[i].empty() ? Plain(f[i]) : shown[i];
+        return (RoundedDecimal(f[i], text) ? " ≈ " : " = ") + text;
     };
-    b.Answer("α = " + angle + "，弧度为 " + Plain(alpha) + "，sin α" + value(0) + "，cos α" + value(1) + "，tan α" +
-             value(2) + "，cot α" + value(3) + "。");
+    const std::string radians = Plain(alpha);
+    b.Answer(std::string("α") + (roundedAngle ? " ≈ " : " = ") + angle + "，弧度" +
+             (RoundedDecimal(alpha, radians) ? "约为 " : "为 ") + radians + "，sin α" + value(0) + "，cos α" +
+             value(1) + "，tan α" + value(2) + "，cot α" + value(3) + "。");
 }
 
 const char* const kSingle = "窗口中的正切、余切按单精度计算，只有约 7 位有效数字。";
@@ -151,7 +166,7 @@ WorkedSolution ExplainAngleAndFunctions(const Form& before) {
             b.Quantity("弧度", "α", "π/2", "π/2", halfPi);
         }
         f = OfAngle(b, halfPi, "90°", false, &shown);
-        Answer(b, halfPi, f, "90°", shown);
+        Answer(b, halfPi, f, "90°", shown, false);
         return b.Finish();
     }
     Number alpha;
@@ -199,10 +214,9 @@ WorkedSolution ExplainAngleAndFunctions(const Form& before) {
         return b.Finish();
     }
     b.Line(kSingle);
-    Answer(b, alpha, f,
-           rad != 0 ? Plain(x) + "（弧度）≈ " + (x * Int(180) / Number::Pi()).DecimalText() + "°"
-                    : AngleText(alpha, false),
-           shown);
+    const std::string angle = rad != 0 ? Plain(x) + "（弧度）≈ " + (x * Int(180) / Number::Pi()).DecimalText() + "°"
+                                       : AngleText(alpha, false);
+    Answer(b, alpha, f, angle, shown, rad == 0 && RoundedAngle(alpha, angle));
     return b.Finish();
 }
 

@@ -10,7 +10,8 @@ using namespace velunda::exact;
 namespace {
 
 // A value written as a little postfix program: numbers are read like field texts, "pi" is
-// π, "sqrt" and "cbrt" take roots, "sinpi:p/q" (cospi, tanpi) is sin(pπ/q), and + − × ÷
+// π, "sqrt" and "cbrt" take roots, "sin", "cos", "asin" and "atan" their functions,
+// "sinpi:p/q" (cospi, tanpi) is sin(pπ/q), and + − × ÷
 // ("+", "-", "*", "/") and "^n" work on the two (one) values on top.
 Number Evaluate(const QString& program) {
     std::vector<Number> stack;
@@ -28,6 +29,12 @@ Number Evaluate(const QString& program) {
             stack.push_back(pop().Cbrt());
         } else if (token == "atan") {
             stack.push_back(pop().Atan());
+        } else if (token == "asin") {
+            stack.push_back(pop().Asin());
+        } else if (token == "sin") {
+            stack.push_back(pop().Sin());
+        } else if (token == "cos") {
+            stack.push_back(pop().Cos());
         } else if (token.startsWith('^')) {
             stack.push_back(pop().Pow(token.mid(1).toInt()));
         } else if (token.contains(':')) {
@@ -129,6 +136,22 @@ private slots:
                                                              << "3/20000000 = 1.5E-07";
         QTest::newRow("large value") << "1e300"
                                      << "1E+300";
+        // Digits that cancel, each the exact value correctly rounded (computed apart in
+        // decimal arithmetic to 120 digits).
+        QTest::newRow("sine of a decimal close to pi") << "3.14159265358979 sin"
+                                                       << "3.23846264338328E-15";
+        QTest::newRow("cosine just past a right angle") << "90.0000001 pi * 180 / cos"
+                                                        << "-1.74532925199433E-09";
+        QTest::newRow("third side of a thin triangle") << "2 2 cospi:1/18000 * - sqrt"
+                                                       << "0.000174532924977909";
+        QTest::newRow("root of a discriminant that cancels") << "-1 1 4e-200 - sqrt + 2e-200 /"
+                                                             << "-1";
+        QTest::newRow("arcsin of the sine of 100 degrees is 80 degrees") << "2 sinpi:5/9 * 2 / asin"
+                                                                         << "4π/9 ≈ 1.39626340159546";
+        QTest::newRow("a typed decimal is no special sine") << "0.707106781186548 asin"
+                                                            << "0.785398163397449";
+        QTest::newRow("a zero that the balls cannot prove is 0") << "sinpi:1/7 sinpi:6/7 -"
+                                                                 << "0";
     }
     void notation() {
         QFETCH(QString, program);
@@ -213,6 +236,8 @@ private slots:
                                         << "无意义";
         QTest::newRow("beyond the double range") << "1e400"
                                                  << "超出计算范围";
+        QTest::newRow("arcsin beyond 1 decided from a ball") << "sinpi:1/7 6 * asin"
+                                                             << "无意义";
         QTest::newRow("a fault stays through later steps") << "-1 sqrt 2 + 3 *"
                                                            << "负数不能开平方";
     }

@@ -390,6 +390,10 @@ private slots:
         row("chord from 60 degrees and radius 5", ExplainChord, "Text1=5;Text4=60", {"opt2"},
             {"弦心距 d = r·cos(θ/2) = 5 × cos(30°) = 5√3/2 ≈ 4.33012701892219", "弦长 c = 2√(r² − d²)"});
         row("chord longer than the diameter", ExplainChord, "Text1=5;Text2=12", {"opt2"}, {"负数不能开平方"});
+        // Decimals where digits cancel are those of the exact value (computed apart in decimal
+        // arithmetic to 120 digits).
+        row("chord of a half angle just short of a right angle", ExplainChord, "Text4=3.14159265358979;Text1=2.5",
+            {"opt1"}, {"弦心距 d = r·cos(θ/2)", " ≈ 4.0480783042291E-15"});
         row("trapezoid without bases divides by 0", ExplainTrapezoid, "Text4=9", {},
             {"上底与下底的和 a + b = 0。", "除数为 0，所以无法计算。"});
         row("trapezoid 2, 4, height 3", ExplainTrapezoid, "Text1=2;Text2=4;Text3=3", {},
@@ -482,6 +486,8 @@ private slots:
         row("a coefficient that is not one number", ExplainQuadraticEquation, "Text1=2x;Text2=1;Text3=1", {},
             {"填入的内容不是一个数"});
         // Two linear equations a·x + b·y + c = 0 by determinants.
+        row("a root whose digits cancel in the discriminant", ExplainQuadraticEquation, "Text1=1e-200;Text2=1;Text3=1",
+            {}, {"答：X1 ≈ -1E+200，X2 ≈ -1。"});
         row("x + y = 3 and 2x − y = 4 give 7/3 and 2/3", ExplainTwoLinearEquations,
             "Text1=1;Text2=1;Text6=-3;Text3=2;Text4=-1;Text7=-4", {},
             {"已知 ① x + y − 3 = 0，② 2x − y − 4 = 0", "D = a₁b₂ − a₂b₁ = 1 × (-1) − 2 × 1 = -3",
@@ -546,6 +552,17 @@ private slots:
             {"角度 α = arctan(1) = 45°", "余弦 cos α = 1/√(1 + tan²α) = 1/√(1 + 1²) = √2/2"});
         row("a cotangent of 2", ExplainAngleAndFunctions, "Text8=2", {},
             {"正切 tan α = 1/cot α = 1/2 = 0.5", "arctan(1/2) ≈ 26.565051177078°"});
+        row("sine of a decimal close to π", ExplainAngleAndFunctions, "Text2=3.14159265358979", {},
+            {"正弦 sin α = sin 3.14159265358979 ≈ 3.23846264338328E-15"});
+        row("cosine just past a right angle", ExplainAngleAndFunctions, "Text1=90.0000001", {},
+            {"余弦 cos α = cos 90.0000001° ≈ -1.74532925199433E-09",
+             "正切 tan α = tan 90.0000001° ≈ -572957795.130823"});
+        row("a typed sine near √2/2 is no 45°", ExplainAngleAndFunctions, "Text5=0.707106781186548", {},
+            {"角度 α = arcsin(0.707106781186548) ≈ 45°", "答：α ≈ 45°，", "tan α ≈ 1，"});
+        row("a typed cosine near √3/2 is no 30°", ExplainAngleAndFunctions, "Text6=0.866025403784439", {},
+            {"角度 α = arccos(0.866025403784439) ≈ 30°"});
+        row("the cosine of a millionth of a degree is no 1", ExplainAngleAndFunctions, "Text1=1e-06", {},
+            {"，cos α ≈ 1，"});
         row("all empty is the angle 0", ExplainAngleAndFunctions, "", {},
             {"余弦 cos α = cos 0° = 1", "余切 cot α = cot 0°：sin α = 0，除数为 0，所以 cot α 无意义。"});
         row("triangle 3, 4, 5: exact area, heights and radii", ExplainTriangleFromThreeSides, "Text1=3;Text2=4;Text3=5",
@@ -583,6 +600,11 @@ private slots:
             {"舍去", "所以只有一个三角形"});
         row("side-side-angle with no triangle", ExplainTriangleSidesAndAngles, "Text1=30;Text2=1;Text4=4", {"Opt2"},
             {"sin B = b·sin A/a = 4 × sin 30°/1 = 2", "没有三角形"});
+        row("side-side-angle with equal sides and an obtuse angle: no triangle", ExplainTriangleSidesAndAngles,
+            "Text3=100;Text4=2;Text6=2", {"Opt2"},
+            {"C₁ = arcsin(sin C) = 80° = 4π/9", "B + C₁ = 180° ≥ 180°", "答：没有三角形"});
+        row("a thin triangle's third side by the cosine rule", ExplainTriangleSidesAndAngles,
+            "Text2=1;Text4=1;Text5=0.01", {"Opt2"}, {"cos 0.01°) ≈ 0.000174532924977909"});
         row("side-side-angle with a right angle", ExplainTriangleSidesAndAngles, "Text1=30;Text2=2;Text4=4", {"Opt2"},
             {"B = 90°", "第三边 c = b·cos A + √(a² − (b·sin A)²) = 4 × cos 30° + √(2² − (4 × sin 30°)²) = 2√3 ≈"});
         row("three sides alone give the angles", ExplainTriangleSidesAndAngles, "Text2=3;Text4=4;Text6=5", {"Opt2"},

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <mutex>
 #include <numeric>
 #include <thread>
@@ -157,6 +158,10 @@ std::string FormatTerms(std::vector<Term> terms, int halves) {
         if ((a.num > 0) != (b.num > 0)) return a.num > 0;
         return a.k * 1000003 + a.m > b.k * 1000003 + b.m;
     });
+    // An odd power of √π goes to the numerator, under the root there: √(50/π) is 5√(2π)/π,
+    // not 5√2/√π.
+    const bool rootPi = halves % 2 != 0;
+    if (rootPi) halves -= 1;
     const std::string pi = PiPower(halves);
     if (halves != 0 && pi.empty()) return {};
     std::string numerator;
@@ -168,11 +173,14 @@ std::string FormatTerms(std::vector<Term> terms, int halves) {
             numerator += "-";
         else if (i > 0)
             numerator += "+";
-        if (a != 1 || !radical) numerator += std::to_string(a);
-        if (t.k != 1) numerator += "√" + std::to_string(t.k);
+        const bool alone = terms.size() == 1 && rootPi;
+        if (a != 1 || (!radical && !alone)) numerator += std::to_string(a);
+        if (t.k != 1) numerator += alone && t.m == 1 ? "√(" + std::to_string(t.k) + "π)" : "√" + std::to_string(t.k);
         if (t.m != 1) numerator += "∛" + std::to_string(t.m);
+        if (alone && (t.k == 1 || t.m != 1)) numerator += "√π";
     }
-    const bool sum = terms.size() > 1;
+    if (rootPi && terms.size() > 1) numerator = "(" + numerator + ")√π";
+    const bool sum = terms.size() > 1 && !rootPi;  // (…)√π is one group already
     if (halves > 0) {
         if (sum) numerator = "(" + numerator + ")";
         if (numerator == "1")
@@ -714,9 +722,71 @@ std::string Number::ExactText() const {
     return *exactText_;
 }
 
+bool Number::PiTerms(const Node& node, const Number& scale, std::map<int, Number>* terms) {
+    const auto leaf = [](const Node& n) {
+        Number x = Integer(1);
+        x.value_ = n.leaf;
+        x.piHalves_ = static_cast<int>(n.n);
+        return x;
+    };
+    switch (node.op) {
+        case VX_LEAF: {
+            const Number x = scale * leaf(node);
+            Number& sum = (*terms)[x.piHalves_];
+            sum = sum + x;
+            return sum.ok() && sum.kind_ == Kind::Exact;
+        }
+        case VX_ADD:
+            return PiTerms(*node.a, scale, terms) && PiTerms(*node.b, scale, terms);
+        case VX_SUB:
+            return PiTerms(*node.a, scale, terms) && PiTerms(*node.b, -scale, terms);
+        case VX_MUL:
+            if (node.a->op == VX_LEAF) return PiTerms(*node.b, scale * leaf(*node.a), terms);
+            if (node.b->op == VX_LEAF) return PiTerms(*node.a, scale * leaf(*node.b), terms);
+            return false;
+        case VX_DIV:
+            return node.b->op == VX_LEAF && PiTerms(*node.a, scale / leaf(*node.b), terms);
+        default:
+            return false;
+    }
+}
+
+std::string Number::PiSumText() const {
+    Number scale = *this;
+    scale.kind_ = Kind::Exact;
+    scale.node_.reset();
+    scale.exactText_.reset();
+    scale.evaluated_.reset();
+    std::map<int, Number> terms;
+    if (!PiTerms(*node_, scale, &terms)) return {};
+    // Positive terms before negative ones; among them the part free of π first, then π,
+    // π², … and last 1/π, 1/π², …: 12.56-2π, 25/π-2.
+    std::vector<std::pair<int, Number>> order(terms.begin(), terms.end());
+    std::erase_if(order, [](const auto& term) { return term.second.IsZero(); });
+    const auto rank = [](const std::pair<int, Number>& term) {
+        const int halves = term.first;
+        return (term.second.Sign() < 0 ? 10000 : 0) + (halves == 0 ? 0 : halves > 0 ? halves : 1000 - halves);
+    };
+    std::sort(order.begin(), order.end(), [&](const auto& x, const auto& y) { return rank(x) < rank(y); });
+    if (order.size() < 2) return {};
+    std::string text;
+    for (const auto& [halves, term] : order) {
+        // A rational part that a decimal writes whole is written so, as it was typed.
+        std::string part = term.IsAlgebraic() && Api()->degree(term.value_.get()) == 1 && term.DecimalIsWhole()
+                               ? term.DecimalText()
+                               : term.ExactText();
+        if (part.empty()) return {};
+        if (!text.empty() && part[0] != '-') text += "+";
+        text += part;
+    }
+    return text;
+}
+
 std::string Number::FindExactText() const {
     if (!ok() || opaque_) return {};
     if (kind_ == Kind::Expression) {
+        // A sum of unlike powers of π: 12.56-2π.
+        if (std::string sum = PiSumText(); !sum.empty()) return sum;
         // factor × f(argument) with an exact argument: arctan(4/3), 2arctan(4/3), 180arctan(4/3)/π.
         const int op = node_->op;
         if ((op != VX_ATAN && op != VX_ASIN && op != VX_ACOS) || node_->a->op != VX_LEAF || node_->a->n != 0) return {};

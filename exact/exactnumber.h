@@ -3,6 +3,7 @@
 // values. No toolkit and no engine type appears here.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -141,6 +142,11 @@ private:
     bool InverseOfItsFunction(int function, Number* angle) const;
     bool TooLarge() const;
     std::string FindExactText() const;
+    // A sum of unlike powers of π ("12.56-2π", "25/π-2"), "" for any other value.
+    std::string PiSumText() const;
+    // Adds the terms of the sum `node` times `scale` to `terms`, by their power of π;
+    // false where the node is no such sum.
+    static bool PiTerms(const Node& node, const Number& scale, std::map<int, Number>* terms);
     std::string RoundedDigits(int sig, long* exp10, bool* negative) const;
 };
 

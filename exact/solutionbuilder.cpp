@@ -198,7 +198,7 @@ void SolutionBuilder::Given(std::string_view text) {
     steps_[givenStep_].tokens = std::move(line);
 }
 
-void SolutionBuilder::Line(std::string line, StepKind kind) { steps_.push_back(MakeStep(kind, line)); }
+void SolutionBuilder::Line(std::string_view line, StepKind kind) { steps_.push_back(MakeStep(kind, line)); }
 
 bool SolutionBuilder::Quantity(Measure measure, std::string_view name, std::string_view symbol,
                                std::string_view formula, std::string_view substituted, const Number& value) {
@@ -244,7 +244,10 @@ bool SolutionBuilder::Quantity(Measure measure, std::string_view name, std::stri
     }
     // The exact form in π where there is one, then the value with the window's π.
     const std::string exact = value.ExactText();
-    if (!exact.empty() && exact != substituted) line += " = " + exact;
+    if (exact.empty())
+        line += " ≈ " + value.DecimalText();
+    else if (exact != substituted)
+        line += " = " + exact;
     line += "，π 取 " + std::string(piText) + " 时 " + std::string(symbol) + ValueAlone(withWindowPi);
     steps_.push_back(MakeStep(StepKind::Quantity, line));
     answers_.push_back(PartOfAnswer(name, withWindowPi, withWindowPi.DecimalText()));

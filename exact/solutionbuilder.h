@@ -69,7 +69,7 @@ public:
     void GivenAngle(Measure measure, std::string_view symbol, const Number& typed, bool inRadians);
     // Any line of its own: a note, or which case applies and why ("Δ = … > 0，方程有两个
     // 不相等的实数根").
-    void Line(std::string line, StepKind kind = StepKind::Note);
+    void Line(std::string_view line, StepKind kind = StepKind::Note);
     // One computed quantity: "对角线 d = √2·a = √2 × 5 = 5√2 ≈ 7.07106781186548". Where the
     // value is not ok, the line says why it cannot be computed and false is returned. The
     // figure gets the value as its measure, as with Given.

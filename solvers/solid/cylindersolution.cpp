@@ -27,17 +27,12 @@ const Both& Pi() {
 }
 Both Two() { return Typed(Int(2)); }
 
-// A quantity as it is put into a formula: its exact form in π where it has one.
-std::string InBoth(const Both& x) {
-    const std::string exact = x.exact.ExactText();
-    return exact.empty() ? Grouped(x.window) : Grouped(x.exact);
-}
+// A quantity as it is put into a formula: its exact value in π, never the window's
+// 3.14 (the value with that π stands after "π 取 3.14 时").
+std::string InBoth(const Both& x) { return Grouped(x.exact); }
 
 // The same as a divisor.
-std::string OverBoth(const Both& x) {
-    const std::string exact = x.exact.ExactText();
-    return exact.empty() ? Divisor(x.window) : Divisor(x.exact);
-}
+std::string OverBoth(const Both& x) { return Divisor(x.exact); }
 
 class Cylinder {
 public:

@@ -320,7 +320,7 @@ private slots:
         QTest::newRow("fractions with roots") << Explanation(ExplainQuadraticEquation) << "Text1=1;Text2=-1;Text3=-1"
                                               << "(1+√5)/2";
         QTest::newRow("a root over π") << Explanation(ExplainCircleFromArea) << "Text4=50;Text5=3.14"
-                                       << "√(50/π) = 5√2/√π";
+                                       << "√(50/π) = 5√(2π)/π";
         QTest::newRow("cube roots") << Explanation(ExplainCubeFromVolume) << "Text4=16"
                                     << "2∛2";
     }

@@ -100,6 +100,12 @@ private slots:
                                                   << "25√3π/4 ≈ 34.0087380793916";
         QTest::newRow("pi in the denominator") << "10 pi /"
                                                << "10/π ≈ 3.18309886183791";
+        QTest::newRow("a number less a multiple of pi") << "12.56 2 pi * -"
+                                                        << "12.56-2π ≈ 6.27681469282041";
+        QTest::newRow("that sum over a multiple of pi") << "12.56 2 pi * - 2 pi * /"
+                                                        << "157/(25π)-1 ≈ 0.998986085234205";
+        QTest::newRow("no root of pi in a denominator") << "50 pi / sqrt"
+                                                        << "5√(2π)/π ≈ 3.98942280401433";
         QTest::newRow("rational and root") << "2 3 sqrt -"
                                            << "2-√3 ≈ 0.267949192431123";
         QTest::newRow("golden section") << "-1 5 sqrt + 2 /"

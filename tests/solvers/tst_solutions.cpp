@@ -376,7 +376,7 @@ private slots:
             {"直径 d = 2r = 2 × 5 = 10", "周长 C = πd = π × 10 = 10π，π 取 3.14 时 C = 31.4",
              "面积 S = πr² = π × 5² = 25π，π 取 3.14 时 S = 78.5"});
         row("circle of area 314 with π 3.14 has the radius 10", ExplainCircleFromArea, "Text4=314;Text5=3.14", {},
-            {"半径 r = √(S/π) = √(314/π) = √314/√π，π 取 3.14 时 r = 10"});
+            {"半径 r = √(S/π) = √(314/π) = √(314π)/π，π 取 3.14 时 r = 10"});
         row("circle without π says that π is not chosen", ExplainCircleFromCircumference, "Text3=10", {},
             {"圆周率 π 还没有选定"});
         row("chord of radius 5 and length 8", ExplainChord, "Text1=5;Text2=8", {"opt2"},
@@ -416,6 +416,15 @@ private slots:
         row("cylinder of radius 2, height 5 with π 3.14", ExplainCylinder, "Text1=2;Text6=5", {},
             {"侧面积 S侧 = Ch = 4π × 5 = 20π，π 取 3.14 时 S侧 = 62.8",
              "表面积 S表 = S侧 + 2S底 = 20π + 2 × 4π = 28π，π 取 3.14 时 S表 = 87.92"});
+        // The window's 3.14 stays out of the exact lines: S侧 = 12.56 − 2π, not 12.56 − 6.28.
+        row("cylinder from radius and surface", ExplainCylinder, "Text1=1;Text4=12.56", {},
+            {"侧面积 S侧 = S表 − 2S底 = 12.56 − 2 × π = 12.56-2π，π 取 3.14 时 S侧 = 6.28",
+             "高 h = S侧/C = (12.56-2π)/(2π) = 157/(25π)-1，π 取 3.14 时 h = 1",
+             "体积 V = S底·h = π × (157/(25π)-1) = 6.28-π，π 取 3.14 时 V = 3.14"});
+        row("cylinder from radius and surface: a height that is no fraction with 3.14", ExplainCylinder,
+            "Text1=2;Text4=100", {}, {"= 100-8π，π 取 3.14 时 V = 74.88"});
+        row("cylinder from base area and height: the root of pi in the numerator", ExplainCylinder, "Text7=50;Text6=1",
+            {}, {"底面半径 r = √(S底/π) = √(50/π) = 5√(2π)/π，π 取 3.14 时 r ≈ 3.99043442233811"});
         row("cylinder from height and surface: the positive root", ExplainCylinder, "Text6=5;Text4=87.92", {},
             {"方程有两个不相等的实数根", "r₂ ≤ 0，舍去（半径必须是正数），所以 r = r₁。", "底面半径 r = r₁ = 2"});
         row("cylinder with both roots negative", ExplainCylinder, "Text6=10;Text4=-10", {},

@@ -507,7 +507,10 @@ Number Number::Sqrt() const {
     const int s = Sign();
     if (s < 0) return Failed(Fault::NegativeRoot);
     if (s == 0 && kind_ == Kind::Exact) return *this;
-    if (kind_ == Kind::Exact && piHalves_ % 2 == 0 && !TooLarge()) {
+    // A large rational is still quick to take apart (√1E+300 = 1E+150).
+    const bool rational = kind_ == Kind::Exact && Api()->degree(value_.get()) == 1 &&
+                          Api()->height_bits(value_.get()) <= 4 * kMaxHeightBits;
+    if (kind_ == Kind::Exact && piHalves_ % 2 == 0 && (!TooLarge() || rational)) {
         return FromHandle(Api()->root_ui(value_.get(), 2), Fault::NegativeRoot, piHalves_ / 2);
     }
     return OfNode(MakeNode(VX_ROOT, AsNode(), {}, 2));
@@ -828,7 +831,35 @@ std::string Number::DecimalText() const {
     return DecimalFromDigits(digits, e, negative);
 }
 
-bool Number::DecimalIsWhole() const { return ReadLenient(DecimalText()).Equals(*this); }
+bool Number::IsExactly(std::string digits, long e, bool negative) const {
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    const long shift = e + 1 - static_cast<long>(digits.size());
+    if (digits.empty() || std::labs(shift) > 5000) return false;
+    std::string den = "1";
+    if (shift >= 0)
+        digits += std::string(static_cast<std::size_t>(shift), '0');
+    else
+        den += std::string(static_cast<std::size_t>(-shift), '0');
+    return FromDigits((negative ? "-" : "") + digits, den).Equals(*this);
+}
+
+bool Number::DecimalIsWhole() const {
+    // Only a rational has a decimal that ends; read the digits back exactly, also beyond
+    // the range of a field (-3E+400).
+    if (!IsAlgebraic() || Api()->degree(value_.get()) != 1) return false;
+    long e = 0;
+    bool negative = false;
+    std::string digits = RoundedDigits(15, &e, &negative);
+    return IsExactly(std::move(digits), e, negative);
+}
+
+std::string Number::WholeDecimalText(int digits) const {
+    if (!IsAlgebraic() || Api()->degree(value_.get()) != 1) return {};
+    long e = 0;
+    bool negative = false;
+    const std::string rounded = RoundedDigits(digits, &e, &negative);
+    return IsExactly(rounded, e, negative) ? DecimalFromDigits(rounded, e, negative) : std::string();
+}
 
 std::string Number::Text() const {
     if (!ok()) return FaultText(fault_);

@@ -101,6 +101,9 @@ public:
     std::string DecimalText() const;
     // Whether DecimalText() is the whole value rather than a rounding of it.
     bool DecimalIsWhole() const;
+    // A rational whose decimal ends within `digits` significant digits written whole
+    // ("1.000000000000001", as it was typed), "" for any other value.
+    std::string WholeDecimalText(int digits = 60) const;
     // What a solution writes for a result: "25", "12/5 = 2.4", "7/3 ≈ 2.33333333333333",
     // "5√2 ≈ 7.07106781186548", or the decimal alone where the exact form is too long.
     std::string Text() const;
@@ -148,6 +151,8 @@ private:
     // false where the node is no such sum.
     static bool PiTerms(const Node& node, const Number& scale, std::map<int, Number>* terms);
     std::string RoundedDigits(int sig, long* exp10, bool* negative) const;
+    // Whether the decimal digits × 10^(exp10 + 1 − their count) are this value exactly.
+    bool IsExactly(std::string digits, long exp10, bool negative) const;
 };
 
 // An integer as a number: Int(2) is Number::Integer(2).

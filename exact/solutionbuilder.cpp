@@ -75,6 +75,8 @@ std::string In(const Number& x) {
     const std::string decimal = x.DecimalText();
     if (x.IsAlgebraic() && x.DecimalIsWhole()) {
         text = decimal;
+    } else if (std::string whole = x.WholeDecimalText(); !whole.empty()) {
+        text = std::move(whole);  // a given as it was typed: 1.000000000000001, not 1
     } else {
         text = x.ExactText();
         if (text.empty()) text = decimal;

@@ -33,8 +33,12 @@ public:
     std::string text(std::string_view name) const override;
     bool selected(std::string_view name) const override { return before_.selected(name); }
     void write(std::string_view name, std::string text) override { written_[std::string(name)] = std::move(text); }
-    void ShowMessage(std::string_view /*text*/, Icon /*icon*/, std::string_view /*title*/) override { messaged = true; }
+    void ShowMessage(std::string_view text, Icon /*icon*/, std::string_view /*title*/) override {
+        messaged = true;
+        message = text;
+    }
     bool messaged = false;
+    std::string message;  // the last message the window showed
 
 private:
     const Form& before_;

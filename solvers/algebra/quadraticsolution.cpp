@@ -34,8 +34,21 @@ WorkedSolution ExplainQuadraticEquation(const Form& before) {
     const std::optional<int> sign =
         steps::DiscriminantCase(b, delta, line, line + value, " = 0，方程有两个相等的实数根。", "。");
     if (!sign) return b.Finish();
+    // What the window itself does with these coefficients, in its double arithmetic.
+    Replay window(before);
+    RunComputation(window, QuadraticEquation);
+    const bool overflowed = window.messaged && window.message == kFaultMessage;
+    const std::string refused =
+        "窗口的小数计算在这里超出了数的范围（B² 或 4AC 大于约 1.8E+308），提示“" + std::string(kFaultMessage) + "”";
     if (*sign < 0) {
-        b.Answer("Δ < 0，方程没有实数根（窗口提示“无解”）。");
+        if (overflowed)
+            b.Answer("Δ < 0，方程没有实数根（" + refused + "）。");
+        else if (window.messaged)
+            b.Answer("Δ < 0，方程没有实数根（窗口提示“" + window.message + "”）。");
+        else
+            b.Answer("Δ < 0，方程没有实数根（窗口的小数计算在这里把 Δ 算成了非负数，写出了 X1 = " +
+                     window.text(quadratic::X1) + "，X2 = " + window.text(quadratic::X2) +
+                     "；以上面的精确结论为准）。");
         return b.Finish();
     }
     // X1 is the root with minus the square root, X2 the one with plus, as the window's fields.
@@ -47,15 +60,15 @@ WorkedSolution ExplainQuadraticEquation(const Form& before) {
     if (!ok) return b.Finish();
     // Coefficients whose products cancel leave the window's double arithmetic with few
     // correct digits: the pupil is told which numbers to trust.
-    Replay window(before);
-    RunComputation(window, QuadraticEquation);
     const std::string x1Shown = window.text(quadratic::X1), x2Shown = window.text(quadratic::X2);
     const auto differs = [](const std::string& text, const Number& x) {
         const long double v = x.Approximate();
         return std::fabs(ParseNumber(text) - v) > 1e-12L * std::fabs(v) + 1e-300L;
     };
-    if (window.messaged)
-        b.Line("窗口的小数计算在这里把 Δ 算成了负数，提示“无解”；以上面的精确根为准。");
+    if (overflowed)
+        b.Line(refused + "；以上面的精确根为准。");
+    else if (window.messaged)
+        b.Line("窗口的小数计算在这里把 Δ 算成了负数，提示“" + window.message + "”；以上面的精确根为准。");
     else if (differs(x1Shown, x1) || differs(x2Shown, x2))
         b.Line("窗口的小数计算在这里丢失了有效数字（窗口中 X1 = " + x1Shown + "，X2 = " + x2Shown +
                "），以上面的精确根为准。");

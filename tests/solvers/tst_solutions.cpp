@@ -362,6 +362,8 @@ private slots:
             {"边长 a = d/√2 = 10/√2 = 5√2 ≈ 7.07106781186548", "面积 S = a² = (5√2)² = 50"});
         row("square side typed as 2.5 is read exactly", ExplainSquareFromSide, "Text1=2.5", {},
             {"已知 a = 2.5", "面积 S = a² = 2.5² = 25/4 = 6.25"});
+        row("square of area 1E+300: a root beyond the fields is still exact", ExplainSquareFromArea, "Text3=1e300", {},
+            {"边长 a = √S = √(1E+300) = 1E+150", "答：边长为 1E+150"});
         row("square of negative area has no side", ExplainSquareFromArea, "Text3=-4", {},
             {"边长 a = √S = √(-4)：负数不能开平方，所以无法计算。"});
         row("rectangle 1 by 2 has the diagonal √5", ExplainRectangle, "Text1=1;Text2=2", {},
@@ -468,6 +470,13 @@ private slots:
             {"周长 P = 4a = 4 × 1E+200 = 4E+200", "面积 S = a² = (1E+200)²：超出计算范围"});
 
         // The quadratic equation: the case Δ decides, the roots as X1 (minus √Δ) and X2.
+        // A given is written as it was typed, not rounded to the 15 digits of a result.
+        row("a constant just above 1 is written whole", ExplainQuadraticEquation,
+            "Text1=1;Text2=-2;Text3=1.000000000000001", {},
+            {"已知 A = 1，B = -2，C = 1.000000000000001", "4 × 1 × 1.000000000000001 = -4E-15 < 0"});
+        row("coefficients whose squares leave the fields: the window refuses, the panel says so",
+            ExplainQuadraticEquation, "Text1=1e200;Text2=1e200;Text3=1e200", {},
+            {"= -3E+400 < 0", "超出了数的范围", "提示“无法计算，请检查输入的数据”"});
         row("x² − 3x + 2 = 0 has the roots 1 and 2", ExplainQuadraticEquation, "Text1=1;Text2=-3;Text3=2", {},
             {"方程 x² − 3x + 2 = 0", "Δ = B² − 4AC = (-3)² − 4 × 1 × 2 = 1 > 0，方程有两个不相等的实数根。",
              "根 X1 = (−B − √Δ)/(2A) = (3 − √1)/(2 × 1) = 1", "答：X1 = 1，X2 = 2。"});
@@ -580,6 +589,9 @@ private slots:
              "角 A = arccos(4/5) ≈ 36.869897645844°", "角 C = arccos(0) = 90° = π/2", "面积 S = ½bc·sin A", " = 6\n",
              "AB 上的高 h₃ = 2S/c = 2 × 6/5 = 12/5 = 2.4", "外接圆半径 R = a/(2sin A)", " = 5/2 = 2.5",
              "内切圆半径 r = 2S/P = 2 × 6/12 = 1"});
+        row("a side just under 2 is no side of 2", ExplainTriangleFromThreeSides,
+            "Text1=1;Text2=1;Text3=1.9999999999999999", {},
+            {"c = AB = 1.9999999999999999", "1 + 1 = 2 > 1.9999999999999999"});
         row("triangle 2, 3, 4 has the area 3√15/4", ExplainTriangleFromThreeSides, "Text1=2;Text2=3;Text3=4", {},
             {"sin A = √(1 − cos²A) = √(1 − 0.875²) = √15/8", "3√15/4 ≈ 2.90473750965556"});
         row("equal sides give the angle 60° = π/3", ExplainTriangleFromThreeSides, "Text1=1;Text2=1;Text3=1", {},

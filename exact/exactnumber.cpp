@@ -869,9 +869,6 @@ std::string Number::Text() const {
     if (IsAlgebraic() && Api()->degree(value_.get()) == 1) {
         const std::size_t slash = exact.find('/');
         if (slash == std::string::npos) return exact;  // an integer
-        // A denominator of 10, 100, … says no more than the decimal does.
-        const std::string denominator = exact.substr(slash + 1);
-        if (denominator.find_first_not_of('0', 1) == std::string::npos && denominator[0] == '1') return decimal;
         // Whether the decimal is the whole value: read it back exactly.
         return exact + (DecimalIsWhole() ? " = " : " ≈ ") + decimal;
     }

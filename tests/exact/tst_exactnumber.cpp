@@ -74,8 +74,8 @@ private slots:
                                             << "12/5 = 2.4";
         QTest::newRow("fraction that does not end") << "7 3 /"
                                                     << "7/3 ≈ 2.33333333333333";
-        QTest::newRow("decimal fraction stays a decimal") << "1 10 /"
-                                                          << "0.1";
+        QTest::newRow("a quotient that ends is a fraction first") << "10 100 /"
+                                                                  << "1/10 = 0.1";
         QTest::newRow("square root simplified") << "50 sqrt"
                                                 << "5√2 ≈ 7.07106781186548";
         QTest::newRow("root times root is whole") << "2 sqrt 8 sqrt *"

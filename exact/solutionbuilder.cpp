@@ -65,7 +65,13 @@ std::string AngleText(const Number& radians, bool inRadians) {
         const std::string exact = degrees.ExactText();
         return (exact.empty() ? "" : exact + "° ≈ ") + degrees.DecimalText() + "°";
     }
-    const std::string exact = radians.ExactText();
+    // arctan(4/3) names the angle itself; any other form is of its degrees (0.5 rad is
+    // 90/π°), never of its radians.
+    std::string exact = radians.ExactText();
+    if (exact.find("arc") == std::string::npos) {
+        exact = degrees.ExactText();
+        if (!exact.empty()) exact += "°";
+    }
     return (exact.empty() ? "" : exact + " ≈ ") + degrees.DecimalText() + "°";
 }
 

@@ -54,10 +54,14 @@ std::string FunctionLine(SolutionBuilder& b, const char* name, const std::string
 Functions OfAngle(SolutionBuilder& b, const Number& alpha, const std::string& angle, bool cotMeaningless,
                   Shown* shown) {
     const Functions f{alpha.Sin(), alpha.Cos(), alpha.Tan(), alpha.Cos() / alpha.Sin()};
-    (*shown)[0] = FunctionLine(b, "正弦", "sin α", "sin " + angle, f[0], "", false);
-    (*shown)[1] = FunctionLine(b, "余弦", "cos α", "cos " + angle, f[1], "", false);
-    (*shown)[2] = FunctionLine(b, "正切", "tan α", "tan " + angle, f[2], "cos α", angle == "90°");
-    (*shown)[3] = FunctionLine(b, "余切", "cot α", "cot " + angle, f[3], "sin α", cotMeaningless);
+    // sin 30°, but sin(-30°) and sin(-0.5).
+    const bool grouped = angle.starts_with('-') || angle.starts_with('(');
+    const std::string of =
+        grouped ? "(" + (angle.starts_with('(') ? angle.substr(1, angle.size() - 2) : angle) + ")" : " " + angle;
+    (*shown)[0] = FunctionLine(b, "正弦", "sin α", "sin" + of, f[0], "", false);
+    (*shown)[1] = FunctionLine(b, "余弦", "cos α", "cos" + of, f[1], "", false);
+    (*shown)[2] = FunctionLine(b, "正切", "tan α", "tan" + of, f[2], "cos α", angle == "90°");
+    (*shown)[3] = FunctionLine(b, "余切", "cot α", "cot" + of, f[3], "sin α", cotMeaningless);
     return f;
 }
 
@@ -173,12 +177,13 @@ WorkedSolution ExplainAngleAndFunctions(const Form& before) {
     if (rad != 0) {
         b.Given("α = " + Plain(x) + "（弧度）");
         alpha = x;
-        b.Quantity("角度", "α", In(x) + " × 180°/π", "", x * Int(180) / Number::Pi());
+        b.Line("角度 α = " + FormulaAndValue(In(x) + " × 180°/π", x));
         f = OfAngle(b, alpha, In(x), false, &shown);
     } else if (deg != 0) {
         b.Given("α = " + Plain(x) + "°");
         alpha = x * Number::Pi() / Int(180);
-        b.Quantity("弧度", "α", Plain(x) + "° × π/180", "", alpha);
+        const std::string typed = Plain(x) + "°";
+        b.Quantity("弧度", "α", (x.Sign() < 0 ? "(" + typed + ")" : typed) + " × π/180", "", alpha);
         f = OfAngle(b, alpha, Plain(x) + "°", false, &shown);
     } else if (sine != 0 || cosine != 0) {
         const bool bySine = sine != 0;

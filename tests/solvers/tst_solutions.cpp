@@ -559,8 +559,10 @@ private slots:
             {"所以 tan α 无意义（窗口用 π 的近似值计算，写出的是一个绝对值很大的数）"});
         row("the radian text of a right angle", ExplainAngleAndFunctions, "Text2=1.57079632679489", {},
             {"窗口把弧度 1.57079632679489 当作直角 π/2。", "tan α 无意义"});
+        row("a negative angle in parentheses", ExplainAngleAndFunctions, "Text1=-180", {},
+            {"弧度 α = (-180°) × π/180 = -π", "正弦 sin α = sin(-180°) = 0", "余弦 cos α = cos(-180°) = -1"});
         row("radians 1: decimals", ExplainAngleAndFunctions, "Text2=1", {},
-            {"角度 α = 1 × 180°/π = 180/π ≈ 57.2957795130823", "正弦 sin α = sin 1 ≈ 0.841470984807897"});
+            {"角度 α = 1 × 180°/π = 180/π° ≈ 57.2957795130823°", "正弦 sin α = sin 1 ≈ 0.841470984807897"});
         row("a sine of 0.5 is 30°", ExplainAngleAndFunctions, "Text5=0.5", {},
             {"角度 α = arcsin(0.5) = 30°", "余弦 cos α = √(1 − sin²α) = √(1 − 0.5²) = √3/2 ≈ 0.866025403784439"});
         row("a sine beyond 1", ExplainAngleAndFunctions, "Text5=2", {}, {"正弦值不能大于 1 或小于 -1"});

@@ -4,6 +4,7 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <numeric>
 #include <optional>
 
 namespace velunda::exact {
@@ -117,6 +118,31 @@ std::string Squared(const Number& x) {
 }
 
 std::string RootOf(const Number& x) { return "√" + Grouped(x); }
+
+std::string OverOneDenominator(const Number& x, bool minus, const Number& y) {
+    // The denominator of an exact form: the digits after its last '/' ("5√3/2"), 1 without.
+    const auto denominator = [](const std::string& text) -> long long {
+        const std::size_t slash = text.rfind('/');
+        if (slash == std::string::npos) return 1;
+        const std::string digits = text.substr(slash + 1);
+        if (digits.empty() || digits.size() > 12 || digits.find_first_not_of("0123456789") != std::string::npos)
+            return 0;
+        return std::stoll(digits);
+    };
+    const std::string xs = x.ExactText(), ys = y.ExactText();
+    if (xs.empty() || ys.empty()) return {};
+    const long long dx = denominator(xs), dy = denominator(ys);
+    if (dx == 0 || dy == 0 || (dx == 1 && dy == 1)) return {};
+    const long long d = std::lcm(dx, dy);
+    const std::string p = (x * Int(d)).ExactText(), q = (y * Int(d)).ExactText();
+    if (p.empty() || q.empty() || p.find('/') != std::string::npos || q.find('/') != std::string::npos) return {};
+    std::string sum = p;
+    if (minus)
+        sum += q[0] == '-' ? "+" + q.substr(1) : "-" + q;
+    else
+        sum += q[0] == '-' ? q : "+" + q;
+    return "(" + sum + ")/" + std::to_string(d);
+}
 
 WorkedSolution FromSteps(std::vector<Step> steps, std::vector<FigureValue> figure) {
     WorkedSolution s;

@@ -34,6 +34,11 @@ std::string Plain(const Number& x);
 std::string Divisor(const Number& x);
 std::string Squared(const Number& x);
 std::string RootOf(const Number& x);
+// x + y (or x − y where `minus`) over one denominator where the two parts have exact forms
+// over different or equal denominators and the sum has none of its own: 5√3/2 + √11/2 is
+// "(5√3+√11)/2", 2√3 + √5/2 "(4√3+√5)/2"; "" where there is no such form or no
+// denominator to share.
+std::string OverOneDenominator(const Number& x, bool minus, const Number& y);
 
 // Whether the text is x's decimal alone and only a rounding of x: what follows " ≈ ".
 bool RoundedDecimal(const Number& x, std::string_view text);

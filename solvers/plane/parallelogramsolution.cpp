@@ -77,10 +77,16 @@ WorkedSolution ExplainParallelogramAngle(const Form& before) {
         }
         const Number second = Number::Pi() - first;
         b.RecordAngle(Measure::Angle, "θ", first);
-        b.Line("夹角 θ₁ = arcsin(S/(ab)) = " + AngleText(first, radians));
-        b.Line(std::string("夹角 θ₂ = ") + (radians ? "π − θ₁ = " : "180° − θ₁ = ") + AngleText(second, radians));
+        // An angle known only by its decimal follows "≈" (and "约为" in the answer).
+        const auto rounded = [](const Number& angle) { return angle.ExactText().empty(); };
+        const auto is = [&](const Number& angle) {
+            return (rounded(angle) ? " ≈ " : " = ") + AngleText(angle, radians);
+        };
+        b.Line("夹角 θ₁ = arcsin(S/(ab))" + is(first));
+        b.Line(std::string("夹角 θ₂ = ") + (radians ? "π − θ₁" : "180° − θ₁") + is(second));
         b.Line("sin θ₁ = sin θ₂，所以两个角都可以。");
-        b.Answer("夹角为 " + AngleText(first, radians) + " 或 " + AngleText(second, radians) + "。");
+        b.Answer("夹角" + std::string(rounded(first) ? "约为 " : "为 ") + AngleText(first, radians) +
+                 (rounded(second) ? " 或约为 " : " 或 ") + AngleText(second, radians) + "。");
     } else if (!a.IsZero() && !theta.IsZero() && !S.IsZero()) {
         b.Given(Measure::SideA, "a", a);
         b.GivenAngle(Measure::Angle, "θ", typed, radians);

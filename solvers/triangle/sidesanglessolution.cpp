@@ -61,7 +61,7 @@ void SideSideAngle(SolutionBuilder& b, const Triple& s, const Triple& angle, int
         const std::string name = B + (candidates.size() > 1 ? (t ? "₂" : "₁") : "");
         const Number sum = angle[i] + candidates[t];
         const bool fits = (sum - pi).Sign() < 0;
-        b.Line(A + " + " + name + " = " + AngleIn(sum, radians) + (fits ? " < " : " ≥ ") + StraightAngle(radians) +
+        b.Line(A + " + " + name + AngleIs(sum, radians) + (fits ? " < " : " ≥ ") + StraightAngle(radians) +
                (fits ? "，可以。" : "，三角形的内角和不够，舍去。"));
         if (fits) valid.emplace_back(candidates[t], t == 1);
     };
@@ -90,16 +90,21 @@ void SideSideAngle(SolutionBuilder& b, const Triple& s, const Triple& angle, int
         // Of two triangles the figure draws the first where the third side is c, as it
         // draws the first of the two the sides-perimeter-area window finds.
         const bool drawn = t == 0 && (valid.size() == 1 || k == 2);
+        // Where the engine has no short form of the sum, its two parts still have one: 2√3 + √5,
+        // over one denominator where they have any: (4√3+√5)/2.
+        const bool parts = side.ExactText().empty() && !projection.ExactText().empty() && !root.ExactText().empty();
+        const std::string shared = parts ? OverOneDenominator(projection, obtuse, root) : "";
         if (!b.Quantity(drawn ? kSideMeasure[k] : Measure::None, "第三边", c + suffix,
                         bs + "·cos " + A + sign + "√(" + a + "² − (" + bs + "·sin " + A + ")²)",
                         In(s[j]) + " × cos " + angleA + sign + "√(" + Squared(s[i]) + " − (" + In(s[j]) + " × sin " +
-                            angleA + ")²)" + (root.IsZero() ? "" : " = " + In(projection) + sign + In(root)),
+                            angleA + ")²)" + (root.IsZero() ? "" : " = " + In(projection) + sign + In(root)) +
+                            (shared.empty() ? "" : " = " + shared),
                         side))
             return false;
-        // Where the engine has no short form of the sum, its two parts still have one: 2√3 + √5.
-        const bool parts = side.ExactText().empty() && !projection.ExactText().empty() && !root.ExactText().empty();
         answer += (t ? "；或 " : "") + B + AngleAnswer(angleB, radians) + "，" + C + AngleAnswer(third, radians) +
-                  "，" + c + " = " + (parts ? In(projection) + sign + In(root) : Plain(side));
+                  "，" + c +
+                  (parts ? " = " + (shared.empty() ? In(projection) + sign + In(root) : shared)
+                         : (RoundedDecimal(side, Plain(side)) ? " ≈ " : " = ") + Plain(side));
         return true;
     };
     for (std::size_t t = 0; t < valid.size(); ++t)

@@ -126,6 +126,13 @@ std::string AngleIn(const Number& radians, bool inRadians) {
     return (degrees.IsAlgebraic() ? In(degrees) : degrees.DecimalText()) + "°";
 }
 
+std::string AngleIs(const Number& radians, bool inRadians) {
+    const std::string text = AngleIn(radians, inRadians);
+    const Number value = inRadians ? radians : radians * Int(180) / Number::Pi();
+    const std::string number = inRadians ? text : text.substr(0, text.size() - std::string("°").size());
+    return (RoundedDecimal(value, number) ? " ≈ " : " = ") + text;
+}
+
 std::string AngleAnswer(const Number& radians, bool inRadians) {
     return (radians.ExactText().empty() ? " ≈ " : " = ") + AngleText(radians, inRadians);
 }

@@ -49,6 +49,8 @@ bool HeronArea(SolutionBuilder& b, const Number& perimeter, const std::array<Num
 
 // An angle in radians as it is put into a formula, in the window's unit: "30°", "0.5".
 std::string AngleIn(const Number& radians, bool inRadians);
+// The same after its relation sign: " = 90°", or " ≈ 71.8103148957786°" where it is rounded.
+std::string AngleIs(const Number& radians, bool inRadians);
 // An angle as an answer gives it: " = 60°", " = arccos(4/5) ≈ 36.869897645844°", or
 // " ≈ 101.810314895779°" where only the decimal is known.
 std::string AngleAnswer(const Number& radians, bool inRadians);

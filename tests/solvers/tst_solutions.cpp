@@ -404,6 +404,9 @@ private slots:
             {"sin 60° = √3/2", "面积 S = ab·sin θ = 2 × 3 × sin 60° = 3√3 ≈ 5.19615242270663"});
         row("parallelogram angle from its area: both angles", ExplainParallelogramAngle, "Text1=2;Text2=3;Text4=3",
             {"opt2"}, {"夹角 θ₁ = arcsin(S/(ab)) = 30°", "夹角 θ₂ = 180° − θ₁ = 150°"});
+        row("parallelogram angle from its area: the obtuse one is rounded", ExplainParallelogramAngle,
+            "Text1=2;Text2=3;Text4=5", {"opt2"},
+            {"夹角 θ₂ = 180° − θ₁ ≈ 123.557309761921°", "或约为 123.557309761921°。"});
         row("parallelogram area too large for its sides", ExplainParallelogramAngle, "Text1=2;Text2=3;Text4=7",
             {"opt2"}, {"正弦值不能大于 1 或小于 -1"});
         row("parallelogram 4 by 3", ExplainParallelogramArea, "Text1=4;Text2=3", {}, {"面积 S = ah = 4 × 3 = 12"});
@@ -619,6 +622,10 @@ private slots:
              "第三边 c₁ = b·cos A + √(a² − (b·sin A)²) = 4 × cos 30° + √(3² − (4 × sin 30°)²) = 2√3 + √5 ≈ "
              "5.70016959263754",
              "第三边 c₂ = b·cos A − √(a² − (b·sin A)²)", "= 2√3 − √5 ≈ 1.22803363763796"});
+        row("side-side-angle: the third side over one denominator", ExplainTriangleSidesAndAngles,
+            "Text1=30;Text2=3;Text4=5", {"Opt2"},
+            {"A + B₁ ≈ 86.4426902380793° < 180°", "= 5√3/2 + √11/2 = (5√3+√11)/2 ≈ 5.98843941409989",
+             "c = (5√3-√11)/2。"});
         row("side-side-angle with one triangle", ExplainTriangleSidesAndAngles, "Text1=30;Text2=4;Text4=3", {"Opt2"},
             {"舍去", "所以只有一个三角形"});
         row("side-side-angle with no triangle", ExplainTriangleSidesAndAngles, "Text1=30;Text2=1;Text4=4", {"Opt2"},

@@ -27,11 +27,6 @@ std::string EquationSide(const std::vector<std::pair<Number, std::string>>& term
     return side.empty() ? "0" : side;
 }
 
-std::string Replay::text(std::string_view name) const {
-    const auto it = written_.find(name);
-    return it == written_.end() ? before_.text(name) : it->second;
-}
-
 std::string Valued(const Number& x, std::string* plain) {
     const std::string text = x.Text();
     const std::size_t equal = text.find(" = "), about = text.find(" ≈ ");

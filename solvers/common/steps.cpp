@@ -1,8 +1,18 @@
 #include "solvers/common/steps.h"
 
+#include <cmath>
 #include <string>
 
-namespace velunda::steps {
+#include "numeric/numbertext.h"
+
+namespace velunda {
+
+std::string Replay::text(std::string_view name) const {
+    const auto it = written_.find(name);
+    return it == written_.end() ? before_.text(name) : it->second;
+}
+
+namespace steps {
 
 using namespace exact;
 
@@ -36,4 +46,21 @@ void OneOfThree(SolutionBuilder& b, const std::array<Known, 3>& known, const std
     b.Line(std::string(otherwise));
 }
 
-}  // namespace velunda::steps
+void FieldsAgree(SolutionBuilder& b, const Form& before, Computation computation, std::initializer_list<Shown> shown) {
+    Replay window(before);
+    if (!RunComputation(window, computation) || window.messaged) return;
+    std::string lost;
+    for (const Shown& s : shown) {
+        if (!s.value.ok()) continue;
+        const std::string text = window.text(s.field);
+        // Only whether the field is near enough is judged in floating point; the digits
+        // the solution shows are the exact value's.
+        const long double field = ParseNumber(text), exact = s.value.Approximate();
+        if (std::fabs(field - exact) > 1e-12L * std::fabs(exact) + 1e-300L)
+            lost += std::string(lost.empty() ? "" : "，") + s.symbol + " = " + text;
+    }
+    if (!lost.empty()) b.Line("窗口的小数计算在这里丢失了有效数字（窗口中 " + lost + "），以上面的值为准。");
+}
+
+}  // namespace steps
+}  // namespace velunda

@@ -1,5 +1,6 @@
 
 #include "exact/solutionbuilder.h"
+#include "solvers/common/steps.h"
 #include "solvers/plane/rectangle.h"
 
 namespace velunda {
@@ -38,6 +39,12 @@ bool SidesFromPerimeterAndArea(SolutionBuilder& b, const Number& P, const Number
     return b.Quantity(Measure::SideB, "另一边", "b", "P/2 − a", In(P) + "/2 − " + Grouped(*a), *c);
 }
 
+// The sides found from a sum and a product: where they differ much in size, the window's
+// P/2 − a loses the digits of the shorter one.
+void SidesAgree(SolutionBuilder& b, const Form& before, const Number& a, const Number& c) {
+    steps::FieldsAgree(b, before, SolveRectangle, {{rectangle::Side, "a", a}, {rectangle::OtherSide, "b", c}});
+}
+
 }  // namespace
 
 WorkedSolution ExplainRectangle(const Form& before) {
@@ -73,7 +80,7 @@ WorkedSolution ExplainRectangle(const Form& before) {
         b.Given(Measure::Perimeter, "P", P);
         b.Given(Measure::Area, "S", S);
         Number x, y;
-        SidesFromPerimeterAndArea(b, P, S, &x, &y) && Diagonal(b, x, y);
+        if (SidesFromPerimeterAndArea(b, P, S, &x, &y) && Diagonal(b, x, y)) SidesAgree(b, before, x, y);
     } else if (given(P) && given(d)) {
         b.Given(Measure::Perimeter, "P", P);
         b.Given(Measure::Diagonal, "d", d);
@@ -81,7 +88,7 @@ WorkedSolution ExplainRectangle(const Form& before) {
         Number x, y;
         b.Line("由 (a + b)² = a² + b² + 2ab 得 S = ab = ((P/2)² − d²)/2：");
         b.Quantity(Measure::Area, "面积", "S", "P²/8 − d²/2", Squared(P) + "/8 − " + Squared(d) + "/2", area) &&
-            SidesFromPerimeterAndArea(b, P, area, &x, &y);
+            SidesFromPerimeterAndArea(b, P, area, &x, &y) && (SidesAgree(b, before, x, y), true);
     } else if (given(d) && given(S)) {
         b.Given(Measure::Diagonal, "d", d);
         b.Given(Measure::Area, "S", S);
@@ -90,7 +97,7 @@ WorkedSolution ExplainRectangle(const Form& before) {
         b.Line("由 (a + b)² = d² + 2S 得 P = 2(a + b) = √(8S + 4d²)：");
         b.Quantity(Measure::Perimeter, "周长", "P", "√(8S + 4d²)", "√(8 × " + Grouped(S) + " + 4 × " + Squared(d) + ")",
                    perimeter) &&
-            SidesFromPerimeterAndArea(b, perimeter, S, &x, &y);
+            SidesFromPerimeterAndArea(b, perimeter, S, &x, &y) && (SidesAgree(b, before, x, y), true);
     } else {
         b.Line(kUsage);
     }

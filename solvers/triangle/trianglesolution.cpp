@@ -42,12 +42,22 @@ WorkedSolution ExplainTriangleFromThreeSides(const Form& before) {
     b.Line("sin A = √(1 − cos²A) = √(1 − " + Squared(cosA) + ")" + ResultText(sinA));
     const Number S = bb * c * sinA / Int(2);
     b.Quantity(Measure::Area, "面积", "S", "½bc·sin A", "1/2 × " + In(bb) + " × " + In(c) + " × " + Grouped(sinA), S);
-    b.Quantity(Measure::HeightA, "BC 上的高", "h₁", "2S/a", "2 × " + Grouped(S) + "/" + Divisor(a), Int(2) * S / a);
-    b.Quantity(Measure::HeightB, "AC 上的高", "h₂", "2S/b", "2 × " + Grouped(S) + "/" + Divisor(bb), Int(2) * S / bb);
-    b.Quantity(Measure::HeightC, "AB 上的高", "h₃", "2S/c", "2 × " + Grouped(S) + "/" + Divisor(c), Int(2) * S / c);
-    b.Quantity(Measure::Circumradius, "外接圆半径", "R", "a/(2sin A)", In(a) + "/(2 × " + Grouped(sinA) + ")",
-               a / (Int(2) * sinA));
-    b.Quantity(Measure::Inradius, "内切圆半径", "r", "2S/P", "2 × " + Grouped(S) + "/" + Divisor(P), Int(2) * S / P);
+    const Number h1 = Int(2) * S / a, h2 = Int(2) * S / bb, h3 = Int(2) * S / c, R = a / (Int(2) * sinA),
+                 r = Int(2) * S / P;
+    b.Quantity(Measure::HeightA, "BC 上的高", "h₁", "2S/a", "2 × " + Grouped(S) + "/" + Divisor(a), h1);
+    b.Quantity(Measure::HeightB, "AC 上的高", "h₂", "2S/b", "2 × " + Grouped(S) + "/" + Divisor(bb), h2);
+    b.Quantity(Measure::HeightC, "AB 上的高", "h₃", "2S/c", "2 × " + Grouped(S) + "/" + Divisor(c), h3);
+    b.Quantity(Measure::Circumradius, "外接圆半径", "R", "a/(2sin A)", In(a) + "/(2 × " + Grouped(sinA) + ")", R);
+    b.Quantity(Measure::Inradius, "内切圆半径", "r", "2S/P", "2 × " + Grouped(S) + "/" + Divisor(P), r);
+    // A thin triangle leaves the window's area with few correct digits.
+    using namespace threesides;
+    steps::FieldsAgree(b, before, TriangleFromThreeSides,
+                       {{Area, "S", S},
+                        {HeightToBC, "h₁", h1},
+                        {HeightToAC, "h₂", h2},
+                        {HeightToAB, "h₃", h3},
+                        {Circumradius, "R", R},
+                        {Inradius, "r", r}});
     return b.Finish();
 }
 

@@ -366,6 +366,9 @@ private slots:
             {"边长 a = √S = √(1E+300) = 1E+150", "答：边长为 1E+150"});
         row("square of negative area has no side", ExplainSquareFromArea, "Text3=-4", {},
             {"边长 a = √S = √(-4)：负数不能开平方，所以无法计算。"});
+        row("rectangle of a long perimeter and a small area: the window loses the short side's digits",
+            ExplainRectangle, "Text3=123456.789012345;Text4=4", {},
+            {"≈ 6.48000006512248E-05", "窗口的小数计算在这里丢失了有效数字（窗口中 b = 6.48000059300102E-05）"});
         row("rectangle 1 by 2 has the diagonal √5", ExplainRectangle, "Text1=1;Text2=2", {},
             {"对角线 d = √(a² + b²) = √(1² + 2²) = √5 ≈ 2.23606797749979"});
         row("rectangle from perimeter and area takes the longer side as a", ExplainRectangle, "Text3=10;Text4=5", {},
@@ -597,6 +600,8 @@ private slots:
         row("a side just under 2 is no side of 2", ExplainTriangleFromThreeSides,
             "Text1=1;Text2=1;Text3=1.9999999999999999", {},
             {"c = AB = 1.9999999999999999", "1 + 1 = 2 > 1.9999999999999999"});
+        row("a thin triangle: the window's area has few correct digits", ExplainTriangleFromThreeSides,
+            "Text1=1;Text2=1;Text3=1.9999999", {}, {"面积 S = ½bc·sin A", "（窗口中 S = 0.000316227746611283，"});
         row("triangle 2, 3, 4 has the area 3√15/4", ExplainTriangleFromThreeSides, "Text1=2;Text2=3;Text3=4", {},
             {"sin A = √(1 − cos²A) = √(1 − 0.875²) = √15/8", "3√15/4 ≈ 2.90473750965556"});
         row("equal sides give the angle 60° = π/3", ExplainTriangleFromThreeSides, "Text1=1;Text2=1;Text3=1", {},

@@ -8,7 +8,10 @@ using namespace exact;
 
 namespace {
 
-const char* const kNoPi = "圆周率 π 还没有选定（π 的文本框为空或为 0），请先选取 3.14、3.1415926 或输入 π 的值。";
+// The window refuses to compute without its π; the solution still gives the exact values.
+const char* const kNoPi =
+    "圆周率 π 还没有选定（π 的文本框为空或为 0），所以窗口提示“无法计算，请检查输入的数据”，不写结果；"
+    "请先选取 3.14、3.1415926 或输入 π 的值。下面用 π 本身计算：";
 
 // One quantity computed twice: with π itself and with the window's π.
 struct Both {

@@ -383,7 +383,7 @@ private slots:
         row("circle of area 314 with π 3.14 has the radius 10", ExplainCircleFromArea, "Text4=314;Text5=3.14", {},
             {"半径 r = √(S/π) = √(314/π) = √(314π)/π，π 取 3.14 时 r = 10"});
         row("circle without π says that π is not chosen", ExplainCircleFromCircumference, "Text3=10", {},
-            {"圆周率 π 还没有选定"});
+            {"圆周率 π 还没有选定（π 的文本框为空或为 0），所以窗口提示“无法计算，请检查输入的数据”"});
         row("chord of radius 5 and length 8", ExplainChord, "Text1=5;Text2=8", {"opt2"},
             {"弦心距 d = √(r² − (c/2)²) = √(5² − (8/2)²) = 3",
              "圆心角 θ = 2arctan((c/2)/d) = 2arctan((8/2)/3) = 2arctan(4/3) ≈ 106.260204708312°"});

@@ -31,6 +31,7 @@
 #include "solvers/triangle/sidesperimeterarea.h"
 #include "solvers/triangle/threesides.h"
 #include "support/fakeform.h"
+#include "support/quadvalue.h"
 
 using namespace velunda;
 using namespace velunda::testing;
@@ -336,6 +337,46 @@ double LastDegrees(const QString& line) {
     static const QRegularExpression number("(-?\\d+(?:\\.\\d+)?(?:E[+-]\\d+)?)°(?!.*°)");
     const QRegularExpressionMatch m = number.match(line);
     return m.hasMatch() ? m.captured(1).toDouble() : std::nan("");
+}
+
+// Every exact form a line joins to a decimal ("= 5√2 ≈ 7.07106781186548",
+// "= 12/5 = 2.4", "= arcsin(5/6) ≈ 56.4426902380793°") against its value in quadruple
+// precision: "=" only where the two are equal, "≈" only before the value correctly rounded
+// to its 15 digits. Returns the forms checked; *fault says the first that fails.
+int CheckDecimals(const QString& line, QString* fault) {
+    static const QRegularExpression joined(
+        "= ([-0-9.()+√∛π/°E]+|-?arc(?:sin|cos|tan)\\([-0-9.()+√∛π/E]+\\)) (=|≈) "
+        "(-?\\d+(?:\\.\\d+)?(?:E[+-]\\d+)?)(?![-+0-9./√∛π(E])(°)?");
+    int checked = 0;
+    for (auto it = joined.globalMatch(line); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        QString form = m.captured(1);
+        const bool formInDegrees = form.endsWith("°");
+        if (formInDegrees) form.chop(1);
+        // A rounded decimal put into a formula (√4993.90502599883, √1414.4250992714) is no exact
+        // form: the inputs here have at most a few digits.
+        static const QRegularExpression manyDigits("\\d{12}");
+        std::optional<__float128> v = QuadValue(form.toStdString());
+        if (!v || form.contains("°") || QString(form).remove('.').contains(manyDigits)) continue;
+        // An angle written as a function of its sine names the angle in radians.
+        if (!m.captured(4).isEmpty() && !formInDegrees) *v = *v * 180 / QuadPi();
+        const __float128 shown = strtoflt128(m.captured(3).toStdString().c_str(), nullptr);
+        const __float128 size = fabsq(shown) > 0 ? fabsq(shown) : fabsq(*v);
+        const bool equal = fabsq(*v - shown) <= __float128(1e-28) * (size > 1 ? size : 1);
+        bool good = equal;
+        if (m.captured(2) == "≈" && size > 0) {
+            // Half a unit in the 15th significant digit.
+            const __float128 half = __float128(0.5) * powq(10, floorq(log10q(size)) - 14);
+            good = fabsq(*v - shown) <= half * (1 + __float128(1e-9));
+        }
+        ++checked;
+        if (!good && fault->isEmpty()) {
+            char exact[64];
+            quadmath_snprintf(exact, sizeof exact, "%.30Qg", *v);
+            *fault = QString("%1: %2 is %3").arg(line, m.captured(0), exact);
+        }
+    }
+    return checked;
 }
 
 }  // namespace
@@ -729,7 +770,7 @@ private slots:
         QFETCH(int, subject);
         const Subject& s = Subjects()[subject];
         QRandomGenerator random(1234 + subject);
-        int compared = 0;
+        int compared = 0, decimals = 0;
         // Roots from a single-precision discriminant can be wrong from the 4th digit on
         // (x² − 10000x + 1 = 0 gives the root 0): their fields are not compared then.
         const bool roundedRoots = s.quadratic && SinglePrecisionQuadratic();
@@ -756,6 +797,9 @@ private slots:
             if (plain.contains("没有选定")) continue;  // π 0: the window's numbers mean nothing
             if (roundedRoots && plain.contains("Δ")) continue;
             for (const QString& line : plain.split('\n')) {
+                QString fault;
+                decimals += CheckDecimals(line, &fault);
+                QVERIFY2(fault.isEmpty(), qPrintable(fault + "\n" + context));
                 if (line.contains("无法计算")) continue;
                 for (const auto& [prefix, place] : s.lines) {
                     if (!line.startsWith(prefix)) continue;
@@ -787,6 +831,7 @@ private slots:
             }
         }
         QVERIFY2(compared > 100, qPrintable(QString::number(compared)));
+        qInfo("%d exact forms checked against their values in quadruple precision", decimals);
     }
 };
 

@@ -861,10 +861,22 @@ std::string Number::WholeDecimalText(int digits) const {
     return IsExactly(rounded, e, negative) ? DecimalFromDigits(rounded, e, negative) : std::string();
 }
 
+bool Number::ExactFormTooLong() const {
+    if (!ok() || (kind_ != Kind::Exact && !opaque_)) return false;
+    if (IsAlgebraic() && Api()->degree(value_.get()) == 1 && DecimalIsWhole()) return false;
+    const std::string exact = ExactText();
+    return exact.empty() || CodePoints(exact) > CodePoints(DecimalText());
+}
+
 std::string Number::Text() const {
     if (!ok()) return FaultText(fault_);
     const std::string decimal = DecimalText();
     const std::string exact = ExactText();
+    // A quotient that ends is written whole where its fraction is too long (4.000000000000004).
+    if (exact.empty() || CodePoints(exact) > CodePoints(decimal)) {
+        const std::string whole = decimal.empty() || DecimalIsWhole() ? "" : WholeDecimalText();
+        if (!whole.empty()) return whole;
+    }
     if (exact.empty()) return decimal;
     if (IsAlgebraic() && Api()->degree(value_.get()) == 1) {
         const std::size_t slash = exact.find('/');

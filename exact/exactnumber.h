@@ -97,13 +97,17 @@ public:
     // The exact form ("5√2", "3√3/4", "25π", "(√6-√2)/4", "arctan(4/3)"), or "" when the
     // value has none short enough (the decimal stands alone then).
     std::string ExactText() const;
+    // Whether the value has an exact form that the notation leaves out as too long (a
+    // numerator or denominator of more than 12 digits, a radicand above 10⁶, a form longer
+    // than the decimal, or one too costly to look for), so that the decimal stands alone.
+    bool ExactFormTooLong() const;
     // The value correctly rounded to 15 significant digits, with a 0 before the point.
     std::string DecimalText() const;
     // Whether DecimalText() is the whole value rather than a rounding of it.
     bool DecimalIsWhole() const;
     // A rational whose decimal ends within `digits` significant digits written whole
     // ("1.000000000000001", as it was typed), "" for any other value.
-    std::string WholeDecimalText(int digits = 60) const;
+    std::string WholeDecimalText(int digits = 30) const;
     // What a solution writes for a result: "25", "12/5 = 2.4", "7/3 ≈ 2.33333333333333",
     // "5√2 ≈ 7.07106781186548", or the decimal alone where the exact form is too long.
     std::string Text() const;

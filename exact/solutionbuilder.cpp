@@ -255,6 +255,11 @@ bool SolutionBuilder::Quantity(Measure measure, std::string_view name, std::stri
         line += " ≈ " + text;  // a decimal alone that is not the whole value
     else if (text != substituted)
         line += " = " + text;
+    // Said once a solution: the decimal stands alone because the exact form is too long.
+    if (!tooLongSaid_ && RoundedDecimal(value, text) && value.ExactFormTooLong()) {
+        line += "（精确值太长，这里只写出四舍五入后的小数）";
+        tooLongSaid_ = true;
+    }
     steps_.push_back(MakeStep(StepKind::Quantity, line));
     answers_.push_back(PartOfAnswer(name, value, Plain(value)));
     Record(measure, symbol, value, false);

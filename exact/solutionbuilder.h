@@ -112,6 +112,7 @@ private:
     std::vector<Step> steps_;
     std::vector<std::vector<Token>> given_;
     std::size_t givenStep_ = 0;
+    bool tooLongSaid_ = false;
     std::vector<std::string> answers_;
     std::string answer_;
     std::vector<FigureValue> figure_;

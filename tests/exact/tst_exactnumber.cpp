@@ -134,8 +134,8 @@ private slots:
                                        << "9/4 = 2.25";
         QTest::newRow("large radicand gives the decimal alone") << "1234567891 sqrt"
                                                                 << "35136.4183006749";
-        QTest::newRow("rounded half away from zero") << "0.0000000000000005 1 +"
-                                                     << "1";
+        QTest::newRow("a sum that ends is written whole, not rounded") << "0.0000000000000005 1 +"
+                                                                       << "1.0000000000000005";
         QTest::newRow("small value with a leading zero") << "0.00025"
                                                          << "1/4000 = 0.00025";
         QTest::newRow("very small value in scientific form") << "1.5e-7"

@@ -405,6 +405,10 @@ private slots:
             {"已知 a = 2.5", "面积 S = a² = 2.5² = 25/4 = 6.25"});
         row("square of area 1E+300: a root beyond the fields is still exact", ExplainSquareFromArea, "Text3=1e300", {},
             {"边长 a = √S = √(1E+300) = 1E+150", "答：边长为 1E+150"});
+        row("square of a side just over 1: a product that ends is written whole, a long one is said to be",
+            ExplainSquareFromSide, "Text1=1.000000000000001", {},
+            {"周长 P = 4a = 4 × 1.000000000000001 = 4.000000000000004",
+             "面积 S = a² = 1.000000000000001² ≈ 1（精确值太长，这里只写出四舍五入后的小数）", "面积约为 1"});
         row("square of negative area has no side", ExplainSquareFromArea, "Text3=-4", {},
             {"边长 a = √S = √(-4)：负数不能开平方，所以无法计算。"});
         row("rectangle of a long perimeter and a small area: the window loses the short side's digits",

@@ -56,6 +56,9 @@ std::string AngleText(const Number& radians, bool inRadians) {
     if (!radians.ok()) return FaultText(radians.fault());
     if (inRadians) {
         const std::string exact = radians.ExactText();
+        // Half of a typed 3.14159265358979 is 1.570796326794895, not 1.5707963267949.
+        if (std::string whole = radians.WholeDecimalText(); !whole.empty() && !radians.DecimalIsWhole())
+            if (exact.empty() || CodePoints(exact) > CodePoints(whole)) return whole + "（弧度）";
         if (exact.empty()) return radians.DecimalText() + "（弧度）";
         if (radians.DecimalIsWhole()) return radians.DecimalText() + "（弧度）";
         return exact + " ≈ " + radians.DecimalText() + "（弧度）";

@@ -215,7 +215,12 @@ WorkedSolution ExplainTriangleSidesAndAngles(const Form& before) {
             "所以窗口不计算，只把边照写（没有填的写成 0）。");
         return b.Finish();
     }
-    b.Answer("a = " + Plain(s[0]) + "，b = " + Plain(s[1]) + "，c = " + Plain(s[2]) + "。");
+    // "c ≈ 0.000174532924977909" where a side is a rounded decimal.
+    const auto side = [&](const char* name, const Number& x) {
+        const std::string text = Plain(x);
+        return name + std::string(RoundedDecimal(x, text) ? " ≈ " : " = ") + text;
+    };
+    b.Answer(side("a", s[0]) + "，" + side("b", s[1]) + "，" + side("c", s[2]) + "。");
     return b.Finish();
 }
 

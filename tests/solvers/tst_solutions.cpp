@@ -676,6 +676,8 @@ private slots:
             "Text1=30;Text2=3;Text4=5", {"Opt2"},
             {"A + B₁ ≈ 86.4426902380793° < 180°", "= 5√3/2 + √11/2 = (5√3+√11)/2 ≈ 5.98843941409989",
              "c = (5√3-√11)/2。"});
+        row("two sides and a tiny angle between them: the side is rounded", ExplainTriangleSidesAndAngles,
+            "Text2=1;Text4=1;Text5=0.01", {"Opt2"}, {"≈ 0.000174532924977909", "c ≈ 0.000174532924977909。"});
         row("side-side-angle with one triangle", ExplainTriangleSidesAndAngles, "Text1=30;Text2=4;Text4=3", {"Opt2"},
             {"舍去", "所以只有一个三角形"});
         row("side-side-angle with no triangle", ExplainTriangleSidesAndAngles, "Text1=30;Text2=1;Text4=4", {"Opt2"},

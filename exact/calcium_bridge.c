@@ -645,21 +645,63 @@ static char* rounded(const vx_num* x, int sig, long* exp10) {
     return out;
 }
 
+/* floor(|t| × 10^(sig-1-e) + 1/2) for the e that gives sig digits; 0 where the ball does
+ * not decide it. */
+static int round_ball(fmpz_t n, const arb_t t, int sig, long* exp10, slong prec) {
+    arb_t s, h;
+    fmpz_t lo, hi, ten;
+    int found = 0;
+    arb_init(s);
+    arb_init(h);
+    fmpz_init(lo);
+    fmpz_init(hi);
+    fmpz_init(ten);
+    fmpz_ui_pow_ui(lo, 10, (ulong)sig - 1);
+    fmpz_ui_pow_ui(hi, 10, (ulong)sig);
+    long e = guess_exponent(t);
+    for (int tries = 0; tries < 4 && !found; tries++) {
+        const long shift = sig - 1 - e;
+        fmpz_ui_pow_ui(ten, 10, (ulong)(shift >= 0 ? shift : -shift));
+        if (shift >= 0)
+            arb_mul_fmpz(s, t, ten, prec);
+        else
+            arb_div_fmpz(s, t, ten, prec);
+        arb_set_d(h, 0.5);
+        arb_add(s, s, h, prec);
+        arb_floor(s, s, prec);
+        if (!arb_get_unique_fmpz(n, s)) break;
+        if (fmpz_cmp(n, lo) < 0)
+            e -= 1;
+        else if (fmpz_cmp(n, hi) > 0)
+            e += 1;
+        else
+            found = 1;
+    }
+    *exp10 = e;
+    arb_clear(s);
+    arb_clear(h);
+    fmpz_clear(lo);
+    fmpz_clear(hi);
+    fmpz_clear(ten);
+    return found;
+}
+
+static char* zero_digits(long* exp10) {
+    char* z = flint_malloc(2);
+    strcpy(z, "0");
+    *exp10 = 0;
+    return z;
+}
+
 static char* approx(const vx_num* x, long pi_num, long pi_den, int sig, long* exp10, int* negative) {
-    arb_t t, p, s;
-    fmpz_t n, lo, hi, ten;
+    arb_t t, p;
+    fmpz_t n;
     fmpq_t q;
     char* out = NULL;
     arb_init(t);
     arb_init(p);
-    arb_init(s);
     fmpz_init(n);
-    fmpz_init(lo);
-    fmpz_init(hi);
-    fmpz_init(ten);
     fmpq_init(q);
-    fmpz_ui_pow_ui(lo, 10, (ulong)sig - 1);
-    fmpz_ui_pow_ui(hi, 10, (ulong)sig);
     for (slong prec = 128; prec <= 8192 && out == NULL; prec *= 2) {
         qqbar_get_arb(t, x->value, prec);
         if (pi_num != 0) {
@@ -669,45 +711,22 @@ static char* approx(const vx_num* x, long pi_num, long pi_den, int sig, long* ex
             arb_mul(t, t, p, prec);
         }
         if (arb_is_zero(t)) {
-            *exp10 = 0;
             *negative = 0;
-            out = flint_malloc(2);
-            strcpy(out, "0");
+            out = zero_digits(exp10);
             break;
         }
         if (arb_contains_zero(t)) continue;
         *negative = arb_is_negative(t);
         arb_abs(t, t);
-        long e = guess_exponent(t);
-        for (int tries = 0; tries < 4; tries++) {
-            const long shift = sig - 1 - e;
-            fmpz_ui_pow_ui(ten, 10, (ulong)(shift >= 0 ? shift : -shift));
-            if (shift >= 0)
-                arb_mul_fmpz(s, t, ten, prec);
-            else
-                arb_div_fmpz(s, t, ten, prec);
-            arb_set_d(p, 0.5);
-            arb_add(s, s, p, prec);
-            arb_floor(s, s, prec);
-            if (!arb_get_unique_fmpz(n, s)) break;
-            if (fmpz_cmp(n, lo) < 0) {
-                e -= 1;
-            } else if (fmpz_cmp(n, hi) > 0) {
-                e += 1;
-            } else {
-                *exp10 = e;
-                out = digits_of(n, sig, exp10);
-                break;
-            }
+        long e = 0;
+        if (round_ball(n, t, sig, &e, prec)) {
+            *exp10 = e;
+            out = digits_of(n, sig, exp10);
         }
     }
     arb_clear(t);
     arb_clear(p);
-    arb_clear(s);
     fmpz_clear(n);
-    fmpz_clear(lo);
-    fmpz_clear(hi);
-    fmpz_clear(ten);
     fmpq_clear(q);
     return out;
 }
@@ -825,54 +844,6 @@ static void eval_steps(arb_ptr v, const vx_step* s, int count, slong prec) {
                 arb_indeterminate(r);
         }
     }
-}
-
-/* floor(|t| × 10^(sig-1-e) + 1/2) for the e that gives sig digits; 0 where the ball does
- * not decide it. */
-static int round_ball(fmpz_t n, const arb_t t, int sig, long* exp10, slong prec) {
-    arb_t s, h;
-    fmpz_t lo, hi, ten;
-    int found = 0;
-    arb_init(s);
-    arb_init(h);
-    fmpz_init(lo);
-    fmpz_init(hi);
-    fmpz_init(ten);
-    fmpz_ui_pow_ui(lo, 10, (ulong)sig - 1);
-    fmpz_ui_pow_ui(hi, 10, (ulong)sig);
-    long e = guess_exponent(t);
-    for (int tries = 0; tries < 4 && !found; tries++) {
-        const long shift = sig - 1 - e;
-        fmpz_ui_pow_ui(ten, 10, (ulong)(shift >= 0 ? shift : -shift));
-        if (shift >= 0)
-            arb_mul_fmpz(s, t, ten, prec);
-        else
-            arb_div_fmpz(s, t, ten, prec);
-        arb_set_d(h, 0.5);
-        arb_add(s, s, h, prec);
-        arb_floor(s, s, prec);
-        if (!arb_get_unique_fmpz(n, s)) break;
-        if (fmpz_cmp(n, lo) < 0)
-            e -= 1;
-        else if (fmpz_cmp(n, hi) > 0)
-            e += 1;
-        else
-            found = 1;
-    }
-    *exp10 = e;
-    arb_clear(s);
-    arb_clear(h);
-    fmpz_clear(lo);
-    fmpz_clear(hi);
-    fmpz_clear(ten);
-    return found;
-}
-
-static char* zero_digits(long* exp10) {
-    char* z = flint_malloc(2);
-    strcpy(z, "0");
-    *exp10 = 0;
-    return z;
 }
 
 static char* evaluate(const vx_step* steps, int count, int sig, long max_prec, long* exp10, int* sign, int* certain) {

@@ -775,9 +775,7 @@ std::string Number::PiSumText() const {
     std::string text;
     for (const auto& [halves, term] : order) {
         // A rational part that a decimal writes whole is written so, as it was typed.
-        std::string part = term.IsAlgebraic() && Api()->degree(term.value_.get()) == 1 && term.DecimalIsWhole()
-                               ? term.DecimalText()
-                               : term.ExactText();
+        std::string part = term.DecimalIsWhole() ? term.DecimalText() : term.ExactText();
         if (part.empty()) return {};
         if (!text.empty() && part[0] != '-') text += "+";
         text += part;
@@ -843,17 +841,11 @@ bool Number::IsExactly(std::string digits, long e, bool negative) const {
     return FromDigits((negative ? "-" : "") + digits, den).Equals(*this);
 }
 
-bool Number::DecimalIsWhole() const {
-    // Only a rational has a decimal that ends; read the digits back exactly, also beyond
-    // the range of a field (-3E+400).
-    if (!IsAlgebraic() || Api()->degree(value_.get()) != 1) return false;
-    long e = 0;
-    bool negative = false;
-    std::string digits = RoundedDigits(15, &e, &negative);
-    return IsExactly(std::move(digits), e, negative);
-}
+bool Number::DecimalIsWhole() const { return !WholeDecimalText(15).empty(); }
 
 std::string Number::WholeDecimalText(int digits) const {
+    // Only a rational has a decimal that ends; its digits are read back exactly, also
+    // beyond the range of a field (-3E+400).
     if (!IsAlgebraic() || Api()->degree(value_.get()) != 1) return {};
     long e = 0;
     bool negative = false;
@@ -863,7 +855,7 @@ std::string Number::WholeDecimalText(int digits) const {
 
 bool Number::ExactFormTooLong() const {
     if (!ok() || (kind_ != Kind::Exact && !opaque_)) return false;
-    if (IsAlgebraic() && Api()->degree(value_.get()) == 1 && DecimalIsWhole()) return false;
+    if (DecimalIsWhole()) return false;
     const std::string exact = ExactText();
     return exact.empty() || CodePoints(exact) > CodePoints(DecimalText());
 }

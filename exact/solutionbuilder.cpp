@@ -57,7 +57,7 @@ std::string AngleText(const Number& radians, bool inRadians) {
     if (inRadians) {
         const std::string exact = radians.ExactText();
         // Half of a typed 3.14159265358979 is 1.570796326794895, not 1.5707963267949.
-        if (std::string whole = radians.WholeDecimalText(); !whole.empty() && !radians.DecimalIsWhole())
+        if (std::string whole = radians.WholeDecimalText(); !whole.empty())
             if (exact.empty() || CodePoints(exact) > CodePoints(whole)) return whole + "（弧度）";
         if (exact.empty()) return radians.DecimalText() + "（弧度）";
         if (radians.DecimalIsWhole()) return radians.DecimalText() + "（弧度）";
@@ -81,16 +81,10 @@ std::string AngleText(const Number& radians, bool inRadians) {
 
 std::string In(const Number& x) {
     if (!x.ok()) return "?";
-    std::string text;
-    const std::string decimal = x.DecimalText();
-    if (x.IsAlgebraic() && x.DecimalIsWhole()) {
-        text = decimal;
-    } else if (std::string whole = x.WholeDecimalText(); !whole.empty()) {
-        text = std::move(whole);  // a given as it was typed: 1.000000000000001, not 1
-    } else {
-        text = x.ExactText();
-        if (text.empty()) text = decimal;
-    }
+    // A decimal that ends is written whole: a given as it was typed, 1.000000000000001, not 1.
+    std::string text = x.WholeDecimalText();
+    if (text.empty()) text = x.ExactText();
+    if (text.empty()) text = x.DecimalText();
     if (!text.empty() && text[0] == '-') return "(" + text + ")";
     return text;
 }

@@ -1,7 +1,4 @@
-#include <cmath>
-
 #include "exact/solutionbuilder.h"
-#include "numeric/numbertext.h"
 #include "solvers/algebra/algebrasolution.h"
 #include "solvers/algebra/quadratic.h"
 #include "solvers/common/steps.h"
@@ -61,15 +58,11 @@ WorkedSolution ExplainQuadraticEquation(const Form& before) {
     // Coefficients whose products cancel leave the window's double arithmetic with few
     // correct digits: the pupil is told which numbers to trust.
     const std::string x1Shown = window.text(quadratic::X1), x2Shown = window.text(quadratic::X2);
-    const auto differs = [](const std::string& text, const Number& x) {
-        const long double v = x.Approximate();
-        return std::fabs(ParseNumber(text) - v) > 1e-12L * std::fabs(v) + 1e-300L;
-    };
     if (overflowed)
         b.Line(refused + "；以上面的精确根为准。");
     else if (window.messaged)
         b.Line("窗口的小数计算在这里把 Δ 算成了负数，提示“" + window.message + "”；以上面的精确根为准。");
-    else if (differs(x1Shown, x1) || differs(x2Shown, x2))
+    else if (steps::LostDigits(x1Shown, x1) || steps::LostDigits(x2Shown, x2))
         b.Line("窗口的小数计算在这里丢失了有效数字（窗口中 X1 = " + x1Shown + "，X2 = " + x2Shown +
                "），以上面的精确根为准。");
     const auto rootText = [](const char* name, const Number& x) {

@@ -46,6 +46,13 @@ void OneOfThree(SolutionBuilder& b, const std::array<Known, 3>& known, const std
     b.Line(std::string(otherwise));
 }
 
+bool LostDigits(std::string_view text, const Number& value) {
+    // Only whether the field is near enough is judged in floating point; the digits the
+    // solution shows are the exact value's.
+    const long double field = ParseNumber(text), exact = value.Approximate();
+    return std::fabs(field - exact) > 1e-12L * std::fabs(exact) + 1e-300L;
+}
+
 void FieldsAgree(SolutionBuilder& b, const Form& before, Computation computation, std::initializer_list<Shown> shown) {
     Replay window(before);
     if (!RunComputation(window, computation) || window.messaged) return;
@@ -53,11 +60,7 @@ void FieldsAgree(SolutionBuilder& b, const Form& before, Computation computation
     for (const Shown& s : shown) {
         if (!s.value.ok()) continue;
         const std::string text = window.text(s.field);
-        // Only whether the field is near enough is judged in floating point; the digits
-        // the solution shows are the exact value's.
-        const long double field = ParseNumber(text), exact = s.value.Approximate();
-        if (std::fabs(field - exact) > 1e-12L * std::fabs(exact) + 1e-300L)
-            lost += std::string(lost.empty() ? "" : "，") + s.symbol + " = " + text;
+        if (LostDigits(text, s.value)) lost += std::string(lost.empty() ? "" : "，") + s.symbol + " = " + text;
     }
     if (!lost.empty()) b.Line("窗口的小数计算在这里丢失了有效数字（窗口中 " + lost + "），以上面的值为准。");
 }

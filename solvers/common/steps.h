@@ -67,6 +67,9 @@ struct Shown {
     const exact::Number& value;
 };
 
+// Whether a field's text is further from the exact value than the rounding of its digits.
+bool LostDigits(std::string_view text, const exact::Number& value);
+
 // Runs the window's own computation on the typed texts and, where a field it writes differs
 // from the exact value by more than the rounding of its digits (digits lost where the
 // window's arithmetic cancels), says so: "窗口的小数计算在这里丢失了有效数字（窗口中

@@ -8,7 +8,9 @@
 #include "ui/artwork.h"
 #include "ui/fonts.h"
 #include "ui/menuentry.h"
+#include "ui/message.h"
 #include "ui/palette.h"
+#include "ui/settings.h"
 #include "ui/solutionpanel.h"
 
 namespace velunda::ui {
@@ -67,6 +69,14 @@ MainMenu::MainMenu(WindowCatalog& catalog) : DesignedWindow(MenuDesign()) {
     solution->setGeometry(px(360), px(6540), px(2400), px(300));
     solution->setChecked(SolutionSetting::instance().shown());
     connect(solution, &QCheckBox::toggled, &SolutionSetting::instance(), &SolutionSetting::setShown);
+    // A settings file that cannot be read or written is told here, once the menu shows.
+    auto tellSettingsFaults = [this] {
+        for (const QString& message : ProgramSettings::instance().takeProblems())
+            ShowMessageBox(this, message, Icon::Information);
+    };
+    connect(&ProgramSettings::instance(), &ProgramSettings::problemsArisen, this, tellSettingsFaults,
+            Qt::QueuedConnection);
+    QTimer::singleShot(0, this, tellSettingsFaults);
     const QCursor pointer = EntryCursor();
     for (const WindowEntry& w : Windows()) {
         auto* entry = qobject_cast<MenuEntry*>(control(w.menuEntry));

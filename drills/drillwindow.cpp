@@ -180,15 +180,17 @@ void DrillWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void DrillWindow::practiseWrongAnswers() {
-    const auto now = QDateTime::currentMSecsSinceEpoch();
-    const std::vector<FactHistory> book = WrongAnswerBook(HistoryStore::Shared().facts(), now);
-    if (book.empty()) return ShowMessage(kWrongAnswerBookEmpty, Icon::Information);
-    practice_.emplace(book, *random_);
-    history_.start(true);
-    showCounts(0, 0);
-    showProblem();
-    field("Text1")->clear();
-    field("Text1")->setFocus(Qt::OtherFocusReason);
+    // The facts are read on the store's thread; the practice begins when they arrive.
+    HistoryStore::Shared().fetchFacts(this, [this](const std::vector<FactHistory>& facts) {
+        const std::vector<FactHistory> book = WrongAnswerBook(facts, QDateTime::currentMSecsSinceEpoch());
+        if (book.empty()) return ShowMessage(kWrongAnswerBookEmpty, Icon::Information);
+        practice_.emplace(book, *random_);
+        history_.start(true);
+        showCounts(0, 0);
+        showProblem();
+        field("Text1")->clear();
+        field("Text1")->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 void DrillWindow::endPractice() {

@@ -91,20 +91,23 @@ bool WrongAnswerPractice::Answer(std::string_view typed) {
 
 std::string HistoryFaultText(HistoryFault fault, std::string_view file) {
     const std::string name(file);
-    const std::string goesOn = "口算照常进行，但答题记录不会被保存。";
+    // What is stored stays readable in the history window; only new answers are lost.
+    const std::string goesOn = "口算照常进行，但新的答题记录不会被保存。";
     switch (fault) {
         case HistoryFault::CannotOpen:
             return "无法打开口算记录文件 " + name + "。" + goesOn;
         case HistoryFault::ReadOnly:
             return "口算记录文件 " + name + " 或它所在的文件夹不允许写入。" + goesOn;
         case HistoryFault::Locked:
-            return "另一个 Velunda 正在使用口算记录文件 " + name + "。" + goesOn;
+            return "另一个程序正在使用口算记录文件 " + name +
+                   "。口算照常进行，答题记录先记下来，等那个程序用完这个文件再保存。";
         case HistoryFault::DiskFull:
             return "磁盘已满，口算记录文件 " + name + " 写不下了。" + goesOn;
         case HistoryFault::CannotWrite:
             return "写入口算记录文件 " + name + " 时出错。" + goesOn;
         case HistoryFault::TooNew:
-            return "口算记录文件 " + name + " 是更新版本的 Velunda 写的，这个版本读不了。" + goesOn;
+            return "口算记录文件 " + name +
+                   " 是更新版本的 Velunda 写的，这个版本读不了。口算照常进行，但答题记录不会被保存。";
         case HistoryFault::Corrupt:
             return "口算记录文件已损坏，已改名保存为 " + name + "。新的口算记录从现在开始保存。";
     }

@@ -122,7 +122,7 @@ inline constexpr std::string_view kWrongAnswerPracticeDone = "错题都已连续
 enum class HistoryFault {
     CannotOpen,  // the file or its folder cannot be opened or created
     ReadOnly,    // the file or its folder may not be written
-    Locked,      // another Velunda holds the file
+    Locked,      // another program holds the file: the answers wait until it lets go
     DiskFull,
     CannotWrite,  // writing failed otherwise
     Corrupt,      // damaged; set aside under another name, a fresh file started

@@ -7,17 +7,24 @@
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QTimer>
+#include <QUrl>
 #include <QVariant>
 #include <atomic>
+#include <chrono>
 #include <future>
 #include <map>
+#include <optional>
+#include <set>
 
 namespace velunda {
 namespace {
@@ -98,7 +105,8 @@ Operation OperationOf(int stored) { return stored >= 0 && stored <= 3 ? Operatio
 }  // namespace
 
 // The store's connection, used on the store's thread alone. It opens the file on its
-// first use; after a fault other than a damaged file it drops every write.
+// first use. Writes wait, in order, while another program holds the file; after any
+// other fault of a write the file is read only, so what is stored still shows.
 class HistoryWriter {
 public:
     HistoryWriter(const QString& path, std::function<void(const QString&)> tell, std::function<void()> connected)
@@ -109,17 +117,21 @@ public:
     ~HistoryWriter() { close(); }
 
     void beginSession(HistoryStore::Session handle, const SessionRecord& session) {
-        running_[handle] = {session, -1};
-        run([&] { return insertSession(running_[handle]); });
+        write([this, handle, session] {
+            Running& r = running_[handle];
+            r = {session, -1};
+            return insertSession(r);
+        });
     }
 
     void recordAnswer(HistoryStore::Session handle, const AnswerRecord& answer) {
-        auto it = running_.find(handle);
-        if (it == running_.end()) return;
-        Running& r = it->second;
-        (answer.right ? r.record.right : r.record.wrong) += 1;
-        run([&] {
-            return transaction([&] {
+        write([this, handle, answer] {
+            auto it = running_.find(handle);
+            if (it == running_.end()) return QSqlError();
+            Running& r = it->second;
+            const Running before = r;
+            (answer.right ? r.record.right : r.record.wrong) += 1;
+            QSqlError error = transaction([&] {
                 if (r.row < 0)
                     if (QSqlError e = insertSession(r); e.isValid()) return e;
                 if (QSqlError e = insertAnswer(answer, r.row); e.isValid()) return e;
@@ -130,26 +142,30 @@ public:
                 q.addBindValue(r.row);
                 return q.exec() ? QSqlError() : q.lastError();
             });
+            // Rolled back: the answer is written whole when it is tried again.
+            if (error.isValid()) r = before;
+            return error;
         });
     }
 
     void endSession(HistoryStore::Session handle, HistoryTime end) {
-        auto it = running_.find(handle);
-        if (it == running_.end()) return;
-        const qint64 row = it->second.row;
-        running_.erase(it);
-        if (row < 0) return;
-        run([&] {
-            QSqlQuery q(db());
-            q.prepare("UPDATE sessions SET end = ? WHERE id = ?");
-            q.addBindValue(qint64(end));
-            q.addBindValue(row);
-            return q.exec() ? QSqlError() : q.lastError();
+        write([this, handle, end] {
+            auto it = running_.find(handle);
+            if (it == running_.end()) return QSqlError();
+            if (it->second.row >= 0) {
+                QSqlQuery q(db());
+                q.prepare("UPDATE sessions SET end = ? WHERE id = ?");
+                q.addBindValue(qint64(end));
+                q.addBindValue(it->second.row);
+                if (!q.exec()) return q.lastError();
+            }
+            running_.erase(it);
+            return QSqlError();
         });
     }
 
-    void importAnswers(const std::vector<AnswerRecord>& answers) {
-        run([&] {
+    void importAnswers(std::vector<AnswerRecord> answers) {
+        write([this, answers = std::move(answers)] {
             return transaction([&]() -> QSqlError {
                 std::map<std::pair<QString, std::string>, Running> days;
                 for (const AnswerRecord& a : answers) {
@@ -177,7 +193,7 @@ public:
     }
 
     void clear() {
-        run([&] {
+        write([this] {
             QSqlQuery q(db());
             // Deleted rows are overwritten with zeros, and the log that still holds them
             // is emptied, so that nothing of the history stays readable in the file.
@@ -198,7 +214,7 @@ public:
 
     std::vector<DayStats> dayStats() {
         std::vector<DayStats> days;
-        run([&] {
+        read([&] {
             days.clear();
             QSqlQuery q(db());
             q.setForwardOnly(true);
@@ -214,7 +230,7 @@ public:
 
     double medianSeconds(const DayStats& group) {
         double median = 0;
-        run([&] {
+        read([&] {
             median = 0;
             if (group.answered <= 0) return QSqlError();
             // The middle one or two of the group's times, found in the index.
@@ -236,7 +252,7 @@ public:
 
     std::vector<FactHistory> facts() {
         std::vector<FactHistory> facts;
-        run([&] {
+        read([&] {
             facts.clear();
             QSqlQuery q(db());
             q.setForwardOnly(true);
@@ -260,7 +276,7 @@ public:
 
     std::vector<AnswerRecord> answers() {
         std::vector<AnswerRecord> answers;
-        run([&] {
+        read([&] {
             answers.clear();
             QSqlQuery q(db());
             q.setForwardOnly(true);
@@ -279,7 +295,7 @@ public:
 
     std::vector<SessionRecord> sessions() {
         std::vector<SessionRecord> sessions;
-        run([&] {
+        read([&] {
             sessions.clear();
             QSqlQuery q(db());
             q.setForwardOnly(true);
@@ -296,28 +312,70 @@ public:
         return sessions;
     }
 
-    int schemaVersion() { return open() ? version_ : 0; }
+    int schemaVersion() { return open() == Opened::Yes ? version_ : 0; }
+
+    // Writes what waits, in order, until the file is busy. False while some wait.
+    bool writeWaiting() {
+        while (!waiting_.empty()) {
+            const Opened opened = writesOff_ ? Opened::No : open();
+            if (opened == Opened::Busy) return waitedFor();
+            if (opened == Opened::No || writesOff_) {
+                waiting_.clear();  // no write can be kept this run
+                break;
+            }
+            QSqlError error = waiting_.front()();
+            if (error.isValid() && IsCorrupt(error) && setAside() && open() == Opened::Yes) error = waiting_.front()();
+            if (error.isValid() && IsBusy(error)) return waitedFor();
+            if (error.isValid()) stopWriting(error);
+            waiting_.pop_front();
+        }
+        busySince_.invalidate();
+        return true;
+    }
+    bool waiting() const { return !waiting_.empty(); }
 
 private:
     struct Running {
         SessionRecord record;
         qint64 row = -1;
     };
+    enum class Opened { Yes, No, Busy };
 
     QSqlDatabase db() const { return QSqlDatabase::database(connection_, false); }
 
-    // Runs one unit of work against the open file. A damaged file is set aside and the
-    // work done again on a fresh one; any other fault ends the history for this run.
-    void run(const std::function<QSqlError()>& work) {
-        if (!open()) return;
-        QSqlError error = work();
-        if (!error.isValid()) return;
-        if (IsCorrupt(error)) {
-            if (!setAside() || !open()) return;
-            error = work();
-            if (!error.isValid()) return;
+    static bool IsBusy(const QSqlError& error) {
+        const int code = PrimaryCode(error);
+        return code == Busy || code == Locked;
+    }
+
+    // A write joins the ones waiting; it is tried at once unless they wait for the file.
+    void write(std::function<QSqlError()> unit) {
+        waiting_.push_back(std::move(unit));
+        if (waiting_.size() == 1) writeWaiting();
+    }
+
+    // The file stays busy: the pupil is told once it has been for a while.
+    bool waitedFor() {
+        if (!busySince_.isValid()) busySince_.start();
+        if (busySince_.elapsed() >= kTellBusyAfterMs && !busyTold_) {
+            busyTold_ = true;
+            tell(HistoryFault::Locked);
         }
-        fail(error);
+        return false;
+    }
+
+    // Runs one read against the file. A damaged file is set aside; a read the file does
+    // not answer gives nothing.
+    void read(const std::function<QSqlError()>& work) {
+        if (open() != Opened::Yes) return;
+        QSqlError error = work();
+        if (!error.isValid() || IsBusy(error) || readOnly_) return;
+        if (IsCorrupt(error)) {
+            if (setAside() && open() == Opened::Yes) work();
+            return;
+        }
+        stopWriting(error);
+        if (open() == Opened::Yes) work();
     }
 
     QSqlError transaction(const std::function<QSqlError()>& work) {
@@ -365,41 +423,102 @@ private:
         return q.exec() ? QSqlError() : q.lastError();
     }
 
+    // Whether the file and the logs beside it may be written: SQLite writes its log
+    // and the log's index next to the file, so a folder that may not be written is
+    // enough to keep a file from being written unless both are there already.
+    bool mayWrite() const {
+        const QFileInfo file(path_), folder(QFileInfo(path_).absolutePath());
+        if (!file.isWritable()) return false;
+        if (folder.isWritable()) return true;
+        const QFileInfo wal(path_ + "-wal"), shm(path_ + "-shm");
+        return wal.isWritable() && shm.isWritable();
+    }
+
     // Opens the file on first use, in write-ahead-log mode, and brings its layout up to
-    // date. False once the history is off.
-    bool open() {
-        if (off_) return false;
-        if (opened_) return true;
+    // date; a file that may not be written is opened for reading.
+    Opened open() {
+        if (off_) return Opened::No;
+        if (opened_) return Opened::Yes;
         QFileInfo file(path_);
+        if (file.exists() && !mayWrite()) return openForReading(HistoryFault::ReadOnly);
         if (!QDir().mkpath(file.absolutePath())) {
-            fail(QFileInfo(file.absolutePath()).exists() ? HistoryFault::CannotOpen : HistoryFault::ReadOnly);
-            return false;
+            off(QFileInfo(file.absolutePath()).exists() ? HistoryFault::CannotOpen : HistoryFault::ReadOnly);
+            return Opened::No;
         }
+        if (writesOff_) return openForReading(std::nullopt);
+        mendSharedMemory();
         {
             QSqlDatabase d = QSqlDatabase::addDatabase("QSQLITE", connection_);
             if (connected_) std::exchange(connected_, nullptr)();
             d.setDatabaseName(path_);
-            // Another Velunda writing at the same moment is waited for, on this thread.
-            d.setConnectOptions("QSQLITE_BUSY_TIMEOUT=3000");
+            // Another Velunda writing at the same moment is waited for, briefly, on this
+            // thread; a longer hold makes the writes wait their turn.
+            d.setConnectOptions(QString("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
             if (!d.open()) {
                 const QSqlError error = d.lastError();
                 close();
-                fail(error);
-                return false;
+                off(FaultOf(error));
+                return Opened::No;
             }
         }
         opened_ = true;
+        readOnly_ = false;
         QSqlError error = prepare();
-        if (off_) return false;  // a later Velunda's file
-        if (error.isValid() && IsCorrupt(error)) {
-            if (!setAside()) return false;
-            return open();
+        if (off_) return Opened::No;  // a later Velunda's file
+        if (!error.isValid()) return Opened::Yes;
+        if (IsCorrupt(error)) return setAside() ? open() : Opened::No;
+        if (IsBusy(error)) {
+            close();
+            return Opened::Busy;
         }
-        if (error.isValid()) {
-            fail(error);
-            return false;
+        stopWriting(error);
+        return open();
+    }
+
+    // The file for reading alone: without its log when there is none, so that nothing
+    // is created beside it.
+    Opened openForReading(std::optional<HistoryFault> why) {
+        if (why) tell(*why);
+        writesOff_ = true;
+        waiting_.clear();
+        QFileInfo file(path_);
+        if (!file.exists()) {
+            off_ = true;
+            return Opened::No;
         }
+        if (!openReadOnly(file.absoluteFilePath())) {
+            close();
+            off_ = true;
+            return Opened::No;
+        }
+        opened_ = true;
+        readOnly_ = true;
+        if (version_ != kHistorySchemaVersion) {
+            // A later layout cannot be read, and an earlier one cannot be brought up to date.
+            close();
+            off_ = true;
+            return Opened::No;
+        }
+        return Opened::Yes;
+    }
+
+    bool openReadOnly(const QString& path) {
+        QSqlDatabase d = QSqlDatabase::addDatabase("QSQLITE", connection_);
+        if (connected_) std::exchange(connected_, nullptr)();
+        QString uri = QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + "?mode=ro";
+        if (EmptyOrMissing(path_ + "-wal")) uri += "&immutable=1";
+        d.setDatabaseName(uri);
+        d.setConnectOptions("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI");
+        if (!d.open()) return false;
+        QSqlQuery q(d);
+        if (!q.exec("PRAGMA user_version") || !q.next()) return false;
+        version_ = q.value(0).toInt();
         return true;
+    }
+
+    static bool EmptyOrMissing(const QString& file) {
+        const QFileInfo info(file);
+        return !info.exists() || info.size() == 0;
     }
 
     QSqlError prepare() {
@@ -410,7 +529,7 @@ private:
         if (!q.exec("PRAGMA user_version") || !q.next()) return q.lastError();
         version_ = q.value(0).toInt();
         if (version_ > kHistorySchemaVersion) {
-            fail(HistoryFault::TooNew);
+            off(HistoryFault::TooNew);
             return {};
         }
         if (version_ == kHistorySchemaVersion) return {};
@@ -435,6 +554,23 @@ private:
         opened_ = false;
     }
 
+    // The log's index (-shm) is made by whoever opens the file first, with the file's
+    // own permissions, and is only whole once it has grown to its first 32 KB. One that
+    // a read-only file left read-only, or that a full disk left a few bytes long, would
+    // keep every later run from writing: it is given the file's permissions, and a
+    // stunted one, which no program can be using, is removed.
+    void mendSharedMemory() const {
+        const QString shm = path_ + "-shm";
+        const QFileInfo index(shm), file(path_);
+        if (!index.exists() || !file.exists()) return;
+        if (index.size() < kWholeSharedMemory) {
+            QFile::remove(shm);
+            if (EmptyOrMissing(path_ + "-wal")) QFile::remove(path_ + "-wal");
+            return;
+        }
+        if (!index.isWritable() && file.isWritable()) QFile::setPermissions(shm, file.permissions());
+    }
+
     // Moves the damaged file and its log aside, named with the date, and tells the
     // pupil; the sessions under way go on in the fresh file.
     bool setAside() {
@@ -445,7 +581,7 @@ private:
         QString aside = stem + "." + file.suffix();
         for (int n = 2; QFileInfo::exists(aside); ++n) aside = stem + "-" + QString::number(n) + "." + file.suffix();
         if (!QFile::rename(path_, aside)) {
-            fail(HistoryFault::CannotOpen);
+            off(HistoryFault::CannotOpen);
             return false;
         }
         for (const char* log : {"-wal", "-shm"})
@@ -455,42 +591,74 @@ private:
         return true;
     }
 
-    void fail(const QSqlError& error) {
+    HistoryFault FaultOf(const QSqlError& error) const {
+        const QString folder = QFileInfo(path_).absolutePath();
         switch (PrimaryCode(error)) {
             case Busy:
             case Locked:
-                return fail(HistoryFault::Locked);
+                return HistoryFault::Locked;
             case ReadOnly:
-                return fail(HistoryFault::ReadOnly);
+                return HistoryFault::ReadOnly;
             case Full:
-                return fail(HistoryFault::DiskFull);
-            case CantOpen: {
-                const QFileInfo folder(QFileInfo(path_).absolutePath());
-                return fail(folder.isWritable() ? HistoryFault::CannotOpen : HistoryFault::ReadOnly);
-            }
+                return HistoryFault::DiskFull;
+            case CantOpen:
+                return QFileInfo(folder).isWritable() ? HistoryFault::CannotOpen : HistoryFault::ReadOnly;
             case Corrupt:
             case NotADb:
-                return fail(HistoryFault::CannotOpen);  // damaged again right after a fresh start
-            default:
-                return fail(HistoryFault::CannotWrite);
+                return HistoryFault::CannotOpen;  // damaged again right after a fresh start
+            default: {
+                // SQLite says only "I/O error" when the log's index cannot grow on a full disk.
+                const QStorageInfo disk(folder);
+                return disk.isValid() && disk.bytesAvailable() < kNearlyFull ? HistoryFault::DiskFull
+                                                                             : HistoryFault::CannotWrite;
+            }
         }
     }
 
-    void fail(HistoryFault fault) {
+    // A write failed for good: the pupil is told why, nothing more is written this run,
+    // and the file is opened again for reading.
+    void stopWriting(const QSqlError& error) {
         if (off_) return;
-        off_ = true;
+        const HistoryFault fault = FaultOf(error);
         close();
+        mendSharedMemory();
+        openForReading(fault);
+    }
+
+    // Neither writes nor reads this run.
+    void off(HistoryFault fault) {
+        if (off_) return;
+        off_ = writesOff_ = true;
+        waiting_.clear();
+        close();
+        tell(fault);
+    }
+
+    // Each fault is told once.
+    void tell(HistoryFault fault) {
+        if (!told_.insert(fault).second) return;
         tell_(QString::fromStdString(HistoryFaultText(fault, QDir::toNativeSeparators(path_).toStdString())));
     }
+
+    static constexpr int kBusyTimeoutMs = 250;
+    static constexpr int kTellBusyAfterMs = 1000;
+    static constexpr qint64 kWholeSharedMemory = 32768;
+    static constexpr qint64 kNearlyFull = 1 << 20;
 
     QString path_;
     QString connection_;
     std::function<void(const QString&)> tell_;
     std::function<void()> connected_;  // once, after the first connection is made
     bool opened_ = false;
-    bool off_ = false;
+    bool readOnly_ = false;   // the connection reads only
+    bool writesOff_ = false;  // no write is tried again this run
+    bool off_ = false;        // nor any read
     int version_ = 0;
+    std::set<HistoryFault> told_;
     std::map<HistoryStore::Session, Running> running_;
+    std::deque<std::function<QSqlError()>> waiting_;  // the writes not yet done, in order
+    QElapsedTimer busySince_;
+    bool busyTold_ = false;
     std::unique_ptr<QSqlQuery> insert_;
 };
 
@@ -531,7 +699,8 @@ HistoryStore::~HistoryStore() {
 }
 
 // The store's thread: the connection lives and dies here; the jobs run in the order
-// they were asked for.
+// they were asked for. Writes that wait for a busy file are tried again every moment;
+// reads go ahead of them meanwhile and show what is stored.
 void HistoryStore::work() {
     // Waking this thread must not put the drill's thread aside: as a batch thread it never
     // preempts another on waking.
@@ -547,16 +716,34 @@ void HistoryStore::work() {
             // Qt SQL has just set up its clean-up; the program's store goes before it.
             if (this == shared) qAddPostRoutine(CloseShared);
         });
+    using namespace std::chrono_literals;
+    using Clock = std::chrono::steady_clock;
+    auto nextTry = Clock::now();
     for (;;) {
         Job job;
         {
             std::unique_lock lock(mutex_);
-            wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
-            if (queue_.empty()) return;
-            job = std::move(queue_.front());
-            queue_.pop_front();
+            const auto ready = [this] { return stopping_ || !queue_.empty(); };
+            if (writer.waiting())
+                wake_.wait_until(lock, nextTry, ready);
+            else
+                wake_.wait(lock, ready);
+            if (!queue_.empty()) {
+                job = std::move(queue_.front());
+                queue_.pop_front();
+            } else if (stopping_) {
+                lock.unlock();
+                // The program ends: the waiting answers get a few more tries.
+                for (int tries = 0; tries < 8 && !writer.writeWaiting(); ++tries) std::this_thread::sleep_for(200ms);
+                return;
+            }
         }
-        job(writer);
+        if (job) job(writer);
+        // However many reads come meanwhile, the waiting writes are tried again.
+        if (writer.waiting() && Clock::now() >= nextTry) {
+            writer.writeWaiting();
+            nextTry = Clock::now() + 200ms;
+        }
     }
 }
 
@@ -603,6 +790,45 @@ Result HistoryStore::read(Read readFromWriter) {
     return result;
 }
 
+template <class Result, class Read>
+void HistoryStore::fetch(QObject* context, Read readFromWriter, std::function<void(Result)> done) {
+    QPointer<QObject> receiver = context;
+    post([this, receiver, readFromWriter, done](HistoryWriter& w) {
+        // Handed over through the store, which outlives its thread's work; the receiver
+        // may have gone by then.
+        QMetaObject::invokeMethod(
+            this,
+            [receiver, done, result = readFromWriter(w)]() mutable {
+                if (receiver) done(std::move(result));
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void HistoryStore::fetchOverview(QObject* context, std::function<void(Overview)> done) {
+    fetch<Overview>(
+        context,
+        [](HistoryWriter& w) {
+            return Overview{w.dayStats(), w.facts()};
+        },
+        std::move(done));
+}
+
+void HistoryStore::fetchMedian(const DayStats& group, QObject* context, std::function<void(double)> done) {
+    fetch<double>(
+        context, [group](HistoryWriter& w) { return w.medianSeconds(group); }, std::move(done));
+}
+
+void HistoryStore::fetchFacts(QObject* context, std::function<void(std::vector<FactHistory>)> done) {
+    fetch<std::vector<FactHistory>>(
+        context, [](HistoryWriter& w) { return w.facts(); }, std::move(done));
+}
+
+void HistoryStore::fetchAnswers(QObject* context, std::function<void(std::vector<AnswerRecord>)> done) {
+    fetch<std::vector<AnswerRecord>>(
+        context, [](HistoryWriter& w) { return w.answers(); }, std::move(done));
+}
+
 HistoryStore::Session HistoryStore::beginSession(const std::string& window, bool wrongAnswers, HistoryTime start) {
     const Session session = nextSession_++;
     SessionRecord record{start, std::nullopt, window, wrongAnswers};
@@ -619,7 +845,7 @@ void HistoryStore::endSession(Session session, HistoryTime end) {
 }
 
 void HistoryStore::importAnswers(std::vector<AnswerRecord> answers) {
-    post([answers = std::move(answers)](HistoryWriter& w) { w.importAnswers(answers); });
+    post([answers = std::move(answers)](HistoryWriter& w) mutable { w.importAnswers(std::move(answers)); });
 }
 
 void HistoryStore::clear() {

@@ -62,10 +62,13 @@ public:
     // Deletes every answer and session, leaving no trace in the file's free pages.
     void clear();
 
-    // Waits until every write asked for so far is done (or dropped, history being off).
+    // Waits until every write asked for so far is done, dropped (the history being off)
+    // or waiting for the file, which another program holds.
     void flush();
 
-    // The reads wait for the writes asked for before them. With no history they are empty.
+    // The reads wait for the writes asked for before them, unless those wait for a busy
+    // file. With no history they are empty. These wait for the answer: the windows use
+    // the fetches below.
     std::vector<DayStats> dayStats();  // the latest day first, each day's operations in order
     // The median time of one of those groups, read through an index.
     double medianSeconds(const DayStats& group);
@@ -74,6 +77,17 @@ public:
     std::vector<SessionRecord> sessions();
     // The layout version of the file, 0 when it cannot be read.
     int schemaVersion();
+
+    // The same reads without waiting: done is called on context's thread with the
+    // answer, unless context is gone by then.
+    struct Overview {
+        std::vector<DayStats> days;
+        std::vector<FactHistory> facts;
+    };
+    void fetchOverview(QObject* context, std::function<void(Overview)> done);
+    void fetchMedian(const DayStats& group, QObject* context, std::function<void(double)> done);
+    void fetchFacts(QObject* context, std::function<void(std::vector<FactHistory>)> done);
+    void fetchAnswers(QObject* context, std::function<void(std::vector<AnswerRecord>)> done);
 
     // The messages for the pupil of faults not yet told, each returned once: whoever
     // takes them shows them. problemsArisen() says there are some.
@@ -91,6 +105,8 @@ private:
     void handOver();
     template <class Result, class Read>
     Result read(Read readFromWriter);
+    template <class Result, class Read>
+    void fetch(QObject* context, Read readFromWriter, std::function<void(Result)> done);
 
     QString path_;
     Session nextSession_ = 1;

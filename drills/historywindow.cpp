@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -63,15 +64,19 @@ QColor MasteryColour(Mastery m) {
 }  // namespace
 
 // The daily table: one row per day and operation, the latest day first. A row's median
-// time is read when the row first shows.
+// time is read when the row first shows, on the store's thread; the cell fills in when
+// it arrives.
 class DayTableModel : public QAbstractTableModel {
 public:
-    DayTableModel(HistoryStore& store, QObject* parent) : QAbstractTableModel(parent), store_(store) {}
+    DayTableModel(HistoryStore& store, std::function<void(int)> reading, QObject* parent)
+        : QAbstractTableModel(parent), store_(store), reading_(std::move(reading)) {}
 
     void setDays(std::vector<DayStats> days) {
         beginResetModel();
         days_ = std::move(days);
         medians_.assign(days_.size(), std::nullopt);
+        asked_.assign(days_.size(), false);
+        ++generation_;
         endResetModel();
     }
 
@@ -94,8 +99,9 @@ public:
             case 3:
                 return Percent(d.right, d.answered);
             case 4:
-                if (!medians_[index.row()]) medians_[index.row()] = store_.medianSeconds(d);
-                return QString::number(*medians_[index.row()], 'f', 1);
+                if (medians_[index.row()]) return QString::number(*medians_[index.row()], 'f', 1);
+                askMedian(index.row());
+                return QString("…");
         }
         return {};
     }
@@ -107,9 +113,25 @@ public:
     }
 
 private:
+    void askMedian(int row) const {
+        if (asked_[row]) return;
+        asked_[row] = true;
+        reading_(+1);
+        auto* self = const_cast<DayTableModel*>(this);
+        store_.fetchMedian(days_[row], self, [self, row, generation = generation_](double median) {
+            self->reading_(-1);
+            if (generation != self->generation_) return;  // the days were read again meanwhile
+            self->medians_[row] = median;
+            emit self->dataChanged(self->index(row, 4), self->index(row, 4));
+        });
+    }
+
     HistoryStore& store_;
+    std::function<void(int)> reading_;  // reads begun (+1) and ended (−1)
     std::vector<DayStats> days_;
     mutable std::vector<std::optional<double>> medians_;
+    mutable std::vector<bool> asked_;
+    int generation_ = 0;
 };
 
 // The chart.
@@ -145,7 +167,7 @@ void ProgressChart::paintEvent(QPaintEvent*) {
     const QRect plot(fm.horizontalAdvance("100％") + 10, line + 10,
                      width() - fm.horizontalAdvance("100％") - fm.horizontalAdvance("100秒") - 24,
                      height() - 3 * line - 18);
-    if (plot.width() < 20 || plot.height() < 20) return;
+    if (plot.width() < 20 || plot.height() < 20 || int(labels_.size()) != kDays) return;
 
     double slowest = 1;
     for (const Point& p : points_)
@@ -292,7 +314,8 @@ HistoryWindow::HistoryWindow(HistoryStore& store, HistoryTime now, QWidget* pare
     top->addWidget(exportButton);
     top->addWidget(clearButton);
 
-    model_ = new DayTableModel(store_, this);
+    model_ = new DayTableModel(
+        store_, [this](int change) { reading_ += change; }, this);
     table_ = new QTableView(this);
     table_->setObjectName("tblDays");
     table_->setModel(model_);
@@ -345,16 +368,26 @@ HistoryWindow::HistoryWindow(HistoryStore& store, HistoryTime now, QWidget* pare
     layout->addWidget(axes);
 
     connect(&store_, &HistoryStore::problemsArisen, this, [this] { tellProblems(); });
+    // The empty chart, until the history is read.
+    chart_->setDays({}, QDateTime::fromMSecsSinceEpoch(now_).date().toString(Qt::ISODate).toStdString());
     reload();
 }
 
 HistoryWindow::~HistoryWindow() = default;
 
 void HistoryWindow::reload() {
-    std::vector<DayStats> days = store_.dayStats();
-    const std::vector<FactHistory> facts = store_.facts();
+    // The store answers on its own thread; the window shows what it has until then.
+    if (reading_ == 0) summary_->setText("正在读取口算记录…");
+    ++reading_;
+    store_.fetchOverview(this, [this](HistoryStore::Overview overview) {
+        --reading_;
+        showOverview(std::move(overview));
+    });
+}
+
+void HistoryWindow::showOverview(HistoryStore::Overview overview) {
     int answered = 0, right = 0;
-    for (const DayStats& d : days) {
+    for (const DayStats& d : overview.days) {
         answered += d.answered;
         right += d.right;
     }
@@ -362,25 +395,30 @@ void HistoryWindow::reload() {
                                     : QString("共做了 %1 题，正确率 %2，错题本里有 %3 道题。")
                                           .arg(answered)
                                           .arg(Percent(right, answered))
-                                          .arg(WrongAnswerBook(facts, now_).size()));
-    chart_->setDays(days, QDateTime::fromMSecsSinceEpoch(now_).date().toString(Qt::ISODate).toStdString());
-    for (FactGrid* grid : grids_) grid->setFacts(facts, now_);
-    model_->setDays(std::move(days));
+                                          .arg(WrongAnswerBook(overview.facts, now_).size()));
+    chart_->setDays(overview.days, QDateTime::fromMSecsSinceEpoch(now_).date().toString(Qt::ISODate).toStdString());
+    for (FactGrid* grid : grids_) grid->setFacts(overview.facts, now_);
+    model_->setDays(std::move(overview.days));
 }
 
-bool HistoryWindow::exportCsv(const QString& file) {
-    const std::string csv = AnswersCsv(store_.answers());
-    QFile out(file);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    return out.write(csv.data(), qint64(csv.size())) == qint64(csv.size()) && out.flush();
+QString WriteAnswersCsv(const QString& file, const std::vector<AnswerRecord>& answers) {
+    const std::string csv = AnswersCsv(answers);
+    // Written whole or not at all: an earlier export of that name stays until this one is done.
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(csv.data(), qint64(csv.size())) != qint64(csv.size()) ||
+        !out.commit())
+        return FileNotWrittenText(file, out.errorString());
+    return {};
 }
 
 void HistoryWindow::exportClicked() {
     const QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/口算记录.csv";
     const QString file = QFileDialog::getSaveFileName(this, "导出 CSV", start, "CSV 文件 (*.csv)");
     if (file.isEmpty()) return;
-    if (!exportCsv(file))
-        ShowMessageBox(this, "无法写入文件 " + QDir::toNativeSeparators(file) + "。", Icon::Information);
+    store_.fetchAnswers(this, [this, file](std::vector<AnswerRecord> answers) {
+        if (const QString fault = WriteAnswersCsv(file, answers); !fault.isEmpty())
+            ShowMessageBox(this, fault, Icon::Information);
+    });
 }
 
 void HistoryWindow::clearClicked() {

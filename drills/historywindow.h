@@ -61,13 +61,14 @@ public:
     explicit HistoryWindow(HistoryStore& store, HistoryTime now = 0, QWidget* parent = nullptr);
     ~HistoryWindow() override;
 
-    // Reads the history again.
+    // Reads the history again; the window fills in when the store answers.
     void reload();
-    // Writes every answer into the file as CSV; false when it cannot be written.
-    bool exportCsv(const QString& file);
+    // Some of what the window shows is still being read.
+    bool reading() const { return reading_ > 0; }
     const FactGrid* grid(Operation operation) const { return grids_[int(operation)]; }
 
 private:
+    void showOverview(HistoryStore::Overview overview);
     void exportClicked();
     void clearClicked();
     void tellProblems();
@@ -79,7 +80,12 @@ private:
     DayTableModel* model_ = nullptr;
     ProgressChart* chart_ = nullptr;
     FactGrid* grids_[4] = {};
+    int reading_ = 0;  // reads asked for and not yet answered
 };
+
+// Writes the answers into the file as CSV, whole or not at all; an empty text, or the
+// message saying why it could not be written.
+QString WriteAnswersCsv(const QString& file, const std::vector<AnswerRecord>& answers);
 
 // The window as the menu opens it: over the program's store.
 QWidget* NewHistoryWindow();

@@ -154,6 +154,7 @@ int main(int argc, char* argv[]) {
             }
             velunda::HistoryStore::Shared().flush();
             drill->practiseWrongAnswers();
+            velunda::HistoryStore::Shared().flush();
             QApplication::processEvents();
             if (!drill->grab().save(dir.filePath(name + ".png"))) ++failures;
             continue;

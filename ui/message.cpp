@@ -1,8 +1,11 @@
 #include "ui/message.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QSpacerItem>
+#include <QStorageInfo>
 
 namespace velunda::ui {
 namespace {
@@ -19,7 +22,26 @@ void LeaveRoomForTitle(QMessageBox& box) {
                   grid->columnCount());
 }
 
+QString WhyNotWritten(const QString& path) {
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir()) return "文件夹 " + QDir::toNativeSeparators(folder.filePath()) + " 不存在";
+    if (file.isDir()) return "那里已经有一个同名的文件夹";
+    const QStorageInfo disk(folder.filePath());
+    if (disk.isValid() && disk.isReadOnly()) return "这个磁盘是只读的，不能在上面保存文件";
+    if (disk.isValid() && disk.bytesAvailable() < (1 << 20)) return "磁盘已满";
+    if (file.exists() && !file.isWritable()) return "这个文件不允许写入";
+    if (!folder.isWritable()) return "这个文件夹不允许写入";
+    return "写入时出错";
+}
+
 }  // namespace
+
+QString FileNotWrittenText(const QString& path, const QString& detail) {
+    QString text = "无法写入文件 " + QDir::toNativeSeparators(path) + "：" + WhyNotWritten(path) + "。";
+    if (!detail.isEmpty()) text += "（系统的说明：" + detail + "）";
+    return text;
+}
 
 void ShowMessageBox(QWidget* parent, const QString& text, Icon icon, const QString& title) {
     QMessageBox box(parent);

@@ -12,4 +12,9 @@ namespace velunda::ui {
 // title (the application's title when empty). Returns when the user has closed it.
 void ShowMessageBox(QWidget* parent, const QString& text, Icon icon, const QString& title = {});
 
+// Why a file could not be written, in Chinese, found from where it was to go (a folder
+// that is missing or may not be written, a read-only or full disk); the toolkit's own
+// text, in whatever language it comes, follows only as a detail.
+QString FileNotWrittenText(const QString& path, const QString& detail = {});
+
 }  // namespace velunda::ui

@@ -13,7 +13,6 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QSaveFile>
-#include <QSettings>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -27,13 +26,12 @@
 #include "ui/designedwindow.h"
 #include "ui/fonts.h"
 #include "ui/message.h"
+#include "ui/settings.h"
 
 namespace velunda::ui {
 namespace {
 
 constexpr auto kShownKey = "solution/shown";
-
-QSettings Settings() { return QSettings("Velunda", "Velunda"); }
 
 // The figure's size on the sheet, in the sheet's logical pixels.
 constexpr double kFigureWidth = 480, kFigureHeight = 300;
@@ -219,19 +217,19 @@ SolutionSetting& SolutionSetting::instance() {
     return *setting;
 }
 
-SolutionSetting::SolutionSetting() { shown_ = Settings().value(kShownKey, false).toBool(); }
+SolutionSetting::SolutionSetting() { shown_ = ProgramSettings::instance().value(kShownKey, false).toBool(); }
 
 void SolutionSetting::setShown(bool shown) {
     if (shown == shown_) return;
     shown_ = shown;
-    Settings().setValue(kShownKey, shown);
+    ProgramSettings::instance().setValue(kShownKey, shown);
     emit shownChanged(shown);
 }
 
 QString WriteSolutionPdf(const QString& path, const QString& title, const WorkedSolution& solution,
                          const Sketch* figure, bool extras) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return "无法写入文件“" + path + "”：" + file.errorString();
+    if (!file.open(QIODevice::WriteOnly)) return FileNotWrittenText(path, file.errorString());
     {
         QPdfWriter writer(&file);
         writer.setTitle(title);
@@ -240,7 +238,7 @@ QString WriteSolutionPdf(const QString& path, const QString& title, const Worked
         writer.setResolution(300);
         Draw(writer, title, solution, figure, extras);
     }
-    if (!file.commit()) return "无法写入文件“" + path + "”：" + file.errorString();
+    if (!file.commit()) return FileNotWrittenText(path, file.errorString());
     return {};
 }
 

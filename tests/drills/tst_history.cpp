@@ -1,7 +1,9 @@
 // The drill history: the wrong-answer book and the grids' rules over written-out
 // histories, the practice of the book, the CSV, and the store against real SQLite files
-// in a temporary folder: fields kept, a killed writer, a damaged file, a read-only
-// folder, another Velunda's file, a file of the first layout, and the history window.
+// in a temporary folder: fields kept, a killed writer, a damaged file, a read-only file
+// or folder, a full disk, a busy file, a later Velunda's file, a file of the first
+// layout, the history window, and the settings file's faults.
+#include <sys/mount.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -9,9 +11,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -23,6 +28,7 @@
 #include "drills/drillrecorder.h"
 #include "drills/historystore.h"
 #include "drills/historywindow.h"
+#include "ui/settings.h"
 
 using namespace velunda;
 
@@ -132,17 +138,69 @@ int RecordUntilKilled(const QString& file) {
     return 1;
 }
 
-// Records five answers as a user who may not write into the file's folder (root is
-// made nobody for it), then prints every message the pupil would be told.
-int RecordReadOnly(const QString& file) {
-    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return 2;
+// The test runs as root on some machines, and root may write anything: the children
+// that meet a read-only file or folder are made nobody first.
+bool BecomePupil() { return geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0); }
+
+// Records five answers, then prints every message the pupil would be told and how many
+// answers the history still shows: "message|read 6".
+int RecordAsPupil(const QString& file) {
+    if (!BecomePupil()) return 2;
     HistoryStore store(file);
     QStringList told;
     QObject::connect(&store, &HistoryStore::problemsArisen, [&] { told << store.takeProblems(); });
     Record(store, History("3+4✓ 3+4✓ 3+4✓ 3+4✓ 3+4✓"));
+    const std::size_t read = store.answers().size();
     QCoreApplication::processEvents();
+    std::printf("%s|read %zu", told.join("\n").toUtf8().constData(), read);
+    return 0;
+}
+
+// Reads the settings file, makes a choice, and prints what the user would be told.
+int ChooseAsPupil(const QString& file) {
+    if (!BecomePupil()) return 2;
+    QStringList told;
+    {
+        ui::ProgramSettings settings(file);
+        settings.setValue("solution/shown", true);
+        told << settings.takeProblems();
+        if (!settings.value("solution/shown").toBool()) told << "the choice is lost at once";
+    }
     std::printf("%s", told.join("\n").toUtf8().constData());
     return 0;
+}
+
+// Runs this test program again as the pupil, with those arguments; what it printed.
+QString AsPupil(const QStringList& arguments) {
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), arguments);
+    if (!child.waitForFinished(60000) || child.exitCode() != 0) return "the child failed";
+    return QString::fromUtf8(child.readAllStandardOutput());
+}
+
+// Files the pupil owns, with the permissions given; a folder can be entered by everyone.
+void HandToPupil(const QString& path, QFile::Permissions permissions) {
+    if (geteuid() == 0 && ::chown(QFile::encodeName(path).constData(), 65534, 65534) != 0) qFatal("chown");
+    if (!QFile::setPermissions(path, permissions)) qFatal("chmod");
+}
+constexpr auto kReadable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+constexpr auto kEnterable = kReadable | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+
+// Lets the history window's reads arrive, the medians its table asks for as well.
+QStringList TableRows(HistoryStore& store, const ui::HistoryWindow& window) {
+    const QAbstractItemModel* table = window.findChild<QTableView*>("tblDays")->model();
+    QStringList rows;
+    for (int pass = 0; pass < 3; ++pass) {
+        store.flush();
+        QCoreApplication::processEvents();
+        rows.clear();
+        for (int r = 0; r < table->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < table->columnCount(); ++c) cells << table->index(r, c).data().toString();
+            rows << cells.join(' ');
+        }
+    }
+    return rows;
 }
 
 // Records twenty answers into the program's open store and ends the program at once,
@@ -414,50 +472,124 @@ private slots:
         QCOMPARE(store.sessions().size(), 1u);
     }
 
-    void readOnlyFolder_data() {
+    // A file or folder the pupil may not write: the drill goes on, the pupil is told
+    // once, what is stored still shows, and nothing left beside the file keeps a later
+    // run from writing once it may.
+    void cannotWrite_data() {
+        QTest::addColumn<bool>("folderLocked");
         QTest::addColumn<bool>("fileThere");
-        Row("no file yet", false);
-        Row("a file written before", true);
+        QTest::addColumn<bool>("staleIndex");
+        QTest::addColumn<QString>("printed");
+        const QString told = "口算记录文件 {file} 或它所在的文件夹不允许写入。口算照常进行，但新的答题记录不会被保存。";
+        Row("a read-only folder, no file yet", true, false, false, told + "|read 0");
+        Row("a read-only folder with a file", true, true, false, told + "|read 1");
+        Row("a read-only file", false, true, false, told + "|read 1");
+        Row("a log index an earlier run left read-only", false, true, true, QString("|read 6"));
     }
-    void readOnlyFolder() {
+    void cannotWrite() {
+        QFETCH(bool, folderLocked);
         QFETCH(bool, fileThere);
+        QFETCH(bool, staleIndex);
+        QFETCH(QString, printed);
         Folder folder;
-        const QString inside = folder.dir.filePath("locked");
+        const QString inside = folder.dir.filePath("pupil");
         QVERIFY(QDir().mkpath(inside));
         const QString file = inside + "/history.sqlite";
+        QByteArray index;
         if (fileThere) {
             HistoryStore store(file);
             Record(store, History("3+4✓"));
+            if (staleIndex) {
+                QFile open(file + "-shm");
+                QVERIFY(open.open(QIODevice::ReadOnly));
+                index = open.readAll();
+            }
         }
-        // Open for everyone to read, for no one to write.
-        const auto readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
-                              QFile::ReadOther | QFile::ExeOther;
-        QVERIFY(QFile::setPermissions(folder.dir.path(), readable | QFile::WriteOwner));
-        QVERIFY(QFile::setPermissions(inside, readable));
-        if (fileThere) QVERIFY(QFile::setPermissions(file, readable));
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), {"--record-read-only", file});
-        QVERIFY(child.waitForFinished(60000));
-        QFile::setPermissions(inside, readable | QFile::WriteOwner);
-        QCOMPARE(child.exitCode(), 0);
-        QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()),
-                 "口算记录文件 " + file + " 或它所在的文件夹不允许写入。口算照常进行，但答题记录不会被保存。");
-        if (fileThere) QCOMPARE(HistoryStore(file).answers().size(), 1u);
+        if (staleIndex) {
+            QFile stale(file + "-shm");
+            QVERIFY(stale.open(QIODevice::WriteOnly) && stale.write(index) == index.size());
+            stale.close();
+            HandToPupil(stale.fileName(), kReadable);
+        }
+        HandToPupil(folder.dir.path(), kEnterable);
+        HandToPupil(inside, folderLocked ? kEnterable : kEnterable | QFile::WriteOwner);
+        if (fileThere) HandToPupil(file, folderLocked || staleIndex ? kReadable | QFile::WriteOwner : kReadable);
+        const QString shown = AsPupil({"--record-as-pupil", file});
+        HandToPupil(inside, kEnterable | QFile::WriteOwner);
+        QCOMPARE(shown, printed.replace("{file}", file));
+        if (!fileThere) return;
+        // Nothing beside the file is left that the pupil may not write.
+        for (const QString& log : {file + "-wal", file + "-shm"})
+            QVERIFY2(!QFileInfo::exists(log) || (QFile::permissions(log) & QFile::WriteOwner), qPrintable(log));
+        // Once the file may be written, the next run keeps its answers.
+        HandToPupil(file, kReadable | QFile::WriteOwner);
+        QCOMPARE(AsPupil({"--record-as-pupil", file}), QString("|read %1").arg(staleIndex ? 11 : 6));
     }
 
-    // A file another Velunda holds, or one a later Velunda wrote: the drill goes on, the
-    // pupil is told once, and the file is left as it was.
-    void fileOfAnotherVelunda_data() {
-        QTest::addColumn<bool>("later");
-        QTest::addColumn<QString>("message");
-        Row("locked by another Velunda", false,
-            "另一个 Velunda 正在使用口算记录文件 %1。口算照常进行，但答题记录不会被保存。");
-        Row("written by a later Velunda", true,
-            "口算记录文件 %1 是更新版本的 Velunda 写的，这个版本读不了。口算照常进行，但答题记录不会被保存。");
+    // A disk that fills up: the pupil is told that, not of a write error; what is stored
+    // still shows; nothing stunted is left beside the file, so another program reads it
+    // and the next run writes once there is room again.
+    void fullDisk() {
+        if (geteuid() != 0) QSKIP("a small disk is mounted by root alone");
+        Folder folder;
+        const QByteArray disk = QFile::encodeName(folder.dir.path());
+        if (::mount("tmpfs", disk.constData(), "tmpfs", 0, "size=256k") != 0) QSKIP("no disk can be mounted here");
+        const auto unmount = qScopeGuard([&] { ::umount2(disk.constData(), MNT_DETACH); });
+        {
+            HistoryStore store(folder.file());
+            store.importAnswers(History(QString("3+4✓ ").repeated(20)));
+        }
+        QFile filler(folder.dir.filePath("filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        for (int chunk : {65536, 4096, 1})
+            while (filler.write(QByteArray(chunk, 'x')) == chunk) {
+            }
+        filler.close();
+        {
+            HistoryStore store(folder.file());
+            QStringList told;
+            connect(&store, &HistoryStore::problemsArisen, this, [&] { told << store.takeProblems(); });
+            Record(store, History("9-5✓"));
+            QCOMPARE(store.answers().size(), 20u);
+            QCoreApplication::processEvents();
+            QCOMPARE(told, QStringList{"磁盘已满，口算记录文件 " + folder.file() +
+                                       " 写不下了。口算照常进行，但新的答题记录不会被保存。"});
+        }
+        const QFileInfo index(folder.file() + "-shm");
+        QVERIFY2(!index.exists() || index.size() >= 32768, qPrintable(QString::number(index.size())));
+        QVERIFY(filler.remove());
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+            other.setDatabaseName(folder.file());
+            QVERIFY(other.open());
+            QSqlQuery q(other);
+            QVERIFY2(q.exec("SELECT COUNT(*) FROM answers") && q.next(), qPrintable(q.lastError().text()));
+            QCOMPARE(q.value(0).toInt(), 20);
+        }
+        QSqlDatabase::removeDatabase("other");
+        HistoryStore store(folder.file());
+        Record(store, History("9-5✓"));
+        QCOMPARE(store.answers().size(), 21u);
     }
-    void fileOfAnotherVelunda() {
-        QFETCH(bool, later);
-        QFETCH(QString, message);
+
+    // A file of no bytes, as some programs leave one, is a new history, without a word.
+    void emptyFileIsNew() {
+        Folder folder;
+        QFile empty(folder.file());
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        HistoryStore store(folder.file());
+        QStringList told;
+        connect(&store, &HistoryStore::problemsArisen, this, [&] { told << store.takeProblems(); });
+        Record(store, History("9-5✓"));
+        QCoreApplication::processEvents();
+        QCOMPARE(told, QStringList());
+        QCOMPARE(AnswerLines(store.answers()), QStringList{"frm22 9-5=4 ✓ 2.5s"});
+    }
+
+    // Another program holds the file: the answers wait, in order, and are written once it
+    // lets go; the history window shows what is stored meanwhile.
+    void busyFileKeepsTheAnswers() {
         Folder folder;
         {
             HistoryStore first(folder.file());
@@ -468,17 +600,87 @@ private slots:
             other.setDatabaseName(folder.file());
             QVERIFY(other.open());
             QSqlQuery q(other);
-            // The other Velunda writes and does not let go.
-            QVERIFY(q.exec(later ? "PRAGMA user_version = 99" : "BEGIN EXCLUSIVE"));
-            if (!later) QVERIFY(q.exec("INSERT INTO sessions (start, window) VALUES (1, 'frm22')"));
+            QVERIFY(q.exec("BEGIN EXCLUSIVE"));
+            QVERIFY(q.exec("INSERT INTO sessions (start, window) VALUES (1, 'frm22')"));
+
+            HistoryStore store(folder.file());
+            QStringList told;
+            connect(&store, &HistoryStore::problemsArisen, this, [&] { told << store.takeProblems(); });
+            Record(store, History("9-5✓ 7×8✗"));
+            ui::HistoryWindow window(store, kNow);
+            QTRY_COMPARE(window.findChild<QLabel*>("lblSummary")->text(),
+                         QString("共做了 1 题，正确率 100％，错题本里有 0 道题。"));
+            QTRY_COMPARE(told, QStringList{"另一个程序正在使用口算记录文件 " + folder.file() +
+                                           "。口算照常进行，答题记录先记下来，等那个程序用完这个文件再保存。"});
+            QVERIFY(q.exec("ROLLBACK"));
+            QTRY_COMPARE(store.answers().size(), 3u);
+            QCOMPARE(AnswerLines(store.answers()).mid(1), (QStringList{"frm22 9-5=4 ✓ 2.5s", "frm22 7×8=57 ✗ 2.5s"}));
+            QCOMPARE(SessionLines(store.sessions()).last(), QString("1788091200000-1796731200000 frm22 1/1"));
+        }
+        QSqlDatabase::removeDatabase("other");
+    }
+
+    // A settings file that cannot be read is never written over; one that cannot be
+    // written keeps the choice for the run; each is told once.
+    void settingsFaults_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("printed");
+        Row("a damaged file is set aside", "damaged",
+            "设置文件已损坏，已改名保存为 {aside}。设置从默认值重新开始。|true");
+        Row("a folder in its place", "folder", "设置文件 {file} 读不了。这次使用默认设置，所做的选择不会被保存。|none");
+        Row("a read-only file", "read-only",
+            "设置文件 {file} 写不进去。所做的选择只在这次运行中有效，下次启动时不会保留。|false");
+    }
+    void settingsFaults() {
+        QFETCH(QString, kind);
+        QFETCH(QString, printed);
+        Folder folder;
+        const QString file = folder.dir.filePath("Velunda.conf");
+        const QByteArray garbage = QByteArray("\x01\xfe[solution\nshown=\xff\n").repeated(1000);
+        if (kind == "folder") QVERIFY(QDir().mkpath(file));
+        QFile f(file);
+        if (kind == "damaged") QVERIFY(f.open(QIODevice::WriteOnly) && f.write(garbage) == garbage.size());
+        if (kind == "read-only") QVERIFY(f.open(QIODevice::WriteOnly) && f.write("[solution]\nshown=false\n") > 0);
+        f.close();
+        HandToPupil(folder.dir.path(), kEnterable | QFile::WriteOwner);
+        if (kind != "folder") HandToPupil(file, kind == "read-only" ? kReadable : kReadable | QFile::WriteOwner);
+        const QString aside =
+            folder.dir.filePath("Velunda-damaged-" + QDate::currentDate().toString(Qt::ISODate) + ".conf");
+        const QString told = AsPupil({"--choose-as-pupil", file});
+        // What the next run reads.
+        const QString next = ui::ProgramSettings(file).value("solution/shown", "none").toString();
+        QCOMPARE(told + "|" + next, printed.replace("{file}", file).replace("{aside}", aside));
+        if (kind == "damaged") {
+            QFile kept(aside);
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), garbage);
+        }
+        if (kind == "folder") QVERIFY(QFileInfo(file).isDir());
+    }
+
+    // A file a later Velunda wrote: the drill goes on, the pupil is told once, and the
+    // file is left as it was.
+    void fileOfALaterVelunda() {
+        Folder folder;
+        {
+            HistoryStore first(folder.file());
+            Record(first, History("3+4✓"));
+        }
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+            other.setDatabaseName(folder.file());
+            QVERIFY(other.open());
+            QSqlQuery q(other);
+            QVERIFY(q.exec("PRAGMA user_version = 99"));
 
             HistoryStore store(folder.file());
             QStringList told;
             connect(&store, &HistoryStore::problemsArisen, this, [&] { told << store.takeProblems(); });
             Record(store, History("9-5✓ 7×8✗"));
             QCoreApplication::processEvents();
-            QCOMPARE(told, QStringList{message.arg(folder.file())});
-            if (!later) QVERIFY(q.exec("ROLLBACK"));
+            QCOMPARE(told,
+                     QStringList{"口算记录文件 " + folder.file() +
+                                 " 是更新版本的 Velunda 写的，这个版本读不了。口算照常进行，但答题记录不会被保存。"});
             QVERIFY(q.exec("SELECT COUNT(*) FROM answers") && q.next());
             QCOMPARE(q.value(0).toInt(), 1);
         }
@@ -594,22 +796,15 @@ private slots:
         Record(store, History("7×8✗@1 3+4✓@1 3+4✓@1 3+4✓ 56÷7✓"));
         ui::HistoryWindow window(store, kNow);
         QCOMPARE(window.objectName() + " " + window.windowTitle(), "frmhistory 口算记录");
-        const QAbstractItemModel* table = window.findChild<QTableView*>("tblDays")->model();
-        QStringList rows;
-        for (int r = 0; r < table->rowCount(); ++r) {
-            QStringList cells;
-            for (int c = 0; c < table->columnCount(); ++c) cells << table->index(r, c).data().toString();
-            rows << cells.join(' ');
-        }
-        QCOMPARE(rows, (QStringList{"2026-12-08 加法 1 100％ 2.5", "2026-12-08 除法 1 100％ 2.5",
-                                    "2026-12-07 加法 2 100％ 2.5", "2026-12-07 乘法 1 0％ 2.5"}));
+        QCOMPARE(TableRows(store, window), (QStringList{"2026-12-08 加法 1 100％ 2.5", "2026-12-08 除法 1 100％ 2.5",
+                                                        "2026-12-07 加法 2 100％ 2.5", "2026-12-07 乘法 1 0％ 2.5"}));
         QCOMPARE(window.grid(Operation::Multiplication)->at(7, 8), Mastery::Wrong);
         QCOMPARE(window.grid(Operation::Addition)->at(3, 4), Mastery::Mastered);
         QCOMPARE(window.grid(Operation::Division)->at(7, 8), Mastery::Shaky);
         QCOMPARE(window.grid(Operation::Addition)->at(4, 3), Mastery::Unseen);
 
         const QString csv = folder.dir.filePath("export.csv");
-        QVERIFY(window.exportCsv(csv));
+        QCOMPARE(ui::WriteAnswersCsv(csv, store.answers()), QString());
         QFile f(csv);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = f.readAll().split('\n');
@@ -642,6 +837,7 @@ private slots:
                 if (b->text() == button) b->click();
         });
         window.findChild<QPushButton*>("cmdClear")->click();
+        TableRows(store, window);
         QCOMPARE(asked, "清除记录|要删除全部口算记录吗？删除后无法恢复。");
         QCOMPARE(int(store.answers().size()), left);
         QCOMPARE(window.findChild<QTableView*>("tblDays")->model()->rowCount(), left ? 2 : 0);
@@ -657,9 +853,13 @@ int main(int argc, char** argv) {
         QCoreApplication app(argc, argv);
         return RecordUntilKilled(QString::fromLocal8Bit(argv[2]));
     }
-    if (argc == 3 && std::string(argv[1]) == "--record-read-only") {
+    if (argc == 3 && std::string(argv[1]) == "--record-as-pupil") {
         QCoreApplication app(argc, argv);
-        return RecordReadOnly(QString::fromLocal8Bit(argv[2]));
+        return RecordAsPupil(QString::fromLocal8Bit(argv[2]));
+    }
+    if (argc == 3 && std::string(argv[1]) == "--choose-as-pupil") {
+        QCoreApplication app(argc, argv);
+        return ChooseAsPupil(QString::fromLocal8Bit(argv[2]));
     }
     if (argc == 2 && std::string(argv[1]) == "--record-and-end") {
         QApplication app(argc, argv);

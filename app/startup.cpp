@@ -10,6 +10,7 @@
 #include "app/translations.h"
 #include "app/windowcatalog.h"
 #include "ui/fonts.h"
+#include "ui/style.h"
 
 namespace velunda::ui {
 namespace {
@@ -70,6 +71,7 @@ private:
 int RunProgram(int argc, char* argv[], const std::function<void(MainMenu&, WindowCatalog&)>& started) {
     FontReader fonts;
     QApplication app(argc, argv);
+    InstallProgramStyle();
     fonts.finish();
     InstallChineseTranslations(app);
     QApplication::setApplicationName("Velunda");

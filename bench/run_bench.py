@@ -8,7 +8,8 @@ window and one label (bare-probe), built in the same tree, started alternately, 
 timed from just before the process is started to the end of its window's first paint,
 under Xvfb (the xcb platform, real fonts) and under the offscreen platform.
 Memory: the peak resident memory of Velunda after opening every window from the menu,
-and of the bare program after its first paint. Interaction: bench_interaction.
+and of the bare program after its first paint; over a school day, the resident memory
+of 200 rounds of every window opened, computed and closed. Interaction: bench_interaction.
 Core: bench_core (Google Benchmark), by CPU time, so that other work on a shared
 machine weighs less.
 """
@@ -106,6 +107,15 @@ def interaction(env):
 def history(env):
     out = subprocess.run([program("bench_history")], env=env, capture_output=True, text=True, check=True).stdout
     return {line.split("\t")[0]: [float(x) for x in line.split("\t")[1:]] for line in out.splitlines() if "\t" in line}
+
+
+def soak(env, rounds=200):
+    """A school day: every window opened with its panel, its example computed, closed,
+    round after round (velunda-screenshots --soak). {round: (resident KB, peak KB)}."""
+    out = subprocess.run([program("velunda-screenshots"), "--soak", str(rounds)], env=env, capture_output=True,
+                         text=True, check=True).stdout
+    return {int(m.group(1)): (int(m.group(2)), int(m.group(3)))
+            for m in re.finditer(r"^round (\d+)\t(\d+)\t(\d+)$", out, re.M)}
 
 
 def solutions():
@@ -221,6 +231,18 @@ def main():
         say(f"On the store's thread each answer reaches the disk in {h['disk'][0]:.1f} ms (one synchronous "
             f"transaction); reading the file for the window: opened {h['parts'][0]:.1f} ms, daily table "
             f"{h['parts'][1]:.1f} ms, facts {h['parts'][2]:.1f} ms.")
+        say()
+        say("## Memory over a school day: every window opened, computed with its panel and closed, 200 rounds")
+        say()
+        say("| platform | resident after round 1 | after 50 | after 200 | peak | growth a round after round 50 | "
+            "goal ≤ 1 KiB |")
+        say("|---|---:|---:|---:|---:|---:|---|")
+        for name, env in platforms:
+            r = soak(env)
+            growth = (r[200][0] - r[50][0]) / 150
+            goals.append(growth <= 1)
+            say(f"| {name} | {r[1][0] / 1024:.1f} MiB | {r[50][0] / 1024:.1f} MiB | {r[200][0] / 1024:.1f} MiB | "
+                f"{r[200][1] / 1024:.1f} MiB | {growth:.2f} KiB | {met(growth <= 1)} |")
         say()
         say("## Worked solutions: one panel update (the solution computed and typeset)")
         say()

@@ -5,8 +5,13 @@
 // chosen, Enter or the compute button), and drawn as it then shows on screen.
 // Run it under a display, e.g. xvfb-run -a; QT_SCALE_FACTOR=2 gives high-DPI pictures.
 // "frm1.pdf" writes that window's worked sheet, figure and solution, as 导出为 PDF does.
+//   velunda-screenshots --soak ROUNDS
+// is a school day instead: with the panels shown, every window opened, its example
+// computed and the window closed, ROUNDS times over, in a settings and history folder
+// of its own; it prints "round N <TAB> resident KB <TAB> peak KB" now and then.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +20,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -29,6 +38,7 @@
 #include "ui/designedwindow.h"
 #include "ui/fonts.h"
 #include "ui/solutionpanel.h"
+#include "ui/style.h"
 
 namespace {
 
@@ -119,12 +129,58 @@ protected:
     }
 };
 
+// "VmRSS" or "VmHWM" of this process, in KB.
+long MemoryKb(const char* field) {
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(field)) return line.mid(int(std::strlen(field)) + 1).trimmed().split(' ')[0].toLong();
+    return -1;
+}
+
+int Soak(int rounds) {
+    MessageCloser messages;
+    velunda::ui::SolutionSetting::instance().setShown(true);
+    velunda::ui::WindowCatalog catalog;
+    auto* menu = new velunda::ui::MainMenu(catalog);
+    menu->show();
+    for (int round = 1; round <= rounds; ++round) {
+        for (const auto& e : velunda::ui::Windows()) {
+            QWidget* w = catalog.open(e.name);
+            if (!w) return 1;
+            QApplication::processEvents();
+            auto* calculator = qobject_cast<DesignedWindow*>(w);
+            if (const Example* example = velunda::examples::ExampleFor(e.name); example && calculator)
+                Fill(*calculator, *example);
+            QApplication::processEvents();
+            w->close();
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QApplication::processEvents();
+        }
+        velunda::HistoryStore::Shared().flush();
+        if (round == 1 || round % 25 == 0 || round == rounds) {
+            std::printf("round %d\t%ld\t%ld\n", round, MemoryKb("VmRSS:"), MemoryKb("VmHWM:"));
+            std::fflush(stdout);
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // A soak keeps its settings and history in a folder of its own, never the user's.
+    const bool soak = argc == 3 && std::strcmp(argv[1], "--soak") == 0;
+    QTemporaryDir own;
+    if (soak) {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(own.filePath("config")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(own.filePath("data")));
+    }
     // The program's own faces, as at start-up.
     velunda::ui::AddProgramFonts();
     QApplication app(argc, argv);
+    velunda::ui::InstallProgramStyle();
+    if (soak) return Soak(std::atoi(argv[2]));
     if (argc < 2) {
         qWarning("usage: velunda-screenshots DIR [window ...]");
         return 2;
@@ -167,6 +223,8 @@ int main(int argc, char* argv[]) {
             ++failures;
             continue;
         }
+        // The history window fills in once the store has answered.
+        velunda::HistoryStore::Shared().flush();
         QApplication::processEvents();
         auto* calculator = qobject_cast<DesignedWindow*>(w);
         if (const Example* example = velunda::examples::ExampleFor(window.toStdString())) {

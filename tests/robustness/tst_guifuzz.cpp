@@ -6,7 +6,10 @@
 // that was not typed, and an action that showed the fault message changed no field.
 //
 // VELUNDA_FUZZ_SEED picks the seed (printed on failure), VELUNDA_FUZZ_ACTIONS the
-// number of actions per window.
+// number of actions per window, VELUNDA_FUZZ_SECONDS the time each window is given
+// (60 s unless set): a window stops taking actions when its time is up, well before the
+// test framework's own limit for one row, and says how many it took.
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -91,6 +94,11 @@ private slots:
         const int actions = qEnvironmentVariableIsSet("VELUNDA_FUZZ_ACTIONS")
                                 ? qEnvironmentVariableIntValue("VELUNDA_FUZZ_ACTIONS")
                                 : 1500;
+        const int seconds = qEnvironmentVariableIsSet("VELUNDA_FUZZ_SECONDS")
+                                ? qEnvironmentVariableIntValue("VELUNDA_FUZZ_SECONDS")
+                                : 60;
+        QElapsedTimer clock;
+        clock.start();
         std::mt19937 random(seed);
         auto below = [&random](int n) { return int(std::uniform_int_distribution<int>(0, n - 1)(random)); };
 
@@ -103,9 +111,9 @@ private slots:
         };
         QPointer<QWidget> w = open();
         QVERIFY(w);
-        int messages = 0, faults = 0, reopened = 0;
+        int messages = 0, faults = 0, reopened = 0, taken = 0;
 
-        for (int step = 0; step < actions; ++step) {
+        for (int step = 0; step < actions && !clock.hasExpired(seconds * 1000LL); ++step, ++taken) {
             const QString where = QString("%1 seed %2 step %3").arg(window).arg(seed).arg(step);
             if (!w || !w->isVisible()) {
                 QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -187,8 +195,8 @@ private slots:
                          qPrintable(context + ": " + it.key()->objectName() + " shows " + it.value().left(60)));
             }
         }
-        qInfo("%s: %d actions, %d messages, %d faults, reopened %d times", qPrintable(window), actions, messages,
-              faults, reopened);
+        qInfo("%s: %d of %d actions in %lld ms, %d messages, %d faults, reopened %d times", qPrintable(window), taken,
+              actions, clock.elapsed(), messages, faults, reopened);
     }
 };
 

@@ -31,7 +31,8 @@ struct ShownMessage {
 };
 
 // Watches for modal message boxes while it lives, records each as it is shown and
-// presses its OK as soon as its event loop runs.
+// presses its OK as soon as its event loop runs; a question without OK gets its default
+// answer (the history's "删除全部口算记录吗？" its 取消), always the same one.
 class MessageCatcher : public QObject {
     Q_OBJECT
 
@@ -59,8 +60,10 @@ protected:
                     if (!guard) return;
                     if (QAbstractButton* ok = guard->button(QMessageBox::Ok))
                         ok->click();
+                    else if (QPushButton* answer = guard->defaultButton())
+                        answer->click();
                     else
-                        guard->accept();
+                        guard->reject();
                 });
             }
         }

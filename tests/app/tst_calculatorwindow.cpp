@@ -1,10 +1,15 @@
 // What every window shares: computations as a unit, option buttons selected by focus,
 // the message box, and captions that fit.
+#include <sys/mount.h>
+#include <unistd.h>
+
 #include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QMenu>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -20,6 +25,7 @@
 #include "support/gui.h"
 #include "ui/designedwindow.h"
 #include "ui/fonts.h"
+#include "ui/solutionpanel.h"
 
 Q_DECLARE_METATYPE(velunda::Explanation)
 
@@ -369,6 +375,38 @@ private slots:
                                 w->mapToGlobal(figure->geometry().center()));
         QApplication::sendEvent(w, &event);
         QVERIFY(figure->extrasShown());
+    }
+
+    // A sheet that cannot be written says why in Chinese, the system's own words only as
+    // a detail after it, and leaves nothing behind.
+    void sheetNotWritten_data() {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("a folder that does not exist") << "missing/sheet.pdf"
+                                                      << "文件夹 {dir}/missing 不存在";
+        QTest::newRow("a folder of that name") << "taken"
+                                               << "那里已经有一个同名的文件夹";
+        QTest::newRow("a read-only disk") << "read-only/sheet.pdf"
+                                          << "这个磁盘是只读的，不能在上面保存文件";
+    }
+    void sheetNotWritten() {
+        QFETCH(QString, where);
+        QFETCH(QString, why);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("taken"));
+        const QByteArray disk = QFile::encodeName(dir.filePath("read-only"));
+        if (where.startsWith("read-only")) {
+            QVERIFY(QDir(dir.path()).mkpath("read-only"));
+            if (geteuid() != 0 || ::mount("tmpfs", disk.constData(), "tmpfs", MS_RDONLY, "size=64k") != 0)
+                QSKIP("a read-only disk is mounted by root alone");
+        }
+        const auto unmount = qScopeGuard([&] { ::umount2(disk.constData(), MNT_DETACH); });
+        const QString path = dir.filePath(where);
+        const QString fault = ui::WriteSolutionPdf(path, "解正方形", WorkedSolution{});
+        const QString told = "无法写入文件 " + path + "：" + QString(why).replace("{dir}", dir.path()) + "。";
+        QVERIFY2(fault.startsWith(told), qPrintable(fault));
+        QVERIFY2(fault == told || fault.mid(told.size()).startsWith("（系统的说明："), qPrintable(fault));
+        QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files), QStringList());
     }
 };
 

@@ -415,7 +415,7 @@ void HistoryWindow::exportClicked() {
     const QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/口算记录.csv";
     const QString file = QFileDialog::getSaveFileName(this, "导出 CSV", start, "CSV 文件 (*.csv)");
     if (file.isEmpty()) return;
-    store_.fetchAnswers(this, [this, file](std::vector<AnswerRecord> answers) {
+    store_.fetchAnswers(this, [this, file](const std::vector<AnswerRecord>& answers) {
         if (const QString fault = WriteAnswersCsv(file, answers); !fault.isEmpty())
             ShowMessageBox(this, fault, Icon::Information);
     });

@@ -2,6 +2,7 @@
 #include <QTest>
 #include <vector>
 
+#include "exact/answercheck.h"
 #include "exact/exactnumber.h"
 #include "exact/solutionbuilder.h"
 
@@ -282,6 +283,135 @@ private slots:
         const QString typeset =
             QString::fromStdString(WriteHtml(std::vector<Step>{MakeStep(StepKind::Note, plain.toStdString())}));
         QVERIFY2(typeset.contains("<p>" + html + "</p>"), qPrintable(typeset));
+    }
+
+    // A pupil's answer read exactly: its values' exact forms ("|" between two), what keeps
+    // it from its simplest form, the places of a decimal, or where it stops reading.
+    void typedAnswers_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("read");
+        const std::pair<const char*, const char*> rows[] = {
+            {"7/3", "7/3"},
+            {"−3/4", "-3/4"},
+            {"2又1/3", "7/3"},
+            {"2 1/3", "7/3"},
+            {"5√2", "5√2"},
+            {"√(2π)", "√(2π)"},
+            {"2∛2", "2∛2"},
+            {"25π", "25π"},
+            {"π/6", "π/6"},
+            {"(1+√5)/2", "(1+√5)/2"},
+            {"2-√3", "2-√3"},
+            {"1.5π", "3π/2"},
+            {"根号2", "√2"},
+            {"pi/4", "π/4"},
+            {"１２．５", "25/2 places 1"},
+            {"7.07", "707/100 places 2"},
+            {"30°", "30 degrees"},
+            {"3²+4²", "25"},
+            {"√50", "5√2 radicand"},
+            {"√(3²+4²)", "5 radicand"},
+            {"6/8", "3/4 fraction"},
+            {"1/√2", "√2/2 root in denominator"},
+            {"√(1/2)", "√2/2 root in denominator"},
+            {"2或3", "2|3"},
+            {"x₁ = 2，x₂ = 3", "2|3"},
+            {"S = 25π", "25π"},
+            {"5x", "第 2 个字符“x”看不懂"},
+            {"3+", "答案没有写完"},
+            {"(1+2", "括号没有配对"},
+            {"", "还没有写答案"},
+            {"1/0", "不能除以 0"},
+            {"√(-4)", "根号里的数不能是负数"},
+            {"2,,3", "第 3 个字符“,”看不懂"},
+        };
+        for (const auto& [typed, read] : rows) QTest::newRow(typed) << QString(typed) << QString(read);
+    }
+    void typedAnswers() {
+        QFETCH(QString, typed);
+        QFETCH(QString, read);
+        const TypedAnswer answer = ReadTypedAnswer(typed.toStdString());
+        QStringList values;
+        for (const TypedValue& v : answer.values) {
+            static const char* const why[] = {"", " fraction", " root in denominator", " radicand"};
+            values << QString::fromStdString(v.value.ExactText()) + why[int(v.unsimplified)] +
+                          (v.places >= 0 ? QString(" places %1").arg(v.places) : QString()) +
+                          (v.degrees ? " degrees" : "");
+        }
+        QCOMPARE(answer.fault.empty() ? values.join('|') : QString::fromStdString(answer.fault), read);
+    }
+
+    // The verdicts, one row per kind in each family of windows: the quantity, its exact
+    // answer and its known slips as values, what the pupil typed, and the verdict line.
+    void verdicts_data() {
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<QString>("answer");  // a value, or two joined by "|"
+        QTest::addColumn<QString>("slips");   // "what=value;…"
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("verdict");
+        const char* const circleSlips = "把 πr² 算成了 2πr=10 pi *;把直径当成了半径=100 pi *";
+        const char* const rootSlips = "−b ± √Δ 的符号弄错了=-3;忘了除以 2a=6";
+        const char* const rows[][6] = {
+            // a square of side 5
+            {"simplest", "对角线 d", "5 2 sqrt *", "", "5√2", "✓ 对角线 d = 5√2"},
+            {"not simplest", "对角线 d", "5 2 sqrt *", "", "√50", "✓ 对角线 d：√50 正确，化简为 5√2"},
+            {"a rounded decimal", "对角线 d", "5 2 sqrt *", "", "7.07",
+             "✗ 对角线 d：7.07 是 5√2 ≈ 7.0710678… 四舍五入到百分位的近似值，题目要精确值时写 5√2"},
+            {"more digits are still not exact", "对角线 d", "5 2 sqrt *", "", "7.0710678",
+             "✗ 对角线 d：7.0710678 是 5√2 ≈ 7.0710678… 四舍五入到小数点后第 7 位的近似值，题目要精确值时写 5√2"},
+            {"wrongly rounded", "对角线 d", "5 2 sqrt *", "", "7.08",
+             "✗ 对角线 d：7.08 接近了，但不是四舍五入到百分位的值。"},
+            {"perimeter for area", "面积 S", "25", "把周长和面积弄反了=20", "20",
+             "✗ 面积 S：20 不对，把周长和面积弄反了。"},
+            {"wrong otherwise", "对角线 d", "5 2 sqrt *", "把面积当成了对角线=25", "8",
+             "✗ 对角线 d：8 不对。可以点“提示”看下一步。"},
+            {"unreadable", "对角线 d", "5 2 sqrt *", "", "5x", "✗ 对角线 d：第 2 个字符“x”看不懂。"},
+            // fractions and roots in a denominator
+            {"a fraction to reduce", "x", "3 4 /", "", "6/8", "✓ x：6/8 正确，约分为 3/4"},
+            {"a denominator to rationalise", "sin 45°", "2 sqrt 2 /", "", "1/√2",
+             "✓ sin 45°：1/√2 正确，分母有理化为 √2/2"},
+            // a circle of radius 5
+            {"2πr for πr²", "面积 S", "25 pi *", circleSlips, "10π", "✗ 面积 S：10π 不对，把 πr² 算成了 2πr。"},
+            {"the diameter for the radius", "面积 S", "25 pi *", circleSlips, "100π",
+             "✗ 面积 S：100π 不对，把直径当成了半径。"},
+            {"a slip's rounded decimal", "面积 S", "25 pi *", circleSlips, "31.42",
+             "✗ 面积 S：31.42 不对，把 πr² 算成了 2πr。"},
+            {"a rounded decimal with π", "面积 S", "25 pi *", "", "78.54",
+             "✗ 面积 S：78.54 是 25π ≈ 78.539816… 四舍五入到百分位的近似值，题目要精确值时写 25π"},
+            // x² − 5x + 6 = 0
+            {"both roots", "方程的根", "2|3", rootSlips, "2, 3", "✓ 方程的根 = 2，3"},
+            {"both roots, named, in any order", "方程的根", "2|3", rootSlips, "x₁ = 3，x₂ = 2", "✓ 方程的根 = 3，2"},
+            {"one root of two", "方程的根", "2|3", rootSlips, "2", "✗ 方程的根：2 是一个根，这个方程还有另一个根。"},
+            {"a sign in −b ± √Δ", "方程的根", "2|3", rootSlips, "2或-3",
+             "✗ 方程的根：2 对，-3 不对，−b ± √Δ 的符号弄错了。"},
+            {"the golden ratio", "方程的根", "1 5 sqrt + 2 /|1 5 sqrt - 2 /", "", "(1+√5)/2, (1-√5)/2",
+             "✓ 方程的根 = (1+√5)/2，(1-√5)/2"},
+            // angles
+            {"degrees for radians", "角 A", "pi 6 /", "", "30°", "✓ 角 A = π/6"},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]) << QString(row[3]) << QString(row[4])
+                                  << QString(row[5]);
+    }
+    void verdicts() {
+        QFETCH(QString, quantity);
+        QFETCH(QString, answer);
+        QFETCH(QString, slips);
+        QFETCH(QString, typed);
+        QFETCH(QString, verdict);
+        Asked asked{quantity.toStdString(), {}};
+        for (const QString& value : answer.split('|')) asked.values.push_back(Evaluate(value));
+        std::vector<Slip> known;
+        for (const QString& slip : slips.split(';', Qt::SkipEmptyParts))
+            known.push_back({slip.section('=', 0, 0).toStdString(), Evaluate(slip.section('=', 1))});
+        QCOMPARE(QString::fromStdString(Judge(asked, typed.toStdString(), known).text), verdict);
+    }
+
+    // An angle asked in degrees takes the degree sign as its unit.
+    void angleInDegrees() {
+        const Asked asked{"角 A", {Int(30)}, true};
+        QCOMPARE(QString::fromStdString(Judge(asked, "30°").text), "✓ 角 A = 30°");
+        QCOMPARE(QString::fromStdString(Judge(asked, "30").text), "✓ 角 A = 30°");
     }
 };
 

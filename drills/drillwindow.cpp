@@ -10,6 +10,8 @@
 #include <QTimer>
 
 #include "drills/historystore.h"
+#include "drills/strategy.h"
+#include "ui/fonts.h"
 #include "ui/palette.h"
 
 namespace velunda::ui {
@@ -72,6 +74,18 @@ DrillWindow::DrillWindow(std::string_view name, const QColor& clockColour, bool 
         option(name)->installEventFilter(this);
     }
     onEnter("Text1", [this] { answer(); });
+
+    // Under the counts and options, where the board is free: after a missed fact, the
+    // way to work it, until the next answer.
+    strategy_ = new QLabel(this);
+    strategy_->setObjectName("lblStrategy");
+    strategy_->setFont(MakeFont(SimSun(10.5)));
+    strategy_->setWordWrap(true);
+    strategy_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette palette = strategy_->palette();
+    palette.setColor(QPalette::WindowText, kLightCyan);
+    strategy_->setPalette(palette);
+    strategy_->setGeometry(px(360), px(2190), px(6840), px(480));
 }
 
 DrillWindow::~DrillWindow() = default;
@@ -113,7 +127,9 @@ void DrillWindow::answer() {
     if (practice_) {
         const Problem asked = practice_->problem();
         const std::string typed = text("Text1");
-        history_.answered(asked, typed, practice_->Answer(typed));
+        const bool right = practice_->Answer(typed);
+        history_.answered(asked, typed, right);
+        showStrategy(asked, right);
         showCounts(practice_->right(), practice_->wrong());
         field("Text1")->clear();
         if (practice_->remaining() > 0) return showProblem();
@@ -124,13 +140,19 @@ void DrillWindow::answer() {
     const std::string typed = text("Text1");
     Problem asked = drill_.problem();
     asked.operation = op;
-    history_.answered(asked, typed, drill_.Answer(typed, op));
+    const bool right = drill_.Answer(typed, op);
+    history_.answered(asked, typed, right);
+    showStrategy(asked, right);
     write("lbl2", CountText(drill_.right()));
     updateTotal();
     write("lbl3", CountText(drill_.wrong()));
     updateTotal();
     showProblem();
     field("Text1")->clear();
+}
+
+void DrillWindow::showStrategy(const Problem& asked, bool right) {
+    strategy_->setText(right ? QString() : QString::fromStdString(StrategyText(asked)));
 }
 
 void DrillWindow::showCounts(std::int16_t right, std::int16_t wrong) {

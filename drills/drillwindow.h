@@ -53,6 +53,8 @@ private:
     void updateTotal();
     // The counts of the drill or of the wrong-answer practice, and their total.
     void showCounts(std::int16_t right, std::int16_t wrong);
+    // The strategy line after an answer: the way to work a missed fact, nothing after a right one.
+    void showStrategy(const Problem& asked, bool right);
     void tick();
     // The option selected, testing opt1 to opt4 in this order.
     Operation selectedOperation() const;
@@ -67,6 +69,7 @@ private:
     bool started_ = false;
     bool offersWrongAnswers_ = false;
     std::optional<WrongAnswerPractice> practice_;
+    QLabel* strategy_ = nullptr;
     DrillRecorder history_;  // last: its session ends before the drill goes
 };
 

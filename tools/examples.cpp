@@ -52,7 +52,7 @@ const std::vector<Example>& Examples() {
          "Command2"},
         // Drills.
         {"frm22", {}, {}, {}, {true, true, false, true}},
-        {"frm23", {"opt3"}, {}, {}, {true, false, true}},
+        {"frm23", {"opt3"}, {}, {}, {true, true, false}},
         // Circles.
         {"frm10", {"Option1"}, {{"Text1", "1"}}, "Text1"},
         {"frm17", {"opt2"}, {{"Text1", "5"}, {"Text2", "8"}}, "Command2"},

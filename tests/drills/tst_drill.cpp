@@ -3,9 +3,11 @@
 #include <QTest>
 #include <cmath>
 #include <limits>
+#include <tuple>
 #include <vector>
 
 #include "drills/drill.h"
+#include "drills/strategy.h"
 
 using namespace velunda;
 
@@ -285,6 +287,44 @@ private slots:
         QFETCH(QString, summary);
         QCOMPARE(QString::fromStdString(SummaryText(right.toStdString(), total.toStdString(), clock.toStdString())),
                  summary);
+    }
+
+    // The way to work a missed fact, one row per strategy.
+    void strategies_data() {
+        QTest::addColumn<int>("operation");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::addColumn<QString>("strategy");
+        const std::tuple<Operation, int, int, const char*> rows[] = {
+            {Operation::Addition, 8, 7, "8 + 7：把 7 分成 2 和 5，8 + 2 = 10，10 + 5 = 15"},
+            {Operation::Addition, 6, 9, "6 + 9：把 6 分成 1 和 5，9 + 1 = 10，10 + 5 = 15"},
+            {Operation::Addition, 7, 3, "7 + 3：7 和 3 凑成 10"},
+            {Operation::Addition, 2, 6, "2 + 6：从 6 往后数 2 个，得 8"},
+            {Operation::Addition, 0, 4, "0 + 4：任何数加 0 都得原来的数，0 + 4 = 4"},
+            {Operation::Subtraction, 9, 4, "9 - 4：想 4 + 5 = 9，所以 9 - 4 = 5"},
+            {Operation::Subtraction, 13, 8, "13 - 8：破十法，10 - 8 = 2，2 + 3 = 5；平十法，13 - 3 = 10，10 - 5 = 5"},
+            {Operation::Subtraction, 7, 0, "7 - 0：任何数减 0 都得原来的数，7 - 0 = 7"},
+            {Operation::Multiplication, 7, 8, "7 × 8：口诀“七八五十六”，7 × 8 = 56"},
+            {Operation::Multiplication, 9, 7, "9 × 7：口诀“七九六十三”，9 × 7 = 63；也可以想 10 × 7 - 7 = 63"},
+            {Operation::Multiplication, 2, 5, "2 × 5：口诀“二五一十”，2 × 5 = 10"},
+            {Operation::Multiplication, 4, 3, "4 × 3：口诀“三四十二”，4 × 3 = 12"},
+            {Operation::Multiplication, 1, 1, "1 × 1：口诀“一一得一”，1 × 1 = 1"},
+            {Operation::Multiplication, 6, 0, "6 × 0：任何数和 0 相乘都得 0"},
+            {Operation::Division, 56, 8, "56 ÷ 8：想 8 × 7 = 56（七八五十六），商是 7"},
+            {Operation::Division, 52, 4, "52 ÷ 4：把 52 分成 40 和 12，40 ÷ 4 = 10，12 ÷ 4 = 3，10 + 3 = 13"},
+            {Operation::Division, 105, 7, "105 ÷ 7：把 105 分成 70 和 35，70 ÷ 7 = 10，35 ÷ 7 = 5，10 + 5 = 15"},
+            {Operation::Division, 60, 6, "60 ÷ 6：60 是 6 个十，6 ÷ 6 = 1，所以商是 10"},
+            {Operation::Division, 0, 3, "0 ÷ 3：0 除以任何不是 0 的数都得 0"},
+        };
+        for (const auto& [op, first, second, strategy] : rows)
+            QTest::newRow(strategy) << int(op) << first << second << QString(strategy);
+    }
+    void strategies() {
+        QFETCH(int, operation);
+        QFETCH(int, first);
+        QFETCH(int, second);
+        const Problem fact{Operation(operation), std::int16_t(first), std::int16_t(second)};
+        QTEST(QString::fromStdString(StrategyText(fact)), "strategy");
     }
 };
 

@@ -106,8 +106,14 @@ private slots:
         QCOMPARE(counts(w), QString("1/0/1"));
         QCOMPARE(w->field("Text1")->text(), QString());
         checkProblem(w, addition, 3720);
+        const QString missed = w->label("lbl1")->text();
         answer(w, false);
         QCOMPARE(counts(w), QString("1/1/2"));
+        // The way to work the missed sum shows under the counts until the next answer.
+        auto* strategy = w->findChild<QLabel*>("lblStrategy");
+        QVERIFY(strategy && strategy->isVisible());
+        QVERIFY2(strategy->text().startsWith(QString(missed).replace("+", " + ").chopped(1) + "："),
+                 qPrintable(strategy->text()));
 
         // Another operation: a new problem and a new place for the answer, same counts.
         QTest::mouseClick(w->option("opt4"), Qt::LeftButton);
@@ -116,6 +122,7 @@ private slots:
         for (int i = 0; i < 5; ++i) answer(w, true);
         checkProblem(w, division, 4080);
         QCOMPARE(counts(w), QString("6/1/7"));
+        QCOMPARE(strategy->text(), QString());
 
         QTest::mouseClick(w->option("opt2"), Qt::LeftButton);
         checkProblem(w, subtraction, 3720);

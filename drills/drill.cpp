@@ -1,5 +1,6 @@
 #include "drills/drill.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -140,6 +141,45 @@ std::string SummaryText(std::string_view rightText, std::string_view totalText, 
     const std::string accuracy = total == 0 ? "未检测" : NumberText(std::floor(right * 100 / total)) + "％";
     return "正 确 率 ：" + accuracy + "\r\n" + "用 时 ：" + std::string(clockText) + "\r\n" + "题 目 总 数 ：" +
            NumberText(total);
+}
+
+std::string TestLength::text() const {
+    switch (kind) {
+        case Kind::Problems:
+            return std::to_string(count) + " 题";
+        case Kind::Minutes:
+            return std::to_string(count) + " 分钟";
+        case Kind::None:
+            break;
+    }
+    return "不限";
+}
+
+bool TestLength::reached(int answered, long long seconds) const {
+    switch (kind) {
+        case Kind::Problems:
+            return answered >= count;
+        case Kind::Minutes:
+            return seconds >= 60LL * count;
+        case Kind::None:
+            break;
+    }
+    return false;
+}
+
+std::string TestLength::leftText(int answered, long long seconds) const {
+    switch (kind) {
+        case Kind::Problems:
+            return "测试：还剩 " + std::to_string(std::max(0, count - answered)) + " 题";
+        case Kind::Minutes: {
+            const long long left = std::max(0LL, 60LL * count - seconds);
+            const std::string secondsText = std::to_string(left % 60);
+            return "测试：还剩 " + std::to_string(left / 60) + ":" + (left % 60 < 10 ? "0" : "") + secondsText;
+        }
+        case Kind::None:
+            break;
+    }
+    return "测试：不限题数，关上窗口时结束";
 }
 
 }  // namespace velunda

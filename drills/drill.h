@@ -112,4 +112,30 @@ std::string ClockText(long long seconds);
 // problems, on three lines joined by CR LF.
 std::string SummaryText(std::string_view rightText, std::string_view totalText, std::string_view clockText);
 
+// The length of a test, chosen before it starts: a number of problems, a number of
+// minutes, or none (the test goes on until its window closes).
+struct TestLength {
+    enum class Kind { None, Problems, Minutes } kind = Kind::None;
+    int count = 0;
+
+    // "20 题", "1 分钟", "不限".
+    std::string text() const;
+    // Whether the test has reached it after that many answers and seconds.
+    bool reached(int answered, long long seconds) const;
+    // What is left, for the label that says a test is running: "测试：还剩 19 题",
+    // "测试：还剩 0:45", "测试：不限题数，关上窗口时结束".
+    std::string leftText(int answered, long long seconds) const;
+};
+
+// The lengths a test offers, none first.
+inline constexpr TestLength kTestLengths[] = {
+    {},
+    {TestLength::Kind::Problems, 20},
+    {TestLength::Kind::Problems, 50},
+    {TestLength::Kind::Problems, 100},
+    {TestLength::Kind::Minutes, 1},
+    {TestLength::Kind::Minutes, 2},
+    {TestLength::Kind::Minutes, 5},
+};
+
 }  // namespace velunda

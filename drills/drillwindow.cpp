@@ -1,6 +1,8 @@
 #include "drills/drillwindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDateTime>
 #include <QFontMetrics>
@@ -85,7 +87,7 @@ DrillWindow::DrillWindow(std::string_view name, const QColor& clockColour, bool 
     QPalette palette = strategy_->palette();
     palette.setColor(QPalette::WindowText, kLightCyan);
     strategy_->setPalette(palette);
-    strategy_->setGeometry(px(360), px(2190), px(6840), px(480));
+    strategy_->setGeometry(px(360), px(2190), px(6840), px(510));
 }
 
 DrillWindow::~DrillWindow() = default;
@@ -113,6 +115,20 @@ void DrillWindow::start() {
     random_->Randomize();
     drill_.Pose(Operation::Addition, Occasion::Selection);
     showProblem();
+    field("Text1")->clear();
+    clock_->start();
+}
+
+void DrillWindow::restart() {
+    if (practice_) practice_.reset();
+    history_.start();
+    drill_.ResetCounts();
+    showCounts(0, 0);
+    ticks_ = 0;
+    write("Label1", ClockText(0));
+    drill_.Pose(selectedOperation(), Occasion::Selection);
+    showProblem();
+    strategy_->clear();
     field("Text1")->clear();
     clock_->start();
 }
@@ -149,6 +165,7 @@ void DrillWindow::answer() {
     updateTotal();
     showProblem();
     field("Text1")->clear();
+    answerCounted();
 }
 
 void DrillWindow::showStrategy(const Problem& asked, bool right) {
@@ -163,7 +180,10 @@ void DrillWindow::showCounts(std::int16_t right, std::int16_t wrong) {
 
 void DrillWindow::updateTotal() { write("lbl4", TotalText(text("lbl3"), text("lbl2"))); }
 
-void DrillWindow::tick() { write("Label1", ClockText(++ticks_)); }
+void DrillWindow::tick() {
+    write("Label1", ClockText(++ticks_));
+    clockTicked();
+}
 Operation DrillWindow::selectedOperation() const {
     if (selected("opt1")) return Operation::Addition;
     if (selected("opt2")) return Operation::Subtraction;
@@ -222,7 +242,66 @@ void DrillWindow::endPractice() {
     showProblem();
 }
 
-TestDrillWindow::TestDrillWindow() : DrillWindow("frm23", QColor(255, 128, 255)) {}
+TestDrillWindow::TestDrillWindow() : DrillWindow("frm23", QColor(255, 128, 255)) {
+    // One row more under the designed board, so that no designed control moves.
+    setFixedSize(width(), height() + px(480));
+    const QFont font = MakeFont(SimSun(10.5));
+    auto* caption = new QLabel("测试长度：", this);
+    caption->setObjectName("lblLength");
+    lengths_ = new QComboBox(this);
+    lengths_->setObjectName("cmbLength");
+    lengths_->setAccessibleName("测试长度");
+    for (const TestLength& length : kTestLengths) lengths_->addItem(QString::fromStdString(length.text()));
+    left_ = new QLabel(this);
+    left_->setObjectName("lblLeft");
+    const int top = px(2760);
+    for (QLabel* label : {caption, left_}) {
+        label->setFont(font);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, kLightYellow);
+        label->setPalette(palette);
+    }
+    // The chooser as the toolkit draws one, not in the board's black.
+    lengths_->setFont(font);
+    QPalette own = lengths_->palette();
+    const QPalette standard = QApplication::palette();
+    for (QPalette::ColorRole role : {QPalette::Button, QPalette::ButtonText, QPalette::Base, QPalette::Text,
+                                     QPalette::Window, QPalette::WindowText})
+        own.setColor(role, standard.color(role));
+    lengths_->setPalette(own);
+    caption->setGeometry(px(480), top, px(1200), px(360));
+    lengths_->setGeometry(px(1680), top, px(1500), px(360));
+    left_->setGeometry(px(3360), top, px(3900), px(360));
+    connect(lengths_, &QComboBox::activated, this, &TestDrillWindow::chooseLength);
+    showLeft();
+}
+
+void TestDrillWindow::chooseLength(int index) {
+    if (index < 0 || index >= int(std::size(kTestLengths))) return;
+    // A length is chosen before the test starts: the test starts afresh with it.
+    length_ = kTestLengths[index];
+    restart();
+    showLeft();
+    field("Text1")->setFocus(Qt::OtherFocusReason);
+}
+
+void TestDrillWindow::answerCounted() {
+    // Once answering has begun the length stays as chosen.
+    lengths_->setEnabled(false);
+    showLeft();
+}
+
+void TestDrillWindow::clockTicked() { showLeft(); }
+
+void TestDrillWindow::showLeft() {
+    const int answered = drill().right() + drill().wrong();
+    left_->setText(QString::fromStdString(length_.leftText(answered, seconds())));
+    if (ending_ || !length_.reached(answered, seconds())) return;
+    // The length reached: no more answers, and the summary as the window closes.
+    ending_ = true;
+    field("Text1")->setReadOnly(true);
+    QTimer::singleShot(0, this, [this] { close(); });
+}
 
 void TestDrillWindow::closeEvent(QCloseEvent* event) {
     // Whatever closes the window, the summary shows once and the window closes after it;

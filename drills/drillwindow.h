@@ -9,6 +9,7 @@
 #include "drills/history.h"
 #include "ui/designedwindow.h"
 
+class QComboBox;
 class QTimer;
 
 namespace velunda::ui {
@@ -33,6 +34,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // "口算记录" opens the history; the practice window also offers "练习错题".
     void contextMenuEvent(QContextMenuEvent* event) override;
+
+    // After an answer of the drill has been counted, and after each tick of the clock.
+    virtual void answerCounted() {}
+    virtual void clockTicked() {}
+    // The seconds on the clock.
+    long long seconds() const { return ticks_; }
+    // The drill afresh, as when the window opened: counts at 0, the clock at 0, a new
+    // session in the history.
+    void restart();
 
 public:
     // 练习错题: only the facts of the wrong-answer book, until each is answered right
@@ -74,7 +84,9 @@ private:
 };
 
 // The test window: the drill with a pink clock, which sums up accuracy, time used and
-// number of problems when it closes.
+// number of problems when it closes. A row under the drill chooses its length before
+// it starts (cmbLength: 20, 50 or 100 problems, or 1, 2 or 5 minutes) and says what is
+// left (lblLeft); a test with a length ends with its summary when the length is reached.
 class TestDrillWindow : public DrillWindow {
     Q_OBJECT
 
@@ -83,9 +95,19 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void answerCounted() override;
+    void clockTicked() override;
 
 private:
+    void chooseLength(int index);
+    // The label follows the answers and the clock; the length reached, the test ends.
+    void showLeft();
+
     bool summing_ = false;
+    TestLength length_;
+    QComboBox* lengths_ = nullptr;
+    QLabel* left_ = nullptr;
+    bool ending_ = false;
 };
 
 // The practice window: the drill with a blue clock.

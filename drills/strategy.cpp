@@ -67,6 +67,7 @@ std::string Quotient(const Problem& f) {
     if (b == 0 || a % b != 0) return head + "商是 " + N(b == 0 ? 0 : a / b);
     const int q = a / b;
     if (a == 0) return head + "0 除以任何不是 0 的数都得 0";
+    if (b == 1) return head + "任何数除以 1 都得原来的数，商是 " + N(a);
     if (q <= 9) {
         const std::string rhyme = b <= 9 ? "（" + MultiplicationRhyme(b, q) + "）" : "";
         return head + "想 " + N(b) + " × " + N(q) + " = " + N(a) + rhyme + "，商是 " + N(q);

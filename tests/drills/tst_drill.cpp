@@ -315,6 +315,7 @@ private slots:
             {Operation::Division, 105, 7, "105 ÷ 7：把 105 分成 70 和 35，70 ÷ 7 = 10，35 ÷ 7 = 5，10 + 5 = 15"},
             {Operation::Division, 60, 6, "60 ÷ 6：60 是 6 个十，6 ÷ 6 = 1，所以商是 10"},
             {Operation::Division, 0, 3, "0 ÷ 3：0 除以任何不是 0 的数都得 0"},
+            {Operation::Division, 102, 1, "102 ÷ 1：任何数除以 1 都得原来的数，商是 102"},
         };
         for (const auto& [op, first, second, strategy] : rows)
             QTest::newRow(strategy) << int(op) << first << second << QString(strategy);
@@ -325,6 +326,29 @@ private slots:
         QFETCH(int, second);
         const Problem fact{Operation(operation), std::int16_t(first), std::int16_t(second)};
         QTEST(QString::fromStdString(StrategyText(fact)), "strategy");
+    }
+
+    // A test's length: its name, what is left, and when it is reached.
+    void testLengths_data() {
+        QTest::addColumn<int>("length");  // index into kTestLengths
+        QTest::addColumn<int>("answered");
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<bool>("reached");
+        QTest::newRow("none never ends") << 0 << 500 << 9000 << "不限|测试：不限题数，关上窗口时结束" << false;
+        QTest::newRow("20 problems, 19 left") << 1 << 1 << 5 << "20 题|测试：还剩 19 题" << false;
+        QTest::newRow("20 problems reached") << 1 << 20 << 60 << "20 题|测试：还剩 0 题" << true;
+        QTest::newRow("1 minute, 45 s left") << 4 << 30 << 15 << "1 分钟|测试：还剩 0:45" << false;
+        QTest::newRow("5 minutes, at the start") << 6 << 0 << 0 << "5 分钟|测试：还剩 5:00" << false;
+        QTest::newRow("2 minutes reached") << 5 << 3 << 120 << "2 分钟|测试：还剩 0:00" << true;
+    }
+    void testLengths() {
+        QFETCH(int, length);
+        QFETCH(int, answered);
+        QFETCH(int, seconds);
+        const TestLength& l = kTestLengths[length];
+        QTEST(QString::fromStdString(l.text() + "|" + l.leftText(answered, seconds)), "left");
+        QTEST(l.reached(answered, seconds), "reached");
     }
 };
 

@@ -1,5 +1,6 @@
 // The two drill windows opened from the menu: their look when they open, answers
 // typed by reading the problem, the counts, the clock, and the test window's summary.
+#include <QComboBox>
 #include <QFontInfo>
 #include <QRegularExpression>
 #include <QTest>
@@ -7,6 +8,7 @@
 
 #include "drills/drillwindow.h"
 #include "drills/historystore.h"
+#include "drills/strategy.h"
 #include "support/gui.h"
 
 using namespace velunda;
@@ -180,6 +182,74 @@ private slots:
         auto* again = app.open<ui::DrillWindow>("lbl34", "frm23");
         QVERIFY(again != w.data() || !w);
         QCOMPARE(counts(again), QString("00/00/00"));
+    }
+
+    // A test with a length ends with its summary when the length is reached; the label
+    // says what is left, and without a length the test goes on.
+    void testEndsAtItsLength_data() {
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<int>("answers");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<QString>("left");  // after the first answer
+        QTest::addColumn<QString>("lastLine");
+        QTest::newRow("20 problems") << "20 题" << 20 << 0 << "测试：还剩 19 题"
+                                     << "题 目 总 数 ：20";
+        QTest::newRow("1 minute") << "1 分钟" << 3 << 60 << "测试：还剩 1:00"
+                                  << "题 目 总 数 ：3";
+        QTest::newRow("no length") << "不限" << 25 << 0 << "测试：不限题数，关上窗口时结束" << QString();
+    }
+    void testEndsAtItsLength() {
+        QFETCH(QString, length);
+        QFETCH(int, answers);
+        QFETCH(int, ticks);
+        QFETCH(QString, left);
+        QFETCH(QString, lastLine);
+        MenuFixture app;
+        MessageCatcher catcher;
+        QPointer<ui::DrillWindow> w = app.open<ui::DrillWindow>("lbl34", "frm23");
+        auto* lengths = w->findChild<QComboBox*>("cmbLength");
+        QVERIFY(lengths);
+        const int index = lengths->findText(length);
+        QVERIFY(index >= 0);
+        lengths->setCurrentIndex(index);
+        emit lengths->activated(index);
+        for (int i = 0; i < answers; ++i) {
+            answer(w, true);
+            if (i == 0) QCOMPARE(w->findChild<QLabel*>("lblLeft")->text(), left);
+        }
+        QVERIFY(!lengths->isEnabled());
+        // The clock, faster: its ticks count seconds whatever their interval.
+        auto* clock = w->findChild<QTimer*>("Timer1");
+        clock->setInterval(1);
+        if (ticks) QTRY_VERIFY_WITH_TIMEOUT(!w || !w->isVisible(), 10000);
+        QApplication::processEvents();
+        if (lastLine.isEmpty()) {
+            QVERIFY(w && w->isVisible());
+            QCOMPARE(catcher.shown(), QString());
+            return;
+        }
+        QTRY_VERIFY(!w || !w->isVisible());
+        QVERIFY2(catcher.shown().endsWith("\r\n" + lastLine + "|-|Velunda"), qPrintable(catcher.shown()));
+        QVERIFY(catcher.shown().startsWith("正 确 率 ：100％"));
+    }
+
+    // Every strategy the drills can show fits its line whole, in the installed faces.
+    void everyStrategyFits() {
+        MenuFixture app;
+        auto* w = app.open<ui::DrillWindow>("lbl34", "frm23");
+        const QLabel* line = w->findChild<QLabel*>("lblStrategy");
+        const QFontMetrics metrics(line->font());
+        for (int op = 0; op < 4; ++op)
+            for (int first = 0; first <= (op == 3 ? 105 : 18); ++first)
+                for (int second = op == 3 ? 1 : 0; second <= 9; ++second) {
+                    if ((op == 3 && first % second != 0) || (op == 1 && first < second) ||
+                        (op != 1 && op != 3 && first > 9))
+                        continue;
+                    const QString text = QString::fromStdString(
+                        StrategyText({Operation(op), std::int16_t(first), std::int16_t(second)}));
+                    const QRect needed = metrics.boundingRect(QRect(0, 0, line->width(), 1000), Qt::TextWordWrap, text);
+                    QVERIFY2(needed.height() <= line->height(), qPrintable(text));
+                }
     }
 
     void practiceClosesWithoutMessage() {

@@ -6,8 +6,84 @@
 
 namespace velunda {
 
+std::string_view DrillModeName(DrillMode mode) {
+    switch (mode) {
+        case DrillMode::Test:
+            return "测试";
+        case DrillMode::WrongAnswers:
+            return "错题本";
+        case DrillMode::Today:
+            return "今日练习";
+        case DrillMode::Sheet:
+            return "题卡";
+        case DrillMode::Practice:
+            break;
+    }
+    return "练习";
+}
+
+DrillMode ModeOf(const SessionRecord& session) {
+    if (session.today) return DrillMode::Today;
+    if (session.wrongAnswers) return DrillMode::WrongAnswers;
+    return session.window == "frm23" ? DrillMode::Test : DrillMode::Practice;
+}
+
 bool SameFact(const Problem& a, const Problem& b) {
     return a.operation == b.operation && a.first == b.first && a.second == b.second;
+}
+
+std::string LocalDay(HistoryTime time) {
+    const std::time_t seconds = std::time_t(time / 1000);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    return text;
+}
+
+int DayNumber(std::string_view day) {
+    int y = 0, m = 0, d = 0;
+    if (day.size() != 10 || std::sscanf(std::string(day).c_str(), "%4d-%2d-%2d", &y, &m, &d) != 3) return 0;
+    // Days from the civil date (the proleptic Gregorian calendar).
+    y -= m <= 2;
+    const int era = (y >= 0 ? y : y - 399) / 400;
+    const int yearOfEra = y - era * 400;
+    const int dayOfYear = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+int BoxInterval(int box) { return 1 << (std::clamp(box, 1, kBoxes) - 1); }
+
+void FoldAnswer(FactHistory& f, const AnswerRecord& a) {
+    const std::string day = LocalDay(a.time);
+    ++f.answered;
+    if (!a.right) {
+        f.lastWrong = a.time;
+        f.rightSinceLastWrong = f.rightDaysSinceLastWrong = f.fastDays = 0;
+        f.lastRightDay.clear();
+        f.lastFastDay.clear();
+        f.box = 1;
+        f.boxDay = day;
+        return;
+    }
+    ++f.right;
+    ++f.rightSinceLastWrong;
+    if (f.lastRightDay != day) {
+        ++f.rightDaysSinceLastWrong;
+        f.lastRightDay = day;
+    }
+    if (a.seconds <= kFastSeconds && f.lastFastDay != day) {
+        ++f.fastDays;
+        f.lastFastDay = day;
+    }
+    if (f.box == 0) {
+        f.box = 2;  // known at the first try: out of the first box
+        f.boxDay = day;
+    } else if (DayNumber(day) - DayNumber(f.boxDay) >= BoxInterval(f.box)) {
+        f.box = std::min(f.box + 1, kBoxes);
+        f.boxDay = day;
+    }
 }
 
 std::vector<FactHistory> SummarizeFacts(const std::vector<AnswerRecord>& history) {
@@ -19,21 +95,37 @@ std::vector<FactHistory> SummarizeFacts(const std::vector<AnswerRecord>& history
             facts.emplace_back().fact = a.problem;
             it = facts.end() - 1;
         }
-        ++it->answered;
-        if (a.right) {
-            ++it->right;
-            ++it->rightSinceLastWrong;
-        } else {
-            it->lastWrong = a.time;
-            it->rightSinceLastWrong = 0;
-        }
+        FoldAnswer(*it, a);
     }
     return facts;
 }
 
 bool InWrongAnswerBook(const FactHistory& fact, HistoryTime now) {
     return fact.lastWrong && *fact.lastWrong > now - kRecentDays * kMillisecondsPerDay &&
-           fact.rightSinceLastWrong < kRightInARowToLeave;
+           fact.rightDaysSinceLastWrong < kRightDaysToLeave;
+}
+
+FactState StateOf(const FactHistory& fact, HistoryTime now) {
+    if (fact.answered == 0 || fact.box == 0) return FactState::New;
+    if (DayNumber(LocalDay(now)) >= DayNumber(fact.boxDay) + BoxInterval(fact.box)) return FactState::Due;
+    if (fact.fastDays >= 2) return FactState::Fluent;
+    return FactState::Learning;
+}
+
+std::vector<Problem> TodaysFacts(const std::vector<FactHistory>& facts, HistoryTime now, std::size_t limit) {
+    std::vector<Problem> today;
+    for (const FactHistory& f : WrongAnswerBook(facts, now))
+        if (today.size() < limit) today.push_back(f.fact);
+    std::vector<const FactHistory*> due;
+    for (const FactHistory& f : facts)
+        if (StateOf(f, now) == FactState::Due && !InWrongAnswerBook(f, now)) due.push_back(&f);
+    // The longest overdue first: the earliest day it fell due.
+    std::stable_sort(due.begin(), due.end(), [](const FactHistory* a, const FactHistory* b) {
+        return DayNumber(a->boxDay) + BoxInterval(a->box) < DayNumber(b->boxDay) + BoxInterval(b->box);
+    });
+    for (const FactHistory* f : due)
+        if (today.size() < limit) today.push_back(f->fact);
+    return today;
 }
 
 std::vector<FactHistory> WrongAnswerBook(std::vector<FactHistory> facts, HistoryTime now) {
@@ -158,13 +250,13 @@ std::string WindowName(const std::string& window) {
 }  // namespace
 
 std::string AnswersCsv(const std::vector<AnswerRecord>& answers) {
-    std::string csv = "\xEF\xBB\xBF时间,窗口,题目,正确答案,学生的答案,对错,用时（秒）\r\n";
+    std::string csv = "\xEF\xBB\xBF时间,窗口,方式,题目,正确答案,学生的答案,对错,用时（秒）\r\n";
     for (const AnswerRecord& a : answers) {
         const std::string problem = a.problem.text();
         char seconds[32];
         std::snprintf(seconds, sizeof seconds, "%.1f", a.seconds);
-        csv += LocalTimeText(a.time) + "," + CsvField(WindowName(a.window)) + "," +
-               problem.substr(0, problem.size() - 1) + "," +
+        csv += LocalTimeText(a.time) + "," + CsvField(WindowName(a.window)) + "," + std::string(DrillModeName(a.mode)) +
+               "," + problem.substr(0, problem.size() - 1) + "," +
                std::to_string(static_cast<long long>(a.problem.result())) + "," + CsvField(a.answer) + "," +
                (a.right ? "对" : "错") + "," + seconds + "\r\n";
     }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -18,6 +19,12 @@ namespace velunda {
 using HistoryTime = std::int64_t;
 inline constexpr HistoryTime kMillisecondsPerDay = 24LL * 60 * 60 * 1000;
 
+// How an answer was given: in the practice window, the test window, a practice of the
+// wrong-answer book, today's practice, or on a printed sheet.
+enum class DrillMode { Practice, Test, WrongAnswers, Today, Sheet };
+// "练习", "测试", "错题本", "今日练习", "题卡".
+std::string_view DrillModeName(DrillMode mode);
+
 // One answered problem: when, in which window, the problem as computed, the answer as
 // the pupil typed it, whether it was right and how long the pupil took.
 struct AnswerRecord {
@@ -27,9 +34,10 @@ struct AnswerRecord {
     std::string answer;
     bool right = false;
     double seconds = 0;
+    DrillMode mode = DrillMode::Practice;  // as stored: from the session it was given in
 };
 
-// One opening of a drill window, or one round of wrong-answer practice.
+// One opening of a drill window, or one round of wrong-answer practice or of today's.
 struct SessionRecord {
     HistoryTime start = 0;
     std::optional<HistoryTime> end;  // none while it runs, or when the program was killed
@@ -37,31 +45,72 @@ struct SessionRecord {
     bool wrongAnswers = false;  // practice of the wrong-answer book
     int right = 0;
     int wrong = 0;
+    bool today = false;  // today's practice
 };
+
+// The mode of the answers of a session.
+DrillMode ModeOf(const SessionRecord& session);
 
 // Same operation and operands.
 bool SameFact(const Problem& a, const Problem& b);
 
-// What the history says of one fact (an operation with its two operands).
+// What the history says of one fact (an operation with its two operands). Days are
+// local dates, "2026-12-08".
 struct FactHistory {
     Problem fact;
     int answered = 0;
     int right = 0;
     std::optional<HistoryTime> lastWrong;  // the time of its latest wrong answer
     int rightSinceLastWrong = 0;           // right answers after it: a run of rights
+    int rightDaysSinceLastWrong = 0;       // the different days among them
+    std::string lastRightDay;              // the day of the latest of them
+    // Its Leitner box, 1 to 5 (0 before its first answer), and the day it went there: a
+    // right answer once the box's interval has passed moves it up a box, a wrong answer
+    // back to the first.
+    int box = 0;
+    std::string boxDay;
+    int fastDays = 0;  // different days since the last wrong answer with a right one within kFastSeconds
+    std::string lastFastDay;
 };
+
+// One more answer of the fact, in time order.
+void FoldAnswer(FactHistory& fact, const AnswerRecord& answer);
 
 // The facts of a history in time order, one entry each, in the order they first appear.
 std::vector<FactHistory> SummarizeFacts(const std::vector<AnswerRecord>& history);
 
+// The local date of a time, "2026-12-08".
+std::string LocalDay(HistoryTime time);
+// Days from 1970-01-01 to a date written so; 0 for any other text.
+int DayNumber(std::string_view day);
+
 // A wrong answer counts for the book this many days.
 inline constexpr int kRecentDays = 30;
-// A fact leaves the book once answered right this many times in a row.
+// A fact leaves the book once answered right on this many different days since.
+inline constexpr int kRightDaysToLeave = 2;
+// The practice of the book poses a fact until it is answered right this many times in a row.
 inline constexpr int kRightInARowToLeave = 2;
 
 // Whether the fact is in the wrong-answer book at that time: answered wrong within the
-// last kRecentDays, and not answered right twice in a row since.
+// last kRecentDays, and not yet answered right on two different days since.
 bool InWrongAnswerBook(const FactHistory& fact, HistoryTime now);
+
+// The Leitner boxes: a fact in box n is due again 2^(n−1) days after it went there
+// (1, 2, 4, 8 and 16 days).
+inline constexpr int kBoxes = 5;
+int BoxInterval(int box);
+// A right answer within this many seconds is a fluent one.
+inline constexpr double kFastSeconds = 3;
+
+// Where a fact stands: never answered; being learnt; fluent (answered right within
+// kFastSeconds on at least two different days since its last wrong answer); or due
+// again, its box's interval having passed.
+enum class FactState { New, Learning, Fluent, Due };
+FactState StateOf(const FactHistory& fact, HistoryTime now);
+
+// Today's practice: the wrong-answer book (the most recently missed first), then the
+// facts due (the longest overdue first), each once, at most `limit` of them.
+std::vector<Problem> TodaysFacts(const std::vector<FactHistory>& facts, HistoryTime now, std::size_t limit = 40);
 
 // The wrong-answer book: the facts in it, the most recently missed first (of two missed
 // at the same moment, the one first seen in the history first).
@@ -115,7 +164,7 @@ private:
 
 // Shown by the practice window when its wrong-answer book is empty, and when a
 // practice is done.
-inline constexpr std::string_view kWrongAnswerBookEmpty = "错题本里没有题目：最近做错的题都已连续答对两次了。";
+inline constexpr std::string_view kWrongAnswerBookEmpty = "错题本里没有题目：最近做错的题都已在两天里答对过了。";
 inline constexpr std::string_view kWrongAnswerPracticeDone = "错题都已连续答对两次，错题本练完了！";
 
 // Why the history cannot be kept, for the one message the pupil sees.
@@ -137,8 +186,8 @@ std::string HistoryFaultText(HistoryFault fault, std::string_view file);
 double Median(std::vector<double> values);
 
 // The answers as CSV for a spreadsheet: UTF-8 with a byte-order mark, Chinese headers,
-// one line per answer, CR LF line ends; the date and time in local time
-// ("2026-12-08 14:03:27").
+// one line per answer with how it was given (练习, 测试, 错题本, 今日练习), CR LF line
+// ends; the date and time in local time ("2026-12-08 14:03:27").
 std::string AnswersCsv(const std::vector<AnswerRecord>& answers);
 
 }  // namespace velunda

@@ -25,6 +25,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <tuple>
 
 namespace velunda {
 namespace {
@@ -77,6 +78,39 @@ const char* const kMigrationTo2[] = {
     "PRAGMA user_version = 2",
 };
 
+// Version 3: each answer knows how it was given (its session's mode), the daily sums are
+// kept per mode, and the facts know the days they were answered right on and their
+// Leitner box; the facts are kept by the writer, answer by answer, by the same rule as
+// FoldAnswer, and rebuilt from the answers when a file is brought up to this version.
+const char* const kMigrationTo3[] = {
+    "ALTER TABLE answers ADD COLUMN mode INTEGER NOT NULL DEFAULT 0",
+    "UPDATE answers SET mode = IFNULL((SELECT CASE WHEN s.kind = 2 THEN 3 WHEN s.kind = 1 THEN 2 "
+    " WHEN s.window = 'frm23' THEN 1 ELSE 0 END FROM sessions AS s WHERE s.id = answers.session), "
+    " CASE WHEN answers.window = 'frm23' THEN 1 ELSE 0 END)",
+    "DROP TRIGGER answer_sums",
+    "DROP INDEX answers_by_day",
+    "CREATE INDEX answers_by_day ON answers (day, operation, mode, seconds)",
+    "DROP TABLE days",
+    "CREATE TABLE days (day TEXT NOT NULL, operation INTEGER NOT NULL, mode INTEGER NOT NULL, "
+    "answered INTEGER NOT NULL, right INTEGER NOT NULL, seconds REAL NOT NULL, PRIMARY KEY (day, operation, mode)) "
+    "WITHOUT ROWID",
+    "INSERT INTO days SELECT day, operation, mode, COUNT(*), SUM(correct), SUM(seconds) FROM answers "
+    "GROUP BY day, operation, mode",
+    "CREATE TRIGGER answer_days AFTER INSERT ON answers BEGIN "
+    " INSERT INTO days VALUES (NEW.day, NEW.operation, NEW.mode, 1, NEW.correct, NEW.seconds) "
+    "  ON CONFLICT (day, operation, mode) DO UPDATE SET answered = answered + 1, right = right + excluded.right, "
+    "  seconds = seconds + excluded.seconds; "
+    "END",
+    "ALTER TABLE facts ADD COLUMN right_days INTEGER NOT NULL DEFAULT 0",
+    "ALTER TABLE facts ADD COLUMN last_right_day TEXT",
+    "ALTER TABLE facts ADD COLUMN box INTEGER NOT NULL DEFAULT 0",
+    "ALTER TABLE facts ADD COLUMN box_day TEXT",
+    "ALTER TABLE facts ADD COLUMN fast_days INTEGER NOT NULL DEFAULT 0",
+    "ALTER TABLE facts ADD COLUMN last_fast_day TEXT",
+    "DELETE FROM facts",
+    "PRAGMA user_version = 3",
+};
+
 // SQLite's primary result codes.
 enum SqliteCode {
     Busy = 5,
@@ -96,11 +130,13 @@ bool IsCorrupt(const QSqlError& error) {
     return code == Corrupt || code == NotADb;
 }
 
-QString LocalDay(HistoryTime time) { return QDateTime::fromMSecsSinceEpoch(time).date().toString(Qt::ISODate); }
+QString Day(HistoryTime time) { return QString::fromStdString(LocalDay(time)); }
 
 std::string Text(const QVariant& v) { return v.toString().toStdString(); }
 
 Operation OperationOf(int stored) { return stored >= 0 && stored <= 3 ? Operation(stored) : Operation::Addition; }
+
+DrillMode ModeOfStored(int stored) { return stored >= 0 && stored <= 4 ? DrillMode(stored) : DrillMode::Practice; }
 
 }  // namespace
 
@@ -109,8 +145,9 @@ Operation OperationOf(int stored) { return stored >= 0 && stored <= 3 ? Operatio
 // other fault of a write the file is read only, so what is stored still shows.
 class HistoryWriter {
 public:
-    HistoryWriter(const QString& path, std::function<void(const QString&)> tell, std::function<void()> connected)
-        : path_(path), tell_(std::move(tell)), connected_(std::move(connected)) {
+    HistoryWriter(const QString& path, std::function<void(const QString&)> tell, std::function<void()> connected,
+                  std::function<void()> wrote)
+        : path_(path), tell_(std::move(tell)), connected_(std::move(connected)), wrote_(std::move(wrote)) {
         static std::atomic<int> connections{0};
         connection_ = QString("history-%1").arg(++connections);
     }
@@ -134,7 +171,7 @@ public:
             QSqlError error = transaction([&] {
                 if (r.row < 0)
                     if (QSqlError e = insertSession(r); e.isValid()) return e;
-                if (QSqlError e = insertAnswer(answer, r.row); e.isValid()) return e;
+                if (QSqlError e = insertAnswer(answer, r.row, ModeOf(r.record)); e.isValid()) return e;
                 QSqlQuery q(db());
                 q.prepare("UPDATE sessions SET right = ?, wrong = ? WHERE id = ?");
                 q.addBindValue(r.record.right);
@@ -169,14 +206,14 @@ public:
             return transaction([&]() -> QSqlError {
                 std::map<std::pair<QString, std::string>, Running> days;
                 for (const AnswerRecord& a : answers) {
-                    Running& r = days[{LocalDay(a.time), a.window}];
+                    Running& r = days[{Day(a.time), a.window}];
                     if (r.row < 0) {
                         r.record = {a.time, a.time, a.window};
                         if (QSqlError e = insertSession(r); e.isValid()) return e;
                     }
                     (a.right ? r.record.right : r.record.wrong) += 1;
                     r.record.end = a.time;
-                    if (QSqlError e = insertAnswer(a, r.row); e.isValid()) return e;
+                    if (QSqlError e = insertAnswer(a, r.row, ModeOf(r.record)); e.isValid()) return e;
                 }
                 QSqlQuery q(db());
                 q.prepare("UPDATE sessions SET end = ?, right = ?, wrong = ? WHERE id = ?");
@@ -218,11 +255,12 @@ public:
             days.clear();
             QSqlQuery q(db());
             q.setForwardOnly(true);
-            if (!q.exec("SELECT day, operation, answered, right, seconds FROM days ORDER BY day DESC, operation"))
+            if (!q.exec("SELECT day, operation, mode, answered, right, seconds FROM days "
+                        "ORDER BY day DESC, operation, mode"))
                 return q.lastError();
             while (q.next())
-                days.push_back({Text(q.value(0)), OperationOf(q.value(1).toInt()), q.value(2).toInt(),
-                                q.value(3).toInt(), q.value(4).toDouble()});
+                days.push_back({Text(q.value(0)), OperationOf(q.value(1).toInt()), ModeOfStored(q.value(2).toInt()),
+                                q.value(3).toInt(), q.value(4).toInt(), q.value(5).toDouble()});
             return QSqlError();
         });
         return days;
@@ -237,10 +275,11 @@ public:
             QSqlQuery q(db());
             q.setForwardOnly(true);
             q.prepare(
-                "SELECT AVG(seconds) FROM (SELECT seconds FROM answers WHERE day = ? AND operation = ? "
+                "SELECT AVG(seconds) FROM (SELECT seconds FROM answers WHERE day = ? AND operation = ? AND mode = ? "
                 "ORDER BY seconds LIMIT ? OFFSET ?)");
             q.addBindValue(QString::fromStdString(group.day));
             q.addBindValue(int(group.operation));
+            q.addBindValue(int(group.mode));
             q.addBindValue(2 - group.answered % 2);
             q.addBindValue((group.answered - 1) / 2);
             if (!q.exec()) return q.lastError();
@@ -256,17 +295,15 @@ public:
             facts.clear();
             QSqlQuery q(db());
             q.setForwardOnly(true);
-            if (!q.exec("SELECT operation, first, second, answered, right, last_wrong, right_since FROM facts "
+            if (!q.exec("SELECT operation, first, second, answered, right, last_wrong, right_since, first_answer, "
+                        "right_days, last_right_day, box, box_day, fast_days, last_fast_day FROM facts "
                         "ORDER BY first_answer"))
                 return q.lastError();
             while (q.next()) {
                 FactHistory f;
                 f.fact = {OperationOf(q.value(0).toInt()), std::int16_t(q.value(1).toInt()),
                           std::int16_t(q.value(2).toInt())};
-                f.answered = q.value(3).toInt();
-                f.right = q.value(4).toInt();
-                if (!q.value(5).isNull()) f.lastWrong = q.value(5).toLongLong();
-                f.rightSinceLastWrong = q.value(6).toInt();
+                ReadFact(q, 3, &f, nullptr);
                 facts.push_back(f);
             }
             return QSqlError();
@@ -280,14 +317,15 @@ public:
             answers.clear();
             QSqlQuery q(db());
             q.setForwardOnly(true);
-            if (!q.exec("SELECT time, window, operation, first, second, answer, correct, seconds FROM answers "
+            if (!q.exec("SELECT time, window, operation, first, second, answer, correct, seconds, mode FROM answers "
                         "ORDER BY id"))
                 return q.lastError();
             while (q.next())
                 answers.push_back({q.value(0).toLongLong(), Text(q.value(1)),
                                    Problem{OperationOf(q.value(2).toInt()), std::int16_t(q.value(3).toInt()),
                                            std::int16_t(q.value(4).toInt())},
-                                   Text(q.value(5)), q.value(6).toBool(), q.value(7).toDouble()});
+                                   Text(q.value(5)), q.value(6).toBool(), q.value(7).toDouble(),
+                                   ModeOfStored(q.value(8).toInt())});
             return QSqlError();
         });
         return answers;
@@ -303,7 +341,8 @@ public:
                 return q.lastError();
             while (q.next()) {
                 SessionRecord s{q.value(0).toLongLong(), std::nullopt,       Text(q.value(2)),
-                                q.value(3).toInt() == 1, q.value(4).toInt(), q.value(5).toInt()};
+                                q.value(3).toInt() == 1, q.value(4).toInt(), q.value(5).toInt(),
+                                q.value(3).toInt() == 2};
                 if (!q.value(1).isNull()) s.end = q.value(1).toLongLong();
                 sessions.push_back(s);
             }
@@ -326,7 +365,10 @@ public:
             QSqlError error = waiting_.front()();
             if (error.isValid() && IsCorrupt(error) && setAside() && open() == Opened::Yes) error = waiting_.front()();
             if (error.isValid() && IsBusy(error)) return waitedFor();
-            if (error.isValid()) stopWriting(error);
+            if (error.isValid())
+                stopWriting(error);
+            else if (wrote_)
+                wrote_();
             waiting_.pop_front();
         }
         busySince_.invalidate();
@@ -394,7 +436,7 @@ private:
         q.addBindValue(qint64(r.record.start));
         q.addBindValue(r.record.end ? QVariant(qint64(*r.record.end)) : QVariant());
         q.addBindValue(QString::fromStdString(r.record.window));
-        q.addBindValue(r.record.wrongAnswers ? 1 : 0);
+        q.addBindValue(r.record.today ? 2 : r.record.wrongAnswers ? 1 : 0);
         q.addBindValue(r.record.right);
         q.addBindValue(r.record.wrong);
         if (!q.exec()) return q.lastError();
@@ -402,12 +444,12 @@ private:
         return {};
     }
 
-    QSqlError insertAnswer(const AnswerRecord& a, qint64 session) {
+    QSqlError insertAnswer(const AnswerRecord& a, qint64 session, DrillMode mode) {
         if (!insert_) {
             insert_ = std::make_unique<QSqlQuery>(db());
             insert_->prepare(
-                "INSERT INTO answers (time, window, operation, first, second, answer, correct, seconds, session, day) "
-                "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+                "INSERT INTO answers (time, window, operation, first, second, answer, correct, seconds, session, day, "
+                "mode) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
         }
         QSqlQuery& q = *insert_;
         q.addBindValue(qint64(a.time));
@@ -419,8 +461,10 @@ private:
         q.addBindValue(a.right ? 1 : 0);
         q.addBindValue(a.seconds);
         q.addBindValue(session);
-        q.addBindValue(LocalDay(a.time));
-        return q.exec() ? QSqlError() : q.lastError();
+        q.addBindValue(Day(a.time));
+        q.addBindValue(int(mode));
+        if (!q.exec()) return q.lastError();
+        return foldIntoFact(a, q.lastInsertId().toLongLong());
     }
 
     // Whether the file and the logs beside it may be written: SQLite writes its log
@@ -528,6 +572,7 @@ private:
         if (!q.exec("PRAGMA synchronous = FULL")) return q.lastError();
         if (!q.exec("PRAGMA user_version") || !q.next()) return q.lastError();
         version_ = q.value(0).toInt();
+        q.finish();  // a table is dropped below: no statement may still be reading
         if (version_ > kHistorySchemaVersion) {
             off(HistoryFault::TooNew);
             return {};
@@ -538,11 +583,98 @@ private:
             if (version_ == 0)
                 for (const char* statement : kSchemaVersion1)
                     if (!m.exec(statement)) return m.lastError();
-            for (const char* statement : kMigrationTo2)
+            if (version_ < 2)
+                for (const char* statement : kMigrationTo2)
+                    if (!m.exec(statement)) return m.lastError();
+            for (const char* statement : kMigrationTo3)
                 if (!m.exec(statement)) return m.lastError();
+            if (QSqlError e = rebuildFacts(); e.isValid()) return e;
             version_ = kHistorySchemaVersion;
             return QSqlError();
         });
+    }
+
+    // The facts from every answer, in the order they were given.
+    QSqlError rebuildFacts() {
+        QSqlQuery q(db());
+        q.setForwardOnly(true);
+        if (!q.exec("SELECT id, time, operation, first, second, correct, seconds FROM answers ORDER BY id"))
+            return q.lastError();
+        std::map<std::tuple<int, int, int>, std::pair<FactHistory, qint64>> facts;
+        while (q.next()) {
+            AnswerRecord a;
+            a.time = q.value(1).toLongLong();
+            a.problem = {OperationOf(q.value(2).toInt()), std::int16_t(q.value(3).toInt()),
+                         std::int16_t(q.value(4).toInt())};
+            a.right = q.value(5).toBool();
+            a.seconds = q.value(6).toDouble();
+            auto [it, added] = facts.try_emplace({int(a.problem.operation), a.problem.first, a.problem.second});
+            if (added) {
+                it->second.first.fact = a.problem;
+                it->second.second = q.value(0).toLongLong();
+            }
+            FoldAnswer(it->second.first, a);
+        }
+        for (const auto& [key, fact] : facts)
+            if (QSqlError e = storeFact(fact.first, fact.second); e.isValid()) return e;
+        return {};
+    }
+
+    // One fact's row, written whole.
+    QSqlError storeFact(const FactHistory& f, qint64 firstAnswer) {
+        QSqlQuery q(db());
+        q.prepare(
+            "INSERT OR REPLACE INTO facts (operation, first, second, answered, right, last_wrong, right_since, "
+            "first_answer, right_days, last_right_day, box, box_day, fast_days, last_fast_day) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        q.addBindValue(int(f.fact.operation));
+        q.addBindValue(f.fact.first);
+        q.addBindValue(f.fact.second);
+        q.addBindValue(f.answered);
+        q.addBindValue(f.right);
+        q.addBindValue(f.lastWrong ? QVariant(qint64(*f.lastWrong)) : QVariant());
+        q.addBindValue(f.rightSinceLastWrong);
+        q.addBindValue(firstAnswer);
+        q.addBindValue(f.rightDaysSinceLastWrong);
+        q.addBindValue(QString::fromStdString(f.lastRightDay));
+        q.addBindValue(f.box);
+        q.addBindValue(QString::fromStdString(f.boxDay));
+        q.addBindValue(f.fastDays);
+        q.addBindValue(QString::fromStdString(f.lastFastDay));
+        return q.exec() ? QSqlError() : q.lastError();
+    }
+
+    // The fact of an answer just written, brought up to date with it.
+    QSqlError foldIntoFact(const AnswerRecord& a, qint64 answerId) {
+        QSqlQuery q(db());
+        q.prepare(
+            "SELECT answered, right, last_wrong, right_since, first_answer, right_days, last_right_day, box, box_day, "
+            "fast_days, last_fast_day FROM facts WHERE operation = ? AND first = ? AND second = ?");
+        q.addBindValue(int(a.problem.operation));
+        q.addBindValue(a.problem.first);
+        q.addBindValue(a.problem.second);
+        if (!q.exec()) return q.lastError();
+        FactHistory f;
+        f.fact = a.problem;
+        qint64 first = answerId;
+        if (q.next()) ReadFact(q, 0, &f, &first);
+        FoldAnswer(f, a);
+        return storeFact(f, first);
+    }
+
+    // The columns from answered on, as the SELECTs here list them.
+    static void ReadFact(const QSqlQuery& q, int at, FactHistory* f, qint64* firstAnswer) {
+        f->answered = q.value(at).toInt();
+        f->right = q.value(at + 1).toInt();
+        if (!q.value(at + 2).isNull()) f->lastWrong = q.value(at + 2).toLongLong();
+        f->rightSinceLastWrong = q.value(at + 3).toInt();
+        if (firstAnswer) *firstAnswer = q.value(at + 4).toLongLong();
+        f->rightDaysSinceLastWrong = q.value(at + 5).toInt();
+        f->lastRightDay = Text(q.value(at + 6));
+        f->box = q.value(at + 7).toInt();
+        f->boxDay = Text(q.value(at + 8));
+        f->fastDays = q.value(at + 9).toInt();
+        f->lastFastDay = Text(q.value(at + 10));
     }
 
     void close() {
@@ -649,6 +781,7 @@ private:
     QString connection_;
     std::function<void(const QString&)> tell_;
     std::function<void()> connected_;  // once, after the first connection is made
+    std::function<void()> wrote_;      // after each write that reached the file
     bool opened_ = false;
     bool readOnly_ = false;   // the connection reads only
     bool writesOff_ = false;  // no write is tried again this run
@@ -715,6 +848,17 @@ void HistoryStore::work() {
         [this] {
             // Qt SQL has just set up its clean-up; the program's store goes before it.
             if (this == shared) qAddPostRoutine(CloseShared);
+        },
+        [this] {
+            // Told once for however many writes land before the program's thread looks.
+            if (written_.exchange(true)) return;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    written_ = false;
+                    emit changed();
+                },
+                Qt::QueuedConnection);
         });
     using namespace std::chrono_literals;
     using Clock = std::chrono::steady_clock;
@@ -829,9 +973,11 @@ void HistoryStore::fetchAnswers(QObject* context, std::function<void(std::vector
         context, [](HistoryWriter& w) { return w.answers(); }, std::move(done));
 }
 
-HistoryStore::Session HistoryStore::beginSession(const std::string& window, bool wrongAnswers, HistoryTime start) {
+HistoryStore::Session HistoryStore::beginSession(const std::string& window, bool wrongAnswers, HistoryTime start,
+                                                 bool today) {
     const Session session = nextSession_++;
     SessionRecord record{start, std::nullopt, window, wrongAnswers};
+    record.today = today;
     post([session, record](HistoryWriter& w) { w.beginSession(session, record); });
     return session;
 }

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -19,12 +20,13 @@
 namespace velunda {
 
 // The layout the store writes; older files are brought up to it when opened.
-inline constexpr int kHistorySchemaVersion = 2;
+inline constexpr int kHistorySchemaVersion = 3;
 
-// One day's answers of one operation.
+// One day's answers of one operation in one mode.
 struct DayStats {
     std::string day;  // local date, "2026-12-08"
     Operation operation = Operation::Addition;
+    DrillMode mode = DrillMode::Practice;
     int answered = 0;
     int right = 0;
     double totalSeconds = 0;
@@ -53,7 +55,7 @@ public:
     // The writes return at once; the store's thread carries them out in order, each
     // answer in one transaction together with its session's counts.
     using Session = int;
-    Session beginSession(const std::string& window, bool wrongAnswers, HistoryTime start);
+    Session beginSession(const std::string& window, bool wrongAnswers, HistoryTime start, bool today = false);
     void recordAnswer(Session session, const AnswerRecord& answer);
     void endSession(Session session, HistoryTime end);
     // Many answers in one transaction, each day's answers of a window as one session
@@ -69,7 +71,7 @@ public:
     // The reads wait for the writes asked for before them, unless those wait for a busy
     // file. With no history they are empty. These wait for the answer: the windows use
     // the fetches below.
-    std::vector<DayStats> dayStats();  // the latest day first, each day's operations in order
+    std::vector<DayStats> dayStats();  // the latest day first, each day's operations and modes in order
     // The median time of one of those groups, read through an index.
     double medianSeconds(const DayStats& group);
     std::vector<FactHistory> facts();  // in the order each fact was first answered
@@ -95,6 +97,8 @@ public:
 
 signals:
     void problemsArisen();
+    // What is stored has changed: answers, sessions or their deletion reached the file.
+    void changed();
 
 private:
     using Job = std::function<void(HistoryWriter&)>;
@@ -119,6 +123,7 @@ private:
     bool stopping_ = false;
     std::vector<Job> held_;
     bool retrying_ = false;
+    std::atomic<bool> written_{false};  // a changed() is on its way
     std::thread thread_;
 };
 

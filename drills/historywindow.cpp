@@ -16,6 +16,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
 #include <optional>
@@ -81,13 +82,13 @@ public:
     }
 
     int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(days_.size()); }
-    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : 5; }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : 6; }
 
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid()) return {};
         const DayStats& d = days_[index.row()];
         if (role == Qt::TextAlignmentRole)
-            return index.column() >= 2 ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+            return index.column() >= 3 ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
         if (role != Qt::DisplayRole) return {};
         switch (index.column()) {
             case 0:
@@ -95,10 +96,12 @@ public:
             case 1:
                 return OperationName(d.operation);
             case 2:
-                return d.answered;
+                return qs(DrillModeName(d.mode));
             case 3:
-                return Percent(d.right, d.answered);
+                return d.answered;
             case 4:
+                return Percent(d.right, d.answered);
+            case 5:
                 if (medians_[index.row()]) return QString::number(*medians_[index.row()], 'f', 1);
                 askMedian(index.row());
                 return QString("…");
@@ -108,8 +111,8 @@ public:
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-        static const char* const headers[] = {"日期", "运算", "题数", "正确率", "用时中位数（秒）"};
-        return section >= 0 && section < 5 ? QString(headers[section]) : QVariant();
+        static const char* const headers[] = {"日期", "运算", "方式", "题数", "正确率", "用时中位数（秒）"};
+        return section >= 0 && section < 6 ? QString(headers[section]) : QVariant();
     }
 
 private:
@@ -122,7 +125,7 @@ private:
             self->reading_(-1);
             if (generation != self->generation_) return;  // the days were read again meanwhile
             self->medians_[row] = median;
-            emit self->dataChanged(self->index(row, 4), self->index(row, 4));
+            emit self->dataChanged(self->index(row, 5), self->index(row, 5));
         });
     }
 
@@ -252,7 +255,11 @@ void FactGrid::setFacts(const std::vector<FactHistory>& facts, HistoryTime now) 
     // A quotient cell gathers the dividends raised to it; the weakest of them shows.
     for (const FactHistory& f : facts) {
         if (f.fact.operation != operation_) continue;
-        const auto cell = GridCell(f.fact);
+        auto cell = GridCell(f.fact);
+        // A quotient above 9 of a one-digit divisor goes into the last column.
+        if (!cell && operation_ == Operation::Division && f.fact.second >= 1 && f.fact.second <= 9 &&
+            f.fact.first % f.fact.second == 0 && f.fact.first / f.fact.second > 9)
+            cell = std::pair{int(f.fact.second), 10};
         if (!cell) continue;
         Mastery& m = cells_[cell->first][cell->second];
         const Mastery here = MasteryOf(f, now);
@@ -266,26 +273,27 @@ void FactGrid::setFacts(const std::vector<FactHistory>& facts, HistoryTime now) 
 
 QSize FactGrid::sizeHint() const {
     const QFontMetrics fm(font());
-    return {fm.height() + 10 * 17 + 4, 2 * fm.height() + 10 * 17 + 8};
+    return {fm.height() + columns() * 17 + 4, 2 * fm.height() + 10 * 17 + 8};
 }
 
 void FactGrid::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QFontMetrics fm(font());
     const int line = fm.height();
-    const int cell = std::max(8, std::min((width() - line - 4) / 10, (height() - 2 * line - 8) / 10));
+    const int cell = std::max(8, std::min((width() - line - 4) / columns(), (height() - 2 * line - 8) / 10));
     const int left = line + 2, top = 2 * line + 6;
     const QString title = OperationName(operation_) + "  " + qs(OperatorText(operation_));
     painter.setPen(Qt::black);
     painter.drawText(QRect(0, 0, width(), line), Qt::AlignLeft | Qt::AlignVCenter, title);
-    for (int i = 0; i < 10; ++i) {
-        painter.drawText(QRect(left + i * cell, line + 2, cell, line), Qt::AlignCenter, QString::number(i));
+    for (int i = 0; i < columns(); ++i)
+        painter.drawText(QRect(left + i * cell - (i == 10 ? cell : 0), line + 2, cell * (i == 10 ? 3 : 1), line),
+                         Qt::AlignCenter, i == 10 ? QString("10+") : QString::number(i));
+    for (int i = 0; i < 10; ++i)
         painter.drawText(QRect(0, top + i * cell, left - 2, cell), Qt::AlignRight | Qt::AlignVCenter,
                          QString::number(i));
-    }
     painter.setPen(Qt::white);
     for (int r = 0; r < 10; ++r)
-        for (int c = 0; c < 10; ++c) {
+        for (int c = 0; c < columns(); ++c) {
             const QRect box(left + c * cell, top + r * cell, cell, cell);
             painter.fillRect(box, MasteryColour(cells_[r][c]));
             painter.drawRect(box);
@@ -325,7 +333,7 @@ HistoryWindow::HistoryWindow(HistoryStore& store, HistoryTime now, QWidget* pare
     // Columns as wide as their headers and widest texts, without measuring every row.
     const QFontMetrics fm(font());
     int tableWidth = 0, column = 0;
-    for (const char* widest : {"2026-12-08", "运算", "32767", "正确率", "用时中位数（秒）"}) {
+    for (const char* widest : {"2026-12-08", "运算", "今日练习", "32767", "正确率", "用时中位数（秒）"}) {
         const int w = fm.horizontalAdvance(widest) + 24;
         table_->setColumnWidth(column++, w);
         tableWidth += w;
@@ -357,7 +365,8 @@ HistoryWindow::HistoryWindow(HistoryStore& store, HistoryTime now, QWidget* pare
         legend->addSpacing(16);
     }
     legend->addStretch(1);
-    auto* axes = new QLabel("每格一道题：行是第一个数，列是第二个数；除法的行是除数，列是商。", this);
+    auto* axes = new QLabel(
+        "每格一道题：行是第一个数，列是第二个数；除法的行是除数，列是商，商大于 9 的在最后一列“10+”。", this);
     axes->setObjectName("lblGridAxes");
 
     auto* layout = new QVBoxLayout(this);
@@ -368,6 +377,14 @@ HistoryWindow::HistoryWindow(HistoryStore& store, HistoryTime now, QWidget* pare
     layout->addWidget(axes);
 
     connect(&store_, &HistoryStore::problemsArisen, this, [this] { tellProblems(); });
+    // New answers show while the window is open, read again a moment after they land.
+    auto* follow = new QTimer(this);
+    follow->setSingleShot(true);
+    follow->setInterval(250);
+    connect(follow, &QTimer::timeout, this, &HistoryWindow::reload);
+    connect(&store_, &HistoryStore::changed, follow, [follow] {
+        if (!follow->isActive()) follow->start();
+    });
     // The empty chart, until the history is read.
     chart_->setDays({}, QDateTime::fromMSecsSinceEpoch(now_).date().toString(Qt::ISODate).toStdString());
     reload();

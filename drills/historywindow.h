@@ -38,12 +38,15 @@ private:
     std::vector<QString> labels_;  // "12-08"
 };
 
-// One operation's facts, a cell each, coloured by how well the pupil knows them.
+// One operation's facts, a cell each, coloured by how well the pupil knows them. The
+// division grid has an eleventh column, "10+", for the quotients above 9 of each divisor
+// (52 ÷ 4 and 96 ÷ 4 in the divisor 4's row).
 class FactGrid : public QWidget {
 public:
     FactGrid(Operation operation, QWidget* parent = nullptr);
     void setFacts(const std::vector<FactHistory>& facts, HistoryTime now);
     Mastery at(int row, int column) const { return cells_[row][column]; }
+    int columns() const { return operation_ == Operation::Division ? 11 : 10; }
 
     QSize sizeHint() const override;
 
@@ -52,7 +55,7 @@ protected:
 
 private:
     Operation operation_;
-    Mastery cells_[10][10];
+    Mastery cells_[10][11];
 };
 
 class HistoryWindow : public QWidget {

@@ -213,6 +213,39 @@ int RecordAndEnd() {
     return 0;
 }
 
+// What the last Velunda did to bring a file of the first layout to the second, as it
+// shipped: the file a pupil has today.
+const char* const kSecondLayout[] = {
+    "ALTER TABLE answers ADD COLUMN session INTEGER REFERENCES sessions(id)",
+    "ALTER TABLE answers ADD COLUMN day TEXT",
+    "UPDATE answers SET day = date(time / 1000, 'unixepoch', 'localtime')",
+    "ALTER TABLE sessions ADD COLUMN kind INTEGER NOT NULL DEFAULT 0",
+    "CREATE INDEX answers_by_day ON answers (day, operation, seconds)",
+    "CREATE TABLE days (day TEXT NOT NULL, operation INTEGER NOT NULL, answered INTEGER NOT NULL, "
+    "right INTEGER NOT NULL, seconds REAL NOT NULL, PRIMARY KEY (day, operation)) WITHOUT ROWID",
+    "INSERT INTO days SELECT day, operation, COUNT(*), SUM(correct), SUM(seconds) FROM answers "
+    "GROUP BY day, operation",
+    "CREATE TABLE facts (operation INTEGER NOT NULL, first INTEGER NOT NULL, second INTEGER NOT NULL, "
+    "answered INTEGER NOT NULL, right INTEGER NOT NULL, last_wrong INTEGER, right_since INTEGER NOT NULL, "
+    "first_answer INTEGER NOT NULL, PRIMARY KEY (operation, first, second))",
+    "INSERT INTO facts SELECT a.operation, a.first, a.second, COUNT(*), SUM(a.correct), "
+    " (SELECT time FROM answers WHERE id = w.wid), SUM(a.correct AND a.id > IFNULL(w.wid, 0)), MIN(a.id) "
+    "FROM answers AS a LEFT JOIN (SELECT operation, first, second, MAX(id) AS wid FROM answers WHERE correct = 0 "
+    " GROUP BY operation, first, second) AS w USING (operation, first, second) "
+    "GROUP BY a.operation, a.first, a.second",
+    "CREATE TRIGGER answer_sums AFTER INSERT ON answers BEGIN "
+    " INSERT INTO days VALUES (NEW.day, NEW.operation, 1, NEW.correct, NEW.seconds) "
+    "  ON CONFLICT (day, operation) DO UPDATE SET answered = answered + 1, right = right + excluded.right, "
+    "  seconds = seconds + excluded.seconds; "
+    " INSERT INTO facts VALUES (NEW.operation, NEW.first, NEW.second, 1, NEW.correct, "
+    "  CASE WHEN NEW.correct THEN NULL ELSE NEW.time END, NEW.correct, NEW.id) "
+    "  ON CONFLICT (operation, first, second) DO UPDATE SET answered = answered + 1, "
+    "  right = right + excluded.right, last_wrong = IFNULL(excluded.last_wrong, last_wrong), "
+    "  right_since = CASE WHEN excluded.right THEN right_since + 1 ELSE 0 END; "
+    "END",
+    "PRAGMA user_version = 2",
+};
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Mastery)
@@ -228,15 +261,17 @@ class HistoryTest : public QObject {
         Row("only right answers", "7×8✓ 3+4✓", "");
         Row("wrong once", "7×8✗", "7×8");
         Row("one right answer since is not enough", "7×8✗ 7×8✓", "7×8");
-        Row("right twice in a row leaves the book", "7×8✗ 7×8✓ 7×8✓", "");
+        Row("right twice on the same day stays in the book", "7×8✗ 7×8✓ 7×8✓", "7×8");
+        Row("right on two different days leaves the book", "7×8✗@2 7×8✓@2 7×8✓@1", "");
+        Row("a day between two rights leaves the book too", "7×8✗@5 7×8✓@3 7×8✓", "");
         Row("two rights broken by a wrong one stay", "7×8✗ 7×8✓ 7×8✗ 7×8✓", "7×8");
         Row("rights before the wrong answer do not count", "7×8✓ 7×8✓ 7×8✓ 7×8✗", "7×8");
         Row("wrong 29 days ago is recent", "7×8✗@29", "7×8");
         Row("wrong 31 days ago is forgotten", "7×8✗@31", "");
         Row("an old wrong answer, a new one", "7×8✗@40 7×8✓@35 7×8✓@35 7×8✗@1", "7×8");
         Row("the most recently missed first", "3+4✗@2 9-5✗@1 7×8✗ 6×6✓", "7×8 9-5 3+4");
-        Row("the same operands of another operation are another fact", "3+4✗ 3×4✗ 3×4✓ 3×4✓", "3+4");
-        Row("quotients by dividend and divisor", "56÷7✗ 56÷8✗ 56÷8✓ 56÷8✓", "56÷7");
+        Row("the same operands of another operation are another fact", "3+4✗ 3×4✗@2 3×4✓@2 3×4✓@1", "3+4");
+        Row("quotients by dividend and divisor", "56÷7✗ 56÷8✗@2 56÷8✓@2 56÷8✓@1", "56÷7");
         Row("only the facts still missing", "2+2✗@3 5-1✗@3 8×9✗@2 2+2✓@2 2+2✓@1 5-1✓ 8×9✓", "8×9 5-1");
     }
 
@@ -262,12 +297,12 @@ private slots:
     void mastery_data() {
         QTest::addColumn<QString>("history");
         QTest::addColumn<Mastery>("mastery");
-        const QString nineOfTen = "7×8✗@3" + QString(" 7×8✓@3").repeated(9);
+        const QString nineOfTen = "7×8✗@3" + QString(" 7×8✓@3").repeated(8) + " 7×8✓@2";
         Row("never answered", "", Mastery::Unseen);
         Row("right twice is not yet mastered", "7×8✓ 7×8✓", Mastery::Shaky);
         Row("right three times is mastered", "7×8✓ 7×8✓ 7×8✓", Mastery::Mastered);
         Row("in the wrong-answer book", "7×8✓ 7×8✓ 7×8✓ 7×8✓ 7×8✗ 7×8✓", Mastery::Wrong);
-        Row("out of the book, 2 of 3 right: shaky", "7×8✗ 7×8✓ 7×8✓", Mastery::Shaky);
+        Row("out of the book, 2 of 3 right: shaky", "7×8✗@2 7×8✓@2 7×8✓@1", Mastery::Shaky);
         Row("9 of 10 right and out of the book: mastered", nineOfTen, Mastery::Mastered);
         Row("8 of 10 right: shaky", "7×8✗@4 " + nineOfTen, Mastery::Shaky);
         Row("wrong long ago and never since: shaky", "7×8✗@60", Mastery::Shaky);
@@ -346,11 +381,11 @@ private slots:
         QTest::addColumn<bool>("right");
         QTest::addColumn<QString>("line");
         const QString noon = "2026-12-08 12:00:00,";
-        Row("a right product", "frm22", "7×8", "56", true, noon + "口算练习,7×8,56,56,对,2.5");
-        Row("a wrong quotient in the test", "frm23", "56÷7", "9", false, noon + "口算测试,56÷7,8,9,错,2.5");
+        Row("a right product", "frm22", "7×8", "56", true, noon + "口算练习,练习,7×8,56,56,对,2.5");
+        Row("a wrong quotient in the test", "frm23", "56÷7", "9", false, noon + "口算测试,测试,56÷7,8,9,错,2.5");
         Row("a typed comma and quote are quoted", "frm22", "3+4", "7,\"0", false,
-            noon + "口算练习,3+4,7,\"7,\"\"0\",错,2.5");
-        Row("a typed formula stays text", "frm22", "9-5", "=2+2", false, noon + "口算练习,9-5,4,'=2+2,错,2.5");
+            noon + "口算练习,练习,3+4,7,\"7,\"\"0\",错,2.5");
+        Row("a typed formula stays text", "frm22", "9-5", "=2+2", false, noon + "口算练习,练习,9-5,4,'=2+2,错,2.5");
     }
     void csv() {
         QFETCH(QString, window);
@@ -358,9 +393,11 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(bool, right);
         QFETCH(QString, line);
-        const std::string csv = AnswersCsv({{kNow, window.toStdString(), Fact(fact), typed.toStdString(), right, 2.5}});
+        const DrillMode mode = window == "frm23" ? DrillMode::Test : DrillMode::Practice;
+        const std::string csv =
+            AnswersCsv({{kNow, window.toStdString(), Fact(fact), typed.toStdString(), right, 2.5, mode}});
         QCOMPARE(QString::fromStdString(csv),
-                 "\uFEFF时间,窗口,题目,正确答案,学生的答案,对错,用时（秒）\r\n" + line + "\r\n");
+                 "\uFEFF时间,窗口,方式,题目,正确答案,学生的答案,对错,用时（秒）\r\n" + line + "\r\n");
     }
 
     // The store against real files.
@@ -731,7 +768,15 @@ private slots:
     }
 
     // A file of the first layout, written as that Velunda wrote it, keeps every row.
-    void migratesTheFirstLayout() {
+    // A file of the first layout, or of the second as the last Velunda left it: brought
+    // up to date, every answer kept, summed up per day and mode, the facts rebuilt.
+    void migratesEarlierLayouts_data() {
+        QTest::addColumn<int>("layout");
+        Row("the first layout", 1);
+        Row("the second layout", 2);
+    }
+    void migratesEarlierLayouts() {
+        QFETCH(int, layout);
         Folder folder;
         {
             QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "first");
@@ -753,6 +798,8 @@ private slots:
                      "INSERT INTO answers VALUES (4, 1796731210000, 'frm23', 3, 56, 7, '9', 0, 8)",
                  })
                 QVERIFY2(q.exec(statement), statement);
+            if (layout == 2)
+                for (const char* statement : kSecondLayout) QVERIFY2(q.exec(statement), statement);
         }
         QSqlDatabase::removeDatabase("first");
 
@@ -769,6 +816,13 @@ private slots:
             days << QString::fromStdString(d.day) + " " + QString::number(d.answered);
         QCOMPARE(days, (QStringList{"2026-12-08 1", "2026-12-07 1", "2026-12-07 2"}));
         QCOMPARE(BookText(WrongAnswerBook(store.facts(), kNow)), "56÷7 7×8");
+        // The test window's answers are the test's; the facts know their boxes.
+        QCOMPARE(store.answers().back().mode, DrillMode::Test);
+        QCOMPARE(store.dayStats().front().mode, DrillMode::Test);
+        QStringList boxes;
+        for (const FactHistory& f : store.facts())
+            boxes << FactText(f.fact) + " box " + QString::number(f.box) + " " + QString::fromStdString(f.boxDay);
+        QCOMPARE(boxes, (QStringList{"7×8 box 1 2026-12-07", "3+4 box 2 2026-12-07", "56÷7 box 1 2026-12-08"}));
         // New answers go on after the old ones.
         Record(store, History("9-5✓"));
         QCOMPARE(store.answers().size(), 5u);
@@ -793,24 +847,35 @@ private slots:
     void historyWindow() {
         Folder folder;
         HistoryStore store(folder.file());
-        Record(store, History("7×8✗@1 3+4✓@1 3+4✓@1 3+4✓ 56÷7✓"));
+        Record(store, History("7×8✗@1 3+4✓@1 3+4✓@1 3+4✓ 56÷7✓ 52÷4✗"));
         ui::HistoryWindow window(store, kNow);
         QCOMPARE(window.objectName() + " " + window.windowTitle(), "frmhistory 口算记录");
-        QCOMPARE(TableRows(store, window), (QStringList{"2026-12-08 加法 1 100％ 2.5", "2026-12-08 除法 1 100％ 2.5",
-                                                        "2026-12-07 加法 2 100％ 2.5", "2026-12-07 乘法 1 0％ 2.5"}));
+        QCOMPARE(TableRows(store, window),
+                 (QStringList{"2026-12-08 加法 练习 1 100％ 2.5", "2026-12-08 除法 练习 2 50％ 2.5",
+                              "2026-12-07 加法 练习 2 100％ 2.5", "2026-12-07 乘法 练习 1 0％ 2.5"}));
         QCOMPARE(window.grid(Operation::Multiplication)->at(7, 8), Mastery::Wrong);
         QCOMPARE(window.grid(Operation::Addition)->at(3, 4), Mastery::Mastered);
         QCOMPARE(window.grid(Operation::Division)->at(7, 8), Mastery::Shaky);
         QCOMPARE(window.grid(Operation::Addition)->at(4, 3), Mastery::Unseen);
+        // A quotient above 9 has its place in the division grid's last column.
+        QCOMPARE(window.grid(Operation::Division)->at(4, 10), Mastery::Wrong);
+        QCOMPARE(window.grid(Operation::Division)->at(7, 10), Mastery::Unseen);
 
         const QString csv = folder.dir.filePath("export.csv");
         QCOMPARE(ui::WriteAnswersCsv(csv, store.answers()), QString());
         QFile f(csv);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = f.readAll().split('\n');
-        QCOMPARE(lines.size(), 7);
-        QCOMPARE(lines[0], "\xEF\xBB\xBF" + QString("时间,窗口,题目,正确答案,学生的答案,对错,用时（秒）\r").toUtf8());
-        QCOMPARE(lines[1], QString("2026-12-07 10:21:00,口算练习,7×8,56,57,错,2.5\r").toUtf8());
+        QCOMPARE(lines.size(), 8);
+        QCOMPARE(lines[0],
+                 "\xEF\xBB\xBF" + QString("时间,窗口,方式,题目,正确答案,学生的答案,对错,用时（秒）\r").toUtf8());
+        QCOMPARE(lines[1], QString("2026-12-07 10:21:00,口算练习,练习,7×8,56,57,错,2.5\r").toUtf8());
+
+        // An answer recorded while the window is open shows in it.
+        const QLabel* summary = window.findChild<QLabel*>("lblSummary");
+        QVERIFY(summary->text().startsWith("共做了 6 题"));
+        Record(store, History("9-5✓"));
+        QTRY_VERIFY2(summary->text().startsWith("共做了 7 题"), qPrintable(summary->text()));
     }
 
     // 清除记录 asks first; only 删除 deletes.

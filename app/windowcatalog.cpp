@@ -1,6 +1,7 @@
 #include "app/windowcatalog.h"
 
 #include "app/windowtable.h"
+#include "drills/historywindow.h"
 #include "ui/designedwindow.h"
 
 namespace velunda::ui {
@@ -20,7 +21,9 @@ QWidget* WindowCatalog::open(std::string_view name) {
         window = MakeWindow(name);
         if (!window) return nullptr;
         if (auto* calculator = qobject_cast<DesignedWindow*>(window))
-            calculator->setWindowOpener([this](std::string_view other) { open(other); });
+            calculator->setWindowOpener([this](std::string_view other) { return open(other); });
+        if (auto* history = dynamic_cast<HistoryWindow*>(window))
+            history->setWindowOpener([this](std::string_view other) { return open(other); });
         window->setAttribute(Qt::WA_DeleteOnClose);
         open_[std::string(name)] = window;
         window->show();

@@ -9,13 +9,13 @@ DrillRecorder::DrillRecorder(std::string window, std::function<void(const std::s
 
 DrillRecorder::~DrillRecorder() { finish(); }
 
-void DrillRecorder::start(bool wrongAnswers) { start(HistoryStore::Shared(), wrongAnswers); }
+void DrillRecorder::start(bool wrongAnswers, bool today) { start(HistoryStore::Shared(), wrongAnswers, today); }
 
-void DrillRecorder::start(HistoryStore& store, bool wrongAnswers) {
+void DrillRecorder::start(HistoryStore& store, bool wrongAnswers, bool today) {
     finish();
     store_ = &store;
     problems_ = QObject::connect(store_, &HistoryStore::problemsArisen, store_, [this] { tellProblems(); });
-    session_ = store_->beginSession(window_, wrongAnswers, QDateTime::currentMSecsSinceEpoch());
+    session_ = store_->beginSession(window_, wrongAnswers, QDateTime::currentMSecsSinceEpoch(), today);
     clock_.start();
     // A fault told before this window opened (by the store's reads) is shown here.
     tellProblems();

@@ -22,8 +22,8 @@ public:
 
     // A session begins, when the window has opened; over that store (the program's by
     // default). A running session ends first.
-    void start(bool wrongAnswers = false);
-    void start(HistoryStore& store, bool wrongAnswers = false);
+    void start(bool wrongAnswers = false, bool today = false);
+    void start(HistoryStore& store, bool wrongAnswers = false, bool today = false);
     // A problem shows: its time starts.
     void posed();
     // The problem as computed and the answer as typed, and whether it was right.

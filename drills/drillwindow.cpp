@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTimer>
 
 #include "drills/historystore.h"
@@ -52,6 +53,17 @@ WindowDesign DrillDesign(std::string_view name, const QColor& clockColour) {
 }
 // clang-format on
 
+// A control added beside the design, as the toolkit draws one rather than in the board's
+// black (which the window's palette gives its children).
+void UseStandardColours(QWidget* w) {
+    QPalette own = w->palette();
+    const QPalette standard = QApplication::palette();
+    for (QPalette::ColorRole role : {QPalette::Button, QPalette::ButtonText, QPalette::Base, QPalette::Text,
+                                     QPalette::Window, QPalette::WindowText})
+        own.setColor(role, standard.color(role));
+    w->setPalette(own);
+}
+
 }  // namespace
 
 DrillWindow::DrillWindow(std::string_view name, const QColor& clockColour, bool wrongAnswers)
@@ -88,6 +100,33 @@ DrillWindow::DrillWindow(std::string_view name, const QColor& clockColour, bool 
     palette.setColor(QPalette::WindowText, kLightCyan);
     strategy_->setPalette(palette);
     strategy_->setGeometry(px(360), px(2190), px(6840), px(510));
+
+    if (!offersWrongAnswers_) return;
+    // The practice window: one row more under the designed board, so that no designed
+    // control moves, for the wrong-answer book, today's practice and which set is on.
+    setFixedSize(width(), height() + px(480));
+    const int top = px(2760);
+    auto* book = new QPushButton("错题本", this);
+    book->setObjectName("cmdWrongBook");
+    book->setToolTip("只练错题本里的题，每题连续答对两次为止");
+    auto* today = new QPushButton("今日练习", this);
+    today->setObjectName("cmdToday");
+    today->setToolTip("错题本里的题和今天该复习的题，最多 10 分钟");
+    set_ = new QLabel(this);
+    set_->setObjectName("lblSet");
+    QPalette setPalette = set_->palette();
+    setPalette.setColor(QPalette::WindowText, kLightYellow);
+    set_->setPalette(setPalette);
+    for (QWidget* w : std::initializer_list<QWidget*>{book, today, set_}) w->setFont(MakeFont(SimSun(10.5)));
+    book->setGeometry(px(480), top, px(1200), px(390));
+    today->setGeometry(px(1800), top, px(1320), px(390));
+    set_->setGeometry(px(3360), top, px(3900), px(390));
+    for (QPushButton* button : {book, today}) {
+        button->setAutoDefault(false);
+        UseStandardColours(button);
+    }
+    connect(book, &QPushButton::clicked, this, [this] { practiseWrongAnswers(); });
+    connect(today, &QPushButton::clicked, this, [this] { practiseToday(); });
 }
 
 DrillWindow::~DrillWindow() = default;
@@ -129,6 +168,7 @@ void DrillWindow::restart() {
     drill_.Pose(selectedOperation(), Occasion::Selection);
     showProblem();
     strategy_->clear();
+    showSet();
     field("Text1")->clear();
     clock_->start();
 }
@@ -147,9 +187,14 @@ void DrillWindow::answer() {
         history_.answered(asked, typed, right);
         showStrategy(asked, right);
         showCounts(practice_->right(), practice_->wrong());
+        showSet();
         field("Text1")->clear();
-        if (practice_->remaining() > 0) return showProblem();
-        ShowMessage(kWrongAnswerPracticeDone, Icon::Information);
+        const bool timeUp = today_ && ticks_ - practiceStart_ >= 60LL * kTodaysMinutes;
+        if (practice_->remaining() > 0 && !timeUp) return showProblem();
+        ShowMessage(!today_                                ? kWrongAnswerPracticeDone
+                    : timeUp && practice_->remaining() > 0 ? kTodaysTimeUp
+                                                           : kTodaysPracticeDone,
+                    Icon::Information);
         return endPractice();
     }
     const Operation op = selectedOperation();
@@ -221,22 +266,37 @@ void DrillWindow::contextMenuEvent(QContextMenuEvent* event) {
     if (chosen && chosen == wrongAnswers) practiseWrongAnswers();
 }
 
-void DrillWindow::practiseWrongAnswers() {
+void DrillWindow::practiseWrongAnswers() { practiseSet(false); }
+
+void DrillWindow::practiseToday() { practiseSet(true); }
+
+void DrillWindow::practiseSet(bool today) {
     // The facts are read on the store's thread; the practice begins when they arrive.
-    HistoryStore::Shared().fetchFacts(this, [this](const std::vector<FactHistory>& facts) {
-        const std::vector<FactHistory> book = WrongAnswerBook(facts, QDateTime::currentMSecsSinceEpoch());
-        if (book.empty()) return ShowMessage(kWrongAnswerBookEmpty, Icon::Information);
-        practice_.emplace(book, *random_);
-        history_.start(true);
+    HistoryStore::Shared().fetchFacts(this, [this, today](const std::vector<FactHistory>& facts) {
+        const auto now = QDateTime::currentMSecsSinceEpoch();
+        const std::vector<FactHistory> set = today ? TodaysFacts(facts, now) : WrongAnswerBook(facts, now);
+        if (set.empty()) return ShowMessage(today ? kNothingDueToday : kWrongAnswerBookEmpty, Icon::Information);
+        practice_.emplace(set, *random_);
+        today_ = today;
+        practiceStart_ = ticks_;
+        history_.start(!today, today);
         showCounts(0, 0);
         showProblem();
+        showSet();
         field("Text1")->clear();
         field("Text1")->setFocus(Qt::OtherFocusReason);
     });
 }
 
+void DrillWindow::showSet() {
+    if (!set_) return;
+    if (!practice_) return set_->clear();
+    set_->setText(QString(today_ ? "今日练习：还有 %1 题" : "错题本：还有 %1 题").arg(practice_->remaining()));
+}
+
 void DrillWindow::endPractice() {
     practice_.reset();
+    showSet();
     history_.start();
     showCounts(drill_.right(), drill_.wrong());
     showProblem();
@@ -261,14 +321,8 @@ TestDrillWindow::TestDrillWindow() : DrillWindow("frm23", QColor(255, 128, 255))
         palette.setColor(QPalette::WindowText, kLightYellow);
         label->setPalette(palette);
     }
-    // The chooser as the toolkit draws one, not in the board's black.
     lengths_->setFont(font);
-    QPalette own = lengths_->palette();
-    const QPalette standard = QApplication::palette();
-    for (QPalette::ColorRole role : {QPalette::Button, QPalette::ButtonText, QPalette::Base, QPalette::Text,
-                                     QPalette::Window, QPalette::WindowText})
-        own.setColor(role, standard.color(role));
-    lengths_->setPalette(own);
+    UseStandardColours(lengths_);
     caption->setGeometry(px(480), top, px(1200), px(360));
     lengths_->setGeometry(px(1680), top, px(1500), px(360));
     left_->setGeometry(px(3360), top, px(3900), px(360));

@@ -45,12 +45,17 @@ protected:
     void restart();
 
 public:
-    // 练习错题: only the facts of the wrong-answer book, until each is answered right
-    // twice in a row; choosing an operation goes back to the drill.
+    // 练习错题 and 错题本: only the facts of the wrong-answer book, until each is answered
+    // right twice in a row; choosing an operation goes back to the drill.
     void practiseWrongAnswers();
+    // 今日练习: the wrong-answer book and the facts due again, for at most 10 minutes.
+    void practiseToday();
 
 private:
+    void practiseSet(bool today);
     void endPractice();
+    // lblSet: which set is being drilled and how many of its facts are left.
+    void showSet();
     const Problem& problemOnShow() const;
     // The first showing: counts at 0, a fresh seed, an addition problem, the clock running.
     void start();
@@ -80,7 +85,10 @@ private:
     bool offersWrongAnswers_ = false;
     std::optional<WrongAnswerPractice> practice_;
     QLabel* strategy_ = nullptr;
-    DrillRecorder history_;  // last: its session ends before the drill goes
+    QLabel* set_ = nullptr;        // the practice window's
+    bool today_ = false;           // the practice under way is today's
+    long long practiceStart_ = 0;  // its first second on the clock
+    DrillRecorder history_;        // last: its session ends before the drill goes
 };
 
 // The test window: the drill with a pink clock, which sums up accuracy, time used and

@@ -112,10 +112,9 @@ FactState StateOf(const FactHistory& fact, HistoryTime now) {
     return FactState::Learning;
 }
 
-std::vector<Problem> TodaysFacts(const std::vector<FactHistory>& facts, HistoryTime now, std::size_t limit) {
-    std::vector<Problem> today;
-    for (const FactHistory& f : WrongAnswerBook(facts, now))
-        if (today.size() < limit) today.push_back(f.fact);
+std::vector<FactHistory> TodaysFacts(const std::vector<FactHistory>& facts, HistoryTime now, std::size_t limit) {
+    std::vector<FactHistory> today = WrongAnswerBook(facts, now);
+    if (today.size() > limit) today.resize(limit);
     std::vector<const FactHistory*> due;
     for (const FactHistory& f : facts)
         if (StateOf(f, now) == FactState::Due && !InWrongAnswerBook(f, now)) due.push_back(&f);
@@ -124,7 +123,7 @@ std::vector<Problem> TodaysFacts(const std::vector<FactHistory>& facts, HistoryT
         return DayNumber(a->boxDay) + BoxInterval(a->box) < DayNumber(b->boxDay) + BoxInterval(b->box);
     });
     for (const FactHistory* f : due)
-        if (today.size() < limit) today.push_back(f->fact);
+        if (today.size() < limit) today.push_back(*f);
     return today;
 }
 

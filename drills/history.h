@@ -110,7 +110,9 @@ FactState StateOf(const FactHistory& fact, HistoryTime now);
 
 // Today's practice: the wrong-answer book (the most recently missed first), then the
 // facts due (the longest overdue first), each once, at most `limit` of them.
-std::vector<Problem> TodaysFacts(const std::vector<FactHistory>& facts, HistoryTime now, std::size_t limit = 40);
+std::vector<FactHistory> TodaysFacts(const std::vector<FactHistory>& facts, HistoryTime now, std::size_t limit = 40);
+// Today's practice lasts at most this long.
+inline constexpr int kTodaysMinutes = 10;
 
 // The wrong-answer book: the facts in it, the most recently missed first (of two missed
 // at the same moment, the one first seen in the history first).
@@ -162,10 +164,13 @@ private:
     std::int16_t wrong_ = 0;
 };
 
-// Shown by the practice window when its wrong-answer book is empty, and when a
-// practice is done.
+// Shown by the practice window when its wrong-answer book is empty, when a practice is
+// done, and likewise for today's practice.
 inline constexpr std::string_view kWrongAnswerBookEmpty = "错题本里没有题目：最近做错的题都已在两天里答对过了。";
 inline constexpr std::string_view kWrongAnswerPracticeDone = "错题都已连续答对两次，错题本练完了！";
+inline constexpr std::string_view kNothingDueToday = "今天没有要复习的题目，错题本里也没有题：可以自由练习。";
+inline constexpr std::string_view kTodaysPracticeDone = "今日练习完成了！";
+inline constexpr std::string_view kTodaysTimeUp = "今日练习的 10 分钟到了，剩下的题明天再练。";
 
 // Why the history cannot be kept, for the one message the pupil sees.
 enum class HistoryFault {

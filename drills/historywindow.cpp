@@ -21,6 +21,7 @@
 #include <cmath>
 #include <optional>
 
+#include "drills/drillwindow.h"
 #include "ui/fonts.h"
 #include "ui/message.h"
 #include "ui/palette.h"
@@ -315,10 +316,18 @@ HistoryWindow::HistoryWindow(HistoryStore& store, HistoryTime now, QWidget* pare
     exportButton->setObjectName("cmdExport");
     auto* clearButton = new QPushButton("清除记录", this);
     clearButton->setObjectName("cmdClear");
+    auto* bookButton = new QPushButton("错题本", this);
+    bookButton->setObjectName("cmdWrongBook");
+    bookButton->setToolTip("在口算练习窗口里练习错题本里的题");
+    connect(bookButton, &QPushButton::clicked, this, [this] {
+        if (auto* practice = opener_ ? dynamic_cast<DrillWindow*>(opener_("frm22")) : nullptr)
+            practice->practiseWrongAnswers();
+    });
     connect(exportButton, &QPushButton::clicked, this, [this] { exportClicked(); });
     connect(clearButton, &QPushButton::clicked, this, [this] { clearClicked(); });
     auto* top = new QHBoxLayout;
     top->addWidget(summary_, 1);
+    top->addWidget(bookButton);
     top->addWidget(exportButton);
     top->addWidget(clearButton);
 

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+#include <string_view>
 #include <vector>
 
 #include "drills/historystore.h"
@@ -68,6 +70,9 @@ public:
     void reload();
     // Some of what the window shows is still being read.
     bool reading() const { return reading_ > 0; }
+    // Opens another window of the program, as its menu entry does: 错题本 opens the
+    // practice window on the wrong-answer book.
+    void setWindowOpener(std::function<QWidget*(std::string_view)> opener) { opener_ = std::move(opener); }
     const FactGrid* grid(Operation operation) const { return grids_[int(operation)]; }
 
 private:
@@ -84,6 +89,7 @@ private:
     ProgressChart* chart_ = nullptr;
     FactGrid* grids_[4] = {};
     int reading_ = 0;  // reads asked for and not yet answered
+    std::function<QWidget*(std::string_view)> opener_;
 };
 
 // Writes the answers into the file as CSV, whole or not at all; an empty text, or the

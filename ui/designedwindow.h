@@ -73,11 +73,9 @@ public:
     const QHash<QString, QWidget*>& controls() const { return controls_; }
 
     // Opens another window of the program, as its menu entry does (the catalog that made
-    // this window gives the means).
-    void setWindowOpener(std::function<void(std::string_view)> opener) { opener_ = std::move(opener); }
-    void openWindow(std::string_view name) const {
-        if (opener_) opener_(name);
-    }
+    // this window gives the means); the window, or nullptr.
+    void setWindowOpener(std::function<QWidget*(std::string_view)> opener) { opener_ = std::move(opener); }
+    QWidget* openWindow(std::string_view name) const { return opener_ ? opener_(name) : nullptr; }
 
     // Enter in the field runs the handler; the key still reaches the field.
     void onEnter(std::string_view field, const std::function<void()>& handler);
@@ -101,7 +99,7 @@ private:
     bool shown_ = false;
     QHash<QObject*, std::function<void()>> enter_, keyUp_;
     QString fieldToolTip_;
-    std::function<void(std::string_view)> opener_;
+    std::function<QWidget*(std::string_view)> opener_;
 
     SolutionPanel* panel_ = nullptr;  // a part of the window, where it has one
 };

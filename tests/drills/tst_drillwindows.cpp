@@ -2,6 +2,7 @@
 // typed by reading the problem, the counts, the clock, and the test window's summary.
 #include <QComboBox>
 #include <QFontInfo>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
@@ -182,6 +183,33 @@ private slots:
         auto* again = app.open<ui::DrillWindow>("lbl34", "frm23");
         QVERIFY(again != w.data() || !w);
         QCOMPARE(counts(again), QString("00/00/00"));
+    }
+
+    // The wrong-answer book has a button of its own in the practice window and in the
+    // history window, today's practice one beside it; a label says which set is on.
+    void wrongBookAndToday() {
+        MenuFixture app;
+        auto* w = app.open<ui::DrillWindow>("lbl33", "frm22");
+        answer(w, false);
+        HistoryStore::Shared().flush();
+        auto* set = w->findChild<QLabel*>("lblSet");
+        QVERIFY(set && set->isVisible() && set->text().isEmpty());
+        for (const char* button : {"cmdToday", "cmdWrongBook"}) {
+            QTest::mouseClick(w->findChild<QPushButton*>(button), Qt::LeftButton);
+            HistoryStore::Shared().flush();  // the facts read, and handed to the window
+            QApplication::processEvents();
+            const QString shown = QString(button) == "cmdToday" ? "今日练习：还有 " : "错题本：还有 ";
+            QVERIFY2(set->text().startsWith(shown) && set->text().endsWith(" 题"), qPrintable(set->text()));
+        }
+        // Choosing an operation goes back to the drill.
+        QTest::mouseClick(w->option("opt3"), Qt::LeftButton);
+        QCOMPARE(set->text(), QString());
+        // From the history window, the practice window opens on the book.
+        auto* history = app.open<QWidget>("lblHistory", "frmhistory");
+        QTest::mouseClick(history->findChild<QPushButton*>("cmdWrongBook"), Qt::LeftButton);
+        HistoryStore::Shared().flush();
+        QApplication::processEvents();
+        QVERIFY2(set->text().startsWith("错题本：还有 "), qPrintable(set->text()));
     }
 
     // A test with a length ends with its summary when the length is reached; the label

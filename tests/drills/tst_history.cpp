@@ -294,6 +294,50 @@ private slots:
         QCOMPARE(BookText(WrongAnswerBook(store.facts(), kNow)), book);
     }
 
+    // The Leitner schedule over days: where the first fact stands at kNow, and today's
+    // practice — the wrong-answer book first, then the facts due, the longest overdue
+    // first — from the rule and from the store.
+    static void schedules() {
+        QTest::addColumn<QString>("history");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("today");
+        Row("never answered", "", "new", "");
+        Row("right today: learning", "7×8✓", "learning", "");
+        Row("right yesterday, box 2 waits two days", "7×8✓@1", "learning", "");
+        Row("right two days ago: due again", "7×8✓@2", "due", "7×8");
+        Row("wrong yesterday: in the book", "7×8✗@1", "due", "7×8");
+        Row("fast on two days, box 3 waits four days: fluent", "7×8✓@3 7×8✓@1", "fluent", "");
+        Row("box 3 four days on: due", "7×8✓@6 7×8✓@4", "due", "7×8");
+        Row("a wrong answer sends it back to box 1", "7×8✓@6 7×8✓@4 7×8✗", "learning", "7×8");
+        Row("right again the same day does not move it up", "7×8✓@2 7×8✓@2 7×8✓@2", "due", "7×8");
+        Row("the book first, then the longest overdue", "3+4✗ 7×8✓@2 6×6✓@1 9-5✓@4", "learning", "3+4 9-5 7×8");
+    }
+    static QString StateText(const std::vector<FactHistory>& facts) {
+        static const char* const names[] = {"new", "learning", "fluent", "due"};
+        return names[int(facts.empty() ? FactState::New : StateOf(facts.front(), kNow))];
+    }
+    static QString TodayText(const std::vector<FactHistory>& facts) {
+        QStringList today;
+        for (const FactHistory& f : TodaysFacts(facts, kNow)) today << FactText(f.fact);
+        return today.join(' ');
+    }
+    void schedule_data() { schedules(); }
+    void schedule() {
+        QFETCH(QString, history);
+        const auto facts = SummarizeFacts(History(history));
+        QTEST(StateText(facts), "state");
+        QTEST(TodayText(facts), "today");
+    }
+    void scheduleFromTheStore_data() { schedules(); }
+    void scheduleFromTheStore() {
+        QFETCH(QString, history);
+        Folder folder;
+        HistoryStore store(folder.file());
+        Record(store, History(history));
+        QTEST(StateText(store.facts()), "state");
+        QTEST(TodayText(store.facts()), "today");
+    }
+
     void mastery_data() {
         QTest::addColumn<QString>("history");
         QTest::addColumn<Mastery>("mastery");

@@ -11,7 +11,7 @@ PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-pl
             libbenchmark-dev python3 python3-fonttools fontconfig libfontconfig-dev \
             clang-format clang-tidy qt6-translations-l10n \
             libcalcium-dev libflint-dev libflint-arb-dev libantic-dev libqt6sql6-sqlite \
-            poppler-utils
+            poppler-utils libqrencode-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/windowtable.h"
+#include "drills/sheetpdf.h"
 #include "ui/artwork.h"
 #include "ui/fonts.h"
 #include "ui/menuentry.h"
@@ -77,6 +78,23 @@ MainMenu::MainMenu(WindowCatalog& catalog) : DesignedWindow(MenuDesign()) {
     connect(&ProgramSettings::instance(), &ProgramSettings::problemsArisen, this, tellSettingsFaults,
             Qt::QueuedConnection);
     QTimer::singleShot(0, this, tellSettingsFaults);
+    // Beside it, the printed 口算 sheets: made, and their results entered.
+    const std::pair<const char*, const char*> sheets[] = {{"lblPrintSheet", "打印口算题卡…"},
+                                                          {"lblEnterSheet", "录入题卡成绩…"}};
+    int left = px(3120);
+    for (const auto& [name, caption] : sheets) {
+        auto* entry = new MenuEntry(caption, this);
+        entry->setObjectName(name);
+        FontStyle look = SimSun(10.5);
+        look.italic = look.underline = true;
+        entry->setFont(MakeFont(look));
+        entry->setPalette(palette);
+        entry->setCursor(EntryCursor());
+        entry->setGeometry(left, px(6540), px(1680), px(300));
+        left += px(1800);
+        const bool print = std::string_view(name) == "lblPrintSheet";
+        entry->setAction([this, print] { print ? PrintSheetDialog(this) : EnterSheetDialog(this); });
+    }
     const QCursor pointer = EntryCursor();
     for (const WindowEntry& w : Windows()) {
         auto* entry = qobject_cast<MenuEntry*>(control(w.menuEntry));

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "drills/historystore.h"
+#include "drills/sheetpdf.h"
 #include "drills/strategy.h"
 #include "ui/fonts.h"
 #include "ui/palette.h"
@@ -261,9 +262,14 @@ void DrillWindow::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     QAction* history = menu.addAction("口算记录");
     QAction* wrongAnswers = offersWrongAnswers_ ? menu.addAction("练习错题") : nullptr;
+    menu.addSeparator();
+    QAction* print = menu.addAction("打印口算题卡…");
+    QAction* enter = menu.addAction("录入题卡成绩…");
     QAction* chosen = menu.exec(event->globalPos());
     if (chosen && chosen == history) openWindow("frmhistory");
     if (chosen && chosen == wrongAnswers) practiseWrongAnswers();
+    if (chosen && chosen == print) PrintSheetDialog(this);
+    if (chosen && chosen == enter) EnterSheetDialog(this);
 }
 
 void DrillWindow::practiseWrongAnswers() { practiseSet(false); }

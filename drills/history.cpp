@@ -25,6 +25,7 @@ std::string_view DrillModeName(DrillMode mode) {
 DrillMode ModeOf(const SessionRecord& session) {
     if (session.today) return DrillMode::Today;
     if (session.wrongAnswers) return DrillMode::WrongAnswers;
+    if (session.window == kSheetWindow) return DrillMode::Sheet;
     return session.window == "frm23" ? DrillMode::Test : DrillMode::Practice;
 }
 
@@ -243,6 +244,7 @@ std::string CsvField(std::string text) {
 std::string WindowName(const std::string& window) {
     if (window == "frm22") return "口算练习";
     if (window == "frm23") return "口算测试";
+    if (window == kSheetWindow) return "口算题卡";
     return window;
 }
 

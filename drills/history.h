@@ -48,6 +48,9 @@ struct SessionRecord {
     bool today = false;  // today's practice
 };
 
+// The window name of the answers entered from a printed sheet.
+inline constexpr std::string_view kSheetWindow = "sheet";
+
 // The mode of the answers of a session.
 DrillMode ModeOf(const SessionRecord& session);
 

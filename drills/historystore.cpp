@@ -108,6 +108,8 @@ const char* const kMigrationTo3[] = {
     "ALTER TABLE facts ADD COLUMN fast_days INTEGER NOT NULL DEFAULT 0",
     "ALTER TABLE facts ADD COLUMN last_fast_day TEXT",
     "DELETE FROM facts",
+    // The problems of each sheet made from the pupil's own facts, by its code.
+    "CREATE TABLE sheets (code TEXT PRIMARY KEY, problems TEXT NOT NULL)",
     "PRAGMA user_version = 3",
 };
 
@@ -237,7 +239,7 @@ public:
             if (!q.exec("PRAGMA secure_delete = ON")) return q.lastError();
             if (QSqlError e = transaction([&] {
                     QSqlQuery d(db());
-                    for (const char* table : {"answers", "sessions", "days", "facts"})
+                    for (const char* table : {"answers", "sessions", "days", "facts", "sheets"})
                         if (!d.exec(QString("DELETE FROM ") + table)) return d.lastError();
                     return QSqlError();
                 });
@@ -352,6 +354,40 @@ public:
     }
 
     int schemaVersion() { return open() == Opened::Yes ? version_ : 0; }
+
+    // A sheet's problems as "operation first second" triples.
+    void keepSheet(const std::string& code, const std::vector<Problem>& problems) {
+        QString text;
+        for (const Problem& p : problems)
+            text += QString("%1 %2 %3;").arg(int(p.operation)).arg(p.first).arg(p.second);
+        write([this, code, text] {
+            QSqlQuery q(db());
+            q.prepare("INSERT OR REPLACE INTO sheets (code, problems) VALUES (?, ?)");
+            q.addBindValue(QString::fromStdString(code));
+            q.addBindValue(text);
+            return q.exec() ? QSqlError() : q.lastError();
+        });
+    }
+
+    std::vector<Problem> sheet(const std::string& code) {
+        std::vector<Problem> problems;
+        read([&] {
+            problems.clear();
+            QSqlQuery q(db());
+            q.prepare("SELECT problems FROM sheets WHERE code = ?");
+            q.addBindValue(QString::fromStdString(code));
+            if (!q.exec()) return q.lastError();
+            if (q.next())
+                for (const QString& triple : q.value(0).toString().split(';', Qt::SkipEmptyParts)) {
+                    const QStringList parts = triple.split(' ');
+                    if (parts.size() == 3)
+                        problems.push_back({OperationOf(parts[0].toInt()), std::int16_t(parts[1].toInt()),
+                                            std::int16_t(parts[2].toInt())});
+                }
+            return QSqlError();
+        });
+        return problems;
+    }
 
     // Writes what waits, in order, until the file is busy. False while some wait.
     bool writeWaiting() {
@@ -966,6 +1002,16 @@ void HistoryStore::fetchMedian(const DayStats& group, QObject* context, std::fun
 void HistoryStore::fetchFacts(QObject* context, std::function<void(std::vector<FactHistory>)> done) {
     fetch<std::vector<FactHistory>>(
         context, [](HistoryWriter& w) { return w.facts(); }, std::move(done));
+}
+
+void HistoryStore::keepSheet(const std::string& code, const std::vector<Problem>& problems) {
+    post([code, problems](HistoryWriter& w) { w.keepSheet(code, problems); });
+}
+
+void HistoryStore::fetchSheet(const std::string& code, QObject* context,
+                              std::function<void(std::vector<Problem>)> done) {
+    fetch<std::vector<Problem>>(
+        context, [code](HistoryWriter& w) { return w.sheet(code); }, std::move(done));
 }
 
 void HistoryStore::fetchAnswers(QObject* context, std::function<void(std::vector<AnswerRecord>)> done) {

@@ -91,6 +91,11 @@ public:
     void fetchFacts(QObject* context, std::function<void(std::vector<FactHistory>)> done);
     void fetchAnswers(QObject* context, std::function<void(std::vector<AnswerRecord>)> done);
 
+    // The problems of a sheet made from the pupil's own facts, kept by its code so that
+    // its results can be entered later; none for a code not kept here.
+    void keepSheet(const std::string& code, const std::vector<Problem>& problems);
+    void fetchSheet(const std::string& code, QObject* context, std::function<void(std::vector<Problem>)> done);
+
     // The messages for the pupil of faults not yet told, each returned once: whoever
     // takes them shows them. problemsArisen() says there are some.
     QStringList takeProblems();

@@ -1,12 +1,15 @@
 // The drill without its window: problems from fixed draws, the answer check and its
 // counts, the clock and the summary texts.
 #include <QTest>
+#include <cctype>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <tuple>
 #include <vector>
 
 #include "drills/drill.h"
+#include "drills/sheet.h"
 #include "drills/strategy.h"
 
 using namespace velunda;
@@ -349,6 +352,69 @@ private slots:
         const TestLength& l = kTestLengths[length];
         QTEST(QString::fromStdString(l.text() + "|" + l.leftText(answered, seconds)), "left");
         QTEST(l.reached(answered, seconds), "reached");
+    }
+
+    // A sheet's code gives back its set, pages and seed, and so the same problems; each
+    // set draws only problems of its kind.
+    void sheets_data() {
+        QTest::addColumn<int>("set");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<uint>("seed");
+        QTest::addColumn<QString>("kind");  // what every problem of the set satisfies
+        QTest::newRow("one page of sums") << int(SheetSet::Addition) << 1 << 12345u << "sum of digits";
+        QTest::newRow("four pages of carries") << int(SheetSet::CarryAddition) << 4 << (1u << 30) - 1 << "carry";
+        QTest::newRow("borrows") << int(SheetSet::BorrowSubtraction) << 2 << 0u << "borrow";
+        QTest::newRow("table quotients") << int(SheetSet::Division) << 3 << 987654321u << "table quotient";
+        QTest::newRow("the four mixed") << int(SheetSet::Mixed) << 1 << 42u << "one digit";
+    }
+    void sheets() {
+        QFETCH(int, set);
+        QFETCH(int, pages);
+        QFETCH(uint, seed);
+        QFETCH(QString, kind);
+        const SheetSpec spec{SheetSet(set), pages, seed};
+        const std::string code = SheetCode(spec);
+        QCOMPARE(int(code.size()), 9);
+        // Typed back as a parent may: lower case, without the dash, O for 0 and l for 1.
+        std::string typed;
+        for (char c : code)
+            if (c != '-') typed += c == '0' ? 'O' : c == '1' ? 'l' : char(std::tolower(static_cast<unsigned char>(c)));
+        const std::optional<SheetSpec> read = ReadSheetCode(typed);
+        QVERIFY(read);
+        QCOMPARE(int(read->set), set);
+        QCOMPARE(read->pages, pages);
+        QCOMPARE(read->seed, seed);
+        const std::vector<Problem> problems = SheetProblems(spec), again = SheetProblems(*read);
+        QCOMPARE(int(problems.size()), 100 * pages);
+        for (std::size_t i = 0; i < problems.size(); ++i) {
+            const Problem& p = problems[i];
+            QCOMPARE(again[i].text(), p.text());
+            const int a = p.first, b = p.second;
+            bool fits = a >= 0 && b >= 0;
+            if (kind == "sum of digits") fits = p.operation == Operation::Addition && a <= 9 && b <= 9;
+            if (kind == "carry") fits = p.operation == Operation::Addition && a <= 9 && b <= 9 && a + b > 10;
+            if (kind == "borrow")
+                fits = p.operation == Operation::Subtraction && a > 10 && a < 19 && a % 10 < b && b <= 9;
+            if (kind == "table quotient")
+                fits = p.operation == Operation::Division && b >= 1 && b <= 9 && a % b == 0 && a / b >= 1 && a / b <= 9;
+            if (kind == "one digit") fits = a <= 81 && b <= 9;
+            QVERIFY2(fits, p.text().c_str());
+            if (i > 0) QVERIFY2(problems[i - 1].text() != p.text(), p.text().c_str());
+        }
+    }
+
+    // A mistyped code is refused rather than read as another sheet.
+    void mistypedSheetCodes_data() {
+        QTest::addColumn<QString>("code");
+        const QString good = QString::fromStdString(SheetCode({SheetSet::Addition, 2, 777}));
+        QTest::newRow("one character changed") << QString(good).replace(2, 1, good[2] == 'A' ? "B" : "A");
+        QTest::newRow("two exchanged") << QString(good[1]) + good[0] + good.mid(2);
+        QTest::newRow("a character short") << good.chopped(1);
+        QTest::newRow("a letter not in the code") << good.left(8) + "U";
+    }
+    void mistypedSheetCodes() {
+        QFETCH(QString, code);
+        QVERIFY(!ReadSheetCode(code.toStdString()));
     }
 };
 

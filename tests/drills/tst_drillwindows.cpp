@@ -1,16 +1,24 @@
 // The two drill windows opened from the menu: their look when they open, answers
 // typed by reading the problem, the counts, the clock, and the test window's summary.
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QFontInfo>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "drills/drillwindow.h"
 #include "drills/historystore.h"
+#include "drills/sheet.h"
+#include "drills/sheetpdf.h"
 #include "drills/strategy.h"
 #include "support/gui.h"
+#include "ui/menuentry.h"
 
 using namespace velunda;
 using namespace velunda::testing;
@@ -210,6 +218,71 @@ private slots:
         HistoryStore::Shared().flush();
         QApplication::processEvents();
         QVERIFY2(set->text().startsWith("错题本：还有 "), qPrintable(set->text()));
+    }
+
+    // A printed sheet: its problem pages with the header and code, then its answer pages,
+    // read back from the PDF as text; the QR code of its code is drawn.
+    void sheetPdf() {
+        const SheetSpec spec{SheetSet::CarryAddition, 2, 2026};
+        const std::vector<Problem> problems = SheetProblems(spec);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("sheet.pdf");
+        QCOMPARE(ui::WriteSheetPdf(pdf, spec, problems), QString());
+        QProcess text;
+        text.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(text.waitForFinished(30000));
+        const QString read = QString::fromUtf8(text.readAllStandardOutput());
+        const QStringList pages = read.split('\f', Qt::SkipEmptyParts);
+        QCOMPARE(pages.size(), 4);
+        const QString code = QString::fromStdString(SheetCode(spec));
+        // The text as it reads without the blanks that set the problems out.
+        auto bare = [](QString text) { return text.remove(QRegularExpression("\\s")); };
+        for (int page = 0; page < 4; ++page) {
+            const bool answers = page >= 2;
+            QVERIFY2(pages[page].contains("题卡编号 " + code), qPrintable(pages[page].left(300)));
+            QCOMPARE(pages[page].contains("姓名"), !answers);
+            QCOMPARE(pages[page].contains("（答案）"), answers);
+            const Problem& first = problems[std::size_t(page % 2) * 100];
+            const QString expected =
+                QString::fromStdString(first.text()) + (answers ? QString::number(first.result()) : QString());
+            QVERIFY2(bare(pages[page]).contains(expected), qPrintable(expected));
+        }
+        const QImage qr = ui::QrCode(code.toStdString());
+        QVERIFY2(!qr.isNull() && qr.width() >= 29 && qr.width() == qr.height(), "no QR code");
+    }
+
+    // 录入题卡成绩: the code gives back the sheet; the problems ticked are the wrong ones;
+    // the answers go into the history as a sheet's.
+    void enteringASheet() {
+        MenuFixture app;
+        MessageCatcher catcher;
+        const SheetSpec spec{SheetSet::Multiplication, 1, 99};
+        const std::vector<Problem> problems = SheetProblems(spec);
+        const std::size_t before = HistoryStore::Shared().answers().size();
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            dialog->findChild<QLineEdit*>("txtSheetCode")->setText(QString::fromStdString(SheetCode(spec)));
+            dialog->findChild<QPushButton*>("cmdFindSheet")->click();
+            for (int wrong : {3, 50, 100})
+                dialog->findChild<QCheckBox*>(QString("chkWrong(%1)").arg(wrong))->setChecked(true);
+            dialog->findChild<QSpinBox*>("spnMinutes")->setValue(5);
+            dialog->findChild<QPushButton*>("cmdSaveSheet")->click();
+        });
+        app.menu->findChild<ui::MenuEntry*>("lblEnterSheet")->activate();
+        QCOMPARE(catcher.shown(), QString("已记下 100 道题，其中做错 3 道。|i|Velunda"));
+        HistoryStore::Shared().flush();
+        const std::vector<AnswerRecord> answers = HistoryStore::Shared().answers();
+        QCOMPARE(answers.size(), before + 100);
+        int wrong = 0;
+        for (std::size_t i = before; i < answers.size(); ++i) {
+            QCOMPARE(answers[i].mode, DrillMode::Sheet);
+            QCOMPARE(answers[i].problem.text(), problems[i - before].text());
+            QCOMPARE(answers[i].seconds, 3.0);
+            wrong += !answers[i].right;
+        }
+        QCOMPARE(wrong, 3);
+        QVERIFY(!answers[before + 2].right && !answers[before + 49].right && !answers[before + 99].right);
     }
 
     // A test with a length ends with its summary when the length is reached; the label

@@ -1,21 +1,31 @@
-// Measures the drill history: how long recording an answer keeps the drill waiting
-// (worst of 1000), how long the answers take to reach the disk, and how long the history
-// window takes to open over 100 000 answers, the file opened afresh each time.
+// Measures the drills and their history: how long recording an answer keeps the drill
+// waiting (worst of 1000), how long the answers take to reach the disk, how long the
+// history window takes to open over 100 000 answers (the file opened afresh each time),
+// how long today's practice takes to build from them, how long the practice window takes
+// from Enter to the next problem (1000 answers), and how long a 4-page sheet takes to
+// become a PDF.
 //   bench_history [answers]       (offscreen or under a display)
 // Prints one tab-separated line per measure, times in milliseconds:
 //   record <median> <worst>; disk <per answer>; answers <count>;
-//   parts <opening the file> <daily table> <facts>; open <median> <worst>
+//   parts <opening the file> <daily table> <facts>; open <median> <worst>;
+//   today <median> <worst>; next <median> <worst>; sheet <median> <worst>
 #include <QApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
+#include "drills/drillwindow.h"
 #include "drills/historysample.h"
 #include "drills/historystore.h"
 #include "drills/historywindow.h"
+#include "drills/sheet.h"
+#include "drills/sheetpdf.h"
 #include "ui/fonts.h"
 
 using namespace velunda;
@@ -89,14 +99,76 @@ void OpeningTheWindow(const QString& file, int count) {
     std::printf("open\t%.1f\t%.1f\n", Milliseconds(times[3]), Milliseconds(times.back()));
 }
 
+void PrintTimes(const char* name, std::vector<qint64> times) {
+    std::sort(times.begin(), times.end());
+    std::printf("%s\t%.3f\t%.3f\n", name, Milliseconds(times[times.size() / 2]), Milliseconds(times.back()));
+}
+
+// Today's practice from the facts of the file: read, then chosen.
+void BuildingToday(const QString& file) {
+    std::vector<qint64> times;
+    for (int run = 0; run < 7; ++run) {
+        HistoryStore store(file);
+        store.schemaVersion();  // the file opened, as the program has it by then
+        QElapsedTimer t;
+        t.start();
+        const auto today = TodaysFacts(store.facts(), QDateTime::currentMSecsSinceEpoch());
+        times.push_back(t.nsecsElapsed());
+        if (today.size() > kProblemsPerPage) std::fprintf(stderr, "today: %zu facts\n", today.size());
+    }
+    PrintTimes("today", times);
+}
+
+// The practice window as the pupil answers: Enter, the answer counted and recorded, the
+// strategy line, the next problem on show.
+void NextProblem() {
+    ui::DrillWindow window("frm22", QColor(0, 0, 255), true);
+    window.show();
+    QApplication::processEvents();
+    QLineEdit* field = window.field("Text1");
+    std::vector<qint64> times;
+    for (int i = 0; i < 1000; ++i) {
+        field->setText(i % 3 ? "0" : "7");  // now and then right, mostly wrong: the strategy line shows
+        QApplication::processEvents();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, "\r");
+        QElapsedTimer t;
+        t.start();
+        QApplication::sendEvent(field, &press);
+        times.push_back(t.nsecsElapsed());
+        QApplication::sendEvent(field, &release);
+    }
+    HistoryStore::Shared().flush();
+    PrintTimes("next", times);
+}
+
+void SheetToPdf(const QString& folder) {
+    const SheetSpec spec{SheetSet::Mixed, 4, 2026};
+    std::vector<qint64> times;
+    for (int run = 0; run < 5; ++run) {
+        QElapsedTimer t;
+        t.start();
+        const QString fault = ui::WriteSheetPdf(folder + "/sheet.pdf", spec, SheetProblems(spec));
+        times.push_back(t.nsecsElapsed());
+        if (!fault.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(fault));
+    }
+    PrintTimes("sheet", times);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The practice window keeps its history in a folder of this run, never the user's.
+    QTemporaryDir dir;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath("data")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
     ui::AddProgramFonts();
     QApplication app(argc, argv);
     const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
-    QTemporaryDir dir;
     RecordingAnAnswer(dir.filePath("record.sqlite"));
     OpeningTheWindow(dir.filePath("history.sqlite"), count);
+    BuildingToday(dir.filePath("history.sqlite"));
+    NextProblem();
+    SheetToPdf(dir.path());
     return 0;
 }

@@ -105,7 +105,8 @@ def interaction(env):
 
 
 def history(env):
-    out = subprocess.run([program("bench_history")], env=env, capture_output=True, text=True, check=True).stdout
+    out = subprocess.run([program("bench_history"), "1000000"], env=env, capture_output=True, text=True,
+                         check=True).stdout
     return {line.split("\t")[0]: [float(x) for x in line.split("\t")[1:]] for line in out.splitlines() if "\t" in line}
 
 
@@ -227,6 +228,13 @@ def main():
                 f"worst < 2 ms: {met(h['record'][1] < 2)} |")
             say(f"| {name} | opening the window over {h['answers'][0]:.0f} answers (7 runs, file opened afresh) | "
                 f"{h['open'][0]:.1f} ms | {h['open'][1]:.1f} ms | worst < 150 ms: {met(h['open'][1] < 150)} |")
+            goals += [h["today"][1] < 50, h["next"][1] < 5, h["sheet"][1] < 1000]
+            say(f"| {name} | building today's practice from them (7 runs) | {h['today'][0]:.1f} ms | "
+                f"{h['today'][1]:.1f} ms | worst < 50 ms: {met(h['today'][1] < 50)} |")
+            say(f"| {name} | the practice window from Enter to the next problem (1000 answers) | "
+                f"{h['next'][0]:.2f} ms | {h['next'][1]:.2f} ms | worst < 5 ms: {met(h['next'][1] < 5)} |")
+            say(f"| {name} | a 4-page sheet and its answers to PDF (5 runs) | {h['sheet'][0]:.0f} ms | "
+                f"{h['sheet'][1]:.0f} ms | worst < 1 s: {met(h['sheet'][1] < 1000)} |")
         say()
         say(f"On the store's thread each answer reaches the disk in {h['disk'][0]:.1f} ms (one synchronous "
             f"transaction); reading the file for the window: opened {h['parts'][0]:.1f} ms, daily table "

@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -22,6 +23,7 @@
 #include <optional>
 
 #include "drills/drillwindow.h"
+#include "drills/strategy.h"
 #include "ui/fonts.h"
 #include "ui/message.h"
 #include "ui/palette.h"
@@ -253,6 +255,8 @@ FactGrid::FactGrid(Operation operation, QWidget* parent) : QWidget(parent), oper
 void FactGrid::setFacts(const std::vector<FactHistory>& facts, HistoryTime now) {
     for (auto& row : cells_)
         for (Mastery& m : row) m = Mastery::Unseen;
+    for (auto& row : facts_)
+        for (auto& f : row) f.reset();
     // A quotient cell gathers the dividends raised to it; the weakest of them shows.
     for (const FactHistory& f : facts) {
         if (f.fact.operation != operation_) continue;
@@ -267,7 +271,10 @@ void FactGrid::setFacts(const std::vector<FactHistory>& facts, HistoryTime now) 
         auto rank = [](Mastery x) {
             return x == Mastery::Wrong ? 3 : x == Mastery::Shaky ? 2 : x == Mastery::Mastered ? 1 : 0;
         };
-        if (m == Mastery::Unseen || rank(here) > rank(m)) m = here;
+        if (m == Mastery::Unseen || rank(here) > rank(m)) {
+            m = here;
+            facts_[cell->first][cell->second] = f;
+        }
     }
     update();
 }
@@ -277,12 +284,35 @@ QSize FactGrid::sizeHint() const {
     return {fm.height() + columns() * 17 + 4, 2 * fm.height() + 10 * 17 + 8};
 }
 
+const FactHistory* FactGrid::factAt(int row, int column) const {
+    if (row < 0 || row >= 10 || column < 0 || column >= columns() || !facts_[row][column]) return nullptr;
+    return &*facts_[row][column];
+}
+
+int FactGrid::cellSize() const {
+    const int line = QFontMetrics(font()).height();
+    return std::max(8, std::min((width() - line - 4) / columns(), (height() - 2 * line - 8) / 10));
+}
+
+QPoint FactGrid::origin() const {
+    const int line = QFontMetrics(font()).height();
+    return {line + 2, 2 * line + 6};
+}
+
+void FactGrid::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint() - origin();
+    const int cell = cellSize();
+    if (at.x() >= 0 && at.y() >= 0 && clicked_ && at.x() / cell < columns() && at.y() / cell < 10)
+        clicked_(at.y() / cell, at.x() / cell);
+    QWidget::mousePressEvent(event);
+}
+
 void FactGrid::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QFontMetrics fm(font());
     const int line = fm.height();
-    const int cell = std::max(8, std::min((width() - line - 4) / columns(), (height() - 2 * line - 8) / 10));
-    const int left = line + 2, top = 2 * line + 6;
+    const int cell = cellSize();
+    const int left = origin().x(), top = origin().y();
     const QString title = OperationName(operation_) + "  " + qs(OperatorText(operation_));
     painter.setPen(Qt::black);
     painter.drawText(QRect(0, 0, width(), line), Qt::AlignLeft | Qt::AlignVCenter, title);
@@ -355,9 +385,13 @@ HistoryWindow::HistoryWindow(HistoryStore& store, HistoryTime now, QWidget* pare
     middle->addWidget(chart_, 1);
 
     auto* gridRow = new QHBoxLayout;
+    detail_ = new QLabel("单击格子，看这道题的记录和算法。", this);
+    detail_->setObjectName("lblDetail");
+    detail_->setWordWrap(true);
     for (Operation op : {Operation::Addition, Operation::Subtraction, Operation::Multiplication, Operation::Division}) {
-        grids_[int(op)] = new FactGrid(op, this);
-        gridRow->addWidget(grids_[int(op)]);
+        FactGrid* grid = grids_[int(op)] = new FactGrid(op, this);
+        grid->setOnCell([this, grid](int row, int column) { showDetail(grid->factAt(row, column)); });
+        gridRow->addWidget(grid);
     }
     // The legend of the grids' colours.
     auto* legend = new QHBoxLayout;
@@ -384,6 +418,7 @@ HistoryWindow::HistoryWindow(HistoryStore& store, HistoryTime now, QWidget* pare
     layout->addLayout(gridRow);
     layout->addLayout(legend);
     layout->addWidget(axes);
+    layout->addWidget(detail_);
 
     connect(&store_, &HistoryStore::problemsArisen, this, [this] { tellProblems(); });
     // New answers show while the window is open, read again a moment after they land.
@@ -456,6 +491,21 @@ void HistoryWindow::clearClicked() {
     if (ask.exec() != QMessageBox::Yes) return;
     store_.clear();
     reload();
+}
+
+void HistoryWindow::showDetail(const FactHistory* fact) {
+    if (!fact) return detail_->setText("这道题还没有练过。");
+    static const char* const states[] = {"还没有练过", "正在学", "已经熟练", "该复习了"};
+    QString state = states[int(StateOf(*fact, now_))];
+    if (InWrongAnswerBook(*fact, now_)) state = "在错题本里";
+    const std::string text = fact->fact.text();
+    detail_->setText(QString("%1 答过 %2 次，答对 %3 次，%4（第 %5 盒）。算法：%6")
+                         .arg(qs(text.substr(0, text.size() - 1)))
+                         .arg(fact->answered)
+                         .arg(fact->right)
+                         .arg(state)
+                         .arg(fact->box)
+                         .arg(qs(StrategyText(fact->fact))));
 }
 
 void HistoryWindow::tellProblems() {

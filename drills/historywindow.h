@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -49,15 +50,26 @@ public:
     void setFacts(const std::vector<FactHistory>& facts, HistoryTime now);
     Mastery at(int row, int column) const { return cells_[row][column]; }
     int columns() const { return operation_ == Operation::Division ? 11 : 10; }
+    // The fact whose colour a cell shows, if it has been answered.
+    const FactHistory* factAt(int row, int column) const;
+    // A click on a cell: its row and column.
+    void setOnCell(std::function<void(int, int)> clicked) { clicked_ = std::move(clicked); }
 
     QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // The grid's cell size and the top left of its first cell.
+    int cellSize() const;
+    QPoint origin() const;
+
     Operation operation_;
     Mastery cells_[10][11];
+    std::optional<FactHistory> facts_[10][11];
+    std::function<void(int, int)> clicked_;
 };
 
 class HistoryWindow : public QWidget {
@@ -77,6 +89,8 @@ public:
 
 private:
     void showOverview(HistoryStore::Overview overview);
+    // lblDetail: a fact's record, where it stands, and the way to work it.
+    void showDetail(const FactHistory* fact);
     void exportClicked();
     void clearClicked();
     void tellProblems();
@@ -88,7 +102,8 @@ private:
     DayTableModel* model_ = nullptr;
     ProgressChart* chart_ = nullptr;
     FactGrid* grids_[4] = {};
-    int reading_ = 0;  // reads asked for and not yet answered
+    QLabel* detail_ = nullptr;  // the fact clicked in a grid, and how to work it
+    int reading_ = 0;           // reads asked for and not yet answered
     std::function<QWidget*(std::string_view)> opener_;
 };
 

@@ -901,6 +901,16 @@ private slots:
         QCOMPARE(window.grid(Operation::Addition)->at(3, 4), Mastery::Mastered);
         QCOMPARE(window.grid(Operation::Division)->at(7, 8), Mastery::Shaky);
         QCOMPARE(window.grid(Operation::Addition)->at(4, 3), Mastery::Unseen);
+        // A click on a cell tells the fact's record and how to work it.
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const ui::FactGrid* products = window.grid(Operation::Multiplication);
+        const int line = QFontMetrics(products->font()).height();
+        const int cell = std::min((products->width() - line - 4) / 10, (products->height() - 2 * line - 8) / 10);
+        QTest::mouseClick(const_cast<ui::FactGrid*>(products), Qt::LeftButton, {},
+                          QPoint(line + 2 + 8 * cell + cell / 2, 2 * line + 6 + 7 * cell + cell / 2));
+        QCOMPARE(window.findChild<QLabel*>("lblDetail")->text(),
+                 QString("7×8 答过 1 次，答对 0 次，在错题本里（第 1 盒）。算法：7 × 8：口诀“七八五十六”，7 × 8 = 56"));
         // A quotient above 9 has its place in the division grid's last column.
         QCOMPARE(window.grid(Operation::Division)->at(4, 10), Mastery::Wrong);
         QCOMPARE(window.grid(Operation::Division)->at(7, 10), Mastery::Unseen);

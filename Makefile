@@ -114,8 +114,11 @@ screenshots: build
 	  XDG_CONFIG_HOME=$$config QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2560x1600x24" \
 	    $(BUILD)/velunda-screenshots $(SHOTS)/solutions/hidpi $(SOLUTION_WINDOWS); \
 	  status=$$?; rm -rf $$config; exit $$status
-	data=$$(mktemp -d) && XDG_DATA_HOME=$$data xvfb-run -a $(BUILD)/velunda-screenshots $(SHOTS) frm22 frm22-practice; \
-	  status=$$?; rm -rf $$data; exit $$status
+	data=$$(mktemp -d) && XDG_DATA_HOME=$$data xvfb-run -a $(BUILD)/velunda-screenshots $(SHOTS) frm22 frm22-practice \
+	  frm22-today frm23-length sheet.pdf; status=$$?; rm -rf $$data; exit $$status
+	pdftoppm -png -r 60 -f 1 -l 1 -singlefile $(SHOTS)/sheet.pdf $(SHOTS)/sheet
+	pdftoppm -png -r 60 -f 2 -l 2 -singlefile $(SHOTS)/sheet.pdf $(SHOTS)/sheet-answers
+	rm $(SHOTS)/sheet.pdf
 
 clean:
 	rm -rf $(BUILD) $(SANITIZED) $(LINT_BUILD)

@@ -358,8 +358,7 @@ public:
     // A sheet's problems as "operation first second" triples.
     void keepSheet(const std::string& code, const std::vector<Problem>& problems) {
         QString text;
-        for (const Problem& p : problems)
-            text += QString("%1 %2 %3;").arg(int(p.operation)).arg(p.first).arg(p.second);
+        for (const Problem& p : problems) text += QString("%1 %2 %3;").arg(int(p.operation)).arg(p.first).arg(p.second);
         write([this, code, text] {
             QSqlQuery q(db());
             q.prepare("INSERT OR REPLACE INTO sheets (code, problems) VALUES (?, ?)");

@@ -86,15 +86,16 @@ void DrawPage(QPainter& p, const SheetSpec& spec, const std::vector<Problem>& pr
     const double cellHeight = (kHeight - kMargin - top) / kRows;
     const int first = (page - 1) * kProblemsPerPage;
     for (int i = 0; i < kProblemsPerPage && first + i < int(problems.size()); ++i) {
-        const Problem& problem = problems[std::size_t(first + i)];
-        const QRectF cell(kMargin + (i / kRows) * cellWidth, top + (i % kRows) * cellHeight, cellWidth, cellHeight);
+        const Problem& problem = problems[std::size_t(first) + std::size_t(i)];
+        const int column = i / kRows, row = i % kRows;  // down the columns, 25 a column
+        const QRectF cell(kMargin + column * cellWidth, top + row * cellHeight, cellWidth, cellHeight);
         p.setFont(Font(8));
         p.drawText(cell.adjusted(0, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QString::number(first + i + 1) + ".");
         p.setFont(Font(13));
         QString text = qs(problem.text());
         text.replace("+", " + ").replace("-", " - ").replace("×", " × ").replace("÷", " ÷ ").replace("=", " = ");
         if (answers) text += QString::number(static_cast<long long>(problem.result()));
-        p.drawText(cell.adjusted(60, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+        p.drawText(cell.adjusted(85, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
     }
 }
 

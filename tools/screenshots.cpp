@@ -4,12 +4,15 @@
 // worked example the way a pupil fills it (keys typed into its fields, an option
 // chosen, Enter or the compute button), and drawn as it then shows on screen.
 // Run it under a display, e.g. xvfb-run -a; QT_SCALE_FACTOR=2 gives high-DPI pictures.
-// "frm1.pdf" writes that window's worked sheet, figure and solution, as 导出为 PDF does.
+// "frm1.pdf" writes that window's worked sheet, figure and solution, as 导出为 PDF does;
+// "sheet.pdf" a printed 口算 sheet; "frm22-practice", "frm22-today" and "frm23-length"
+// the drills' wrong-answer book, today's practice and a test with a length.
 //   velunda-screenshots --soak ROUNDS
 // is a school day instead: with the panels shown, every window opened, its example
 // computed and the window closed, ROUNDS times over, in a settings and history folder
 // of its own; it prints "round N <TAB> resident KB <TAB> peak KB" now and then.
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -34,6 +37,8 @@
 #include "app/windowtable.h"
 #include "drills/drillwindow.h"
 #include "drills/historystore.h"
+#include "drills/sheet.h"
+#include "drills/sheetpdf.h"
 #include "tools/examples.h"
 #include "ui/designedwindow.h"
 #include "ui/fonts.h"
@@ -215,6 +220,40 @@ int main(int argc, char* argv[]) {
             if (!drill->grab().save(dir.filePath(name + ".png"))) ++failures;
             continue;
         }
+        // "frm22-today": today's practice, over the history the frm22 example left.
+        // "frm23-length": the test window with a length chosen, then its example.
+        if (name == "frm22-today" || name == "frm23-length") {
+            const bool today = name == "frm22-today";
+            auto* drill = qobject_cast<velunda::ui::DrillWindow*>(catalog.open(today ? "frm22" : "frm23"));
+            if (!drill) {
+                ++failures;
+                continue;
+            }
+            velunda::HistoryStore::Shared().flush();
+            if (today) {
+                drill->findChild<QPushButton*>("cmdToday")->click();
+                velunda::HistoryStore::Shared().flush();
+                QApplication::processEvents();
+            } else if (auto* lengths = drill->findChild<QComboBox*>("cmbLength")) {
+                const int twenty = lengths->findText("20 题");
+                lengths->setCurrentIndex(twenty);
+                emit lengths->activated(twenty);
+                if (const Example* example = velunda::examples::ExampleFor("frm23")) Fill(*drill, *example);
+            }
+            QApplication::processEvents();
+            if (!drill->grab().save(dir.filePath(name + ".png"))) ++failures;
+            continue;
+        }
+        // "sheet.pdf": a one-page 口算 sheet of 20 以内进位加法 with its answers.
+        if (name == "sheet.pdf") {
+            const velunda::SheetSpec spec{velunda::SheetSet::CarryAddition, 1, 2026};
+            const QString fault = velunda::ui::WriteSheetPdf(dir.filePath(name), spec, velunda::SheetProblems(spec));
+            if (!fault.isEmpty()) {
+                qWarning("%s", qPrintable(fault));
+                ++failures;
+            }
+            continue;
+        }
         const bool sheet = name.endsWith(".pdf");
         const QString window = sheet ? name.chopped(4) : name;
         QWidget* w = window == "frmmulu" ? menu : catalog.open(window.toStdString());
@@ -242,6 +281,10 @@ int main(int argc, char* argv[]) {
             }
             continue;
         }
+        // Painted once, so that the history's table asks for its medians, which then arrive.
+        w->grab();
+        velunda::HistoryStore::Shared().flush();
+        QApplication::processEvents();
         if (!w->grab().save(dir.filePath(name + ".png"))) ++failures;
     }
     return failures == 0 && messages.shown == 0 ? 0 : 1;

@@ -5,7 +5,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,7 +14,6 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -27,6 +25,7 @@
 #include "ui/fonts.h"
 #include "ui/message.h"
 #include "ui/palette.h"
+#include "ui/savefile.h"
 
 namespace velunda::ui {
 namespace {
@@ -473,8 +472,7 @@ QString WriteAnswersCsv(const QString& file, const std::vector<AnswerRecord>& an
 }
 
 void HistoryWindow::exportClicked() {
-    const QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/口算记录.csv";
-    const QString file = QFileDialog::getSaveFileName(this, "导出 CSV", start, "CSV 文件 (*.csv)");
+    const QString file = ChooseFileToSave(this, "导出 CSV", "口算记录", "csv", "CSV 文件 (*.csv)");
     if (file.isEmpty()) return;
     store_.fetchAnswers(this, [this, file](const std::vector<AnswerRecord>& answers) {
         if (const QString fault = WriteAnswersCsv(file, answers); !fault.isEmpty())

@@ -5,7 +5,6 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
@@ -16,13 +15,13 @@
 #include <QRandomGenerator>
 #include <QScrollArea>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "drills/historystore.h"
 #include "drills/sheetpdf.h"
 #include "ui/fonts.h"
 #include "ui/message.h"
+#include "ui/savefile.h"
 
 namespace velunda::ui {
 namespace {
@@ -84,9 +83,8 @@ void PrintSheetDialog(QWidget* parent) {
     };
     QObject::connect(pdf, &QPushButton::clicked, &dialog, [&] {
         const SheetSpec s = spec();
-        const QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/口算题卡-" +
-                              qs(SheetCode(s)) + ".pdf";
-        const QString file = QFileDialog::getSaveFileName(&dialog, "保存口算题卡", start, "PDF 文件 (*.pdf)");
+        const QString file =
+            ChooseFileToSave(&dialog, "保存口算题卡", "口算题卡-" + qs(SheetCode(s)), "pdf", "PDF 文件 (*.pdf)");
         if (file.isEmpty()) return;
         MakeSheet(parent, s, [parent, file, s](const std::vector<Problem>& problems) {
             if (const QString fault = WriteSheetPdf(file, s, problems); !fault.isEmpty())

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPageSize>
@@ -26,6 +25,7 @@
 #include "ui/designedwindow.h"
 #include "ui/fonts.h"
 #include "ui/message.h"
+#include "ui/savefile.h"
 #include "ui/settings.h"
 
 namespace velunda::ui {
@@ -176,7 +176,7 @@ bool SolutionPanel::extrasShown() const { return figure_ && figure_->extrasShown
 
 void SolutionPanel::exportPdf() {
     const QString title = window_.windowTitle();
-    const QString path = QFileDialog::getSaveFileName(&window_, "导出为 PDF", title + ".pdf", "PDF 文件 (*.pdf)");
+    const QString path = ChooseFileToSave(&window_, "导出为 PDF", title, "pdf", "PDF 文件 (*.pdf)");
     if (path.isEmpty()) return;
     const QString fault = WriteSolutionPdf(path, title, solution(), figure(), extrasShown());
     if (!fault.isEmpty()) ShowMessageBox(&window_, fault, Icon::Information, {});

@@ -6,9 +6,11 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDate>
 #include <QFontInfo>
 #include <QMenu>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -25,6 +27,8 @@
 #include "support/gui.h"
 #include "ui/designedwindow.h"
 #include "ui/fonts.h"
+#include "ui/savefile.h"
+#include "ui/settings.h"
 #include "ui/solutionpanel.h"
 
 Q_DECLARE_METATYPE(velunda::Explanation)
@@ -375,6 +379,20 @@ private slots:
                                 w->mapToGlobal(figure->geometry().center()));
         QApplication::sendEvent(w, &event);
         QVERIFY(figure->extrasShown());
+    }
+
+    // A save dialog opens where the user saved last, while that folder is there, else in
+    // the documents folder, and offers a name with the date.
+    void whereFilesGo() {
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(ui::SaveFolder(), documents);
+        {
+            QTemporaryDir last;
+            ui::ProgramSettings::instance().setValue("files/lastFolder", last.path());
+            QCOMPARE(ui::SaveFolder(), last.path());
+        }
+        QCOMPARE(ui::SaveFolder(), documents);  // gone since
+        QCOMPARE(ui::DatedName("口算记录", "csv"), "口算记录-" + QDate::currentDate().toString(Qt::ISODate) + ".csv");
     }
 
     // A sheet that cannot be written says why in Chinese, the system's own words only as

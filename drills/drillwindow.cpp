@@ -124,6 +124,7 @@ DrillWindow::DrillWindow(std::string_view name, const QColor& clockColour, bool 
     set_->setGeometry(px(3360), top, px(3900), px(390));
     for (QPushButton* button : {book, today}) {
         button->setAutoDefault(false);
+        button->installEventFilter(this);  // Enter presses it, as on the designed buttons
         UseStandardColours(button);
     }
     connect(book, &QPushButton::clicked, this, [this] { practiseWrongAnswers(); });

@@ -141,6 +141,7 @@ QWidget* DesignedWindow::build(const ControlDesign& c) {
             auto* button = new QPushButton(qs(c.caption), this);
             button->setFont(MakeFont(c.look.font));
             button->setAutoDefault(false);
+            button->installEventFilter(this);  // Enter presses it
             setTextColor(button, c.look.color, QPalette::ButtonText);
             button->setGeometry(rect);
             w = button;
@@ -302,6 +303,11 @@ bool DesignedWindow::eventFilter(QObject* watched, QEvent* event) {
             if (auto it = enter_.constFind(watched); it != enter_.cend()) {
                 const auto handler = it.value();  // the handler may close the window
                 handler();
+            }
+            // Enter on a button that has the focus presses it, as Space does.
+            if (auto* button = qobject_cast<QPushButton*>(watched); button && button->isEnabled()) {
+                button->click();
+                return true;
             }
         }
     } else if (event->type() == QEvent::KeyRelease) {

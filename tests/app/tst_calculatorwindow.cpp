@@ -142,7 +142,9 @@ private slots:
         OptionsTestWindow w;
         w.show();
         QCOMPARE(w.field("Text1")->text(), QString("请输入数据"));
-        click(w.button("Command1"));
+        // Enter on the focused button presses it, as Space and the mouse do.
+        w.button("Command1")->setFocus();
+        QTest::keyClick(w.button("Command1"), Qt::Key_Return);
         QCOMPARE(w.field("Text1")->text(), QString());
         QVERIFY(w.option("opt1")->isChecked());  // options keep their state
         click(w.button("Command2"));

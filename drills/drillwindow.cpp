@@ -182,6 +182,8 @@ void DrillWindow::select(Operation op) {
 }
 
 void DrillWindow::answer() {
+    // A test that has reached its length takes no more answers while it closes.
+    if (field("Text1")->isReadOnly()) return;
     if (practice_) {
         const Problem asked = practice_->problem();
         const std::string typed = text("Text1");

@@ -33,14 +33,21 @@ bool SameFact(const Problem& a, const Problem& b) {
     return a.operation == b.operation && a.first == b.first && a.second == b.second;
 }
 
-std::string LocalDay(HistoryTime time) {
+namespace {
+
+// The local date and time of a time, as strftime writes them.
+std::string LocalText(HistoryTime time, const char* format) {
     const std::time_t seconds = std::time_t(time / 1000);
     std::tm local{};
     localtime_r(&seconds, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    char text[32];
+    std::strftime(text, sizeof text, format, &local);
     return text;
 }
+
+}  // namespace
+
+std::string LocalDay(HistoryTime time) { return LocalText(time, "%Y-%m-%d"); }
 
 int DayNumber(std::string_view day) {
     int y = 0, m = 0, d = 0;
@@ -218,14 +225,7 @@ double Median(std::vector<double> values) {
 
 namespace {
 
-std::string LocalTimeText(HistoryTime time) {
-    const std::time_t seconds = std::time_t(time / 1000);
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
-    return text;
-}
+std::string LocalTimeText(HistoryTime time) { return LocalText(time, "%Y-%m-%d %H:%M:%S"); }
 
 // A field as a spreadsheet reads it back: quoted when it holds a separator, a quote or
 // a line break; a typed text that a spreadsheet would take for a formula keeps a

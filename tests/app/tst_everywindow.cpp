@@ -1,11 +1,12 @@
 // Every calculator window of the window table driven as a pupil drives it: opened from
 // its menu entry, typed into, computed, then emptied with its clear button and closed
 // with its exit button. One table for all of them; a window of the table without a row
-// here fails the test.
+// here fails the test. And every window's example typed from the keyboard alone.
 #include <QTest>
 #include <set>
 
 #include "support/gui.h"
+#include "tools/examples.h"
 
 using namespace velunda;
 using namespace velunda::testing;
@@ -532,6 +533,74 @@ private slots:
         QWidget* w = open(app, window);
         QVERIFY(w);
         QCOMPARE(w->size(), size);
+    }
+
+    // Every window can be used from the keyboard alone: Tab reaches each field and
+    // button, the arrow keys choose an option, keys type the example and Enter computes,
+    // on a field or on the focused button; the fields end as with the mouse.
+    void keyboardAlone_data() {
+        QTest::addColumn<QString>("window");
+        std::set<std::string_view> seen;
+        for (const examples::Example& e : examples::Examples())
+            if (!kNotCalculators.count(e.window) && seen.insert(e.window).second)
+                QTest::newRow(std::string(e.window).c_str()) << QString::fromUtf8(e.window.data(), e.window.size());
+    }
+    void keyboardAlone() {
+        QFETCH(QString, window);
+        const examples::Example& e = *examples::ExampleFor(window.toStdString());
+        auto qs = [](std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); };
+        auto fields = [](QWidget* w) {
+            QStringList texts;
+            for (QLineEdit* f : w->findChildren<QLineEdit*>()) texts << f->objectName() + "=" + f->text();
+            texts.sort();
+            return texts;
+        };
+        QStringList byMouse;
+        {
+            MenuFixture app;
+            MessageCatcher messages;
+            auto* w = qobject_cast<ui::DesignedWindow*>(open(app, window));
+            QVERIFY(w);
+            for (std::string_view o : e.options) QTest::mouseClick(w->option(o), Qt::LeftButton);
+            for (const auto& [field, text] : e.typed) w->field(field)->setText(qs(text));
+            if (auto* field = qobject_cast<QLineEdit*>(w->control(e.trigger)))
+                QTest::keyClick(field, Qt::Key_Return);
+            else
+                QTest::mouseClick(w->button(e.trigger), Qt::LeftButton);
+            byMouse = fields(w);
+        }
+        MenuFixture app;
+        MessageCatcher messages;
+        auto* w = qobject_cast<ui::DesignedWindow*>(open(app, window));
+        QVERIFY(w && QTest::qWaitForWindowActive(w));
+        auto focused = [] { return QApplication::focusWidget(); };
+        // Tab from whatever has the focus until the control has it.
+        auto tabTo = [&](QWidget* target) {
+            for (int i = 0; i < 80 && focused() != target; ++i) QTest::keyClick(focused() ? focused() : w, Qt::Key_Tab);
+            return focused() == target;
+        };
+        for (QLineEdit* f : w->findChildren<QLineEdit*>())
+            if (f->isEnabled() && f->isVisible()) QVERIFY2(tabTo(f), qPrintable(f->objectName()));
+        for (QPushButton* b : w->findChildren<QPushButton*>())
+            if (b->isEnabled() && b->isVisible()) QVERIFY2(tabTo(b), qPrintable(b->objectName()));
+        for (std::string_view o : e.options) {
+            // Tab reaches the options' group at its chosen one; the arrows move within it.
+            QRadioButton* option = w->option(o);
+            for (int i = 0; i < 80 && !qobject_cast<QRadioButton*>(focused()); ++i)
+                QTest::keyClick(focused(), Qt::Key_Tab);
+            for (Qt::Key arrow : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up})
+                for (int i = 0; i < 6 && focused() != option; ++i) QTest::keyClick(focused(), arrow);
+            QVERIFY2(focused() == option && option->isChecked(), std::string(o).c_str());
+        }
+        for (const auto& [field, text] : e.typed) {
+            QVERIFY2(tabTo(w->field(field)), std::string(field).c_str());
+            QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(focused(), Qt::Key_Delete);
+            QTest::keyClicks(focused(), qs(text));
+        }
+        QVERIFY(tabTo(w->control(e.trigger)));
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(fields(w), byMouse);
     }
 
 private:

@@ -42,6 +42,7 @@
 #include "tools/examples.h"
 #include "ui/designedwindow.h"
 #include "ui/fonts.h"
+#include "ui/presentation.h"
 #include "ui/solutionpanel.h"
 #include "ui/style.h"
 
@@ -242,6 +243,26 @@ int main(int argc, char* argv[]) {
             }
             QApplication::processEvents();
             if (!drill->grab().save(dir.filePath(name + ".png"))) ++failures;
+            continue;
+        }
+        // "frm1-present": the three-sides window's example as F11 shows it at the
+        // projector, four steps in, at 1280 × 800.
+        if (name == "frm1-present") {
+            auto* calculator = qobject_cast<DesignedWindow*>(catalog.open("frm1"));
+            const Example* example = velunda::examples::ExampleFor("frm1");
+            if (!calculator || !example || !Fill(*calculator, *example)) {
+                ++failures;
+                continue;
+            }
+            velunda::ui::PresentationView view(calculator->windowTitle(), calculator->solution(), calculator->figure());
+            view.resize(1280, 800);
+            view.show();
+            for (int step = 1; step < 4; ++step) {
+                QKeyEvent next(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+                QApplication::sendEvent(&view, &next);
+            }
+            QApplication::processEvents();
+            if (!view.grab().save(dir.filePath(name + ".png"))) ++failures;
             continue;
         }
         // "sheet.pdf": a one-page 口算 sheet of 20 以内进位加法 with its answers.

@@ -25,6 +25,7 @@
 #include "ui/designedwindow.h"
 #include "ui/fonts.h"
 #include "ui/message.h"
+#include "ui/presentation.h"
 #include "ui/savefile.h"
 #include "ui/settings.h"
 
@@ -93,6 +94,8 @@ SolutionPanel::SolutionPanel(DesignedWindow& window, Event event, SketchMaker fi
     window.installEventFilter(this);
     auto* toggle = new QShortcut(QKeySequence(Qt::Key_F2), &window);
     connect(toggle, &QShortcut::activated, this, [this] { setShown(!shown_); });
+    auto* present = new QShortcut(QKeySequence(Qt::Key_F11), &window);
+    connect(present, &QShortcut::activated, this, [this] { presentFullScreen(); });
     connect(&SolutionSetting::instance(), &SolutionSetting::shownChanged, this, &SolutionPanel::setShown);
     if (SolutionSetting::instance().shown()) setShown(true);
 }
@@ -198,6 +201,7 @@ void SolutionPanel::showContextMenu(const QPoint& globalPos) {
     QAction* copy = menu.addAction("复制解题过程");
     QAction* pdf = menu.addAction("导出为 PDF…");
     QAction* print = menu.addAction("打印…");
+    QAction* present = menu.addAction("全屏演示解题过程\tF11");
     // The three-sides figure's circumcircle and incircle, on request.
     if (figure_ && figure_->isVisible() && figure_->sketch().hasExtras) {
         QAction* circles = menu.addAction("显示外接圆和内切圆");
@@ -210,6 +214,15 @@ void SolutionPanel::showContextMenu(const QPoint& globalPos) {
     if (chosen == copy) QApplication::clipboard()->setText(QString::fromStdString(solution().plain));
     if (chosen == pdf) exportPdf();
     if (chosen == print) PrintSolution(&window_, window_.windowTitle(), solution(), figure(), extrasShown());
+    if (chosen == present) presentFullScreen();
+}
+
+QWidget* SolutionPanel::presentFullScreen() {
+    auto* view = new PresentationView(window_.windowTitle(), solution(), figure());
+    view->showFullScreen();
+    view->activateWindow();
+    view->setFocus(Qt::OtherFocusReason);
+    return view;
 }
 
 SolutionSetting& SolutionSetting::instance() {

@@ -50,6 +50,8 @@ public:
     WorkedSolution solution() const;
     // The figure the panel shows over the solution, or nullptr.
     const Sketch* figure() const;
+    // F11: the solution full screen for the projector, its steps one at a time.
+    QWidget* presentFullScreen();
 
 protected:
     // The window's context menu.

@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QFontInfo>
 #include <QMenu>
+#include <QPointer>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -27,6 +28,7 @@
 #include "support/gui.h"
 #include "ui/designedwindow.h"
 #include "ui/fonts.h"
+#include "ui/presentation.h"
 #include "ui/savefile.h"
 #include "ui/settings.h"
 #include "ui/solutionpanel.h"
@@ -255,6 +257,27 @@ private slots:
         typeInto(w->field("Text1"), "-5");
         pressEnter(w->field("Text1"));
         QVERIFY2(figure->accessibleDescription().contains("不是正数"), qPrintable(figure->accessibleDescription()));
+        // F11: the solution full screen, a step at a time.
+        typeInto(w->field("Text1"), "5");
+        pressEnter(w->field("Text1"));
+        QTest::keyClick(w, Qt::Key_F11);
+        QPointer<ui::PresentationView> shown;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* view = dynamic_cast<ui::PresentationView*>(top)) shown = view;
+        QVERIFY(shown && shown->isFullScreen() && shown->steps() > 2);
+        auto* step = shown->findChild<QLabel*>("lblStep");
+        QCOMPARE(shown->shownSteps(), 1u);
+        QTest::keyClick(shown, Qt::Key_Space);
+        QTest::keyClick(shown, Qt::Key_Right);
+        QCOMPARE(shown->shownSteps(), 3u);
+        QVERIFY2(step->text().startsWith("第 3 步，共"), qPrintable(step->text()));
+        QTest::keyClick(shown, Qt::Key_Left);
+        QCOMPARE(shown->shownSteps(), 2u);
+        const QString steps = shown->findChild<QTextBrowser*>("solution")->toPlainText();
+        QVERIFY2(steps.contains("已知 a = 5") && !steps.contains("周长"), qPrintable(steps));
+        QTest::keyClick(shown, Qt::Key_Escape);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!shown);
         click(w->button("Command1"));
         QCOMPARE(panel->toPlainText(), hint);
         QVERIFY(!figure->isVisible());

@@ -143,12 +143,12 @@ void NextProblem() {
 }
 
 void SheetToPdf(const QString& folder) {
-    const SheetSpec spec{SheetSet::Mixed, 4, 2026};
+    const SheetPlan plan{SheetSet::Mixed, 4, 2026};
     std::vector<qint64> times;
     for (int run = 0; run < 5; ++run) {
         QElapsedTimer t;
         t.start();
-        const QString fault = ui::WriteSheetPdf(folder + "/sheet.pdf", spec, SheetProblems(spec));
+        const QString fault = ui::WriteSheetPdf(folder + "/sheet.pdf", plan, SheetProblems(plan));
         times.push_back(t.nsecsElapsed());
         if (!fault.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(fault));
     }

@@ -69,33 +69,33 @@ std::string SheetSetName(SheetSet set) {
     return names[int(set)];
 }
 
-std::vector<Problem> SheetProblems(const SheetSpec& spec, const std::vector<Problem>& ownFacts) {
-    std::mt19937 engine(spec.seed);
+std::vector<Problem> SheetProblems(const SheetPlan& plan, const std::vector<Problem>& ownFacts) {
+    std::mt19937 engine(plan.seed);
     std::vector<Problem> problems;
-    const int count = kProblemsPerPage * std::clamp(spec.pages, 1, kMaxSheetPages);
-    if (spec.set == SheetSet::DueAndWeak && ownFacts.empty()) return problems;
+    const int count = kProblemsPerPage * std::clamp(plan.pages, 1, kMaxSheetPages);
+    if (plan.set == SheetSet::DueAndWeak && ownFacts.empty()) return problems;
     while (int(problems.size()) < count) {
         const Problem next =
-            spec.set == SheetSet::DueAndWeak ? ownFacts[Below(engine, int(ownFacts.size()))] : Draw(spec.set, engine);
+            plan.set == SheetSet::DueAndWeak ? ownFacts[Below(engine, int(ownFacts.size()))] : Draw(plan.set, engine);
         // Never the same problem twice running, where the set has another.
         if (!problems.empty() && problems.back().text() == next.text() &&
-            (spec.set != SheetSet::DueAndWeak || ownFacts.size() > 1))
+            (plan.set != SheetSet::DueAndWeak || ownFacts.size() > 1))
             continue;
         problems.push_back(next);
     }
     return problems;
 }
 
-std::string SheetCode(const SheetSpec& spec) {
-    std::uint64_t bits = (std::uint64_t(spec.set) << 32) | (std::uint64_t(std::clamp(spec.pages, 1, 4) - 1) << 30) |
-                         (spec.seed & 0x3FFFFFFF);
+std::string SheetCode(const SheetPlan& plan) {
+    std::uint64_t bits = (std::uint64_t(plan.set) << 32) | (std::uint64_t(std::clamp(plan.pages, 1, 4) - 1) << 30) |
+                         (plan.seed & 0x3FFFFFFF);
     std::string digits(kCodeLength, '0');
     for (int i = kCodeLength - 1; i >= 0; --i, bits >>= 5) digits[i] = kDigits[bits & 31];
     digits += kDigits[CheckDigit(digits)];
     return digits.substr(0, 4) + "-" + digits.substr(4);
 }
 
-std::optional<SheetSpec> ReadSheetCode(std::string_view code) {
+std::optional<SheetPlan> ReadSheetCode(std::string_view code) {
     std::string digits;
     for (char c : code) {
         if (c == ' ' || c == '-') continue;
@@ -112,7 +112,7 @@ std::optional<SheetSpec> ReadSheetCode(std::string_view code) {
     for (char c : value) bits = (bits << 5) | std::uint64_t(kDigits.find(c));
     const int set = int(bits >> 32);
     if (set >= kSheetSets) return std::nullopt;
-    return SheetSpec{SheetSet(set), int((bits >> 30) & 3) + 1, std::uint32_t(bits & 0x3FFFFFFF)};
+    return SheetPlan{SheetSet(set), int((bits >> 30) & 3) + 1, std::uint32_t(bits & 0x3FFFFFFF)};
 }
 
 }  // namespace velunda

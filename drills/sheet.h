@@ -31,7 +31,7 @@ std::string SheetSetName(SheetSet set);
 inline constexpr int kProblemsPerPage = 100;
 inline constexpr int kMaxSheetPages = 4;
 
-struct SheetSpec {
+struct SheetPlan {
     SheetSet set = SheetSet::Addition;
     int pages = 1;           // 1 to kMaxSheetPages
     std::uint32_t seed = 0;  // below 2^30
@@ -39,13 +39,13 @@ struct SheetSpec {
 
 // The problems of the sheet, page after page. A sheet of the pupil's own facts draws
 // from those (the set is then empty without them).
-std::vector<Problem> SheetProblems(const SheetSpec& spec, const std::vector<Problem>& ownFacts = {});
+std::vector<Problem> SheetProblems(const SheetPlan& plan, const std::vector<Problem>& ownFacts = {});
 
 // The code printed on the sheet, "K7Q2-M9XA": its set, pages and seed, and a check
 // character, in letters and digits that cannot be mistaken for one another.
-std::string SheetCode(const SheetSpec& spec);
+std::string SheetCode(const SheetPlan& plan);
 // The sheet a code stands for; none for a mistyped code. Blanks, dashes and case are
 // ignored, O is read as 0 and I or L as 1.
-std::optional<SheetSpec> ReadSheetCode(std::string_view code);
+std::optional<SheetPlan> ReadSheetCode(std::string_view code);
 
 }  // namespace velunda

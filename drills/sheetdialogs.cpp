@@ -37,13 +37,13 @@ std::vector<Problem> OwnFacts(const std::vector<FactHistory>& facts) {
 }
 
 // Makes the sheet (its own facts read first for a sheet of them) and hands it on.
-void MakeSheet(QWidget* context, const SheetSpec& spec, const std::function<void(const std::vector<Problem>&)>& done) {
-    if (spec.set != SheetSet::DueAndWeak) return done(SheetProblems(spec));
-    HistoryStore::Shared().fetchFacts(context, [context, spec, done](const std::vector<FactHistory>& facts) {
-        const std::vector<Problem> problems = SheetProblems(spec, OwnFacts(facts));
+void MakeSheet(QWidget* context, const SheetPlan& plan, const std::function<void(const std::vector<Problem>&)>& done) {
+    if (plan.set != SheetSet::DueAndWeak) return done(SheetProblems(plan));
+    HistoryStore::Shared().fetchFacts(context, [context, plan, done](const std::vector<FactHistory>& facts) {
+        const std::vector<Problem> problems = SheetProblems(plan, OwnFacts(facts));
         if (problems.empty())
             return ShowMessageBox(context, "错题本里没有题，今天也没有该复习的题：请选别的题目。", Icon::Information);
-        HistoryStore::Shared().keepSheet(SheetCode(spec), problems);
+        HistoryStore::Shared().keepSheet(SheetCode(plan), problems);
         done(problems);
     });
 }
@@ -78,11 +78,11 @@ void PrintSheetDialog(QWidget* parent) {
     layout->addWidget(note);
     layout->addWidget(buttons);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    auto spec = [&] {
-        return SheetSpec{SheetSet(sets->currentIndex()), pages->value(), QRandomGenerator::global()->bounded(1U << 30)};
+    auto plan = [&] {
+        return SheetPlan{SheetSet(sets->currentIndex()), pages->value(), QRandomGenerator::global()->bounded(1U << 30)};
     };
     QObject::connect(pdf, &QPushButton::clicked, &dialog, [&] {
-        const SheetSpec s = spec();
+        const SheetPlan s = plan();
         const QString file =
             ChooseFileToSave(&dialog, "保存口算题卡", "口算题卡-" + qs(SheetCode(s)), "pdf", "PDF 文件 (*.pdf)");
         if (file.isEmpty()) return;
@@ -93,7 +93,7 @@ void PrintSheetDialog(QWidget* parent) {
         dialog.accept();
     });
     QObject::connect(print, &QPushButton::clicked, &dialog, [&] {
-        const SheetSpec s = spec();
+        const SheetPlan s = plan();
         MakeSheet(parent, s, [parent, s](const std::vector<Problem>& problems) {
             QPrinter printer;
             printer.setDocName(qs("口算题卡 " + SheetCode(s)));
@@ -168,13 +168,13 @@ void EnterSheetDialog(QWidget* parent) {
         save->setEnabled(!problems.empty());
     };
     QObject::connect(find, &QPushButton::clicked, &dialog, [&] {
-        const std::optional<SheetSpec> spec = ReadSheetCode(code->text().toStdString());
-        if (!spec) {
+        const std::optional<SheetPlan> plan = ReadSheetCode(code->text().toStdString());
+        if (!plan) {
             said->setText("题卡编号不对：请核对题卡右上角的 8 个字母和数字。");
             return;
         }
-        if (spec->set != SheetSet::DueAndWeak) return show(SheetProblems(*spec));
-        HistoryStore::Shared().fetchSheet(SheetCode(*spec), &dialog, [&](std::vector<Problem> kept) {
+        if (plan->set != SheetSet::DueAndWeak) return show(SheetProblems(*plan));
+        HistoryStore::Shared().fetchSheet(SheetCode(*plan), &dialog, [&](std::vector<Problem> kept) {
             if (kept.empty())
                 said->setText("这张题卡是按另一台电脑上的记录出的题，这里找不到它的题目。");
             else

@@ -48,8 +48,8 @@ QFont Font(double points, bool bold = false) {
     return MakeFont(style);
 }
 
-void DrawHeading(QPainter& p, const SheetSpec& spec, const QString& title, int page, int pages) {
-    const QString code = qs(SheetCode(spec));
+void DrawHeading(QPainter& p, const SheetPlan& plan, const QString& title, int page, int pages) {
+    const QString code = qs(SheetCode(plan));
     p.setFont(Font(16, true));
     p.drawText(QRectF(kMargin, kMargin, 1400, 110), Qt::AlignLeft | Qt::AlignVCenter, title);
     p.setFont(Font(10));
@@ -64,17 +64,17 @@ void DrawHeading(QPainter& p, const SheetSpec& spec, const QString& title, int p
     const double codeLeft = kMargin + p.boundingRect(line, Qt::AlignLeft | Qt::AlignVCenter, where).width();
     p.setFont(typewriter);
     p.drawText(line.adjusted(codeLeft - kMargin, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, code);
-    const QImage qr = QrCode(SheetCode(spec));
+    const QImage qr = QrCode(SheetCode(plan));
     if (!qr.isNull()) {
         p.setRenderHint(QPainter::SmoothPixmapTransform, false);
         p.drawImage(QRectF(kWidth - kMargin - 200, kMargin, 200, 200), qr);
     }
 }
 
-void DrawPage(QPainter& p, const SheetSpec& spec, const std::vector<Problem>& problems, int page, int pages,
+void DrawPage(QPainter& p, const SheetPlan& plan, const std::vector<Problem>& problems, int page, int pages,
               bool answers) {
-    const QString title = qs("口算题卡 · " + SheetSetName(spec.set)) + (answers ? "（答案）" : "");
-    DrawHeading(p, spec, title, page, pages);
+    const QString title = qs("口算题卡 · " + SheetSetName(plan.set)) + (answers ? "（答案）" : "");
+    DrawHeading(p, plan, title, page, pages);
     double top = kMargin + 230;
     if (!answers) {
         p.setFont(Font(11));
@@ -119,7 +119,7 @@ QImage QrCode(const std::string& text) {
     return image;
 }
 
-void DrawSheet(QPagedPaintDevice& device, const SheetSpec& spec, const std::vector<Problem>& problems) {
+void DrawSheet(QPagedPaintDevice& device, const SheetPlan& plan, const std::vector<Problem>& problems) {
     QPainter painter(&device);
     const double scale = std::min(device.width() / kWidth, device.height() / kHeight);
     painter.scale(scale, scale);
@@ -127,21 +127,21 @@ void DrawSheet(QPagedPaintDevice& device, const SheetSpec& spec, const std::vect
     for (int answers = 0; answers < 2; ++answers)
         for (int page = 1; page <= pages; ++page) {
             if (answers || page > 1) device.newPage();
-            DrawPage(painter, spec, problems, page, pages, answers == 1);
+            DrawPage(painter, plan, problems, page, pages, answers == 1);
         }
 }
 
-QString WriteSheetPdf(const QString& path, const SheetSpec& spec, const std::vector<Problem>& problems) {
+QString WriteSheetPdf(const QString& path, const SheetPlan& plan, const std::vector<Problem>& problems) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return FileNotWrittenText(path, file.errorString());
     {
         QPdfWriter writer(&file);
-        writer.setTitle(qs("口算题卡 " + SheetCode(spec)));
+        writer.setTitle(qs("口算题卡 " + SheetCode(plan)));
         writer.setCreator("Velunda");
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setResolution(300);
-        DrawSheet(writer, spec, problems);
+        DrawSheet(writer, plan, problems);
     }
     if (!file.commit()) return FileNotWrittenText(path, file.errorString());
     return {};

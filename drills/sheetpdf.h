@@ -20,11 +20,11 @@ namespace velunda::ui {
 QImage QrCode(const std::string& text);
 
 // Draws the sheet's pages, then its answer pages, onto the device (a PDF or a printer).
-void DrawSheet(QPagedPaintDevice& device, const SheetSpec& spec, const std::vector<Problem>& problems);
+void DrawSheet(QPagedPaintDevice& device, const SheetPlan& plan, const std::vector<Problem>& problems);
 
 // The sheet as a PDF in that file, written whole or not at all; an empty text, or the
 // message saying why it could not be written.
-QString WriteSheetPdf(const QString& path, const SheetSpec& spec, const std::vector<Problem>& problems);
+QString WriteSheetPdf(const QString& path, const SheetPlan& plan, const std::vector<Problem>& problems);
 
 // The dialog of 打印口算题卡…: the set and the number of pages, then a PDF or the printer.
 void PrintSheetDialog(QWidget* parent);

@@ -267,8 +267,8 @@ int main(int argc, char* argv[]) {
         }
         // "sheet.pdf": a one-page 口算 sheet of 20 以内进位加法 with its answers.
         if (name == "sheet.pdf") {
-            const velunda::SheetSpec spec{velunda::SheetSet::CarryAddition, 1, 2026};
-            const QString fault = velunda::ui::WriteSheetPdf(dir.filePath(name), spec, velunda::SheetProblems(spec));
+            const velunda::SheetPlan plan{velunda::SheetSet::CarryAddition, 1, 2026};
+            const QString fault = velunda::ui::WriteSheetPdf(dir.filePath(name), plan, velunda::SheetProblems(plan));
             if (!fault.isEmpty()) {
                 qWarning("%s", qPrintable(fault));
                 ++failures;

@@ -372,19 +372,19 @@ private slots:
         QFETCH(int, pages);
         QFETCH(uint, seed);
         QFETCH(QString, kind);
-        const SheetSpec spec{SheetSet(set), pages, seed};
-        const std::string code = SheetCode(spec);
+        const SheetPlan plan{SheetSet(set), pages, seed};
+        const std::string code = SheetCode(plan);
         QCOMPARE(int(code.size()), 9);
         // Typed back as a parent may: lower case, without the dash, O for 0 and l for 1.
         std::string typed;
         for (char c : code)
             if (c != '-') typed += c == '0' ? 'O' : c == '1' ? 'l' : char(std::tolower(static_cast<unsigned char>(c)));
-        const std::optional<SheetSpec> read = ReadSheetCode(typed);
+        const std::optional<SheetPlan> read = ReadSheetCode(typed);
         QVERIFY(read);
         QCOMPARE(int(read->set), set);
         QCOMPARE(read->pages, pages);
         QCOMPARE(read->seed, seed);
-        const std::vector<Problem> problems = SheetProblems(spec), again = SheetProblems(*read);
+        const std::vector<Problem> problems = SheetProblems(plan), again = SheetProblems(*read);
         QCOMPARE(int(problems.size()), 100 * pages);
         for (std::size_t i = 0; i < problems.size(); ++i) {
             const Problem& p = problems[i];

@@ -223,18 +223,18 @@ private slots:
     // A printed sheet: its problem pages with the header and code, then its answer pages,
     // read back from the PDF as text; the QR code of its code is drawn.
     void sheetPdf() {
-        const SheetSpec spec{SheetSet::CarryAddition, 2, 2026};
-        const std::vector<Problem> problems = SheetProblems(spec);
+        const SheetPlan plan{SheetSet::CarryAddition, 2, 2026};
+        const std::vector<Problem> problems = SheetProblems(plan);
         QTemporaryDir dir;
         const QString pdf = dir.filePath("sheet.pdf");
-        QCOMPARE(ui::WriteSheetPdf(pdf, spec, problems), QString());
+        QCOMPARE(ui::WriteSheetPdf(pdf, plan, problems), QString());
         QProcess text;
         text.start("pdftotext", {"-layout", pdf, "-"});
         QVERIFY(text.waitForFinished(30000));
         const QString read = QString::fromUtf8(text.readAllStandardOutput());
         const QStringList pages = read.split('\f', Qt::SkipEmptyParts);
         QCOMPARE(pages.size(), 4);
-        const QString code = QString::fromStdString(SheetCode(spec));
+        const QString code = QString::fromStdString(SheetCode(plan));
         // The text as it reads without the blanks that set the problems out.
         auto bare = [](QString text) { return text.remove(QRegularExpression("\\s")); };
         for (int page = 0; page < 4; ++page) {
@@ -256,13 +256,13 @@ private slots:
     void enteringASheet() {
         MenuFixture app;
         MessageCatcher catcher;
-        const SheetSpec spec{SheetSet::Multiplication, 1, 99};
-        const std::vector<Problem> problems = SheetProblems(spec);
+        const SheetPlan plan{SheetSet::Multiplication, 1, 99};
+        const std::vector<Problem> problems = SheetProblems(plan);
         const std::size_t before = HistoryStore::Shared().answers().size();
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!dialog) return;
-            dialog->findChild<QLineEdit*>("txtSheetCode")->setText(QString::fromStdString(SheetCode(spec)));
+            dialog->findChild<QLineEdit*>("txtSheetCode")->setText(QString::fromStdString(SheetCode(plan)));
             dialog->findChild<QPushButton*>("cmdFindSheet")->click();
             for (int wrong : {3, 50, 100})
                 dialog->findChild<QCheckBox*>(QString("chkWrong(%1)").arg(wrong))->setChecked(true);

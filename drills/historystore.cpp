@@ -434,10 +434,7 @@ private:
     // The file stays busy: the pupil is told once it has been for a while.
     bool waitedFor() {
         if (!busySince_.isValid()) busySince_.start();
-        if (busySince_.elapsed() >= kTellBusyAfterMs && !busyTold_) {
-            busyTold_ = true;
-            tell(HistoryFault::Locked);
-        }
+        if (busySince_.elapsed() >= kTellBusyAfterMs) tell(HistoryFault::Locked);  // told once
         return false;
     }
 
@@ -446,7 +443,7 @@ private:
     void read(const std::function<QSqlError()>& work) {
         if (open() != Opened::Yes) return;
         QSqlError error = work();
-        if (!error.isValid() || IsBusy(error) || readOnly_) return;
+        if (!error.isValid() || IsBusy(error) || writesOff_) return;  // a file read alone: nothing to mend
         if (IsCorrupt(error)) {
             if (setAside() && open() == Opened::Yes) work();
             return;
@@ -541,7 +538,6 @@ private:
             }
         }
         opened_ = true;
-        readOnly_ = false;
         QSqlError error = prepare();
         if (off_) return Opened::No;  // a later Velunda's file
         if (!error.isValid()) return Opened::Yes;
@@ -571,7 +567,6 @@ private:
             return Opened::No;
         }
         opened_ = true;
-        readOnly_ = true;
         if (version_ != kHistorySchemaVersion) {
             // A later layout cannot be read, and an earlier one cannot be brought up to date.
             close();
@@ -818,15 +813,13 @@ private:
     std::function<void()> connected_;  // once, after the first connection is made
     std::function<void()> wrote_;      // after each write that reached the file
     bool opened_ = false;
-    bool readOnly_ = false;   // the connection reads only
-    bool writesOff_ = false;  // no write is tried again this run
+    bool writesOff_ = false;  // no write is tried again this run; the file is open for reading
     bool off_ = false;        // nor any read
     int version_ = 0;
     std::set<HistoryFault> told_;
     std::map<HistoryStore::Session, Running> running_;
     std::deque<std::function<QSqlError()>> waiting_;  // the writes not yet done, in order
     QElapsedTimer busySince_;
-    bool busyTold_ = false;
     std::unique_ptr<QSqlQuery> insert_;
 };
 

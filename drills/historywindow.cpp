@@ -13,7 +13,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -429,7 +428,7 @@ HistoryWindow::HistoryWindow(HistoryStore& store, HistoryTime now, QWidget* pare
         if (!follow->isActive()) follow->start();
     });
     // The empty chart, until the history is read.
-    chart_->setDays({}, QDateTime::fromMSecsSinceEpoch(now_).date().toString(Qt::ISODate).toStdString());
+    chart_->setDays({}, LocalDay(now_));
     reload();
 }
 
@@ -456,19 +455,15 @@ void HistoryWindow::showOverview(HistoryStore::Overview overview) {
                                           .arg(answered)
                                           .arg(Percent(right, answered))
                                           .arg(WrongAnswerBook(overview.facts, now_).size()));
-    chart_->setDays(overview.days, QDateTime::fromMSecsSinceEpoch(now_).date().toString(Qt::ISODate).toStdString());
+    chart_->setDays(overview.days, LocalDay(now_));
     for (FactGrid* grid : grids_) grid->setFacts(overview.facts, now_);
     model_->setDays(std::move(overview.days));
 }
 
 QString WriteAnswersCsv(const QString& file, const std::vector<AnswerRecord>& answers) {
     const std::string csv = AnswersCsv(answers);
-    // Written whole or not at all: an earlier export of that name stays until this one is done.
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(csv.data(), qint64(csv.size())) != qint64(csv.size()) ||
-        !out.commit())
-        return FileNotWrittenText(file, out.errorString());
-    return {};
+    return WriteWhole(file,
+                      [&](QIODevice& out) { return out.write(csv.data(), qint64(csv.size())) == qint64(csv.size()); });
 }
 
 void HistoryWindow::exportClicked() {

@@ -3,14 +3,12 @@
 #include <qrencode.h>
 
 #include <QLibrary>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <mutex>
 
 #include "ui/fonts.h"
-#include "ui/message.h"
+#include "ui/savefile.h"
 
 namespace velunda::ui {
 namespace {
@@ -132,19 +130,10 @@ void DrawSheet(QPagedPaintDevice& device, const SheetPlan& plan, const std::vect
 }
 
 QString WriteSheetPdf(const QString& path, const SheetPlan& plan, const std::vector<Problem>& problems) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return FileNotWrittenText(path, file.errorString());
-    {
-        QPdfWriter writer(&file);
-        writer.setTitle(qs("口算题卡 " + SheetCode(plan)));
-        writer.setCreator("Velunda");
-        writer.setPageSize(QPageSize(QPageSize::A4));
+    return WritePdf(path, qs("口算题卡 " + SheetCode(plan)), [&](QPdfWriter& writer) {
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setResolution(300);
         DrawSheet(writer, plan, problems);
-    }
-    if (!file.commit()) return FileNotWrittenText(path, file.errorString());
-    return {};
+    });
 }
 
 }  // namespace velunda::ui

@@ -4,8 +4,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
 #include <QStandardPaths>
 
+#include "ui/message.h"
 #include "ui/settings.h"
 
 namespace velunda::ui {
@@ -31,6 +35,25 @@ QString ChooseFileToSave(QWidget* parent, const QString& title, const QString& s
     const QString file = QFileDialog::getSaveFileName(parent, title, start, filter);
     if (!file.isEmpty()) ProgramSettings::instance().setValue(kFolderKey, QFileInfo(file).absolutePath());
     return file;
+}
+
+QString WriteWhole(const QString& path, const std::function<bool(QIODevice&)>& write) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit())
+        return FileNotWrittenText(path, file.errorString());
+    return {};
+}
+
+QString WritePdf(const QString& path, const QString& title, const std::function<void(QPdfWriter&)>& draw) {
+    return WriteWhole(path, [&](QIODevice& file) {
+        QPdfWriter writer(&file);
+        writer.setTitle(title);
+        writer.setCreator("Velunda");
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setResolution(300);
+        draw(writer);
+        return true;
+    });
 }
 
 }  // namespace velunda::ui

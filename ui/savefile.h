@@ -4,7 +4,10 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
+class QIODevice;
+class QPdfWriter;
 class QWidget;
 
 namespace velunda::ui {
@@ -17,5 +20,12 @@ QString ChooseFileToSave(QWidget* parent, const QString& title, const QString& s
 // The folder the dialog opens in, and the name it offers there.
 QString SaveFolder();
 QString DatedName(const QString& stem, const QString& suffix);
+
+// Writes the file through a temporary one, so that a file that cannot be written leaves
+// no partial file and an earlier one of that name stays; write returns false where it
+// failed. An empty text, or the Chinese message saying why it was not written.
+QString WriteWhole(const QString& path, const std::function<bool(QIODevice&)>& write);
+// The same for an A4 PDF at 300 dots an inch with that title, drawn by draw.
+QString WritePdf(const QString& path, const QString& title, const std::function<void(QPdfWriter&)>& draw);
 
 }  // namespace velunda::ui

@@ -5,13 +5,11 @@
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -241,18 +239,7 @@ void SolutionSetting::setShown(bool shown) {
 
 QString WriteSolutionPdf(const QString& path, const QString& title, const WorkedSolution& solution,
                          const Sketch* figure, bool extras) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return FileNotWrittenText(path, file.errorString());
-    {
-        QPdfWriter writer(&file);
-        writer.setTitle(title);
-        writer.setCreator("Velunda");
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setResolution(300);
-        Draw(writer, title, solution, figure, extras);
-    }
-    if (!file.commit()) return FileNotWrittenText(path, file.errorString());
-    return {};
+    return WritePdf(path, title, [&](QPdfWriter& writer) { Draw(writer, title, solution, figure, extras); });
 }
 
 void PrintSolution(QWidget* parent, const QString& title, const WorkedSolution& solution, const Sketch* figure,

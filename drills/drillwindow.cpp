@@ -97,9 +97,7 @@ DrillWindow::DrillWindow(std::string_view name, const QColor& clockColour, bool 
     strategy_->setFont(MakeFont(SimSun(10.5)));
     strategy_->setWordWrap(true);
     strategy_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette palette = strategy_->palette();
-    palette.setColor(QPalette::WindowText, kLightCyan);
-    strategy_->setPalette(palette);
+    SetTextColor(strategy_, kLightCyan);
     strategy_->setGeometry(px(360), px(2190), px(6840), px(510));
 
     if (!offersWrongAnswers_) return;
@@ -115,9 +113,7 @@ DrillWindow::DrillWindow(std::string_view name, const QColor& clockColour, bool 
     today->setToolTip("错题本里的题和今天该复习的题，最多 10 分钟");
     set_ = new QLabel(this);
     set_->setObjectName("lblSet");
-    QPalette setPalette = set_->palette();
-    setPalette.setColor(QPalette::WindowText, kLightYellow);
-    set_->setPalette(setPalette);
+    SetTextColor(set_, kLightYellow);
     for (QWidget* w : std::initializer_list<QWidget*>{book, today, set_}) w->setFont(MakeFont(SimSun(10.5)));
     book->setGeometry(px(480), top, px(1200), px(390));
     today->setGeometry(px(1800), top, px(1320), px(390));
@@ -161,7 +157,7 @@ void DrillWindow::start() {
 }
 
 void DrillWindow::restart() {
-    if (practice_) practice_.reset();
+    practice_.reset();
     history_.start();
     drill_.ResetCounts();
     showCounts(0, 0);
@@ -326,9 +322,7 @@ TestDrillWindow::TestDrillWindow() : DrillWindow("frm23", QColor(255, 128, 255))
     const int top = px(2760);
     for (QLabel* label : {caption, left_}) {
         label->setFont(font);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, kLightYellow);
-        label->setPalette(palette);
+        SetTextColor(label, kLightYellow);
     }
     lengths_->setFont(font);
     UseStandardColours(lengths_);

@@ -17,13 +17,6 @@ namespace {
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
-void setTextColor(QWidget* w, const QColor& color, QPalette::ColorRole role) {
-    if (!color.isValid()) return;
-    QPalette p = w->palette();
-    p.setColor(role, color);
-    w->setPalette(p);
-}
-
 void setBackground(QWidget* w, const QColor& color) {
     if (!color.isValid()) return;
     QPalette p = w->palette();
@@ -48,6 +41,13 @@ void placeLabel(QLabel* label, QRect rect, bool wrap) {
 }
 
 }  // namespace
+
+void SetTextColor(QWidget* w, const QColor& color, QPalette::ColorRole role) {
+    if (!color.isValid()) return;
+    QPalette p = w->palette();
+    p.setColor(role, color);
+    w->setPalette(p);
+}
 
 void OptionButton::focusInEvent(QFocusEvent* event) {
     // The group is one stop of the Tab key: tabbing into it lands on its selected
@@ -117,7 +117,7 @@ QWidget* DesignedWindow::build(const ControlDesign& c) {
             auto* label = c.kind == Kind::Link ? new MenuEntry(qs(c.caption), this) : new QLabel(qs(c.caption), this);
             label->setFont(MakeFont(c.look.font));
             label->setAlignment((c.look.centered ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-            setTextColor(label, c.look.color, QPalette::WindowText);
+            SetTextColor(label, c.look.color, QPalette::WindowText);
             setBackground(label, c.look.background);
             placeLabel(label, rect, c.look.wrap);
             w = label;
@@ -130,7 +130,7 @@ QWidget* DesignedWindow::build(const ControlDesign& c) {
             auto* edit = new QLineEdit(this);
             edit->setFont(MakeFont(c.look.font));
             edit->setText(qs(c.caption));
-            setTextColor(edit, c.look.color, QPalette::Text);
+            SetTextColor(edit, c.look.color, QPalette::Text);
             edit->setGeometry(rect);
             updateToolTip(edit);
             connect(edit, &QLineEdit::textChanged, this, [this, edit] { updateToolTip(edit); });
@@ -142,7 +142,7 @@ QWidget* DesignedWindow::build(const ControlDesign& c) {
             button->setFont(MakeFont(c.look.font));
             button->setAutoDefault(false);
             button->installEventFilter(this);  // Enter presses it
-            setTextColor(button, c.look.color, QPalette::ButtonText);
+            SetTextColor(button, c.look.color, QPalette::ButtonText);
             button->setGeometry(rect);
             w = button;
             break;
@@ -150,7 +150,7 @@ QWidget* DesignedWindow::build(const ControlDesign& c) {
         case Kind::Option: {
             auto* option = new OptionButton(qs(c.caption), this);
             option->setFont(MakeFont(c.look.font));
-            setTextColor(option, c.look.color, QPalette::WindowText);
+            SetTextColor(option, c.look.color, QPalette::WindowText);
             setBackground(option, c.look.background);
             option->setGeometry(rect);
             w = option;

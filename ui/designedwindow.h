@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QHash>
+#include <QPalette>
 #include <QRadioButton>
 #include <QWidget>
 #include <functional>
@@ -103,5 +104,10 @@ private:
 
     SolutionPanel* panel_ = nullptr;  // a part of the window, where it has one
 };
+
+// The control's text in that colour (WindowText for a label, Text for a field,
+// ButtonText for a button); an invalid colour leaves it as it is. For the controls a
+// window adds beside its design as well.
+void SetTextColor(QWidget* w, const QColor& color, QPalette::ColorRole role = QPalette::WindowText);
 
 }  // namespace velunda::ui

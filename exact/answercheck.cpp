@@ -453,17 +453,17 @@ private:
     bool degrees_ = false;
 };
 
-// Whether t is x rounded to that many places after the point: |x − t| ≤ ½ · 10^−places.
-bool RoundsTo(const Number& x, const Number& t, int places) {
+// Whether |x − t| ≤ halves · ½ · 10^−places: with one half, t is x rounded to that many
+// places after the point.
+bool Within(const Number& x, const Number& t, int places, int halves) {
     const Number scaled = (x - t) * Int(2) * Int(10).Pow(places);
-    return (Int(1) - scaled).Sign() >= 0 && (Int(1) + scaled).Sign() >= 0;
+    return (Int(halves) - scaled).Sign() >= 0 && (Int(halves) + scaled).Sign() >= 0;
 }
 
+bool RoundsTo(const Number& x, const Number& t, int places) { return Within(x, t, places, 1); }
+
 // Within ten times that.
-bool Near(const Number& x, const Number& t, int places) {
-    const Number scaled = (x - t) * Int(2) * Int(10).Pow(places);
-    return (Int(10) - scaled).Sign() >= 0 && (Int(10) + scaled).Sign() >= 0;
-}
+bool Near(const Number& x, const Number& t, int places) { return Within(x, t, places, 10); }
 
 std::string PlaceName(int places) {
     static const char* const names[] = {"个位", "十分位", "百分位", "千分位", "万分位"};

@@ -13,6 +13,7 @@
 #include "ui/palette.h"
 #include "ui/settings.h"
 #include "ui/solutionpanel.h"
+#include "ui/tryfirst.h"
 
 namespace velunda::ui {
 namespace {
@@ -70,6 +71,14 @@ MainMenu::MainMenu(WindowCatalog& catalog) : DesignedWindow(MenuDesign()) {
     solution->setGeometry(px(360), px(6540), px(2400), px(300));
     solution->setChecked(SolutionSetting::instance().shown());
     connect(solution, &QCheckBox::toggled, &SolutionSetting::instance(), &SolutionSetting::setShown);
+    // At the other end of the row: whether the solver windows start in try-first mode.
+    auto* tryFirst = new QCheckBox("先自己做", this);
+    tryFirst->setObjectName("chkTry");
+    tryFirst->setFont(solution->font());
+    tryFirst->setPalette(palette);
+    tryFirst->setGeometry(px(6690), px(6540), px(1500), px(300));
+    tryFirst->setChecked(TrySetting::instance().on());
+    connect(tryFirst, &QCheckBox::toggled, &TrySetting::instance(), &TrySetting::setOn);
     // A settings file that cannot be read or written is told here, once the menu shows.
     auto tellSettingsFaults = [this] {
         for (const QString& message : ProgramSettings::instance().takeProblems())

@@ -194,7 +194,13 @@ void SolutionBuilder::Record(Measure measure, std::string_view symbol, const Num
     Store({measure, std::string(symbol), static_cast<double>(value.Approximate()), FigureLabel(value), given});
 }
 
+void SolutionBuilder::Solved(std::string_view name, std::string_view symbol, const Number& value, bool angle,
+                             bool given) {
+    if (value.ok()) values_.push_back({std::string(symbol), std::string(name), value, given, angle, std::nullopt});
+}
+
 void SolutionBuilder::RecordAngle(Measure measure, std::string_view symbol, const Number& radians, bool given) {
+    Solved(given ? "" : "角", symbol, radians, true, given);
     if (measure == Measure::None || !radians.ok() || BeyondFields(radians)) return;
     const Number degrees = radians * Number::Integer(180) / Number::Pi();
     // arccos(4/5) in degrees has no short form: 36.9°.
@@ -204,6 +210,7 @@ void SolutionBuilder::RecordAngle(Measure measure, std::string_view symbol, cons
 }
 
 void SolutionBuilder::Given(Measure measure, std::string_view symbol, const Number& value) {
+    Solved("", symbol, value, false, true);
     Record(measure, symbol, value, true);
     Given(std::string(symbol) + " = " + (value.ok() ? Plain(value) : FaultText(value.fault())));
 }
@@ -259,6 +266,7 @@ bool SolutionBuilder::Quantity(Measure measure, std::string_view name, std::stri
     }
     steps_.push_back(MakeStep(StepKind::Quantity, line));
     answers_.push_back(PartOfAnswer(name, value, Plain(value)));
+    Solved(name, symbol, value);
     Record(measure, symbol, value, false);
     return true;
 }
@@ -287,6 +295,8 @@ bool SolutionBuilder::Quantity(Measure measure, std::string_view name, std::stri
     line += "，π 取 " + std::string(piText) + " 时 " + std::string(symbol) + ValueAlone(withWindowPi);
     steps_.push_back(MakeStep(StepKind::Quantity, line));
     answers_.push_back(PartOfAnswer(name, withWindowPi, withWindowPi.DecimalText()));
+    Solved(name, symbol, value);
+    values_.back().windowPi = withWindowPi;
     Record(measure, symbol, value, false);
     return true;
 }
@@ -309,7 +319,9 @@ WorkedSolution SolutionBuilder::Finish() {
         for (std::size_t i = 0; i < answers_.size(); ++i) a += (i ? "，" : "") + answers_[i];
         steps.push_back(MakeStep(StepKind::Answer, a + "。"));
     }
-    return FromSteps(std::move(steps), figure_);
+    WorkedSolution solution = FromSteps(std::move(steps), figure_);
+    solution.values = values_;
+    return solution;
 }
 
 bool ReadGivenStrictly(SolutionBuilder& b, const Form& before, std::string_view field, Measure measure,
@@ -342,3 +354,23 @@ WorkedSolution Explain(Explanation explanation, const Form& before) {
 }
 
 }  // namespace velunda::exact
+
+namespace velunda {
+
+const SolvedValue* Solved::find(std::string_view symbol) const {
+    for (auto it = values_.rbegin(); it != values_.rend(); ++it)
+        if (it->symbol == symbol) return &*it;
+    return nullptr;
+}
+
+exact::Number Solved::operator()(std::string_view symbol) const {
+    const SolvedValue* v = find(symbol);
+    return v ? v->value : exact::Number::Failed(exact::Fault::Undefined);
+}
+
+exact::Number Solved::given(std::string_view symbol) const {
+    const SolvedValue* v = find(symbol);
+    return v && v->given ? v->value : exact::Number::Failed(exact::Fault::Undefined);
+}
+
+}  // namespace velunda

@@ -95,6 +95,11 @@ public:
     // One more part of the built answer ("圆心角为 90°").
     void AnswerPart(std::string text);
 
+    // A quantity a line shows without Quantity (an angle in radians): recorded for
+    // checking a pupil's answer to it.
+    void Solved(std::string_view name, std::string_view symbol, const Number& value, bool angle = false,
+                bool given = false);
+
     // An angle the figure needs that has no line of its own (found on the way, in
     // radians). Given, GivenAngle and Quantity record theirs; the last record of a measure
     // holds, as the window ends with it.
@@ -116,6 +121,7 @@ private:
     std::vector<std::string> answers_;
     std::string answer_;
     std::vector<FigureValue> figure_;
+    std::vector<SolvedValue> values_;
     bool failed_ = false;
 };
 

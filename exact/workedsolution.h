@@ -1,9 +1,12 @@
 // A worked solution: what the solution panel of a window shows for one computation.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "exact/exactnumber.h"
 #include "exact/solutionsteps.h"
 #include "numeric/form.h"
 
@@ -63,11 +66,47 @@ struct FigureValue {
     bool given = false;  // typed by the pupil rather than computed
 };
 
+// One quantity of the solution with its exact value, by the symbol its lines give it: what
+// a pupil's own answer is checked against.
+struct SolvedValue {
+    std::string symbol;   // "d", "X1", "B"
+    std::string name;     // "对角线", "角"; "" for a given
+    exact::Number value;  // an angle in radians
+    bool given = false;
+    bool angle = false;
+    std::optional<exact::Number> windowPi;  // the value with the window's π (3.14), where it differs
+};
+
 struct WorkedSolution {
     std::string plain;                // the steps in the plain-text notation, one line a step (WritePlain)
     std::string html;                 // the steps typeset for the panel and the sheet (WriteHtml)
     std::vector<FigureValue> figure;  // the quantities the figure is drawn from, in order
     std::vector<exact::Step> steps;   // the solution itself, from which plain and html are written
+    std::vector<SolvedValue> values;  // its quantities' exact values; the last of a symbol holds
+};
+
+// The values of a solution by symbol, as the slips of an exercise compute from them.
+class Solved {
+public:
+    explicit Solved(const std::vector<SolvedValue>& values) : values_(values) {}
+    // The last value of that symbol, or nullptr.
+    const SolvedValue* find(std::string_view symbol) const;
+    // Its exact value, given or computed; a failed number where the solution has none.
+    exact::Number operator()(std::string_view symbol) const;
+    // The value where it was given, else a failed number.
+    exact::Number given(std::string_view symbol) const;
+
+private:
+    const std::vector<SolvedValue>& values_;
+};
+
+// A known slip of a window's exercises: the wrong value of the quantity `symbol` a pupil
+// gets by that mistake, computed from the solution's values (a failed number where the
+// slip does not apply to the case at hand).
+struct SlipRule {
+    std::string_view symbol;
+    std::string_view what;  // "把直径当成了半径"
+    exact::Number (*value)(const Solved& s);
 };
 
 // Explains one computation from its window's field texts and options as they were when the

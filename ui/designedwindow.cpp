@@ -8,9 +8,11 @@
 #include <algorithm>
 
 #include "ui/fonts.h"
+#include "ui/formsnapshot.h"
 #include "ui/menuentry.h"
 #include "ui/message.h"
 #include "ui/solutionpanel.h"
+#include "ui/tryfirst.h"
 
 namespace velunda::ui {
 namespace {
@@ -103,7 +105,11 @@ DesignedWindow::DesignedWindow(const WindowDesign& design, QWidget* parent) : QW
     // A window whose triggers explain their computations has the worked-solution panel.
     const auto explained =
         std::ranges::find_if(design.triggers, [](const Trigger& t) { return t.explanation != nullptr; });
-    if (explained != design.triggers.end()) panel_ = new SolutionPanel(*this, explained->event, design.figure);
+    if (explained != design.triggers.end()) {
+        panel_ = new SolutionPanel(*this, explained->event, design.figure);
+        try_ = new TryFirst(*this, *panel_, design);
+        panel_->setTryFirst(try_);
+    }
 }
 
 DesignedWindow::~DesignedWindow() = default;
@@ -134,6 +140,7 @@ QWidget* DesignedWindow::build(const ControlDesign& c) {
             edit->setGeometry(rect);
             updateToolTip(edit);
             connect(edit, &QLineEdit::textChanged, this, [this, edit] { updateToolTip(edit); });
+            edit->installEventFilter(this);  // Enter in an answer of try-first mode checks it
             w = edit;
             break;
         }
@@ -217,8 +224,20 @@ void DesignedWindow::ShowMessage(std::string_view text, Icon icon, std::string_v
 }
 
 bool DesignedWindow::compute(Computation computation, Explanation explanation) {
+    // In try-first mode the trigger poses the exercise, or checks the pupil's answers.
+    if (try_ && try_->trigger(computation, explanation)) return true;
     const auto run = [this, computation] { return RunComputation(*this, computation); };
     return panel_ && explanation ? panel_->explain(explanation, run) : run();
+}
+
+std::unique_ptr<FormSnapshot> SnapshotOf(const DesignedWindow& window) {
+    auto snapshot = std::make_unique<FormSnapshot>();
+    for (auto it = window.controls().cbegin(); it != window.controls().cend(); ++it) {
+        const std::string name = it.key().toStdString();
+        if (auto* e = qobject_cast<QLineEdit*>(it.value())) snapshot->texts[name] = e->text().toStdString();
+        if (auto* o = qobject_cast<QRadioButton*>(it.value()); o && o->isChecked()) snapshot->options.insert(name);
+    }
+    return snapshot;
 }
 
 bool DesignedWindow::solutionShown() const { return panel_ && panel_->shown(); }
@@ -264,6 +283,7 @@ void DesignedWindow::onKeyUp(std::string_view name, const std::function<void()>&
 }
 
 void DesignedWindow::clear(const std::vector<std::string_view>& fields) {
+    if (try_) try_->reset();
     for (std::string_view f : fields) field(f)->clear();
     // The panel goes back to saying what to type.
     if (panel_) panel_->forget();
@@ -300,6 +320,7 @@ bool DesignedWindow::eventFilter(QObject* watched, QEvent* event) {
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
                            (!key->text().isEmpty() && key->text().at(0) == QChar('\r'));
         if (enter) {
+            if (try_ && try_->enterPressed(watched)) return true;
             if (auto it = enter_.constFind(watched); it != enter_.cend()) {
                 const auto handler = it.value();  // the handler may close the window
                 handler();

@@ -21,6 +21,7 @@ class QAbstractButton;
 namespace velunda::ui {
 
 class SolutionPanel;
+class TryFirst;
 
 // An option button becomes the selected one of its group when it receives the focus,
 // by a click, the Tab key or the program.
@@ -70,6 +71,9 @@ public:
     // The figure the panel shows over the solution, or nullptr.
     const Sketch* figure() const;
 
+    // Try-first mode (自己做), where the window has the panel; else nullptr.
+    TryFirst* tryFirst() const { return try_; }
+
     // The designed controls by name.
     const QHash<QString, QWidget*>& controls() const { return controls_; }
 
@@ -103,6 +107,7 @@ private:
     std::function<QWidget*(std::string_view)> opener_;
 
     SolutionPanel* panel_ = nullptr;  // a part of the window, where it has one
+    TryFirst* try_ = nullptr;         // with the panel
 };
 
 // The control's text in that colour (WindowText for a label, Text for a field,

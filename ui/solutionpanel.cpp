@@ -13,8 +13,6 @@
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QTextDocument>
-#include <map>
-#include <set>
 
 #include "exact/exactnumber.h"
 #include "exact/solutionbuilder.h"
@@ -22,10 +20,12 @@
 #include "figure/painter.h"
 #include "ui/designedwindow.h"
 #include "ui/fonts.h"
+#include "ui/formsnapshot.h"
 #include "ui/message.h"
 #include "ui/presentation.h"
 #include "ui/savefile.h"
 #include "ui/settings.h"
+#include "ui/tryfirst.h"
 
 namespace velunda::ui {
 namespace {
@@ -60,25 +60,9 @@ void Draw(QPagedPaintDevice& device, const QString& title, const WorkedSolution&
     text.drawContents(&painter);
 }
 
-// The fields and options of a window as they were at one moment, for the explanation of
-// the computation that started then.
-class FormSnapshot : public Form {
-public:
-    std::string text(std::string_view name) const override {
-        auto it = texts.find(name);
-        return it == texts.end() ? std::string() : it->second;
-    }
-    bool selected(std::string_view name) const override { return options.count(name) != 0; }
-    void write(std::string_view, std::string) override {}
-    void ShowMessage(std::string_view, Icon, std::string_view) override {}
-
-    std::map<std::string, std::string, std::less<>> texts;
-    std::set<std::string, std::less<>> options;
-};
-
 // The panel's width beside the designed area, and the least height it needs; the
 // figure's height over the solution text.
-constexpr int kPanelWidth = 400, kPanelHeight = 300, kPanelFigureHeight = 230;
+constexpr int kPanelWidth = 400, kPanelHeight = 300, kPanelFigureHeight = 230, kTryBarHeight = 68;
 
 }  // namespace
 
@@ -101,12 +85,7 @@ SolutionPanel::SolutionPanel(DesignedWindow& window, Event event, SketchMaker fi
 SolutionPanel::~SolutionPanel() = default;
 
 bool SolutionPanel::explain(Explanation explanation, const std::function<bool()>& computation) {
-    auto before = std::make_unique<FormSnapshot>();
-    for (auto it = window_.controls().cbegin(); it != window_.controls().cend(); ++it) {
-        const std::string name = it.key().toStdString();
-        if (auto* e = qobject_cast<QLineEdit*>(it.value())) before->texts[name] = e->text().toStdString();
-        if (auto* o = qobject_cast<QRadioButton*>(it.value()); o && o->isChecked()) before->options.insert(name);
-    }
+    std::unique_ptr<Form> before = SnapshotOf(window_);
     const bool completed = computation();
     explanation_ = explanation;
     before_ = std::move(before);
@@ -120,7 +99,14 @@ void SolutionPanel::forget() {
     if (shown_) update();
 }
 
+void SolutionPanel::setTryFirst(TryFirst* tryFirst) {
+    try_ = tryFirst;
+    connect(try_, &TryFirst::changed, this, &SolutionPanel::update);
+}
+
 WorkedSolution SolutionPanel::solution() const {
+    if (try_)
+        if (std::optional<WorkedSolution> posed = try_->solution()) return *posed;
     if (!explanation_ || !before_)
         return exact::FromSteps({exact::MakeStep(exact::StepKind::Cannot, hint_.toStdString())});
     return exact::Explain(explanation_, *before_);
@@ -152,6 +138,8 @@ void SolutionPanel::setShown(bool shown) {
         if (text_) text_->hide();
         if (figure_) figure_->hide();
         window_.setFixedSize(designedSize_);
+        // Try-first mode lives in the panel: hiding it leaves the mode.
+        if (try_ && try_->on()) try_->setOn(false);
     }
 }
 
@@ -166,7 +154,15 @@ void SolutionPanel::update() {
         if (!figure_->sketch().empty()) top = kPanelFigureHeight;
         figure_->setVisible(top > 0);
     }
-    text_->setGeometry(designedSize_.width(), top, kPanelWidth, window_.height() - top);
+    // Try-first mode's bar under the text.
+    int bottom = window_.height();
+    if (QWidget* bar = try_ ? try_->bar() : nullptr; bar && try_->on()) {
+        bottom -= kTryBarHeight;
+        bar->setGeometry(designedSize_.width(), bottom, kPanelWidth, kTryBarHeight);
+        bar->show();
+        bar->raise();
+    }
+    text_->setGeometry(designedSize_.width(), top, kPanelWidth, bottom - top);
 }
 
 const Sketch* SolutionPanel::figure() const {
@@ -200,6 +196,11 @@ void SolutionPanel::showContextMenu(const QPoint& globalPos) {
     QAction* pdf = menu.addAction("导出为 PDF…");
     QAction* print = menu.addAction("打印…");
     QAction* present = menu.addAction("全屏演示解题过程\tF11");
+    QAction* tryFirst = menu.addAction("自己做（先不显示答案）\tF3");
+    tryFirst->setCheckable(true);
+    tryFirst->setChecked(try_ && try_->on());
+    QAction* exercise = menu.addAction("出题");
+    exercise->setEnabled(try_ && try_->hasExercises());
     // The three-sides figure's circumcircle and incircle, on request.
     if (figure_ && figure_->isVisible() && figure_->sketch().hasExtras) {
         QAction* circles = menu.addAction("显示外接圆和内切圆");
@@ -213,6 +214,8 @@ void SolutionPanel::showContextMenu(const QPoint& globalPos) {
     if (chosen == pdf) exportPdf();
     if (chosen == print) PrintSolution(&window_, window_.windowTitle(), solution(), figure(), extrasShown());
     if (chosen == present) presentFullScreen();
+    if (try_ && chosen == tryFirst) try_->setOn(!try_->on());
+    if (try_ && chosen == exercise) try_->exercise();
 }
 
 QWidget* SolutionPanel::presentFullScreen() {

@@ -21,6 +21,7 @@ namespace velunda::ui {
 
 class DesignedWindow;
 class FigureView;
+class TryFirst;
 
 // The panel beside a window's designed area that explains the window's last computation,
 // with the figure over the text where the window has one. Hidden until the pupil asks for
@@ -50,6 +51,10 @@ public:
     WorkedSolution solution() const;
     // The figure the panel shows over the solution, or nullptr.
     const Sketch* figure() const;
+    // Try-first mode: while it poses an exercise the panel shows what it says, and its bar
+    // goes under the text.
+    void setTryFirst(TryFirst* tryFirst);
+
     // F11: the solution full screen for the projector, its steps one at a time.
     QWidget* presentFullScreen();
 
@@ -72,6 +77,7 @@ private:
     FigureView* figure_ = nullptr;       // over the text, made with it
     Explanation explanation_ = nullptr;  // of the last computation
     std::unique_ptr<Form> before_;       // its fields as they were when it started
+    TryFirst* try_ = nullptr;
 };
 
 // Whether new solver windows show their panel: the menu's check box "显示解题过程", kept

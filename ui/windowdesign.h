@@ -61,6 +61,39 @@ struct Trigger {
     Explanation explanation = nullptr;
 };
 
+// What a pupil's own answer in a field is checked against in try-first mode: the solution's
+// quantity of that symbol, as the field shows it.
+enum class Unit {
+    Number,   // not an angle
+    Degrees,  // an angle the field shows in degrees
+    Radians,  // an angle the field shows in radians
+};
+struct AnswerField {
+    std::string_view field;   // "Text2"
+    std::string_view symbol;  // "P"
+    Unit unit = Unit::Number;
+    std::string_view radiansOption = {};  // an angle shown in radians while this option is selected
+    std::string_view other = {};          // a field that may hold either of two roots: the other's symbol
+};
+
+// How an exercise of the window draws a given quantity, level by level.
+enum class GivenDraw {
+    Length,       // a positive length: whole numbers, then halves and larger
+    Angle,        // an angle in degrees: 30°, 45°, 60°, 90°, then 120°, 135°, 150° and more
+    Coefficient,  // a whole coefficient of an equation, negative as well, 0 now and then
+    Ratio,        // a value of a trigonometric function: 1/2, √3/2 and the like as decimals
+};
+struct ExerciseGiven {
+    std::string_view field;
+    GivenDraw draw = GivenDraw::Length;
+};
+// One kind of exercise: the givens typed, the options chosen, then the trigger.
+struct ExerciseCase {
+    std::string_view trigger;
+    std::vector<ExerciseGiven> givens;
+    std::vector<std::string_view> options = {};
+};
+
 class DesignedWindow;
 
 // A Label row directly followed by a Field row is that field's caption: it becomes the
@@ -87,6 +120,11 @@ struct WindowDesign {
     std::function<void(DesignedWindow&)> setUp = {};
     // The figure above the worked solution, drawn from its quantities.
     SketchMaker figure = nullptr;
+    // Try-first mode: the fields whose values the pupil finds, the known slips of the
+    // window's exercises, and the exercises it sets of its own.
+    std::vector<AnswerField> answers = {};
+    std::vector<SlipRule> slips = {};
+    std::vector<ExerciseCase> exercises = {};
 };
 
 }  // namespace velunda::ui

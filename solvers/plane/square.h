@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "exact/workedsolution.h"
 #include "numeric/form.h"
@@ -25,5 +26,8 @@ WorkedSolution ExplainSquareFromSide(const Form& before);       // SquareFromSid
 WorkedSolution ExplainSquareFromPerimeter(const Form& before);  // SquareFromPerimeter
 WorkedSolution ExplainSquareFromArea(const Form& before);       // SquareFromArea
 WorkedSolution ExplainSquareFromDiagonal(const Form& before);   // SquareFromDiagonal
+
+// The known slips of the square's exercises.
+std::vector<SlipRule> SquareSlips();
 
 }  // namespace velunda

@@ -53,4 +53,18 @@ WorkedSolution ExplainSquareFromDiagonal(const Form& before) {
     return b.Finish();
 }
 
+std::vector<SlipRule> SquareSlips() {
+    return {
+        {"P", "把周长和面积弄混了，算成了 a²", [](const Solved& s) { return s("a") * s("a"); }},
+        {"P", "周长是四条边的和，这里只加了两条边", [](const Solved& s) { return Int(2) * s("a"); }},
+        {"S", "把周长和面积弄混了，算成了 4a", [](const Solved& s) { return Int(4) * s("a"); }},
+        {"S", "a² 是 a × a，不是 2 × a", [](const Solved& s) { return Int(2) * s("a"); }},
+        {"d", "对角线是 √2·a，这里把 √2 当成了 2", [](const Solved& s) { return Int(2) * s("a"); }},
+        {"d", "对角线比边长长，是边长的 √2 倍", [](const Solved& s) { return s("a") / Int(2).Sqrt(); }},
+        {"a", "没有开平方，把面积当成了边长", [](const Solved& s) { return s.given("S"); }},
+        {"a", "正方形有四条边，周长要除以 4，不是 2", [](const Solved& s) { return s.given("P") / Int(2); }},
+        {"a", "边长是对角线除以 √2，这里乘了 √2", [](const Solved& s) { return s.given("d") * Int(2).Sqrt(); }},
+    };
+}
+
 }  // namespace velunda

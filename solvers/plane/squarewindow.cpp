@@ -32,6 +32,13 @@ WindowDesign SquareWindowDesign() {
         {Event::Enter, square::Diagonal, SquareFromDiagonal, ExplainSquareFromDiagonal},
     };
     design.figure = SquareSketch;
+    design.answers = {{square::Side, "a"}, {square::Perimeter, "P"}, {square::Area, "S"}, {square::Diagonal, "d"}};
+    design.slips = SquareSlips();
+    design.exercises = {
+        {square::Side, {{square::Side}}},
+        {square::Perimeter, {{square::Perimeter}}},
+        {square::Area, {{square::Area}}},
+    };
     return design;
 }
 // clang-format on

@@ -7,6 +7,7 @@
 
 #include "support/gui.h"
 #include "tools/examples.h"
+#include "ui/tryfirst.h"
 
 using namespace velunda;
 using namespace velunda::testing;
@@ -601,6 +602,106 @@ private slots:
         QVERIFY(tabTo(w->control(e.trigger)));
         QTest::keyClick(focused(), Qt::Key_Return);
         QCOMPARE(fields(w), byMouse);
+    }
+
+    // Try-first mode on every example: the trigger poses it instead of writing results,
+    // every field emptied for an answer is checked against a quantity of the solution,
+    // its exact value is right, each of its slips is named, and the window has slips and
+    // exercises of its own.
+    void tryFirst_data() {
+        QTest::addColumn<int>("example");
+        for (std::size_t i = 0; i < examples::Examples().size(); ++i) {
+            const examples::Example& e = examples::Examples()[i];
+            if (!kNotCalculators.count(e.window))
+                QTest::newRow((std::string(e.window) + " " + std::string(e.trigger) + " " + std::to_string(i)).c_str())
+                    << int(i);
+        }
+    }
+    void tryFirst() {
+        QFETCH(int, example);
+        const examples::Example& e = examples::Examples()[std::size_t(example)];
+        auto qs = [](std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); };
+        MenuFixture app;
+        MessageCatcher messages;
+        auto* w = qobject_cast<ui::DesignedWindow*>(open(app, qs(e.window)));
+        QVERIFY(w && w->tryFirst());
+        const ui::WindowDesign design = ui::FindWindow(e.window)->design();
+        if (design.answers.empty()) QSKIP("no answers to check yet");
+        QVERIFY2(design.slips.size() >= 3, "fewer than three slips");
+        QVERIFY2(!design.exercises.empty(), "no exercises");
+        ui::TryFirst& t = *w->tryFirst();
+        t.setOn(true);
+        for (std::string_view o : e.options) QTest::mouseClick(w->option(o), Qt::LeftButton);
+        for (const auto& [field, text] : e.typed) w->field(field)->setText(qs(text));
+        if (auto* field = qobject_cast<QLineEdit*>(w->control(e.trigger)))
+            QTest::keyClick(field, Qt::Key_Return);
+        else
+            QTest::mouseClick(w->button(e.trigger), Qt::LeftButton);
+        if (!messages.shown().isEmpty()) QSKIP(qPrintable("the example shows a message: " + messages.shown()));
+        QVERIFY(t.posed());
+        for (const auto& [field, text] : e.typed) QVERIFY(w->field(field)->isReadOnly());
+        for (QLineEdit* f : t.answerFields()) {
+            const exact::Asked asked = t.asked(f);
+            QVERIFY2(!asked.values.empty(), qPrintable(f->objectName() + " is emptied but not checked"));
+            QVERIFY2(f->text().isEmpty(), qPrintable(f->objectName()));
+            // Its exact form is right where it has one.
+            if (const std::string right = asked.values[0].ExactText(); !right.empty()) {
+                f->setText(qs(right));
+                t.check();
+                QVERIFY2(t.verdicts().size() == 1 && t.verdicts()[0].right,
+                         qPrintable(f->objectName() + ": " + qs(right) + " → " +
+                                    qs(t.verdicts().empty() ? "" : t.verdicts()[0].text)));
+            }
+            for (const exact::Slip& slip : t.slips(f)) {
+                const std::string typed =
+                    slip.value.ExactText().empty() ? slip.value.DecimalText() : slip.value.ExactText();
+                // A slip of givens typed as rounded decimals has no short text of its own.
+                const exact::TypedAnswer read = exact::ReadTypedAnswer(typed);
+                if (read.values.size() != 1 || !read.values[0].value.Equals(slip.value)) continue;
+                f->setText(qs(typed));
+                t.check();
+                QVERIFY2(t.verdicts().size() == 1 && !t.verdicts()[0].slip.empty(),
+                         qPrintable(f->objectName() + ": " + qs(slip.what) + " " + qs(typed) + " → " +
+                                    qs(t.verdicts().empty() ? "" : t.verdicts()[0].text)));
+            }
+            f->clear();
+        }
+        // 清零 leaves the lock.
+        if (!design.clearButton.empty()) {
+            QTest::mouseClick(w->button(design.clearButton), Qt::LeftButton);
+            QVERIFY(!t.posed());
+            for (const auto& [field, text] : e.typed) QVERIFY(!w->field(field)->isReadOnly());
+        }
+    }
+
+    // Every window sets exercises of its own at each level: posed, without a message.
+    void exercises_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("level");
+        std::set<std::string_view> seen;
+        for (const examples::Example& e : examples::Examples())
+            if (!kNotCalculators.count(e.window) && seen.insert(e.window).second)
+                for (int level = 1; level <= 3; ++level)
+                    QTest::newRow((std::string(e.window) + " level " + std::to_string(level)).c_str())
+                        << QString::fromUtf8(e.window.data(), e.window.size()) << level;
+    }
+    void exercises() {
+        QFETCH(QString, window);
+        QFETCH(int, level);
+        if (ui::FindWindow(window.toStdString())->design().exercises.empty()) QSKIP("no exercises yet");
+        MenuFixture app;
+        MessageCatcher messages;
+        auto* w = qobject_cast<ui::DesignedWindow*>(open(app, window));
+        QVERIFY(w && w->tryFirst());
+        ui::TryFirst& t = *w->tryFirst();
+        t.setLevel(level);
+        for (int round = 0; round < 3; ++round) {
+            t.exercise();
+            QCOMPARE(messages.shown(), QString());
+            QVERIFY(t.posed());
+            QVERIFY(!t.answerFields().empty());
+            for (QLineEdit* f : t.answerFields()) QVERIFY2(!t.asked(f).values.empty(), qPrintable(f->objectName()));
+        }
     }
 
 private:

@@ -1,0 +1,496 @@
+#include "ui/tryfirst.h"
+
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QShortcut>
+#include <algorithm>
+#include <array>
+
+#include "exact/solutionbuilder.h"
+#include "ui/designedwindow.h"
+#include "ui/fonts.h"
+#include "ui/formsnapshot.h"
+#include "ui/message.h"
+#include "ui/settings.h"
+#include "ui/solutionpanel.h"
+
+namespace velunda::ui {
+
+using exact::Number;
+
+namespace {
+
+constexpr auto kOnKey = "solution/try", kLevelKey = "solution/tryLevel";
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+// The marks of a field: a given locked, an answer right or wrong.
+const QColor kGivenColor(0xff, 0xf4, 0xc8), kRightColor(0xd4, 0xf2, 0xcc), kWrongColor(0xf8, 0xd2, 0xd2);
+
+Number Degrees(const Number& radians) { return radians * Number::Integer(180) / Number::Pi(); }
+
+// How textbook-like a value is: a whole number, a short exact form (7/3, 5√2, 25π), or
+// anything else (a long form, a decimal alone, an angle of no special size).
+enum class Niceness { Whole, Exact, Other };
+
+Niceness NicenessOf(const Number& x) {
+    if (!x.ok()) return Niceness::Other;
+    if (x.IsInteger()) return Niceness::Whole;
+    const std::string t = x.ExactText();
+    if (t.empty() || x.ExactFormTooLong() || exact::CodePoints(t) > 10) return Niceness::Other;
+    const bool plain = std::ranges::all_of(
+        t, [](char c) { return std::string_view("0123456789/()+-.").find(c) != std::string_view::npos || (c & 0x80); });
+    return plain ? Niceness::Exact : Niceness::Other;
+}
+
+// How far an exercise's answers are from its level; 0 is an exercise of that level.
+int Distance(int level, const std::vector<Number>& answers) {
+    int distance = 0;
+    bool exact = false;
+    for (const Number& x : answers) {
+        const Niceness n = NicenessOf(x);
+        if (n == Niceness::Other) distance += 10;
+        if (n == Niceness::Exact) {
+            exact = true;
+            if (level == 1) distance += 3;
+        }
+    }
+    if (level > 1 && !exact) distance += 1;
+    return distance;
+}
+
+// A given drawn for an exercise at its level.
+std::string DrawGiven(GivenDraw draw, int level, QRandomGenerator& random) {
+    const auto pick = [&random](auto list) { return std::string(list[random.bounded(int(list.size()))]); };
+    switch (draw) {
+        case GivenDraw::Length:
+            if (level == 3 && random.bounded(2)) return std::to_string(random.bounded(1, 20)) + ".5";
+            return std::to_string(level == 1 ? random.bounded(2, 13) : random.bounded(1, 21));
+        case GivenDraw::Angle:
+            if (level == 1) return pick(std::array{"30", "45", "60", "90"});
+            return pick(std::array{"30", "45", "60", "90", "120", "135", "150"});
+        case GivenDraw::Coefficient:
+            return std::to_string(random.bounded(-9, 10));
+        case GivenDraw::Ratio:
+            if (level == 1) return pick(std::array{"0", "0.5", "1", "-0.5"});
+            return pick(std::array{"0.5", "-0.5", "0.6", "0.8", "1", "2", "3", "0.75"});
+    }
+    return "1";
+}
+
+const Trigger* TriggerOf(const WindowDesign& design, std::string_view control) {
+    auto it = std::ranges::find_if(design.triggers, [&](const Trigger& t) { return t.control == control; });
+    return it == design.triggers.end() ? nullptr : &*it;
+}
+
+}  // namespace
+
+TrySetting& TrySetting::instance() {
+    static TrySetting* setting = new TrySetting;  // lives as long as the program
+    return *setting;
+}
+
+TrySetting::TrySetting() { on_ = ProgramSettings::instance().value(kOnKey, false).toBool(); }
+
+void TrySetting::setOn(bool on) {
+    if (on == on_) return;
+    on_ = on;
+    ProgramSettings::instance().setValue(kOnKey, on);
+    emit onChanged(on);
+}
+
+TryFirst::TryFirst(DesignedWindow& window, SolutionPanel& panel, const WindowDesign& design)
+    : QObject(&window), window_(window), panel_(panel), design_(design) {
+    auto* toggle = new QShortcut(QKeySequence(Qt::Key_F3), &window);
+    connect(toggle, &QShortcut::activated, this, [this] { setOn(!on_); });
+    connect(&TrySetting::instance(), &TrySetting::onChanged, this, &TryFirst::setOn);
+    // Typing into an answer takes its mark away.
+    for (QWidget* w : window.controls())
+        if (auto* field = qobject_cast<QLineEdit*>(w))
+            connect(field, &QLineEdit::textEdited, this, [this, field] {
+                if (answerOf(field)) unmark(field);
+            });
+    if (TrySetting::instance().on()) setOn(true);
+}
+
+TryFirst::~TryFirst() = default;
+
+int TryFirst::level() const {
+    for (std::size_t i = 0; i < levels_.size(); ++i)
+        if (levels_[i]->isChecked()) return int(i) + 1;
+    return std::clamp(ProgramSettings::instance().value(kLevelKey, 1).toInt(), 1, 3);
+}
+
+void TryFirst::setLevel(int level) {
+    level = std::clamp(level, 1, 3);
+    ProgramSettings::instance().setValue(kLevelKey, level);
+    if (!levels_.empty()) levels_[std::size_t(level - 1)]->setChecked(true);
+}
+
+void TryFirst::setOn(bool on) {
+    if (on == on_) return;
+    on_ = on;
+    if (on && !bar_) {
+        // The bar under the panel: two rows of the panel's width.
+        bar_ = new QWidget(&window_);
+        bar_->setObjectName("tryBar");
+        const QFont font = MakeFont(kDefaultFont);
+        const auto button = [&](const char* name, const char* caption, int x, int y, int w) {
+            auto* b = new QPushButton(caption, bar_);
+            b->setObjectName(name);
+            b->setAccessibleName(caption);
+            b->setFont(font);
+            b->setAutoDefault(false);
+            b->setGeometry(x, y, w, 28);
+            return b;
+        };
+        exercise_ = button("cmdExercise", "出题", 4, 4, 70);
+        auto* group = new QButtonGroup(bar_);
+        const std::array captions = {"整数", "分数和根式", "综合"};
+        const std::array names = {"optLevel1", "optLevel2", "optLevel3"};
+        const std::array lefts = {84, 150, 260};
+        for (std::size_t i = 0; i < captions.size(); ++i) {
+            auto* o = new QRadioButton(captions[i], bar_);
+            o->setObjectName(names[i]);
+            o->setFont(font);
+            o->setGeometry(lefts[i], 4, i == 1 ? 106 : 62, 28);
+            group->addButton(o, int(i) + 1);
+            levels_.push_back(o);
+        }
+        setLevel(std::clamp(ProgramSettings::instance().value(kLevelKey, 1).toInt(), 1, 3));
+        connect(group, &QButtonGroup::idClicked, this, &TryFirst::setLevel);
+        check_ = button("cmdCheck", "检查", 4, 36, 90);
+        hint_ = button("cmdHint", "提示", 100, 36, 90);
+        show_ = button("cmdShow", "看答案", 196, 36, 90);
+        connect(exercise_, &QAbstractButton::clicked, this, &TryFirst::exercise);
+        connect(check_, &QAbstractButton::clicked, this, &TryFirst::check);
+        connect(hint_, &QAbstractButton::clicked, this, &TryFirst::hint);
+        connect(show_, &QAbstractButton::clicked, this, &TryFirst::reveal);
+    }
+    if (!on) reset();
+    updateBar();
+    // The mode shows the panel, which lays the bar out under it.
+    if (on) panel_.setShown(true);
+    emit changed();
+}
+
+bool TryFirst::trigger(Computation computation, Explanation explanation) {
+    if (!on_ || !explanation) return false;
+    if (posed_) {
+        if (!posed_->shown) check();
+        return true;
+    }
+    return pose(computation, explanation);
+}
+
+bool TryFirst::enterPressed(QObject* field) {
+    if (!posed_ || posed_->shown) return false;
+    const bool answer = std::ranges::any_of(posed_->answers, [&](const Answer& a) { return a.field == field; });
+    if (answer) check();
+    return answer;
+}
+
+bool TryFirst::pose(Computation computation, Explanation explanation) {
+    // The computation tried against a copy of the fields shows what it would write.
+    const std::unique_ptr<FormSnapshot> before = SnapshotOf(window_);
+    FormSnapshot probe = *before;
+    if (!RunComputation(probe, computation) || probe.messages > 0) return false;
+    Posed p{computation, explanation, exact::Explain(explanation, *before), {}, {}, {}, 0, false, {}};
+    const Solved solved(p.solution.values);
+    std::string wanted;
+    for (const auto& [name, text] : probe.writes) {
+        auto* field = qobject_cast<QLineEdit*>(window_.controls().value(qs(name)));
+        // A field the computation read with a number in it is a given, even where it
+        // writes it back.
+        const bool given = probe.read.count(name) && !before->text(name).empty();
+        if (!field || given || std::ranges::any_of(p.answers, [&](const Answer& a) { return a.field == field; }))
+            continue;
+        Answer answer{field, nullptr, nullptr};
+        auto row = std::ranges::find_if(design_.answers, [&](const AnswerField& r) { return r.field == name; });
+        if (row != design_.answers.end()) {
+            answer.row = &*row;
+            const SolvedValue* value = solved.find(row->symbol);
+            if (value && !value->given) answer.value = value;
+        }
+        if (answer.value) wanted += (wanted.empty() ? "" : "、") + answer.value->name + " " + answer.value->symbol;
+        p.answers.push_back(answer);
+    }
+    if (p.answers.empty()) return false;
+    for (auto it = window_.controls().cbegin(); it != window_.controls().cend(); ++it) {
+        auto* field = qobject_cast<QLineEdit*>(it.value());
+        if (field && !field->text().isEmpty() &&
+            std::ranges::none_of(p.answers, [&](const Answer& a) { return a.field == field; }))
+            p.givens.push_back(field);
+    }
+    // "已知 a = 5，求周长 P、面积 S、对角线 d。"
+    auto given =
+        std::ranges::find_if(p.solution.steps, [](const exact::Step& s) { return s.kind == exact::StepKind::Given; });
+    p.statement = given != p.solution.steps.end() ? exact::WritePlain(*given) : "";
+    if (!wanted.empty()) p.statement += (p.statement.empty() ? "求 " : "，求 ") + wanted;
+    p.statement += "。";
+    for (QLineEdit* g : p.givens) lock(g, true);
+    for (const Answer& a : p.answers) {
+        lock(a.field, false);
+        a.field->clear();
+    }
+    p.clock.start();
+    posed_ = std::move(p);
+    verdicts_.clear();
+    verdictLines_.clear();
+    updateBar();
+    if (!posed_->answers.empty()) posed_->answers.front().field->setFocus(Qt::OtherFocusReason);
+    emit changed();
+    return true;
+}
+
+void TryFirst::lock(QLineEdit* field, bool given) {
+    if (std::ranges::none_of(kept_, [&](const Kept& k) { return k.field == field; }))
+        kept_.push_back({field, field->palette(), field->isReadOnly(), field->isEnabled()});
+    if (given) {
+        field->setReadOnly(true);
+        SetTextColor(field, kGivenColor, QPalette::Base);
+        field->setAccessibleDescription("已知量");
+    } else {
+        field->setReadOnly(false);
+        field->setEnabled(true);
+        field->setAccessibleDescription("填写你的答案");
+    }
+}
+
+void TryFirst::mark(QLineEdit* field, const exact::Verdict& verdict) {
+    SetTextColor(field, verdict.right ? kRightColor : kWrongColor, QPalette::Base);
+    field->setToolTip(qs(verdict.text));
+    field->setAccessibleDescription(qs(verdict.text));
+}
+
+void TryFirst::unmark(QLineEdit* field) {
+    auto kept = std::ranges::find_if(kept_, [&](const Kept& k) { return k.field == field; });
+    if (kept != kept_.end()) field->setPalette(kept->palette);
+    if (field->toolTip().startsWith(QStringLiteral("✓")) || field->toolTip().startsWith(QStringLiteral("✗")))
+        field->setToolTip({});
+    field->setAccessibleDescription("填写你的答案");
+}
+
+bool TryFirst::radians(const AnswerField& row) const {
+    if (!row.radiansOption.empty()) return window_.selected(row.radiansOption);
+    return row.unit == Unit::Radians;
+}
+
+const TryFirst::Answer* TryFirst::answerOf(const QLineEdit* field) const {
+    if (!posed_) return nullptr;
+    auto it = std::ranges::find_if(posed_->answers, [&](const Answer& a) { return a.field == field; });
+    return it == posed_->answers.end() ? nullptr : &*it;
+}
+
+std::vector<QLineEdit*> TryFirst::answerFields() const {
+    std::vector<QLineEdit*> fields;
+    if (posed_)
+        for (const Answer& a : posed_->answers) fields.push_back(a.field);
+    return fields;
+}
+
+exact::Asked TryFirst::asked(const QLineEdit* field) const {
+    const Answer* a = answerOf(field);
+    if (!a || !a->row || !a->value) return {};
+    const bool degrees = a->value->angle && !radians(*a->row);
+    return {a->value->name + " " + a->value->symbol, {degrees ? Degrees(a->value->value) : a->value->value}, degrees};
+}
+
+std::vector<exact::Slip> TryFirst::slips(const QLineEdit* field) const {
+    const Answer* a = answerOf(field);
+    std::vector<exact::Slip> slips;
+    if (!a || !a->row || !a->value) return slips;
+    const bool degrees = a->value->angle && !radians(*a->row);
+    const Solved solved(posed_->solution.values);
+    for (const SlipRule& rule : design_.slips)
+        if (rule.symbol == a->row->symbol) {
+            const Number slip = rule.value(solved);
+            if (slip.ok() && !slip.Equals(a->value->value))
+                slips.push_back({std::string(rule.what), degrees ? Degrees(slip) : slip});
+        }
+    return slips;
+}
+
+exact::Verdict TryFirst::judge(const Answer& answer, const std::string& typed) const {
+    const AnswerField& row = *answer.row;
+    const bool degrees = answer.value->angle && !radians(row);
+    const auto shown = [&](const Number& x) { return degrees ? Degrees(x) : x; };
+    const Solved solved(posed_->solution.values);
+    const exact::Asked asked = this->asked(answer.field);
+    exact::Verdict verdict = exact::Judge(asked, typed, slips(answer.field));
+    if (verdict.right) return verdict;
+    // A root field may hold either root.
+    if (!row.other.empty())
+        if (const SolvedValue* other = solved.find(row.other); other && !other->given) {
+            exact::Asked second = asked;
+            second.values = {shown(other->value)};
+            if (exact::Verdict v = exact::Judge(second, typed); v.right) return v;
+        }
+    // The window's π (3.14) is right in the window that uses it.
+    if (answer.value->windowPi) {
+        exact::Asked withPi = asked;
+        withPi.values = {*answer.value->windowPi};
+        if (exact::Verdict v = exact::Judge(withPi, typed); v.right) {
+            v.text += "（π 取 3.14）";
+            return v;
+        }
+    }
+    return verdict;
+}
+
+void TryFirst::check() {
+    if (!posed_ || posed_->shown) return;
+    verdicts_.clear();
+    verdictLines_.clear();
+    for (const Answer& a : posed_->answers) {
+        const std::string typed = a.field->text().trimmed().toStdString();
+        if (typed.empty() || !a.row || !a.value) continue;
+        const exact::Verdict verdict = judge(a, typed);
+        mark(a.field, verdict);
+        verdicts_.push_back(verdict);
+        verdictLines_.push_back(verdict.text);
+        if (TrySetting::instance().record) {
+            TrySetting::instance().record({window_.objectName().toStdString(), a.value->name + " " + a.value->symbol,
+                                           posed_->statement, typed, verdict.text, verdict.slip, verdict.right,
+                                           int(posed_->hints), posed_->shown,
+                                           double(posed_->clock.elapsed()) / 1000.0});
+        }
+    }
+    if (verdictLines_.empty()) verdictLines_.push_back("先在空着的框里填上你的答案，再按回车或点“检查”。");
+    emit changed();
+}
+
+void TryFirst::hint() {
+    if (!posed_ || posed_->shown) return;
+    ++posed_->hints;
+    updateBar();
+    emit changed();
+}
+
+void TryFirst::reveal() {
+    if (!posed_ || posed_->shown) return;
+    posed_->shown = true;
+    for (const Answer& a : posed_->answers) unmark(a.field);
+    const Computation computation = posed_->computation;
+    panel_.explain(posed_->explanation, [this, computation] { return RunComputation(window_, computation); });
+    updateBar();
+    emit changed();
+}
+
+void TryFirst::reset() {
+    for (const Kept& k : kept_) {
+        k.field->setPalette(k.palette);
+        k.field->setReadOnly(k.readOnly);
+        k.field->setEnabled(k.enabled);
+        k.field->setAccessibleDescription({});
+        if (k.field->toolTip().startsWith(QStringLiteral("✓")) || k.field->toolTip().startsWith(QStringLiteral("✗")))
+            k.field->setToolTip({});
+    }
+    kept_.clear();
+    posed_.reset();
+    verdicts_.clear();
+    verdictLines_.clear();
+    updateBar();
+    emit changed();
+}
+
+std::optional<WorkedSolution> TryFirst::solution() const {
+    using exact::MakeStep;
+    using exact::StepKind;
+    if (on_ && !posed_)
+        return exact::FromSteps(
+            {MakeStep(StepKind::Cannot,
+                      "先自己做：填好已知量后按回车（或单击计算按钮），这里列出要求的量，答案由你来填；"
+                      "也可以点“出题”。")});
+    if (!posed_ || posed_->shown) return std::nullopt;
+    std::vector<exact::Step> steps = {MakeStep(StepKind::Heading, "解："),
+                                      MakeStep(StepKind::Given, posed_->statement)};
+    // The hints: the solution's own steps after its givens, one a hint.
+    std::size_t shown = 0;
+    for (const exact::Step& s : posed_->solution.steps) {
+        if (shown == posed_->hints) break;
+        if (s.kind == StepKind::Heading || s.kind == StepKind::Given || s.kind == StepKind::Answer) continue;
+        steps.push_back(s);
+        ++shown;
+    }
+    for (const std::string& line : verdictLines_) steps.push_back(MakeStep(StepKind::Note, line));
+    // The figure letters the quantities to find by their symbols, not their values.
+    std::vector<FigureValue> figure = posed_->solution.figure;
+    for (FigureValue& v : figure)
+        if (!v.given) v.label = v.symbol;
+    return exact::FromSteps(std::move(steps), std::move(figure));
+}
+
+void TryFirst::updateBar() {
+    if (!bar_) return;
+    bar_->setVisible(on_ && panel_.shown());
+    exercise_->setEnabled(!design_.exercises.empty());
+    const bool open = posed_ && !posed_->shown;
+    check_->setEnabled(open);
+    show_->setEnabled(open);
+    std::size_t steps = 0;
+    if (posed_)
+        steps = std::size_t(std::ranges::count_if(posed_->solution.steps, [](const exact::Step& s) {
+            return s.kind != exact::StepKind::Heading && s.kind != exact::StepKind::Given &&
+                   s.kind != exact::StepKind::Answer;
+        }));
+    hint_->setEnabled(open && posed_->hints < steps);
+}
+
+void TryFirst::exercise() {
+    if (design_.exercises.empty()) return;
+    const int lvl = level();
+    QRandomGenerator* random = QRandomGenerator::global();
+    struct Drawn {
+        const ExerciseCase* exercise = nullptr;
+        std::map<std::string_view, std::string> texts;
+        int distance = 1 << 20;
+    } best;
+    // Drawn until one is of the level, the nearest of at most 40 otherwise.
+    for (int attempt = 0; attempt < 40 && best.distance > 0; ++attempt) {
+        const ExerciseCase& c = design_.exercises[std::size_t(random->bounded(int(design_.exercises.size())))];
+        const Trigger* t = TriggerOf(design_, c.trigger);
+        if (!t || !t->explanation) continue;
+        FormSnapshot form;
+        if (c.options.empty())
+            form.options = SnapshotOf(window_)->options;
+        else
+            form.options.insert(c.options.begin(), c.options.end());
+        std::map<std::string_view, std::string> texts;
+        for (const ExerciseGiven& g : c.givens)
+            form.texts[std::string(g.field)] = texts[g.field] = DrawGiven(g.draw, lvl, *random);
+        FormSnapshot probe = form;
+        if (!RunComputation(probe, t->computation) || probe.messages > 0 || probe.writes.empty()) continue;
+        const WorkedSolution solution = exact::Explain(t->explanation, form);
+        const Solved solved(solution.values);
+        std::vector<Number> answers;
+        for (const auto& [name, text] : probe.writes) {
+            if (texts.count(name)) continue;
+            auto row = std::ranges::find_if(design_.answers, [&](const AnswerField& r) { return r.field == name; });
+            if (row == design_.answers.end()) continue;
+            const SolvedValue* v = solved.find(row->symbol);
+            if (!v || v->given) continue;
+            const bool degrees = v->angle && !(row->radiansOption.empty() ? row->unit == Unit::Radians
+                                                                          : form.selected(row->radiansOption));
+            answers.push_back(degrees ? Degrees(v->value) : v->value);
+        }
+        if (answers.empty()) continue;
+        const int distance = Distance(lvl, answers);
+        if (distance < best.distance) best = {&c, std::move(texts), distance};
+    }
+    if (!best.exercise) {
+        ShowMessageBox(&window_, "这次没有出成题，请再点一次“出题”。", Icon::Information, {});
+        return;
+    }
+    reset();
+    for (std::string_view f : design_.clearedFields) window_.field(f)->clear();
+    for (std::string_view o : best.exercise->options) window_.option(o)->setChecked(true);
+    for (const auto& [field, text] : best.texts) window_.write(field, text);
+    const Trigger* t = TriggerOf(design_, best.exercise->trigger);
+    if (!on_) setOn(true);
+    if (!pose(t->computation, t->explanation)) window_.compute(t->computation, t->explanation);
+}
+
+}  // namespace velunda::ui

@@ -1,10 +1,12 @@
 #include "app/mainmenu.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QPainter>
 #include <QTimer>
 
 #include "app/windowtable.h"
+#include "drills/historystore.h"
 #include "drills/sheetpdf.h"
 #include "ui/artwork.h"
 #include "ui/fonts.h"
@@ -79,6 +81,11 @@ MainMenu::MainMenu(WindowCatalog& catalog) : DesignedWindow(MenuDesign()) {
     tryFirst->setGeometry(px(6690), px(6540), px(1500), px(300));
     tryFirst->setChecked(TrySetting::instance().on());
     connect(tryFirst, &QCheckBox::toggled, &TrySetting::instance(), &TrySetting::setOn);
+    // The answers checked there go into the history, beside the drills'.
+    TrySetting::instance().record = [](const CheckedAnswer& a) {
+        HistoryStore::Shared().recordCheck({QDateTime::currentMSecsSinceEpoch(), a.window, a.quantity, a.givens,
+                                            a.typed, a.verdict, a.slip, a.right, a.hints, a.shown, a.seconds});
+    };
     // A settings file that cannot be read or written is told here, once the menu shows.
     auto tellSettingsFaults = [this] {
         for (const QString& message : ProgramSettings::instance().takeProblems())

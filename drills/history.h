@@ -37,6 +37,21 @@ struct AnswerRecord {
     DrillMode mode = DrillMode::Practice;  // as stored: from the session it was given in
 };
 
+// One answer of a pupil to a solver window's exercise, as try-first mode checked it.
+struct SolverCheck {
+    HistoryTime time = 0;
+    std::string window;    // "frm12"
+    std::string quantity;  // "对角线 d"
+    std::string givens;    // "已知 a = 5，求 …"
+    std::string typed;     // the pupil's text
+    std::string verdict;   // the verdict's line, starting with ✓ or ✗
+    std::string slip;      // the slip it is, where it is one
+    bool right = false;
+    int hints = 0;       // steps revealed before the check
+    bool shown = false;  // the answer was shown before it
+    double seconds = 0;  // from the exercise being posed
+};
+
 // One opening of a drill window, or one round of wrong-answer practice or of today's.
 struct SessionRecord {
     HistoryTime start = 0;

@@ -113,6 +113,14 @@ const char* const kMigrationTo3[] = {
     "PRAGMA user_version = 3",
 };
 
+// Version 4: the answers pupils typed into the solver windows, as they were checked.
+const char* const kMigrationTo4[] = {
+    "CREATE TABLE checks (id INTEGER PRIMARY KEY, time INTEGER NOT NULL, window TEXT NOT NULL, "
+    "quantity TEXT NOT NULL, givens TEXT NOT NULL, typed TEXT NOT NULL, verdict TEXT NOT NULL, slip TEXT NOT NULL, "
+    "correct INTEGER NOT NULL, hints INTEGER NOT NULL, shown INTEGER NOT NULL, seconds REAL NOT NULL)",
+    "PRAGMA user_version = 4",
+};
+
 // SQLite's primary result codes.
 enum SqliteCode {
     Busy = 5,
@@ -239,7 +247,7 @@ public:
             if (!q.exec("PRAGMA secure_delete = ON")) return q.lastError();
             if (QSqlError e = transaction([&] {
                     QSqlQuery d(db());
-                    for (const char* table : {"answers", "sessions", "days", "facts", "sheets"})
+                    for (const char* table : {"answers", "sessions", "days", "facts", "sheets", "checks"})
                         if (!d.exec(QString("DELETE FROM ") + table)) return d.lastError();
                     return QSqlError();
                 });
@@ -356,6 +364,41 @@ public:
     int schemaVersion() { return open() == Opened::Yes ? version_ : 0; }
 
     // A sheet's problems as "operation first second" triples.
+    void recordCheck(const SolverCheck& c) {
+        write([this, c] {
+            QSqlQuery q(db());
+            q.prepare(
+                "INSERT INTO checks (time, window, quantity, givens, typed, verdict, slip, correct, hints, shown, "
+                "seconds) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+            for (const QVariant& v :
+                 {QVariant(qint64(c.time)), QVariant(QString::fromStdString(c.window)),
+                  QVariant(QString::fromStdString(c.quantity)), QVariant(QString::fromStdString(c.givens)),
+                  QVariant(QString::fromStdString(c.typed)), QVariant(QString::fromStdString(c.verdict)),
+                  QVariant(QString::fromStdString(c.slip)), QVariant(int(c.right)), QVariant(c.hints),
+                  QVariant(int(c.shown)), QVariant(c.seconds)})
+                q.addBindValue(v);
+            return q.exec() ? QSqlError() : q.lastError();
+        });
+    }
+
+    std::vector<SolverCheck> checks() {
+        std::vector<SolverCheck> checks;
+        read([&] {
+            checks.clear();
+            QSqlQuery q(db());
+            q.setForwardOnly(true);
+            if (!q.exec("SELECT time, window, quantity, givens, typed, verdict, slip, correct, hints, shown, seconds "
+                        "FROM checks ORDER BY id"))
+                return q.lastError();
+            while (q.next())
+                checks.push_back({q.value(0).toLongLong(), Text(q.value(1)), Text(q.value(2)), Text(q.value(3)),
+                                  Text(q.value(4)), Text(q.value(5)), Text(q.value(6)), q.value(7).toBool(),
+                                  q.value(8).toInt(), q.value(9).toBool(), q.value(10).toDouble()});
+            return QSqlError();
+        });
+        return checks;
+    }
+
     void keepSheet(const std::string& code, const std::vector<Problem>& problems) {
         QString text;
         for (const Problem& p : problems) text += QString("%1 %2 %3;").arg(int(p.operation)).arg(p.first).arg(p.second);
@@ -616,9 +659,13 @@ private:
             if (version_ < 2)
                 for (const char* statement : kMigrationTo2)
                     if (!m.exec(statement)) return m.lastError();
-            for (const char* statement : kMigrationTo3)
+            if (version_ < 3) {
+                for (const char* statement : kMigrationTo3)
+                    if (!m.exec(statement)) return m.lastError();
+                if (QSqlError e = rebuildFacts(); e.isValid()) return e;
+            }
+            for (const char* statement : kMigrationTo4)
                 if (!m.exec(statement)) return m.lastError();
-            if (QSqlError e = rebuildFacts(); e.isValid()) return e;
             version_ = kHistorySchemaVersion;
             return QSqlError();
         });
@@ -996,6 +1043,15 @@ void HistoryStore::fetchFacts(QObject* context, std::function<void(std::vector<F
         context, [](HistoryWriter& w) { return w.facts(); }, std::move(done));
 }
 
+void HistoryStore::recordCheck(const SolverCheck& check) {
+    post([check](HistoryWriter& w) { w.recordCheck(check); });
+}
+
+void HistoryStore::fetchChecks(QObject* context, std::function<void(std::vector<SolverCheck>)> done) {
+    fetch<std::vector<SolverCheck>>(
+        context, [](HistoryWriter& w) { return w.checks(); }, std::move(done));
+}
+
 void HistoryStore::keepSheet(const std::string& code, const std::vector<Problem>& problems) {
     post([code, problems](HistoryWriter& w) { w.keepSheet(code, problems); });
 }
@@ -1054,6 +1110,10 @@ std::vector<FactHistory> HistoryStore::facts() {
 
 std::vector<AnswerRecord> HistoryStore::answers() {
     return read<std::vector<AnswerRecord>>([](HistoryWriter& w) { return w.answers(); });
+}
+
+std::vector<SolverCheck> HistoryStore::checks() {
+    return read<std::vector<SolverCheck>>([](HistoryWriter& w) { return w.checks(); });
 }
 
 std::vector<SessionRecord> HistoryStore::sessions() {

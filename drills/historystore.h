@@ -20,7 +20,7 @@
 namespace velunda {
 
 // The layout the store writes; older files are brought up to it when opened.
-inline constexpr int kHistorySchemaVersion = 3;
+inline constexpr int kHistorySchemaVersion = 4;
 
 // One day's answers of one operation in one mode.
 struct DayStats {
@@ -76,6 +76,7 @@ public:
     double medianSeconds(const DayStats& group);
     std::vector<FactHistory> facts();  // in the order each fact was first answered
     std::vector<AnswerRecord> answers();
+    std::vector<SolverCheck> checks();
     std::vector<SessionRecord> sessions();
     // The layout version of the file, 0 when it cannot be read.
     int schemaVersion();
@@ -93,6 +94,9 @@ public:
 
     // The problems of a sheet made from the pupil's own facts, kept by its code so that
     // its results can be entered later; none for a code not kept here.
+    // The solver windows' checked answers.
+    void recordCheck(const SolverCheck& check);
+    void fetchChecks(QObject* context, std::function<void(std::vector<SolverCheck>)> done);
     void keepSheet(const std::string& code, const std::vector<Problem>& problems);
     void fetchSheet(const std::string& code, QObject* context, std::function<void(std::vector<Problem>)> done);
 

@@ -45,6 +45,7 @@
 #include "ui/presentation.h"
 #include "ui/solutionpanel.h"
 #include "ui/style.h"
+#include "ui/tryfirst.h"
 
 namespace {
 
@@ -263,6 +264,31 @@ int main(int argc, char* argv[]) {
             }
             QApplication::processEvents();
             if (!view.grab().save(dir.filePath(name + ".png"))) ++failures;
+            continue;
+        }
+        // The square in try-first mode: a = 5 posed, the pupil's answers checked, one right,
+        // one right but not in simplest form, one a named slip; and after two hints.
+        if (name == "frm12-try" || name == "frm12-hint") {
+            auto* square = qobject_cast<DesignedWindow*>(catalog.open("frm12"));
+            if (!square || !square->tryFirst()) {
+                ++failures;
+                continue;
+            }
+            square->tryFirst()->setOn(true);
+            typeInto(square->field("Text1"), "5");
+            pressEnter(square->field("Text1"));
+            if (name == "frm12-try") {
+                typeInto(square->field("Text2"), "20");
+                typeInto(square->field("Text3"), "20");
+                typeInto(square->field("Text4"), "√50");
+                pressEnter(square->field("Text4"));
+            } else {
+                square->tryFirst()->hint();
+                square->tryFirst()->hint();
+            }
+            QApplication::processEvents();
+            if (!square->grab().save(dir.filePath(name + ".png"))) ++failures;
+            square->close();
             continue;
         }
         // "sheet.pdf": a one-page 口算 sheet of 20 以内进位加法 with its answers.

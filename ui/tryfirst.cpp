@@ -416,10 +416,10 @@ std::optional<WorkedSolution> TryFirst::solution() const {
         ++shown;
     }
     for (const std::string& line : verdictLines_) steps.push_back(MakeStep(StepKind::Note, line));
-    // The figure letters the quantities to find by their symbols, not their values.
+    // The figure marks the quantities to find, without their values.
     std::vector<FigureValue> figure = posed_->solution.figure;
     for (FigureValue& v : figure)
-        if (!v.given) v.label = v.symbol;
+        if (!v.given) v.label.assign(1, '?');
     return exact::FromSteps(std::move(steps), std::move(figure));
 }
 

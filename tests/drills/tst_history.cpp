@@ -454,12 +454,26 @@ private slots:
             store.recordAnswer(session, {kNow + 1500, "frm23", Fact("56÷7"), "８", true, 3.25});
             store.recordAnswer(session, {kNow + 4000, "frm23", Fact("7×8"), "54", false, 2.5});
             store.endSession(session, kNow + 9000);
+            store.recordCheck({kNow + 9500, "frm12", "面积 S", "已知 a = 5，求 面积 S。", "20",
+                               "✗ 面积 S：20 不对，把周长和面积弄混了，算成了 4a。", "把周长和面积弄混了，算成了 4a",
+                               false, 2, true, 12.5});
         }
         HistoryStore store(folder.file());
         QCOMPARE(store.schemaVersion(), kHistorySchemaVersion);
         QCOMPARE(AnswerLines(store.answers(), true),
                  (QStringList{"1796731201500 frm23 56÷7=８ ✓ 3.25s", "1796731204000 frm23 7×8=54 ✗ 2.5s"}));
         QCOMPARE(SessionLines(store.sessions()), QStringList{"1796731200000-1796731209000 frm23 1/1 wrong answers"});
+        const std::vector<SolverCheck> checks = store.checks();
+        QCOMPARE(checks.size(), 1u);
+        const SolverCheck& c = checks[0];
+        QCOMPARE(QString::fromStdString(c.window + " " + c.quantity + " " + c.givens + " " + c.typed + " " + c.verdict +
+                                        " " + c.slip),
+                 "frm12 面积 S 已知 a = 5，求 面积 S。 20 ✗ 面积 S：20 不对，把周长和面积弄混了，算成了 4a。 "
+                 "把周长和面积弄混了，算成了 4a");
+        QCOMPARE(c.time, kNow + 9500);
+        QVERIFY(!c.right && c.shown);
+        QCOMPARE(c.hints, 2);
+        QCOMPARE(c.seconds, 12.5);
     }
 
     void dayStats_data() {
@@ -878,8 +892,11 @@ private slots:
         auto answers = History("3+4✓ 7×8✗");
         answers[1].answer = "4711";
         Record(store, answers);
+        store.recordCheck({kNow, "frm12", "面积 S", "已知 a = 5", "4711", "✗", "", false, 0, false, 1});
         store.clear();
-        QCOMPARE(store.answers().size() + store.sessions().size() + store.facts().size() + store.dayStats().size(), 0u);
+        QCOMPARE(store.answers().size() + store.sessions().size() + store.facts().size() + store.dayStats().size() +
+                     store.checks().size(),
+                 0u);
         for (const QString& name : QDir(folder.dir.path()).entryList(QDir::Files)) {
             QFile f(folder.dir.filePath(name));
             QVERIFY(f.open(QIODevice::ReadOnly));

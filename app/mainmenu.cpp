@@ -10,6 +10,7 @@
 #include "drills/sheetpdf.h"
 #include "ui/artwork.h"
 #include "ui/fonts.h"
+#include "ui/help.h"
 #include "ui/menuentry.h"
 #include "ui/message.h"
 #include "ui/palette.h"
@@ -62,6 +63,7 @@ WindowDesign MenuDesign() {
 
 MainMenu::MainMenu(WindowCatalog& catalog) : DesignedWindow(MenuDesign()) {
     setAttribute(Qt::WA_DeleteOnClose);
+    InstallHelpKey(this);
     // Below the algebra entries, where the board is free: whether the solver windows show
     // their worked solutions, remembered for the next start.
     auto* solution = new QCheckBox("显示解题过程", this);

@@ -3,6 +3,7 @@
 #include "app/windowtable.h"
 #include "drills/historywindow.h"
 #include "ui/designedwindow.h"
+#include "ui/help.h"
 
 namespace velunda::ui {
 QWidget* WindowCatalog::find(std::string_view name) const {
@@ -24,6 +25,7 @@ QWidget* WindowCatalog::open(std::string_view name) {
             calculator->setWindowOpener([this](std::string_view other) { return open(other); });
         if (auto* history = dynamic_cast<HistoryWindow*>(window))
             history->setWindowOpener([this](std::string_view other) { return open(other); });
+        InstallHelpKey(window);
         window->setAttribute(Qt::WA_DeleteOnClose);
         open_[std::string(name)] = window;
         window->show();

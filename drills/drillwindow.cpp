@@ -16,6 +16,7 @@
 #include "drills/sheetpdf.h"
 #include "drills/strategy.h"
 #include "ui/fonts.h"
+#include "ui/help.h"
 #include "ui/palette.h"
 
 namespace velunda::ui {
@@ -264,6 +265,7 @@ void DrillWindow::contextMenuEvent(QContextMenuEvent* event) {
     menu.addSeparator();
     QAction* print = menu.addAction("打印口算题卡…");
     QAction* enter = menu.addAction("录入题卡成绩…");
+    connect(menu.addAction("帮助\tF1"), &QAction::triggered, this, [this] { ShowHelpFor(this); });
     QAction* chosen = menu.exec(event->globalPos());
     if (chosen && chosen == history) openWindow("frmhistory");
     if (chosen && chosen == wrongAnswers) practiseWrongAnswers();

@@ -5,8 +5,8 @@
 // chosen, Enter or the compute button), and drawn as it then shows on screen.
 // Run it under a display, e.g. xvfb-run -a; QT_SCALE_FACTOR=2 gives high-DPI pictures.
 // "frm1.pdf" writes that window's worked sheet, figure and solution, as 导出为 PDF does;
-// "sheet.pdf" a printed 口算 sheet; "frm22-practice", "frm22-today" and "frm23-length"
-// the drills' wrong-answer book, today's practice and a test with a length.
+// "help" the help window at the square window's page; "sheet.pdf" a printed 口算 sheet; "frm22-practice", "frm22-today"
+// and "frm23-length" the drills' wrong-answer book, today's practice and a test with a length.
 //   velunda-screenshots --soak ROUNDS
 // is a school day instead: with the panels shown, every window opened, its example
 // computed and the window closed, ROUNDS times over, in a settings and history folder
@@ -42,6 +42,7 @@
 #include "tools/examples.h"
 #include "ui/designedwindow.h"
 #include "ui/fonts.h"
+#include "ui/help.h"
 #include "ui/presentation.h"
 #include "ui/solutionpanel.h"
 #include "ui/style.h"
@@ -204,6 +205,7 @@ int main(int argc, char* argv[]) {
     if (names.isEmpty()) {
         names << "frmmulu";
         for (const auto& e : velunda::ui::Windows()) names << qs(e.name);
+        names << "help";
     }
     int failures = 0;
     for (const QString& name : names) {
@@ -289,6 +291,13 @@ int main(int argc, char* argv[]) {
             QApplication::processEvents();
             if (!square->grab().save(dir.filePath(name + ".png"))) ++failures;
             square->close();
+            continue;
+        }
+        // "help": the help window at the square window's page, as F1 there shows it.
+        if (name == "help") {
+            QWidget* help = velunda::ui::ShowHelp("frm12");
+            QApplication::processEvents();
+            if (!help->grab().save(dir.filePath(name + ".png"))) ++failures;
             continue;
         }
         // "sheet.pdf": a one-page 口算 sheet of 20 以内进位加法 with its answers.

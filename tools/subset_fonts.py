@@ -1,10 +1,11 @@
 #!/usr/bin/python3
 """Cuts the faces the windows use down to the characters they show.
 
-Every caption and message of the program is a string literal in its sources. The CJK
+Every caption and message of the program is a string literal in its sources, and the
+help pages (data/help/*.html) are text the program shows as it stands. The CJK
 font files they are drawn from hold some 65 000 glyphs each (20 to 27 MB); the windows
 need a few hundred of them. This script collects every non-ASCII character of the
-string literals under the given source directories, adds printable ASCII, Latin-1,
+string literals under the given source directories and of the help pages there, adds printable ASCII, Latin-1,
 the CJK punctuation and the full-width forms (a pupil may type those into a field), and
 writes one small face per installed source face, with the same outlines, hints and
 layout tables, under a family name of the program's own ("Velunda Serif", ...), so that
@@ -53,6 +54,9 @@ def caption_characters(source_dirs):
     chars = set()
     for directory in source_dirs:
         for path in sorted(pathlib.Path(directory).rglob("*")):
+            if path.suffix == ".html":
+                chars.update(c for c in path.read_text(encoding="utf-8") if ord(c) > 0x7E)
+                continue
             if path.suffix not in (".cpp", ".h"):
                 continue
             for literal in LITERAL.finditer(path.read_text(encoding="utf-8")):

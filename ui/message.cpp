@@ -4,8 +4,11 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpacerItem>
 #include <QStorageInfo>
+
+#include "ui/help.h"
 
 namespace velunda::ui {
 namespace {
@@ -52,8 +55,12 @@ void ShowMessageBox(QWidget* parent, const QString& text, Icon icon, const QStri
     box.setTextFormat(Qt::PlainText);
     box.setIcon(icon == Icon::Information ? QMessageBox::Information : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
+    // A message that sends the pupil to the help opens the page of its window from the box.
+    QPushButton* help = text.contains("查看帮助") ? box.addButton("查看帮助", QMessageBox::HelpRole) : nullptr;
+    box.setEscapeButton(QMessageBox::Ok);
     LeaveRoomForTitle(box);
     box.exec();
+    if (help && box.clickedButton() == help) ShowHelpFor(parent);
 }
 
 }  // namespace velunda::ui

@@ -21,6 +21,7 @@
 #include "ui/designedwindow.h"
 #include "ui/fonts.h"
 #include "ui/formsnapshot.h"
+#include "ui/help.h"
 #include "ui/message.h"
 #include "ui/presentation.h"
 #include "ui/savefile.h"
@@ -208,6 +209,7 @@ void SolutionPanel::showContextMenu(const QPoint& globalPos) {
         circles->setChecked(figure_->extrasShown());
         connect(circles, &QAction::toggled, figure_, &FigureView::setExtrasShown);
     }
+    connect(menu.addAction("帮助\tF1"), &QAction::triggered, &window_, [this] { ShowHelpFor(&window_); });
     QAction* chosen = menu.exec(globalPos);
     if (chosen == show) setShown(!shown_);
     if (chosen == copy) QApplication::clipboard()->setText(QString::fromStdString(solution().plain));

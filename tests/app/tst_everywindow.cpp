@@ -2,11 +2,16 @@
 // its menu entry, typed into, computed, then emptied with its clear button and closed
 // with its exit button. One table for all of them; a window of the table without a row
 // here fails the test. And every window's example typed from the keyboard alone.
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTextBrowser>
 #include <set>
 
 #include "support/gui.h"
 #include "tools/examples.h"
+#include "ui/help.h"
 #include "ui/tryfirst.h"
 
 using namespace velunda;
@@ -22,6 +27,113 @@ const std::set<std::string_view> kNotCalculators{"frm22", "frm23", "frmhistory",
 const QString kThreeSidesOutputs =
     "txt1=输出数据;txt2=输出数据;txt3=输出数据;txt4=输出数据;txt5=输出数据;txt6=输出数据;txt7=输出数据;"
     "txt8=输出数据;txt9=输出数据;txt10=输出数据;txt11=输出数据;txt12=输出数据;txt13=输出数据";
+
+// The worked examples of a help page, each marked up as
+//   <table class="example" data-window="frm12" data-trigger="Text1" data-answers="right wrong">
+// with cells <td data-option="opt2">, <td data-field="Text1">5</td> (typed, in page order),
+// <td data-result="Text2"> 20</td>, <td data-message="">无解</td> and
+// <td data-opens="frm12">解正方形</td> (the title of the window the trigger opens).
+struct HelpExample {
+    QString window, trigger, answers;
+    QStringList steps;  // "option opt2", "field Text1=5", in page order
+    QString results;    // "Text2= 20;Text3=25"
+    QStringList messages, opens;
+    QStringList openedTitles;
+};
+
+QString HtmlText(QString text) {
+    return text.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&amp;", "&");
+}
+
+std::vector<HelpExample> HelpExamples(const QString& html) {
+    static const QRegularExpression table(R"re(<table class="example"([^>]*)>(.*?)</table>)re",
+                                          QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression attribute(R"re(data-([a-z]+)="([^"]*)")re");
+    static const QRegularExpression cell(
+        R"re(<td[^>]*data-(option|field|result|message|opens)="([^"]*)"[^>]*>(.*?)</td>)re",
+        QRegularExpression::DotMatchesEverythingOption);
+    std::vector<HelpExample> examples;
+    for (const QRegularExpressionMatch& t : table.globalMatch(html)) {
+        HelpExample e;
+        for (const QRegularExpressionMatch& a : attribute.globalMatch(t.captured(1))) {
+            if (a.captured(1) == "window") e.window = a.captured(2);
+            if (a.captured(1) == "trigger") e.trigger = a.captured(2);
+            if (a.captured(1) == "answers") e.answers = a.captured(2);
+        }
+        QStringList results;
+        for (const QRegularExpressionMatch& c : cell.globalMatch(t.captured(2))) {
+            const QString kind = c.captured(1), name = c.captured(2), text = HtmlText(c.captured(3));
+            if (kind == "option") e.steps << "option " + name;
+            if (kind == "field") e.steps << "field " + name + "=" + text;
+            if (kind == "result") results << name + "=" + text;
+            if (kind == "message") e.messages << text;
+            if (kind == "opens") {
+                e.opens << name;
+                e.openedTitles << text;
+            }
+        }
+        e.results = results.join(';');
+        examples.push_back(e);
+    }
+    return examples;
+}
+
+// The right answer to a drill problem such as "7×8=", or one more than it.
+QString DrillAnswer(const QString& problem, bool right) {
+    static const QRegularExpression shape("^(\\d+)(.)(\\d+)=$");
+    const QRegularExpressionMatch m = shape.match(problem);
+    const int a = m.captured(1).toInt(), b = m.captured(3).toInt();
+    const QString op = m.captured(2);
+    const int result = op == "+" ? a + b : op == "-" ? a - b : op == "×" ? a * b : b != 0 ? a / b : 0;
+    return QString::number(right ? result : result + 1);
+}
+
+// The open top-level window of that name.
+QWidget* TopLevel(const QString& name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible()) return w;
+    return nullptr;
+}
+
+// The help windows that exist, shown or not.
+int HelpWindows() {
+    int count = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) count += w->objectName() == "help";
+    return count;
+}
+
+// The page the help window shows: "frm12" for qrc:/help/frm12.html.
+QString HelpPageShown() {
+    QWidget* help = TopLevel("help");
+    auto* text = help ? help->findChild<QTextBrowser*>("helpText") : nullptr;
+    return text ? text->source().fileName().chopped(5) : QString("(no help window)");
+}
+
+// Clicks the button of that text in every message box shown while it lives.
+class MessageButtonClicker : public QObject {
+public:
+    explicit MessageButtonClicker(QString button) : button_(std::move(button)) { qApp->installEventFilter(this); }
+    ~MessageButtonClicker() override { qApp->removeEventFilter(this); }
+    QStringList shown;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (auto* box = qobject_cast<QMessageBox*>(watched); box && event->type() == QEvent::Show) {
+            shown << box->text();
+            QPointer<QMessageBox> guard = box;
+            QTimer::singleShot(0, box, [guard, this] {
+                if (!guard) return;
+                for (QAbstractButton* b : guard->buttons())
+                    if (b->text() == button_) return b->click();
+                guard->button(QMessageBox::Ok)->click();
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QString button_;
+};
 
 }  // namespace
 
@@ -702,6 +814,137 @@ private slots:
             QVERIFY(!t.answerFields().empty());
             for (QLineEdit* f : t.answerFields()) QVERIFY2(!t.asked(f).values.empty(), qPrintable(f->objectName()));
         }
+    }
+
+    // Every window the menu opens, and the menu itself, has a help page that the index links;
+    // each page's two worked examples, done in the real window, give the texts the page states.
+    void helpExamples_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<int>("number");
+        QStringList pages{"frmmulu"};
+        for (const ui::WindowEntry& entry : ui::Windows()) pages << QString::fromUtf8(entry.name);
+        const QString index = ui::HelpPageText("index");
+        for (const QString& page : pages) {
+            const QString html = ui::HelpPageText(page.toStdString());
+            QVERIFY2(!html.isEmpty(), qPrintable(page + " has no help page"));
+            QVERIFY2(index.contains("href=\"" + page + ".html\""), qPrintable("the index lacks " + page));
+            QVERIFY2(HelpExamples(html).size() == 2, qPrintable(page + " has not two examples"));
+            for (int number : {1, 2}) QTest::addRow("%s, example %d", qPrintable(page), number) << page << number;
+        }
+    }
+    void helpExamples() {
+        QFETCH(QString, page);
+        QFETCH(int, number);
+        const HelpExample e = HelpExamples(ui::HelpPageText(page.toStdString())).at(number - 1);
+        MenuFixture app;
+        QWidget* w = e.window == "frmmulu" ? app.menu.data() : open(app, e.window);
+        QVERIFY2(w, qPrintable("no window " + e.window));
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        MessageCatcher catcher;
+        for (const QString& step : e.steps) {
+            const QString name = step.section(' ', 1).section('=', 0, 0), text = step.section('=', 1);
+            if (step.startsWith("option ")) {
+                auto* option = w->findChild<QRadioButton*>(name);
+                QVERIFY2(option, qPrintable("no option " + name));
+                click(option);
+            } else {
+                auto* field = w->findChild<QLineEdit*>(name);
+                QVERIFY2(field, qPrintable("no field " + name));
+                typeInto(field, text);
+            }
+        }
+        if (e.trigger == "F1") {
+            QTest::keyClick(w, Qt::Key_F1);
+        } else if (!e.trigger.isEmpty()) {
+            QWidget* trigger = w->findChild<QWidget*>(e.trigger);
+            QVERIFY2(trigger, qPrintable("no trigger " + e.trigger));
+            if (auto* field = qobject_cast<QLineEdit*>(trigger))
+                pressEnter(field);
+            else if (auto* button = qobject_cast<QAbstractButton*>(trigger))
+                click(button);
+            else
+                QTest::mouseClick(trigger, Qt::LeftButton, {}, trigger->rect().center());
+        }
+        for (const QString& answer : e.answers.split(' ', Qt::SkipEmptyParts)) {
+            auto* field = w->findChild<QLineEdit*>("Text1");
+            typeInto(field, DrillAnswer(w->findChild<QLabel*>("lbl1")->text(), answer == "right"));
+            pressEnter(field);
+        }
+        QStringList shown, opened;
+        for (const ShownMessage& m : catcher.messages) shown << m.text;
+        for (const QString& name : e.opens) {
+            QWidget* window = TopLevel(name);
+            opened << (window ? window->windowTitle() : "(not open)");
+        }
+        const QString results = e.results.isEmpty() ? QString() : controlTexts(w, e.results);
+        QCOMPARE(results + " | " + shown.join(" / ") + " | " + opened.join(';'),
+                 e.results + " | " + e.messages.join(" / ") + " | " + e.openedTitles.join(';'));
+    }
+
+    // One help window, made only when it is first asked for, serves every window: F1, the
+    // context menu's "帮助", and the button "查看帮助" of the message that sends the pupil to
+    // the help each show the page of the window they are in.
+    void helpWindow_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("F1 in the square window") << "frm12"
+                                                 << "F1"
+                                                 << "frm12";
+        QTest::newRow("F1 in the menu") << "frmmulu"
+                                        << "F1"
+                                        << "frmmulu";
+        QTest::newRow("F1 in the drill history") << "frmhistory"
+                                                 << "F1"
+                                                 << "frmhistory";
+        QTest::newRow("the context menu of the rectangle") << "frm6"
+                                                           << "menu"
+                                                           << "frm6";
+        QTest::newRow("the context menu of the practice") << "frm22"
+                                                          << "menu"
+                                                          << "frm22";
+        QTest::newRow("the message of the triangle's base and height") << "frm7"
+                                                                       << "Command2"
+                                                                       << "frm7";
+        QTest::newRow("the message of the cuboid") << "frm5"
+                                                   << "Command1"
+                                                   << "frm5";
+    }
+    void helpWindow() {
+        QFETCH(QString, window);
+        QFETCH(QString, how);
+        QFETCH(QString, page);
+        MenuFixture app;
+        QWidget* w = window == "frmmulu" ? app.menu.data() : open(app, window);
+        QVERIFY(w && QTest::qWaitForWindowActive(w));
+        QCOMPARE(HelpWindows(), 0);
+        // Another window's page first: the same help window then turns to this one's.
+        QWidget* other = open(app, "frm10");
+        QVERIFY(other && QTest::qWaitForWindowActive(other));
+        QTest::keyClick(other, Qt::Key_F1);
+        QCOMPARE(HelpPageShown(), QString("frm10"));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        MessageButtonClicker helpButton("查看帮助");
+        if (how == "F1") {
+            QTest::keyClick(w, Qt::Key_F1);
+        } else if (how == "menu") {
+            QTimer::singleShot(0, [] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                if (!menu) return;
+                for (QAction* a : menu->actions())
+                    if (a->text() == "帮助\tF1") a->trigger();
+                menu->close();
+            });
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), w->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(w, &event);
+        } else {
+            click(w->findChild<QAbstractButton*>(how));
+            QCOMPARE(helpButton.shown, QStringList{"请下载新版本或查看帮助"});
+        }
+        QCOMPARE(HelpPageShown(), page);
+        QCOMPARE(HelpWindows(), 1);
+        QCOMPARE(TopLevel("help")->windowTitle(), QString("帮助"));
     }
 
 private:

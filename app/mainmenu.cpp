@@ -85,8 +85,9 @@ MainMenu::MainMenu(WindowCatalog& catalog) : DesignedWindow(MenuDesign()) {
     connect(tryFirst, &QCheckBox::toggled, &TrySetting::instance(), &TrySetting::setOn);
     // The answers checked there go into the history, beside the drills'.
     TrySetting::instance().record = [](const CheckedAnswer& a) {
-        HistoryStore::Shared().recordCheck({QDateTime::currentMSecsSinceEpoch(), a.window, a.quantity, a.givens,
-                                            a.typed, a.verdict, a.slip, a.right, a.hints, a.shown, a.seconds});
+        HistoryStore::Shared().recordCheck({QDateTime::currentMSecsSinceEpoch(), a.window, a.title, a.quantity,
+                                            a.givens, a.typed, a.verdict, a.slip, a.right, a.hints, a.shown,
+                                            a.seconds});
     };
     // A settings file that cannot be read or written is told here, once the menu shows.
     auto tellSettingsFaults = [this] {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <map>
 
 namespace velunda {
 
@@ -140,6 +141,20 @@ std::vector<FactHistory> WrongAnswerBook(std::vector<FactHistory> facts, History
     std::stable_sort(facts.begin(), facts.end(),
                      [](const FactHistory& a, const FactHistory& b) { return *a.lastWrong > *b.lastWrong; });
     return facts;
+}
+
+std::vector<SolverCheck> SolverBook(const std::vector<SolverCheck>& checks) {
+    std::map<std::pair<std::string, std::string>, const SolverCheck*> latest;
+    for (const SolverCheck& c : checks) {
+        const SolverCheck*& kept = latest[{c.window, c.quantity}];
+        if (!kept || c.time >= kept->time) kept = &c;
+    }
+    std::vector<SolverCheck> book;
+    for (const auto& [key, c] : latest)
+        if (!c->right) book.push_back(*c);
+    std::stable_sort(book.begin(), book.end(),
+                     [](const SolverCheck& a, const SolverCheck& b) { return a.time > b.time; });
+    return book;
 }
 
 Mastery MasteryOf(const FactHistory& fact, HistoryTime now) {

@@ -41,6 +41,7 @@ struct AnswerRecord {
 struct SolverCheck {
     HistoryTime time = 0;
     std::string window;    // "frm12"
+    std::string title;     // "解正方形"
     std::string quantity;  // "对角线 d"
     std::string givens;    // "已知 a = 5，求 …"
     std::string typed;     // the pupil's text
@@ -135,6 +136,10 @@ inline constexpr int kTodaysMinutes = 10;
 // The wrong-answer book: the facts in it, the most recently missed first (of two missed
 // at the same moment, the one first seen in the history first).
 std::vector<FactHistory> WrongAnswerBook(std::vector<FactHistory> facts, HistoryTime now);
+
+// The solver windows' wrong-answer book: of each quantity of each window, its latest
+// check where that was wrong, the latest first.
+std::vector<SolverCheck> SolverBook(const std::vector<SolverCheck>& checks);
 
 // How well a fact is known, the colour of its cell in the grids.
 enum class Mastery {

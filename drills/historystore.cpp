@@ -115,7 +115,7 @@ const char* const kMigrationTo3[] = {
 
 // Version 4: the answers pupils typed into the solver windows, as they were checked.
 const char* const kMigrationTo4[] = {
-    "CREATE TABLE checks (id INTEGER PRIMARY KEY, time INTEGER NOT NULL, window TEXT NOT NULL, "
+    "CREATE TABLE checks (id INTEGER PRIMARY KEY, time INTEGER NOT NULL, window TEXT NOT NULL, title TEXT NOT NULL, "
     "quantity TEXT NOT NULL, givens TEXT NOT NULL, typed TEXT NOT NULL, verdict TEXT NOT NULL, slip TEXT NOT NULL, "
     "correct INTEGER NOT NULL, hints INTEGER NOT NULL, shown INTEGER NOT NULL, seconds REAL NOT NULL)",
     "PRAGMA user_version = 4",
@@ -368,13 +368,12 @@ public:
         write([this, c] {
             QSqlQuery q(db());
             q.prepare(
-                "INSERT INTO checks (time, window, quantity, givens, typed, verdict, slip, correct, hints, shown, "
-                "seconds) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+                "INSERT INTO checks (time, window, title, quantity, givens, typed, verdict, slip, correct, hints, "
+                "shown, seconds) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+            const auto text = [](const std::string& t) { return QVariant(QString::fromStdString(t)); };
             for (const QVariant& v :
-                 {QVariant(qint64(c.time)), QVariant(QString::fromStdString(c.window)),
-                  QVariant(QString::fromStdString(c.quantity)), QVariant(QString::fromStdString(c.givens)),
-                  QVariant(QString::fromStdString(c.typed)), QVariant(QString::fromStdString(c.verdict)),
-                  QVariant(QString::fromStdString(c.slip)), QVariant(int(c.right)), QVariant(c.hints),
+                 {QVariant(qint64(c.time)), text(c.window), text(c.title), text(c.quantity), text(c.givens),
+                  text(c.typed), text(c.verdict), text(c.slip), QVariant(int(c.right)), QVariant(c.hints),
                   QVariant(int(c.shown)), QVariant(c.seconds)})
                 q.addBindValue(v);
             return q.exec() ? QSqlError() : q.lastError();
@@ -387,13 +386,14 @@ public:
             checks.clear();
             QSqlQuery q(db());
             q.setForwardOnly(true);
-            if (!q.exec("SELECT time, window, quantity, givens, typed, verdict, slip, correct, hints, shown, seconds "
-                        "FROM checks ORDER BY id"))
+            if (!q.exec("SELECT time, window, title, quantity, givens, typed, verdict, slip, correct, hints, shown, "
+                        "seconds FROM checks ORDER BY id"))
                 return q.lastError();
             while (q.next())
                 checks.push_back({q.value(0).toLongLong(), Text(q.value(1)), Text(q.value(2)), Text(q.value(3)),
-                                  Text(q.value(4)), Text(q.value(5)), Text(q.value(6)), q.value(7).toBool(),
-                                  q.value(8).toInt(), q.value(9).toBool(), q.value(10).toDouble()});
+                                  Text(q.value(4)), Text(q.value(5)), Text(q.value(6)), Text(q.value(7)),
+                                  q.value(8).toBool(), q.value(9).toInt(), q.value(10).toBool(),
+                                  q.value(11).toDouble()});
             return QSqlError();
         });
         return checks;
@@ -1028,7 +1028,7 @@ void HistoryStore::fetchOverview(QObject* context, std::function<void(Overview)>
     fetch<Overview>(
         context,
         [](HistoryWriter& w) {
-            return Overview{w.dayStats(), w.facts()};
+            return Overview{w.dayStats(), w.facts(), w.checks()};
         },
         std::move(done));
 }

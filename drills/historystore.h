@@ -86,6 +86,7 @@ public:
     struct Overview {
         std::vector<DayStats> days;
         std::vector<FactHistory> facts;
+        std::vector<SolverCheck> checks;
     };
     void fetchOverview(QObject* context, std::function<void(Overview)> done);
     void fetchMedian(const DayStats& group, QObject* context, std::function<void(double)> done);

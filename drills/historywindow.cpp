@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,10 +22,12 @@
 
 #include "drills/drillwindow.h"
 #include "drills/strategy.h"
+#include "ui/designedwindow.h"
 #include "ui/fonts.h"
 #include "ui/message.h"
 #include "ui/palette.h"
 #include "ui/savefile.h"
+#include "ui/tryfirst.h"
 
 namespace velunda::ui {
 namespace {
@@ -410,6 +413,23 @@ HistoryWindow::HistoryWindow(HistoryStore& store, HistoryTime now, QWidget* pare
         "每格一道题：行是第一个数，列是第二个数；除法的行是除数，列是商，商大于 9 的在最后一列“10+”。", this);
     axes->setObjectName("lblGridAxes");
 
+    // The solver windows' exercises the pupil worked, and those whose latest answer was
+    // wrong, to be posed again with new numbers.
+    solver_ = new QLabel(this);
+    solver_->setObjectName("lblSolver");
+    solverBook_ = new QListWidget(this);
+    solverBook_->setObjectName("lstSolverBook");
+    solverBook_->setAccessibleName("解题错题");
+    solverBook_->setMaximumHeight(QFontMetrics(font()).height() * 4 + 8);
+    auto* retry = new QPushButton("练习错题", this);
+    retry->setObjectName("cmdSolverRetry");
+    retry->setToolTip("在解题窗口里用新的数再做一道同样的题");
+    connect(retry, &QPushButton::clicked, this, [this] { retrySolverExercise(); });
+    connect(solverBook_, &QListWidget::itemActivated, this, [this] { retrySolverExercise(); });
+    auto* solverRow = new QHBoxLayout;
+    solverRow->addWidget(solverBook_, 1);
+    solverRow->addWidget(retry, 0, Qt::AlignTop);
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(middle, 1);
@@ -417,6 +437,8 @@ HistoryWindow::HistoryWindow(HistoryStore& store, HistoryTime now, QWidget* pare
     layout->addLayout(legend);
     layout->addWidget(axes);
     layout->addWidget(detail_);
+    layout->addWidget(solver_);
+    layout->addLayout(solverRow);
 
     connect(&store_, &HistoryStore::problemsArisen, this, [this] { tellProblems(); });
     // New answers show while the window is open, read again a moment after they land.
@@ -457,7 +479,37 @@ void HistoryWindow::showOverview(HistoryStore::Overview overview) {
                                           .arg(WrongAnswerBook(overview.facts, now_).size()));
     chart_->setDays(overview.days, LocalDay(now_));
     for (FactGrid* grid : grids_) grid->setFacts(overview.facts, now_);
+    showSolverChecks(overview.checks);
     model_->setDays(std::move(overview.days));
+}
+
+void HistoryWindow::showSolverChecks(const std::vector<SolverCheck>& checks) {
+    const std::vector<SolverCheck> book = SolverBook(checks);
+    const auto right = std::ranges::count_if(checks, [](const SolverCheck& c) { return c.right; });
+    solver_->setText(checks.empty() ? QString("解题练习：还没有记录（在解题窗口里按 F3 或在目录里勾选“先自己做”）。")
+                                    : QString("解题练习：检查了 %1 个答案，对了 %2 个，错题 %3 道。")
+                                          .arg(checks.size())
+                                          .arg(right)
+                                          .arg(book.size()));
+    solverBook_->clear();
+    for (const SolverCheck& c : book) {
+        QString line = QString::fromStdString(c.title + " · " + c.quantity + "：" + c.typed);
+        if (!c.slip.empty()) line += QString::fromStdString("（" + c.slip + "）");
+        auto* item = new QListWidgetItem(line, solverBook_);
+        item->setToolTip(QString::fromStdString(c.givens + "\n" + c.verdict));
+        item->setData(Qt::UserRole, QString::fromStdString(c.window));
+        item->setData(Qt::UserRole + 1, QString::fromStdString(c.quantity));
+    }
+    if (solverBook_->count()) solverBook_->setCurrentRow(0);
+}
+
+void HistoryWindow::retrySolverExercise() {
+    const QListWidgetItem* item = solverBook_->currentItem();
+    if (!item || !opener_) return;
+    const std::string window = item->data(Qt::UserRole).toString().toStdString();
+    const std::string quantity = item->data(Qt::UserRole + 1).toString().toStdString();
+    if (auto* solver = dynamic_cast<ui::DesignedWindow*>(opener_(window)); solver && solver->tryFirst())
+        solver->tryFirst()->exercise(quantity);
 }
 
 QString WriteAnswersCsv(const QString& file, const std::vector<AnswerRecord>& answers) {

@@ -13,6 +13,7 @@
 #include "drills/historystore.h"
 
 class QLabel;
+class QListWidget;
 class QTableView;
 
 namespace velunda::ui {
@@ -91,6 +92,10 @@ private:
     void showOverview(HistoryStore::Overview overview);
     // lblDetail: a fact's record, where it stands, and the way to work it.
     void showDetail(const FactHistory* fact);
+    // lblSolver and lstSolverBook: the solver windows' exercises worked, and the wrong ones.
+    void showSolverChecks(const std::vector<SolverCheck>& checks);
+    // 练习错题: the chosen one posed again in its window with new numbers.
+    void retrySolverExercise();
     void exportClicked();
     void clearClicked();
     void tellProblems();
@@ -103,7 +108,9 @@ private:
     ProgressChart* chart_ = nullptr;
     FactGrid* grids_[4] = {};
     QLabel* detail_ = nullptr;  // the fact clicked in a grid, and how to work it
-    int reading_ = 0;           // reads asked for and not yet answered
+    QLabel* solver_ = nullptr;
+    QListWidget* solverBook_ = nullptr;
+    int reading_ = 0;  // reads asked for and not yet answered
     std::function<QWidget*(std::string_view)> opener_;
 };
 

@@ -164,7 +164,7 @@ void TryFirst::setOn(bool on) {
         check_ = button("cmdCheck", "检查", 4, 36, 90);
         hint_ = button("cmdHint", "提示", 100, 36, 90);
         show_ = button("cmdShow", "看答案", 196, 36, 90);
-        connect(exercise_, &QAbstractButton::clicked, this, &TryFirst::exercise);
+        connect(exercise_, &QAbstractButton::clicked, this, [this] { exercise(); });
         connect(check_, &QAbstractButton::clicked, this, &TryFirst::check);
         connect(hint_, &QAbstractButton::clicked, this, &TryFirst::hint);
         connect(show_, &QAbstractButton::clicked, this, &TryFirst::reveal);
@@ -177,6 +177,7 @@ void TryFirst::setOn(bool on) {
 }
 
 bool TryFirst::trigger(Computation computation, Explanation explanation) {
+    if (filling_) return true;
     if (!on_ || !explanation) return false;
     if (posed_) {
         if (!posed_->shown) check();
@@ -352,9 +353,9 @@ void TryFirst::check() {
         verdicts_.push_back(verdict);
         verdictLines_.push_back(verdict.text);
         if (TrySetting::instance().record) {
-            TrySetting::instance().record({window_.objectName().toStdString(), a.value->name + " " + a.value->symbol,
-                                           posed_->statement, typed, verdict.text, verdict.slip, verdict.right,
-                                           int(posed_->hints), posed_->shown,
+            TrySetting::instance().record({window_.objectName().toStdString(), window_.windowTitle().toStdString(),
+                                           a.value->name + " " + a.value->symbol, posed_->statement, typed,
+                                           verdict.text, verdict.slip, verdict.right, int(posed_->hints), posed_->shown,
                                            double(posed_->clock.elapsed()) / 1000.0});
         }
     }
@@ -439,7 +440,7 @@ void TryFirst::updateBar() {
     hint_->setEnabled(open && posed_->hints < steps);
 }
 
-void TryFirst::exercise() {
+void TryFirst::exercise(std::string_view quantity) {
     if (design_.exercises.empty()) return;
     const int lvl = level();
     QRandomGenerator* random = QRandomGenerator::global();
@@ -466,6 +467,7 @@ void TryFirst::exercise() {
         const WorkedSolution solution = exact::Explain(t->explanation, form);
         const Solved solved(solution.values);
         std::vector<Number> answers;
+        bool asks = quantity.empty();
         for (const auto& [name, text] : probe.writes) {
             if (texts.count(name)) continue;
             auto row = std::ranges::find_if(design_.answers, [&](const AnswerField& r) { return r.field == name; });
@@ -475,9 +477,10 @@ void TryFirst::exercise() {
             const bool degrees = v->angle && !(row->radiansOption.empty() ? row->unit == Unit::Radians
                                                                           : form.selected(row->radiansOption));
             answers.push_back(degrees ? Degrees(v->value) : v->value);
+            asks = asks || v->name + " " + v->symbol == quantity;
         }
         if (answers.empty()) continue;
-        const int distance = Distance(lvl, answers);
+        const int distance = Distance(lvl, answers) + (asks ? 0 : 100);
         if (distance < best.distance) best = {&c, std::move(texts), distance};
     }
     if (!best.exercise) {
@@ -485,9 +488,12 @@ void TryFirst::exercise() {
         return;
     }
     reset();
+    // Filled as a pupil would type it, without the triggers of the options chosen.
+    filling_ = true;
     for (std::string_view f : design_.clearedFields) window_.field(f)->clear();
     for (std::string_view o : best.exercise->options) window_.option(o)->setChecked(true);
     for (const auto& [field, text] : best.texts) window_.write(field, text);
+    filling_ = false;
     const Trigger* t = TriggerOf(design_, best.exercise->trigger);
     if (!on_) setOn(true);
     if (!pose(t->computation, t->explanation)) window_.compute(t->computation, t->explanation);

@@ -31,6 +31,7 @@ class SolutionPanel;
 // One answer checked, as the history keeps it.
 struct CheckedAnswer {
     std::string window;    // "frm12"
+    std::string title;     // "解正方形"
     std::string quantity;  // "对角线 d"
     std::string givens;    // "已知 a = 5"
     std::string typed;     // the pupil's text
@@ -84,8 +85,9 @@ public:
     void check();
     void hint();
     void reveal();
-    // Sets an exercise of the window's own at the chosen level and poses it.
-    void exercise();
+    // Sets an exercise of the window's own at the chosen level and poses it; one that asks
+    // for that quantity ("面积 S") where one is given and the window has such exercises.
+    void exercise(std::string_view quantity = {});
     int level() const;
     void setLevel(int level);  // 1 whole numbers, 2 fractions and roots, 3 mixed
     // 清零: out of the lock, the marks gone; the mode stays.
@@ -140,6 +142,7 @@ private:
     SolutionPanel& panel_;
     const WindowDesign design_;  // its answers, slips, exercises and triggers
     bool on_ = false;
+    bool filling_ = false;  // an exercise's givens are being filled in
     std::optional<Posed> posed_;
     std::vector<exact::Verdict> verdicts_;
     std::vector<std::string> verdictLines_;

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListWidget>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -454,7 +455,7 @@ private slots:
             store.recordAnswer(session, {kNow + 1500, "frm23", Fact("56÷7"), "８", true, 3.25});
             store.recordAnswer(session, {kNow + 4000, "frm23", Fact("7×8"), "54", false, 2.5});
             store.endSession(session, kNow + 9000);
-            store.recordCheck({kNow + 9500, "frm12", "面积 S", "已知 a = 5，求 面积 S。", "20",
+            store.recordCheck({kNow + 9500, "frm12", "解正方形", "面积 S", "已知 a = 5，求 面积 S。", "20",
                                "✗ 面积 S：20 不对，把周长和面积弄混了，算成了 4a。", "把周长和面积弄混了，算成了 4a",
                                false, 2, true, 12.5});
         }
@@ -466,9 +467,9 @@ private slots:
         const std::vector<SolverCheck> checks = store.checks();
         QCOMPARE(checks.size(), 1u);
         const SolverCheck& c = checks[0];
-        QCOMPARE(QString::fromStdString(c.window + " " + c.quantity + " " + c.givens + " " + c.typed + " " + c.verdict +
-                                        " " + c.slip),
-                 "frm12 面积 S 已知 a = 5，求 面积 S。 20 ✗ 面积 S：20 不对，把周长和面积弄混了，算成了 4a。 "
+        QCOMPARE(QString::fromStdString(c.window + " " + c.title + " " + c.quantity + " " + c.givens + " " + c.typed +
+                                        " " + c.verdict + " " + c.slip),
+                 "frm12 解正方形 面积 S 已知 a = 5，求 面积 S。 20 ✗ 面积 S：20 不对，把周长和面积弄混了，算成了 4a。 "
                  "把周长和面积弄混了，算成了 4a");
         QCOMPARE(c.time, kNow + 9500);
         QVERIFY(!c.right && c.shown);
@@ -892,7 +893,7 @@ private slots:
         auto answers = History("3+4✓ 7×8✗");
         answers[1].answer = "4711";
         Record(store, answers);
-        store.recordCheck({kNow, "frm12", "面积 S", "已知 a = 5", "4711", "✗", "", false, 0, false, 1});
+        store.recordCheck({kNow, "frm12", "解正方形", "面积 S", "已知 a = 5", "4711", "✗", "", false, 0, false, 1});
         store.clear();
         QCOMPARE(store.answers().size() + store.sessions().size() + store.facts().size() + store.dayStats().size() +
                      store.checks().size(),
@@ -919,6 +920,7 @@ private slots:
         QCOMPARE(window.grid(Operation::Division)->at(7, 8), Mastery::Shaky);
         QCOMPARE(window.grid(Operation::Addition)->at(4, 3), Mastery::Unseen);
         // A click on a cell tells the fact's record and how to work it.
+        window.resize(1000, 700);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const ui::FactGrid* products = window.grid(Operation::Multiplication);
@@ -947,6 +949,20 @@ private slots:
         QVERIFY(summary->text().startsWith("共做了 6 题"));
         Record(store, History("9-5✓"));
         QTRY_VERIFY2(summary->text().startsWith("共做了 7 题"), qPrintable(summary->text()));
+
+        // The solver windows' checks: a quantity answered wrong, then right, leaves the book;
+        // the latest wrong one is in it, with its slip.
+        const QLabel* solver = window.findChild<QLabel*>("lblSolver");
+        QVERIFY(solver->text().contains("还没有记录"));
+        for (const auto& [time, quantity, typed, right] :
+             {std::tuple{kNow + 1, "面积 S", "20", false}, std::tuple{kNow + 2, "面积 S", "25", true},
+              std::tuple{kNow + 3, "对角线 d", "10", false}})
+            store.recordCheck({time, "frm12", "解正方形", quantity, "已知 a = 5", typed, right ? "✓" : "✗",
+                               right ? "" : "对角线是 √2·a，这里把 √2 当成了 2", right, 0, false, 4});
+        QTRY_COMPARE(solver->text(), QString("解题练习：检查了 3 个答案，对了 1 个，错题 1 道。"));
+        const auto* book = window.findChild<QListWidget*>("lstSolverBook");
+        QCOMPARE(book->count(), 1);
+        QCOMPARE(book->item(0)->text(), QString("解正方形 · 对角线 d：10（对角线是 √2·a，这里把 √2 当成了 2）"));
     }
 
     // 清除记录 asks first; only 删除 deletes.

@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdint>
 #include <numeric>
+#include <string_view>
 #include <tuple>
 #include <utility>
 
@@ -293,7 +294,16 @@ private:
         return v;
     }
 
-    static bool StartsFactor(char32_t c) { return c == U'π' || c == U'√' || c == U'∛' || c == '(' || IsDigit(c); }
+    static bool StartsFactor(char32_t c) {
+        return c == U'π' || c == U'√' || c == U'∛' || c == '(' || c == 'a' || IsDigit(c);
+    }
+
+    bool startsWith(std::u32string_view word) const {
+        if (end_ - pos_ < word.size()) return false;
+        for (std::size_t i = 0; i < word.size(); ++i)
+            if (s_[pos_ + i].c != word[i]) return false;
+        return true;
+    }
 
     Value term() {
         Value v = unary();
@@ -384,6 +394,19 @@ private:
                 flag(TypedValue::Unsimplified::Radicand);
             return {c == U'√' ? r.number.Sqrt() : r.number.Cbrt(), std::nullopt, false, true};
         }
+        // An angle as the exact forms write it: arccos(4/5), 180arcsin(1/3)/π.
+        for (const auto& [word, inverse] : {std::pair{std::u32string_view(U"arcsin"), &Number::Asin},
+                                            std::pair{std::u32string_view(U"arccos"), &Number::Acos},
+                                            std::pair{std::u32string_view(U"arctan"), &Number::Atan}})
+            if (startsWith(word)) {
+                pos_ += word.size();
+                if (!more() || peek() != '(') {
+                    fault_ = pos_ < end_ ? Unreadable(pos_) : "答案没有写完";
+                    return {};
+                }
+                const Value v = atom();
+                return {(v.number.*inverse)(), std::nullopt, false, v.root};
+            }
         if (c == '(') {
             ++pos_;
             Value v = expression();

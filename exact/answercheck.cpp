@@ -529,10 +529,19 @@ std::string Simplified(const TypedValue& v) {
 }
 
 // One typed value against one exact answer.
+// Equal values; one that has no algebraic form (an angle such as arccos(4/5)) equals
+// another written in the same exact form.
+bool Same(const Number& x, const Number& y) {
+    if (x.Equals(y)) return true;
+    if (!x.ok() || !y.ok() || x.IsAlgebraic() || y.IsAlgebraic()) return false;
+    const std::string text = x.ExactText();
+    return !text.empty() && text == y.ExactText();
+}
+
 Verdict JudgeOne(const std::string& quantity, const TypedValue& v, const Number& answer, const std::vector<Slip>& slips,
                  bool degrees = false) {
     const std::string exact = Written(answer, degrees);
-    if (v.value.Equals(answer)) {
+    if (Same(v.value, answer)) {
         if (v.unsimplified == TypedValue::Unsimplified::No) return {true, "", "✓ " + quantity + " = " + exact};
         return {true, "", "✓ " + quantity + "：" + v.text + " 正确，" + Simplified(v) + " " + exact};
     }
@@ -541,8 +550,7 @@ Verdict JudgeOne(const std::string& quantity, const TypedValue& v, const Number&
                 "✗ " + quantity + "：" + v.text + " 是 " + exact + " ≈ " + Leading(answer) + " 四舍五入到" +
                     PlaceName(v.places) + "的近似值，题目要精确值时写 " + exact};
     for (const Slip& slip : slips)
-        if (slip.value.ok() &&
-            (v.value.Equals(slip.value) || (v.places > 0 && RoundsTo(slip.value, v.value, v.places))))
+        if (slip.value.ok() && (Same(v.value, slip.value) || (v.places > 0 && RoundsTo(slip.value, v.value, v.places))))
             return {false, slip.what, "✗ " + quantity + "：" + v.text + " 不对，" + slip.what + "。"};
     if (v.places > 0 && Near(answer, v.value, v.places))
         return {false, "",

@@ -391,6 +391,9 @@ private slots:
              "✓ 方程的根 = (1+√5)/2，(1-√5)/2"},
             // angles
             {"degrees for radians", "角 A", "pi 6 /", "", "30°", "✓ 角 A = π/6"},
+            {"an angle of no special size", "角 A", "1 3 / asin", "", "arcsin(1/3)", "✓ 角 A = arcsin(1/3)"},
+            {"another angle of no special size", "角 A", "1 3 / asin", "", "arcsin(1/4)",
+             "✗ 角 A：arcsin(1/4) 不对。可以点“提示”看下一步。"},
         };
         for (const auto& row : rows)
             QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]) << QString(row[3]) << QString(row[4])

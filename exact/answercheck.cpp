@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdint>
 #include <numeric>
+#include <string_view>
 #include <tuple>
 #include <utility>
 
@@ -293,7 +294,16 @@ private:
         return v;
     }
 
-    static bool StartsFactor(char32_t c) { return c == U'π' || c == U'√' || c == U'∛' || c == '(' || IsDigit(c); }
+    static bool StartsFactor(char32_t c) {
+        return c == U'π' || c == U'√' || c == U'∛' || c == '(' || c == 'a' || IsDigit(c);
+    }
+
+    bool startsWith(std::u32string_view word) const {
+        if (end_ - pos_ < word.size()) return false;
+        for (std::size_t i = 0; i < word.size(); ++i)
+            if (s_[pos_ + i].c != word[i]) return false;
+        return true;
+    }
 
     Value term() {
         Value v = unary();
@@ -384,6 +394,19 @@ private:
                 flag(TypedValue::Unsimplified::Radicand);
             return {c == U'√' ? r.number.Sqrt() : r.number.Cbrt(), std::nullopt, false, true};
         }
+        // An angle as the exact forms write it: arccos(4/5), 180arcsin(1/3)/π.
+        for (const auto& [word, inverse] : {std::pair{std::u32string_view(U"arcsin"), &Number::Asin},
+                                            std::pair{std::u32string_view(U"arccos"), &Number::Acos},
+                                            std::pair{std::u32string_view(U"arctan"), &Number::Atan}})
+            if (startsWith(word)) {
+                pos_ += word.size();
+                if (!more() || peek() != '(') {
+                    fault_ = pos_ < end_ ? Unreadable(pos_) : "答案没有写完";
+                    return {};
+                }
+                const Value v = atom();
+                return {(v.number.*inverse)(), std::nullopt, false, v.root};
+            }
         if (c == '(') {
             ++pos_;
             Value v = expression();
@@ -506,10 +529,19 @@ std::string Simplified(const TypedValue& v) {
 }
 
 // One typed value against one exact answer.
+// Equal values; one that has no algebraic form (an angle such as arccos(4/5)) equals
+// another written in the same exact form.
+bool Same(const Number& x, const Number& y) {
+    if (x.Equals(y)) return true;
+    if (!x.ok() || !y.ok() || x.IsAlgebraic() || y.IsAlgebraic()) return false;
+    const std::string text = x.ExactText();
+    return !text.empty() && text == y.ExactText();
+}
+
 Verdict JudgeOne(const std::string& quantity, const TypedValue& v, const Number& answer, const std::vector<Slip>& slips,
                  bool degrees = false) {
     const std::string exact = Written(answer, degrees);
-    if (v.value.Equals(answer)) {
+    if (Same(v.value, answer)) {
         if (v.unsimplified == TypedValue::Unsimplified::No) return {true, "", "✓ " + quantity + " = " + exact};
         return {true, "", "✓ " + quantity + "：" + v.text + " 正确，" + Simplified(v) + " " + exact};
     }
@@ -518,8 +550,7 @@ Verdict JudgeOne(const std::string& quantity, const TypedValue& v, const Number&
                 "✗ " + quantity + "：" + v.text + " 是 " + exact + " ≈ " + Leading(answer) + " 四舍五入到" +
                     PlaceName(v.places) + "的近似值，题目要精确值时写 " + exact};
     for (const Slip& slip : slips)
-        if (slip.value.ok() &&
-            (v.value.Equals(slip.value) || (v.places > 0 && RoundsTo(slip.value, v.value, v.places))))
+        if (slip.value.ok() && (Same(v.value, slip.value) || (v.places > 0 && RoundsTo(slip.value, v.value, v.places))))
             return {false, slip.what, "✗ " + quantity + "：" + v.text + " 不对，" + slip.what + "。"};
     if (v.places > 0 && Near(answer, v.value, v.places))
         return {false, "",

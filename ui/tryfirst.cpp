@@ -466,20 +466,27 @@ void TryFirst::exercise(std::string_view quantity) {
         if (!RunComputation(probe, t->computation) || probe.messages > 0 || probe.writes.empty()) continue;
         const WorkedSolution solution = exact::Explain(t->explanation, form);
         const Solved solved(solution.values);
+        // Every answer can be checked, and a figure's (one given a length) is above 0.
+        const bool figure =
+            std::ranges::any_of(c.givens, [](const ExerciseGiven& g) { return g.draw == GivenDraw::Length; });
         std::vector<Number> answers;
         bool asks = quantity.empty();
+        bool fit = true;
         for (const auto& [name, text] : probe.writes) {
             if (texts.count(name)) continue;
             auto row = std::ranges::find_if(design_.answers, [&](const AnswerField& r) { return r.field == name; });
             if (row == design_.answers.end()) continue;
             const SolvedValue* v = solved.find(row->symbol);
-            if (!v || v->given) continue;
+            if (!v || v->given || (figure && v->value.Sign() <= 0)) {
+                fit = false;
+                break;
+            }
             const bool degrees = v->angle && !(row->radiansOption.empty() ? row->unit == Unit::Radians
                                                                           : form.selected(row->radiansOption));
             answers.push_back(degrees ? Degrees(v->value) : v->value);
             asks = asks || v->name + " " + v->symbol == quantity;
         }
-        if (answers.empty()) continue;
+        if (!fit || answers.empty()) continue;
         const int distance = Distance(lvl, answers) + (asks ? 0 : 100);
         if (distance < best.distance) best = {&c, std::move(texts), distance};
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "exact/workedsolution.h"
 #include "numeric/form.h"
@@ -36,5 +37,9 @@ void ThreeLinearEquations(Form& f);
 // Worked solutions of the two windows: determinants, elimination and exact answers.
 WorkedSolution ExplainTwoLinearEquations(const Form& before);    // TwoLinearEquations
 WorkedSolution ExplainThreeLinearEquations(const Form& before);  // ThreeLinearEquations
+
+// The known slips of their exercises.
+std::vector<SlipRule> TwoEquationsSlips();
+std::vector<SlipRule> ThreeEquationsSlips();
 
 }  // namespace velunda

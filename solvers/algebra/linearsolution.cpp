@@ -124,6 +124,8 @@ WorkedSolution ExplainTwoLinearEquations(const Form& before) {
     const PairSolution s = SolvePair(b, p);
     switch (s.outcome) {
         case Outcome::Unique:
+            b.Solved("解", "x", s.u);
+            b.Solved("解", "y", s.v);
             if (!FiveDecimalsExact(s.u)) b.Line("窗口中的 x 保留 5 位小数。");
             b.Answer("x = " + Plain(s.u) + "，y = " + Plain(s.v) + "。");
             break;
@@ -134,6 +136,7 @@ WorkedSolution ExplainTwoLinearEquations(const Form& before) {
             if (k[1].IsZero() && k[4].IsZero()) {
                 const Number x = -k[2] / k[0];
                 b.Line("方程中没有 y：由①得 x = −c₁/a₁ = " + Plain(-k[2]) + "/" + Divisor(k[0]) + " = " + x.Text());
+                b.Solved("解", "x", x);
                 b.Answer("x = " + Plain(x) + "，y 为任何实数。");
             } else if (k[0].IsZero() && k[3].IsZero()) {
                 const Number y = -k[2] / k[1];
@@ -217,6 +220,9 @@ WorkedSolution ExplainThreeLinearEquations(const Form& before) {
             b.Line("x = −(b" + n + "y + c" + n + "z + d" + n + ")/a" + n + " = −(" + Times(row(pivot, 1), s.u) + " + " +
                    Times(row(pivot, 2), s.v) + " + " + In(row(pivot, 3)) + ")/" + Divisor(row(pivot, 0)) + " = " +
                    x.Text());
+            b.Solved("解", "x", x);
+            b.Solved("解", "y", s.u);
+            b.Solved("解", "z", s.v);
             if (windowSolves && !(FiveDecimalsExact(x) && FiveDecimalsExact(s.u)))
                 b.Line("窗口中的 x、y 保留 5 位小数。");
             b.Answer("x = " + Plain(x) + "，y = " + Plain(s.u) + "，z = " + Plain(s.v) + "。");
@@ -233,6 +239,23 @@ WorkedSolution ExplainThreeLinearEquations(const Form& before) {
             break;
     }
     return b.Finish();
+}
+
+// The answer field holds the whole solution; x stands for it.
+std::vector<SlipRule> TwoEquationsSlips() {
+    return {
+        {"x", "移项时常数项没有变号", [](const Solved& s) { return -s("x"); }},
+        {"x", "把 x 和 y 弄混了", [](const Solved& s) { return s("y"); }},
+        {"x", "x = Dx/D，这里把分子分母弄反了", [](const Solved& s) { return Int(1) / s("x"); }},
+    };
+}
+
+std::vector<SlipRule> ThreeEquationsSlips() {
+    return {
+        {"x", "移项时常数项没有变号", [](const Solved& s) { return -s("x"); }},
+        {"x", "把 x 和 y 弄混了", [](const Solved& s) { return s("y"); }},
+        {"x", "把 x 和 z 弄混了", [](const Solved& s) { return s("z"); }},
+    };
 }
 
 }  // namespace velunda

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "exact/workedsolution.h"
 #include "numeric/form.h"
@@ -21,5 +22,8 @@ void QuadraticEquation(Form& f);
 
 // Its worked solution: the discriminant, the case it decides and the roots in exact form.
 WorkedSolution ExplainQuadraticEquation(const Form& before);  // QuadraticEquation
+
+// The known slips of its exercises.
+std::vector<SlipRule> QuadraticSlips();
 
 }  // namespace velunda

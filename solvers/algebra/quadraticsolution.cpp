@@ -73,4 +73,34 @@ WorkedSolution ExplainQuadraticEquation(const Form& before) {
     return b.Finish();
 }
 
+namespace {
+
+// A slip in the root with the sign `sign` before the square root (X1: −1, X2: +1): Δ left
+// without its root, B for −B, or 2A left out. It does not count where it gives the other
+// root, which the field may hold as well.
+Number RootSlip(const Solved& s, int sign, bool squareRoot, bool flip, bool halve) {
+    const Number A = s.given("A"), B = s.given("B"), C = s.given("C");
+    const Number delta = B * B - Int(4) * A * C;
+    const Number root = squareRoot ? delta.Sqrt() : delta;
+    const Number slip = ((flip ? B : -B) + Int(sign) * root) / (halve ? Int(2) * A : Int(1));
+    const Number other = s(sign < 0 ? "X2" : "X1");
+    return slip.ok() && other.ok() && slip.Equals(other) ? Number::Failed(Fault::Undefined) : slip;
+}
+
+}  // namespace
+
+std::vector<SlipRule> QuadraticSlips() {
+    constexpr const char* kSign = "−B ± √Δ 的符号弄反了，写成了 B ± √Δ";
+    constexpr const char* kHalf = "忘了除以 2A";
+    constexpr const char* kRoot = "没有开平方，用了 Δ 而不是 √Δ";
+    return {
+        {"X1", kSign, [](const Solved& s) { return RootSlip(s, -1, true, true, true); }},
+        {"X2", kSign, [](const Solved& s) { return RootSlip(s, 1, true, true, true); }},
+        {"X1", kHalf, [](const Solved& s) { return RootSlip(s, -1, true, false, false); }},
+        {"X2", kHalf, [](const Solved& s) { return RootSlip(s, 1, true, false, false); }},
+        {"X1", kRoot, [](const Solved& s) { return RootSlip(s, -1, false, false, true); }},
+        {"X2", kRoot, [](const Solved& s) { return RootSlip(s, 1, false, false, true); }},
+    };
+}
+
 }  // namespace velunda

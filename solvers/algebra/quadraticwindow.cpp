@@ -34,6 +34,14 @@ WindowDesign QuadraticWindowDesign() {
     design.triggers = {
         {Event::Click, "Command2", QuadraticEquation, ExplainQuadraticEquation},
     };
+    // Either root may stand in either field.
+    design.answers = {{quadratic::X2, "X2", Unit::Number, {}, "X1"}, {quadratic::X1, "X1", Unit::Number, {}, "X2"}};
+    design.slips = QuadraticSlips();
+    design.exercises = {
+        {"Command2",
+         {{quadratic::A, GivenDraw::Coefficient}, {quadratic::B, GivenDraw::Coefficient},
+          {quadratic::C, GivenDraw::Coefficient}}},
+    };
     return design;
 }
 // clang-format on

@@ -58,6 +58,12 @@ WindowDesign ThreeEquationsWindowDesign() {
     design.triggers = {
         {Event::Click, "Command2", ThreeLinearEquations, ExplainThreeLinearEquations},
     };
+    // The answer line holds the whole solution; it is checked by x.
+    design.answers = {{threeequations::Answer, "x"}};
+    design.exercises = {{"Command2", {}}};
+    for (std::string_view field : threeequations::Names)
+        if (field != threeequations::Answer) design.exercises[0].givens.push_back({field, GivenDraw::Coefficient});
+    design.slips = ThreeEquationsSlips();
     design.setUp = [](DesignedWindow& w) {
         NameEquationFields(w,
                            {{"Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)"},

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "exact/workedsolution.h"
 #include "numeric/form.h"
@@ -25,5 +26,8 @@ void AngleAndFunctions(Form& f);
 
 // Its worked solution: exact values at the special angles, "无意义" explained.
 WorkedSolution ExplainAngleAndFunctions(const Form& before);  // AngleAndFunctions
+
+// The known slips of its exercises.
+std::vector<SlipRule> TrigonometrySlips();
 
 }  // namespace velunda

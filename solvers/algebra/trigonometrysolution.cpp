@@ -124,6 +124,16 @@ void Answer(SolutionBuilder& b, const Number& alpha, const Functions& f, const s
              value(1) + "，tan α" + value(2) + "，cot α" + value(3) + "。");
 }
 
+// The angle and its four functions, recorded for checking a pupil's answers; the function
+// typed (0 … 3 as in Functions, -1 for none) keeps its given value.
+void RecordValues(SolutionBuilder& b, const Number& alpha, const Functions& f, int typed) {
+    b.Solved("角", "α", alpha, true);
+    constexpr const char* kNames[] = {"正弦", "余弦", "正切", "余切"};
+    constexpr const char* kSymbols[] = {"sin α", "cos α", "tan α", "cot α"};
+    for (int i = 0; i < 4; ++i)
+        if (i != typed) b.Solved(kNames[i], kSymbols[i], f[i]);
+}
+
 const char* const kSingle = "窗口中的正切、余切按单精度计算，只有约 7 位有效数字。";
 
 }  // namespace
@@ -170,6 +180,7 @@ WorkedSolution ExplainAngleAndFunctions(const Form& before) {
             b.Quantity("弧度", "α", "π/2", "π/2", halfPi);
         }
         f = OfAngle(b, halfPi, "90°", false, &shown);
+        RecordValues(b, halfPi, f, deg == 90 || rad == kRightAngleRadians ? -1 : 0);
         Answer(b, halfPi, f, "90°", shown, false);
         return b.Finish();
     }
@@ -181,6 +192,7 @@ WorkedSolution ExplainAngleAndFunctions(const Form& before) {
         f = OfAngle(b, alpha, In(x), false, &shown);
     } else if (deg != 0) {
         b.Given("α = " + Plain(x) + "°");
+        b.Solved("", "α°", x, false, true);
         alpha = x * Number::Pi() / Int(180);
         const std::string typed = Plain(x) + "°";
         b.Quantity("弧度", "α", (x.Sign() < 0 ? "(" + typed + ")" : typed) + " × π/180", "", alpha);
@@ -215,14 +227,34 @@ WorkedSolution ExplainAngleAndFunctions(const Form& before) {
         b.Line("余弦 cos α = cos 0° = 1");
         b.Line("正切 tan α = tan 0° = 0");
         FunctionLine(b, "余切", "cot α", "cot 0°", Number::Failed(Fault::DivisionByZero), "sin α", true);
+        RecordValues(b, Int(0), {Int(0), Int(1), Int(0), Number::Failed(Fault::DivisionByZero)}, -1);
         b.Answer("α = 0°，弧度为 0，sin α = 0，cos α = 1，tan α = 0，cot α 无意义。");
         return b.Finish();
     }
     b.Line(kSingle);
+    const int typed = rad != 0 || deg != 0 ? -1 : sine != 0 ? 0 : cosine != 0 ? 1 : singleTangent != 0 ? 2 : 3;
+    RecordValues(b, alpha, f, typed);
     const std::string angle = rad != 0 ? Plain(x) + "（弧度）≈ " + (x * Int(180) / Number::Pi()).DecimalText() + "°"
                                        : AngleText(alpha, false);
     Answer(b, alpha, f, angle, shown, rad == 0 && RoundedAngle(alpha, angle));
     return b.Finish();
+}
+
+std::vector<SlipRule> TrigonometrySlips() {
+    constexpr const char* kRadians = "把角度当成了弧度（计算器在弧度模式下算的）";
+    return {
+        {"sin α", "把正弦和余弦弄混了", [](const Solved& s) { return s("cos α"); }},
+        {"cos α", "把正弦和余弦弄混了", [](const Solved& s) { return s("sin α"); }},
+        {"tan α", "tan α = sin α/cos α，这里算成了 cos α/sin α", [](const Solved& s) { return s("cot α"); }},
+        {"cot α", "cot α = cos α/sin α，这里算成了 sin α/cos α", [](const Solved& s) { return s("tan α"); }},
+        {"sin α", kRadians, [](const Solved& s) { return s.given("α°").Sin(); }},
+        {"cos α", kRadians, [](const Solved& s) { return s.given("α°").Cos(); }},
+        {"α", "把 arcsin 和 arccos 弄混了",
+         [](const Solved& s) {
+             const bool inverse = s.given("sin α").ok() || s.given("cos α").ok();
+             return inverse ? Number::Pi() / Int(2) - s("α") : Number::Failed(Fault::Undefined);
+         }},
+    };
 }
 
 }  // namespace velunda

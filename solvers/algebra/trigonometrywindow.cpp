@@ -33,6 +33,18 @@ WindowDesign TrigonometryWindowDesign() {
     design.triggers = {
         {Event::Click, "Command2", AngleAndFunctions, ExplainAngleAndFunctions},
     };
+    {
+        using namespace trigonometry;
+        design.answers = {{Degrees, "α", Unit::Degrees}, {Radians, "α", Unit::Radians}, {Sine, "sin α"},
+                          {Cosine, "cos α"}, {Tangent, "tan α"}, {Cotangent, "cot α"}};
+        design.exercises = {
+            {"Command2", {{Degrees, GivenDraw::Angle}}},
+            {"Command2", {{Sine, GivenDraw::Ratio}}},
+            {"Command2", {{Cosine, GivenDraw::Ratio}}},
+            {"Command2", {{Tangent, GivenDraw::Ratio}}},
+        };
+    }
+    design.slips = TrigonometrySlips();
     return design;
 }
 // clang-format on

@@ -41,6 +41,14 @@ WindowDesign TwoEquationsWindowDesign() {
     design.triggers = {
         {Event::Click, "Command4", TwoLinearEquations, ExplainTwoLinearEquations},
     };
+    {
+        using namespace twoequations;
+        // The answer line holds the whole solution; it is checked by x.
+        design.answers = {{Answer, "x"}};
+        const GivenDraw k = GivenDraw::Coefficient;
+        design.exercises = {{"Command4", {{A1, k}, {B1, k}, {C1, k}, {A2, k}, {B2, k}, {C2, k}}}};
+    }
+    design.slips = TwoEquationsSlips();
     design.setUp = [](DesignedWindow& w) {
         NameEquationFields(w,
                            {{twoequations::A1, twoequations::B1, twoequations::C1},

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "exact/workedsolution.h"
 #include "numeric/form.h"
@@ -20,5 +21,8 @@ void TriangleBaseHeightArea(Form& f);
 
 // Its worked solution: which rule gives each quantity, with exact values.
 WorkedSolution ExplainTriangleBaseHeightArea(const Form& before);
+
+// The known slips of its exercises.
+std::vector<SlipRule> BaseHeightAreaSlips();
 
 }  // namespace velunda

@@ -31,6 +31,16 @@ WindowDesign BaseHeightAreaWindowDesign() {
         {Event::Click, "Command2", TriangleBaseHeightArea, ExplainTriangleBaseHeightArea},
     };
     design.figure = BaseHeightSketch;
+    {
+        using namespace baseheightarea;
+        design.answers = {{Base, "a"}, {Height, "h"}, {Area, "S"}};
+        design.exercises = {
+            {"Command2", {{Base}, {Height}}},
+            {"Command2", {{Base}, {Area}}},
+            {"Command2", {{Height}, {Area}}},
+        };
+    }
+    design.slips = BaseHeightAreaSlips();
     return design;
 }
 // clang-format on

@@ -34,6 +34,17 @@ WindowDesign EquilateralWindowDesign() {
         {Event::Click, "Command2", SolveEquilateralTriangle, ExplainEquilateralTriangle},
     };
     design.figure = EquilateralSketch;
+    {
+        using namespace equilateral;
+        design.answers = {{Side, "a"}, {Perimeter, "P"}, {Height, "h"}, {Area, "S"}};
+        design.exercises = {
+            {"Command2", {{Side}}},
+            {"Command2", {{Perimeter}}},
+            {"Command2", {{Height}}},
+            {"Command2", {{Area}}},
+        };
+    }
+    design.slips = EquilateralSlips();
     return design;
 }
 // clang-format on

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "exact/workedsolution.h"
 #include "numeric/form.h"
@@ -20,5 +21,8 @@ void SolveRightTriangle(Form& f);
 
 // Its worked solution: which rule gives each quantity, with exact values.
 WorkedSolution ExplainRightTriangle(const Form& before);
+
+// The known slips of its exercises.
+std::vector<SlipRule> RightTriangleSlips();
 
 }  // namespace velunda

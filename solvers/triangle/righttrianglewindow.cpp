@@ -40,6 +40,17 @@ WindowDesign RightTriangleWindowDesign() {
         w.onKeyUp(righttriangle::Leg, [&w] { w.field(righttriangle::OtherLeg)->setEnabled(true); });
     };
     design.figure = RightTriangleSketch;
+    {
+        using namespace righttriangle;
+        design.answers = {{Leg, "a"}, {OtherLeg, "b"}, {Hypotenuse, "c"}, {Area, "S"}};
+        design.exercises = {
+            {"Command2", {{Leg}, {OtherLeg}}},
+            {"Command2", {{Leg}, {Hypotenuse}}},
+            {"Command2", {{Leg}, {Area}}},
+            {"Command2", {{Hypotenuse}, {Area}}},
+        };
+    }
+    design.slips = RightTriangleSlips();
     return design;
 }
 // clang-format on

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "exact/workedsolution.h"
 #include "numeric/form.h"
@@ -27,5 +28,8 @@ void TriangleSidesAndAngles(Form& f);
 
 // Its worked solution: which rule gives each quantity, with exact values.
 WorkedSolution ExplainTriangleSidesAndAngles(const Form& before);
+
+// The known slips of its exercises.
+std::vector<SlipRule> SidesAnglesSlips();
 
 }  // namespace velunda

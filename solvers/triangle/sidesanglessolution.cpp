@@ -101,6 +101,8 @@ void SideSideAngle(SolutionBuilder& b, const Triple& s, const Triple& angle, int
                             (shared.empty() ? "" : " = " + shared),
                         side))
             return false;
+        // The window writes both third sides into one field: the first stands for them.
+        if (valid.size() == 2 && t == 0) b.Solved("第三边", c, side);
         answer += (t ? "；或 " : "") + B + AngleAnswer(angleB, radians) + "，" + C + AngleAnswer(third, radians) +
                   "，" + c +
                   (parts ? " = " + (shared.empty() ? In(projection) + sign + In(root) : shared)
@@ -112,7 +114,39 @@ void SideSideAngle(SolutionBuilder& b, const Triple& s, const Triple& angle, int
     b.Answer(answer + "。");
 }
 
+// Slips in finding side o: by the cosine rule from the two other sides and the angle o
+// between them, or by the sine rule from the first side typed.
+Number CosineRuleSlip(const Solved& s, int o, int sign, bool root) {
+    const Number x = s.given(kSide[(o + 1) % 3]), y = s.given(kSide[(o + 2) % 3]), angle = s.given(kAngle[o]);
+    const Number square = x * x + y * y - Int(2 * sign) * x * y * angle.Cos();
+    return root ? Root(square) : square;
+}
+
+Number InvertedSineRule(const Solved& s, int o) {
+    int base = 0;
+    while (base < 3 && !s.given(kSide[base]).ok()) ++base;
+    if (base == 3 || base == o) return Number::Failed(Fault::Undefined);
+    return s.given(kSide[base]) * s(kAngle[base]).Sin() / s(kAngle[o]).Sin();
+}
+
 }  // namespace
+
+std::vector<SlipRule> SidesAnglesSlips() {
+    constexpr const char* kSign = "余弦定理里 −2ab·cos C 的符号弄反了";
+    constexpr const char* kRoot = "用余弦定理算出的是第三边的平方，还要开平方";
+    constexpr const char* kSine = "正弦定理的比写反了，把 sin 的比倒过来乘了";
+    return {
+        {"a", kSign, [](const Solved& s) { return CosineRuleSlip(s, 0, -1, true); }},
+        {"b", kSign, [](const Solved& s) { return CosineRuleSlip(s, 1, -1, true); }},
+        {"c", kSign, [](const Solved& s) { return CosineRuleSlip(s, 2, -1, true); }},
+        {"a", kRoot, [](const Solved& s) { return CosineRuleSlip(s, 0, 1, false); }},
+        {"b", kRoot, [](const Solved& s) { return CosineRuleSlip(s, 1, 1, false); }},
+        {"c", kRoot, [](const Solved& s) { return CosineRuleSlip(s, 2, 1, false); }},
+        {"a", kSine, [](const Solved& s) { return InvertedSineRule(s, 0); }},
+        {"b", kSine, [](const Solved& s) { return InvertedSineRule(s, 1); }},
+        {"c", kSine, [](const Solved& s) { return InvertedSineRule(s, 2); }},
+    };
+}
 
 WorkedSolution ExplainTriangleSidesAndAngles(const Form& before) {
     SolutionBuilder b;

@@ -38,6 +38,24 @@ WindowDesign SidesAnglesWindowDesign() {
         {Event::Click, "Command2", TriangleSidesAndAngles, ExplainTriangleSidesAndAngles},
     };
     design.figure = SidesSketch;
+    {
+        using namespace sidesangles;
+        // Two triangles put both third sides into one field, joined by "或".
+        design.answers = {{FirstSide, "a", Unit::Number, {}, "a₂"},
+                          {SecondSide, "b", Unit::Number, {}, "b₂"},
+                          {ThirdSide, "c", Unit::Number, {}, "c₂"}};
+        design.exercises = {
+            // Two sides and the angle between them.
+            {"Command2", {{FirstSide}, {SecondSide}, {ThirdAngle, GivenDraw::Angle}}, {Degrees}},
+            {"Command2", {{SecondSide}, {ThirdSide}, {FirstAngle, GivenDraw::Angle}}, {Degrees}},
+            // Two angles and a side.
+            {"Command2", {{FirstAngle, GivenDraw::Angle}, {SecondAngle, GivenDraw::Angle}, {FirstSide}}, {Degrees}},
+            {"Command2", {{FirstAngle, GivenDraw::Angle}, {ThirdAngle, GivenDraw::Angle}, {ThirdSide}}, {Degrees}},
+            // Two sides and the angle opposite one of them.
+            {"Command2", {{FirstAngle, GivenDraw::Angle}, {FirstSide}, {SecondSide}}, {Degrees}},
+        };
+    }
+    design.slips = SidesAnglesSlips();
     return design;
 }
 // clang-format on

@@ -34,6 +34,18 @@ WindowDesign SidesPerimeterAreaWindowDesign() {
         {Event::Click, "Command2", TriangleSidesPerimeterArea, ExplainTriangleSidesPerimeterArea},
     };
     design.figure = SidesSketch;
+    {
+        using namespace sidesperimeterarea;
+        // From two sides and the area the third side and the perimeter are two values in
+        // one field each, joined by "或".
+        design.answers = {{SideC, "c", Unit::Number, {}, "c₂"}, {Perimeter, "P", Unit::Number, {}, "P₂"}, {Area, "S"}};
+        design.exercises = {
+            {"Command2", {{SideA}, {SideB}, {SideC}}},
+            {"Command2", {{SideA}, {SideB}, {Perimeter}}},
+            {"Command2", {{SideA}, {SideB}, {Area}}},
+        };
+    }
+    design.slips = SidesPerimeterAreaSlips();
     return design;
 }
 // clang-format on

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "exact/workedsolution.h"
 #include "numeric/form.h"
@@ -35,6 +36,9 @@ void TriangleFromThreeSides(Form& f);
 
 // Its worked solution: which rule gives each quantity, with exact values.
 WorkedSolution ExplainTriangleFromThreeSides(const Form& before);
+
+// The known slips of its exercises.
+std::vector<SlipRule> ThreeSidesSlips();
 
 // An angle in radians as a multiple of π, rounded to four places (ties to the even
 // digit), then "π≈", then the angle itself: a right angle reads "0.5π≈1.5707963267949".

@@ -79,6 +79,18 @@ WindowDesign ThreeSidesWindowDesign() {
         {Event::Click, "Command2", TriangleFromThreeSides, ExplainTriangleFromThreeSides},
     };
     design.figure = ThreeSidesSketch;
+    {
+        using namespace threesides;
+        design.answers = {
+            {Perimeter, "P"}, {Area, "S"}, {HeightToBC, "h₁"}, {HeightToAC, "h₂"}, {HeightToAB, "h₃"},
+            {AngleA, "A", Unit::Degrees}, {AngleAInRadians, "A", Unit::Radians},
+            {AngleB, "B", Unit::Degrees}, {AngleBInRadians, "B", Unit::Radians},
+            {AngleC, "C", Unit::Degrees}, {AngleCInRadians, "C", Unit::Radians},
+            {Circumradius, "R"}, {Inradius, "r"},
+        };
+        design.exercises = {{"Command2", {{BC}, {AC}, {AB}}}};
+    }
+    design.slips = ThreeSidesSlips();
     return design;
 }
 // clang-format on

@@ -184,6 +184,11 @@ WorkedSolution ExplainTriangleSidesPerimeterArea(const Form& before) {
             b.Quantity("第三边", "c₂", "√x₂", RootOf(x2), c2) &&
             b.Quantity(Measure::Perimeter, "周长", "P₁", "a + b + c₁", In(a) + " + " + In(bb) + " + " + In(c1), P1) &&
             b.Quantity("周长", "P₂", "a + b + c₂", In(a) + " + " + In(bb) + " + " + In(c2), P2);
+        // Each field holds both values; either is the one asked for.
+        if (found) {
+            b.Solved("第三边", "c", c1);
+            b.Solved("周长", "P", P1);
+        }
         if (found && delta.IsZero())
             b.Answer("第三边为 " + Plain(c1) + "，周长为 " + Plain(P1) + "。");
         else if (found)
@@ -234,6 +239,74 @@ WorkedSolution ExplainEquilateralTriangle(const Form& before) {
     if (!fromArea)
         b.Quantity(Measure::Area, "面积", "S", "√3·a²/4", "√3 × " + Squared(a) + "/4", root3 * a * a / Int(4));
     return b.Finish();
+}
+
+std::vector<SlipRule> ThreeSidesSlips() {
+    // The sides are given as "a = BC", "b = AC", "c = AB".
+    return {
+        {"P", "把周长算成了半周长 (a + b + c)/2", [](const Solved& s) { return s("P") / Int(2); }},
+        {"S", "忘了乘 ½，算成了 bc·sin A", [](const Solved& s) { return Int(2) * s("S"); }},
+        {"S", "把 sin A 用成了 cos A",
+         [](const Solved& s) {
+             const Number a = s.given("a = BC"), b = s.given("b = AC"), c = s.given("c = AB");
+             return (b * b + c * c - a * a) / Int(4);
+         }},
+        {"h₁", "高是 2S/a，忘了乘 2", [](const Solved& s) { return s("S") / s.given("a = BC"); }},
+        {"h₂", "高是 2S/b，忘了乘 2", [](const Solved& s) { return s("S") / s.given("b = AC"); }},
+        {"h₃", "高是 2S/c，忘了乘 2", [](const Solved& s) { return s("S") / s.given("c = AB"); }},
+        {"R", "外接圆半径是 a/(2sin A)，忘了除以 2", [](const Solved& s) { return Int(2) * s("R"); }},
+        {"r", "内切圆半径是 2S/P，忘了乘 2", [](const Solved& s) { return s("r") / Int(2); }},
+        {"A", "把 arccos 当成了 arcsin", [](const Solved& s) { return Number::Pi() / Int(2) - s("A"); }},
+        {"B", "把 arccos 当成了 arcsin", [](const Solved& s) { return Number::Pi() / Int(2) - s("B"); }},
+        {"C", "把 arccos 当成了 arcsin", [](const Solved& s) { return Number::Pi() / Int(2) - s("C"); }},
+    };
+}
+
+std::vector<SlipRule> BaseHeightAreaSlips() {
+    return {
+        {"S", "忘了除以 2，算成了 ah", [](const Solved& s) { return s.given("a") * s.given("h"); }},
+        {"h", "高是 2S/a，忘了乘 2", [](const Solved& s) { return s.given("S") / s.given("a"); }},
+        {"a", "底是 2S/h，忘了乘 2", [](const Solved& s) { return s.given("S") / s.given("h"); }},
+    };
+}
+
+std::vector<SlipRule> RightTriangleSlips() {
+    return {
+        {"c", "没有开平方，算出的是 c²", [](const Solved& s) { return s("c") * s("c"); }},
+        {"c", "斜边不是两条直角边的和", [](const Solved& s) { return s("a") + s("b"); }},
+        {"b", "把斜边当成了直角边，算成了 √(a² + c²)",
+         [](const Solved& s) {
+             const Number a = s.given("a"), c = s.given("c");
+             return (a * a + c * c).Sqrt();
+         }},
+        {"b", "直角边是 2S/a，忘了乘 2", [](const Solved& s) { return s.given("S") / s.given("a"); }},
+        {"S", "忘了除以 2，算成了 ab", [](const Solved& s) { return s("a") * s("b"); }},
+    };
+}
+
+std::vector<SlipRule> SidesPerimeterAreaSlips() {
+    return {
+        {"P", "把周长算成了半周长",
+         [](const Solved& s) { return (s.given("a") + s.given("b") + s.given("c")) / Int(2); }},
+        {"S", "海伦公式最后没有开平方", [](const Solved& s) { return s("S") * s("S"); }},
+        {"S", "海伦公式里要用半周长 s = P/2，这里用了周长 P",
+         [](const Solved& s) {
+             const Number P = s("P"), a = s.given("a"), b = s.given("b"), c = s("c");
+             return Root(P * (P - a) * (P - b) * (P - c));
+         }},
+        {"c", "第三边是 P − a − b，忘了减去第二边", [](const Solved& s) { return s.given("P") - s.given("a"); }},
+        {"c", "没有开平方，求出的是第三边的平方", [](const Solved& s) { return s("c₁") * s("c₁"); }},
+    };
+}
+
+std::vector<SlipRule> EquilateralSlips() {
+    return {
+        {"h", "高是 √3·a/2，忘了除以 2", [](const Solved& s) { return Int(3).Sqrt() * s("a"); }},
+        {"S", "把边长当成了高，算成了 a·a/2", [](const Solved& s) { return s("a") * s("a") / Int(2); }},
+        {"S", "面积是 ah/2，忘了除以 2", [](const Solved& s) { return s("a") * s("h"); }},
+        {"a", "把高和边长的关系弄反了，算成了 √3·h/2",
+         [](const Solved& s) { return Int(3).Sqrt() * s.given("h") / Int(2); }},
+    };
 }
 
 }  // namespace velunda

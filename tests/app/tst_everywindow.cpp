@@ -806,13 +806,23 @@ private slots:
         auto* w = qobject_cast<ui::DesignedWindow*>(open(app, window));
         QVERIFY(w && w->tryFirst());
         ui::TryFirst& t = *w->tryFirst();
+        const auto& cases = ui::FindWindow(window.toStdString())->design().exercises;
+        const bool figure = std::ranges::all_of(cases, [](const ui::ExerciseCase& c) {
+            return std::ranges::any_of(c.givens,
+                                       [](const ui::ExerciseGiven& g) { return g.draw == ui::GivenDraw::Length; });
+        });
         t.setLevel(level);
         for (int round = 0; round < 3; ++round) {
             t.exercise();
             QCOMPARE(messages.shown(), QString());
             QVERIFY(t.posed());
             QVERIFY(!t.answerFields().empty());
-            for (QLineEdit* f : t.answerFields()) QVERIFY2(!t.asked(f).values.empty(), qPrintable(f->objectName()));
+            for (QLineEdit* f : t.answerFields()) {
+                const exact::Asked asked = t.asked(f);
+                QVERIFY2(!asked.values.empty(), qPrintable(f->objectName()));
+                // A figure's lengths, areas and angles are above 0.
+                if (figure) QVERIFY2(asked.values[0].Sign() > 0, qPrintable(f->objectName()));
+            }
         }
     }
 

@@ -315,6 +315,9 @@ private slots:
             {"1/√2", "√2/2 root in denominator"},
             {"√(1/2)", "√2/2 root in denominator"},
             {"2或3", "2|3"},
+            {"arcsin(1/2)", "π/6"},
+            {"180arccos(4/5)/π", "180arccos(4/5)/π"},
+            {"arctan1", "第 7 个字符“1”看不懂"},
             {"x₁ = 2，x₂ = 3", "2|3"},
             {"S = 25π", "25π"},
             {"5x", "第 2 个字符“x”看不懂"},
@@ -388,6 +391,9 @@ private slots:
              "✓ 方程的根 = (1+√5)/2，(1-√5)/2"},
             // angles
             {"degrees for radians", "角 A", "pi 6 /", "", "30°", "✓ 角 A = π/6"},
+            {"an angle of no special size", "角 A", "1 3 / asin", "", "arcsin(1/3)", "✓ 角 A = arcsin(1/3)"},
+            {"another angle of no special size", "角 A", "1 3 / asin", "", "arcsin(1/4)",
+             "✗ 角 A：arcsin(1/4) 不对。可以点“提示”看下一步。"},
         };
         for (const auto& row : rows)
             QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]) << QString(row[3]) << QString(row[4])

@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdint>
 #include <numeric>
+#include <string_view>
 #include <tuple>
 #include <utility>
 
@@ -264,6 +265,8 @@ private:
                 return "不能除以 0";
             case Fault::NegativeRoot:
                 return "根号里的数不能是负数";
+            case Fault::Undefined:
+                return "这个式子没有意义";
             default:
                 return "这个数太大了";
         }
@@ -293,7 +296,25 @@ private:
         return v;
     }
 
-    static bool StartsFactor(char32_t c) { return c == U'π' || c == U'√' || c == U'∛' || c == '(' || IsDigit(c); }
+    static bool StartsFactor(char32_t c) {
+        return c == U'π' || c == U'√' || c == U'∛' || c == '(' || c == 'a' || IsDigit(c);
+    }
+
+    // The inverse function whose name starts at pos_ (arcsin, arccos, arctan, as the
+    // verdicts write an angle of no special size), and its length; nullptr where none does.
+    Number (Number::*InverseAt(std::size_t* length) const)() const {
+        static const std::pair<std::u32string_view, Number (Number::*)() const> names[] = {
+            {U"arcsin", &Number::Asin}, {U"arccos", &Number::Acos}, {U"arctan", &Number::Atan}};
+        for (const auto& [name, function] : names) {
+            if (end_ - pos_ < name.size()) continue;
+            bool same = true;
+            for (std::size_t k = 0; k < name.size() && same; ++k) same = s_[pos_ + k].c == name[k];
+            if (!same) continue;
+            *length = name.size();
+            return function;
+        }
+        return nullptr;
+    }
 
     Value term() {
         Value v = unary();
@@ -384,6 +405,12 @@ private:
                 flag(TypedValue::Unsimplified::Radicand);
             return {c == U'√' ? r.number.Sqrt() : r.number.Cbrt(), std::nullopt, false, true};
         }
+        std::size_t length = 0;
+        if (const auto inverse = InverseAt(&length)) {
+            pos_ += length;
+            Value r = atom();
+            return {(r.number.*inverse)(), std::nullopt, false, r.root};
+        }
         if (c == '(') {
             ++pos_;
             Value v = expression();
@@ -470,6 +497,15 @@ std::string PlaceName(int places) {
     return places >= 0 && places <= 4 ? names[places] : "小数点后第 " + std::to_string(places) + " 位";
 }
 
+// Equal values; an angle of no special size (2arctan(4/3)), which has no exact comparison,
+// where it is written in the same exact form.
+bool Same(const Number& x, const Number& y) {
+    if (x.Equals(y)) return true;
+    if (!x.ok() || !y.ok() || x.IsAlgebraic() || y.IsAlgebraic()) return false;
+    const std::string text = x.ExactText();
+    return !text.empty() && text == y.ExactText();
+}
+
 // The exact form of an answer, or its decimal where it has none; an angle asked in
 // degrees with its °.
 std::string Written(const Number& x, bool degrees = false) {
@@ -509,7 +545,7 @@ std::string Simplified(const TypedValue& v) {
 Verdict JudgeOne(const std::string& quantity, const TypedValue& v, const Number& answer, const std::vector<Slip>& slips,
                  bool degrees = false) {
     const std::string exact = Written(answer, degrees);
-    if (v.value.Equals(answer)) {
+    if (Same(v.value, answer)) {
         if (v.unsimplified == TypedValue::Unsimplified::No) return {true, "", "✓ " + quantity + " = " + exact};
         return {true, "", "✓ " + quantity + "：" + v.text + " 正确，" + Simplified(v) + " " + exact};
     }
@@ -518,8 +554,7 @@ Verdict JudgeOne(const std::string& quantity, const TypedValue& v, const Number&
                 "✗ " + quantity + "：" + v.text + " 是 " + exact + " ≈ " + Leading(answer) + " 四舍五入到" +
                     PlaceName(v.places) + "的近似值，题目要精确值时写 " + exact};
     for (const Slip& slip : slips)
-        if (slip.value.ok() &&
-            (v.value.Equals(slip.value) || (v.places > 0 && RoundsTo(slip.value, v.value, v.places))))
+        if (slip.value.ok() && (Same(v.value, slip.value) || (v.places > 0 && RoundsTo(slip.value, v.value, v.places))))
             return {false, slip.what, "✗ " + quantity + "：" + v.text + " 不对，" + slip.what + "。"};
     if (v.places > 0 && Near(answer, v.value, v.places))
         return {false, "",

@@ -308,6 +308,10 @@ private slots:
             {"１２．５", "25/2 places 1"},
             {"7.07", "707/100 places 2"},
             {"30°", "30 degrees"},
+            {"2arctan(4/3)", "2arctan(4/3)"},
+            {"180arcsin(3/5)/π", "180arcsin(3/5)/π"},
+            {"arccos 0", "π/2"},
+            {"arcsin(2)", "这个式子没有意义"},
             {"3²+4²", "25"},
             {"√50", "5√2 radicand"},
             {"√(3²+4²)", "5 radicand"},
@@ -388,6 +392,9 @@ private slots:
              "✓ 方程的根 = (1+√5)/2，(1-√5)/2"},
             // angles
             {"degrees for radians", "角 A", "pi 6 /", "", "30°", "✓ 角 A = π/6"},
+            {"an angle of no special size", "角 θ", "4 3 / atan 2 *", "", "2arctan(4/3)", "✓ 角 θ = 2arctan(4/3)"},
+            {"its half", "角 θ", "4 3 / atan 2 *", "", "arctan(4/3)",
+             "✗ 角 θ：arctan(4/3) 不对。可以点“提示”看下一步。"},
         };
         for (const auto& row : rows)
             QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]) << QString(row[3]) << QString(row[4])

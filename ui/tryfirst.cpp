@@ -217,7 +217,10 @@ bool TryFirst::pose(Computation computation, Explanation explanation) {
         if (answer.value) wanted += (wanted.empty() ? "" : "、") + answer.value->name + " " + answer.value->symbol;
         p.answers.push_back(answer);
     }
-    if (p.answers.empty()) return false;
+    // A trigger that writes none of the answer fields (the circle's π options) computes as usual.
+    if (p.answers.empty() ||
+        (!design_.answers.empty() && std::ranges::none_of(p.answers, [](const Answer& a) { return a.row; })))
+        return false;
     for (auto it = window_.controls().cbegin(); it != window_.controls().cend(); ++it) {
         auto* field = qobject_cast<QLineEdit*>(it.value());
         if (field && !field->text().isEmpty() &&
@@ -458,6 +461,13 @@ void TryFirst::exercise() {
             form.options = SnapshotOf(window_)->options;
         else
             form.options.insert(c.options.begin(), c.options.end());
+        // What the options chosen write of their own (the circle's π) is there as well.
+        for (std::string_view o : c.options)
+            if (const Trigger* chosen = TriggerOf(design_, o)) {
+                FormSnapshot written = form;
+                if (RunComputation(written, chosen->computation))
+                    for (auto& [name, text] : written.writes) form.texts[name] = text;
+            }
         std::map<std::string_view, std::string> texts;
         for (const ExerciseGiven& g : c.givens)
             form.texts[std::string(g.field)] = texts[g.field] = DrawGiven(g.draw, lvl, *random);

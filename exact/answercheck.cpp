@@ -265,6 +265,8 @@ private:
                 return "不能除以 0";
             case Fault::NegativeRoot:
                 return "根号里的数不能是负数";
+            case Fault::Undefined:
+                return "这个式子没有意义";
             default:
                 return "这个数太大了";
         }
@@ -400,8 +402,8 @@ private:
                                             std::pair{std::u32string_view(U"arctan"), &Number::Atan}})
             if (startsWith(word)) {
                 pos_ += word.size();
-                if (!more() || peek() != '(') {
-                    fault_ = pos_ < end_ ? Unreadable(pos_) : "答案没有写完";
+                if (!more()) {
+                    fault_ = "答案没有写完";
                     return {};
                 }
                 const Value v = atom();
@@ -528,7 +530,6 @@ std::string Simplified(const TypedValue& v) {
     }
 }
 
-// One typed value against one exact answer.
 // Equal values; one that has no algebraic form (an angle such as arccos(4/5)) equals
 // another written in the same exact form.
 bool Same(const Number& x, const Number& y) {
@@ -538,6 +539,7 @@ bool Same(const Number& x, const Number& y) {
     return !text.empty() && text == y.ExactText();
 }
 
+// One typed value against one exact answer.
 Verdict JudgeOne(const std::string& quantity, const TypedValue& v, const Number& answer, const std::vector<Slip>& slips,
                  bool degrees = false) {
     const std::string exact = Written(answer, degrees);

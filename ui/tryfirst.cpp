@@ -177,7 +177,8 @@ void TryFirst::setOn(bool on) {
 }
 
 bool TryFirst::trigger(Computation computation, Explanation explanation) {
-    if (filling_) return true;
+    // The options an exercise chooses write what they write (the circle's π), as usual.
+    if (filling_) return false;
     if (!on_ || !explanation) return false;
     if (posed_) {
         if (!posed_->shown) check();
@@ -218,7 +219,10 @@ bool TryFirst::pose(Computation computation, Explanation explanation) {
         if (answer.value) wanted += (wanted.empty() ? "" : "、") + answer.value->name + " " + answer.value->symbol;
         p.answers.push_back(answer);
     }
-    if (p.answers.empty()) return false;
+    // A trigger that writes none of the answer fields (the circle's π options) computes as usual.
+    if (p.answers.empty() ||
+        (!design_.answers.empty() && std::ranges::none_of(p.answers, [](const Answer& a) { return a.row; })))
+        return false;
     for (auto it = window_.controls().cbegin(); it != window_.controls().cend(); ++it) {
         auto* field = qobject_cast<QLineEdit*>(it.value());
         if (field && !field->text().isEmpty() &&
@@ -459,6 +463,13 @@ void TryFirst::exercise(std::string_view quantity) {
             form.options = SnapshotOf(window_)->options;
         else
             form.options.insert(c.options.begin(), c.options.end());
+        // What the options chosen write of their own (the circle's π) is there as well.
+        for (std::string_view o : c.options)
+            if (const Trigger* chosen = TriggerOf(design_, o)) {
+                FormSnapshot written = form;
+                if (RunComputation(written, chosen->computation))
+                    for (auto& [name, text] : written.writes) form.texts[name] = text;
+            }
         std::map<std::string_view, std::string> texts;
         for (const ExerciseGiven& g : c.givens)
             form.texts[std::string(g.field)] = texts[g.field] = DrawGiven(g.draw, lvl, *random);
@@ -495,7 +506,7 @@ void TryFirst::exercise(std::string_view quantity) {
         return;
     }
     reset();
-    // Filled as a pupil would type it, without the triggers of the options chosen.
+    // Filled as a pupil would type it; the options chosen compute as usual.
     filling_ = true;
     for (std::string_view f : design_.clearedFields) window_.field(f)->clear();
     for (std::string_view o : best.exercise->options) window_.option(o)->setChecked(true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "exact/workedsolution.h"
 #include "numeric/form.h"
@@ -23,5 +24,8 @@ void SolveChord(Form& f);
 
 // Worked solution of the chord window's "计  算" (SolveChord).
 WorkedSolution ExplainChord(const Form& before);
+
+// The known slips of the chord window's exercises.
+std::vector<SlipRule> ChordSlips();
 
 }  // namespace velunda

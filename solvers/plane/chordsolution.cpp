@@ -96,4 +96,30 @@ WorkedSolution ExplainChord(const Form& before) {
     return b.Finish();
 }
 
+namespace {
+
+// Half the central angle, where it is given.
+Number HalfGivenAngle(const Solved& s) { return s.given("θ") / Int(2); }
+
+}  // namespace
+
+std::vector<SlipRule> ChordSlips() {
+    return {
+        {"d", "垂径定理里用的是半条弦，这里没有把弦长除以 2",
+         [](const Solved& s) { return (s.given("r") * s.given("r") - s.given("c") * s.given("c")).Sqrt(); }},
+        {"d", "忘了开平方，r² − (c/2)² 是弦心距的平方",
+         [](const Solved& s) { return s.given("r") * s.given("r") - s.given("c") * s.given("c") / Int(4); }},
+        {"d", "弦心距是 r·cos(θ/2)，这里用了 sin(θ/2)",
+         [](const Solved& s) { return s.given("r") * HalfGivenAngle(s).Sin(); }},
+        {"c", "√(r² − d²) 只是半条弦，忘了乘 2", [](const Solved& s) { return s("c") / Int(2); }},
+        {"r", "垂径定理里用的是半条弦，这里没有把弦长除以 2",
+         [](const Solved& s) { return (s.given("c") * s.given("c") + s.given("d") * s.given("d")).Sqrt(); }},
+        {"r", "半径是 d/cos(θ/2)，这里乘了 cos(θ/2)",
+         [](const Solved& s) { return s.given("d") * HalfGivenAngle(s).Cos(); }},
+        {"θ", "(c/2)/d 是半个圆心角的正切，这里忘了乘 2", [](const Solved& s) { return s("θ") / Int(2); }},
+        {"θ", "把弦心距当成了 θ/2 的对边，算成了 2arctan(d/(c/2))",
+         [](const Solved& s) { return Int(2) * (s("d") / (s("c") / Int(2))).Atan(); }},
+    };
+}
+
 }  // namespace velunda

@@ -34,6 +34,21 @@ WindowDesign ChordWindowDesign() {
         {Event::Click, "Command2", SolveChord, ExplainChord},
     };
     design.figure = ChordSketch;
+    design.answers = {{chord::Radius, "r"},
+                      {chord::Chord, "c"},
+                      {chord::Distance, "d"},
+                      {chord::Angle, "θ", Unit::Degrees, angleunit::Radians}};
+    design.slips = ChordSlips();
+    // In degrees; givens that make no chord show a message and are drawn again. A radius
+    // and a distance give whole numbers only where the chord is 0.
+    const std::vector<std::string_view> degrees = {angleunit::Degrees};
+    design.exercises = {
+        {"Command2", {{chord::Radius}, {chord::Chord}}, degrees},
+        {"Command2", {{chord::Chord}, {chord::Distance}}, degrees},
+        {"Command2", {{chord::Angle, GivenDraw::Angle}, {chord::Radius}}, degrees},
+        {"Command2", {{chord::Angle, GivenDraw::Angle}, {chord::Chord}}, degrees},
+        {"Command2", {{chord::Angle, GivenDraw::Angle}, {chord::Distance}}, degrees},
+    };
     return design;
 }
 // clang-format on

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "exact/workedsolution.h"
 #include "numeric/form.h"
@@ -35,5 +36,8 @@ WorkedSolution ExplainCircleFromCircumference(const Form& before);  // CircleFro
 WorkedSolution ExplainCircleFromArea(const Form& before);           // CircleFromArea
 WorkedSolution ExplainPiFromOption1(const Form& before);            // PiFromOption1
 WorkedSolution ExplainPiFromOption2(const Form& before);            // PiFromOption2
+
+// The known slips of the circle's exercises.
+std::vector<SlipRule> CircleSlips();
 
 }  // namespace velunda

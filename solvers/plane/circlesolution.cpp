@@ -124,4 +124,19 @@ WorkedSolution PiChosen(const char* value) {
 WorkedSolution ExplainPiFromOption1(const Form&) { return PiChosen("3.14"); }
 WorkedSolution ExplainPiFromOption2(const Form&) { return PiChosen("3.1415926"); }
 
+std::vector<SlipRule> CircleSlips() {
+    return {
+        {"C", "把直径当成了半径，算成了 2πd", [](const Solved& s) { return Int(2) * Number::Pi() * s("d"); }},
+        {"C", "把 2πr 算成了 πr²", [](const Solved& s) { return Number::Pi() * s("r") * s("r"); }},
+        {"S", "把 πr² 算成了 2πr", [](const Solved& s) { return Int(2) * Number::Pi() * s("r"); }},
+        {"S", "把直径当成了半径，算成了 πd²", [](const Solved& s) { return Number::Pi() * s("d") * s("d"); }},
+        {"r", "周长除以 π 得的是直径，半径还要再除以 2", [](const Solved& s) { return s.given("C") / Number::Pi(); }},
+        {"r", "把面积除以 π 后忘了开平方", [](const Solved& s) { return s.given("S") / Number::Pi(); }},
+        {"d", "直径是半径的 2 倍，这里除以了 2", [](const Solved& s) { return s.given("r") / Int(2); }},
+        {"r", "半径是直径的一半，这里乘了 2", [](const Solved& s) { return s.given("d") * Int(2); }},
+        {"d", "把半径当成了直径，直径是周长除以 π",
+         [](const Solved& s) { return s.given("C") / (Int(2) * Number::Pi()); }},
+    };
+}
+
 }  // namespace velunda

@@ -44,6 +44,15 @@ WindowDesign CircleWindowDesign() {
         {Event::Click, "Option2", PiFromOption2, ExplainPiFromOption2},
     };
     design.figure = CircleSketch;
+    design.answers = {{circle::Radius, "r"}, {circle::Diameter, "d"}, {circle::Circumference, "C"}, {circle::Area, "S"}};
+    design.slips = CircleSlips();
+    const std::vector<std::string_view> pi = {"Option1"};
+    design.exercises = {
+        {circle::Radius, {{circle::Radius}}, pi},
+        {circle::Diameter, {{circle::Diameter}}, pi},
+        {circle::Circumference, {{circle::Circumference}}, pi},
+        {circle::Area, {{circle::Area}}, pi},
+    };
     return design;
 }
 // clang-format on

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "exact/workedsolution.h"
 #include "numeric/form.h"
@@ -37,5 +38,10 @@ void SolveParallelogramAngle(Form& f);
 WorkedSolution ExplainParallelogramArea(const Form& before);       // SolveParallelogramArea (frm3)
 WorkedSolution ExplainParallelogramPerimeter(const Form& before);  // SolveParallelogramPerimeter (frm2)
 WorkedSolution ExplainParallelogramAngle(const Form& before);      // SolveParallelogramAngle (frm4)
+
+// The known slips of their exercises.
+std::vector<SlipRule> ParallelogramAreaSlips();       // frm3
+std::vector<SlipRule> ParallelogramPerimeterSlips();  // frm2
+std::vector<SlipRule> ParallelogramAngleSlips();      // frm4
 
 }  // namespace velunda

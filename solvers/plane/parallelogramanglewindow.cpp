@@ -35,6 +35,21 @@ WindowDesign ParallelogramAngleWindowDesign() {
         {Event::Click, "Command2", SolveParallelogramAngle, ExplainParallelogramAngle},
     };
     design.figure = ParallelogramSketch;
+    // The angle sought is either of the two with the sine S/(ab).
+    design.answers = {{parallelogram::Side, "a"},
+                      {parallelogram::AdjacentSide, "b"},
+                      {parallelogram::Angle, "θ", Unit::Degrees, angleunit::Radians, "θ₂"},
+                      {parallelogram::Area, "S"}};
+    design.slips = ParallelogramAngleSlips();
+    const std::vector<std::string_view> degrees = {angleunit::Degrees};
+    design.exercises = {
+        {"Command2", {{parallelogram::Side}, {parallelogram::AdjacentSide}, {parallelogram::Angle, GivenDraw::Angle}},
+         degrees},
+        {"Command2", {{parallelogram::Side}, {parallelogram::AdjacentSide}, {parallelogram::Area}}, degrees},
+        {"Command2", {{parallelogram::Side}, {parallelogram::Angle, GivenDraw::Angle}, {parallelogram::Area}}, degrees},
+        {"Command2", {{parallelogram::AdjacentSide}, {parallelogram::Angle, GivenDraw::Angle}, {parallelogram::Area}},
+         degrees},
+    };
     return design;
 }
 // clang-format on

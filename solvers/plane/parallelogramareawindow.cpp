@@ -13,6 +13,13 @@ WindowDesign ParallelogramAreaWindowDesign() {
         {Event::Click, "Command2", SolveParallelogramArea, ExplainParallelogramArea},
     };
     design.figure = ParallelogramSketch;
+    design.answers = {{parallelogram::FirstRow, "a"}, {parallelogram::SecondRow, "h"}, {parallelogram::ThirdRow, "S"}};
+    design.slips = ParallelogramAreaSlips();
+    design.exercises = {
+        {"Command2", {{parallelogram::FirstRow}, {parallelogram::SecondRow}}},
+        {"Command2", {{parallelogram::FirstRow}, {parallelogram::ThirdRow}}},
+        {"Command2", {{parallelogram::SecondRow}, {parallelogram::ThirdRow}}},
+    };
     return design;
 }
 

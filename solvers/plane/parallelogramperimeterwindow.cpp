@@ -12,6 +12,12 @@ WindowDesign ParallelogramPerimeterWindowDesign() {
         {Event::Click, "Command2", SolveParallelogramPerimeter, ExplainParallelogramPerimeter},
     };
     design.figure = ParallelogramSketch;
+    design.answers = {{parallelogram::FirstRow, "a"}, {parallelogram::SecondRow, "b"}, {parallelogram::ThirdRow, "P"}};
+    design.slips = ParallelogramPerimeterSlips();
+    // A side from the perimeter and the other side can come out negative: not drawn.
+    design.exercises = {
+        {"Command2", {{parallelogram::FirstRow}, {parallelogram::SecondRow}}},
+    };
     return design;
 }
 

@@ -84,6 +84,7 @@ WorkedSolution ExplainParallelogramAngle(const Form& before) {
         };
         b.Line("夹角 θ₁ = arcsin(S/(ab))" + is(first));
         b.Line(std::string("夹角 θ₂ = ") + (radians ? "π − θ₁" : "180° − θ₁") + is(second));
+        b.Solved("夹角", "θ₂", second, true);
         b.Line("sin θ₁ = sin θ₂，所以两个角都可以。");
         b.Answer("夹角" + std::string(rounded(first) ? "约为 " : "为 ") + AngleText(first, radians) +
                  (rounded(second) ? " 或约为 " : " 或 ") + AngleText(second, radians) + "。");
@@ -105,6 +106,40 @@ WorkedSolution ExplainParallelogramAngle(const Form& before) {
         b.Line("需要三个不为 0 的已知量，所以不计算。");
     }
     return b.Finish();
+}
+
+std::vector<SlipRule> ParallelogramAreaSlips() {
+    return {
+        {"S", "面积是底乘高，这里算成了底加高", [](const Solved& s) { return s("a") + s("h"); }},
+        {"S", "把平行四边形当成了三角形，多除了 2", [](const Solved& s) { return s("a") * s("h") / Int(2); }},
+        {"h", "把平行四边形当成了三角形，算成了 2S/a", [](const Solved& s) { return Int(2) * s.given("S") / s("a"); }},
+        {"h", "高是面积除以底，这里用面积减了底", [](const Solved& s) { return s.given("S") - s("a"); }},
+        {"a", "把平行四边形当成了三角形，算成了 2S/h", [](const Solved& s) { return Int(2) * s.given("S") / s("h"); }},
+        {"a", "底是面积除以高，这里用面积减了高", [](const Solved& s) { return s.given("S") - s("h"); }},
+    };
+}
+
+std::vector<SlipRule> ParallelogramPerimeterSlips() {
+    return {
+        {"P", "周长是 2(a + b)，这里只算了 a + b", [](const Solved& s) { return s("a") + s("b"); }},
+        {"P", "两条邻边也要算上，这里只算了 2a + b", [](const Solved& s) { return Int(2) * s("a") + s("b"); }},
+        {"P", "把周长和面积弄混了，算成了 ab", [](const Solved& s) { return s("a") * s("b"); }},
+        {"b", "周长要先除以 2，这里直接用周长减了底边", [](const Solved& s) { return s.given("P") - s("a"); }},
+        {"a", "周长要先除以 2，这里直接用周长减了邻边", [](const Solved& s) { return s.given("P") - s("b"); }},
+    };
+}
+
+std::vector<SlipRule> ParallelogramAngleSlips() {
+    return {
+        {"S", "忘了乘 sin θ，ab 只是夹角为 90° 时的面积", [](const Solved& s) { return s("a") * s("b"); }},
+        {"S", "把平行四边形当成了三角形，多除了 2",
+         [](const Solved& s) { return s("a") * s("b") * s("θ").Sin() / Int(2); }},
+        {"S", "把 sin θ 当成了 cos θ", [](const Solved& s) { return s("a") * s("b") * s("θ").Cos(); }},
+        {"b", "忘了除以 sin θ，算成了 S/a", [](const Solved& s) { return s.given("S") / s("a"); }},
+        {"a", "忘了除以 sin θ，算成了 S/b", [](const Solved& s) { return s.given("S") / s("b"); }},
+        {"θ", "把 S/(ab) 当成了余弦，算成了 arccos",
+         [](const Solved& s) { return (s.given("S") / (s.given("a") * s.given("b"))).Acos(); }},
+    };
 }
 
 }  // namespace velunda

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "exact/workedsolution.h"
 #include "numeric/form.h"
@@ -22,5 +23,8 @@ void SolveRectangle(Form& f);
 
 // Worked solution of the rectangle window's "计算" (SolveRectangle).
 WorkedSolution ExplainRectangle(const Form& before);
+
+// The known slips of the rectangle's exercises.
+std::vector<SlipRule> RectangleSlips();
 
 }  // namespace velunda

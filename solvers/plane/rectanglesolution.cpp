@@ -104,4 +104,19 @@ WorkedSolution ExplainRectangle(const Form& before) {
     return b.Finish();
 }
 
+std::vector<SlipRule> RectangleSlips() {
+    return {
+        {"P", "周长是 2(a + b)，这里只算了 a + b", [](const Solved& s) { return s("a") + s("b"); }},
+        {"P", "把周长和面积弄混了，算成了 ab", [](const Solved& s) { return s("a") * s("b"); }},
+        {"S", "把周长和面积弄混了，算成了 2(a + b)", [](const Solved& s) { return Int(2) * (s("a") + s("b")); }},
+        {"S", "面积是长乘宽，这里算成了长加宽", [](const Solved& s) { return s("a") + s("b"); }},
+        {"d", "对角线是 √(a² + b²)，这里算成了 a + b", [](const Solved& s) { return s("a") + s("b"); }},
+        {"d", "忘了开平方，a² + b² 还要开平方才是对角线",
+         [](const Solved& s) { return s("a") * s("a") + s("b") * s("b"); }},
+        {"b", "周长是两条长和两条宽的和，这里没有先除以 2", [](const Solved& s) { return s.given("P") - s("a"); }},
+        {"b", "另一边是面积除以一边，这里用面积减了一边", [](const Solved& s) { return s.given("S") - s("a"); }},
+        {"b", "另一边是 √(d² − a²)，这里算成了 d − a", [](const Solved& s) { return s.given("d") - s("a"); }},
+    };
+}
+
 }  // namespace velunda

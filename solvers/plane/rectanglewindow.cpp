@@ -31,6 +31,20 @@ WindowDesign RectangleWindowDesign() {
         {Event::Click, "Command1", SolveRectangle, ExplainRectangle},
     };
     design.figure = RectangleSketch;
+    // Both sides found from the perimeter and the area may be told in either order.
+    design.answers = {{rectangle::Side, "a", Unit::Number, {}, "b"},
+                      {rectangle::OtherSide, "b", Unit::Number, {}, "a"},
+                      {rectangle::Perimeter, "P"},
+                      {rectangle::Area, "S"},
+                      {rectangle::Diagonal, "d"}};
+    design.slips = RectangleSlips();
+    // Givens that give a true rectangle or a message: a perimeter with one side, or a
+    // diagonal with a side as long, would give a side of 0 or less without one.
+    design.exercises = {
+        {"Command1", {{rectangle::Side}, {rectangle::OtherSide}}},
+        {"Command1", {{rectangle::Side}, {rectangle::Area}}},
+        {"Command1", {{rectangle::Perimeter}, {rectangle::Area}}},
+    };
     return design;
 }
 // clang-format on

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "exact/workedsolution.h"
 #include "numeric/form.h"
@@ -21,5 +22,8 @@ void SolveTrapezoid(Form& f);
 
 // Worked solution of the trapezoid window's "计算" (SolveTrapezoid).
 WorkedSolution ExplainTrapezoid(const Form& before);
+
+// The known slips of the trapezoid's exercises.
+std::vector<SlipRule> TrapezoidSlips();
 
 }  // namespace velunda

@@ -44,4 +44,18 @@ WorkedSolution ExplainTrapezoid(const Form& before) {
     return b.Finish();
 }
 
+std::vector<SlipRule> TrapezoidSlips() {
+    return {
+        {"S", "忘了除以 2，(a + b)h 是两个这样的梯形", [](const Solved& s) { return (s("a") + s("b")) * s("h"); }},
+        {"S", "上底加下底要加括号，这里只把下底乘了高",
+         [](const Solved& s) { return s("a") + s("b") * s("h") / Int(2); }},
+        {"S", "把梯形当成了三角形，只用了下底", [](const Solved& s) { return s("b") * s("h") / Int(2); }},
+        {"h", "忘了乘 2，算成了 S/(a + b)", [](const Solved& s) { return s.given("S") / (s("a") + s("b")); }},
+        {"h", "上底加下底要加括号，这里只除以了上底",
+         [](const Solved& s) { return Int(2) * s.given("S") / s("a") + s("b"); }},
+        {"b", "忘了乘 2，算成了 S/h − a", [](const Solved& s) { return s.given("S") / s("h") - s.given("a"); }},
+        {"a", "忘了乘 2，算成了 S/h − b", [](const Solved& s) { return s.given("S") / s("h") - s.given("b"); }},
+    };
+}
+
 }  // namespace velunda

@@ -33,6 +33,14 @@ WindowDesign TrapezoidWindowDesign() {
         {Event::Click, "Command3", SolveTrapezoid, ExplainTrapezoid},
     };
     design.figure = TrapezoidSketch;
+    design.answers = {{trapezoid::UpperBase, "a"}, {trapezoid::LowerBase, "b"}, {trapezoid::Height, "h"},
+                      {trapezoid::Area, "S"}};
+    design.slips = TrapezoidSlips();
+    // A base from the area and the other base can come out negative: not drawn.
+    design.exercises = {
+        {"Command3", {{trapezoid::UpperBase}, {trapezoid::LowerBase}, {trapezoid::Height}}},
+        {"Command3", {{trapezoid::UpperBase}, {trapezoid::LowerBase}, {trapezoid::Area}}},
+    };
     return design;
 }
 // clang-format on

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "exact/workedsolution.h"
 #include "numeric/form.h"
@@ -27,5 +28,8 @@ WorkedSolution ExplainCubeFromEdge(const Form& before);     // CubeFromEdge
 WorkedSolution ExplainCubeFromEdgeSum(const Form& before);  // CubeFromEdgeSum
 WorkedSolution ExplainCubeFromSurface(const Form& before);  // CubeFromSurface
 WorkedSolution ExplainCubeFromVolume(const Form& before);   // CubeFromVolume
+
+// The known slips of the cube's exercises.
+std::vector<SlipRule> CubeSlips();
 
 }  // namespace velunda

@@ -60,4 +60,18 @@ WorkedSolution ExplainCubeFromVolume(const Form& before) {
     return b.Finish();
 }
 
+std::vector<SlipRule> CubeSlips() {
+    return {
+        {"L", "正方体有 12 条棱，这里只算了 4 条", [](const Solved& s) { return Int(4) * s("a"); }},
+        {"L", "正方体有 12 条棱，这里乘了面数 6", [](const Solved& s) { return Int(6) * s("a"); }},
+        {"S", "正方体有 6 个面，这里只算了一个面", [](const Solved& s) { return s("a") * s("a"); }},
+        {"S", "把表面积和体积弄混了，算成了 a³", [](const Solved& s) { return s("a") * s("a") * s("a"); }},
+        {"V", "a³ 是 a × a × a，不是 3 × a", [](const Solved& s) { return Int(3) * s("a"); }},
+        {"V", "把体积和表面积弄混了，算成了 6a²", [](const Solved& s) { return Int(6) * s("a") * s("a"); }},
+        {"a", "正方体有 12 条棱，这里只除以了 4", [](const Solved& s) { return s.given("L") / Int(4); }},
+        {"a", "忘了先除以 6，一个面的面积是 S/6", [](const Solved& s) { return s.given("S").Sqrt(); }},
+        {"a", "∛V 是开立方，不是除以 3", [](const Solved& s) { return s.given("V") / Int(3); }},
+    };
+}
+
 }  // namespace velunda

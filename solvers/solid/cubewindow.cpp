@@ -32,6 +32,14 @@ WindowDesign CubeWindowDesign() {
         {Event::Enter, cube::Volume, CubeFromVolume, ExplainCubeFromVolume},
     };
     design.figure = CubeSketch;
+    design.answers = {{cube::Edge, "a"}, {cube::EdgeSum, "L"}, {cube::Surface, "S"}, {cube::Volume, "V"}};
+    design.slips = CubeSlips();
+    design.exercises = {
+        {cube::Edge, {{cube::Edge}}},
+        {cube::EdgeSum, {{cube::EdgeSum}}},
+        {cube::Surface, {{cube::Surface}}},
+        {cube::Volume, {{cube::Volume}}},
+    };
     return design;
 }
 // clang-format on

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "exact/workedsolution.h"
 #include "numeric/form.h"
@@ -22,5 +23,8 @@ void CuboidCompute(Form& f);
 
 // Worked solution of the cuboid window's "计  算" (CuboidCompute).
 WorkedSolution ExplainCuboid(const Form& before);
+
+// The known slips of the cuboid's exercises.
+std::vector<SlipRule> CuboidSlips();
 
 }  // namespace velunda

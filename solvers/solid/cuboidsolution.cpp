@@ -118,4 +118,19 @@ WorkedSolution ExplainCuboid(const Form& before) {
     return b.Finish();
 }
 
+std::vector<SlipRule> CuboidSlips() {
+    return {
+        {"S", "表面积是 2(ab + ac + bc)，这里忘了乘 2",
+         [](const Solved& s) { return s("a") * s("b") + s("a") * s("c") + s("b") * s("c"); }},
+        {"S", "把表面积和体积弄混了，算成了 abc", [](const Solved& s) { return s("a") * s("b") * s("c"); }},
+        {"V", "把体积和表面积弄混了，算成了 2(ab + ac + bc)",
+         [](const Solved& s) { return Int(2) * (s("a") * s("b") + s("a") * s("c") + s("b") * s("c")); }},
+        {"V", "体积是长、宽、高的积，这里算成了它们的和", [](const Solved& s) { return s("a") + s("b") + s("c"); }},
+        {"A", "横截面是宽乘高，这里算成了长乘宽", [](const Solved& s) { return s("a") * s("b"); }},
+        {"c", "高是 A ÷ 宽，这里除以了长", [](const Solved& s) { return s.given("A") / s.given("a"); }},
+        {"c", "高是 V ÷ (长 × 宽)，这里只除以了长", [](const Solved& s) { return s.given("V") / s.given("a"); }},
+        {"a", "长是 V ÷ A，这里用 V 减了 A", [](const Solved& s) { return s.given("V") - s.given("A"); }},
+    };
+}
+
 }  // namespace velunda

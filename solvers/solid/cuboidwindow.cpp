@@ -37,6 +37,21 @@ WindowDesign CuboidWindowDesign() {
         {Event::Click, "Command1", CuboidCompute, ExplainCuboid},
     };
     design.figure = CuboidSketch;
+    // Width and height found as the two roots of one equation may be told in either order.
+    design.answers = {{cuboid::Length, "a"},
+                      {cuboid::Width, "b", Unit::Number, {}, "c"},
+                      {cuboid::Height, "c", Unit::Number, {}, "b"},
+                      {cuboid::CrossSection, "A"},
+                      {cuboid::Surface, "S"},
+                      {cuboid::Volume, "V"}};
+    design.slips = CuboidSlips();
+    // The givens that never leave a length negative (a surface with two lengths can).
+    design.exercises = {
+        {"Command1", {{cuboid::Length}, {cuboid::Width}, {cuboid::Height}}},
+        {"Command1", {{cuboid::Length}, {cuboid::Width}, {cuboid::CrossSection}}},
+        {"Command1", {{cuboid::Length}, {cuboid::Width}, {cuboid::Volume}}},
+        {"Command1", {{cuboid::Width}, {cuboid::CrossSection}, {cuboid::Volume}}},
+    };
     return design;
 }
 // clang-format on

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "exact/workedsolution.h"
 #include "numeric/form.h"
@@ -24,5 +25,8 @@ void CylinderCompute(Form& f);
 // Worked solution of the cylinder window's "计  算" (CylinderCompute): each
 // quantity exactly in π, then with the window's π of 3.14.
 WorkedSolution ExplainCylinder(const Form& before);
+
+// The known slips of the cylinder's exercises.
+std::vector<SlipRule> CylinderSlips();
 
 }  // namespace velunda

@@ -246,4 +246,20 @@ WorkedSolution ExplainCylinder(const Form& before) {
     return b.Finish();
 }
 
+std::vector<SlipRule> CylinderSlips() {
+    return {
+        {"S表", "把侧面积当成了表面积，还要加上两个底面", [](const Solved& s) { return s("S侧"); }},
+        {"S表", "圆柱有两个底面，这里只加了一个", [](const Solved& s) { return s("S侧") + s("S底"); }},
+        {"S侧", "侧面积是 2πrh，这里忘了乘 2", [](const Solved& s) { return Number::Pi() * s("r") * s("h"); }},
+        {"S侧", "把侧面积和体积弄混了，算成了 πr²h", [](const Solved& s) { return s("S底") * s("h"); }},
+        {"C", "周长是 2πr，这里忘了乘 2", [](const Solved& s) { return Number::Pi() * s("r"); }},
+        {"S底", "把 πr² 算成了 2πr", [](const Solved& s) { return Int(2) * Number::Pi() * s("r"); }},
+        {"V", "把体积算成了侧面积 2πrh", [](const Solved& s) { return s("C") * s("h"); }},
+        {"V", "体积是底面积乘高，这里忘了乘高", [](const Solved& s) { return s("S底"); }},
+        {"h", "高是体积除以底面积，这里除以了底面周长", [](const Solved& s) { return s.given("V") / s("C"); }},
+        {"r", "周长除以 π 得的是直径，半径还要再除以 2", [](const Solved& s) { return s.given("C") / Number::Pi(); }},
+        {"r", "把底面积除以 π 后忘了开平方", [](const Solved& s) { return s.given("S底") / Number::Pi(); }},
+    };
+}
+
 }  // namespace velunda

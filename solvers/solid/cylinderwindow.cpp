@@ -40,6 +40,17 @@ WindowDesign CylinderWindowDesign() {
     // The window's π is 3.14; every field says so.
     design.fieldToolTip = "π取3.14";
     design.figure = CylinderSketch;
+    design.answers = {
+        {cylinder::Radius, "r"}, {cylinder::Circumference, "C"}, {cylinder::Height, "h"}, {cylinder::BaseArea, "S底"},
+        {cylinder::LateralArea, "S侧"}, {cylinder::Surface, "S表"}, {cylinder::Volume, "V"},
+    };
+    design.slips = CylinderSlips();
+    design.exercises = {
+        {"Command2", {{cylinder::Radius}, {cylinder::Height}}},
+        {"Command2", {{cylinder::Circumference}, {cylinder::Height}}},
+        {"Command2", {{cylinder::Radius}, {cylinder::Volume}}},
+        {"Command2", {{cylinder::Radius}, {cylinder::LateralArea}}},
+    };
     return design;
 }
 // clang-format on

@@ -308,6 +308,10 @@ private slots:
             {"１２．５", "25/2 places 1"},
             {"7.07", "707/100 places 2"},
             {"30°", "30 degrees"},
+            {"2arctan(4/3)", "2arctan(4/3)"},
+            {"180arcsin(3/5)/π", "180arcsin(3/5)/π"},
+            {"arccos 0", "π/2"},
+            {"arcsin(2)", "这个式子没有意义"},
             {"3²+4²", "25"},
             {"√50", "5√2 radicand"},
             {"√(3²+4²)", "5 radicand"},
@@ -317,7 +321,7 @@ private slots:
             {"2或3", "2|3"},
             {"arcsin(1/2)", "π/6"},
             {"180arccos(4/5)/π", "180arccos(4/5)/π"},
-            {"arctan1", "第 7 个字符“1”看不懂"},
+            {"arctan1", "π/4"},
             {"x₁ = 2，x₂ = 3", "2|3"},
             {"S = 25π", "25π"},
             {"5x", "第 2 个字符“x”看不懂"},
@@ -394,6 +398,9 @@ private slots:
             {"an angle of no special size", "角 A", "1 3 / asin", "", "arcsin(1/3)", "✓ 角 A = arcsin(1/3)"},
             {"another angle of no special size", "角 A", "1 3 / asin", "", "arcsin(1/4)",
              "✗ 角 A：arcsin(1/4) 不对。可以点“提示”看下一步。"},
+            {"an angle of no special size", "角 θ", "4 3 / atan 2 *", "", "2arctan(4/3)", "✓ 角 θ = 2arctan(4/3)"},
+            {"its half", "角 θ", "4 3 / atan 2 *", "", "arctan(4/3)",
+             "✗ 角 θ：arctan(4/3) 不对。可以点“提示”看下一步。"},
         };
         for (const auto& row : rows)
             QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]) << QString(row[3]) << QString(row[4])

@@ -22,6 +22,7 @@
 #include "app/windowtable.h"
 #include "bench/firstpaint.h"
 #include "ui/designedwindow.h"
+#include "ui/tryfirst.h"
 
 using namespace velunda;
 
@@ -112,12 +113,70 @@ void measure(const Interaction& row, ui::MainMenu& menu, ui::WindowCatalog& cata
     window->close();
 }
 
+// Try-first mode: the exercise posed by the trigger, the pupil's answers typed, then timed
+// from the Return key in an answer to every answer judged and marked.
+void measureCheck(const Interaction& row, ui::MainMenu& menu, ui::WindowCatalog& catalog) {
+    // The window closed after its timings goes first: this one opens afresh, its fields empty.
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QWidget* entry = menu.control(entryOf(row.window));
+    QTest::mouseClick(entry, Qt::LeftButton, {}, entry->rect().center());
+    auto* window = qobject_cast<ui::DesignedWindow*>(catalog.find(row.window));
+    if (!window || !window->tryFirst()) {
+        std::printf("%s\tcheck\tnot opened\n", row.window);
+        return;
+    }
+    if (!QTest::qWaitForWindowExposed(window)) std::fprintf(stderr, "%s did not show\n", row.window);
+    ui::TryFirst& tryFirst = *window->tryFirst();
+    tryFirst.setOn(true);
+    QWidget* trigger = window->control(row.trigger);
+    std::vector<std::int64_t> checked, painted;
+    for (int i = 0; i < kRuns; ++i) {
+        // 清零 between exercises: the lock left, every field empty.
+        tryFirst.reset();
+        for (QLineEdit* f : window->findChildren<QLineEdit*>()) f->clear();
+        for (std::size_t k = 0; k < row.inputs.size(); ++k)
+            window->field(row.inputs[k])->setText(QString::number(k == 0 ? 3 + i % 97 : 4 + k + (i % 97) / 2));
+        if (auto* field = qobject_cast<QLineEdit*>(trigger))
+            QTest::keyClick(field, Qt::Key_Return);
+        else
+            QTest::mouseClick(qobject_cast<QPushButton*>(trigger), Qt::LeftButton);
+        const std::vector<QLineEdit*> answers = tryFirst.answerFields();
+        if (answers.empty()) {
+            std::fprintf(stderr, "%s: %s posed nothing\n", row.window, row.trigger);
+
+            std::exit(1);
+        }
+        // Some right, some a slip, some wrong: "5√2", "(1+√5)/2" and a decimal in turn.
+        const char* typed[] = {"5√2", "(1+√5)/2", "12.5", "25π"};
+        for (std::size_t k = 0; k < answers.size(); ++k) answers[k]->setText(typed[(k + std::size_t(i)) % 4]);
+        QApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        const std::int64_t start = bench::MonotonicNanos();
+        QTest::keyClick(answers.front(), Qt::Key_Return);
+        const std::int64_t judged = bench::MonotonicNanos();
+        window->repaint();
+        const std::int64_t shown = bench::MonotonicNanos();
+        if (tryFirst.verdicts().empty()) {
+            std::fprintf(stderr, "%s: nothing was judged\n", row.window);
+            std::exit(1);
+        }
+        checked.push_back(judged - start);
+        painted.push_back(shown - start);
+    }
+    const Stats t = summarize(checked), p = summarize(painted);
+    std::printf("%s\tcheck\t%.1f\t%.1f\t%.1f\t%.1f\n", row.window, t.median, t.worst, p.median, p.worst);
+    std::fflush(stdout);
+    tryFirst.setOn(false);
+    window->close();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     return ui::RunProgram(argc, argv, [](ui::MainMenu& menu, ui::WindowCatalog& catalog) {
         QTimer::singleShot(0, &menu, [&menu, &catalog] {
             for (const Interaction& row : kInteractions) measure(row, menu, catalog);
+            for (const Interaction& row : kInteractions) measureCheck(row, menu, catalog);
             QApplication::quit();
         });
     });

@@ -208,7 +208,9 @@ def main():
         say("|---|---|---|---:|---:|---:|---:|---|")
         for name, env in platforms:
             for row in interaction(env):
-                trigger = "Return in " + row[1] if row[1].startswith("Text") else "click on “计  算” " + row[1]
+                trigger = ("Return in " + row[1] if row[1].startswith("Text")
+                           else "try-first: Return on the pupil's answers, all judged" if row[1] == "check"
+                           else "click on “计  算” " + row[1])
                 if len(row) < 6:
                     say(f"| {name} | {row[0]} | {trigger} | {row[2]} | | | | |")
                     continue

@@ -450,7 +450,7 @@ void TryFirst::exercise(std::string_view quantity) {
     QRandomGenerator* random = QRandomGenerator::global();
     struct Drawn {
         const ExerciseCase* exercise = nullptr;
-        std::map<std::string_view, std::string> texts;
+        std::map<std::string, std::string, std::less<>> texts;
         int distance = 1 << 20;
     } best;
     // Drawn until one is of the level, the nearest of at most 40 otherwise.
@@ -463,16 +463,17 @@ void TryFirst::exercise(std::string_view quantity) {
             form.options = SnapshotOf(window_)->options;
         else
             form.options.insert(c.options.begin(), c.options.end());
-        // What the options chosen write of their own (the circle's π) is there as well.
+        // What the options chosen write of their own (the circle's π) is there as well, and
+        // is written into the window with the givens, chosen afresh or not.
+        std::map<std::string, std::string, std::less<>> texts;
         for (std::string_view o : c.options)
             if (const Trigger* chosen = TriggerOf(design_, o)) {
                 FormSnapshot written = form;
                 if (RunComputation(written, chosen->computation))
-                    for (auto& [name, text] : written.writes) form.texts[name] = text;
+                    for (auto& [name, text] : written.writes) form.texts[name] = texts[name] = text;
             }
-        std::map<std::string_view, std::string> texts;
         for (const ExerciseGiven& g : c.givens)
-            form.texts[std::string(g.field)] = texts[g.field] = DrawGiven(g.draw, lvl, *random);
+            form.texts[std::string(g.field)] = texts[std::string(g.field)] = DrawGiven(g.draw, lvl, *random);
         FormSnapshot probe = form;
         if (!RunComputation(probe, t->computation) || probe.messages > 0 || probe.writes.empty()) continue;
         const WorkedSolution solution = exact::Explain(t->explanation, form);

@@ -20,6 +20,7 @@
 #include "robustness/everywindow.h"
 #include "support/gui.h"
 #include "ui/solutionpanel.h"
+#include "ui/tryfirst.h"
 
 using namespace velunda;
 using namespace velunda::testing;
@@ -84,6 +85,21 @@ private slots:
     void initTestCase() { ui::SolutionSetting::instance().setShown(true); }
 
     void everyWindow_data() { addEveryWindowRows(); }
+    // And every solver window once more in try-first mode, its bar's buttons and levels
+    // among the controls: exercises set, answers checked, hints and answers shown.
+    void tryingFirst_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("window");
+        for (const auto& e : ui::Windows())
+            if (e.design && !e.design().answers.empty())
+                QTest::newRow(e.name.data()) << QString::fromUtf8(e.menuEntry.data(), qsizetype(e.menuEntry.size()))
+                                             << QString::fromUtf8(e.name.data(), qsizetype(e.name.size()));
+    }
+    void tryingFirst() {
+        ui::TrySetting::instance().setOn(true);
+        everyWindow();
+        ui::TrySetting::instance().setOn(false);
+    }
 
     void everyWindow() {
         QFETCH(QString, entry);

@@ -210,7 +210,8 @@ bool TryFirst::pose(Computation computation, Explanation explanation) {
         if (!field || given || std::ranges::any_of(p.answers, [&](const Answer& a) { return a.field == field; }))
             continue;
         Answer answer{field, nullptr, nullptr};
-        auto row = std::ranges::find_if(design_.answers, [&](const AnswerField& r) { return r.field == name; });
+        auto row = std::ranges::find_if(design_.answers,
+                                        [&written = name](const AnswerField& r) { return r.field == written; });
         if (row != design_.answers.end()) {
             answer.row = &*row;
             const SolvedValue* value = solved.find(row->symbol);
@@ -486,7 +487,8 @@ void TryFirst::exercise(std::string_view quantity) {
         bool fit = true;
         for (const auto& [name, text] : probe.writes) {
             if (texts.count(name)) continue;
-            auto row = std::ranges::find_if(design_.answers, [&](const AnswerField& r) { return r.field == name; });
+            auto row = std::ranges::find_if(design_.answers,
+                                            [&written = name](const AnswerField& r) { return r.field == written; });
             if (row == design_.answers.end()) continue;
             const SolvedValue* v = solved.find(row->symbol);
             if (!v || v->given || (figure && v->value.Sign() <= 0)) {

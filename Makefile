@@ -109,7 +109,7 @@ screenshots: build
 	  $(BUILD)/velunda-screenshots $(SHOTS)/hidpi $(HIDPI_WINDOWS)
 	config=$$(mktemp -d) && mkdir -p $$config/Velunda && printf '[solution]\nshown=true\n' > $$config/Velunda/Velunda.conf && \
 	  XDG_CONFIG_HOME=$$config xvfb-run -a $(BUILD)/velunda-screenshots $(SHOTS)/solutions $(SOLUTION_WINDOWS) frm1.pdf \
-	    frm1-present frm12-try frm12-hint && \
+	    frm1-present frm12-try frm12-hint frm1-exercise && \
 	  pdftoppm -png -r 96 -singlefile $(SHOTS)/solutions/frm1.pdf $(SHOTS)/solutions/frm1-sheet && \
 	  rm $(SHOTS)/solutions/frm1.pdf && \
 	  XDG_CONFIG_HOME=$$config QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2560x1600x24" \

@@ -293,6 +293,20 @@ int main(int argc, char* argv[]) {
             square->close();
             continue;
         }
+        // "frm16-exercise": the window's own exercise at the second level, posed.
+        if (name.endsWith("-exercise")) {
+            auto* solver = qobject_cast<DesignedWindow*>(catalog.open(name.chopped(9).toStdString()));
+            if (!solver || !solver->tryFirst()) {
+                ++failures;
+                continue;
+            }
+            solver->tryFirst()->setLevel(2);
+            solver->tryFirst()->exercise();
+            QApplication::processEvents();
+            if (!solver->grab().save(dir.filePath(name + ".png"))) ++failures;
+            solver->close();
+            continue;
+        }
         // "help": the help window at the square window's page, as F1 there shows it.
         if (name == "help") {
             QWidget* help = velunda::ui::ShowHelp("frm12");

@@ -201,7 +201,6 @@ bool TryFirst::pose(Computation computation, Explanation explanation) {
     if (!RunComputation(probe, computation) || probe.messages > 0) return false;
     Posed p{computation, explanation, exact::Explain(explanation, *before), {}, {}, {}, 0, false, {}};
     const Solved solved(p.solution.values);
-    std::string wanted;
     for (const auto& [name, text] : probe.writes) {
         auto* field = qobject_cast<QLineEdit*>(window_.controls().value(qs(name)));
         // A field the computation read with a number in it is a given, even where it
@@ -217,9 +216,20 @@ bool TryFirst::pose(Computation computation, Explanation explanation) {
             const SolvedValue* value = solved.find(row->symbol);
             if (value && !value->given) answer.value = value;
         }
-        if (answer.value) wanted += (wanted.empty() ? "" : "、") + answer.value->name + " " + answer.value->symbol;
         p.answers.push_back(answer);
     }
+    // In the order of the window's table, which is the order its fields read in.
+    const auto place = [this](const Answer& a) {
+        return a.row ? a.row - design_.answers.data() : std::ptrdiff_t(design_.answers.size());
+    };
+    std::ranges::stable_sort(p.answers, {}, place);
+    // What to find, each quantity once (an angle has a field in degrees and one in radians).
+    std::vector<std::string> asked;
+    for (const Answer& a : p.answers)
+        if (a.value && std::ranges::find(asked, a.value->name + " " + a.value->symbol) == asked.end())
+            asked.push_back(a.value->name + " " + a.value->symbol);
+    std::string wanted;
+    for (const std::string& q : asked) wanted += (wanted.empty() ? "" : "、") + q;
     // A trigger that writes none of the answer fields (the circle's π options) computes as usual.
     if (p.answers.empty() ||
         (!design_.answers.empty() && std::ranges::none_of(p.answers, [](const Answer& a) { return a.row; })))

@@ -311,26 +311,64 @@ exact::Asked TryFirst::asked(const QLineEdit* field) const {
     const Answer* a = answerOf(field);
     if (!a || !a->row || !a->value) return {};
     const bool degrees = a->value->angle && !radians(*a->row);
-    return {a->value->name + " " + a->value->symbol, {degrees ? Degrees(a->value->value) : a->value->value}, degrees};
+    exact::Asked asked{
+        a->value->name + " " + a->value->symbol, {degrees ? Degrees(a->value->value) : a->value->value}, degrees};
+    // A field of several quantities: all of them, in order.
+    const Solved solved(posed_->solution.values);
+    for (std::string_view symbol : a->row->more)
+        if (const SolvedValue* v = solved.find(symbol)) {
+            asked.quantity += "、" + v->name + " " + v->symbol;
+            asked.values.push_back(v->value);
+        }
+    return asked;
 }
 
 std::vector<exact::Slip> TryFirst::slips(const QLineEdit* field) const {
     const Answer* a = answerOf(field);
+    if (!a || !a->row || !a->value) return {};
+    return slipsOf(a->row->symbol, a->value->value, a->value->angle && !radians(*a->row));
+}
+
+std::vector<exact::Slip> TryFirst::slipsOf(std::string_view symbol, const Number& answer, bool degrees) const {
     std::vector<exact::Slip> slips;
-    if (!a || !a->row || !a->value) return slips;
-    const bool degrees = a->value->angle && !radians(*a->row);
     const Solved solved(posed_->solution.values);
     for (const SlipRule& rule : design_.slips)
-        if (rule.symbol == a->row->symbol) {
+        if (rule.symbol == symbol) {
             const Number slip = rule.value(solved);
-            if (slip.ok() && !slip.Equals(a->value->value))
+            if (slip.ok() && !slip.Equals(answer))
                 slips.push_back({std::string(rule.what), degrees ? Degrees(slip) : slip});
         }
     return slips;
 }
 
+exact::Verdict TryFirst::judgeSeveral(const Answer& answer, const std::string& typed) const {
+    const Solved solved(posed_->solution.values);
+    std::vector<const SolvedValue*> values = {answer.value};
+    for (std::string_view symbol : answer.row->more)
+        if (const SolvedValue* v = solved.find(symbol)) values.push_back(v);
+    std::string names;
+    for (const SolvedValue* v : values) names += (names.empty() ? "" : "、") + v->symbol;
+    const exact::TypedAnswer read = exact::ReadTypedAnswer(typed);
+    if (!read.fault.empty()) return {false, "", "✗ " + names + "：" + read.fault + "。"};
+    if (read.values.size() != values.size())
+        return {false, "", "✗ " + names + "：要依次写出 " + names + " 的值，中间用逗号隔开。"};
+    // Each value judged as its own quantity, the verdicts on one line.
+    exact::Verdict verdict{true, "", ""};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const exact::Verdict part =
+            exact::Judge({values[i]->name + " " + values[i]->symbol, {values[i]->value}, false}, read.values[i].text,
+                         slipsOf(values[i]->symbol, values[i]->value, false));
+        verdict.right = verdict.right && part.right;
+        if (verdict.slip.empty()) verdict.slip = part.slip;
+        verdict.text += (i ? "；" : "") + part.text.substr(part.text.find(' ') + 1);
+    }
+    verdict.text = (verdict.right ? "✓ " : "✗ ") + verdict.text;
+    return verdict;
+}
+
 exact::Verdict TryFirst::judge(const Answer& answer, const std::string& typed) const {
     const AnswerField& row = *answer.row;
+    if (!row.more.empty()) return judgeSeveral(answer, typed);
     const bool degrees = answer.value->angle && !radians(row);
     const auto shown = [&](const Number& x) { return degrees ? Degrees(x) : x; };
     const Solved solved(posed_->solution.values);

@@ -72,8 +72,9 @@ struct AnswerField {
     std::string_view field;   // "Text2"
     std::string_view symbol;  // "P"
     Unit unit = Unit::Number;
-    std::string_view radiansOption = {};  // an angle shown in radians while this option is selected
-    std::string_view other = {};          // a field that may hold either of two roots: the other's symbol
+    std::string_view radiansOption = {};      // an angle shown in radians while this option is selected
+    std::string_view other = {};              // a field that may hold either of two roots: the other's symbol
+    std::vector<std::string_view> more = {};  // the quantities the field shows after the first ("x=1  y=2")
 };
 
 // How an exercise of the window draws a given quantity, level by level.

@@ -756,9 +756,15 @@ private slots:
             const exact::Asked asked = t.asked(f);
             QVERIFY2(!asked.values.empty(), qPrintable(f->objectName() + " is emptied but not checked"));
             QVERIFY2(f->text().isEmpty(), qPrintable(f->objectName()));
-            // Its exact form is right where it has one.
+            // Its exact form is right where it has one; a field of several quantities
+            // (x and y) takes them in order, joined by "，".
+            const auto rest = [&] {
+                std::string more;
+                for (std::size_t k = 1; k < asked.values.size(); ++k) more += "，" + asked.values[k].ExactText();
+                return more;
+            }();
             if (const std::string right = asked.values[0].ExactText(); !right.empty()) {
-                f->setText(qs(right));
+                f->setText(qs(right + rest));
                 t.check();
                 QVERIFY2(t.verdicts().size() == 1 && t.verdicts()[0].right,
                          qPrintable(f->objectName() + ": " + qs(right) + " → " +
@@ -770,7 +776,7 @@ private slots:
                 // A slip of givens typed as rounded decimals has no short text of its own.
                 const exact::TypedAnswer read = exact::ReadTypedAnswer(typed);
                 if (read.values.size() != 1 || !read.values[0].value.Equals(slip.value)) continue;
-                f->setText(qs(typed));
+                f->setText(qs(typed + rest));
                 t.check();
                 QVERIFY2(t.verdicts().size() == 1 && !t.verdicts()[0].slip.empty(),
                          qPrintable(f->objectName() + ": " + qs(slip.what) + " " + qs(typed) + " → " +

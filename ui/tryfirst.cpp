@@ -373,6 +373,13 @@ exact::Verdict TryFirst::judge(const Answer& answer, const std::string& typed) c
     const auto shown = [&](const Number& x) { return degrees ? Degrees(x) : x; };
     const Solved solved(posed_->solution.values);
     const exact::Asked asked = this->asked(answer.field);
+    // A field that shows both values ("30或 150") takes both, in either order.
+    if (const SolvedValue* other = row.other.empty() ? nullptr : solved.find(row.other);
+        other && !other->given && exact::ReadTypedAnswer(typed).values.size() == 2) {
+        exact::Asked both = asked;
+        both.values.push_back(shown(other->value));
+        return exact::Judge(both, typed, slips(answer.field));
+    }
     exact::Verdict verdict = exact::Judge(asked, typed, slips(answer.field));
     if (verdict.right) return verdict;
     // A root field may hold either root.

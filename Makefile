@@ -112,6 +112,8 @@ screenshots: build
 	    frm1-present frm12-try frm12-hint frm1-exercise && \
 	  pdftoppm -png -r 96 -singlefile $(SHOTS)/solutions/frm1.pdf $(SHOTS)/solutions/frm1-sheet && \
 	  rm $(SHOTS)/solutions/frm1.pdf && \
+	  XDG_CONFIG_HOME=$$config xvfb-run -a -s "-screen 0 1600x1200x24" \
+	    $(BUILD)/velunda-screenshots $(SHOTS)/solutions frm12-zoom && \
 	  XDG_CONFIG_HOME=$$config QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2560x1600x24" \
 	    $(BUILD)/velunda-screenshots $(SHOTS)/solutions/hidpi $(SOLUTION_WINDOWS); \
 	  status=$$?; rm -rf $$config; exit $$status

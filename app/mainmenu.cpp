@@ -68,19 +68,17 @@ MainMenu::MainMenu(WindowCatalog& catalog) : DesignedWindow(MenuDesign()) {
     // their worked solutions, remembered for the next start.
     auto* solution = new QCheckBox("显示解题过程", this);
     solution->setObjectName("chkSolution");
-    solution->setFont(MakeFont(SimSun(10.5)));
     QPalette palette = solution->palette();
     palette.setColor(QPalette::WindowText, kLightCyan);
     solution->setPalette(palette);
-    solution->setGeometry(px(360), px(6540), px(2400), px(300));
+    place(solution, QRect(px(360), px(6540), px(2400), px(300)), SimSun(10.5));
     solution->setChecked(SolutionSetting::instance().shown());
     connect(solution, &QCheckBox::toggled, &SolutionSetting::instance(), &SolutionSetting::setShown);
     // At the other end of the row: whether the solver windows start in try-first mode.
     auto* tryFirst = new QCheckBox("先自己做", this);
     tryFirst->setObjectName("chkTry");
-    tryFirst->setFont(solution->font());
     tryFirst->setPalette(palette);
-    tryFirst->setGeometry(px(6690), px(6540), px(1500), px(300));
+    place(tryFirst, QRect(px(6690), px(6540), px(1500), px(300)), SimSun(10.5));
     tryFirst->setChecked(TrySetting::instance().on());
     connect(tryFirst, &QCheckBox::toggled, &TrySetting::instance(), &TrySetting::setOn);
     // The answers checked there go into the history, beside the drills'.
@@ -106,10 +104,9 @@ MainMenu::MainMenu(WindowCatalog& catalog) : DesignedWindow(MenuDesign()) {
         entry->setObjectName(name);
         FontStyle look = SimSun(10.5);
         look.italic = look.underline = true;
-        entry->setFont(MakeFont(look));
         entry->setPalette(palette);
         entry->setCursor(EntryCursor());
-        entry->setGeometry(left, px(6540), px(1680), px(300));
+        place(entry, QRect(left, px(6540), px(1680), px(300)), look);
         left += px(1800);
         const bool print = std::string_view(name) == "lblPrintSheet";
         entry->setAction([this, print] { print ? PrintSheetDialog(this) : EnterSheetDialog(this); });
@@ -122,9 +119,8 @@ MainMenu::MainMenu(WindowCatalog& catalog) : DesignedWindow(MenuDesign()) {
     }
 }
 
-void MainMenu::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    PaintMenuBackground(painter, rect());
+void MainMenu::paintBoard(QPainter& painter, const QRect& area) {
+    PaintMenuBackground(painter, area);
     if (entriesTakeFocus_) return;
     // After the first paint the entries become reachable with the Tab key.
     entriesTakeFocus_ = true;

@@ -15,7 +15,7 @@ public:
     explicit MainMenu(WindowCatalog& catalog);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void paintBoard(QPainter& painter, const QRect& area) override;
 
 private:
     bool entriesTakeFocus_ = false;

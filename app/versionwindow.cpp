@@ -34,9 +34,6 @@ WindowDesign VersionDesign() {
 
 VersionWindow::VersionWindow() : DesignedWindow(VersionDesign()) {}
 
-void VersionWindow::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    PaintVersionBackground(painter, rect());
-}
+void VersionWindow::paintBoard(QPainter& painter, const QRect& area) { PaintVersionBackground(painter, area); }
 
 }  // namespace velunda::ui

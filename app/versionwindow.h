@@ -12,7 +12,7 @@ public:
     VersionWindow();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void paintBoard(QPainter& painter, const QRect& area) override;
 };
 
 }  // namespace velunda::ui

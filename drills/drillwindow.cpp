@@ -95,16 +95,15 @@ DrillWindow::DrillWindow(std::string_view name, const QColor& clockColour, bool 
     // way to work it, until the next answer.
     strategy_ = new QLabel(this);
     strategy_->setObjectName("lblStrategy");
-    strategy_->setFont(MakeFont(SimSun(10.5)));
     strategy_->setWordWrap(true);
     strategy_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetTextColor(strategy_, kLightCyan);
-    strategy_->setGeometry(px(360), px(2190), px(6840), px(510));
+    place(strategy_, QRect(px(360), px(2190), px(6840), px(510)), SimSun(10.5));
 
     if (!offersWrongAnswers_) return;
     // The practice window: one row more under the designed board, so that no designed
     // control moves, for the wrong-answer book, today's practice and which set is on.
-    setFixedSize(width(), height() + px(480));
+    growBoard(px(480));
     const int top = px(2760);
     auto* book = new QPushButton("错题本", this);
     book->setObjectName("cmdWrongBook");
@@ -115,10 +114,9 @@ DrillWindow::DrillWindow(std::string_view name, const QColor& clockColour, bool 
     set_ = new QLabel(this);
     set_->setObjectName("lblSet");
     SetTextColor(set_, kLightYellow);
-    for (QWidget* w : std::initializer_list<QWidget*>{book, today, set_}) w->setFont(MakeFont(SimSun(10.5)));
-    book->setGeometry(px(480), top, px(1200), px(390));
-    today->setGeometry(px(1800), top, px(1320), px(390));
-    set_->setGeometry(px(3360), top, px(3900), px(390));
+    place(book, QRect(px(480), top, px(1200), px(390)), SimSun(10.5));
+    place(today, QRect(px(1800), top, px(1320), px(390)), SimSun(10.5));
+    place(set_, QRect(px(3360), top, px(3900), px(390)), SimSun(10.5));
     for (QPushButton* button : {book, today}) {
         button->setAutoDefault(false);
         button->installEventFilter(this);  // Enter presses it, as on the designed buttons
@@ -245,7 +243,7 @@ void DrillWindow::placeAnswerField() {
     QLabel* problem = label("lbl1");
     QLineEdit* answer = field("Text1");
     const int problemEnd = problem->x() + QFontMetrics(problem->font()).horizontalAdvance(problem->text()) + kGap;
-    answer->move(std::max(px(AnswerFieldLeft(problemOnShow().operation)), problemEnd), answer->y());
+    answer->move(std::max(scaled(px(AnswerFieldLeft(problemOnShow().operation))), problemEnd), answer->y());
 }
 
 void DrillWindow::showProblem() {
@@ -265,6 +263,9 @@ void DrillWindow::contextMenuEvent(QContextMenuEvent* event) {
     menu.addSeparator();
     QAction* print = menu.addAction("打印口算题卡…");
     QAction* enter = menu.addAction("录入题卡成绩…");
+    menu.addSeparator();
+    addZoomActions(menu);
+    menu.addSeparator();
     connect(menu.addAction("帮助\tF1"), &QAction::triggered, this, [this] { ShowHelpFor(this); });
     QAction* chosen = menu.exec(event->globalPos());
     if (chosen && chosen == history) openWindow("frmhistory");
@@ -311,8 +312,7 @@ void DrillWindow::endPractice() {
 
 TestDrillWindow::TestDrillWindow() : DrillWindow("frm23", QColor(255, 128, 255)) {
     // One row more under the designed board, so that no designed control moves.
-    setFixedSize(width(), height() + px(480));
-    const QFont font = MakeFont(SimSun(10.5));
+    growBoard(px(480));
     auto* caption = new QLabel("测试长度：", this);
     caption->setObjectName("lblLength");
     lengths_ = new QComboBox(this);
@@ -322,15 +322,11 @@ TestDrillWindow::TestDrillWindow() : DrillWindow("frm23", QColor(255, 128, 255))
     left_ = new QLabel(this);
     left_->setObjectName("lblLeft");
     const int top = px(2760);
-    for (QLabel* label : {caption, left_}) {
-        label->setFont(font);
-        SetTextColor(label, kLightYellow);
-    }
-    lengths_->setFont(font);
+    for (QLabel* label : {caption, left_}) SetTextColor(label, kLightYellow);
     UseStandardColours(lengths_);
-    caption->setGeometry(px(480), top, px(1200), px(360));
-    lengths_->setGeometry(px(1680), top, px(1500), px(360));
-    left_->setGeometry(px(3360), top, px(3900), px(360));
+    place(caption, QRect(px(480), top, px(1200), px(360)), SimSun(10.5));
+    place(lengths_, QRect(px(1680), top, px(1500), px(360)), SimSun(10.5));
+    place(left_, QRect(px(3360), top, px(3900), px(360)), SimSun(10.5));
     connect(lengths_, &QComboBox::activated, this, &TestDrillWindow::chooseLength);
     showLeft();
 }

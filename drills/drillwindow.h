@@ -34,6 +34,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // "口算记录" opens the history; the practice window also offers "练习错题".
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // The answer field follows its problem at every zoom.
+    void laidOut() override { placeAnswerField(); }
 
     // After an answer of the drill has been counted, and after each tick of the clock.
     virtual void answerCounted() {}

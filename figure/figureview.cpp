@@ -26,9 +26,15 @@ void FigureView::setExtrasShown(bool shown) {
     update();
 }
 
+void FigureView::setZoom(double zoom) {
+    zoom_ = zoom;
+    update();
+}
+
 void FigureView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintFigure(painter, sketch_, rect(), extras_);
+    painter.scale(zoom_, zoom_);
+    PaintFigure(painter, sketch_, QRectF(0, 0, width() / zoom_, height() / zoom_), extras_);
 }
 
 }  // namespace velunda::ui

@@ -17,6 +17,8 @@ public:
     const Sketch& sketch() const { return sketch_; }
     bool extrasShown() const { return extras_; }
     void setExtrasShown(bool shown);
+    // The figure drawn larger: lines and labels alike.
+    void setZoom(double zoom);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,6 +26,7 @@ protected:
 private:
     Sketch sketch_;
     bool extras_ = false;
+    double zoom_ = 1;
 };
 
 }  // namespace velunda::ui

@@ -6,7 +6,8 @@
 // Run it under a display, e.g. xvfb-run -a; QT_SCALE_FACTOR=2 gives high-DPI pictures.
 // "frm1.pdf" writes that window's worked sheet, figure and solution, as 导出为 PDF does;
 // "help" the help window at the square window's page; "sheet.pdf" a printed 口算 sheet; "frm22-practice", "frm22-today"
-// and "frm23-length" the drills' wrong-answer book, today's practice and a test with a length.
+// and "frm23-length" the drills' wrong-answer book, today's practice and a test with a length;
+// "frm12-zoom" the square window at 200 %.
 //   velunda-screenshots --soak ROUNDS
 // is a school day instead: with the panels shown, every window opened, its example
 // computed and the window closed, ROUNDS times over, in a settings and history folder
@@ -305,6 +306,22 @@ int main(int argc, char* argv[]) {
             QApplication::processEvents();
             if (!solver->grab().save(dir.filePath(name + ".png"))) ++failures;
             solver->close();
+            continue;
+        }
+        // "frm12-zoom": the square's example at 200 %, its solution panel beside it.
+        if (name == "frm12-zoom") {
+            auto* square = qobject_cast<DesignedWindow*>(catalog.open("frm12"));
+            const Example* example = velunda::examples::ExampleFor("frm12");
+            if (!square || !example) {
+                ++failures;
+                continue;
+            }
+            square->setZoom(200);
+            if (!Fill(*square, *example)) ++failures;
+            QApplication::processEvents();
+            if (!square->grab().save(dir.filePath(name + ".png"))) ++failures;
+            square->setZoom(100);
+            square->close();
             continue;
         }
         // "help": the help window at the square window's page, as F1 there shows it.

@@ -3,14 +3,22 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QStyle>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/fonts.h"
 #include "ui/formsnapshot.h"
 #include "ui/menuentry.h"
 #include "ui/message.h"
+#include "ui/settings.h"
 #include "ui/solutionpanel.h"
 #include "ui/tryfirst.h"
 
@@ -18,6 +26,12 @@ namespace velunda::ui {
 namespace {
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+// Where a window keeps its zoom: "zoom/frm12".
+QString ZoomKey(const QString& window) { return "zoom/" + window; }
+
+// A window's frame where the window system has not told it yet: a title bar and borders.
+constexpr QMargins kAssumedFrame(8, 32, 8, 8);
 
 void setBackground(QWidget* w, const QColor& color) {
     if (!color.isValid()) return;
@@ -71,7 +85,8 @@ DesignedWindow::DesignedWindow(const WindowDesign& design, QWidget* parent) : QW
     setObjectName(qs(design.name));
     setWindowTitle(qs(design.title));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(px(design.width), px(design.height));
+    board_ = QSize(px(design.width), px(design.height));
+    setFixedSize(board_);
     setFont(MakeFont(kDefaultFont));
     setBackground(this, design.background);
     fieldToolTip_ = qs(design.fieldToolTip);
@@ -81,6 +96,8 @@ DesignedWindow::DesignedWindow(const WindowDesign& design, QWidget* parent) : QW
     for (const ControlDesign& c : design.controls) {
         QWidget* w = build(c);
         controls_.insert(w->objectName(), w);
+        placed_.push_back({w, QRect(px(c.left), px(c.top), px(c.width), px(c.height)), c.look.font,
+                           c.kind == Kind::Label || c.kind == Kind::Link, c.look.wrap});
         if (design.tabOrder.empty() && w->focusPolicy() != Qt::NoFocus) order.append(w);
         // A label described directly before a field is that field's caption: screen
         // readers announce the field by it.
@@ -91,6 +108,11 @@ DesignedWindow::DesignedWindow(const WindowDesign& design, QWidget* parent) : QW
         caption = c.kind == Kind::Label ? qobject_cast<QLabel*>(w) : nullptr;
     }
     for (std::string_view name : design.tabOrder) order.append(control(name));
+    // The fields the window only writes come after everything the pupil types or presses,
+    // each part in its order.
+    std::stable_partition(order.begin(), order.end(), [&](QWidget* w) {
+        return std::ranges::find(design.results, w->objectName().toStdString()) == design.results.end();
+    });
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
     if (!order.isEmpty()) firstFocus_ = order.front();
 
@@ -101,6 +123,17 @@ DesignedWindow::DesignedWindow(const WindowDesign& design, QWidget* parent) : QW
     if (!design.exitButton.empty())
         connect(button(design.exitButton), &QAbstractButton::clicked, this, &QWidget::close);
     for (const Trigger& trigger : design.triggers) wire(trigger);
+    // Ctrl + (also Ctrl = without the Shift key), Ctrl − and Ctrl 0 zoom the window.
+    const std::pair<QKeySequence, int> zoomKeys[] = {{QKeySequence::ZoomIn, +1},
+                                                     {QKeySequence(Qt::CTRL | Qt::Key_Equal), +1},
+                                                     {QKeySequence::ZoomOut, -1},
+                                                     {QKeySequence(Qt::CTRL | Qt::Key_0), 0}};
+    for (const auto& [keys, step] : zoomKeys)
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, step = step] {
+            if (step > 0) zoomIn();
+            if (step < 0) zoomOut();
+            if (step == 0) setZoom(100);
+        });
     if (design.setUp) design.setUp(*this);
     // A window whose triggers explain their computations has the worked-solution panel.
     const auto explained =
@@ -305,6 +338,11 @@ void DesignedWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (shown_) return;
     shown_ = true;
+    // The zoom the window had when it was last used; at 100 % it is laid out as built.
+    if (const int kept = ProgramSettings::instance().value(ZoomKey(objectName()), 100).toInt(); kept != 100)
+        setZoom(kept);
+    else
+        fit();
     // On opening, the first control of the focus order receives the focus, which
     // selects it when it is an option button.
     if (firstFocus_) {
@@ -314,6 +352,11 @@ void DesignedWindow::showEvent(QShowEvent* event) {
 }
 
 bool DesignedWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == content_ && event->type() == QEvent::Paint) {
+        QPainter painter(content_);
+        paintBoard(painter, content_->rect());
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         // Enter, and whatever else types a carriage return (Ctrl+M), is the Enter key.
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -339,6 +382,174 @@ bool DesignedWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void DesignedWindow::paintEvent(QPaintEvent*) {
+    if (content_) return;  // the board paints inside its scroll area
+    QPainter painter(this);
+    paintBoard(painter, rect());
+}
+
+void DesignedWindow::paintBoard(QPainter&, const QRect&) {}
+
+int DesignedWindow::scaled(int pixels) const { return int(std::lround(pixels * zoom_ / 100.0)); }
+
+QRect DesignedWindow::scaled(const QRect& r) const {
+    // Edges scaled rather than sizes, so that controls that touch in the design still touch.
+    return QRect(QPoint(scaled(r.left()), scaled(r.top())),
+                 QPoint(scaled(r.left() + r.width()) - 1, scaled(r.top() + r.height()) - 1));
+}
+
+FontStyle DesignedWindow::scaled(FontStyle font) const {
+    font.points = font.points * zoom_ / 100.0;
+    return font;
+}
+
+QSize DesignedWindow::boardSize() const {
+    QRect board(QPoint(), QSize(scaled(board_.width()), scaled(board_.height())));
+    for (const Placed& p : placed_)
+        if (!p.widget->isHidden()) board |= p.widget->geometry();
+    return board.size();
+}
+
+void DesignedWindow::place(QWidget* w, const QRect& rect, const FontStyle& font) {
+    placed_.push_back({w, rect, font});
+    w->setFont(MakeFont(scaled(font)));
+    w->setGeometry(scaled(rect));
+}
+
+void DesignedWindow::growBoard(int pixels) {
+    board_.rheight() += pixels;
+    setFixedSize(board_);
+}
+
+void DesignedWindow::setZoom(int percent) {
+    const int* nearest = std::ranges::min_element(kZoomSteps, {}, [percent](int z) { return std::abs(z - percent); });
+    if (*nearest == zoom_) return;
+    zoom_ = *nearest;
+    ProgramSettings::instance().setValue(ZoomKey(objectName()), zoom_);
+    layOut();
+}
+
+void DesignedWindow::zoomIn() {
+    const auto next = std::ranges::upper_bound(kZoomSteps, zoom_);
+    if (next != kZoomSteps.end()) setZoom(*next);
+}
+
+void DesignedWindow::zoomOut() {
+    const auto at = std::ranges::lower_bound(kZoomSteps, zoom_);
+    if (at != kZoomSteps.begin()) setZoom(*(at - 1));
+}
+
+void DesignedWindow::addZoomActions(QMenu& menu) {
+    QAction* in = menu.addAction("放大\tCtrl++");
+    in->setEnabled(zoom_ < kZoomSteps.back());
+    connect(in, &QAction::triggered, this, &DesignedWindow::zoomIn);
+    QAction* out = menu.addAction("缩小\tCtrl+-");
+    out->setEnabled(zoom_ > kZoomSteps.front());
+    connect(out, &QAction::triggered, this, &DesignedWindow::zoomOut);
+    QAction* original = menu.addAction(QString("原始大小\tCtrl+0"));
+    original->setEnabled(zoom_ != 100);
+    connect(original, &QAction::triggered, this, [this] { setZoom(100); });
+}
+
+void DesignedWindow::layOut() {
+    setFont(MakeFont(scaled(kDefaultFont)));
+    for (const Placed& p : placed_) {
+        p.widget->setFont(MakeFont(scaled(p.font)));
+        if (auto* label = qobject_cast<QLabel*>(p.widget); label && p.label)
+            placeLabel(label, scaled(p.rect), p.wrap);
+        else
+            p.widget->setGeometry(scaled(p.rect));
+        if (auto* edit = qobject_cast<QLineEdit*>(p.widget)) updateToolTip(edit);
+    }
+    laidOut();
+    if (panel_) panel_->zoomChanged();
+    fit();
+    update();
+}
+
+void DesignedWindow::fit() {
+    const QRect available = screen()->availableGeometry();
+    // The frame as the window system draws it, once it has told; until then, a usual one.
+    const QRect frame = frameGeometry(), inner = geometry();
+    const bool framed = isVisible() && frame != inner;
+    const QMargins margins = framed ? QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
+                                               frame.right() - inner.right(), frame.bottom() - inner.bottom())
+                             : isVisible() && testAttribute(Qt::WA_Mapped) ? QMargins()
+                                                                           : kAssumedFrame;
+    const QSize room = available.size().shrunkBy(margins);
+
+    // The panel takes what room is left beside the board, between its least and its full width.
+    const QSize board = boardSize();
+    QSize content = board;
+    int panelWidth = 0;
+    if (panel_ && panel_->shown()) {
+        panelWidth =
+            std::clamp(room.width() - board.width(), scaled(SolutionPanel::kLeastWidth), scaled(SolutionPanel::kWidth));
+        // The panel wants its height, but no more than the screen has beside a shorter board.
+        const int wanted = std::min(scaled(panel_->wantedHeight()), std::max(board.height(), room.height()));
+        content = QSize(board.width() + panelWidth, std::max(board.height(), wanted));
+    }
+    // What does not fit scrolls; a scroll bar takes room from the other direction.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    bool across = content.width() > room.width(), down = content.height() > room.height();
+    if (across && !down) down = content.height() + bar > room.height();
+    if (down && !across) across = content.width() + bar > room.width();
+    setScrolling(across || down);
+    const QSize size(std::min(content.width() + (down ? bar : 0), room.width()),
+                     std::min(content.height() + (across ? bar : 0), room.height()));
+    if (scroll_) {
+        content_->setFixedSize(content);
+        scroll_->setGeometry(QRect(QPoint(), size));
+    }
+    setFixedSize(size);
+    if (panelWidth > 0) panel_->place(QRect(board.width(), 0, panelWidth, content.height()));
+
+    // A window that has grown past the screen's edge moves back onto it.
+    if (isVisible() && testAttribute(Qt::WA_Mapped)) {
+        const QSize outer = size.grownBy(margins);
+        QPoint at = pos();
+        at.setX(
+            std::clamp(at.x(), available.left(), std::max(available.left(), available.right() + 1 - outer.width())));
+        at.setY(
+            std::clamp(at.y(), available.top(), std::max(available.top(), available.bottom() + 1 - outer.height())));
+        if (at != pos()) move(at);
+    }
+}
+
+void DesignedWindow::setScrolling(bool on) {
+    if (on == (scroll_ != nullptr)) return;
+    // The controls move between the window and the board inside the scroll area, keeping
+    // their places, their focus order (the window stays theirs) and the focus.
+    const QPointer<QWidget> focused = focusWidget();
+    QWidget* from = on ? static_cast<QWidget*>(this) : content_;
+    if (on) {
+        scroll_ = new QScrollArea(this);
+        scroll_->setObjectName("boardScroll");
+        scroll_->setFrameShape(QFrame::NoFrame);
+        scroll_->setFocusPolicy(Qt::NoFocus);
+        content_ = new QWidget;
+        content_->setObjectName("board");
+        content_->setAutoFillBackground(autoFillBackground());
+        content_->installEventFilter(this);
+        scroll_->setWidget(content_);
+    }
+    QWidget* to = on ? content_ : static_cast<QWidget*>(this);
+    for (QWidget* child : from->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child == scroll_ || child->isWindow()) continue;
+        const bool shown = !child->isHidden();
+        child->setParent(to);
+        child->setVisible(shown);
+    }
+    if (on) {
+        scroll_->show();
+    } else {
+        delete scroll_;
+        scroll_ = nullptr;
+        content_ = nullptr;
+    }
+    if (focused) focused->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace velunda::ui

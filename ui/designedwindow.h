@@ -8,8 +8,10 @@
 #include <QPalette>
 #include <QRadioButton>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <string_view>
+#include <vector>
 
 #include "numeric/form.h"
 #include "ui/windowdesign.h"
@@ -17,6 +19,9 @@
 class QLabel;
 class QLineEdit;
 class QAbstractButton;
+class QMenu;
+class QPainter;
+class QScrollArea;
 
 namespace velunda::ui {
 
@@ -82,6 +87,34 @@ public:
     void setWindowOpener(std::function<QWidget*(std::string_view)> opener) { opener_ = std::move(opener); }
     QWidget* openWindow(std::string_view name) const { return opener_ ? opener_(name) : nullptr; }
 
+    // Zoom: the whole window, its fonts and its panel at one of these sizes, laid out
+    // again from the design; Ctrl +, Ctrl − and Ctrl 0, kept per window across runs.
+    static constexpr std::array<int, 7> kZoomSteps = {100, 125, 150, 175, 200, 250, 300};
+    int zoom() const { return zoom_; }  // percent
+    void setZoom(int percent);          // the nearest step
+    void zoomIn();
+    void zoomOut();
+    // 放大, 缩小 and 原始大小 for the window's context menu.
+    void addZoomActions(QMenu& menu);
+    // A length, a place and a font of the designed board at the window's zoom.
+    int scaled(int pixels) const;
+    QRect scaled(const QRect& pixels) const;
+    FontStyle scaled(FontStyle font) const;
+    // The designed board at the zoom, the window without its panel; larger where a
+    // caption in the installed face reaches past the designed edge.
+    QSize boardSize() const;
+    // A control added beside the design: placed at `rect` (designed pixels) in `font`,
+    // now and at every zoom.
+    void place(QWidget* w, const QRect& rect, const FontStyle& font);
+    // Sizes the window for its board and panel within its screen's available geometry:
+    // where they would not fit, the panel narrows down to its least width, then the
+    // board and panel scroll inside the window.
+    void fit();
+    // The scroll area the board is in while it does not fit, or nullptr.
+    QScrollArea* scrollArea() const { return scroll_; }
+    // What the controls are children of: the window, or the board inside the scroll area.
+    QWidget* holder() { return content_ ? content_ : this; }
+
     // Enter in the field runs the handler; the key still reaches the field.
     void onEnter(std::string_view field, const std::function<void()>& handler);
     // Any key released in the field (auto-repeat aside) runs the handler.
@@ -90,9 +123,26 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    // What a window draws under its controls, over `area` (the whole board and panel) in
+    // the painter's pixels; scale by zoom() / 100 for places of the design.
+    virtual void paintBoard(QPainter& painter, const QRect& area);
+    // After every control is placed again at a new zoom, for what a window moves itself.
+    virtual void laidOut() {}
+    // The designed board one row taller, for controls a window adds under its design.
+    void growBoard(int pixels);
 
 private:
+    struct Placed {
+        QWidget* widget;
+        QRect rect;  // designed pixels
+        FontStyle font;
+        bool label = false;  // a designed label, which grows to hold its caption
+        bool wrap = false;
+    };
     QWidget* build(const ControlDesign& c);
+    void layOut();
+    void setScrolling(bool on);
     void wire(const Trigger& trigger);
     void clear(const std::vector<std::string_view>& fields);
     // The field's tooltip: its whole text when the field is too narrow for it, and the
@@ -105,6 +155,12 @@ private:
     QHash<QObject*, std::function<void()>> enter_, keyUp_;
     QString fieldToolTip_;
     std::function<QWidget*(std::string_view)> opener_;
+
+    std::vector<Placed> placed_;
+    QSize board_;  // designed pixels
+    int zoom_ = 100;
+    QScrollArea* scroll_ = nullptr;  // while the board does not fit
+    QWidget* content_ = nullptr;     // the board inside it
 
     SolutionPanel* panel_ = nullptr;  // a part of the window, where it has one
     TryFirst* try_ = nullptr;         // with the panel

@@ -61,16 +61,18 @@ void Draw(QPagedPaintDevice& device, const QString& title, const WorkedSolution&
     text.drawContents(&painter);
 }
 
-// The panel's width beside the designed area, and the least height it needs; the
-// figure's height over the solution text.
-constexpr int kPanelWidth = 400, kPanelHeight = 300, kPanelFigureHeight = 230, kTryBarHeight = 68;
+// The least height the panel needs, the figure's height over the solution text and the
+// try-first bar's under it, at 100 %.
+constexpr int kPanelHeight = 300, kPanelFigureHeight = 230, kTryBarHeight = 68;
+
+// The solution text's face.
+const FontStyle kTextFont = SimSun(10.5);
 
 }  // namespace
 
 SolutionPanel::SolutionPanel(DesignedWindow& window, Event event, SketchMaker figure)
     : QObject(&window),
       window_(window),
-      designedSize_(window.size()),
       hint_(event == Event::Enter ? "在一个文本框里输入已知量，按回车，这里就显示解题过程。"
                                   : "输入已知量，单击计算按钮，这里就显示解题过程。"),
       sketchMaker_(figure) {
@@ -118,27 +120,26 @@ void SolutionPanel::setShown(bool shown) {
     shown_ = shown;
     if (shown && !text_) {
         exact::LoadEngineInBackground();  // the first solution then finds the engine ready
-        text_ = new QTextBrowser(&window_);
+        text_ = new QTextBrowser(window_.holder());
         text_->setObjectName("solution");
         text_->setAccessibleName("解题过程");
-        text_->setFont(MakeFont(SimSun(10.5)));
+        text_->setFont(MakeFont(window_.scaled(kTextFont)));
         text_->setOpenLinks(false);
         text_->setContextMenuPolicy(Qt::DefaultContextMenu);
         if (sketchMaker_) {
-            figure_ = new FigureView(&window_);
-            figure_->setGeometry(designedSize_.width(), 0, kPanelWidth, kPanelFigureHeight);
+            figure_ = new FigureView(text_->parentWidget());
+            figure_->setZoom(window_.zoom() / 100.0);
         }
     }
     // The designed controls keep their places; the window grows to the right for the panel.
     if (shown) {
-        const int height = std::max(designedSize_.height(), kPanelHeight + (figure_ ? kPanelFigureHeight : 0));
-        window_.setFixedSize(designedSize_.width() + kPanelWidth, height);
         text_->show();
+        window_.fit();
         update();
     } else {
         if (text_) text_->hide();
         if (figure_) figure_->hide();
-        window_.setFixedSize(designedSize_);
+        window_.fit();
         // Try-first mode lives in the panel: hiding it leaves the mode.
         if (try_ && try_->on()) try_->setOn(false);
     }
@@ -149,21 +150,45 @@ void SolutionPanel::update() {
     const WorkedSolution worked = solution();
     text_->setHtml(QString::fromStdString(worked.html));
     // The figure over the text where there is one to draw, or a reason why not.
-    int top = 0;
     if (figure_) {
         figure_->setSketch(sketchMaker_(worked.figure));
-        if (!figure_->sketch().empty()) top = kPanelFigureHeight;
-        figure_->setVisible(top > 0);
+        figure_->setVisible(!figure_->sketch().empty());
     }
-    // Try-first mode's bar under the text.
-    int bottom = window_.height();
+    layOut();
+}
+
+int SolutionPanel::wantedHeight() const { return kPanelHeight + (figure_ ? kPanelFigureHeight : 0); }
+
+void SolutionPanel::place(const QRect& area) {
+    area_ = area;
+    layOut();
+}
+
+void SolutionPanel::zoomChanged() {
+    if (text_) text_->setFont(MakeFont(window_.scaled(kTextFont)));
+    if (figure_) figure_->setZoom(window_.zoom() / 100.0);
+    if (try_) try_->zoomChanged();
+}
+
+void SolutionPanel::layOut() {
+    if (!text_ || !shown_ || area_.isEmpty()) return;
+    // Try-first mode's bar under the text; the figure over it, where there is one, takes at
+    // most half of what is left on a short screen.
+    int bottom = area_.bottom() + 1;
     if (QWidget* bar = try_ ? try_->bar() : nullptr; bar && try_->on()) {
-        bottom -= kTryBarHeight;
-        bar->setGeometry(designedSize_.width(), bottom, kPanelWidth, kTryBarHeight);
+        const int height = window_.scaled(kTryBarHeight);
+        bottom -= height;
+        bar->setGeometry(area_.left(), bottom, area_.width(), height);
         bar->show();
         bar->raise();
     }
-    text_->setGeometry(designedSize_.width(), top, kPanelWidth, bottom - top);
+    int top = area_.top();
+    if (figure_ && !figure_->isHidden()) {
+        const int height = std::min(window_.scaled(kPanelFigureHeight), (bottom - top) / 2);
+        figure_->setGeometry(area_.left(), top, area_.width(), height);
+        top += height;
+    }
+    text_->setGeometry(area_.left(), top, area_.width(), bottom - top);
 }
 
 const Sketch* SolutionPanel::figure() const {
@@ -202,6 +227,9 @@ void SolutionPanel::showContextMenu(const QPoint& globalPos) {
     tryFirst->setChecked(try_ && try_->on());
     QAction* exercise = menu.addAction("出题");
     exercise->setEnabled(try_ && try_->hasExercises());
+    menu.addSeparator();
+    window_.addZoomActions(menu);
+    menu.addSeparator();
     // The three-sides figure's circumcircle and incircle, on request.
     if (figure_ && figure_->isVisible() && figure_->sketch().hasExtras) {
         QAction* circles = menu.addAction("显示外接圆和内切圆");

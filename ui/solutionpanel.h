@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <functional>
@@ -32,6 +33,10 @@ class SolutionPanel : public QObject {
     Q_OBJECT
 
 public:
+    // The panel's width beside the board, and the least it narrows to on a small screen
+    // (the try-first bar's width), in pixels at 100 %.
+    static constexpr int kWidth = 400, kLeastWidth = 330;
+
     // Attaches the panel to the window as it stands (its size is the designed size);
     // `event` is what sets off the window's explained computations, `figure` draws the
     // figure over the solution, if the window has one.
@@ -55,6 +60,13 @@ public:
     // goes under the text.
     void setTryFirst(TryFirst* tryFirst);
 
+    // The height the panel would like at 100 %, its figure included.
+    int wantedHeight() const;
+    // Lays the panel out over that part of the window (the window's fit() decides it).
+    void place(const QRect& area);
+    // The window's zoom changed: the text, the figure and the bar follow it.
+    void zoomChanged();
+
     // F11: the solution full screen for the projector, its steps one at a time.
     QWidget* presentFullScreen();
 
@@ -64,12 +76,13 @@ protected:
 
 private:
     void update();
+    void layOut();
     void showContextMenu(const QPoint& globalPos);
     void exportPdf();
     bool extrasShown() const;
 
     DesignedWindow& window_;
-    const QSize designedSize_;
+    QRect area_;          // where the panel stands in the window
     const QString hint_;  // what the panel says before a computation
     const SketchMaker sketchMaker_;
     bool shown_ = false;

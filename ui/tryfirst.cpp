@@ -134,16 +134,14 @@ void TryFirst::setOn(bool on) {
     on_ = on;
     if (on && !bar_) {
         // The bar under the panel: two rows of the panel's width.
-        bar_ = new QWidget(&window_);
+        bar_ = new QWidget(window_.holder());
         bar_->setObjectName("tryBar");
-        const QFont font = MakeFont(kDefaultFont);
         const auto button = [&](const char* name, const char* caption, int x, int y, int w) {
             auto* b = new QPushButton(caption, bar_);
             b->setObjectName(name);
             b->setAccessibleName(caption);
-            b->setFont(font);
             b->setAutoDefault(false);
-            b->setGeometry(x, y, w, 28);
+            barPlaces_.emplace_back(b, QRect(x, y, w, 28));
             return b;
         };
         exercise_ = button("cmdExercise", "出题", 4, 4, 70);
@@ -154,8 +152,7 @@ void TryFirst::setOn(bool on) {
         for (std::size_t i = 0; i < captions.size(); ++i) {
             auto* o = new QRadioButton(captions[i], bar_);
             o->setObjectName(names[i]);
-            o->setFont(font);
-            o->setGeometry(lefts[i], 4, i == 1 ? 106 : 62, 28);
+            barPlaces_.emplace_back(o, QRect(lefts[i], 4, i == 1 ? 106 : 62, 28));
             group->addButton(o, int(i) + 1);
             levels_.push_back(o);
         }
@@ -168,12 +165,21 @@ void TryFirst::setOn(bool on) {
         connect(check_, &QAbstractButton::clicked, this, &TryFirst::check);
         connect(hint_, &QAbstractButton::clicked, this, &TryFirst::hint);
         connect(show_, &QAbstractButton::clicked, this, &TryFirst::reveal);
+        zoomChanged();
     }
     if (!on) reset();
     updateBar();
     // The mode shows the panel, which lays the bar out under it.
     if (on) panel_.setShown(true);
     emit changed();
+}
+
+void TryFirst::zoomChanged() {
+    const QFont font = MakeFont(window_.scaled(kDefaultFont));
+    for (const auto& [w, rect] : barPlaces_) {
+        w->setFont(font);
+        w->setGeometry(window_.scaled(rect));
+    }
 }
 
 bool TryFirst::trigger(Computation computation, Explanation explanation) {

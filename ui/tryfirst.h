@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPalette>
+#include <QRect>
 #include <functional>
 #include <optional>
 #include <string>
@@ -106,6 +107,8 @@ public:
     // The bar under the panel: 出题, the levels, 检查, 提示, 看答案.
     QWidget* bar() const { return bar_; }
     bool hasExercises() const { return !design_.exercises.empty(); }
+    // The bar's buttons at the window's zoom.
+    void zoomChanged();
 
 signals:
     // The panel's text changed (posed, a hint, a check, the lock left).
@@ -159,6 +162,7 @@ private:
     QWidget* bar_ = nullptr;
     QAbstractButton *exercise_ = nullptr, *check_ = nullptr, *hint_ = nullptr, *show_ = nullptr;
     std::vector<QRadioButton*> levels_;
+    std::vector<std::pair<QWidget*, QRect>> barPlaces_;  // at 100 %
 };
 
 }  // namespace velunda::ui

@@ -126,6 +126,9 @@ struct WindowDesign {
     std::vector<AnswerField> answers = {};
     std::vector<SlipRule> slips = {};
     std::vector<ExerciseCase> exercises = {};
+    // The fields the window only writes and no computation reads: Tab reaches them after
+    // the inputs and the buttons, whatever the focus order above.
+    std::vector<std::string_view> results = {};
 };
 
 }  // namespace velunda::ui

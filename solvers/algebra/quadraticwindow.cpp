@@ -36,6 +36,7 @@ WindowDesign QuadraticWindowDesign() {
     };
     // Either root may stand in either field.
     design.answers = {{quadratic::X2, "X2", Unit::Number, {}, "X1"}, {quadratic::X1, "X1", Unit::Number, {}, "X2"}};
+    design.results = {quadratic::X2, quadratic::X1};
     design.slips = QuadraticSlips();
     design.exercises = {
         {"Command2",

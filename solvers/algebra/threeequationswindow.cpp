@@ -60,6 +60,7 @@ WindowDesign ThreeEquationsWindowDesign() {
     };
     // The answer line holds the whole solution; it is checked by x.
     design.answers = {{.field = threeequations::Answer, .symbol = "x", .more = {"y", "z"}}};
+    design.results = {threeequations::Answer};
     design.exercises = {{"Command2", {}}};
     for (std::string_view field : threeequations::Names)
         if (field != threeequations::Answer) design.exercises[0].givens.push_back({field, GivenDraw::Coefficient});

@@ -45,6 +45,7 @@ WindowDesign TwoEquationsWindowDesign() {
         using namespace twoequations;
         // The answer line holds the whole solution; it is checked by x.
         design.answers = {{.field = Answer, .symbol = "x", .more = {"y"}}};
+        design.results = {Answer};
         const GivenDraw k = GivenDraw::Coefficient;
         design.exercises = {{"Command4", {{A1, k}, {B1, k}, {C1, k}, {A2, k}, {B2, k}, {C2, k}}}};
     }

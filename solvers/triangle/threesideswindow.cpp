@@ -89,6 +89,8 @@ WindowDesign ThreeSidesWindowDesign() {
             {Circumradius, "R"}, {Inradius, "r"},
         };
         design.exercises = {{"Command2", {{BC}, {AC}, {AB}}}};
+        // Every field but the three sides.
+        for (const AnswerField& a : design.answers) design.results.push_back(a.field);
     }
     design.slips = ThreeSidesSlips();
     return design;
@@ -111,9 +113,8 @@ bool ThreeSidesTriangleWindow::eventFilter(QObject* watched, QEvent* event) {
     return DesignedWindow::eventFilter(watched, event);
 }
 
-void ThreeSidesTriangleWindow::paintEvent(QPaintEvent* event) {
-    DesignedWindow::paintEvent(event);
-    QPainter painter(this);
+void ThreeSidesTriangleWindow::paintBoard(QPainter& painter, const QRect&) {
+    painter.scale(zoom() / 100.0, zoom() / 100.0);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 1));
     const QPointF A(px(kApexX), px(kApexY)), B(px(kBaseLeft), px(kBaseY)), C(px(kBaseRight), px(kBaseY));

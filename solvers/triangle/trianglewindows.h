@@ -38,7 +38,7 @@ public:
     ThreeSidesTriangleWindow();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void paintBoard(QPainter& painter, const QRect& area) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

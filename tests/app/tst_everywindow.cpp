@@ -5,6 +5,8 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTest>
 #include <QTextBrowser>
 #include <set>
@@ -12,6 +14,8 @@
 #include "support/gui.h"
 #include "tools/examples.h"
 #include "ui/help.h"
+#include "ui/settings.h"
+#include "ui/solutionpanel.h"
 #include "ui/tryfirst.h"
 
 using namespace velunda;
@@ -687,6 +691,20 @@ private slots:
         auto* w = qobject_cast<ui::DesignedWindow*>(open(app, window));
         QVERIFY(w && QTest::qWaitForWindowActive(w));
         auto focused = [] { return QApplication::focusWidget(); };
+        // Tab reaches the fields the window only writes after every field and button the
+        // pupil uses; the example types into none of them.
+        const ui::WindowDesign design = ui::FindWindow(e.window)->design();
+        const auto isResult = [&](const QString& name) {
+            return std::ranges::find(design.results, name.toStdString()) != design.results.end();
+        };
+        int stops = 0;
+        for (QWidget* c : w->controls()) stops += (c->focusPolicy() & Qt::TabFocus) != 0;
+        const QStringList order = FocusOrder(focused(), stops);
+        const auto firstResult = std::ranges::find_if(order, isResult);
+        QVERIFY2(std::none_of(firstResult, order.end(), [&](const QString& n) { return !isResult(n); }),
+                 qPrintable(order.join(' ')));
+        QCOMPARE(order.end() - firstResult, qsizetype(design.results.size()));
+        for (const auto& [field, text] : e.typed) QVERIFY2(!isResult(qs(field)), std::string(field).c_str());
         // Tab from whatever has the focus until the control has it.
         auto tabTo = [&](QWidget* target) {
             for (int i = 0; i < 80 && focused() != target; ++i) QTest::keyClick(focused() ? focused() : w, Qt::Key_Tab);
@@ -714,6 +732,94 @@ private slots:
         QVERIFY(tabTo(w->control(e.trigger)));
         QTest::keyClick(focused(), Qt::Key_Return);
         QCOMPARE(fields(w), byMouse);
+    }
+
+    // Every window the menu opens, and the menu, zoomed with its panel and try-first bar
+    // shown: laid out again without a new overlap (the designed ones at 100 % aside), every
+    // control inside the window or its scroll area, the window's frame on the screen, and
+    // the zoom kept when the window opens again.
+    void zoom_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<QKeyCombination>("key");  // what zooms the window one step from 100 %
+        QStringList windows{"frmmulu"};
+        for (const ui::WindowEntry& entry : ui::Windows())
+            if (entry.design || entry.name == "frm22" || entry.name == "frm23" || entry.name == "frmbanben")
+                windows << QString::fromUtf8(entry.name);
+        for (const QString& window : windows)
+            for (int zoom : {100, 200, 300})
+                QTest::addRow("%s at %d %%", qPrintable(window), zoom)
+                    << window << zoom << QKeyCombination(Qt::ControlModifier, Qt::Key_Equal);
+        QTest::newRow("frm12: Ctrl +") << "frm12" << 125 << QKeyCombination(Qt::ControlModifier, Qt::Key_Plus);
+        QTest::newRow("frm1: Ctrl -") << "frm1" << 100 << QKeyCombination(Qt::ControlModifier, Qt::Key_Minus);
+        QTest::newRow("frm22: Ctrl 0") << "frm22" << 100 << QKeyCombination(Qt::ControlModifier, Qt::Key_0);
+    }
+    void zoom() {
+        QFETCH(QString, window);
+        QFETCH(int, zoom);
+        QFETCH(QKeyCombination, key);
+        ui::SolutionSetting::instance().setShown(true);
+        ui::ProgramSettings::instance().setValue("zoom/" + window, 100);  // whatever a failed row left
+        MenuFixture app;
+        MessageCatcher messages;  // the test window sums up as it closes
+        auto openIt = [&] {
+            return qobject_cast<ui::DesignedWindow*>(window == "frmmulu" ? app.menu.data() : open(app, window));
+        };
+        ui::DesignedWindow* w = openIt();
+        QVERIFY(w && QTest::qWaitForWindowExposed(w));
+        if (w->tryFirst()) w->tryFirst()->setOn(true);
+        // The visible controls of the board and the panel, by name.
+        auto controls = [&] {
+            std::map<QString, QRect> placed;
+            for (QWidget* c : w->holder()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (!c->isHidden() && !c->isWindow() && c != w->scrollArea()) placed[c->objectName()] = c->geometry();
+            return placed;
+        };
+        auto overlaps = [](const std::map<QString, QRect>& placed) {
+            std::set<QString> pairs;
+            for (auto a = placed.begin(); a != placed.end(); ++a)
+                for (auto b = std::next(a); b != placed.end(); ++b)
+                    if (a->second.intersects(b->second)) pairs.insert(a->first + " over " + b->first);
+            return pairs;
+        };
+        const std::set<QString> designed = overlaps(controls());
+        // One step by the keyboard, the rest as the context menu's entries do.
+        QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, key.key(), key.keyboardModifiers());
+        QCOMPARE(w->zoom(), key.key() == Qt::Key_Plus || key.key() == Qt::Key_Equal ? 125 : 100);
+        w->setZoom(zoom);
+        QCOMPARE(w->zoom(), zoom);
+        const std::map<QString, QRect> placed = controls();
+        QVERIFY(placed.size() > 3);
+        for (const QString& pair : overlaps(placed)) QVERIFY2(designed.count(pair), qPrintable(pair));
+        const QRect inside = w->holder()->rect();
+        for (const auto& [name, rect] : placed)
+            QVERIFY2(inside.contains(rect), qPrintable(QString("%1 at %2,%3 %4x%5 outside the window")
+                                                           .arg(name)
+                                                           .arg(rect.x())
+                                                           .arg(rect.y())
+                                                           .arg(rect.width())
+                                                           .arg(rect.height())));
+        const QRect available = w->screen()->availableGeometry();
+        QVERIFY2(available.contains(w->frameGeometry()), qPrintable(QString("%1 x %2 on %3 x %4")
+                                                                        .arg(w->frameGeometry().width())
+                                                                        .arg(w->frameGeometry().height())
+                                                                        .arg(available.width())
+                                                                        .arg(available.height())));
+        QCOMPARE(w->findChild<QScrollArea*>() != nullptr, w->scrollArea() != nullptr);
+        const QSize size = w->size();
+        // Closed and opened again, it comes back at the same zoom and size.
+        if (window != "frmmulu") {
+            w->close();
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            w = openIt();
+            QVERIFY(w && QTest::qWaitForWindowExposed(w));
+            QCOMPARE(w->zoom(), zoom);
+            if (w->tryFirst()) w->tryFirst()->setOn(true);
+            QCOMPARE(w->size(), size);
+        }
+        w->setZoom(100);
+        if (w->tryFirst()) w->tryFirst()->setOn(false);
+        ui::SolutionSetting::instance().setShown(false);
     }
 
     // Try-first mode on every example: the trigger poses it instead of writing results,

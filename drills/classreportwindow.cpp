@@ -57,7 +57,8 @@ QString MissedText(const ClassSummary& s) {
     return facts.isEmpty() ? QString("全班最常错的题：没有做错的题。") : "全班最常错的题：" + facts.join("、");
 }
 
-void Fill(QTableWidget* table, const QStringList& headers, const std::vector<QStringList>& rows) {
+// The columns from textColumns on hold numbers, aligned right.
+void Fill(QTableWidget* table, const QStringList& headers, const std::vector<QStringList>& rows, int textColumns) {
     table->clear();
     table->setColumnCount(int(headers.size()));
     table->setHorizontalHeaderLabels(headers);
@@ -65,7 +66,7 @@ void Fill(QTableWidget* table, const QStringList& headers, const std::vector<QSt
     for (int r = 0; r < int(rows.size()); ++r)
         for (int c = 0; c < int(rows[r].size()); ++c) {
             auto* item = new QTableWidgetItem(rows[r][c]);
-            if (c >= 2) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (c >= textColumns) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table->setItem(r, c, item);
         }
     table->resizeColumnsToContents();
@@ -147,10 +148,10 @@ void ClassReportWindow::reload() {
     missed_->setText(MissedText(summary_));
     std::vector<QStringList> rows;
     for (const ClassStats& p : summary_.pupils) rows.push_back(PupilRow(p));
-    Fill(pupils_, kPupilHeaders, rows);
+    Fill(pupils_, kPupilHeaders, rows, 2);
     rows.clear();
     for (const ClassStats& f : summary_.facts) rows.push_back(FactRow(f));
-    Fill(facts_, kFactHeaders, rows);
+    Fill(facts_, kFactHeaders, rows, 1);
 }
 
 void ClassReportWindow::importFiles(const QStringList& files) {
@@ -201,13 +202,13 @@ QFont PdfFont(double points, bool bold = false) {
 // A table from the top given, onto as many pages as it needs; the heading line repeats
 // on each. Returns the top under it.
 double DrawTable(QPainter& p, QPdfWriter& writer, double top, const QStringList& headers,
-                 const std::vector<QStringList>& rows, const std::vector<double>& widths) {
+                 const std::vector<QStringList>& rows, const std::vector<double>& widths, int textColumns) {
     auto line = [&](const QStringList& cells, bool bold) {
         p.setFont(PdfFont(10, bold));
         double left = kPageMargin;
         for (int c = 0; c < int(cells.size()); ++c) {
             const QRectF cell(left, top, widths[std::size_t(c)] - 10, kLine);
-            p.drawText(cell, (c >= 2 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, cells[c]);
+            p.drawText(cell, (c >= textColumns ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, cells[c]);
             left += widths[std::size_t(c)];
         }
         top += kLine;
@@ -251,7 +252,7 @@ QString WriteClassReportPdf(const QString& path, const ClassSummary& summary, in
         p.setFont(PdfFont(12, true));
         p.drawText(QRectF(kPageMargin, top, 1200, 80), Qt::AlignLeft | Qt::AlignVCenter, "每位学生");
         top += 90;
-        top = DrawTable(p, writer, top, kPupilHeaders, rows, {380, 300, 180, 200, 380, 300});
+        top = DrawTable(p, writer, top, kPupilHeaders, rows, {380, 300, 180, 200, 380, 300}, 2);
         rows.clear();
         for (const ClassStats& s : summary.mostMissed(20)) rows.push_back(FactRow(s));
         if (top + 90 + 3 * kLine > kPageHeight - kPageMargin) {
@@ -265,7 +266,7 @@ QString WriteClassReportPdf(const QString& path, const ClassSummary& summary, in
             p.setFont(PdfFont(10));
             p.drawText(QRectF(kPageMargin, top, 1600, kLine), Qt::AlignLeft | Qt::AlignVCenter, "没有做错的题。");
         } else {
-            DrawTable(p, writer, top, kFactHeaders, rows, {260, 150, 150, 170, 200, 380, 300});
+            DrawTable(p, writer, top, kFactHeaders, rows, {260, 150, 150, 170, 200, 380, 300}, 1);
         }
     });
 }

@@ -118,7 +118,7 @@ screenshots: build
 	    $(BUILD)/velunda-screenshots $(SHOTS)/solutions/hidpi $(SOLUTION_WINDOWS); \
 	  status=$$?; rm -rf $$config; exit $$status
 	data=$$(mktemp -d) && XDG_DATA_HOME=$$data xvfb-run -a $(BUILD)/velunda-screenshots $(SHOTS) frm22 frm22-practice \
-	  frm22-today frm23-length sheet.pdf; status=$$?; rm -rf $$data; exit $$status
+	  frm22-today frm23-length sheet.pdf class-report; status=$$?; rm -rf $$data; exit $$status
 	pdftoppm -png -r 60 -f 1 -l 1 -singlefile $(SHOTS)/sheet.pdf $(SHOTS)/sheet
 	pdftoppm -png -r 60 -f 2 -l 2 -singlefile $(SHOTS)/sheet.pdf $(SHOTS)/sheet-answers
 	rm $(SHOTS)/sheet.pdf

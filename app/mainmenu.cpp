@@ -7,6 +7,7 @@
 
 #include "app/windowtable.h"
 #include "drills/historystore.h"
+#include "drills/pupils.h"
 #include "drills/sheetpdf.h"
 #include "ui/artwork.h"
 #include "ui/fonts.h"
@@ -111,11 +112,21 @@ MainMenu::MainMenu(WindowCatalog& catalog) : DesignedWindow(MenuDesign()) {
         const bool print = std::string_view(name) == "lblPrintSheet";
         entry->setAction([this, print] { print ? PrintSheetDialog(this) : EnterSheetDialog(this); });
     }
+    // Right of 口算记录, where the board is free: who is using the program. The drills,
+    // their history and the solver windows' checks are kept per pupil.
+    auto* pupil = new PupilBox(this);
+    pupil->setFont(MakeFont(SimSun(10.5)));
+    pupil->setGeometry(px(5580), px(6090), px(1380), px(330));
     const QCursor pointer = EntryCursor();
     for (const WindowEntry& w : Windows()) {
         auto* entry = qobject_cast<MenuEntry*>(control(w.menuEntry));
         entry->setCursor(pointer);
-        entry->setAction([&catalog, window = w.name] { catalog.open(window); });
+        // The first drill on this computer asks who is practising.
+        const bool drill = w.name == "frm22" || w.name == "frm23";
+        entry->setAction([this, &catalog, window = w.name, drill] {
+            if (drill) AskPupilAtFirstDrill(this);
+            catalog.open(window);
+        });
     }
 }
 

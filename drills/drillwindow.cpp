@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "drills/historystore.h"
+#include "drills/pupils.h"
 #include "drills/sheetpdf.h"
 #include "drills/strategy.h"
 #include "ui/fonts.h"
@@ -90,6 +91,10 @@ DrillWindow::DrillWindow(std::string_view name, const QColor& clockColour, bool 
         option(name)->installEventFilter(this);
     }
     onEnter("Text1", [this] { answer(); });
+    // Another pupil chosen: the drill starts afresh, recorded for that pupil.
+    connect(&CurrentPupil::instance(), &CurrentPupil::changed, this, [this] {
+        if (started_) restart();
+    });
 
     // Under the counts and options, where the board is free: after a missed fact, the
     // way to work it, until the next answer.

@@ -265,8 +265,10 @@ std::string WindowName(const std::string& window) {
 
 }  // namespace
 
-std::string AnswersCsv(const std::vector<AnswerRecord>& answers) {
-    std::string csv = "\xEF\xBB\xBF时间,窗口,方式,题目,正确答案,学生的答案,对错,用时（秒）\r\n";
+std::string AnswersCsv(const std::vector<AnswerRecord>& answers, const std::string& pupil,
+                       const std::string& className) {
+    std::string csv = "\xEF\xBB\xBF时间,窗口,方式,题目,正确答案,学生的答案,对错,用时（秒）,姓名,班级\r\n";
+    const std::string who = "," + CsvField(pupil) + "," + CsvField(className);
     for (const AnswerRecord& a : answers) {
         const std::string problem = a.problem.text();
         char seconds[32];
@@ -274,7 +276,7 @@ std::string AnswersCsv(const std::vector<AnswerRecord>& answers) {
         csv += LocalTimeText(a.time) + "," + CsvField(WindowName(a.window)) + "," + std::string(DrillModeName(a.mode)) +
                "," + problem.substr(0, problem.size() - 1) + "," +
                std::to_string(static_cast<long long>(a.problem.result())) + "," + CsvField(a.answer) + "," +
-               (a.right ? "对" : "错") + "," + seconds + "\r\n";
+               (a.right ? "对" : "错") + "," + seconds + who + "\r\n";
     }
     return csv;
 }

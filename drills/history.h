@@ -215,7 +215,9 @@ double Median(std::vector<double> values);
 
 // The answers as CSV for a spreadsheet: UTF-8 with a byte-order mark, Chinese headers,
 // one line per answer with how it was given (练习, 测试, 错题本, 今日练习), CR LF line
-// ends; the date and time in local time ("2026-12-08 14:03:27").
-std::string AnswersCsv(const std::vector<AnswerRecord>& answers);
+// ends; the date and time in local time ("2026-12-08 14:03:27"). The pupil's name and
+// class close each line (姓名, 班级), so that a class report can gather many pupils' files.
+std::string AnswersCsv(const std::vector<AnswerRecord>& answers, const std::string& pupil,
+                       const std::string& className);
 
 }  // namespace velunda

@@ -4,6 +4,7 @@
 #include <sched.h>
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
@@ -26,6 +27,8 @@
 #include <optional>
 #include <set>
 #include <tuple>
+
+#include "drills/pupils.h"
 
 namespace velunda {
 namespace {
@@ -121,6 +124,54 @@ const char* const kMigrationTo4[] = {
     "PRAGMA user_version = 4",
 };
 
+// Version 5: several pupils on one computer. Each answer, session, check and sheet, and
+// the sums per day and per fact, belong to a pupil; what the file held before belongs to
+// the first pupil. The tables whose keys gain the pupil are made afresh and copied over.
+// Beside them, apart from every pupil's own records, the class report: the CSV files a
+// teacher imported (by the hash of their content) and their answers.
+const char* const kMigrationTo5[] = {
+    "CREATE TABLE pupils (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE, class TEXT NOT NULL DEFAULT '')",
+    "INSERT INTO pupils (id, name) VALUES (1, '学生1')",
+    "ALTER TABLE answers ADD COLUMN pupil INTEGER NOT NULL DEFAULT 1",
+    "ALTER TABLE sessions ADD COLUMN pupil INTEGER NOT NULL DEFAULT 1",
+    "ALTER TABLE checks ADD COLUMN pupil INTEGER NOT NULL DEFAULT 1",
+    "DROP INDEX answers_by_day",
+    "CREATE INDEX answers_by_day ON answers (pupil, day, operation, mode, seconds)",
+    "DROP TRIGGER answer_days",
+    "ALTER TABLE days RENAME TO days_4",
+    "CREATE TABLE days (pupil INTEGER NOT NULL, day TEXT NOT NULL, operation INTEGER NOT NULL, mode INTEGER NOT NULL, "
+    "answered INTEGER NOT NULL, right INTEGER NOT NULL, seconds REAL NOT NULL, "
+    "PRIMARY KEY (pupil, day, operation, mode)) WITHOUT ROWID",
+    "INSERT INTO days SELECT 1, day, operation, mode, answered, right, seconds FROM days_4",
+    "DROP TABLE days_4",
+    "CREATE TRIGGER answer_days AFTER INSERT ON answers BEGIN "
+    " INSERT INTO days VALUES (NEW.pupil, NEW.day, NEW.operation, NEW.mode, 1, NEW.correct, NEW.seconds) "
+    "  ON CONFLICT (pupil, day, operation, mode) DO UPDATE SET answered = answered + 1, "
+    "  right = right + excluded.right, seconds = seconds + excluded.seconds; "
+    "END",
+    "ALTER TABLE facts RENAME TO facts_4",
+    "CREATE TABLE facts (pupil INTEGER NOT NULL, operation INTEGER NOT NULL, first INTEGER NOT NULL, "
+    "second INTEGER NOT NULL, answered INTEGER NOT NULL, right INTEGER NOT NULL, last_wrong INTEGER, "
+    "right_since INTEGER NOT NULL, first_answer INTEGER NOT NULL, right_days INTEGER NOT NULL DEFAULT 0, "
+    "last_right_day TEXT, box INTEGER NOT NULL DEFAULT 0, box_day TEXT, fast_days INTEGER NOT NULL DEFAULT 0, "
+    "last_fast_day TEXT, PRIMARY KEY (pupil, operation, first, second))",
+    "INSERT INTO facts SELECT 1, operation, first, second, answered, right, last_wrong, right_since, first_answer, "
+    "right_days, last_right_day, box, box_day, fast_days, last_fast_day FROM facts_4",
+    "DROP TABLE facts_4",
+    "ALTER TABLE sheets RENAME TO sheets_4",
+    "CREATE TABLE sheets (pupil INTEGER NOT NULL, code TEXT NOT NULL, problems TEXT NOT NULL, "
+    "PRIMARY KEY (pupil, code))",
+    "INSERT INTO sheets SELECT 1, code, problems FROM sheets_4",
+    "DROP TABLE sheets_4",
+    "CREATE TABLE class_files (id INTEGER PRIMARY KEY, hash TEXT NOT NULL UNIQUE, name TEXT NOT NULL, "
+    "imported INTEGER NOT NULL)",
+    "CREATE TABLE class_answers (file INTEGER NOT NULL, pupil TEXT NOT NULL, class TEXT NOT NULL, time TEXT NOT NULL, "
+    "operation INTEGER NOT NULL, first INTEGER NOT NULL, second INTEGER NOT NULL, typed TEXT NOT NULL, "
+    "correct INTEGER NOT NULL, seconds REAL NOT NULL, "
+    "UNIQUE (pupil, class, time, operation, first, second, typed, seconds))",
+    "PRAGMA user_version = 5",
+};
+
 // SQLite's primary result codes.
 enum SqliteCode {
     Busy = 5,
@@ -164,9 +215,9 @@ public:
     ~HistoryWriter() { close(); }
 
     void beginSession(HistoryStore::Session handle, const SessionRecord& session) {
-        write([this, handle, session] {
+        write([this, handle, session, pupil = pupil_] {
             Running& r = running_[handle];
-            r = {session, -1};
+            r = {session, -1, pupil};
             return insertSession(r);
         });
     }
@@ -181,7 +232,7 @@ public:
             QSqlError error = transaction([&] {
                 if (r.row < 0)
                     if (QSqlError e = insertSession(r); e.isValid()) return e;
-                if (QSqlError e = insertAnswer(answer, r.row, ModeOf(r.record)); e.isValid()) return e;
+                if (QSqlError e = insertAnswer(r.pupil, answer, r.row, ModeOf(r.record)); e.isValid()) return e;
                 QSqlQuery q(db());
                 q.prepare("UPDATE sessions SET right = ?, wrong = ? WHERE id = ?");
                 q.addBindValue(r.record.right);
@@ -212,18 +263,19 @@ public:
     }
 
     void importAnswers(std::vector<AnswerRecord> answers) {
-        write([this, answers = std::move(answers)] {
+        write([this, answers = std::move(answers), pupil = pupil_] {
             return transaction([&]() -> QSqlError {
                 std::map<std::pair<QString, std::string>, Running> days;
                 for (const AnswerRecord& a : answers) {
                     Running& r = days[{Day(a.time), a.window}];
                     if (r.row < 0) {
                         r.record = {a.time, a.time, a.window};
+                        r.pupil = pupil;
                         if (QSqlError e = insertSession(r); e.isValid()) return e;
                     }
                     (a.right ? r.record.right : r.record.wrong) += 1;
                     r.record.end = a.time;
-                    if (QSqlError e = insertAnswer(a, r.row, ModeOf(r.record)); e.isValid()) return e;
+                    if (QSqlError e = insertAnswer(pupil, a, r.row, ModeOf(r.record)); e.isValid()) return e;
                 }
                 QSqlQuery q(db());
                 q.prepare("UPDATE sessions SET end = ?, right = ?, wrong = ? WHERE id = ?");
@@ -240,20 +292,25 @@ public:
     }
 
     void clear() {
-        write([this] {
+        // The pupil's own history; the other pupils' and the class report stay.
+        write([this, pupil = pupil_] {
             QSqlQuery q(db());
             // Deleted rows are overwritten with zeros, and the log that still holds them
             // is emptied, so that nothing of the history stays readable in the file.
             if (!q.exec("PRAGMA secure_delete = ON")) return q.lastError();
             if (QSqlError e = transaction([&] {
                     QSqlQuery d(db());
-                    for (const char* table : {"answers", "sessions", "days", "facts", "sheets", "checks"})
-                        if (!d.exec(QString("DELETE FROM ") + table)) return d.lastError();
+                    for (const char* table : {"answers", "sessions", "days", "facts", "sheets", "checks"}) {
+                        d.prepare(QString("DELETE FROM %1 WHERE pupil = ?").arg(table));
+                        d.addBindValue(pupil);
+                        if (!d.exec()) return d.lastError();
+                    }
                     return QSqlError();
                 });
                 e.isValid())
                 return e;
-            for (auto& [handle, r] : running_) r.row = -1;  // written afresh with their next answer
+            for (auto& [handle, r] : running_)
+                if (r.pupil == pupil) r.row = -1;  // written afresh with their next answer
             if (!q.exec("PRAGMA wal_checkpoint(TRUNCATE)")) return q.lastError();
             return q.exec("VACUUM") ? QSqlError() : q.lastError();
         });
@@ -265,9 +322,11 @@ public:
             days.clear();
             QSqlQuery q(db());
             q.setForwardOnly(true);
-            if (!q.exec("SELECT day, operation, mode, answered, right, seconds FROM days "
-                        "ORDER BY day DESC, operation, mode"))
-                return q.lastError();
+            q.prepare(
+                "SELECT day, operation, mode, answered, right, seconds FROM days WHERE pupil = ? "
+                "ORDER BY day DESC, operation, mode");
+            q.addBindValue(pupil_);
+            if (!q.exec()) return q.lastError();
             while (q.next())
                 days.push_back({Text(q.value(0)), OperationOf(q.value(1).toInt()), ModeOfStored(q.value(2).toInt()),
                                 q.value(3).toInt(), q.value(4).toInt(), q.value(5).toDouble()});
@@ -285,8 +344,9 @@ public:
             QSqlQuery q(db());
             q.setForwardOnly(true);
             q.prepare(
-                "SELECT AVG(seconds) FROM (SELECT seconds FROM answers WHERE day = ? AND operation = ? AND mode = ? "
-                "ORDER BY seconds LIMIT ? OFFSET ?)");
+                "SELECT AVG(seconds) FROM (SELECT seconds FROM answers WHERE pupil = ? AND day = ? AND operation = ? "
+                "AND mode = ? ORDER BY seconds LIMIT ? OFFSET ?)");
+            q.addBindValue(pupil_);
             q.addBindValue(QString::fromStdString(group.day));
             q.addBindValue(int(group.operation));
             q.addBindValue(int(group.mode));
@@ -305,10 +365,12 @@ public:
             facts.clear();
             QSqlQuery q(db());
             q.setForwardOnly(true);
-            if (!q.exec("SELECT operation, first, second, answered, right, last_wrong, right_since, first_answer, "
-                        "right_days, last_right_day, box, box_day, fast_days, last_fast_day FROM facts "
-                        "ORDER BY first_answer"))
-                return q.lastError();
+            q.prepare(
+                "SELECT operation, first, second, answered, right, last_wrong, right_since, first_answer, "
+                "right_days, last_right_day, box, box_day, fast_days, last_fast_day FROM facts WHERE pupil = ? "
+                "ORDER BY first_answer");
+            q.addBindValue(pupil_);
+            if (!q.exec()) return q.lastError();
             while (q.next()) {
                 FactHistory f;
                 f.fact = {OperationOf(q.value(0).toInt()), std::int16_t(q.value(1).toInt()),
@@ -327,9 +389,11 @@ public:
             answers.clear();
             QSqlQuery q(db());
             q.setForwardOnly(true);
-            if (!q.exec("SELECT time, window, operation, first, second, answer, correct, seconds, mode FROM answers "
-                        "ORDER BY id"))
-                return q.lastError();
+            q.prepare(
+                "SELECT time, window, operation, first, second, answer, correct, seconds, mode FROM answers "
+                "WHERE pupil = ? ORDER BY id");
+            q.addBindValue(pupil_);
+            if (!q.exec()) return q.lastError();
             while (q.next())
                 answers.push_back({q.value(0).toLongLong(), Text(q.value(1)),
                                    Problem{OperationOf(q.value(2).toInt()), std::int16_t(q.value(3).toInt()),
@@ -347,8 +411,9 @@ public:
             sessions.clear();
             QSqlQuery q(db());
             q.setForwardOnly(true);
-            if (!q.exec("SELECT start, end, window, kind, right, wrong FROM sessions ORDER BY id"))
-                return q.lastError();
+            q.prepare("SELECT start, end, window, kind, right, wrong FROM sessions WHERE pupil = ? ORDER BY id");
+            q.addBindValue(pupil_);
+            if (!q.exec()) return q.lastError();
             while (q.next()) {
                 SessionRecord s{q.value(0).toLongLong(), std::nullopt,       Text(q.value(2)),
                                 q.value(3).toInt() == 1, q.value(4).toInt(), q.value(5).toInt(),
@@ -363,18 +428,149 @@ public:
 
     int schemaVersion() { return open() == Opened::Yes ? version_ : 0; }
 
+    void setPupil(const Pupil& pupil) {
+        pupil_ = pupil.id;
+        pupilRow_ = pupil;
+        if (opened_ && !writesOff_) ensurePupil();
+    }
+
+    std::vector<Pupil> pupils() {
+        std::vector<Pupil> pupils;
+        read([&] {
+            pupils.clear();
+            QSqlQuery q(db());
+            q.setForwardOnly(true);
+            if (!q.exec("SELECT id, name, class FROM pupils ORDER BY id")) return q.lastError();
+            while (q.next()) pupils.push_back({q.value(0).toInt(), q.value(1).toString(), q.value(2).toString()});
+            return QSqlError();
+        });
+        return pupils;
+    }
+
+    // A write whose answer the caller waits for: done now, or not at all.
+    QSqlError writeNow(const std::function<QSqlError()>& work, bool* kept) {
+        *kept = false;
+        if (writesOff_ || open() != Opened::Yes || writesOff_) return {};
+        const QSqlError error = transaction(work);
+        if (!error.isValid()) {
+            *kept = true;
+            if (wrote_) wrote_();
+        } else if (!IsBusy(error)) {
+            stopWriting(error);
+        }
+        return error;
+    }
+
+    QString addPupil(Pupil* pupil) {
+        bool taken = false, kept = false;
+        writeNow(
+            [&] {
+                QSqlQuery q(db());
+                q.prepare("SELECT COUNT(*) FROM pupils WHERE name = ?");
+                q.addBindValue(pupil->name);
+                if (!q.exec() || !q.next()) return q.lastError();
+                if ((taken = q.value(0).toInt() > 0)) return QSqlError();
+                q.prepare("INSERT INTO pupils (name, class) VALUES (?, ?)");
+                q.addBindValue(pupil->name);
+                q.addBindValue(pupil->className);
+                if (!q.exec()) return q.lastError();
+                pupil->id = q.lastInsertId().toInt();
+                return QSqlError();
+            },
+            &kept);
+        if (taken) return QString("已经有一位叫“%1”的学生了。请换一个名字，比如加上学号。").arg(pupil->name);
+        if (!kept) return "学生没有添加上：口算记录文件现在不能写入。";
+        return {};
+    }
+
+    // The file's hash and name, and its answers: the counts of those added and of those
+    // already in the report; none added when the file was imported before.
+    struct ClassImport {
+        bool kept = false;
+        bool before = false;
+        int added = 0;
+        int known = 0;
+    };
+    ClassImport importClass(const QString& hash, const QString& name, const std::vector<ClassAnswer>& answers) {
+        ClassImport result;
+        writeNow(
+            [&] {
+                result.added = result.known = 0;
+                QSqlQuery q(db());
+                q.prepare("SELECT COUNT(*) FROM class_files WHERE hash = ?");
+                q.addBindValue(hash);
+                if (!q.exec() || !q.next()) return q.lastError();
+                if ((result.before = q.value(0).toInt() > 0)) return QSqlError();
+                q.prepare("INSERT INTO class_files (hash, name, imported) VALUES (?, ?, ?)");
+                q.addBindValue(hash);
+                q.addBindValue(name);
+                q.addBindValue(QDateTime::currentMSecsSinceEpoch());
+                if (!q.exec()) return q.lastError();
+                const qint64 file = q.lastInsertId().toLongLong();
+                q.prepare(
+                    "INSERT OR IGNORE INTO class_answers (file, pupil, class, time, operation, first, second, typed, "
+                    "correct, seconds) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+                // An empty text is stored as one, never as NULL, which the table refuses.
+                const auto text = [](const QString& t) { return QVariant(t.isNull() ? QString("") : t); };
+                for (const ClassAnswer& a : answers) {
+                    for (const QVariant& v :
+                         {QVariant(file), text(a.pupil), text(a.className), text(a.time),
+                          QVariant(int(a.problem.operation)), QVariant(a.problem.first), QVariant(a.problem.second),
+                          text(a.typed), QVariant(int(a.right)), QVariant(a.seconds)})
+                        q.addBindValue(v);
+                    if (!q.exec()) return q.lastError();
+                    (q.numRowsAffected() > 0 ? result.added : result.known) += 1;
+                }
+                return QSqlError();
+            },
+            &result.kept);
+        return result;
+    }
+
+    ClassRecords classRecords() {
+        ClassRecords records;
+        read([&] {
+            records = {};
+            QSqlQuery q(db());
+            q.setForwardOnly(true);
+            if (!q.exec("SELECT pupil, class, time, operation, first, second, typed, correct, seconds "
+                        "FROM class_answers ORDER BY rowid"))
+                return q.lastError();
+            while (q.next())
+                records.answers.push_back({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                                           Problem{OperationOf(q.value(3).toInt()), std::int16_t(q.value(4).toInt()),
+                                                   std::int16_t(q.value(5).toInt())},
+                                           q.value(6).toString(), q.value(7).toBool(), q.value(8).toDouble()});
+            if (!q.exec("SELECT COUNT(*) FROM class_files") || !q.next()) return q.lastError();
+            records.files = q.value(0).toInt();
+            return QSqlError();
+        });
+        return records;
+    }
+
+    void clearClass() {
+        write([this] {
+            return transaction([&] {
+                QSqlQuery q(db());
+                for (const char* table : {"class_answers", "class_files"})
+                    if (!q.exec(QString("DELETE FROM ") + table)) return q.lastError();
+                return QSqlError();
+            });
+        });
+    }
+
     // A sheet's problems as "operation first second" triples.
     void recordCheck(const SolverCheck& c) {
-        write([this, c] {
+        write([this, c, pupil = pupil_] {
             QSqlQuery q(db());
             q.prepare(
                 "INSERT INTO checks (time, window, title, quantity, givens, typed, verdict, slip, correct, hints, "
-                "shown, seconds) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+                "shown, seconds, pupil) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
             const auto text = [](const std::string& t) { return QVariant(QString::fromStdString(t)); };
             for (const QVariant& v :
                  {QVariant(qint64(c.time)), text(c.window), text(c.title), text(c.quantity), text(c.givens),
                   text(c.typed), text(c.verdict), text(c.slip), QVariant(int(c.right)), QVariant(c.hints),
-                  QVariant(int(c.shown)), QVariant(c.seconds)})
+                  QVariant(int(c.shown)), QVariant(c.seconds), QVariant(pupil)})
                 q.addBindValue(v);
             return q.exec() ? QSqlError() : q.lastError();
         });
@@ -386,9 +582,11 @@ public:
             checks.clear();
             QSqlQuery q(db());
             q.setForwardOnly(true);
-            if (!q.exec("SELECT time, window, title, quantity, givens, typed, verdict, slip, correct, hints, shown, "
-                        "seconds FROM checks ORDER BY id"))
-                return q.lastError();
+            q.prepare(
+                "SELECT time, window, title, quantity, givens, typed, verdict, slip, correct, hints, shown, "
+                "seconds FROM checks WHERE pupil = ? ORDER BY id");
+            q.addBindValue(pupil_);
+            if (!q.exec()) return q.lastError();
             while (q.next())
                 checks.push_back({q.value(0).toLongLong(), Text(q.value(1)), Text(q.value(2)), Text(q.value(3)),
                                   Text(q.value(4)), Text(q.value(5)), Text(q.value(6)), Text(q.value(7)),
@@ -402,9 +600,10 @@ public:
     void keepSheet(const std::string& code, const std::vector<Problem>& problems) {
         QString text;
         for (const Problem& p : problems) text += QString("%1 %2 %3;").arg(int(p.operation)).arg(p.first).arg(p.second);
-        write([this, code, text] {
+        write([this, code, text, pupil = pupil_] {
             QSqlQuery q(db());
-            q.prepare("INSERT OR REPLACE INTO sheets (code, problems) VALUES (?, ?)");
+            q.prepare("INSERT OR REPLACE INTO sheets (pupil, code, problems) VALUES (?, ?, ?)");
+            q.addBindValue(pupil);
             q.addBindValue(QString::fromStdString(code));
             q.addBindValue(text);
             return q.exec() ? QSqlError() : q.lastError();
@@ -416,7 +615,8 @@ public:
         read([&] {
             problems.clear();
             QSqlQuery q(db());
-            q.prepare("SELECT problems FROM sheets WHERE code = ?");
+            q.prepare("SELECT problems FROM sheets WHERE pupil = ? AND code = ?");
+            q.addBindValue(pupil_);
             q.addBindValue(QString::fromStdString(code));
             if (!q.exec()) return q.lastError();
             if (q.next())
@@ -458,10 +658,22 @@ private:
     struct Running {
         SessionRecord record;
         qint64 row = -1;
+        int pupil = 1;  // the pupil whose session it is, whoever is chosen meanwhile
     };
     enum class Opened { Yes, No, Busy };
 
     QSqlDatabase db() const { return QSqlDatabase::database(connection_, false); }
+
+    // The chosen pupil has its row in the file, also in a fresh one.
+    void ensurePupil() {
+        if (pupilRow_.id <= 0 || pupilRow_.name.isEmpty()) return;
+        QSqlQuery q(db());
+        q.prepare("INSERT OR IGNORE INTO pupils (id, name, class) VALUES (?, ?, ?)");
+        q.addBindValue(pupilRow_.id);
+        q.addBindValue(pupilRow_.name);
+        q.addBindValue(pupilRow_.className);
+        q.exec();
+    }
 
     static bool IsBusy(const QSqlError& error) {
         const int code = PrimaryCode(error);
@@ -507,24 +719,25 @@ private:
 
     QSqlError insertSession(Running& r) {
         QSqlQuery q(db());
-        q.prepare("INSERT INTO sessions (start, end, window, kind, right, wrong) VALUES (?, ?, ?, ?, ?, ?)");
+        q.prepare("INSERT INTO sessions (start, end, window, kind, right, wrong, pupil) VALUES (?, ?, ?, ?, ?, ?, ?)");
         q.addBindValue(qint64(r.record.start));
         q.addBindValue(r.record.end ? QVariant(qint64(*r.record.end)) : QVariant());
         q.addBindValue(QString::fromStdString(r.record.window));
         q.addBindValue(r.record.today ? 2 : r.record.wrongAnswers ? 1 : 0);
         q.addBindValue(r.record.right);
         q.addBindValue(r.record.wrong);
+        q.addBindValue(r.pupil);
         if (!q.exec()) return q.lastError();
         r.row = q.lastInsertId().toLongLong();
         return {};
     }
 
-    QSqlError insertAnswer(const AnswerRecord& a, qint64 session, DrillMode mode) {
+    QSqlError insertAnswer(int pupil, const AnswerRecord& a, qint64 session, DrillMode mode) {
         if (!insert_) {
             insert_ = std::make_unique<QSqlQuery>(db());
             insert_->prepare(
                 "INSERT INTO answers (time, window, operation, first, second, answer, correct, seconds, session, day, "
-                "mode) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+                "mode, pupil) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
         }
         QSqlQuery& q = *insert_;
         q.addBindValue(qint64(a.time));
@@ -538,8 +751,9 @@ private:
         q.addBindValue(session);
         q.addBindValue(Day(a.time));
         q.addBindValue(int(mode));
+        q.addBindValue(pupil);
         if (!q.exec()) return q.lastError();
-        return foldIntoFact(a, q.lastInsertId().toLongLong());
+        return foldIntoFact(pupil, a, q.lastInsertId().toLongLong());
     }
 
     // Whether the file and the logs beside it may be written: SQLite writes its log
@@ -583,7 +797,10 @@ private:
         opened_ = true;
         QSqlError error = prepare();
         if (off_) return Opened::No;  // a later Velunda's file
-        if (!error.isValid()) return Opened::Yes;
+        if (!error.isValid()) {
+            ensurePupil();
+            return Opened::Yes;
+        }
         if (IsCorrupt(error)) return setAside() ? open() : Opened::No;
         if (IsBusy(error)) {
             close();
@@ -659,13 +876,17 @@ private:
             if (version_ < 2)
                 for (const char* statement : kMigrationTo2)
                     if (!m.exec(statement)) return m.lastError();
-            if (version_ < 3) {
+            if (version_ < 3)
                 for (const char* statement : kMigrationTo3)
                     if (!m.exec(statement)) return m.lastError();
-                if (QSqlError e = rebuildFacts(); e.isValid()) return e;
-            }
-            for (const char* statement : kMigrationTo4)
+            if (version_ < 4)
+                for (const char* statement : kMigrationTo4)
+                    if (!m.exec(statement)) return m.lastError();
+            for (const char* statement : kMigrationTo5)
                 if (!m.exec(statement)) return m.lastError();
+            // The facts of a file before version 3 are rebuilt in the layout of today.
+            if (version_ < 3)
+                if (QSqlError e = rebuildFacts(); e.isValid()) return e;
             version_ = kHistorySchemaVersion;
             return QSqlError();
         });
@@ -675,9 +896,9 @@ private:
     QSqlError rebuildFacts() {
         QSqlQuery q(db());
         q.setForwardOnly(true);
-        if (!q.exec("SELECT id, time, operation, first, second, correct, seconds FROM answers ORDER BY id"))
+        if (!q.exec("SELECT id, time, operation, first, second, correct, seconds, pupil FROM answers ORDER BY id"))
             return q.lastError();
-        std::map<std::tuple<int, int, int>, std::pair<FactHistory, qint64>> facts;
+        std::map<std::tuple<int, int, int, int>, std::pair<FactHistory, qint64>> facts;
         while (q.next()) {
             AnswerRecord a;
             a.time = q.value(1).toLongLong();
@@ -685,7 +906,8 @@ private:
                          std::int16_t(q.value(4).toInt())};
             a.right = q.value(5).toBool();
             a.seconds = q.value(6).toDouble();
-            auto [it, added] = facts.try_emplace({int(a.problem.operation), a.problem.first, a.problem.second});
+            auto [it, added] =
+                facts.try_emplace({q.value(7).toInt(), int(a.problem.operation), a.problem.first, a.problem.second});
             if (added) {
                 it->second.first.fact = a.problem;
                 it->second.second = q.value(0).toLongLong();
@@ -693,17 +915,18 @@ private:
             FoldAnswer(it->second.first, a);
         }
         for (const auto& [key, fact] : facts)
-            if (QSqlError e = storeFact(fact.first, fact.second); e.isValid()) return e;
+            if (QSqlError e = storeFact(std::get<0>(key), fact.first, fact.second); e.isValid()) return e;
         return {};
     }
 
     // One fact's row, written whole.
-    QSqlError storeFact(const FactHistory& f, qint64 firstAnswer) {
+    QSqlError storeFact(int pupil, const FactHistory& f, qint64 firstAnswer) {
         QSqlQuery q(db());
         q.prepare(
-            "INSERT OR REPLACE INTO facts (operation, first, second, answered, right, last_wrong, right_since, "
+            "INSERT OR REPLACE INTO facts (pupil, operation, first, second, answered, right, last_wrong, right_since, "
             "first_answer, right_days, last_right_day, box, box_day, fast_days, last_fast_day) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        q.addBindValue(pupil);
         q.addBindValue(int(f.fact.operation));
         q.addBindValue(f.fact.first);
         q.addBindValue(f.fact.second);
@@ -722,11 +945,12 @@ private:
     }
 
     // The fact of an answer just written, brought up to date with it.
-    QSqlError foldIntoFact(const AnswerRecord& a, qint64 answerId) {
+    QSqlError foldIntoFact(int pupil, const AnswerRecord& a, qint64 answerId) {
         QSqlQuery q(db());
         q.prepare(
             "SELECT answered, right, last_wrong, right_since, first_answer, right_days, last_right_day, box, box_day, "
-            "fast_days, last_fast_day FROM facts WHERE operation = ? AND first = ? AND second = ?");
+            "fast_days, last_fast_day FROM facts WHERE pupil = ? AND operation = ? AND first = ? AND second = ?");
+        q.addBindValue(pupil);
         q.addBindValue(int(a.problem.operation));
         q.addBindValue(a.problem.first);
         q.addBindValue(a.problem.second);
@@ -736,7 +960,7 @@ private:
         qint64 first = answerId;
         if (q.next()) ReadFact(q, 0, &f, &first);
         FoldAnswer(f, a);
-        return storeFact(f, first);
+        return storeFact(pupil, f, first);
     }
 
     // The columns from answered on, as the SELECTs here list them.
@@ -863,6 +1087,8 @@ private:
     bool writesOff_ = false;  // no write is tried again this run; the file is open for reading
     bool off_ = false;        // nor any read
     int version_ = 0;
+    int pupil_ = 1;
+    Pupil pupilRow_;
     std::set<HistoryFault> told_;
     std::map<HistoryStore::Session, Running> running_;
     std::deque<std::function<QSqlError()>> waiting_;  // the writes not yet done, in order
@@ -887,6 +1113,7 @@ void CloseShared() { delete std::exchange(shared, nullptr); }
 HistoryStore& HistoryStore::Shared() {
     if (!shared) {
         shared = new HistoryStore(DefaultPath());
+        shared->setPupil(ui::CurrentPupil::instance().pupil());
         qAddPostRoutine(CloseShared);
     }
     return *shared;
@@ -1122,6 +1349,47 @@ std::vector<SessionRecord> HistoryStore::sessions() {
 
 int HistoryStore::schemaVersion() {
     return read<int>([](HistoryWriter& w) { return w.schemaVersion(); });
+}
+
+void HistoryStore::setPupil(const Pupil& pupil) {
+    if (pupil.id <= 0) return;
+    const bool other = pupil.id != pupil_;
+    pupil_ = pupil.id;
+    post([pupil](HistoryWriter& w) { w.setPupil(pupil); });
+    if (other) emit pupilChanged();
+}
+
+std::vector<Pupil> HistoryStore::pupils() {
+    return read<std::vector<Pupil>>([](HistoryWriter& w) { return w.pupils(); });
+}
+
+QString HistoryStore::addPupil(Pupil* pupil) {
+    pupil->name = pupil->name.trimmed();
+    pupil->className = pupil->className.trimmed();
+    pupil->id = 0;
+    if (pupil->name.isEmpty()) return "请填写学生的姓名。";
+    return read<QString>([pupil](HistoryWriter& w) { return w.addPupil(pupil); });
+}
+
+QString HistoryStore::importClassFile(const QString& name, const QByteArray& content) {
+    const ClassFile file = ReadAnswersCsv(content);
+    if (!file.fault.isEmpty()) return name + "：" + file.fault + "。这个文件没有导入。";
+    const QString hash = QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex();
+    const auto result =
+        read<HistoryWriter::ClassImport>([&](HistoryWriter& w) { return w.importClass(hash, name, file.answers); });
+    if (!result.kept) return name + "：没有导入，口算记录文件现在不能写入。";
+    if (result.before) return name + "：这个文件已经导入过了。";
+    QString message = name + QString("：导入了 %1 道题").arg(result.added);
+    if (result.known > 0) message += QString("，另有 %1 道题已经在报告里了，没有再算").arg(result.known);
+    return message + "。";
+}
+
+ClassRecords HistoryStore::classRecords() {
+    return read<ClassRecords>([](HistoryWriter& w) { return w.classRecords(); });
+}
+
+void HistoryStore::clearClass() {
+    post([](HistoryWriter& w) { w.clearClass(); });
 }
 
 void HistoryStore::told(const QString& message) {

@@ -15,12 +15,13 @@
 #include <thread>
 #include <vector>
 
+#include "drills/classreport.h"
 #include "drills/history.h"
 
 namespace velunda {
 
 // The layout the store writes; older files are brought up to it when opened.
-inline constexpr int kHistorySchemaVersion = 4;
+inline constexpr int kHistorySchemaVersion = 5;
 
 // One day's answers of one operation in one mode.
 struct DayStats {
@@ -30,6 +31,20 @@ struct DayStats {
     int answered = 0;
     int right = 0;
     double totalSeconds = 0;
+};
+
+// A pupil of this computer. The first, 学生1, holds what the history had before pupils
+// were kept apart.
+struct Pupil {
+    int id = 0;
+    QString name;
+    QString className;
+};
+
+// What the class report holds: the answers of the files imported, and how many files.
+struct ClassRecords {
+    std::vector<ClassAnswer> answers;
+    int files = 0;
 };
 
 class HistoryWriter;
@@ -51,6 +66,24 @@ public:
     ~HistoryStore() override;
 
     const QString& path() const { return path_; }
+
+    // Every read and write from here on is the pupil's (the first pupil, 1, until one is
+    // chosen); a session keeps the pupil it began with. A pupil the file does not know
+    // (a fresh file after a damaged one was set aside) is written into it again.
+    void setPupil(const Pupil& pupil);
+    int pupil() const { return pupil_; }
+    // The pupils, in the order they were added; waits for the answer.
+    std::vector<Pupil> pupils();
+    // A new pupil, or the message why not (an empty name, a name already taken, a file
+    // that cannot be written); pupil->id is set when added.
+    QString addPupil(Pupil* pupil);
+
+    // The class report: a pupil's CSV file, imported whole or not at all; a file
+    // imported before (the same content) is not counted again, nor an answer already in
+    // the report. The message for the teacher. Waits for the answer.
+    QString importClassFile(const QString& name, const QByteArray& content);
+    ClassRecords classRecords();
+    void clearClass();
 
     // The writes return at once; the store's thread carries them out in order, each
     // answer in one transaction together with its session's counts.
@@ -107,6 +140,8 @@ public:
 
 signals:
     void problemsArisen();
+    // Another pupil was chosen: what the windows show is to be read again.
+    void pupilChanged();
     // What is stored has changed: answers, sessions or their deletion reached the file.
     void changed();
 
@@ -123,6 +158,7 @@ private:
     void fetch(QObject* context, Read readFromWriter, std::function<void(Result)> done);
 
     QString path_;
+    int pupil_ = 1;
     Session nextSession_ = 1;
     QStringList untold_;
     // Jobs for the store's thread, in order: handed over under the lock, or held here

@@ -20,7 +20,9 @@
 #include <cmath>
 #include <optional>
 
+#include "drills/classreportwindow.h"
 #include "drills/drillwindow.h"
+#include "drills/pupils.h"
 #include "drills/strategy.h"
 #include "ui/designedwindow.h"
 #include "ui/fonts.h"
@@ -354,12 +356,23 @@ HistoryWindow::HistoryWindow(HistoryStore& store, HistoryTime now, QWidget* pare
         if (auto* practice = opener_ ? dynamic_cast<DrillWindow*>(opener_("frm22")) : nullptr)
             practice->practiseWrongAnswers();
     });
+    // For a teacher: the CSV files of several pupils in a report of their own.
+    auto* classButton = new QPushButton("班级报告…", this);
+    classButton->setObjectName("cmdClassReport");
+    classButton->setToolTip("导入几位学生的 CSV 文件，看全班的正确率、速度和最常错的题");
+    connect(classButton, &QPushButton::clicked, this, [this] {
+        auto* report = new ClassReportWindow(store_, this);
+        report->setWindowFlag(Qt::Window);
+        report->setAttribute(Qt::WA_DeleteOnClose);
+        report->show();
+    });
     connect(exportButton, &QPushButton::clicked, this, [this] { exportClicked(); });
     connect(clearButton, &QPushButton::clicked, this, [this] { clearClicked(); });
     auto* top = new QHBoxLayout;
     top->addWidget(summary_, 1);
     top->addWidget(bookButton);
     top->addWidget(exportButton);
+    top->addWidget(classButton);
     top->addWidget(clearButton);
 
     model_ = new DayTableModel(
@@ -441,6 +454,8 @@ HistoryWindow::HistoryWindow(HistoryStore& store, HistoryTime now, QWidget* pare
     layout->addLayout(solverRow);
 
     connect(&store_, &HistoryStore::problemsArisen, this, [this] { tellProblems(); });
+    // Another pupil chosen: that pupil's history.
+    connect(&store_, &HistoryStore::pupilChanged, this, &HistoryWindow::reload);
     // New answers show while the window is open, read again a moment after they land.
     auto* follow = new QTimer(this);
     follow->setSingleShot(true);
@@ -512,8 +527,8 @@ void HistoryWindow::retrySolverExercise() {
         solver->tryFirst()->exercise(quantity);
 }
 
-QString WriteAnswersCsv(const QString& file, const std::vector<AnswerRecord>& answers) {
-    const std::string csv = AnswersCsv(answers);
+QString WriteAnswersCsv(const QString& file, const std::vector<AnswerRecord>& answers, const Pupil& pupil) {
+    const std::string csv = AnswersCsv(answers, pupil.name.toStdString(), pupil.className.toStdString());
     return WriteWhole(file,
                       [&](QIODevice& out) { return out.write(csv.data(), qint64(csv.size())) == qint64(csv.size()); });
 }
@@ -521,10 +536,12 @@ QString WriteAnswersCsv(const QString& file, const std::vector<AnswerRecord>& an
 void HistoryWindow::exportClicked() {
     const QString file = ChooseFileToSave(this, "导出 CSV", "口算记录", "csv", "CSV 文件 (*.csv)");
     if (file.isEmpty()) return;
-    store_.fetchAnswers(this, [this, file](const std::vector<AnswerRecord>& answers) {
-        if (const QString fault = WriteAnswersCsv(file, answers); !fault.isEmpty())
-            ShowMessageBox(this, fault, Icon::Information);
-    });
+    // The answers are the pupil's chosen now, as the store reads them.
+    store_.fetchAnswers(
+        this, [this, file, pupil = CurrentPupil::instance().pupil()](const std::vector<AnswerRecord>& answers) {
+            if (const QString fault = WriteAnswersCsv(file, answers, pupil); !fault.isEmpty())
+                ShowMessageBox(this, fault, Icon::Information);
+        });
 }
 
 void HistoryWindow::clearClicked() {

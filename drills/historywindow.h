@@ -116,7 +116,7 @@ private:
 
 // Writes the answers into the file as CSV, whole or not at all; an empty text, or the
 // message saying why it could not be written.
-QString WriteAnswersCsv(const QString& file, const std::vector<AnswerRecord>& answers);
+QString WriteAnswersCsv(const QString& file, const std::vector<AnswerRecord>& answers, const Pupil& pupil);
 
 // The window as the menu opens it: over the program's store.
 QWidget* NewHistoryWindow();

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -17,6 +18,11 @@ namespace {
 
 constexpr auto kFolderKey = "files/lastFolder";
 
+QString& Owner() {
+    static QString owner;
+    return owner;
+}
+
 }  // namespace
 
 QString SaveFolder() {
@@ -25,8 +31,15 @@ QString SaveFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
+void SetFileOwner(const QString& name) {
+    // A name is part of a file name: without the characters no file name may hold.
+    static const QRegularExpression unsafe(R"([\\/:*?"<>|\x00-\x1f])");
+    Owner() = QString(name).replace(unsafe, "_").trimmed();
+}
+
 QString DatedName(const QString& stem, const QString& suffix) {
-    return stem + "-" + QDate::currentDate().toString(Qt::ISODate) + "." + suffix;
+    const QString owner = Owner().isEmpty() ? QString() : "-" + Owner();
+    return stem + owner + "-" + QDate::currentDate().toString(Qt::ISODate) + "." + suffix;
 }
 
 QString ChooseFileToSave(QWidget* parent, const QString& title, const QString& stem, const QString& suffix,

@@ -1,6 +1,6 @@
 // Where a file the user saves goes: the save dialog opens in the folder the user saved
 // into last (kept across runs), else in the documents folder, with a name that carries
-// the date ("口算记录-2026-12-09.csv").
+// the pupil's name, once one is chosen, and the date ("口算记录-张三-2026-12-09.csv").
 #pragma once
 
 #include <QString>
@@ -20,6 +20,8 @@ QString ChooseFileToSave(QWidget* parent, const QString& title, const QString& s
 // The folder the dialog opens in, and the name it offers there.
 QString SaveFolder();
 QString DatedName(const QString& stem, const QString& suffix);
+// The pupil whose name the offered names carry; none by default.
+void SetFileOwner(const QString& name);
 
 // Writes the file through a temporary one, so that a file that cannot be written leaves
 // no partial file and an earlier one of that name stays; write returns false where it

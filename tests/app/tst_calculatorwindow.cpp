@@ -407,7 +407,7 @@ private slots:
     }
 
     // A save dialog opens where the user saved last, while that folder is there, else in
-    // the documents folder, and offers a name with the date.
+    // the documents folder, and offers a name with the pupil's name, once chosen, and the date.
     void whereFilesGo() {
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QCOMPARE(ui::SaveFolder(), documents);
@@ -417,7 +417,12 @@ private slots:
             QCOMPARE(ui::SaveFolder(), last.path());
         }
         QCOMPARE(ui::SaveFolder(), documents);  // gone since
-        QCOMPARE(ui::DatedName("口算记录", "csv"), "口算记录-" + QDate::currentDate().toString(Qt::ISODate) + ".csv");
+        const QString today = QDate::currentDate().toString(Qt::ISODate);
+        ui::SetFileOwner("");
+        QCOMPARE(ui::DatedName("口算记录", "csv"), "口算记录-" + today + ".csv");
+        ui::SetFileOwner(" 张/三: ");
+        QCOMPARE(ui::DatedName("口算记录", "csv"), "口算记录-张_三_-" + today + ".csv");
+        ui::SetFileOwner(ui::CurrentPupil::instance().chosen() ? ui::CurrentPupil::instance().pupil().name : "");
     }
 
     // A sheet that cannot be written says why in Chinese, the system's own words only as

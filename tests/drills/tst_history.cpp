@@ -16,19 +16,24 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 #include <cstdio>
 #include <ctime>
 
+#include "drills/classreportwindow.h"
 #include "drills/drillrecorder.h"
 #include "drills/historystore.h"
 #include "drills/historywindow.h"
+#include "drills/pupils.h"
 #include "ui/settings.h"
 
 using namespace velunda;
@@ -247,6 +252,71 @@ const char* const kSecondLayout[] = {
     "PRAGMA user_version = 2",
 };
 
+// A file of the fourth layout, as the last Velunda before pupils were kept apart left
+// it: one session of two answers, their sums, their facts, a sheet and a check.
+const char* const kFourthLayout[] = {
+    "CREATE TABLE answers (id INTEGER PRIMARY KEY, time INTEGER NOT NULL, window TEXT NOT NULL, "
+    "operation INTEGER NOT NULL, first INTEGER NOT NULL, second INTEGER NOT NULL, answer TEXT NOT NULL, "
+    "correct INTEGER NOT NULL, seconds REAL NOT NULL, session INTEGER REFERENCES sessions(id), day TEXT, "
+    "mode INTEGER NOT NULL DEFAULT 0)",
+    "CREATE TABLE sessions (id INTEGER PRIMARY KEY, start INTEGER NOT NULL, end INTEGER, window TEXT NOT NULL, "
+    "right INTEGER NOT NULL DEFAULT 0, wrong INTEGER NOT NULL DEFAULT 0, kind INTEGER NOT NULL DEFAULT 0)",
+    "CREATE INDEX answers_by_day ON answers (day, operation, mode, seconds)",
+    "CREATE TABLE days (day TEXT NOT NULL, operation INTEGER NOT NULL, mode INTEGER NOT NULL, "
+    "answered INTEGER NOT NULL, right INTEGER NOT NULL, seconds REAL NOT NULL, PRIMARY KEY (day, operation, mode)) "
+    "WITHOUT ROWID",
+    "CREATE TRIGGER answer_days AFTER INSERT ON answers BEGIN "
+    " INSERT INTO days VALUES (NEW.day, NEW.operation, NEW.mode, 1, NEW.correct, NEW.seconds) "
+    "  ON CONFLICT (day, operation, mode) DO UPDATE SET answered = answered + 1, right = right + excluded.right, "
+    "  seconds = seconds + excluded.seconds; "
+    "END",
+    "CREATE TABLE facts (operation INTEGER NOT NULL, first INTEGER NOT NULL, second INTEGER NOT NULL, "
+    "answered INTEGER NOT NULL, right INTEGER NOT NULL, last_wrong INTEGER, right_since INTEGER NOT NULL, "
+    "first_answer INTEGER NOT NULL, right_days INTEGER NOT NULL DEFAULT 0, last_right_day TEXT, "
+    "box INTEGER NOT NULL DEFAULT 0, box_day TEXT, fast_days INTEGER NOT NULL DEFAULT 0, last_fast_day TEXT, "
+    "PRIMARY KEY (operation, first, second))",
+    "CREATE TABLE sheets (code TEXT PRIMARY KEY, problems TEXT NOT NULL)",
+    "CREATE TABLE checks (id INTEGER PRIMARY KEY, time INTEGER NOT NULL, window TEXT NOT NULL, title TEXT NOT NULL, "
+    "quantity TEXT NOT NULL, givens TEXT NOT NULL, typed TEXT NOT NULL, verdict TEXT NOT NULL, slip TEXT NOT NULL, "
+    "correct INTEGER NOT NULL, hints INTEGER NOT NULL, shown INTEGER NOT NULL, seconds REAL NOT NULL)",
+    "PRAGMA user_version = 4",
+    "INSERT INTO sessions VALUES (1, 1796731200000, 1796731300000, 'frm23', 1, 1, 0)",
+    "INSERT INTO answers VALUES (1, 1796731210000, 'frm23', 2, 7, 8, '54', 0, 6, 1, '2026-12-08', 1)",
+    "INSERT INTO answers VALUES (2, 1796731220000, 'frm23', 0, 3, 4, '7', 1, 2, 1, '2026-12-08', 1)",
+    "INSERT INTO facts VALUES (2, 7, 8, 1, 0, 1796731210000, 0, 1, 0, '', 1, '2026-12-08', 0, '')",
+    "INSERT INTO facts VALUES (0, 3, 4, 1, 1, NULL, 1, 2, 1, '2026-12-08', 1, '2026-12-08', 1, '2026-12-08')",
+    "INSERT INTO sheets VALUES ('K7Q2', '2 7 8;0 3 4;')",
+    "INSERT INTO checks VALUES (1, 1796731230000, 'frm12', '解正方形', '面积 S', '已知 a = 5', '20', '✗', '', 0, 0, 0, "
+    "9.5)",
+};
+
+// A pupil's export: "7×8✓2" is 7×8 answered right in 2 seconds, "7×8✗5" wrong in 5,
+// a minute apart from noon of 2026-12-08.
+QByteArray Export(const QString& pupil, const QString& className, const QString& answers) {
+    std::vector<AnswerRecord> records;
+    static const QRegularExpression shape("^(.+)([✓✗])([0-9.]+)$");
+    for (const QString& item : answers.split(' ', Qt::SkipEmptyParts)) {
+        const auto m = shape.match(item);
+        if (!m.hasMatch()) qFatal("bad answer %s", qPrintable(item));
+        const Problem p = Fact(m.captured(1));
+        const bool right = m.captured(2) == "✓";
+        records.push_back({kNow + 60000LL * HistoryTime(records.size()), "frm22", p,
+                           std::to_string(Solve(p) + (right ? 0 : 1)), right, m.captured(3).toDouble()});
+    }
+    return QByteArray::fromStdString(AnswersCsv(records, pupil.toStdString(), className.toStdString()));
+}
+
+// A table's rows, its cells joined by blanks.
+QStringList Cells(const QTableWidget* table) {
+    QStringList rows;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < table->columnCount(); ++c) cells << table->item(r, c)->text();
+        rows << cells.join(' ');
+    }
+    return rows;
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Mastery)
@@ -424,25 +494,35 @@ private slots:
         QTest::addColumn<QString>("fact");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("right");
+        QTest::addColumn<QString>("pupil");
+        QTest::addColumn<QString>("className");
         QTest::addColumn<QString>("line");
         const QString noon = "2026-12-08 12:00:00,";
-        Row("a right product", "frm22", "7×8", "56", true, noon + "口算练习,练习,7×8,56,56,对,2.5");
-        Row("a wrong quotient in the test", "frm23", "56÷7", "9", false, noon + "口算测试,测试,56÷7,8,9,错,2.5");
-        Row("a typed comma and quote are quoted", "frm22", "3+4", "7,\"0", false,
-            noon + "口算练习,练习,3+4,7,\"7,\"\"0\",错,2.5");
-        Row("a typed formula stays text", "frm22", "9-5", "=2+2", false, noon + "口算练习,练习,9-5,4,'=2+2,错,2.5");
+        Row("a right product", "frm22", "7×8", "56", true, "张三", "三年级2班",
+            noon + "口算练习,练习,7×8,56,56,对,2.5,张三,三年级2班");
+        Row("a wrong quotient in the test", "frm23", "56÷7", "9", false, "学生1", "",
+            noon + "口算测试,测试,56÷7,8,9,错,2.5,学生1,");
+        Row("a typed comma and quote are quoted", "frm22", "3+4", "7,\"0", false, "张三", "三年级2班",
+            noon + "口算练习,练习,3+4,7,\"7,\"\"0\",错,2.5,张三,三年级2班");
+        Row("a typed formula stays text", "frm22", "9-5", "=2+2", false, "张三", "三年级2班",
+            noon + "口算练习,练习,9-5,4,'=2+2,错,2.5,张三,三年级2班");
+        Row("a name with a comma is quoted", "frm22", "3+4", "7", true, "Li, Ming", "3 \"A\"",
+            noon + "口算练习,练习,3+4,7,7,对,2.5,\"Li, Ming\",\"3 \"\"A\"\"\"");
     }
     void csv() {
         QFETCH(QString, window);
         QFETCH(QString, fact);
         QFETCH(QString, typed);
         QFETCH(bool, right);
+        QFETCH(QString, pupil);
+        QFETCH(QString, className);
         QFETCH(QString, line);
         const DrillMode mode = window == "frm23" ? DrillMode::Test : DrillMode::Practice;
         const std::string csv =
-            AnswersCsv({{kNow, window.toStdString(), Fact(fact), typed.toStdString(), right, 2.5, mode}});
+            AnswersCsv({{kNow, window.toStdString(), Fact(fact), typed.toStdString(), right, 2.5, mode}},
+                       pupil.toStdString(), className.toStdString());
         QCOMPARE(QString::fromStdString(csv),
-                 "\uFEFF时间,窗口,方式,题目,正确答案,学生的答案,对错,用时（秒）\r\n" + line + "\r\n");
+                 "\uFEFF时间,窗口,方式,题目,正确答案,学生的答案,对错,用时（秒）,姓名,班级\r\n" + line + "\r\n");
     }
 
     // The store against real files.
@@ -935,14 +1015,14 @@ private slots:
         QCOMPARE(window.grid(Operation::Division)->at(7, 10), Mastery::Unseen);
 
         const QString csv = folder.dir.filePath("export.csv");
-        QCOMPARE(ui::WriteAnswersCsv(csv, store.answers()), QString());
+        QCOMPARE(ui::WriteAnswersCsv(csv, store.answers(), {1, "学生1", "三年级2班"}), QString());
         QFile f(csv);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = f.readAll().split('\n');
         QCOMPARE(lines.size(), 8);
-        QCOMPARE(lines[0],
-                 "\xEF\xBB\xBF" + QString("时间,窗口,方式,题目,正确答案,学生的答案,对错,用时（秒）\r").toUtf8());
-        QCOMPARE(lines[1], QString("2026-12-07 10:21:00,口算练习,练习,7×8,56,57,错,2.5\r").toUtf8());
+        QCOMPARE(lines[0], "\xEF\xBB\xBF" +
+                               QString("时间,窗口,方式,题目,正确答案,学生的答案,对错,用时（秒）,姓名,班级\r").toUtf8());
+        QCOMPARE(lines[1], QString("2026-12-07 10:21:00,口算练习,练习,7×8,56,57,错,2.5,学生1,三年级2班\r").toUtf8());
 
         // An answer recorded while the window is open shows in it.
         const QLabel* summary = window.findChild<QLabel*>("lblSummary");
@@ -963,6 +1043,258 @@ private slots:
         const auto* book = window.findChild<QListWidget*>("lstSolverBook");
         QCOMPARE(book->count(), 1);
         QCOMPARE(book->item(0)->text(), QString("解正方形 · 对角线 d：10（对角线是 √2·a，这里把 √2 当成了 2）"));
+    }
+
+    // Pupils on one computer.
+
+    void addingAPupil_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QString>("pupils");
+        Row("a new pupil", "李四", " 三年级1班 ", "", "学生1|张三（三年级2班）|李四（三年级1班）");
+        Row("an empty name", "  ", "三年级1班", "请填写学生的姓名。", "学生1|张三（三年级2班）");
+        const char* taken = "已经有一位叫“张三”的学生了。请换一个名字，比如加上学号。";
+        Row("a name taken", "张三", "三年级1班", taken, "学生1|张三（三年级2班）");
+        Row("a name taken, blanks around it", " 张三 ", "", taken, "学生1|张三（三年级2班）");
+    }
+    void addingAPupil() {
+        QFETCH(QString, name);
+        QFETCH(QString, className);
+        QFETCH(QString, told);
+        QFETCH(QString, pupils);
+        Folder folder;
+        HistoryStore store(folder.file());
+        Pupil zhang{0, "张三", "三年级2班"};
+        QCOMPARE(store.addPupil(&zhang), QString());
+        Pupil pupil{0, name, className};
+        QCOMPARE(store.addPupil(&pupil), told);
+        QCOMPARE(pupil.id > zhang.id, told.isEmpty());
+        QStringList names;
+        for (const Pupil& p : HistoryStore(folder.file()).pupils()) names << ui::PupilText(p);
+        QCOMPARE(names.join('|'), pupils);
+    }
+
+    // Two pupils' answers, sessions, days, books, checks and sheets stay apart; switching
+    // the store to a pupil shows that pupil's; clearing one pupil's history keeps the other's.
+    void pupilsKeptApart_data() {
+        QTest::addColumn<bool>("second");
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<QString>("book");
+        QTest::addColumn<QString>("days");
+        QTest::addColumn<QString>("checks");
+        QTest::addColumn<int>("sheet");
+        Row("the first pupil", false, "frm22 7×8=57 ✗ 2.5s|frm22 3+4=7 ✓ 2.5s", "7×8", "乘法 1 0|加法 1 1", "面积 S",
+            2);
+        Row("the second pupil", true, "frm22 9-5=5 ✗ 2.5s", "9-5", "减法 1 0", "", 1);
+    }
+    void pupilsKeptApart() {
+        QFETCH(bool, second);
+        QFETCH(QString, answers);
+        QFETCH(QString, book);
+        QFETCH(QString, days);
+        QFETCH(QString, checks);
+        QFETCH(int, sheet);
+        Folder folder;
+        HistoryStore store(folder.file());
+        const Pupil first{1, "学生1", ""};
+        Pupil zhang{0, "张三", "三年级2班"};
+        QCOMPARE(store.addPupil(&zhang), QString());
+        Record(store, History("7×8✗ 3+4✓"));
+        store.recordCheck({kNow, "frm12", "解正方形", "面积 S", "已知 a = 5", "20", "✗", "", false, 0, false, 4});
+        store.keepSheet("K7Q2", {Fact("7×8"), Fact("3+4")});
+        QSignalSpy switched(&store, &HistoryStore::pupilChanged);
+        store.setPupil(zhang);
+        store.setPupil(zhang);
+        QCOMPARE(switched.size(), 1);  // told once, and only for another pupil
+        Record(store, History("9-5✗"));
+        store.keepSheet("K7Q2", {Fact("9-5")});
+        store.setPupil(second ? zhang : first);
+        auto read = [&](HistoryStore& s) {
+            QStringList dayRows, checkRows;
+            for (const DayStats& d : s.dayStats())
+                dayRows << QString("%1 %2 %3")
+                               .arg(QString("加法 减法 乘法 除法").split(' ')[int(d.operation)])
+                               .arg(d.answered)
+                               .arg(d.right);
+            for (const SolverCheck& c : s.checks()) checkRows << QString::fromStdString(c.quantity);
+            std::vector<Problem> kept;
+            s.fetchSheet("K7Q2", this, [&](std::vector<Problem> p) { kept = std::move(p); });
+            s.flush();
+            QCoreApplication::processEvents();
+            QCOMPARE(AnswerLines(s.answers()).join('|'), answers);
+            QCOMPARE(BookText(WrongAnswerBook(s.facts(), kNow)), book);
+            QCOMPARE(int(s.sessions().size()), 1);
+            dayRows.sort();
+            QCOMPARE(dayRows.join('|'), days);
+            QCOMPARE(checkRows.join('|'), checks);
+            QCOMPARE(int(kept.size()), sheet);
+        };
+        read(store);
+        // The other pupil's history cleared: this pupil's stays, in this run and the next.
+        store.setPupil(second ? first : zhang);
+        store.clear();
+        QCOMPARE(store.answers().size(), 0u);
+        HistoryStore again(folder.file());
+        again.setPupil(second ? zhang : first);
+        read(again);
+    }
+
+    // A file of the fourth layout: every row kept, all of it the first pupil's.
+    void migratesTheFourthLayout() {
+        Folder folder;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "fourth");
+            db.setDatabaseName(folder.file());
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            for (const char* statement : kFourthLayout) QVERIFY2(q.exec(statement), statement);
+        }
+        QSqlDatabase::removeDatabase("fourth");
+        HistoryStore store(folder.file());
+        QCOMPARE(store.schemaVersion(), kHistorySchemaVersion);
+        QStringList pupils;
+        for (const Pupil& p : store.pupils()) pupils << QString::number(p.id) + " " + ui::PupilText(p);
+        QCOMPARE(pupils, QStringList{"1 学生1"});
+        QCOMPARE(AnswerLines(store.answers(), true),
+                 (QStringList{"1796731210000 frm23 7×8=54 ✗ 6s", "1796731220000 frm23 3+4=7 ✓ 2s"}));
+        QCOMPARE(SessionLines(store.sessions()), QStringList{"1796731200000-1796731300000 frm23 1/1"});
+        QCOMPARE(store.dayStats().size(), 2u);
+        QCOMPARE(store.medianSeconds(store.dayStats().back()), 6.0);
+        QStringList facts;
+        for (const FactHistory& f : store.facts())
+            facts << FactText(f.fact) + " box " + QString::number(f.box) + " fast " + QString::number(f.fastDays);
+        QCOMPARE(facts, (QStringList{"7×8 box 1 fast 0", "3+4 box 1 fast 1"}));
+        QCOMPARE(store.checks().size(), 1u);
+        std::vector<Problem> sheet;
+        store.fetchSheet("K7Q2", this, [&](std::vector<Problem> p) { sheet = std::move(p); });
+        store.flush();
+        QCoreApplication::processEvents();
+        QCOMPARE(sheet.size(), 2u);
+        // The first pupil's next answer joins the old ones' sums; another pupil starts empty.
+        Record(store, History("3+4✓"));
+        QCOMPARE(store.facts()[1].answered, 2);
+        Pupil zhang{0, "张三", ""};
+        QCOMPARE(store.addPupil(&zhang), QString());
+        store.setPupil(zhang);
+        QCOMPARE(store.answers().size() + store.facts().size() + store.dayStats().size() + store.checks().size(), 0u);
+    }
+
+    // The class report.
+
+    // Two pupils' files: the numbers per pupil and per fact, the most missed; a file
+    // imported twice, and a later export of a pupil, counted once; the pupils' own records
+    // untouched.
+    void classReport() {
+        Folder folder;
+        HistoryStore store(folder.file());
+        Record(store, History("7×8✗ 3+4✓"));
+        const QStringList own = AnswerLines(store.answers());
+        const QByteArray zhang = Export("张三", "三年级2班", "7×8✓2 7×8✗5 3+4✓1");
+        const QByteArray li = Export("李四", "三年级2班", "7×8✗4 3+4✓3 9-5✓6");
+        QCOMPARE(store.importClassFile("张三.csv", zhang), QString("张三.csv：导入了 3 道题。"));
+        QCOMPARE(store.importClassFile("李四.csv", li), QString("李四.csv：导入了 3 道题。"));
+        QCOMPARE(store.importClassFile("张三-副本.csv", zhang), QString("张三-副本.csv：这个文件已经导入过了。"));
+        QCOMPARE(store.importClassFile("张三-后来.csv", Export("张三", "三年级2班", "7×8✓2 7×8✗5 3+4✓1 9-5✗3")),
+                 QString("张三-后来.csv：导入了 1 道题，另有 3 道题已经在报告里了，没有再算。"));
+        ui::ClassReportWindow window(store);
+        QCOMPARE(window.objectName() + " " + window.windowTitle(), "frmclass 班级报告");
+        QCOMPARE(Cells(window.findChild<QTableWidget*>("tblPupils")),
+                 (QStringList{"张三 三年级2班 4 50％ 2.5 50％", "李四 三年级2班 3 66％ 4.0 33％"}));
+        QCOMPARE(Cells(window.findChild<QTableWidget*>("tblFacts")),
+                 (QStringList{"7×8 2 2 3 33％ 4.0 33％", "9-5 2 1 2 50％ 4.5 0％", "3+4 2 0 2 100％ 2.0 100％"}));
+        QCOMPARE(window.findChild<QLabel*>("lblMissed")->text(),
+                 QString("全班最常错的题：7×8（错 2 次）、9-5（错 1 次）"));
+        QCOMPARE(window.findChild<QLabel*>("lblOverview")->text(),
+                 QString("3 个文件，2 位学生，共 7 道题，正确率 57％，3 秒内答对 42％。"));
+        QCOMPARE(AnswerLines(store.answers()), own);
+        QCOMPARE(BookText(WrongAnswerBook(store.facts(), kNow)), "7×8");
+        // Clearing the pupil's history leaves the report, and clearing the report the history.
+        store.clear();
+        QCOMPARE(int(store.classRecords().answers.size()), 7);
+        Record(store, History("3+4✓"));
+        store.clearClass();
+        QCOMPARE(store.classRecords().answers.size(), 0u);
+        QCOMPARE(store.classRecords().files, 0);
+        QCOMPARE(store.answers().size(), 1u);
+    }
+
+    // A file that is not as the export writes it is refused with the line at fault, and
+    // nothing of it is kept, not even its hash.
+    void classImportRefusesAMalformedFile_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("fault");
+        const QByteArray header = "\xEF\xBB\xBF时间,窗口,方式,题目,正确答案,学生的答案,对错,用时（秒）,姓名,班级\r\n";
+        const QByteArray good = "2026-12-08 12:00:00,口算练习,练习,3+4,7,7,对,2.5,王五,三年级2班\r\n";
+        Row("a problem no one can read, on line 7",
+            header + good.repeated(5) + "2026-12-08 12:00:00,口算练习,练习,7x8,56,56,对,2.5,王五,三年级2班\r\n",
+            "第 7 行格式不对：题目“7x8”看不懂");
+        Row("a column too few", header + good + "2026-12-08 12:00:00,口算练习,练习,3+4,7,7,对,2.5,王五\r\n",
+            "第 3 行格式不对：有 9 栏，应该是 10 栏");
+        Row("neither right nor wrong", header + "2026-12-08 12:00:00,口算练习,练习,3+4,7,7,是,2.5,王五,三年级2班\n",
+            "第 2 行格式不对：对错一栏应该是“对”或“错”，这里是“是”");
+        Row("a time that is none", header + "昨天,口算练习,练习,3+4,7,7,对,2.5,王五,三年级2班\r\n",
+            "第 2 行格式不对：时间“昨天”看不懂");
+        Row("negative seconds", header + good + good + "2026-12-08 12:00:00,口算练习,练习,3+4,7,7,对,-1,王五,\r\n",
+            "第 4 行格式不对：用时“-1”不是秒数");
+        Row("no name", header + "2026-12-08 12:00:00,口算练习,练习,3+4,7,7,对,2.5, ,三年级2班\r\n",
+            "第 2 行格式不对：姓名是空的");
+        Row("an export without names",
+            QByteArray("\xEF\xBB\xBF时间,窗口,方式,题目,正确答案,学生的答案,对错,用时（秒）\r\n"),
+            "第 1 行格式不对：没有“姓名”这一栏，请导入“口算记录”导出的 CSV 文件");
+        Row("an empty file", QByteArray(), "第 1 行格式不对：文件是空的");
+        Row("no answers", header, "第 2 行格式不对：文件里没有答题记录");
+        Row("a quote left open", header + good + good + "2026-12-08 12:00:00,口算练习,练习,3+4,7,\"7,对,2.5,王五,\r\n",
+            "第 4 行格式不对：引号没有结束");
+        Row("a quoted line break is counted",
+            header + "2026-12-08 12:00:00,口算练习,练习,3+4,7,\"7\r\n7\",错,2.5,王五,三年级2班\r\n" +
+                "2026-12-08 12:00:00,口算练习,练习,3+4,7,7,错,2.5,王五,三年级2班,\r\n",
+            "第 4 行格式不对：有 11 栏，应该是 10 栏");
+        Row("not UTF-8", header + good + "2026-12-08 12:00:00,\xbf\xda\xcb\xe3,练习,3+4,7,7,对,2.5,王五,\r\n",
+            "第 3 行格式不对：不是 UTF-8 编码的文字，请导入“口算记录”导出的文件");
+    }
+    void classImportRefusesAMalformedFile() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, fault);
+        Folder folder;
+        HistoryStore store(folder.file());
+        QCOMPARE(store.importClassFile("张三.csv", Export("张三", "", "7×8✓2")), QString("张三.csv：导入了 1 道题。"));
+        QCOMPARE(store.importClassFile("坏.csv", content), "坏.csv：" + fault + "。这个文件没有导入。");
+        const ClassRecords records = store.classRecords();
+        QCOMPARE(records.answers.size(), 1u);
+        QCOMPARE(records.files, 1);
+    }
+
+    // The report as a PDF, read back as text.
+    void classReportPdf_data() {
+        QTest::addColumn<QString>("line");
+        Row("the title", "班级报告 · 口算");
+        Row("the overview", "2 个文件，2 位学生，共 6 道题，正确率 66％，3 秒内答对 50％。");
+        Row("the first pupil", "张三 三年级2班 3 66％ 2.0 66％");
+        Row("the second pupil", "李四 三年级2班 3 66％ 4.0 33％");
+        Row("the most missed fact", "7×8 2 2 3 33％ 4.0 33％");
+    }
+    void classReportPdf() {
+        QFETCH(QString, line);
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftotext.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+        Folder folder;
+        HistoryStore store(folder.file());
+        store.importClassFile("张三.csv", Export("张三", "三年级2班", "7×8✓2 7×8✗5 3+4✓1"));
+        store.importClassFile("李四.csv", Export("李四", "三年级2班", "7×8✗4 3+4✓3 9-5✓6"));
+        const ClassRecords records = store.classRecords();
+        const QString pdf = folder.dir.filePath("班级报告.pdf");
+        QCOMPARE(ui::WriteClassReportPdf(pdf, SummarizeClass(records.answers), records.files), QString());
+        QProcess read;
+        read.start(pdftotext, {"-layout", pdf, "-"});
+        QVERIFY(read.waitForFinished(60000) && read.exitCode() == 0);
+        // The CJK faces map some characters to their Kangxi radicals (⼝ for 口): compared
+        // in compatibility form.
+        const auto plain = [](const QString& t) { return t.normalized(QString::NormalizationForm_KC).simplified(); };
+        QStringList lines;
+        for (const QString& l : QString::fromUtf8(read.readAllStandardOutput()).split('\n')) lines << plain(l);
+        QVERIFY2(std::ranges::any_of(lines, [&](const QString& l) { return l.endsWith(plain(line)); }),
+                 qPrintable(lines.join('\n')));
     }
 
     // 清除记录 asks first; only 删除 deletes.

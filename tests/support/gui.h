@@ -19,6 +19,7 @@
 #include "app/mainmenu.h"
 #include "app/windowcatalog.h"
 #include "app/windowtable.h"
+#include "drills/pupils.h"
 #include "numeric/form.h"
 #include "ui/designedwindow.h"
 
@@ -74,7 +75,11 @@ protected:
 // The main menu with its catalog, as the program starts it.
 class MenuFixture {
 public:
-    MenuFixture() : menu(new ui::MainMenu(catalog)) { menu->show(); }
+    // The pupil is chosen already: the first drill does not ask who is practising.
+    MenuFixture() : menu(new ui::MainMenu(catalog)) {
+        if (!ui::CurrentPupil::instance().chosen()) ui::CurrentPupil::instance().choose({1, "学生1", ""});
+        menu->show();
+    }
     ~MenuFixture() {
         // A window may show a message as it closes (the test window's summary): OK it.
         MessageCatcher closing;

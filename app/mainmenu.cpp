@@ -115,8 +115,7 @@ MainMenu::MainMenu(WindowCatalog& catalog) : DesignedWindow(MenuDesign()) {
     // Right of 口算记录, where the board is free: who is using the program. The drills,
     // their history and the solver windows' checks are kept per pupil.
     auto* pupil = new PupilBox(this);
-    pupil->setFont(MakeFont(SimSun(10.5)));
-    pupil->setGeometry(px(5580), px(6090), px(1380), px(330));
+    place(pupil, QRect(px(5580), px(6090), px(1380), px(330)), SimSun(10.5));
     const QCursor pointer = EntryCursor();
     for (const WindowEntry& w : Windows()) {
         auto* entry = qobject_cast<MenuEntry*>(control(w.menuEntry));

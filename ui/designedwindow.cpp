@@ -109,10 +109,11 @@ DesignedWindow::DesignedWindow(const WindowDesign& design, QWidget* parent) : QW
     }
     for (std::string_view name : design.tabOrder) order.append(control(name));
     // The fields the window only writes come after everything the pupil types or presses,
-    // each part in its order.
-    std::stable_partition(order.begin(), order.end(), [&](QWidget* w) {
-        return std::ranges::find(design.results, w->objectName().toStdString()) == design.results.end();
-    });
+    // each part in its order; a window whose design gives its order keeps it.
+    if (design.tabOrder.empty())
+        std::stable_partition(order.begin(), order.end(), [&](QWidget* w) {
+            return std::ranges::find(design.results, w->objectName().toStdString()) == design.results.end();
+        });
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
     if (!order.isEmpty()) firstFocus_ = order.front();
 

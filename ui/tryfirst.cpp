@@ -80,6 +80,28 @@ std::string DrawGiven(GivenDraw draw, int level, QRandomGenerator& random) {
     return "1";
 }
 
+// Whether a value of the solution is shown in degrees in the field of that row, with the
+// options of the form (the window, or an exercise being drawn).
+bool InDegrees(const AnswerField& row, const SolvedValue& value, const Form& form) {
+    const bool radians = row.radiansOption.empty() ? row.unit == Unit::Radians : form.selected(row.radiansOption);
+    return value.angle && !radians;
+}
+
+// The steps a hint shows: the solution's own, after its givens and before its answer.
+bool IsHint(const exact::Step& s) {
+    return s.kind != exact::StepKind::Heading && s.kind != exact::StepKind::Given && s.kind != exact::StepKind::Answer;
+}
+
+// A tooltip that is a check's verdict, not the field's own.
+bool IsVerdict(const QString& tip) {
+    return tip.startsWith(QStringLiteral("✓")) || tip.startsWith(QStringLiteral("✗"));
+}
+
+const AnswerField* RowOf(const WindowDesign& design, std::string_view field) {
+    auto it = std::ranges::find_if(design.answers, [&](const AnswerField& r) { return r.field == field; });
+    return it == design.answers.end() ? nullptr : &*it;
+}
+
 const Trigger* TriggerOf(const WindowDesign& design, std::string_view control) {
     auto it = std::ranges::find_if(design.triggers, [&](const Trigger& t) { return t.control == control; });
     return it == design.triggers.end() ? nullptr : &*it;
@@ -214,12 +236,9 @@ bool TryFirst::pose(Computation computation, Explanation explanation) {
         const bool given = probe.read.count(name) && !before->text(name).empty();
         if (!field || given || std::ranges::any_of(p.answers, [&](const Answer& a) { return a.field == field; }))
             continue;
-        Answer answer{field, nullptr, nullptr};
-        auto row = std::ranges::find_if(design_.answers,
-                                        [&written = name](const AnswerField& r) { return r.field == written; });
-        if (row != design_.answers.end()) {
-            answer.row = &*row;
-            const SolvedValue* value = solved.find(row->symbol);
+        Answer answer{field, RowOf(design_, name), nullptr};
+        if (answer.row) {
+            const SolvedValue* value = solved.find(answer.row->symbol);
             if (value && !value->given) answer.value = value;
         }
         p.answers.push_back(answer);
@@ -290,14 +309,8 @@ void TryFirst::mark(QLineEdit* field, const exact::Verdict& verdict) {
 void TryFirst::unmark(QLineEdit* field) {
     auto kept = std::ranges::find_if(kept_, [&](const Kept& k) { return k.field == field; });
     if (kept != kept_.end()) field->setPalette(kept->palette);
-    if (field->toolTip().startsWith(QStringLiteral("✓")) || field->toolTip().startsWith(QStringLiteral("✗")))
-        field->setToolTip({});
+    if (IsVerdict(field->toolTip())) field->setToolTip({});
     field->setAccessibleDescription("填写你的答案");
-}
-
-bool TryFirst::radians(const AnswerField& row) const {
-    if (!row.radiansOption.empty()) return window_.selected(row.radiansOption);
-    return row.unit == Unit::Radians;
 }
 
 const TryFirst::Answer* TryFirst::answerOf(const QLineEdit* field) const {
@@ -316,7 +329,7 @@ std::vector<QLineEdit*> TryFirst::answerFields() const {
 exact::Asked TryFirst::asked(const QLineEdit* field) const {
     const Answer* a = answerOf(field);
     if (!a || !a->row || !a->value) return {};
-    const bool degrees = a->value->angle && !radians(*a->row);
+    const bool degrees = InDegrees(*a->row, *a->value, window_);
     exact::Asked asked{
         a->value->name + " " + a->value->symbol, {degrees ? Degrees(a->value->value) : a->value->value}, degrees};
     // A field of several quantities: all of them, in order.
@@ -332,7 +345,7 @@ exact::Asked TryFirst::asked(const QLineEdit* field) const {
 std::vector<exact::Slip> TryFirst::slips(const QLineEdit* field) const {
     const Answer* a = answerOf(field);
     if (!a || !a->row || !a->value) return {};
-    return slipsOf(a->row->symbol, a->value->value, a->value->angle && !radians(*a->row));
+    return slipsOf(a->row->symbol, a->value->value, InDegrees(*a->row, *a->value, window_));
 }
 
 std::vector<exact::Slip> TryFirst::slipsOf(std::string_view symbol, const Number& answer, bool degrees) const {
@@ -375,26 +388,27 @@ exact::Verdict TryFirst::judgeSeveral(const Answer& answer, const std::string& t
 exact::Verdict TryFirst::judge(const Answer& answer, const std::string& typed) const {
     const AnswerField& row = *answer.row;
     if (!row.more.empty()) return judgeSeveral(answer, typed);
-    const bool degrees = answer.value->angle && !radians(row);
+    const bool degrees = InDegrees(row, *answer.value, window_);
     const auto shown = [&](const Number& x) { return degrees ? Degrees(x) : x; };
     const Solved solved(posed_->solution.values);
     const exact::Asked asked = this->asked(answer.field);
-    // A field that shows both values ("30或 150") takes both, in either order.
-    if (const SolvedValue* other = row.other.empty() ? nullptr : solved.find(row.other);
-        other && !other->given && exact::ReadTypedAnswer(typed).values.size() == 2) {
+    const std::vector<exact::Slip> known = slips(answer.field);
+    // The other value of a field that may hold either of two (a root, "30或 150").
+    const SolvedValue* other = row.other.empty() ? nullptr : solved.find(row.other);
+    if (other && other->given) other = nullptr;
+    // A field that shows both values takes both, in either order.
+    if (other && exact::ReadTypedAnswer(typed).values.size() == 2) {
         exact::Asked both = asked;
         both.values.push_back(shown(other->value));
-        return exact::Judge(both, typed, slips(answer.field));
+        return exact::Judge(both, typed, known);
     }
-    exact::Verdict verdict = exact::Judge(asked, typed, slips(answer.field));
+    exact::Verdict verdict = exact::Judge(asked, typed, known);
     if (verdict.right) return verdict;
-    // A root field may hold either root.
-    if (!row.other.empty())
-        if (const SolvedValue* other = solved.find(row.other); other && !other->given) {
-            exact::Asked second = asked;
-            second.values = {shown(other->value)};
-            if (exact::Verdict v = exact::Judge(second, typed); v.right) return v;
-        }
+    if (other) {
+        exact::Asked second = asked;
+        second.values = {shown(other->value)};
+        if (exact::Verdict v = exact::Judge(second, typed); v.right) return v;
+    }
     // The window's π (3.14) is right in the window that uses it.
     if (answer.value->windowPi) {
         exact::Asked withPi = asked;
@@ -452,8 +466,7 @@ void TryFirst::reset() {
         k.field->setReadOnly(k.readOnly);
         k.field->setEnabled(k.enabled);
         k.field->setAccessibleDescription({});
-        if (k.field->toolTip().startsWith(QStringLiteral("✓")) || k.field->toolTip().startsWith(QStringLiteral("✗")))
-            k.field->setToolTip({});
+        if (IsVerdict(k.field->toolTip())) k.field->setToolTip({});
     }
     kept_.clear();
     posed_.reset();
@@ -478,7 +491,7 @@ std::optional<WorkedSolution> TryFirst::solution() const {
     std::size_t shown = 0;
     for (const exact::Step& s : posed_->solution.steps) {
         if (shown == posed_->hints) break;
-        if (s.kind == StepKind::Heading || s.kind == StepKind::Given || s.kind == StepKind::Answer) continue;
+        if (!IsHint(s)) continue;
         steps.push_back(s);
         ++shown;
     }
@@ -498,11 +511,7 @@ void TryFirst::updateBar() {
     check_->setEnabled(open);
     show_->setEnabled(open);
     std::size_t steps = 0;
-    if (posed_)
-        steps = std::size_t(std::ranges::count_if(posed_->solution.steps, [](const exact::Step& s) {
-            return s.kind != exact::StepKind::Heading && s.kind != exact::StepKind::Given &&
-                   s.kind != exact::StepKind::Answer;
-        }));
+    if (posed_) steps = std::size_t(std::ranges::count_if(posed_->solution.steps, IsHint));
     hint_->setEnabled(open && posed_->hints < steps);
 }
 
@@ -548,17 +557,14 @@ void TryFirst::exercise(std::string_view quantity) {
         bool fit = true;
         for (const auto& [name, text] : probe.writes) {
             if (texts.count(name)) continue;
-            auto row = std::ranges::find_if(design_.answers,
-                                            [&written = name](const AnswerField& r) { return r.field == written; });
-            if (row == design_.answers.end()) continue;
+            const AnswerField* row = RowOf(design_, name);
+            if (!row) continue;
             const SolvedValue* v = solved.find(row->symbol);
             if (!v || v->given || (figure && v->value.Sign() <= 0)) {
                 fit = false;
                 break;
             }
-            const bool degrees = v->angle && !(row->radiansOption.empty() ? row->unit == Unit::Radians
-                                                                          : form.selected(row->radiansOption));
-            answers.push_back(degrees ? Degrees(v->value) : v->value);
+            answers.push_back(InDegrees(*row, *v, form) ? Degrees(v->value) : v->value);
             asks = asks || v->name + " " + v->symbol == quantity;
         }
         if (!fit || answers.empty()) continue;

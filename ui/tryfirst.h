@@ -140,7 +140,6 @@ private:
     exact::Verdict judge(const Answer& answer, const std::string& typed) const;
     exact::Verdict judgeSeveral(const Answer& answer, const std::string& typed) const;
     std::vector<exact::Slip> slipsOf(std::string_view symbol, const exact::Number& answer, bool degrees) const;
-    bool radians(const AnswerField& row) const;
     void updateBar();
 
     DesignedWindow& window_;
